@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kermit {
+
+// What the protocol engine needs of a serial line. The engine owns no I/O of
+// its own, so a real port, a pseudo-terminal or a test peer can drive it.
+class KermitPort {
+public:
+    virtual ~KermitPort() = default;
+
+    // Bytes already received, at most maxLength; 0 when none are waiting.
+    // Never waits for bytes that have not arrived.
+    virtual int ReadAvailable(std::uint8_t* buffer, int maxLength) = 0;
+
+    // Writes the whole buffer; returns the count the device took (0 on failure).
+    virtual int Write(const std::uint8_t* buffer, int length) = 0;
+
+    // Blocks until input may be waiting or `milliseconds` have passed,
+    // whichever comes first. Spurious returns are allowed.
+    virtual void WaitForInput(int milliseconds) = 0;
+
+    // Serves whatever the calling thread has queued for itself.
+    virtual void PumpMessages() = 0;
+};
+
+}  // namespace kermit
