@@ -1,0 +1,81 @@
+#include <algorithm>
+#include <cstring>
+
+#include "kermit/KermitEngine.h"
+
+namespace kermit {
+namespace {
+
+bool IsControl(int x) { return (x & 127) < 32 || (x & 127) == 127; }
+
+}  // namespace
+
+// Fills sendBuffer with as much of src as one data field holds. A group (a
+// repeat run or one byte with its prefixes) is never split across packets.
+int KermitEngine::EncodeData(const std::uint8_t* src, int n) {
+    int out = 0;
+    int i = 0;
+    while (i < n) {
+        const int groupStart = out;
+        int x = src[i];
+        int consumed = 1;
+        if (repeatPrefix != 0 && i + 3 <= n && src[i + 1] == x && src[i + 2] == x) {
+            while (consumed < 94 && i + consumed < n && src[i + consumed] == x) ++consumed;
+            sendBuffer[out++] = static_cast<std::uint8_t>(repeatPrefix);
+            sendBuffer[out++] = static_cast<std::uint8_t>(tochar(consumed));
+        }
+        if ((x & 128) != 0 && binPrefix != 0) {
+            sendBuffer[out++] = static_cast<std::uint8_t>(binPrefix);
+            x &= 127;
+        }
+        if (IsControl(x)) {
+            sendBuffer[out++] = static_cast<std::uint8_t>(ctlPrefixOut);
+            x = ctl(x);
+        } else if (x == binPrefix || x == ctlPrefixOut || x == repeatPrefix) {
+            sendBuffer[out++] = static_cast<std::uint8_t>(ctlPrefixOut);
+        }
+        sendBuffer[out++] = static_cast<std::uint8_t>(x);
+        if (out + 3 > maxLen) {
+            out = groupStart;
+            break;
+        }
+        i += consumed;
+    }
+    encodedLen = out;
+    return i;
+}
+
+// Decodes the first len characters of recvBuffer. A group cut short by the
+// end of the field (a prefix as the last character) is ignored.
+int KermitEngine::DecodeData(std::uint8_t* dst, int capacity, int len) {
+    len = std::clamp(len, 0, static_cast<int>(sizeof recvBuffer));
+    int p = 0;
+    int written = 0;
+    while (p < len) {
+        int a = recvBuffer[p++];
+        int count = 1;
+        int high = 0;
+        if (repeatPrefix != 0 && a == repeatPrefix) {
+            if (p + 1 >= len) break;
+            count = std::max(0, unchar(recvBuffer[p++]));
+            a = recvBuffer[p++];
+        }
+        if (binPrefix != 0 && a == binPrefix) {
+            if (p >= len) break;
+            a = recvBuffer[p++];
+            high = 128;
+        }
+        int value = a | high;
+        if (a == ctlPrefixIn) {
+            if (p >= len) break;
+            value = recvBuffer[p++] | high;
+            if (IsControl(value ^ 64)) value ^= 64;
+        }
+        if (count > capacity - written) return -1;
+        std::memset(dst + written, value, count);
+        written += count;
+    }
+    return written;
+}
+
+}  // namespace kermit

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+
+#include "kermit/KermitObserver.h"
+#include "kermit/KermitPort.h"
+
+namespace kermit {
+
+// The protocol state of one transaction; ResetEngine puts all of it back to
+// these values at the start of every transaction.
+struct KermitState {
+    std::int32_t checkSum = 0;      // running sum of the packet being read
+    char statusText[128] = {};      // last status or error text
+    std::int32_t seq = 0;           // this side's sequence number, 0..63
+    std::uint8_t mark = 1;          // SOH starts every packet
+    std::uint8_t eol = 13;          // sent after every packet; the peer's EOL
+    std::int32_t maxLen = 94;       // largest LEN value this side sends
+    std::int32_t padCount = 0;      // pad characters before each packet
+    std::int32_t padChar = 0;       // the pad character
+    std::int32_t ctlPrefixIn = '#';   // control prefix the peer uses
+    std::int32_t ctlPrefixOut = '#';  // control prefix this side uses
+    std::int32_t binPrefix = 0;       // 8-bit prefix in force, 0 = off
+    std::int32_t repeatPrefix = 0;    // repeat prefix in force, 0 = off
+    std::int32_t retryLimit = 5;      // attempts of every wait for an answer
+    std::int32_t repeatOffer = '~';   // repeat prefix offered and accepted
+    std::uint8_t sendBuffer[128] = {};  // encoded data field of the next packet
+    std::uint8_t recvBuffer[128] = {};  // data field of the last packet read
+    // The last packet sent, kept so that it can be sent again exactly.
+    std::int32_t lastLen = 0;
+    std::int32_t lastSeq = 0;
+    std::int32_t lastType = 0;
+    const std::uint8_t* lastData = nullptr;
+    std::int32_t encodedLen = 0;  // output length of the last EncodeData
+};
+
+// Kermit over one serial line: packets, parameters and encoding, the sending
+// side and the receiving side with its small server. Results are 0 for
+// success and -1 for failure (entries return a byte count), the reason left
+// in statusText. Every wait ends with a byte or with a cleared run flag.
+class KermitEngine : public KermitState {
+public:
+    static constexpr int kNameSize = 128;        // fileName, 127 characters at most
+    static constexpr int kNameBufferSize = 1024; // the caller's name buffer
+    static constexpr int kWaitSliceMs = 20;      // longest block between run-flag checks
+
+    KermitEngine(KermitPort& port, std::atomic<int>& runFlag);
+
+    void SetObserver(KermitObserver* observer) { observer_ = observer; }
+    KermitObserver* Observer() const { return observer_; }
+
+    // Folder that received files go into; a Save As may move it.
+    std::filesystem::path receiveFolder;
+    // The file being received, or the argument of an R or G request.
+    char fileName[kNameSize] = {};
+
+    // Packet layer.
+    void ResetEngine();
+    int SetStatus(std::string_view text);
+    int ReadByte();
+    int PutPacket(int len, int seq, int type, const std::uint8_t* data);
+    int RepeatLastPacket();
+    int GetPacket(int& len, int& seq, int& type, std::uint8_t* data);
+    int EncodeData(const std::uint8_t* src, int n);
+    int DecodeData(std::uint8_t* dst, int capacity, int len);
+    void ApplyPeerParams(int n);
+    void BuildAckParams();
+    void BuildInitParams();
+
+    // Sending side.
+    int KermitSend(const char* name, const std::uint8_t* data, std::size_t length);
+    int SendFile(const char* name, const std::uint8_t* data, std::size_t length);
+    int SendInit();
+    int SendHeader(int type, const char* name);
+    int SendFileData(const std::uint8_t* data, std::size_t length);
+    int SendBreak();
+
+    // Receiving side and server.
+    int KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength);
+    int ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength);
+    int WaitForCommand();
+    int ReceiveFile(std::uint8_t* buffer, int capacity);
+    int AwaitBreak();
+
+private:
+    enum class AckKind { Plain, Init, Data };
+    static constexpr int kRead = 0;
+    static constexpr int kRestart = 1;
+    int HuntMark();
+    int ReadPacketChar(int& c, bool counted);
+    int ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* data);
+    int AwaitAck(AckKind kind);
+    int SendError(std::string_view text);
+    void SetStatusPlain(std::string_view text);
+    int ServeFileRequest();
+    int ServeGenericCommand(const char* nameBuffer);
+    int OpenReceivedFile(std::FILE*& out);
+    int ReceiveHeader();
+    int ReceiveData(std::FILE* out, std::uint8_t* buffer, int capacity);
+    bool RunFlagCleared() const { return runFlag_.load() == 0; }
+
+    KermitPort& port_;
+    std::atomic<int>& runFlag_;
+    KermitObserver* observer_ = nullptr;
+    std::uint8_t lineBuffer_[1024] = {};  // one packet as it goes on the line
+};
+
+inline constexpr int tochar(int x) { return x + 32; }
+inline constexpr int unchar(int x) { return x - 32; }
+inline constexpr int ctl(int x) { return x ^ 64; }
+
+}  // namespace kermit

@@ -1,0 +1,151 @@
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "kermit/FileNames.h"
+#include "kermit/KermitEngine.h"
+
+namespace kermit {
+namespace {
+
+constexpr std::string_view kUnknownCommand = "UNKNOWN COMMAND";
+constexpr std::string_view kLogout = "LOGOUT      ";
+
+void CopyText(char* dst, std::size_t size, const char* src) {
+    std::size_t n = std::strlen(src);
+    if (n > size - 1) n = size - 1;
+    std::memmove(dst, src, n);
+    dst[n] = '\0';
+}
+
+}  // namespace
+
+int KermitEngine::SendError(std::string_view text) {
+    const int n = static_cast<int>(std::min<std::size_t>(text.size(), 94));
+    std::memcpy(sendBuffer, text.data(), n);
+    PutPacket(n, seq, 'E', sendBuffer);
+    return -1;
+}
+
+int KermitEngine::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
+    const int result = ServeOnce(nameBuffer, dataBuffer, dataLength);
+    if (fileName[0] != '\0') CopyText(nameBuffer, kNameBufferSize, fileName);
+    return result;
+}
+
+// One transaction: a file received, or one request of the peer answered.
+int KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
+    CopyText(fileName, sizeof fileName, nameBuffer);
+    switch (WaitForCommand()) {
+        case 'S': {
+            const int bytes = ReceiveFile(dataBuffer, dataLength);
+            if (bytes < 0) return SetStatus("ERR: GETDATA");
+            if (AwaitBreak() < 0) return SetStatus("ERR: GETBRK");
+            return bytes;
+        }
+        case 'R':
+            return ServeFileRequest();
+        case 'G':
+            return ServeGenericCommand(nameBuffer);
+        default:
+            return -1;
+    }
+}
+
+// The server's idle loop: waits for S, I, R or G; three attempts that bring
+// none of S, R and G end it.
+int KermitEngine::WaitForCommand() {
+    ResetEngine();
+    PutPacket(0, 0, 'N', nullptr);
+    int attempts = 0;
+    bool lastReadFailed = false;
+    int len = 0;
+    while (attempts < 3) {
+        int rseq = 0, type = 0;
+        lastReadFailed = GetPacket(len, rseq, type, recvBuffer) < 0;
+        if (lastReadFailed) {
+            PutPacket(0, 0, 'N', nullptr);
+            ++attempts;
+            continue;
+        }
+        if (type == 'E') break;
+        if (rseq == 0 && (type == 'S' || type == 'I')) {
+            ApplyPeerParams(len);
+            BuildAckParams();
+            PutPacket(9, 0, 'Y', sendBuffer);
+            if (type == 'S') return 'S';
+            ++attempts;
+            continue;
+        }
+        if (rseq == 0 && (type == 'R' || type == 'G')) {
+            const int n = DecodeData(reinterpret_cast<std::uint8_t*>(fileName), kNameSize - 1, len);
+            if (n < 0) {
+                fileName[0] = '\0';
+                SendError("NAME TOO LONG");
+                return SetStatus("NAME TOO LONG");
+            }
+            fileName[n] = '\0';
+            SetStatusPlain(fileName);
+            return type;
+        }
+        SendError(kUnknownCommand);
+        ResetEngine();
+        ++attempts;
+    }
+    if (!lastReadFailed && std::strstr(statusText, "QUIT") == nullptr) {
+        SetStatusPlain(std::string_view(reinterpret_cast<const char*>(recvBuffer), len));
+    }
+    return -1;
+}
+
+// R: the peer asks for a file. It is served from the receive folder, by plain
+// name only; anything else is refused with an E packet.
+int KermitEngine::ServeFileRequest() {
+    std::vector<std::uint8_t> content;
+    bool found = false;
+    if (IsPlainFileName(fileName)) {
+        const std::filesystem::path path = receiveFolder / PathFromName(fileName);
+        std::error_code ec;
+        std::ifstream in(path, std::ios::binary);
+        if (std::filesystem::is_regular_file(path, ec) && in) {
+            content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            found = !in.bad();
+        }
+    }
+    if (!found) {
+        SendError("FILE NOT FOUND");
+        return SetStatus("ERR: NOFILE");
+    }
+    ResetEngine();
+    if (SendInit() < 0) return SetStatus("ERR: SNDINIT");
+    if (SendHeader('F', fileName) < 0) return SetStatus("ERR: FILEHDR");
+    if (SendFileData(content.data(), content.size()) < 0) return SetStatus("ERR: SNDDATA");
+    if (SendBreak() < 0) return SetStatus("ERR: SNDBRK!");
+    return 0;
+}
+
+// G: a generic command. D sends back the name buffer's text; B and L log out.
+int KermitEngine::ServeGenericCommand(const char* nameBuffer) {
+    ResetEngine();
+    const char command = fileName[0];
+    if (command == '\0' || command == 'D') {
+        if (SendInit() < 0) return SetStatus("ERR: SNDINIT");
+        if (SendHeader('X', "") < 0) return SetStatus("ERR: FILEHDR");
+        CopyText(fileName, sizeof fileName - 2, nameBuffer);
+        std::strcat(fileName, "\r\n");
+        const auto* text = reinterpret_cast<const std::uint8_t*>(fileName);
+        if (SendFileData(text, std::strlen(fileName)) < 0) return SetStatus("ERR: SNDDATA");
+        if (SendBreak() < 0) return SetStatus("ERR: SNDBRK!");
+        return 0;
+    }
+    if (command == 'B' || command == 'L') {
+        CopyText(fileName, sizeof fileName, kLogout.data());
+        PutPacket(0, seq, 'Y', nullptr);
+        return 0;
+    }
+    SendError(kUnknownCommand);
+    return SetStatus("ERR: UNKNOWN");
+}
+
+}  // namespace kermit
