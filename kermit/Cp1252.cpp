@@ -85,7 +85,8 @@ char FromCodePoint(char32_t cp) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
-    for (char c : bytes) AppendUtf8(out, ToCodePoint(static_cast<unsigned char>(c)));
+    for (char c : bytes)
+        AppendUtf8(out, ToCodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -93,7 +94,8 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     size_t pos = 0;
-    while (pos < utf8.size()) out += FromCodePoint(NextCodePoint(utf8, pos));
+    while (pos < utf8.size())
+        out += FromCodePoint(NextCodePoint(utf8, pos));
     return out;
 }
 

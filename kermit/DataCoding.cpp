@@ -6,7 +6,9 @@
 namespace kermit {
 namespace {
 
-bool IsControl(int x) { return (x & 127) < 32 || (x & 127) == 127; }
+bool IsControl(int x) {
+    return (x & 127) < 32 || (x & 127) == 127;
+}
 
 }  // namespace
 
@@ -20,7 +22,8 @@ int KermitEngine::EncodeData(const std::uint8_t* src, int n) {
         int x = src[i];
         int consumed = 1;
         if (repeatPrefix != 0 && i + 3 <= n && src[i + 1] == x && src[i + 2] == x) {
-            while (consumed < 94 && i + consumed < n && src[i + consumed] == x) ++consumed;
+            while (consumed < 94 && i + consumed < n && src[i + consumed] == x)
+                ++consumed;
             sendBuffer[out++] = static_cast<std::uint8_t>(repeatPrefix);
             sendBuffer[out++] = static_cast<std::uint8_t>(tochar(consumed));
         }

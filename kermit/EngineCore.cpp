@@ -10,7 +10,9 @@ KermitEngine::KermitEngine(KermitPort& port, std::atomic<int>& runFlag)
 
 // The run flag is left alone: it belongs to the job, and setting it here could
 // swallow a stop that arrived between two transactions.
-void KermitEngine::ResetEngine() { static_cast<KermitState&>(*this) = KermitState{}; }
+void KermitEngine::ResetEngine() {
+    static_cast<KermitState&>(*this) = KermitState{};
+}
 
 int KermitEngine::SetStatus(std::string_view text) {
     char aligned[sizeof statusText];

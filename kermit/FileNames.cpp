@@ -10,8 +10,8 @@ namespace kermit {
 namespace {
 
 bool IsForbidden(unsigned char c) {
-    return c < 32 || c == 127 || std::string_view("<>:\"|?*").find(static_cast<char>(c)) !=
-                                     std::string_view::npos;
+    return c < 32 || c == 127 ||
+           std::string_view("<>:\"|?*").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 std::string_view LastComponent(std::string_view name) {
@@ -24,7 +24,8 @@ std::string_view LastComponent(std::string_view name) {
 
 bool IsReservedDeviceName(const std::string& name) {
     std::string stem = name.substr(0, name.find('.'));
-    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    while (!stem.empty() && stem.back() == ' ')
+        stem.pop_back();
     std::transform(stem.begin(), stem.end(), stem.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
@@ -40,7 +41,8 @@ std::string PlainFileName(std::string_view name, bool windowsRules) {
         if (IsForbidden(static_cast<unsigned char>(c))) c = '_';
     }
     if (windowsRules) {
-        while (!plain.empty() && (plain.back() == '.' || plain.back() == ' ')) plain.pop_back();
+        while (!plain.empty() && (plain.back() == '.' || plain.back() == ' '))
+            plain.pop_back();
         if (IsReservedDeviceName(plain)) plain.insert(0, 1, '_');
     }
     if (plain.empty() || plain == "." || plain == "..") plain.assign(1, '_');

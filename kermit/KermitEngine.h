@@ -15,20 +15,20 @@ namespace kermit {
 // The protocol state of one transaction; ResetEngine puts all of it back to
 // these values at the start of every transaction.
 struct KermitState {
-    std::int32_t checkSum = 0;      // running sum of the packet being read
-    char statusText[128] = {};      // last status or error text
-    std::int32_t seq = 0;           // this side's sequence number, 0..63
-    std::uint8_t mark = 1;          // SOH starts every packet
-    std::uint8_t eol = 13;          // sent after every packet; the peer's EOL
-    std::int32_t maxLen = 94;       // largest LEN value this side sends
-    std::int32_t padCount = 0;      // pad characters before each packet
-    std::int32_t padChar = 0;       // the pad character
-    std::int32_t ctlPrefixIn = '#';   // control prefix the peer uses
-    std::int32_t ctlPrefixOut = '#';  // control prefix this side uses
-    std::int32_t binPrefix = 0;       // 8-bit prefix in force, 0 = off
-    std::int32_t repeatPrefix = 0;    // repeat prefix in force, 0 = off
-    std::int32_t retryLimit = 5;      // attempts of every wait for an answer
-    std::int32_t repeatOffer = '~';   // repeat prefix offered and accepted
+    std::int32_t checkSum = 0;          // running sum of the packet being read
+    char statusText[128] = {};          // last status or error text
+    std::int32_t seq = 0;               // this side's sequence number, 0..63
+    std::uint8_t mark = 1;              // SOH starts every packet
+    std::uint8_t eol = 13;              // sent after every packet; the peer's EOL
+    std::int32_t maxLen = 94;           // largest LEN value this side sends
+    std::int32_t padCount = 0;          // pad characters before each packet
+    std::int32_t padChar = 0;           // the pad character
+    std::int32_t ctlPrefixIn = '#';     // control prefix the peer uses
+    std::int32_t ctlPrefixOut = '#';    // control prefix this side uses
+    std::int32_t binPrefix = 0;         // 8-bit prefix in force, 0 = off
+    std::int32_t repeatPrefix = 0;      // repeat prefix in force, 0 = off
+    std::int32_t retryLimit = 5;        // attempts of every wait for an answer
+    std::int32_t repeatOffer = '~';     // repeat prefix offered and accepted
     std::uint8_t sendBuffer[128] = {};  // encoded data field of the next packet
     std::uint8_t recvBuffer[128] = {};  // data field of the last packet read
     // The last packet sent, kept so that it can be sent again exactly.
@@ -45,9 +45,9 @@ struct KermitState {
 // in statusText. Every wait ends with a byte or with a cleared run flag.
 class KermitEngine : public KermitState {
 public:
-    static constexpr int kNameSize = 128;        // fileName, 127 characters at most
-    static constexpr int kNameBufferSize = 1024; // the caller's name buffer
-    static constexpr int kWaitSliceMs = 20;      // longest block between run-flag checks
+    static constexpr int kNameSize = 128;         // fileName, 127 characters at most
+    static constexpr int kNameBufferSize = 1024;  // the caller's name buffer
+    static constexpr int kWaitSliceMs = 20;       // longest block between run-flag checks
 
     KermitEngine(KermitPort& port, std::atomic<int>& runFlag);
 
@@ -110,8 +110,14 @@ private:
     std::uint8_t lineBuffer_[1024] = {};  // one packet as it goes on the line
 };
 
-inline constexpr int tochar(int x) { return x + 32; }
-inline constexpr int unchar(int x) { return x - 32; }
-inline constexpr int ctl(int x) { return x ^ 64; }
+inline constexpr int tochar(int x) {
+    return x + 32;
+}
+inline constexpr int unchar(int x) {
+    return x - 32;
+}
+inline constexpr int ctl(int x) {
+    return x ^ 64;
+}
 
 }  // namespace kermit

@@ -5,7 +5,9 @@
 namespace kermit {
 namespace {
 
-int BlockCheck(int sum) { return tochar((sum + ((sum >> 6) & 3)) & 63); }
+int BlockCheck(int sum) {
+    return tochar((sum + ((sum >> 6) & 3)) & 63);
+}
 
 }  // namespace
 
@@ -21,7 +23,8 @@ int KermitEngine::PutPacket(int len, int seq, int type, const std::uint8_t* data
 
 int KermitEngine::RepeatLastPacket() {
     int n = 0;
-    for (int i = 0; i < padCount; ++i) lineBuffer_[n++] = static_cast<std::uint8_t>(padChar);
+    for (int i = 0; i < padCount; ++i)
+        lineBuffer_[n++] = static_cast<std::uint8_t>(padChar);
     lineBuffer_[n++] = mark;
     const int start = n;
     lineBuffer_[n++] = static_cast<std::uint8_t>(tochar(lastLen + 3));
@@ -30,7 +33,8 @@ int KermitEngine::RepeatLastPacket() {
     if (lastLen > 0) std::memcpy(lineBuffer_ + n, lastData, lastLen);
     n += lastLen;
     int sum = 0;
-    for (int i = start; i < n; ++i) sum += lineBuffer_[i];
+    for (int i = start; i < n; ++i)
+        sum += lineBuffer_[i];
     lineBuffer_[n++] = static_cast<std::uint8_t>(BlockCheck(sum));
     lineBuffer_[n++] = eol;
     port_.Write(lineBuffer_, n);
@@ -86,7 +90,8 @@ int KermitEngine::ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* da
 int KermitEngine::GetPacket(int& len, int& seq, int& type, std::uint8_t* data) {
     if (HuntMark() < 0) return -1;
     int r = kRestart;
-    while (r == kRestart) r = ReadPacketBody(len, seq, type, data);
+    while (r == kRestart)
+        r = ReadPacketBody(len, seq, type, data);
     return r;
 }
 

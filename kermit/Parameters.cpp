@@ -3,7 +3,9 @@
 namespace kermit {
 namespace {
 
-bool IsBinPrefix(int c) { return (c >= 33 && c <= 62) || (c >= 96 && c <= 126); }
+bool IsBinPrefix(int c) {
+    return (c >= 33 && c <= 62) || (c >= 96 && c <= 126);
+}
 
 }  // namespace
 
