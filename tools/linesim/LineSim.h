@@ -1,0 +1,98 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace linesim {
+
+// How the simulated cable behaves.
+struct Options {
+    std::string linkA;       // optional symlink to end A's device ("" = none)
+    std::string linkB;       // optional symlink to end B's device
+    int baud = 0;            // pacing, 10 bits per byte; 0 = as fast as possible
+    int flipOneIn = 0;       // flip one random bit in 1 of N bytes (0 = never)
+    int dropOneIn = 0;       // drop 1 of N bytes (0 = never)
+    std::uint64_t seed = 1;  // makes flips and drops repeatable
+};
+
+// Byte counts; index 0 = from A to B, index 1 = from B to A.
+struct Counters {
+    std::uint64_t relayed[2] = {0, 0};
+    std::uint64_t flipped[2] = {0, 0};
+    std::uint64_t dropped[2] = {0, 0};
+};
+
+// Two pseudo-terminal pairs whose master sides are joined by a relay thread, so
+// that the two slave devices behave as the two ends of one serial cable. Both
+// slaves are raw: every byte value passes unchanged. LineSim keeps each slave
+// open itself, so an end stays "plugged in" until CloseEnd, whether or not a
+// program has it open; bytes for an end nobody reads are held, not dropped.
+class LineSim {
+public:
+    static constexpr int kSideA = 0;
+    static constexpr int kSideB = 1;
+
+    explicit LineSim(const Options& options = Options());
+    ~LineSim();
+
+    LineSim(const LineSim&) = delete;
+    LineSim& operator=(const LineSim&) = delete;
+
+    // False when the pseudo-terminals could not be set up; see Error().
+    bool IsRunning() const { return running_; }
+    const std::string& Error() const { return error_; }
+
+    // Device path of an end ("/dev/pts/5"), or the symlink when one was asked for.
+    const std::string& Path(int side) const;
+    // The device path itself, never the symlink.
+    const std::string& DevicePath(int side) const;
+
+    // Unplugs one end (kSideA, kSideB) or both (-1): its pseudo-terminal is
+    // closed, so a program holding that device sees a hang-up. Bytes sent
+    // towards a closed end are discarded.
+    void CloseEnd(int side);
+
+    // Ends the relay thread promptly; also done by the destructor.
+    void Stop();
+
+    Counters GetCounters() const;
+
+private:
+    struct End {
+        int master = -1;
+        int slave = -1;  // our own hold on the slave, keeps the line up
+        std::string device;
+        std::string link;
+        std::string path;
+    };
+    struct Direction {
+        std::deque<std::uint8_t> pending;  // read from the source, not yet delivered
+        double readyAt = 0;                // pacing: when the next byte may leave
+        std::uint64_t rng = 0;
+    };
+
+    bool OpenEnd(End& end, const std::string& link);
+    void CloseEndLocked(int side);
+    void Run();
+    void ReadFrom(int side);
+    void Deliver(int dir, double now);
+    int PollTimeoutMs(double now) const;
+    bool Chance(int dir, int oneIn);
+
+    Options options_;
+    End ends_[2];
+    Direction dirs_[2];
+    Counters counters_;
+    int wakePipe_[2] = {-1, -1};
+    std::atomic<bool> stop_{false};
+    bool running_ = false;
+    std::string error_;
+    mutable std::mutex mutex_;
+    std::thread thread_;
+};
+
+}  // namespace linesim

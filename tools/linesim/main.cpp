@@ -1,0 +1,83 @@
+// linesim: a simulated serial cable made of two linked pseudo-terminals.
+// Prints "A <device>" and "B <device>", then relays bytes until SIGINT/SIGTERM.
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "tools/linesim/LineSim.h"
+
+namespace {
+
+void Usage() {
+    std::fprintf(stderr,
+                 "usage: linesim [--baud N] [--flip N] [--drop N] [--seed S]"
+                 " [--link-a PATH] [--link-b PATH]\n");
+}
+
+bool ParseNumber(const char* text, long long& value) {
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtoll(text, &end, 10);
+    return errno == 0 && end != text && *end == '\0' && value >= 0;
+}
+
+bool ParseArgs(int argc, char** argv, linesim::Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc) return false;
+        const char* value = argv[++i];
+        long long number = 0;
+        if (arg == "--link-a") {
+            options.linkA = value;
+        } else if (arg == "--link-b") {
+            options.linkB = value;
+        } else if (!ParseNumber(value, number) || number > 0x7fffffff) {
+            return false;
+        } else if (arg == "--baud") {
+            options.baud = static_cast<int>(number);
+        } else if (arg == "--flip") {
+            options.flipOneIn = static_cast<int>(number);
+        } else if (arg == "--drop") {
+            options.dropOneIn = static_cast<int>(number);
+        } else if (arg == "--seed") {
+            options.seed = static_cast<std::uint64_t>(number);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    linesim::Options options;
+    if (!ParseArgs(argc, argv, options)) {
+        Usage();
+        return 2;
+    }
+    // Block the signals before the relay thread starts, so only sigwait sees them.
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+    linesim::LineSim line(options);
+    if (!line.IsRunning()) {
+        std::fprintf(stderr, "linesim: %s\n", line.Error().c_str());
+        return 1;
+    }
+    std::printf("A %s\nB %s\n", line.DevicePath(linesim::LineSim::kSideA).c_str(),
+                line.DevicePath(linesim::LineSim::kSideB).c_str());
+    std::fflush(stdout);
+
+    int received = 0;
+    sigwait(&signals, &received);
+    line.Stop();
+    return 0;
+}
