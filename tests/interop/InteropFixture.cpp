@@ -1,0 +1,142 @@
+#include "InteropFixture.h"
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace interop {
+
+std::string ReadWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteWholeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
+}
+
+std::vector<TestFile> StandardFileSet() {
+    std::vector<TestFile> files;
+    files.push_back({"empty.dat", ""});
+    files.push_back({"one.dat", "x"});
+    files.push_back({"p91.txt", std::string(91, 'k')});
+    files.push_back({"p92.txt", std::string(92, 'k')});
+    files.push_back({"crlf.txt", "Tall;23.5;\r\nGran;31.0;\r\n\r\nBjork;12.25;\r\n"});
+    std::string all;
+    for (int i = 0; i < 256; ++i)
+        all += static_cast<char>(i);
+    files.push_back({"all256.bin", all + all});
+    files.push_back({"runs.bin", std::string(1000, 'a') + std::string(3, '\0') + "bb" +
+                                     std::string(500, '~') + std::string(300, '#')});
+    std::mt19937 rng(42);
+    std::string random(200 * 1024, '\0');
+    for (char& c : random)
+        c = static_cast<char>(rng());
+    files.push_back({"random.bin", random});
+    return files;
+}
+
+void InteropTest::SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "interop_tests";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
+}
+
+void InteropTest::SetUp() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    root = fs::temp_directory_path() /
+           (std::string("corvix-interop-") + info->name() + "-" + std::to_string(getpid()));
+    fs::remove_all(root);
+    rx = root / "rx";
+    peerDir = root / "peer";
+    fs::create_directories(rx);
+    fs::create_directories(peerDir);
+}
+
+void InteropTest::TearDown() {
+    watchdogCancel_ = true;
+    if (watchdog_.joinable()) watchdog_.join();
+    peer.Kill();
+    engine.reset();
+    port.reset();
+    line.reset();
+    if (!HasFailure()) fs::remove_all(root);
+}
+
+bool RunningUnderCi() {
+    return std::getenv("CI") != nullptr;
+}
+
+void InteropTest::OpenLine(const linesim::Options& options) {
+    line = std::make_unique<linesim::LineSim>(options);
+    ASSERT_TRUE(line->IsRunning()) << line->Error();
+    port = std::make_unique<serial::SerialPort>(run);
+    ASSERT_EQ(port->Open(QString::fromStdString(line->Path(linesim::LineSim::kSideA)), 7), 1);
+    engine = std::make_unique<kermit::KermitEngine>(*port, run);
+    engine->SetObserver(&observer);
+    engine->receiveFolder = rx;
+    ArmWatchdog(90);
+}
+
+void InteropTest::StartCKermit(const std::vector<std::string>& commands, const fs::path& dir) {
+    std::ostringstream script;
+    script << "set line " << line->Path(linesim::LineSim::kSideB) << "\n"
+           << "set carrier-watch off\nset speed 115200\nset flow none\nset parity none\n"
+           << "set file type binary\nset file names literal\nset file collision overwrite\n"
+           << "set transfer mode manual\nset receive timeout 2\nset send timeout 2 fixed\n"
+           << "set retry-limit 20\n";
+    for (const std::string& c : commands)
+        script << c << "\n";
+    script << "exit\n";
+    const fs::path scriptPath = root / "peer.ksc";
+    WriteWholeFile(scriptPath, script.str());
+    ASSERT_TRUE(peer.Start({"kermit", scriptPath.string(), "-Y"}, dir.string(),
+                           (root / "peer.log").string()));
+}
+
+void InteropTest::StartGKermit(const std::vector<std::string>& args, const fs::path& dir) {
+    std::vector<std::string> argv{"gkermit"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    ASSERT_TRUE(peer.Start(argv, dir.string(), (root / "peer.log").string(),
+                           line->DevicePath(linesim::LineSim::kSideB)));
+}
+
+int InteropTest::WaitPeer(int timeoutMs) {
+    return peer.Wait(timeoutMs);
+}
+
+std::string InteropTest::PeerLog() const {
+    return ReadWholeFile(root / "peer.log");
+}
+
+int InteropTest::CorvixSend(const fs::path& file, const std::string& announcedName) {
+    const std::string bytes = ReadWholeFile(file);
+    return engine->KermitSend(announcedName.c_str(),
+                              reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
+int InteropTest::CorvixReceiveOnce() {
+    engine->receiveFolder = rx;
+    return engine->KermitReceive(nameBuffer, dataBuffer.data(), 8191);
+}
+
+void InteropTest::ArmWatchdog(int seconds) {
+    watchdog_ = std::thread([this, seconds] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        while (!watchdogCancel_ && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (!watchdogCancel_) {
+            ADD_FAILURE() << "watchdog: the transfer did not end in " << seconds << " s";
+            run = 0;
+        }
+    });
+}
+
+}  // namespace interop

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "PeerProcess.h"
+#include "kermit/KermitEngine.h"
+#include "serial/SerialPort.h"
+#include "tools/linesim/LineSim.h"
+
+namespace interop {
+
+namespace fs = std::filesystem;
+
+std::string ReadWholeFile(const fs::path& path);
+void WriteWholeFile(const fs::path& path, const std::string& bytes);
+
+// The files every interop transfer is tried with.
+struct TestFile {
+    std::string name;
+    std::string bytes;
+};
+std::vector<TestFile> StandardFileSet();
+
+// Answers the receiver's questions as a user who always replaces.
+class ReplacingObserver : public kermit::KermitObserver {
+public:
+    void OnReceiveFileOpened(const char*) override {}
+    void OnReceiveProgress(std::uint32_t) override {}
+    void OnSendProgress(std::uint32_t) override {}
+    Overwrite AskOverwrite(const std::string&) override { return Overwrite::Yes; }
+    std::optional<std::string> AskSaveAs(const std::string&) override { return std::nullopt; }
+    void ShowCouldNotOpenFile(const std::string&) override {}
+};
+
+bool RunningUnderCi();
+
+// Skips the test when a peer program is missing; under CI that is a failure.
+#define REQUIRE_PEER(program)                                                          \
+    do {                                                                               \
+        if (!::interop::HaveProgram(program)) {                                        \
+            if (::interop::RunningUnderCi()) FAIL() << program << " is not installed"; \
+            GTEST_SKIP() << program << " is not installed";                            \
+        }                                                                              \
+    } while (0)
+
+// Corvix's engine on end A of a linesim line, a real Kermit program on end B.
+// A watchdog stops the engine, as a user would, when a test runs too long.
+class InteropTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    void OpenLine(const linesim::Options& options = {});
+    // Runs C-Kermit on end B with the line settings and then `commands`.
+    void StartCKermit(const std::vector<std::string>& commands, const fs::path& dir);
+    void StartGKermit(const std::vector<std::string>& args, const fs::path& dir);
+    int WaitPeer(int timeoutMs = 60000);
+    std::string PeerLog() const;
+
+    int CorvixSend(const fs::path& file, const std::string& announcedName);
+    int CorvixReceiveOnce();
+    void ArmWatchdog(int seconds);
+
+    fs::path root;  // private temp folder of this test
+    fs::path rx;    // Corvix's receive folder
+    fs::path peerDir;
+    std::atomic<int> run{1};
+    std::unique_ptr<linesim::LineSim> line;
+    std::unique_ptr<serial::SerialPort> port;
+    std::unique_ptr<kermit::KermitEngine> engine;
+    ReplacingObserver observer;
+    PeerProcess peer;
+    char nameBuffer[kermit::KermitEngine::kNameBufferSize] = {};
+    std::vector<std::uint8_t> dataBuffer = std::vector<std::uint8_t>(8192);
+
+private:
+    std::thread watchdog_;
+    std::atomic<bool> watchdogCancel_{false};
+};
+
+}  // namespace interop

@@ -1,0 +1,70 @@
+#include "PeerProcess.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace interop {
+
+PeerProcess::~PeerProcess() {
+    Kill();
+}
+
+bool PeerProcess::Start(const std::vector<std::string>& argv, const std::string& workDir,
+                        const std::string& logPath, const std::string& stdioDevice) {
+    const pid_t pid = fork();
+    if (pid < 0) return false;
+    if (pid == 0) {
+        setsid();  // its own session: the line does not become our terminal
+        const int log = open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int in = open("/dev/null", O_RDONLY);
+        int out = log;
+        if (!stdioDevice.empty()) in = out = open(stdioDevice.c_str(), O_RDWR | O_NOCTTY);
+        dup2(in, 0);
+        dup2(out, 1);
+        dup2(log, 2);
+        if (chdir(workDir.c_str()) != 0) _exit(126);
+        std::vector<char*> args;
+        for (const std::string& a : argv)
+            args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    pid_ = pid;
+    return true;
+}
+
+int PeerProcess::Wait(int timeoutMs) {
+    if (pid_ < 0) return -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    int status = 0;
+    while (waitpid(pid_, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            Kill();
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void PeerProcess::Kill() {
+    if (pid_ < 0) return;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+}
+
+bool HaveProgram(const std::string& program) {
+    const std::string command = "command -v " + program + " >/dev/null 2>&1";
+    return std::system(command.c_str()) == 0;
+}
+
+}  // namespace interop

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace interop {
+
+// A Kermit program running as the other end of the line.
+class PeerProcess {
+public:
+    PeerProcess() = default;
+    ~PeerProcess();
+    PeerProcess(const PeerProcess&) = delete;
+    PeerProcess& operator=(const PeerProcess&) = delete;
+
+    // Starts `argv` in `workDir`. Its output goes to `logPath`; with a
+    // non-empty `stdioDevice` its standard input and output are that device
+    // (G-Kermit talks on its standard input and output).
+    bool Start(const std::vector<std::string>& argv, const std::string& workDir,
+               const std::string& logPath, const std::string& stdioDevice = "");
+
+    // Waits at most `timeoutMs` for the program to end; returns its exit
+    // status, or -1 after killing it when it did not end in time.
+    int Wait(int timeoutMs);
+    void Kill();
+
+private:
+    pid_t pid_ = -1;
+};
+
+// True when `program` can be found on PATH.
+bool HaveProgram(const std::string& program);
+
+}  // namespace interop

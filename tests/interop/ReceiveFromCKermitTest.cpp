@@ -1,0 +1,74 @@
+// C-Kermit sends; Corvix's receiver takes one transaction per call.
+#include "InteropFixture.h"
+
+namespace interop {
+namespace {
+
+class ReceiveFromCKermit : public InteropTest {
+protected:
+    void ReceiveAll(const std::vector<std::string>& extraSettings) {
+        const auto files = StandardFileSet();
+        std::vector<std::string> commands = extraSettings;
+        for (const TestFile& f : files) {
+            WriteWholeFile(peerDir / f.name, f.bytes);
+            commands.push_back("send " + f.name);
+        }
+        OpenLine();
+        StartCKermit(commands, peerDir);
+        for (const TestFile& f : files) {
+            const int got = CorvixReceiveOnce();
+            ASSERT_EQ(got, static_cast<int>(f.bytes.size()))
+                << f.name << ": " << engine->statusText << "\n"
+                << PeerLog();
+            EXPECT_STREQ(nameBuffer, f.name.c_str());
+            EXPECT_TRUE(ReadWholeFile(rx / f.name) == f.bytes) << f.name << " differs";
+        }
+        EXPECT_EQ(WaitPeer(), 0) << PeerLog();
+    }
+};
+
+TEST_F(ReceiveFromCKermit, EveryFileArrivesByteExact) {
+    REQUIRE_PEER("kermit");
+    ReceiveAll({});
+}
+
+TEST_F(ReceiveFromCKermit, WithoutRepeatCounts) {
+    REQUIRE_PEER("kermit");
+    ReceiveAll({"set repeat counts off"});
+}
+
+TEST_F(ReceiveFromCKermit, BitFlipsOnTheLineStillDeliverTheFileByteExact) {
+    REQUIRE_PEER("kermit");
+    std::string bytes;
+    for (int i = 0; i < 30000; ++i)
+        bytes += static_cast<char>((i * 131) ^ (i >> 5));
+    WriteWholeFile(peerDir / "noisy.bin", bytes);
+    linesim::Options options;
+    options.flipOneIn = 3000;
+    options.seed = 11;
+    OpenLine(options);
+    StartCKermit({"send noisy.bin"}, peerDir);
+    ASSERT_EQ(CorvixReceiveOnce(), static_cast<int>(bytes.size())) << engine->statusText << "\n"
+                                                                   << PeerLog();
+    EXPECT_TRUE(ReadWholeFile(rx / "noisy.bin") == bytes);
+    WaitPeer();
+}
+
+TEST_F(ReceiveFromCKermit, NamesThatPointOutsideLandInsideTheReceiveFolder) {
+    REQUIRE_PEER("kermit");
+    WriteWholeFile(peerDir / "data.txt", "tree list\r\n");
+    OpenLine();
+    StartCKermit({"send data.txt ../../escape.txt", "send data.txt /abs/x.txt"}, peerDir);
+    ASSERT_GE(CorvixReceiveOnce(), 0) << engine->statusText;
+    EXPECT_STREQ(nameBuffer, "escape.txt");
+    ASSERT_GE(CorvixReceiveOnce(), 0) << engine->statusText;
+    EXPECT_STREQ(nameBuffer, "x.txt");
+    EXPECT_EQ(ReadWholeFile(rx / "escape.txt"), "tree list\r\n");
+    EXPECT_EQ(ReadWholeFile(rx / "x.txt"), "tree list\r\n");
+    EXPECT_FALSE(fs::exists(root / "escape.txt"));
+    EXPECT_FALSE(fs::exists(root.parent_path() / "escape.txt"));
+    WaitPeer();
+}
+
+}  // namespace
+}  // namespace interop

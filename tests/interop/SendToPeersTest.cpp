@@ -1,0 +1,82 @@
+// Corvix sends; C-Kermit and G-Kermit receive. Files are compared byte for byte.
+#include "InteropFixture.h"
+
+namespace interop {
+namespace {
+
+class SendToPeers : public InteropTest {
+protected:
+    // Writes the file set into the test folder so that it can be sent.
+    std::vector<TestFile> PrepareFiles() {
+        auto files = StandardFileSet();
+        fs::create_directories(root / "tx");
+        for (const TestFile& f : files)
+            WriteWholeFile(root / "tx" / f.name, f.bytes);
+        return files;
+    }
+
+    void SendAllToCKermit(const std::vector<std::string>& extraSettings) {
+        const auto files = PrepareFiles();
+        OpenLine();
+        std::vector<std::string> commands = extraSettings;
+        for (size_t i = 0; i < files.size(); ++i)
+            commands.push_back("receive");
+        StartCKermit(commands, peerDir);
+        for (const TestFile& f : files) {
+            ASSERT_EQ(CorvixSend(root / "tx" / f.name, f.name), 0)
+                << f.name << ": " << engine->statusText << "\n"
+                << PeerLog();
+        }
+        EXPECT_EQ(WaitPeer(), 0) << PeerLog();
+        for (const TestFile& f : files) {
+            EXPECT_TRUE(ReadWholeFile(peerDir / f.name) == f.bytes) << f.name << " differs";
+        }
+    }
+};
+
+TEST_F(SendToPeers, CKermitReceivesEveryFileByteExact) {
+    REQUIRE_PEER("kermit");
+    SendAllToCKermit({});
+}
+
+TEST_F(SendToPeers, CKermitWithShortPacketsAndNoRepeatCounts) {
+    REQUIRE_PEER("kermit");
+    SendAllToCKermit({"set receive packet-length 40", "set repeat counts off"});
+}
+
+TEST_F(SendToPeers, GKermitReceivesEveryFileByteExact) {
+    REQUIRE_PEER("gkermit");
+    const auto files = PrepareFiles();
+    OpenLine();
+    for (const TestFile& f : files) {
+        StartGKermit({"-r", "-i", "-P", "-w", "-q"}, peerDir);
+        ASSERT_EQ(CorvixSend(root / "tx" / f.name, f.name), 0)
+            << f.name << ": " << engine->statusText << "\n"
+            << PeerLog();
+        EXPECT_EQ(WaitPeer(), 0) << PeerLog();
+        EXPECT_TRUE(ReadWholeFile(peerDir / f.name) == f.bytes) << f.name << " differs";
+    }
+}
+
+TEST_F(SendToPeers, BitFlipsOnTheLineStillDeliverTheFileByteExact) {
+    REQUIRE_PEER("kermit");
+    std::string bytes;
+    for (int i = 0; i < 30000; ++i)
+        bytes += static_cast<char>((i * 7919) >> 3);
+    fs::create_directories(root / "tx");
+    WriteWholeFile(root / "tx" / "noisy.bin", bytes);
+    linesim::Options options;
+    options.flipOneIn = 3000;
+    options.seed = 7;
+    OpenLine(options);
+    StartCKermit({"receive"}, peerDir);
+    ASSERT_EQ(CorvixSend(root / "tx" / "noisy.bin", "noisy.bin"), 0) << engine->statusText << "\n"
+                                                                     << PeerLog();
+    EXPECT_EQ(WaitPeer(), 0) << PeerLog();
+    EXPECT_TRUE(ReadWholeFile(peerDir / "noisy.bin") == bytes);
+    const auto counters = line->GetCounters();
+    EXPECT_GT(counters.flipped[0] + counters.flipped[1], 0u);
+}
+
+}  // namespace
+}  // namespace interop
