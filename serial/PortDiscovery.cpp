@@ -1,0 +1,55 @@
+#include "serial/PortDiscovery.h"
+
+#include <QSerialPortInfo>
+
+namespace {
+
+bool AllDigits(QStringView text) {
+    if (text.isEmpty()) return false;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QList<PortRecord> SystemPortRecords() {
+    QList<PortRecord> records;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        PortRecord record;
+        record.portName = info.portName();
+        record.hasVendorIdentifier = info.hasVendorIdentifier();
+        record.vendorIdentifier = info.vendorIdentifier();
+        record.hasProductIdentifier = info.hasProductIdentifier();
+        record.productIdentifier = info.productIdentifier();
+        records.append(record);
+    }
+    return records;
+}
+
+bool IsAcceptedPortName(const QString& portName, PortNaming naming) {
+    if (naming == PortNaming::Windows) {
+        return portName.size() > 3 && portName.startsWith(u"COM", Qt::CaseInsensitive) &&
+               AllDigits(QStringView(portName).mid(3));
+    }
+    return portName.size() > 3 && portName.startsWith(u"tty") && !portName.contains(u'/');
+}
+
+int IsCaliperPort(const PortRecord& record) {
+    return record.hasVendorIdentifier && record.hasProductIdentifier &&
+                   record.vendorIdentifier == kCaliperVendorId &&
+                   record.productIdentifier == kCaliperProductId
+               ? 1
+               : 0;
+}
+
+QList<_tagPORTS> EnumeratePorts(const PortSource& source, PortNaming naming) {
+    QList<_tagPORTS> ports;
+    if (!source) return ports;
+    for (const PortRecord& record : source()) {
+        if (!IsAcceptedPortName(record.portName, naming)) continue;
+        ports.append(_tagPORTS{IsCaliperPort(record), record.portName + u':'});
+    }
+    return ports;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// One discovered serial port.
+struct _tagPORTS {
+    int isCaliper = 0;  // 1 for a port of the caliper's own USB adapter
+    QString name;       // the port name followed by ":", such as "COM5:" or "ttyUSB0:"
+};
+
+// What the system tells about one serial device, before any filtering.
+struct PortRecord {
+    QString portName;  // "COM5", "ttyUSB0"
+    bool hasVendorIdentifier = false;
+    quint16 vendorIdentifier = 0;
+    bool hasProductIdentifier = false;
+    quint16 productIdentifier = 0;
+};
+
+// Supplies the system's port records in enumeration order.
+using PortSource = std::function<QList<PortRecord>()>;
+
+// How port names look: "COM" + digits on Windows, tty devices elsewhere.
+enum class PortNaming { Windows, Posix };
+
+#ifdef Q_OS_WIN
+inline constexpr PortNaming kHostPortNaming = PortNaming::Windows;
+#else
+inline constexpr PortNaming kHostPortNaming = PortNaming::Posix;
+#endif
+
+// The caliper's adapter: an FTDI chip (vendor 0403) with product id AFB8.
+inline constexpr quint16 kCaliperVendorId = 0x0403;
+inline constexpr quint16 kCaliperProductId = 0xAFB8;
+
+// The ports the system reports now, through QSerialPortInfo.
+QList<PortRecord> SystemPortRecords();
+
+bool IsAcceptedPortName(const QString& portName, PortNaming naming);
+int IsCaliperPort(const PortRecord& record);
+
+// The accepted ports of `source`, in the order the system listed them: not
+// sorted, duplicates kept. An empty list is the only sign of failure.
+QList<_tagPORTS> EnumeratePorts(const PortSource& source = SystemPortRecords,
+                                PortNaming naming = kHostPortNaming);
