@@ -1,0 +1,61 @@
+#include "app/AppCore.h"
+
+#include "app/ComportSetting.h"
+#include "app/TextTable.h"
+
+#include <QDir>
+#include <QSettings>
+
+QStringList DefaultBaudRateList() {
+    return {QStringLiteral("1200"),  QStringLiteral("2400"),  QStringLiteral("4800"),
+            QStringLiteral("9600"),  QStringLiteral("19200"), QStringLiteral("38400"),
+            QStringLiteral("57600"), QStringLiteral("115200")};
+}
+
+QString ProgramFolderOf(const QString& executableFolder) {
+    QString folder = QDir::toNativeSeparators(executableFolder);
+    if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
+    return folder;
+}
+
+AppCore::AppCore() = default;
+
+bool AppCore::InitInstance(const QStringList& arguments, const QString& executableFolder) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brenvald"),
+                       QStringLiteral("Corvix"));
+    settings.beginGroup(QStringLiteral("Settings"));
+    ReadFontLineSettings(settings);
+    if (Comport.isEmpty()) ChoosePort();
+    ProgramFolder = ProgramFolderOf(executableFolder);
+    BaudRateList = DefaultBaudRateList();
+    ReadFileLanguageSettings(settings);
+    TextTable = EnglishTexts();
+
+    const ParsedCommandLine parsed = ReadCommandLine(arguments, Comport, Baud, BaudRateList);
+    if (parsed.request.fromCommandLine) {
+        Comport = parsed.port;
+        Baud = parsed.baud;
+    }
+    if (runMainWindow) runMainWindow(parsed.request);
+
+    if (!parsed.request.fromCommandLine) {
+        WriteSettings([&settings](const QString& key, const QVariant& value) {
+            settings.setValue(key, value);
+        });
+        settings.sync();
+    }
+    return false;
+}
+
+int AppCore::EnumeratePorts() {
+    PortList = ::EnumeratePorts(portSource, portNaming);
+    return 0;
+}
+
+// The last caliper port of the discovery wins; with none, no port is chosen.
+void AppCore::ChoosePort() {
+    EnumeratePorts();
+    for (const _tagPORTS& port : PortList) {
+        if (port.isCaliper == 1) Comport = port.name.chopped(1);
+    }
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "app/CommandLine.h"
+#include "app/LanguageScan.h"
+#include "app/MessageSink.h"
+#include "serial/PortDiscovery.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <functional>
+
+class QSettings;
+
+// The application's data and its start-up, without any window. CStemraApp
+// adds the QApplication; tests drive this part on its own.
+//
+// `Comport` holds the chosen port by name ("COM5", "ttyUSB0", "/dev/pts/3");
+// the empty name means no port is chosen. See ComportSetting.h for how it is
+// stored.
+class AppCore {
+public:
+    AppCore();
+    virtual ~AppCore() = default;
+
+    int Baud = 3;
+    QString Comport;
+    int Language = 1;
+    int Margin = 1;
+    QStringList BaudRateList;
+    QList<_tagPORTS> PortList;
+    QString ProgramFolder;
+    QString LastFile;
+    QString LastDir;
+    int FontHeight = 10;
+    int FontItalic = 0;
+    int FontUnderline = 0;
+    int FontStrike = 0;
+    int FontWeight = 400;
+    QString FontFace = QStringLiteral("Courier");
+    QStringList TextTable;
+
+    // Runs the main window modally with the command line's request; the user
+    // interface registers it. Without one start-up goes straight to its end.
+    using MainWindowRunner = std::function<void(const CommandLineRequest&)>;
+    MainWindowRunner runMainWindow;
+
+    // Where port discovery finds its ports and how their names look (the
+    // system's, by default).
+    PortSource portSource = SystemPortRecords;
+    PortNaming portNaming = kHostPortNaming;
+
+    // Receives the messages of language loading; logged when none is set.
+    MessageSink* messageSink = nullptr;
+
+    // The whole life of the program: reads the settings, picks a port when
+    // none is stored, reads the command line (`arguments` without the program
+    // name), runs the main window and saves the settings when there were no
+    // arguments. `executableFolder` is the folder of the running program.
+    // Returns false, as the program ends after it.
+    bool InitInstance(const QStringList& arguments, const QString& executableFolder);
+
+    // The process exit status: 1 after every run.
+    int ExitInstance() { return 1; }
+
+    // Refills PortList from `portSource`; always returns 0.
+    int EnumeratePorts();
+
+    // Language files (in ProgramFolder). Each returns 1 when the file was read
+    // and merged into TextTable, 0 after reporting the failure to messageSink.
+    int LoadLanguage();
+    int ReadLanguageFile(const QString& path);
+
+    // The folder scan of the main window's initialisation: which languages
+    // are present, the English template written when missing, and Language
+    // moved to English when its file is missing.
+    LanguageScanResult ScanLanguageFiles();
+
+    // A Language menu command: sets Language (even when loading fails) and
+    // loads it. Returns LoadLanguage's result; on 1 the window relabels itself.
+    int OnLanguageCommand(int commandId);
+
+    // Reads the twelve settings from `settings` (already in group "Settings").
+    // Values that are missing, of the wrong kind or out of range give the
+    // default. Split as start-up reads them.
+    void ReadFontLineSettings(const QSettings& settings);
+    void ReadFileLanguageSettings(const QSettings& settings);
+
+    // Writes the twelve settings in their fixed order through `write`.
+    using SettingWriter = std::function<void(const QString& key, const QVariant& value)>;
+    void WriteSettings(const SettingWriter& write) const;
+
+private:
+    void ChoosePort();
+    MessageSink& Messages();
+
+    LogMessageSink logSink_;
+};
+
+// The baud-rate texts offered by the settings, index 0 to 7.
+QStringList DefaultBaudRateList();
+
+// The folder of `executableFolder` in native form with a trailing separator.
+QString ProgramFolderOf(const QString& executableFolder);

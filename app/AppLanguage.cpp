@@ -1,0 +1,27 @@
+#include "app/AppCore.h"
+
+#include "app/LanguageFile.h"
+#include "app/Languages.h"
+
+MessageSink& AppCore::Messages() {
+    return messageSink ? *messageSink : logSink_;
+}
+
+int AppCore::LoadLanguage() {
+    return ReadLanguageFile(ProgramFolder + LanguageFileName(Language));
+}
+
+int AppCore::ReadLanguageFile(const QString& path) {
+    return ::ReadLanguageFile(path, TextTable, Messages());
+}
+
+LanguageScanResult AppCore::ScanLanguageFiles() {
+    const LanguageScanResult result = ::ScanLanguageFiles(ProgramFolder, Language, TextTable);
+    Language = result.language;
+    return result;
+}
+
+int AppCore::OnLanguageCommand(int commandId) {
+    Language = LanguageForCommand(commandId);
+    return LoadLanguage();
+}

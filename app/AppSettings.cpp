@@ -1,0 +1,73 @@
+#include "app/AppCore.h"
+
+#include "app/ComportSetting.h"
+#include "app/Languages.h"
+
+#include <QSettings>
+
+#include <climits>
+
+namespace {
+
+// A stored number, or `fallback` when it is missing, not a whole number, or
+// outside [low, high].
+int ReadNumber(const QSettings& settings, const QString& key, int fallback, int low, int high) {
+    const QVariant stored = settings.value(key);
+    if (!stored.isValid()) return fallback;
+    bool ok = false;
+    const int value = stored.toInt(&ok);
+    return ok && value >= low && value <= high ? value : fallback;
+}
+
+// A stored flag: 0 stays 0, any other number is 1.
+int ReadFlag(const QSettings& settings, const QString& key) {
+    return ReadNumber(settings, key, 0, INT_MIN, INT_MAX) != 0 ? 1 : 0;
+}
+
+// A stored text. A value that the settings file split at commas is joined again.
+QString ReadText(const QSettings& settings, const QString& key, const QString& fallback) {
+    const QVariant stored = settings.value(key);
+    if (!stored.isValid()) return fallback;
+    if (stored.typeId() == QMetaType::QStringList) return stored.toStringList().join(u", ");
+    return stored.canConvert<QString>() ? stored.toString() : fallback;
+}
+
+constexpr int kMaxBaudIndex = 7;
+constexpr int kFontLimit = 1000;  // font heights and weights beyond this are not fonts
+constexpr int kMaxMargin = 999;
+
+}  // namespace
+
+void AppCore::ReadFontLineSettings(const QSettings& settings) {
+    FontHeight = ReadNumber(settings, QStringLiteral("FontHeight"), 10, -kFontLimit, kFontLimit);
+    FontItalic = ReadFlag(settings, QStringLiteral("FontItalic"));
+    FontUnderline = ReadFlag(settings, QStringLiteral("FontUnderline"));
+    FontStrike = ReadFlag(settings, QStringLiteral("FontStrike"));
+    FontWeight = ReadNumber(settings, QStringLiteral("FontWeight"), 400, 0, kFontLimit);
+    FontFace = ReadText(settings, QStringLiteral("FontFace"), QStringLiteral("Courier"));
+    if (FontFace.trimmed().isEmpty()) FontFace = QStringLiteral("Courier");
+    Margin = ReadNumber(settings, QStringLiteral("Margin"), 1, 0, kMaxMargin);
+    Baud = ReadNumber(settings, QStringLiteral("Baud"), 3, 0, kMaxBaudIndex);
+    Comport = ComportFromSetting(settings.value(QStringLiteral("Comport")));
+}
+
+void AppCore::ReadFileLanguageSettings(const QSettings& settings) {
+    LastFile = ReadText(settings, QStringLiteral("LastFile"), QString());
+    LastDir = ReadText(settings, QStringLiteral("LastDir"), QString());
+    Language = ReadNumber(settings, QStringLiteral("Language"), kEnglish, 0, kLanguageCount - 1);
+}
+
+void AppCore::WriteSettings(const SettingWriter& write) const {
+    write(QStringLiteral("Comport"), ComportToSetting(Comport));
+    write(QStringLiteral("Baud"), Baud);
+    write(QStringLiteral("Language"), Language);
+    write(QStringLiteral("LastFile"), LastFile);
+    write(QStringLiteral("LastDir"), LastDir);
+    write(QStringLiteral("FontHeight"), FontHeight);
+    write(QStringLiteral("FontItalic"), FontItalic);
+    write(QStringLiteral("FontUnderline"), FontUnderline);
+    write(QStringLiteral("FontStrike"), FontStrike);
+    write(QStringLiteral("FontWeight"), FontWeight);
+    write(QStringLiteral("FontFace"), FontFace);
+    write(QStringLiteral("Margin"), Margin);
+}

@@ -1,0 +1,87 @@
+#include "app/CommandLine.h"
+
+#include "app/LeadingNumber.h"
+
+namespace {
+
+struct Reading {
+    ParsedCommandLine parsed;
+    bool kermitSeen = false;
+};
+
+QString StripQuotes(const QString& token) {
+    qsizetype first = 0;
+    qsizetype last = token.size();
+    while (first < last && token[first] == u'"')
+        ++first;
+    while (last > first && token[last - 1] == u'"')
+        --last;
+    return token.mid(first, last - first);
+}
+
+void ReadFileToken(const QString& token, Reading& reading) {
+    CommandLineRequest& request = reading.parsed.request;
+    request.path = StripQuotes(token);
+    request.isFile = 1;
+    const QString extension = request.path.right(3);
+    if (extension.compare(u"TXT", Qt::CaseInsensitive) == 0) {
+        request.mode = reading.kermitSeen ? 0 : 1;
+    } else {
+        for (const char16_t* kermitExtension : {u"128", u"512", u"m$x", u"b$n"}) {
+            if (extension.compare(kermitExtension, Qt::CaseInsensitive) == 0) request.mode = 0;
+        }
+    }
+}
+
+int BaudFromToken(QStringView rate, const QStringList& baudRateList) {
+    for (qsizetype index = 0; index < baudRateList.size(); ++index) {
+        if (baudRateList[index] == rate) return int(index);
+    }
+    return LeadingNumber(rate);
+}
+
+QString PortFromNumber(int number) {
+    return number < 0 ? QString() : QStringLiteral("COM%1").arg(number);
+}
+
+void ReadToken(const QString& token, const QStringList& baudRateList, Reading& reading) {
+    ParsedCommandLine& parsed = reading.parsed;
+    if (token.startsWith(u"/dev/")) {
+        // A device path names a port; checked first, as such paths may hold a dot.
+        parsed.port = token;
+    } else if (token.contains(u'.')) {
+        ReadFileToken(token, reading);
+    } else if (token.startsWith(u"KERMIT")) {
+        reading.kermitSeen = true;
+        parsed.request.mode = 0;
+    } else if (token.startsWith(u"BAUD")) {
+        parsed.baud = BaudFromToken(QStringView(token).mid(4), baudRateList);
+    } else if (token.startsWith(u"COM")) {
+        parsed.port = PortFromNumber(LeadingNumber(QStringView(token).mid(3)));
+    } else {
+        parsed.request.path = token;
+        parsed.request.isFile = 0;
+    }
+}
+
+}  // namespace
+
+ParsedCommandLine ReadCommandLine(const QStringList& arguments, const QString& port, int baud,
+                                  const QStringList& baudRateList) {
+    Reading reading;
+    reading.parsed.port = port;
+    reading.parsed.baud = baud;
+    reading.parsed.request.fromCommandLine = arguments.isEmpty() ? 0 : 1;
+    for (const QString& token : arguments)
+        ReadToken(token, baudRateList, reading);
+    return reading.parsed;
+}
+
+StartupAction ChooseStartupAction(const CommandLineRequest& request, const QString& comport) {
+    if (request.fromCommandLine != 1 || comport.isEmpty()) return StartupAction::None;
+    if (request.mode == 0) {
+        return request.isFile == 1 ? StartupAction::LoadProgram : StartupAction::KermitReceive;
+    }
+    if (request.mode == 1) return StartupAction::ReceiveAscii;
+    return StartupAction::None;
+}

@@ -1,0 +1,52 @@
+#include "app/TextTable.h"
+
+QStringList EnglishTexts() {
+    return {
+        QString(),
+        QStringLiteral("Settings"),
+        QStringLiteral("Load program"),
+        QStringLiteral("Data to printer (4800baud)"),
+        QStringLiteral("Kermit send"),
+        QStringLiteral("Kermit receive"),
+        QStringLiteral("Receive data (ASCII)"),
+        QStringLiteral("Exit"),
+        QStringLiteral("Communication"),
+        QStringLiteral("Settings"),
+        QStringLiteral("Kermit"),
+        QStringLiteral("Load program"),
+        QStringLiteral("ASCII"),
+        QStringLiteral("Exit"),
+        QStringLiteral("Send file"),
+        QStringLiteral("Receive file"),
+        QStringLiteral("Language"),
+        QStringLiteral("Help"),
+        QStringLiteral("Help"),
+        QStringLiteral("About Corvix..."),
+        QStringLiteral("Settings"),
+        QStringLiteral("Comport"),
+        QStringLiteral("Baudrate"),
+        QStringLiteral("OK"),
+        QStringLiteral("Cancel"),
+        QStringLiteral("Could not open file!"),
+        QStringLiteral("Unable to allocate memory to load the file!"),
+        QStringLiteral("There was en error in the transmission!"),
+        QStringLiteral("Transmission finished!"),
+        QStringLiteral("Choose file"),
+        QStringLiteral("Choose directory"),
+        QStringLiteral("Choose Kalvex-file"),
+        QStringLiteral("Waiting on caliper..."),
+        QStringLiteral("Sending"),
+        QStringLiteral("Receiving"),
+        QStringLiteral("Done"),
+        QStringLiteral("Font"),
+        QStringLiteral("Print"),
+        QStringLiteral("Margin"),
+        QStringLiteral("Notepad"),
+        QStringLiteral("File exists, overwrite?"),
+    };
+}
+
+QString TextAt(const QStringList& table, int id) {
+    if (id < 0 || id >= table.size()) return QString();
+    return table.at(id);
+}

@@ -1,0 +1,235 @@
+#include "AppTestSupport.h"
+#include "app/AppCore.h"
+#include "app/CStemraApp.h"
+#include "app/ComportSetting.h"
+#include "app/TextTable.h"
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+PortRecord Port(const QString& name, quint16 vendor = 0, quint16 product = 0) {
+    PortRecord record;
+    record.portName = name;
+    record.hasVendorIdentifier = record.hasProductIdentifier = vendor != 0;
+    record.vendorIdentifier = vendor;
+    record.productIdentifier = product;
+    return record;
+}
+
+PortRecord CaliperPort(const QString& name) {
+    return Port(name, kCaliperVendorId, kCaliperProductId);
+}
+
+class Startup : public ::testing::Test {
+protected:
+    // Runs start-up with `arguments`, the discovery seeing `ports`.
+    void Run(const QStringList& arguments, const QList<PortRecord>& ports = {}) {
+        app.portNaming = PortNaming::Windows;
+        app.portSource = [this, ports] {
+            ++discoveries;
+            return ports;
+        };
+        app.runMainWindow = [this](const CommandLineRequest& request) {
+            ++windowRuns;
+            shownRequest = request;
+            if (duringWindow) duringWindow();
+        };
+        EXPECT_FALSE(app.InitInstance(arguments, programFolder.path()));
+    }
+
+    TemporarySettings settings;
+    QTemporaryDir programFolder;
+    AppCore app;
+    int discoveries = 0;
+    int windowRuns = 0;
+    CommandLineRequest shownRequest;
+    std::function<void()> duringWindow;
+};
+
+TEST_F(Startup, FirstStartTakesTheDefaultsAndWritesThemBack) {
+    Run({});
+    EXPECT_EQ(app.Baud, 3);
+    EXPECT_EQ(app.Margin, 1);
+    EXPECT_EQ(app.Language, 1);
+    EXPECT_EQ(app.FontFace, "Courier");
+    EXPECT_EQ(app.FontWeight, 400);
+    EXPECT_EQ(app.FontHeight, 10);
+    EXPECT_EQ(app.FontItalic + app.FontUnderline + app.FontStrike, 0);
+    EXPECT_TRUE(app.LastFile.isEmpty());
+    EXPECT_TRUE(app.LastDir.isEmpty());
+    EXPECT_TRUE(app.Comport.isEmpty());
+    EXPECT_EQ(discoveries, 1);
+    EXPECT_EQ(windowRuns, 1);
+    EXPECT_EQ(shownRequest.fromCommandLine, 0);
+
+    EXPECT_EQ(app.BaudRateList, DefaultBaudRateList());
+    EXPECT_EQ(app.TextTable, EnglishTexts());
+    EXPECT_TRUE(app.ProgramFolder.endsWith(QDir::separator()));
+    EXPECT_EQ(QDir(app.ProgramFolder), QDir(programFolder.path()));
+
+    auto stored = settings.Open();
+    EXPECT_EQ(stored->value("Comport").toInt(), -1);
+    EXPECT_EQ(stored->value("Baud").toInt(), 3);
+    EXPECT_EQ(stored->value("FontFace").toString(), "Courier");
+    EXPECT_EQ(stored->childKeys().size(), 12);
+}
+
+TEST_F(Startup, TheLastCaliperPortIsChosenWhenNoneIsStored) {
+    Run({}, {Port("COM1"), CaliperPort("COM3"), Port("COM4", 0x0403, 0x6001), CaliperPort("COM7"),
+             Port("COM8")});
+    EXPECT_EQ(app.Comport, "COM7");
+    ASSERT_EQ(app.PortList.size(), 5);
+    EXPECT_EQ(app.PortList[1].name, "COM3:");
+    EXPECT_EQ(settings.Open()->value("Comport").toInt(), 7);
+}
+
+TEST_F(Startup, NoCaliperLeavesNoPortAndTheNextStartLooksAgain) {
+    Run({}, {Port("COM1")});
+    EXPECT_TRUE(app.Comport.isEmpty());
+    AppCore again;
+    again.portNaming = PortNaming::Windows;
+    again.portSource = [] { return QList<PortRecord>{CaliperPort("com9")}; };
+    again.InitInstance({}, programFolder.path());
+    EXPECT_EQ(again.Comport, "com9");
+    EXPECT_EQ(settings.Open()->value("Comport").toInt(), 9);
+}
+
+TEST_F(Startup, AStoredPortSkipsDiscovery) {
+    settings.Open()->setValue("Comport", 4);
+    Run({}, {CaliperPort("COM7")});
+    EXPECT_EQ(discoveries, 0);
+    EXPECT_EQ(app.Comport, "COM4");
+}
+
+TEST_F(Startup, PortNamesThatAreNotComNumbersAreStoredAsNames) {
+    settings.Open()->setValue("Comport", "ttyUSB0");
+    duringWindow = [this] {
+        EXPECT_EQ(app.Comport, "ttyUSB0");
+        app.Comport = "/dev/pts/3";
+    };
+    Run({});
+    EXPECT_EQ(settings.Open()->value("Comport").toString(), "/dev/pts/3");
+}
+
+TEST(ComportSetting, NumbersForComPortsNamesForOthers) {
+    EXPECT_EQ(ComportToSetting(""), QVariant(-1));
+    EXPECT_EQ(ComportToSetting("COM10"), QVariant(10));
+    EXPECT_EQ(ComportToSetting("com7"), QVariant(7));
+    EXPECT_EQ(ComportToSetting("COM3A"), QVariant("COM3A"));
+    EXPECT_EQ(ComportToSetting("ttyUSB0"), QVariant("ttyUSB0"));
+    EXPECT_EQ(ComportFromSetting(QVariant(7)), "COM7");
+    EXPECT_EQ(ComportFromSetting(QVariant("12")), "COM12");
+    EXPECT_EQ(ComportFromSetting(QVariant("-1")), "");
+    EXPECT_EQ(ComportFromSetting(QVariant()), "");
+    EXPECT_EQ(ComportFromSetting(QVariant("  ")), "");
+    EXPECT_EQ(ComportFromSetting(QVariant(QStringList{"a", "b"})), "");
+}
+
+TEST_F(Startup, ARunWithArgumentsWritesNothing) {
+    {
+        auto stored = settings.Open();
+        stored->setValue("Comport", 2);
+        stored->setValue("Baud", 1);
+        stored->setValue("LastDir", "/old");
+    }
+    duringWindow = [this] {
+        app.LastDir = "/changed";
+        app.Language = 4;
+    };
+    Run({"COM5", "BAUD38400", "C:\\out\\prog.m$x"});
+    EXPECT_EQ(app.Comport, "COM5");
+    EXPECT_EQ(app.Baud, 5);
+    EXPECT_EQ(shownRequest.fromCommandLine, 1);
+    EXPECT_EQ(shownRequest.isFile, 1);
+    EXPECT_EQ(shownRequest.path, "C:\\out\\prog.m$x");
+
+    auto stored = settings.Open();
+    EXPECT_EQ(stored->value("Comport").toInt(), 2);
+    EXPECT_EQ(stored->value("Baud").toInt(), 1);
+    EXPECT_EQ(stored->value("LastDir").toString(), "/old");
+    EXPECT_FALSE(stored->contains("Language"));
+}
+
+TEST_F(Startup, ChangesMadeWhileTheWindowRunsAreSaved) {
+    duringWindow = [this] {
+        app.Comport = "COM12";
+        app.Baud = 7;
+        app.Language = 0;
+        app.LastFile = QString::fromUtf8("/home/ana/Mätning 3.m$x");
+        app.LastDir = "/home/ana, data";
+        app.FontHeight = -13;
+        app.FontItalic = 1;
+        app.FontWeight = 700;
+        app.FontFace = "DejaVu Sans Mono";
+        app.Margin = 4;
+    };
+    Run({});
+    AppCore next;
+    next.portSource = [] { return QList<PortRecord>{CaliperPort("COM3")}; };
+    next.InitInstance({}, programFolder.path());
+    EXPECT_EQ(next.Comport, "COM12");
+    EXPECT_EQ(next.Baud, 7);
+    EXPECT_EQ(next.Language, 0);
+    EXPECT_EQ(next.LastFile, QString::fromUtf8("/home/ana/Mätning 3.m$x"));
+    EXPECT_EQ(next.LastDir, "/home/ana, data");
+    EXPECT_EQ(next.FontHeight, -13);
+    EXPECT_EQ(next.FontItalic, 1);
+    EXPECT_EQ(next.FontWeight, 700);
+    EXPECT_EQ(next.FontFace, "DejaVu Sans Mono");
+    EXPECT_EQ(next.Margin, 4);
+}
+
+TEST(Settings, AreWrittenInTheirFixedOrder) {
+    AppCore app;
+    QStringList keys;
+    app.WriteSettings([&keys](const QString& key, const QVariant&) { keys.append(key); });
+    EXPECT_EQ(keys, QStringList({"Comport", "Baud", "Language", "LastFile", "LastDir", "FontHeight",
+                                 "FontItalic", "FontUnderline", "FontStrike", "FontWeight",
+                                 "FontFace", "Margin"}));
+}
+
+TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
+    {
+        auto stored = settings.Open();
+        stored->setValue("Baud", 9);
+        stored->setValue("Margin", "wide");
+        stored->setValue("Language", 13);
+        stored->setValue("FontHeight", 5000000);
+        stored->setValue("FontItalic", 7);
+        stored->setValue("FontUnderline", "yes");
+        stored->setValue("FontWeight", -400);
+        stored->setValue("FontFace", "");
+        stored->setValue("Comport", -5);
+        stored->setValue("LastDir", QStringList{"a", "b"});
+    }
+    Run({});
+    EXPECT_EQ(app.Baud, 3);
+    EXPECT_EQ(app.Margin, 1);
+    EXPECT_EQ(app.Language, 1);
+    EXPECT_EQ(app.FontHeight, 10);
+    EXPECT_EQ(app.FontItalic, 1);
+    EXPECT_EQ(app.FontUnderline, 0);
+    EXPECT_EQ(app.FontWeight, 400);
+    EXPECT_EQ(app.FontFace, "Courier");
+    EXPECT_TRUE(app.Comport.isEmpty());
+    EXPECT_EQ(discoveries, 1);
+    EXPECT_EQ(app.LastDir, "a, b");
+}
+
+TEST_F(Startup, TheApplicationObjectRunsStartUpAndEndsWithStatusOne) {
+    auto* object = dynamic_cast<CStemraApp*>(QCoreApplication::instance());
+    ASSERT_NE(object, nullptr);
+    object->portSource = [] { return QList<PortRecord>{}; };
+    int runs = 0;
+    object->runMainWindow = [&runs](const CommandLineRequest&) { ++runs; };
+    EXPECT_FALSE(object->InitInstance());
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(QDir(object->ProgramFolder), QDir(QCoreApplication::applicationDirPath()));
+    EXPECT_EQ(object->ExitInstance(), 1);
+    EXPECT_TRUE(settings.Open()->contains("Margin"));
+}
+
+}  // namespace
