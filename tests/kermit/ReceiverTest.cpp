@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "KermitPeer.h"
+#include "ReceiveRig.h"
+
+using namespace kermit_test;
+
+namespace {
+
+struct Receiver : ::testing::Test {
+    TempTree tree;
+
+    // A one-file transaction scripted for `rig`.
+    static void ScriptFile(ReceiveRig& rig, const std::string& name, const std::string& content,
+                           const std::string& params = InitParams(94, 0, '~')) {
+        rig.Script(SendingScript(name, content, params));
+    }
+};
+
+TEST_F(Receiver, FileArrivesByteExactWithAcknowledgementsAndProgress) {
+    ReceiveRig rig(tree.In());
+    const std::string content = RandomRuns(3000, 7);
+    ScriptFile(rig, "NAME.DAT", content);
+    const std::vector<Packet> script(rig.script.begin(), rig.script.end());
+
+    EXPECT_EQ(rig.Receive(), 3000);
+    EXPECT_EQ(ReadWhole(tree.In() / "NAME.DAT"), content);
+    EXPECT_STREQ(rig.nameBuffer, "NAME.DAT");
+
+    // N to invite the sender, then one Y for every packet, by its number; the
+    // S is answered with this side's parameters after adopting the peer's.
+    const std::string types = rig.port.TypesSent();
+    EXPECT_EQ(types, "N" + std::string(script.size(), 'Y'));
+    std::vector<int> expectedSeqs;
+    for (const Packet& p : script)
+        expectedSeqs.push_back(p.seq);
+    EXPECT_EQ(rig.SeqsOf('Y'), expectedSeqs);
+    EXPECT_EQ(rig.port.sent[1].data, "~% @-#Y1~");
+
+    std::vector<std::string> expectedEvents = {"opened NAME.DAT"};
+    std::size_t written = 0;
+    for (const Packet& p : script) {
+        if (p.type != 'D') continue;
+        written += PeerDecode(p.data, {0, '~'}).size();
+        expectedEvents.push_back("progress " + std::to_string(written));
+    }
+    EXPECT_EQ(rig.observer.events, expectedEvents);
+}
+
+TEST_F(Receiver, RepeatedDataPacketIsAcknowledgedAgainButWrittenOnce) {
+    ReceiveRig rig(tree.In());
+    rig.Script({{0, 'S', InitParams()},
+                {1, 'F', "TWICE.TXT"},
+                {2, 'D', "abc"},
+                {2, 'D', "abc"},
+                {3, 'D', "def"},
+                {4, 'Z', ""},
+                {5, 'B', ""}});
+    EXPECT_EQ(rig.Receive(), 6);
+    EXPECT_EQ(ReadWhole(tree.In() / "TWICE.TXT"), "abcdef");
+    EXPECT_EQ(rig.SeqsOf('Y'), (std::vector<int>{0, 1, 2, 2, 3, 4, 5}));
+    EXPECT_EQ(rig.observer.receiveProgress, (std::vector<std::uint32_t>{3, 6}));
+}
+
+TEST_F(Receiver, BreakInsteadOfAHeaderCreatesNothing) {
+    ReceiveRig rig(tree.In());
+    // The B is acknowledged with the current number (0), so the sender sends
+    // it again; that one ends the transaction.
+    rig.Script({{0, 'S', InitParams()}, {1, 'B', ""}, {1, 'B', ""}});
+    EXPECT_EQ(rig.Receive(), 0);
+    EXPECT_EQ(rig.port.TypesSent(), "NYYY");
+    EXPECT_EQ(rig.SeqsOf('Y'), (std::vector<int>{0, 0, 1}));
+    EXPECT_TRUE(Listing(tree.In()).empty());
+    EXPECT_TRUE(rig.observer.events.empty());
+}
+
+TEST_F(Receiver, EmptyFileIsCreatedEmpty) {
+    ReceiveRig rig(tree.In());
+    ScriptFile(rig, "EMPTY.TXT", "");
+    EXPECT_EQ(rig.Receive(), 0);
+    ASSERT_TRUE(fs::exists(tree.In() / "EMPTY.TXT"));
+    EXPECT_EQ(fs::file_size(tree.In() / "EMPTY.TXT"), 0u);
+    EXPECT_EQ(rig.observer.events, (std::vector<std::string>{"opened EMPTY.TXT"}));
+}
+
+TEST_F(Receiver, SecondFileInOneTransactionIsAnsweredWithBreak) {
+    ReceiveRig rig(tree.In());
+    rig.Script({{0, 'S', InitParams()},
+                {1, 'F', "ONE.TXT"},
+                {2, 'D', "first"},
+                {3, 'Z', ""},
+                {4, 'F', "TWO.TXT"},
+                {5, 'D', "second"}});
+    EXPECT_EQ(rig.Receive(), 5);
+    EXPECT_EQ(Listing(tree.In()), (std::vector<std::string>{"ONE.TXT"}));
+    EXPECT_EQ(rig.port.sent.back().type, 'B');
+    EXPECT_EQ(rig.port.sent.back().seq, 4);
+    EXPECT_STREQ(rig.nameBuffer, "ONE.TXT");
+}
+
+TEST_F(Receiver, ExistingFileIsReplacedOnlyWhenTheUserSaysYes) {
+    const fs::path target = tree.In() / "OLD.TXT";
+    {
+        WriteWhole(target, "old content");
+        ReceiveRig rig(tree.In());
+        rig.observer.overwriteAnswer = RecordingObserver::Overwrite::Yes;
+        ScriptFile(rig, "OLD.TXT", "new");
+        EXPECT_EQ(rig.Receive(), 3);
+        EXPECT_EQ(ReadWhole(target), "new");
+        EXPECT_EQ(rig.observer.events.front(), "overwrite? " + target.string());
+    }
+    for (const auto answer :
+         {RecordingObserver::Overwrite::Cancel, RecordingObserver::Overwrite::No}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        WriteWhole(target, "old content");
+        ReceiveRig rig(tree.In());
+        rig.observer.overwriteAnswer = answer;  // No, then the Save As is cancelled
+        ScriptFile(rig, "OLD.TXT", "new");
+        EXPECT_EQ(rig.Receive(), -1);
+        EXPECT_EQ(rig.Status(), " ERR: GETDATA");
+        EXPECT_EQ(ReadWhole(target), "old content");
+        EXPECT_EQ(rig.port.TypesSent().find('E'), std::string::npos);  // the peer is not told
+        EXPECT_EQ(rig.observer.events.size(), answer == RecordingObserver::Overwrite::No ? 2u : 1u);
+    }
+}
+
+TEST_F(Receiver, SaveAsMovesTheFileAndTheReceiveFolder) {
+    const fs::path other = tree.base / "other";
+    fs::create_directories(other);
+    WriteWhole(tree.In() / "OLD.TXT", "old content");
+    ReceiveRig rig(tree.In());
+    rig.observer.overwriteAnswer = RecordingObserver::Overwrite::No;
+    rig.observer.saveAsAnswer = (other / "moved.txt").string();
+    ScriptFile(rig, "OLD.TXT", "moved here");
+
+    EXPECT_EQ(rig.Receive(), 10);
+    EXPECT_EQ(ReadWhole(other / "moved.txt"), "moved here");
+    EXPECT_EQ(ReadWhole(tree.In() / "OLD.TXT"), "old content");
+    EXPECT_EQ(rig.engine.receiveFolder, other);
+    EXPECT_STREQ(rig.nameBuffer, "moved.txt");
+    EXPECT_EQ(rig.observer.events[1], "save as? " + (tree.In() / "OLD.TXT").string());
+    EXPECT_EQ(rig.observer.events[2], "opened moved.txt");
+}
+
+TEST_F(Receiver, FileThatCannotBeCreatedIsReported) {
+    const fs::path missing = tree.base / "missing";
+    ReceiveRig rig(missing);
+    ScriptFile(rig, "NAME.TXT", "data");
+    EXPECT_EQ(rig.Receive(), -1);
+    EXPECT_EQ(rig.Status(), " ERR: GETDATA");
+    EXPECT_EQ(rig.observer.events,
+              (std::vector<std::string>{"could not open " + (missing / "NAME.TXT").string()}));
+    EXPECT_FALSE(fs::exists(missing));
+}
+
+TEST_F(Receiver, HostileNamesLandInsideTheReceiveFolder) {
+    for (const char* name : {"../../escape.txt", "/abs/x.txt", "C:\\dir\\y.txt", "a/../..", "",
+                             "..", "sub/../../up.txt"}) {
+        SCOPED_TRACE(name);
+        ReceiveRig rig(tree.In());
+        rig.Script({{0, 'S', InitParams()},
+                    {1, 'F', name},
+                    {2, 'D', "secret"},
+                    {3, 'Z', ""},
+                    {4, 'B', ""}});
+        EXPECT_EQ(rig.Receive(), 6);
+        const auto files = Listing(tree.In());
+        ASSERT_EQ(files.size(), 1u);
+        EXPECT_EQ(files[0], rig.nameBuffer);
+        EXPECT_EQ(ReadWhole(tree.In() / files[0]), "secret");
+        EXPECT_EQ(Listing(tree.base), (std::vector<std::string>{"in"}));
+        EXPECT_FALSE(fs::exists(tree.base.parent_path() / "escape.txt"));
+        fs::remove(tree.In() / files[0]);
+    }
+}
+
+TEST_F(Receiver, NameLongerThan127BytesFailsCleanly) {
+    const std::string params = InitParams(94, 0, '~');
+    {  // 94 + 33 = 127 characters still make a name
+        ReceiveRig rig(tree.In());
+        rig.Script({{0, 'S', params}, {1, 'F', "~~a~Aa"}, {2, 'Z', ""}, {3, 'B', ""}});
+        EXPECT_EQ(rig.Receive(), 0);
+        EXPECT_EQ(std::string(rig.nameBuffer), std::string(127, 'a'));
+        EXPECT_TRUE(fs::exists(tree.In() / std::string(127, 'a')));
+    }
+    fs::remove(tree.In() / std::string(127, 'a'));
+    ReceiveRig rig(tree.In());
+    std::memset(rig.nameBuffer, 'k', sizeof rig.nameBuffer - 1);
+    rig.Script({{0, 'S', params}, {1, 'F', "~~a~Ba"}, {2, 'D', "x"}, {3, 'Z', ""}, {4, 'B', ""}});
+    EXPECT_EQ(rig.Receive(), -1);
+    EXPECT_EQ(rig.Status(), " ERR: GETDATA");
+    EXPECT_TRUE(Listing(tree.In()).empty());
+    EXPECT_EQ(std::string(rig.nameBuffer), std::string(1023, 'k'));  // left as it was
+    EXPECT_LT(std::strlen(rig.engine.fileName), 128u);
+    ASSERT_FALSE(rig.port.sent.empty());
+    EXPECT_EQ(rig.port.sent.back().type, 'E');
+}
+
+TEST_F(Receiver, StopDuringDataLeavesThePartialFile) {
+    // The user stops while the engine waits for the third data packet; the
+    // sender then stays silent, or sends the second packet once more (which
+    // is answered with E, as every packet but the next is after a stop).
+    for (const bool peerRepeats : {false, true}) {
+        SCOPED_TRACE(peerRepeats);
+        ReceiveRig rig(tree.In());
+        rig.Script({{0, 'S', InitParams()},
+                    {1, 'F', "PART.TXT"},
+                    {2, 'D', "first "},
+                    {3, 'D', "second"},
+                    {0, 0, ""}});
+        if (peerRepeats) rig.Script({{3, 'D', "second"}});
+        EXPECT_EQ(rig.Receive(), -1);
+        EXPECT_EQ(rig.Status(), " ERR: GETDATA");
+        EXPECT_EQ(ReadWhole(tree.In() / "PART.TXT"), "first second");
+        EXPECT_LE(rig.port.sent.size(), 5u + 5u);  // the last Y at most retryLimit times
+        if (peerRepeats) {
+            EXPECT_EQ(rig.port.sent.back().type, 'E');
+            EXPECT_EQ(rig.port.sent.back().data, "MEMORY FULL");
+        }
+        fs::remove(tree.In() / "PART.TXT");
+    }
+}
+
+}  // namespace

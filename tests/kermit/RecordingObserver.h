@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kermit/KermitObserver.h"
+
+namespace kermit_test {
+
+// Records every notification in order and answers the questions as preset.
+class RecordingObserver : public kermit::KermitObserver {
+public:
+    Overwrite overwriteAnswer = Overwrite::Cancel;
+    std::optional<std::string> saveAsAnswer;
+
+    std::vector<std::string> events;  // "opened NAME", "progress N", "overwrite? PATH", ...
+    std::vector<std::uint32_t> sendProgress;
+    std::vector<std::uint32_t> receiveProgress;
+
+    void OnReceiveFileOpened(const char* name) override {
+        events.push_back(std::string("opened ") + name);
+    }
+    void OnReceiveProgress(std::uint32_t bytes) override {
+        receiveProgress.push_back(bytes);
+        events.push_back("progress " + std::to_string(bytes));
+    }
+    void OnSendProgress(std::uint32_t bytes) override { sendProgress.push_back(bytes); }
+    Overwrite AskOverwrite(const std::string& path) override {
+        events.push_back("overwrite? " + path);
+        return overwriteAnswer;
+    }
+    std::optional<std::string> AskSaveAs(const std::string& path) override {
+        events.push_back("save as? " + path);
+        return saveAsAnswer;
+    }
+    void ShowCouldNotOpenFile(const std::string& path) override {
+        events.push_back("could not open " + path);
+    }
+};
+
+}  // namespace kermit_test

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "KermitPeer.h"
+#include "RecordingObserver.h"
+#include "ScriptedPort.h"
+#include "kermit/KermitEngine.h"
+
+using kermit::KermitEngine;
+using namespace kermit_test;
+
+namespace {
+
+// The engine sending to a scripted receiver. `interpose` sees every packet
+// first and returns true when it has answered (or chosen silence) itself.
+struct SendRig {
+    std::atomic<int> run{1};
+    ScriptedPort port{run};
+    KermitEngine engine{port, run};
+    RecordingObserver observer;
+    ReceivingPeer peer;
+    std::function<bool(const Packet&)> interpose;
+
+    SendRig() {
+        engine.SetObserver(&observer);
+        port.onPacket = [this](const Packet& p) {
+            if (!interpose || !interpose(p)) peer.Answer(port, p);
+        };
+    }
+    int Send(const std::string& content, const char* name = "DATA.TXT") {
+        return engine.KermitSend(name, reinterpret_cast<const std::uint8_t*>(content.data()),
+                                 content.size());
+    }
+    std::string Status() const { return engine.statusText; }
+    std::vector<std::string> DataFields() const {
+        std::vector<std::string> fields;
+        for (const Packet& p : port.sent)
+            if (p.type == 'D') fields.push_back(p.data);
+        return fields;
+    }
+    std::size_t LongestDataField() const {
+        std::size_t longest = 0;
+        for (const std::string& f : DataFields())
+            longest = std::max(longest, f.size());
+        return longest;
+    }
+};
+
+// Printable bytes other than the prefixes "#", "&" and "~", in a cycle.
+std::string Printable(std::size_t n) {
+    std::string s;
+    for (std::size_t i = 0; s.size() < n; ++i) {
+        const char c = static_cast<char>('0' + i % 43);
+        if (c != '#' && c != '&' && c != '~') s += c;
+    }
+    return s;
+}
+
+TEST(Sender, EmptyFileGoesAsInitHeaderEndOfFileAndBreak) {
+    SendRig rig;
+    EXPECT_EQ(rig.Send(""), 0);
+    EXPECT_EQ(rig.port.TypesSent(), "SFZB");
+    for (std::size_t i = 0; i < rig.port.sent.size(); ++i)
+        EXPECT_EQ(rig.port.sent[i].seq, static_cast<int>(i));
+    EXPECT_EQ(rig.port.sent[0].data, "~% @-#Y1~");
+    EXPECT_EQ(rig.peer.headerType, 'F');
+    EXPECT_EQ(rig.peer.header, "DATA.TXT");
+    EXPECT_TRUE(rig.observer.sendProgress.empty());
+    EXPECT_EQ(rig.Status(), "     DATA.TXT");
+}
+
+TEST(Sender, DefaultPacketHoldsNinetyOneCharactersOfData) {
+    for (const std::size_t n : {91u, 92u}) {
+        SCOPED_TRACE(n);
+        SendRig rig;
+        const std::string content = Printable(n);
+        ASSERT_EQ(rig.Send(content), 0);
+        EXPECT_EQ(rig.port.TypesSent(), n == 91 ? "SFDZB" : "SFDDZB");
+        EXPECT_EQ(rig.DataFields().front(), content.substr(0, 91));
+        EXPECT_EQ(rig.peer.content, content);
+    }
+}
+
+TEST(Sender, PeerLengthLimitsThePackets) {
+    SendRig limited;
+    limited.peer.params = InitParams(40);
+    const std::string content = Printable(500);
+    ASSERT_EQ(limited.Send(content), 0);
+    EXPECT_EQ(limited.LongestDataField(), 37u);
+    EXPECT_EQ(limited.peer.content, content);
+
+    SendRig silent;  // an acknowledgement of S without any parameters
+    silent.peer.params = "";
+    ASSERT_EQ(silent.Send(content), 0);
+    EXPECT_EQ(silent.LongestDataField(), 77u);
+    EXPECT_EQ(silent.peer.content, content);
+}
+
+TEST(Sender, EightBitPrefixIsUsedWhenThePeerAsksForIt) {
+    SendRig rig;
+    rig.peer.params = InitParams(94, '&');
+    const std::string content = "\xC1\x81&A\xA6\xFF";
+    ASSERT_EQ(rig.Send(content), 0);
+    ASSERT_EQ(rig.DataFields().size(), 1u);
+    EXPECT_EQ(rig.DataFields()[0], "&A&#A#&A&#&&#?");
+    EXPECT_EQ(rig.peer.content, content);
+
+    SendRig raw;  // without the request, bit 7 goes on the line
+    ASSERT_EQ(raw.Send(content), 0);
+    EXPECT_EQ(raw.DataFields()[0], "\xC1#\xC1&A\xA6#\xBF");
+}
+
+TEST(Sender, InitAnsweredWithInitIsAcceptedAndItsParametersAdopted) {
+    SendRig rig;
+    rig.peer.params = InitParams(40, '&');
+    rig.interpose = [&rig](const Packet& p) {
+        if (p.type != 'S') return false;
+        rig.port.FeedPacket(p.seq, 'S', rig.peer.params);
+        return true;
+    };
+    const std::string content = Printable(300) + "\xE9";
+    ASSERT_EQ(rig.Send(content), 0);
+    EXPECT_EQ(rig.port.TypesSent().substr(0, 3), "SFD");
+    EXPECT_EQ(rig.LongestDataField(), 37u);
+    EXPECT_EQ(rig.DataFields().back().back(), 'i');  // "&i": 0xE9 went 8-bit prefixed
+    EXPECT_EQ(rig.peer.content, content);
+}
+
+TEST(Sender, WrongAcknowledgementsExhaustTheAttempts) {
+    SendRig rig;
+    rig.interpose = [&rig](const Packet& p) {
+        if (p.type != 'D') return false;
+        rig.port.FeedPacket((p.seq + 7) & 63, 'Y');
+        return true;
+    };
+    EXPECT_EQ(rig.Send("payload"), -1);
+    const std::string types = rig.port.TypesSent();
+    EXPECT_EQ(std::count(types.begin(), types.end(), 'D'), 5) << types;
+    EXPECT_EQ(types.find('Z'), std::string::npos);
+    EXPECT_EQ(types.back(), 'B');  // the extra B that closes the transaction
+    EXPECT_EQ(rig.Status(), "     DATA.TXT");
+}
+
+TEST(Sender, ErrorPacketAtAnyPointEndsTheTransferWithItsText) {
+    for (const char at : std::string("SFDZ")) {
+        SCOPED_TRACE(at);
+        SendRig rig;
+        bool silent = false;
+        rig.interpose = [&](const Packet& p) {
+            if (!silent && p.type != at) return false;
+            if (!silent) rig.port.FeedPacket(p.seq, 'E', std::string("REFUSED AT ") + at);
+            silent = true;  // the peer says nothing more, not even to the B
+            return true;
+        };
+        EXPECT_EQ(rig.Send("some data"), -1);
+        const std::string types = rig.port.TypesSent();
+        const std::size_t stop = types.find(at);
+        ASSERT_NE(stop, std::string::npos);
+        const std::string after = types.substr(stop + 1);
+        EXPECT_FALSE(after.empty());
+        EXPECT_EQ(after.find_first_not_of('B'), std::string::npos) << types;
+        EXPECT_EQ(rig.run.load(), 0);  // the unanswered B ended with a stop
+        EXPECT_EQ(rig.Status(), std::string("REFUSED AT ") + at);
+    }
+}
+
+TEST(Sender, NameThatDoesNotFitOnePacketFailsBeforeTheHeader) {
+    SendRig fits;
+    const std::string longest = Printable(91);
+    EXPECT_EQ(fits.Send("x", longest.c_str()), 0);
+    EXPECT_EQ(fits.peer.header, longest);
+
+    SendRig rig;
+    const std::string name = Printable(92);
+    EXPECT_EQ(rig.Send("x", name.c_str()), -1);
+    EXPECT_EQ(rig.port.TypesSent().find('F'), std::string::npos);
+    EXPECT_EQ(rig.port.TypesSent().front(), 'S');
+    EXPECT_EQ(rig.Status(), name);
+}
+
+TEST(Sender, ProgressReportsTheBytesAcknowledgedBeforeEachDataPacket) {
+    SendRig rig;
+    ASSERT_EQ(rig.Send(Printable(200)), 0);
+    EXPECT_EQ(rig.observer.sendProgress, (std::vector<std::uint32_t>{0, 91, 182}));
+
+    SendRig controls;  // a control byte costs two characters: 45 per packet
+    ASSERT_EQ(controls.Send(std::string(100, '\x01')), 0);
+    EXPECT_EQ(controls.observer.sendProgress, (std::vector<std::uint32_t>{0, 45, 90}));
+}
+
+TEST(Sender, StopDuringDataEndsWithQuit) {
+    // The stop comes while the engine waits for the second acknowledgement
+    // (the peer stays silent), or while the peer still answers, with N.
+    for (const bool peerAnswers : {false, true}) {
+        SCOPED_TRACE(peerAnswers);
+        SendRig rig;
+        int dataPackets = 0;
+        rig.interpose = [&](const Packet& p) {
+            if (p.type != 'D' || ++dataPackets < 2) return false;
+            rig.run = 0;
+            if (peerAnswers) rig.port.FeedPacket(p.seq, 'N');
+            return true;
+        };
+        EXPECT_EQ(rig.Send(Printable(1000)), -1);
+        EXPECT_NE(std::string(rig.Status()).find("QUIT"), std::string::npos) << rig.Status();
+        EXPECT_EQ(rig.port.TypesSent().find('Z'), std::string::npos);
+        EXPECT_LE(dataPackets - 1, 5);  // the stopped packet went at most retryLimit times
+    }
+}
+
+TEST(Sender, RandomFileArrivesWholeWithRepeatCounts) {
+    const std::string content = RandomRuns(50 * 1024, 2024);
+    for (const char qbin : {'\0', '&'}) {
+        SCOPED_TRACE(qbin);
+        SendRig rig;
+        rig.peer.params = InitParams(94, qbin, '~');
+        ASSERT_EQ(rig.Send(content), 0) << rig.Status();
+        EXPECT_EQ(rig.peer.content.size(), content.size());
+        EXPECT_TRUE(rig.peer.content == content);
+        EXPECT_LE(rig.LongestDataField(), 91u);
+        // Repeat groups made the file travel in fewer packets than without.
+        EXPECT_LT(rig.DataFields().size(), content.size() / 45);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "KermitPeer.h"
+#include "ReceiveRig.h"
+
+using namespace kermit_test;
+
+namespace {
+
+struct Server : ::testing::Test {
+    TempTree tree;
+
+    // A peer that sends `request` (R or G with its argument) when invited with
+    // N, then acknowledges whatever the engine sends, as a receiver.
+    static void RequestAndReceive(ReceiveRig& rig, ReceivingPeer& peer, char type,
+                                  const std::string& argument) {
+        rig.interpose = [&rig, &peer, type, argument](const Packet& p) {
+            if (p.type == 'N')
+                rig.port.FeedPacket(0, type, argument);
+            else if (p.type != 'E')
+                peer.Answer(rig.port, p);
+            return true;
+        };
+    }
+};
+
+TEST_F(Server, LogoutCommandsAreAcknowledged) {
+    for (const char* command : {"L", "B"}) {
+        SCOPED_TRACE(command);
+        ReceiveRig rig(tree.In());
+        std::strcpy(rig.nameBuffer, "LAST.TXT");
+        rig.Script({{0, 'G', command}});
+        EXPECT_EQ(rig.Receive(), 0);
+        EXPECT_STREQ(rig.nameBuffer, "LOGOUT      ");
+        EXPECT_EQ(rig.port.TypesSent(), "NY");
+        EXPECT_EQ(rig.port.sent.back().seq, 0);
+        EXPECT_EQ(rig.port.sent.back().data, "");
+    }
+}
+
+TEST_F(Server, GenericDSendsTheNameBufferText) {
+    ReceiveRig rig(tree.In());
+    ReceivingPeer peer;
+    std::strcpy(rig.nameBuffer, "LAST.TXT");
+    RequestAndReceive(rig, peer, 'G', "D");
+    EXPECT_EQ(rig.Receive(), 0);
+    EXPECT_EQ(rig.port.TypesSent(), "NSXDZB");
+    EXPECT_EQ(peer.headerType, 'X');
+    EXPECT_EQ(peer.header, "");
+    EXPECT_EQ(peer.content, "LAST.TXT\r\n");
+}
+
+TEST_F(Server, OtherGenericCommandsAreRefused) {
+    ReceiveRig rig(tree.In());
+    rig.Script({{0, 'G', "F"}});
+    EXPECT_EQ(rig.Receive(), -1);
+    EXPECT_EQ(rig.Status(), " ERR: UNKNOWN");
+    EXPECT_EQ(rig.port.TypesSent(), "NE");
+    EXPECT_EQ(rig.port.sent.back().data, "UNKNOWN COMMAND");
+}
+
+TEST_F(Server, InitWithoutSendInitIsAnsweredButCountsAsAnAttempt) {
+    ReceiveRig rig(tree.In());
+    const std::string params = InitParams(60, 0, '~');
+    rig.Script({{0, 'I', params}, {0, 'I', params}, {0, 'I', params}, {0, 'S', params}});
+    EXPECT_EQ(rig.Receive(), -1);
+    EXPECT_EQ(rig.port.TypesSent(), "NYYY");
+    EXPECT_EQ(rig.port.sent[1].data, "\\% @-#Y1~");  // MAXL 60 adopted
+    EXPECT_EQ(rig.Status(), params);
+}
+
+TEST_F(Server, UnexpectedPacketsGetAnErrorAndTheServerGoesOnWaiting) {
+    ReceiveRig rig(tree.In());
+    rig.Script({{0, 'D', "stray"}, {5, 'S', InitParams()}});
+    rig.Script(SendingScript("AFTER.TXT", "still works"));
+    EXPECT_EQ(rig.Receive(), 11);
+    EXPECT_EQ(ReadWhole(tree.In() / "AFTER.TXT"), "still works");
+    const std::string types = rig.port.TypesSent();
+    EXPECT_EQ(types.substr(0, 3), "NEE");
+    EXPECT_EQ(rig.port.sent[1].data, "UNKNOWN COMMAND");
+    EXPECT_EQ(rig.port.sent[2].data, "UNKNOWN COMMAND");
+
+    // Three of them end the wait; an E ends it at once, with its text.
+    ReceiveRig three(tree.In());
+    three.Script({{0, 'Z', ""}, {1, 'Y', ""}, {63, 'B', ""}, {0, 'S', InitParams()}});
+    EXPECT_EQ(three.Receive(), -1);
+    EXPECT_EQ(three.port.TypesSent(), "NEEE");
+    ReceiveRig error(tree.In());
+    error.Script({{9, 'E', "ABORTED BY USER"}});
+    EXPECT_EQ(error.Receive(), -1);
+    EXPECT_EQ(error.Status(), "ABORTED BY USER");
+    EXPECT_EQ(error.port.TypesSent(), "N");
+}
+
+TEST_F(Server, SilentLineEndsWithQuit) {
+    ReceiveRig rig(tree.In());
+    EXPECT_EQ(rig.Receive(), -1);
+    EXPECT_EQ(rig.Status(), "         QUIT");
+}
+
+TEST_F(Server, FileRequestIsServedFromTheReceiveFolder) {
+    const std::string content = RandomRuns(5000, 99);
+    WriteWhole(tree.In() / "REQ.DAT", content);
+    ReceiveRig rig(tree.In());
+    ReceivingPeer peer;
+    peer.params = InitParams(94, 0, '~');
+    RequestAndReceive(rig, peer, 'R', "REQ.DAT");
+    EXPECT_EQ(rig.Receive(), 0) << rig.Status();
+    const std::string types = rig.port.TypesSent();
+    EXPECT_EQ(types.substr(0, 3), "NSF");
+    EXPECT_EQ(types.substr(types.size() - 2), "ZB");
+    EXPECT_EQ(peer.headerType, 'F');
+    EXPECT_EQ(peer.header, "REQ.DAT");
+    EXPECT_TRUE(peer.content == content);
+    EXPECT_EQ(ReadWhole(tree.In() / "REQ.DAT"), content);
+}
+
+TEST_F(Server, FileRequestOutsideTheFolderOrForAMissingFileIsRefused) {
+    WriteWhole(tree.base / "secret", "do not serve");
+    fs::create_directories(tree.In() / "sub");
+    for (const std::string& name : std::vector<std::string>{"../secret", "MISSING.DAT", "sub", "",
+                                                            tree.base.string() + "/secret"}) {
+        SCOPED_TRACE(name);
+        ReceiveRig rig(tree.In());
+        ReceivingPeer peer;
+        RequestAndReceive(rig, peer, 'R', name);
+        EXPECT_EQ(rig.Receive(), -1);
+        EXPECT_EQ(rig.port.TypesSent(), "NE");
+        EXPECT_EQ(rig.port.sent.back().data, "FILE NOT FOUND");
+        EXPECT_EQ(rig.Status(), "  ERR: NOFILE");
+        EXPECT_TRUE(peer.content.empty());
+    }
+}
+
+}  // namespace
