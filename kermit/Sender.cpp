@@ -6,12 +6,12 @@
 namespace kermit {
 
 // Stop-and-wait: the last packet is resent on anything but its
-// acknowledgement, up to retryLimit attempts.
+// acknowledgement, so that it goes retryLimit times in all.
 int KermitEngine::AwaitAck(AckKind kind) {
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         if (GetPacket(len, rseq, type, recvBuffer) < 0) {
-            RepeatLastPacket();
+            if (attempt + 1 < retryLimit) RepeatLastPacket();
             continue;
         }
         const bool initReply = kind == AckKind::Init && (type == 'I' || type == 'S');
@@ -28,7 +28,7 @@ int KermitEngine::AwaitAck(AckKind kind) {
             SetStatusPlain("QUIT");
             return -1;
         }
-        RepeatLastPacket();
+        if (attempt + 1 < retryLimit) RepeatLastPacket();
     }
     return -1;
 }
