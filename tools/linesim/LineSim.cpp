@@ -74,6 +74,7 @@ LineSim::LineSim(const Options& options) : options_(options) {
         return;
     }
     running_ = true;
+    relaying_ = true;
     thread_ = std::thread([this] { Run(); });
 }
 
@@ -123,11 +124,29 @@ const std::string& LineSim::DevicePath(int side) const {
 }
 
 void LineSim::CloseEnd(int side) {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (side == kSideA || side < 0) CloseEndLocked(kSideA);
-        if (side == kSideB || side < 0) CloseEndLocked(kSideB);
+    const int mask = side < 0 ? 3 : (1 << (side == kSideB));
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (!relaying_) {
+        closeRequests_ |= mask;
+        ServeCloseRequests();
+        return;
     }
+    // The relay thread closes the end itself, outside its poll: a descriptor
+    // that poll still holds would only be released, and the far side hung up,
+    // when poll returns. So when this returns, the hang-up has happened.
+    closeRequests_ |= mask;
+    Wake();
+    closed_.wait(lock, [this] { return closeRequests_ == 0; });
+}
+
+void LineSim::ServeCloseRequests() {
+    if (closeRequests_ & 1) CloseEndLocked(kSideA);
+    if (closeRequests_ & 2) CloseEndLocked(kSideB);
+    closeRequests_ = 0;
+    closed_.notify_all();
+}
+
+void LineSim::Wake() {
     if (wakePipe_[1] >= 0) {
         const char c = 1;
         [[maybe_unused]] auto n = ::write(wakePipe_[1], &c, 1);
@@ -145,10 +164,7 @@ void LineSim::CloseEndLocked(int side) {
 
 void LineSim::Stop() {
     stop_ = true;
-    if (wakePipe_[1] >= 0) {
-        const char c = 1;
-        [[maybe_unused]] auto n = ::write(wakePipe_[1], &c, 1);
-    }
+    Wake();
     if (thread_.joinable()) thread_.join();
     running_ = false;
 }
@@ -259,6 +275,7 @@ void LineSim::Run() {
             }
         }
         std::lock_guard<std::mutex> lock(mutex_);
+        ServeCloseRequests();
         for (int i = 0; i < count; ++i) {
             const int side = source[i];
             if (ends_[side].master != fds[i].fd) continue;  // closed meanwhile
@@ -268,6 +285,9 @@ void LineSim::Run() {
         Deliver(0, now);
         Deliver(1, now);
     }
+    std::lock_guard<std::mutex> lock(mutex_);
+    relaying_ = false;
+    ServeCloseRequests();  // a request that came while the loop was ending
 }
 
 }  // namespace linesim

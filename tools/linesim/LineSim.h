@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <mutex>
@@ -77,6 +78,8 @@ private:
 
     bool OpenEnd(End& end, const std::string& link);
     void CloseEndLocked(int side);
+    void ServeCloseRequests();
+    void Wake();
     void Run();
     void ReadFrom(int side);
     void Deliver(int dir, double now);
@@ -88,6 +91,9 @@ private:
     Direction dirs_[2];
     Counters counters_;
     int wakePipe_[2] = {-1, -1};
+    bool relaying_ = false;  // the relay thread is in its loop
+    int closeRequests_ = 0;  // bit per side, served by the relay thread
+    std::condition_variable closed_;
     std::atomic<bool> stop_{false};
     bool running_ = false;
     std::string error_;

@@ -1,0 +1,251 @@
+#include "serial/SerialPort.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QThread>
+
+#include <algorithm>
+#include <mutex>
+#include <set>
+
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#include <sys/file.h>
+#endif
+
+namespace serial {
+
+const int kBaudTable[9] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, 230400};
+
+namespace {
+
+constexpr int kSettleMs = 300;
+constexpr int kWriteTimeoutMs = 3000;
+constexpr int kWaitSliceMs = 50;
+
+// The modem status word, bit for bit as the caliper's original host saw it.
+constexpr quint32 kCtsOn = 0x10;
+constexpr quint32 kDsrOn = 0x20;
+constexpr quint32 kRingOn = 0x40;
+constexpr quint32 kCarrierOn = 0x80;
+
+// Devices held open by this process, by canonical path. The device's own lock
+// does not stop a second opener running as root, nor a second opener in the
+// same process on every platform, so the port keeps its own book as well.
+std::mutex& OpenDevicesMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::set<QString>& OpenDevices() {
+    static std::set<QString> devices;
+    return devices;
+}
+
+QString DevicePath(const QString& port) {
+#ifdef Q_OS_UNIX
+    if (!port.contains(QLatin1Char('/'))) return QStringLiteral("/dev/") + port;
+#endif
+    return port;
+}
+
+QString DeviceKey(const QString& path) {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path.toUpper() : canonical;
+}
+
+}  // namespace
+
+SerialPort::SerialPort(std::atomic<int>& runFlag)
+    : runFlag_(runFlag), port_(std::make_unique<QSerialPort>()) {}
+
+SerialPort::~SerialPort() {
+    Close();
+}
+
+int SerialPort::Open(const QString& port, int baudIndex) {
+    if (isOpen_) return 1;
+    if (baudIndex < 0 || baudIndex > 8 || port.isEmpty()) return 0;
+    const QString path = DevicePath(port);
+    claimedPath_ = DeviceKey(path);
+    if (!ClaimDevice()) return 0;
+    port_->setPortName(path);
+    if (!port_->open(QIODevice::ReadWrite) || !Configure(baudIndex)) {
+        if (port_->isOpen()) port_->close();
+        port_->clearError();
+        ReleaseDevice();
+        return 0;
+    }
+    QThread::msleep(kSettleMs);
+    port_->clear(QSerialPort::AllDirections);
+    port_->clearError();
+    isOpen_ = 1;
+    lineLost_ = 0;
+    modemLinesReadable_ = true;
+    runFlag_ = 1;
+    return 1;
+}
+
+// 8N1, no flow control, DTR and RTS on. A device without modem lines (a
+// pseudo-terminal) refuses DTR and RTS; that is no reason to fail.
+bool SerialPort::Configure(int baudIndex) {
+#ifdef Q_OS_UNIX
+    // Exclusive advisory lock on the device: a second opener, root or not,
+    // finds it taken.
+    if (::flock(static_cast<int>(port_->handle()), LOCK_EX | LOCK_NB) != 0) return false;
+#endif
+    const bool lineSet =
+        port_->setBaudRate(kBaudTable[baudIndex]) && port_->setDataBits(QSerialPort::Data8) &&
+        port_->setParity(QSerialPort::NoParity) && port_->setStopBits(QSerialPort::OneStop) &&
+        port_->setFlowControl(QSerialPort::NoFlowControl);
+    if (!lineSet) return false;
+    port_->setDataTerminalReady(true);
+    port_->setRequestToSend(true);
+    port_->clearError();
+    return true;
+}
+
+bool SerialPort::ClaimDevice() {
+    std::lock_guard<std::mutex> lock(OpenDevicesMutex());
+    return OpenDevices().insert(claimedPath_).second;
+}
+
+void SerialPort::ReleaseDevice() {
+    std::lock_guard<std::mutex> lock(OpenDevicesMutex());
+    OpenDevices().erase(claimedPath_);
+    claimedPath_.clear();
+}
+
+int SerialPort::Close() {
+    if (isOpen_) {
+        port_->close();
+        port_->clearError();
+        ReleaseDevice();
+        isOpen_ = 0;
+    }
+    return 1;
+}
+
+int SerialPort::Write(const std::uint8_t* buffer, int length) {
+    if (!isOpen_ || lineLost_ || buffer == nullptr || length <= 0) return 0;
+    if (port_->write(reinterpret_cast<const char*>(buffer), length) != length) {
+        CheckFailure();
+        port_->clear(QSerialPort::Output);
+        return 0;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    while (port_->bytesToWrite() > 0) {
+        const qint64 left = kWriteTimeoutMs - timer.elapsed();
+        if (left <= 0) break;
+        if (!port_->waitForBytesWritten(static_cast<int>(std::min<qint64>(left, 100)))) {
+            const bool timedOut = port_->error() == QSerialPort::TimeoutError;
+            CheckFailure();
+            if (!timedOut) break;
+        }
+    }
+    const qint64 unsent = port_->bytesToWrite();
+    if (unsent > 0) {
+        // Like a timed-out synchronous write: what did not go is given up.
+        port_->clear(QSerialPort::Output);
+        port_->clearError();
+    }
+    return static_cast<int>(length - unsent);
+}
+
+int SerialPort::ReadAvailable(std::uint8_t* buffer, int maxLength) {
+    if (!isOpen_ || lineLost_ || buffer == nullptr || maxLength <= 0) return 0;
+    qint64 waiting = port_->bytesAvailable();
+    if (waiting == 0) {
+        // Only here, with the buffer empty, is the device itself asked.
+        CheckModemStatus();
+        FetchFromDevice(0);
+        waiting = port_->bytesAvailable();
+        if (waiting == 0) return 0;
+    }
+    const qint64 got =
+        port_->read(reinterpret_cast<char*>(buffer), std::min<qint64>(waiting, maxLength));
+    return got > 0 ? static_cast<int>(got) : 0;
+}
+
+void SerialPort::WaitForInput(int milliseconds) {
+    if (milliseconds <= 0) return;
+    if (!isOpen_ || lineLost_) {
+        // Nothing can arrive; still honour the wait so callers do not spin.
+        QThread::msleep(static_cast<unsigned long>(milliseconds));
+        return;
+    }
+    if (port_->bytesAvailable() > 0) return;
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        const qint64 left = milliseconds - timer.elapsed();
+        if (left <= 0) return;
+        const int slice = static_cast<int>(std::min<qint64>(left, kWaitSliceMs));
+        QElapsedTimer sliceTimer;
+        sliceTimer.start();
+        if (FetchFromDevice(slice) && port_->bytesAvailable() > 0) return;
+        if (lineLost_) {
+            const qint64 rest = milliseconds - timer.elapsed();
+            if (rest > 0) QThread::msleep(static_cast<unsigned long>(rest));
+            return;
+        }
+        // A wait that failed at once must not turn into a busy loop.
+        const qint64 early = slice - sliceTimer.elapsed();
+        if (early > 0) QThread::msleep(static_cast<unsigned long>(early));
+        CheckModemStatus();
+        if (runFlag_ == 0) return;
+    }
+}
+
+void SerialPort::PumpMessages() {
+    // processEvents serves the calling thread's own queue and does nothing on
+    // a thread without an event dispatcher (or before a QCoreApplication exists).
+    if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
+}
+
+bool SerialPort::FetchFromDevice(int milliseconds) {
+    const bool got = port_->waitForReadyRead(milliseconds);
+    if (!got) CheckFailure();
+    return got;
+}
+
+// Sorts an error the device reported: a time-out is no error; a device that
+// has gone (unplugged, hung up) makes the line lost for good.
+void SerialPort::CheckFailure() {
+    const QSerialPort::SerialPortError error = port_->error();
+    if (error == QSerialPort::NoError) return;
+    bool gone = error == QSerialPort::ResourceError;
+#ifdef Q_OS_UNIX
+    if (!gone && error != QSerialPort::TimeoutError) {
+        pollfd probe{static_cast<int>(port_->handle()), POLLIN, 0};
+        gone = ::poll(&probe, 1, 0) > 0 && (probe.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+    }
+#endif
+    if (gone) lineLost_ = 1;
+    port_->clearError();
+}
+
+// The input lines, as one word. A device without modem lines (a
+// pseudo-terminal) cannot be asked; it then counts as having none, for good.
+void SerialPort::CheckModemStatus() {
+    if (!modemLinesReadable_) return;
+    const QSerialPort::PinoutSignals lines = port_->pinoutSignals();
+    if (port_->error() != QSerialPort::NoError) {
+        port_->clearError();
+        modemLinesReadable_ = false;
+        return;
+    }
+    quint32 status = 0;
+    if (lines & QSerialPort::ClearToSendSignal) status |= kCtsOn;
+    if (lines & QSerialPort::DataSetReadySignal) status |= kDsrOn;
+    if (lines & QSerialPort::RingIndicatorSignal) status |= kRingOn;
+    if (lines & QSerialPort::DataCarrierDetectSignal) status |= kCarrierOn;
+    if (status == lastModemStatus_) return;
+    lastModemStatus_ = status;
+    if (observer_ != nullptr) observer_->OnModemStatusChanged((status & kCtsOn) ? 1 : 0);
+}
+
+}  // namespace serial

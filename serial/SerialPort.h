@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "kermit/KermitPort.h"
+
+QT_BEGIN_NAMESPACE
+class QSerialPort;
+QT_END_NAMESPACE
+
+namespace serial {
+
+// Baud index 0..8 -> rate. The settings offer 0..7; 8 is accepted all the same.
+extern const int kBaudTable[9];
+
+// Told when the modem status lines change while the port is being read.
+class SerialPortObserver {
+public:
+    virtual ~SerialPortObserver() = default;
+
+    // WM_USER+668: ctsOn is 1 when CTS is on in the new status, 0 otherwise.
+    virtual void OnModemStatusChanged(int ctsOn) = 0;
+};
+
+// The serial port of one job: 8N1, no flow control, DTR and RTS on. Used by
+// one thread only (the job's worker); the run flag is the one shared piece.
+class SerialPort : public kermit::KermitPort {
+public:
+    // The run flag belongs to the worker and outlives the port.
+    explicit SerialPort(std::atomic<int>& runFlag);
+    ~SerialPort() override;
+
+    SerialPort(const SerialPort&) = delete;
+    SerialPort& operator=(const SerialPort&) = delete;
+
+    // Opens "COM5", "ttyUSB0" (meaning /dev/ttyUSB0 on POSIX systems) or a full
+    // device path at kBaudTable[baudIndex]. Returns 1 when open, 0 otherwise.
+    // Already open: returns 1 and changes nothing. Sets the run flag to 1.
+    int Open(const QString& port, int baudIndex);
+
+    // Always 1.
+    int Close();
+
+    // Synchronous; at most 3000 ms in all. Returns the count written, 0 when
+    // the port is not open or the write failed.
+    int Write(const std::uint8_t* buffer, int length) override;
+
+    // Bytes already received, at most maxLength; never waits. 0 when none.
+    int ReadAvailable(std::uint8_t* buffer, int maxLength) override;
+
+    // Returns when input is waiting, the run flag is cleared or `milliseconds`
+    // have passed.
+    void WaitForInput(int milliseconds) override;
+
+    // Serves the calling thread's pending Qt events, if it has a dispatcher.
+    void PumpMessages() override;
+
+    void SetObserver(SerialPortObserver* observer) { observer_ = observer; }
+
+    int isOpen() const { return isOpen_; }
+
+    // 1 once the device reported that it is gone (unplugged, hung up).
+    int lineLost() const { return lineLost_; }
+
+private:
+    bool Configure(int baudIndex);
+    bool ClaimDevice();
+    void ReleaseDevice();
+    bool FetchFromDevice(int milliseconds);
+    void CheckFailure();
+    void CheckModemStatus();
+
+    std::atomic<int>& runFlag_;
+    std::unique_ptr<QSerialPort> port_;
+    SerialPortObserver* observer_ = nullptr;
+    quint32 lastModemStatus_ = 0;
+    bool modemLinesReadable_ = true;
+    QString claimedPath_;
+    int isOpen_ = 0;
+    int lineLost_ = 0;
+};
+
+}  // namespace serial
