@@ -84,7 +84,6 @@ int SerialPort::Open(const QString& port, int baudIndex) {
     isOpen_ = 1;
     lineLost_ = 0;
     modemLinesReadable_ = true;
-    runFlag_ = 1;
     return 1;
 }
 

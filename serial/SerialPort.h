@@ -40,7 +40,8 @@ public:
 
     // Opens "COM5", "ttyUSB0" (meaning /dev/ttyUSB0 on POSIX systems) or a full
     // device path at kBaudTable[baudIndex]. Returns 1 when open, 0 otherwise.
-    // Already open: returns 1 and changes nothing. Sets the run flag to 1.
+    // Already open: returns 1 and changes nothing. The run flag is left alone:
+    // a stop requested while the port opens must not be lost.
     int Open(const QString& port, int baudIndex);
 
     // Always 1.

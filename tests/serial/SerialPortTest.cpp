@@ -102,7 +102,7 @@ protected:
 
     LineSim line;
     PtyPeer peer{line.Path(LineSim::kSideB)};
-    std::atomic<int> run{0};
+    std::atomic<int> run{1};
     SerialPort port{run};
     CountingObserver observer;
 };
@@ -136,7 +136,7 @@ TEST(SerialPort, RefusesMissingDevicesAndBadBaudIndices) {
 
     // A refused index left nothing claimed: the device opens right after.
     EXPECT_EQ(port.Open(good, 8), 1);
-    EXPECT_EQ(run.load(), 1);
+    EXPECT_EQ(run.load(), 0);  // Open leaves the run flag alone: a stop is never lost
 }
 
 TEST(SerialPort, BareNameMeansADeviceUnderDev) {
