@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+
+#include "app/EditorLauncher.h"
+#include "worker/AutoResetEvent.h"
+#include "worker/JobLink.h"
+#include "worker/JobTexts.h"
+#include "worker/JobWindow.h"
+#include "worker/Jobs.h"
+
+// The worker of one job: a thread with its own event loop that runs exactly
+// one job on the serial line and then ends.
+//
+// The window that shows the job creates it (the thread starts at once),
+// writes the job fields, calls PostJob, and keeps the object until the
+// thread has finished. To stop the job it runs the stop sequence, Stop()
+// (or RequestStop, EndThread and WaitUntilFinished one by one); the wait
+// keeps serving the caller's events, so a piece of captured text or a
+// message box the worker is waiting on is still handled.
+class CComThread {
+public:
+    // `texts` are the job's interface texts, copied now.
+    explicit CComThread(const JobTexts& texts);
+    // Runs the stop sequence if the thread is still running.
+    ~CComThread();
+
+    CComThread(const CComThread&) = delete;
+    CComThread& operator=(const CComThread&) = delete;
+
+    // The job (WorkerJob), written before PostJob.
+    JobWindow* window = nullptr;  // receives every message of the job
+    int mode = 0;                 // 0 Kermit transfer, 1 text capture
+    int baudIndex = 3;            // index into serial::kBaudTable
+    QString portNumber;           // port name ("COM5", "ttyUSB0") or device path
+    int direction = 0;            // 1 send; anything else receive
+    QString path;                 // send: the file; receive: the folder (afterwards
+                                  // the folder of the last file); capture: unused
+
+    // The link object of the running job; none outside a job.
+    std::atomic<JobLink*> link{nullptr};
+    // Signalled at the end of a job and by the stop sequence.
+    AutoResetEvent endEvent{true};
+
+    // Starts the editor on received text files; tests put their own here.
+    EditorLauncher editor = StartEditor;
+
+    // Posts the job message "CComThread OnDoContinuous" to the worker's thread.
+    void PostJob();
+
+    // The job message's handler, on the worker thread.
+    void RunJob();
+
+    // Clears the run flag (whether or not the job has opened its port yet)
+    // and signals endEvent. Safe from any thread at any time, also while the
+    // worker destroys its link. Returns whether signalling succeeded.
+    bool RequestStop();
+
+    // The rest of the stop sequence: signals endEvent once more and asks the
+    // thread's event loop to end.
+    void EndThread();
+
+    // Waits until the thread has ended, serving the calling thread's events
+    // meanwhile. Returns at once when it has already ended.
+    void WaitUntilFinished();
+
+    // RequestStop, EndThread, WaitUntilFinished.
+    void Stop();
+
+    bool isFinished() const { return thread_.isFinished(); }
+    QThread* thread() { return &thread_; }
+
+    // How the job ended and the engine's last status text; read them once
+    // the thread has finished.
+    JobOutcome outcome() const { return outcome_; }
+    QString statusText() const { return statusText_; }
+
+private:
+    std::atomic<int> runFlag_{1};  // outlives every link; never set back to 1
+    QThread thread_;
+    std::unique_ptr<QObject> receiver_;  // routes the job message to RunJob
+    const JobTexts texts_;
+    std::atomic<JobOutcome> outcome_{JobOutcome::None};
+    QString statusText_;
+};

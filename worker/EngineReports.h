@@ -1,0 +1,30 @@
+#pragma once
+
+#include "kermit/KermitObserver.h"
+#include "serial/SerialPort.h"
+#include "worker/JobTexts.h"
+#include "worker/JobWindow.h"
+
+// Passes what the engine and the port report on to the job's window: the
+// progress messages, the receiver's questions and its "Could not open file!",
+// and the CTS line.
+class EngineReports : public kermit::KermitObserver, public serial::SerialPortObserver {
+public:
+    EngineReports(JobWindow* window, const JobTexts& texts) : window_(window), texts_(texts) {}
+
+    void OnReceiveFileOpened(const char* name) override;
+    void OnReceiveProgress(std::uint32_t bytes) override;
+    void OnSendProgress(std::uint32_t bytes) override;
+    Overwrite AskOverwrite(const std::string& path) override;
+    std::optional<std::string> AskSaveAs(const std::string& path) override;
+    void ShowCouldNotOpenFile(const std::string& path) override;
+    void OnModemStatusChanged(int ctsOn) override;
+
+    // True once the receiver could not create a file.
+    bool fileFailed() const { return fileFailed_; }
+
+private:
+    JobWindow* window_;
+    const JobTexts& texts_;
+    bool fileFailed_ = false;
+};

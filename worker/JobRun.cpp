@@ -1,0 +1,46 @@
+#include <cstring>
+
+#include "worker/Jobs.h"
+
+std::unique_ptr<JobLink> JobRun::CreateLink() {
+    auto owned = std::make_unique<JobLink>(runFlag, window, texts);
+    link = owned.get();
+    return owned;
+}
+
+void JobRun::DestroyLink(std::unique_ptr<JobLink>& owned) {
+    if (owned == nullptr) return;
+    statusText = QString::fromLatin1(owned->engine.statusText).trimmed();
+    link = nullptr;
+    owned.reset();
+}
+
+void JobRun::EndJob(std::unique_ptr<JobLink>& owned) {
+    DestroyLink(owned);
+    endEvent.Set();
+    if (window != nullptr) window->OnJobOver();
+}
+
+bool JobRun::OpenPort(JobLink& owned) {
+    if (owned.Open(portName, baudIndex) == 1) return true;
+    Show(QString::fromLatin1(kComportErrorText), MessageIcon::Warning);
+    outcome = JobOutcome::PortFailed;
+    return false;
+}
+
+void JobRun::Show(const QString& text, MessageIcon icon) const {
+    if (window != nullptr) window->ShowMessage(text, icon);
+}
+
+void JobRun::SetFailureOutcome(const JobLink& owned) {
+    if (owned.lineLost()) {
+        Show(QString::fromLatin1(kLineLostText), MessageIcon::Warning);
+        outcome = JobOutcome::LineLost;
+    } else if (std::strstr(owned.engine.statusText, "QUIT") != nullptr) {
+        outcome = JobOutcome::Stopped;
+    } else if (owned.reports.fileFailed()) {
+        outcome = JobOutcome::FileFailed;
+    } else {
+        outcome = JobOutcome::Failed;
+    }
+}

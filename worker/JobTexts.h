@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The interface texts a job shows, copied from the text table when the job
+// is created, so the worker never reads the table itself.
+struct JobTexts {
+    QString couldNotOpenFile;     // 25
+    QString outOfMemory;          // 26
+    QString transmissionError;    // 27
+    QString fileExistsOverwrite;  // 40
+
+    static JobTexts From(const QStringList& textTable);
+};
+
+// Fixed texts, the same in every language.
+inline const char* const kComportErrorText = "ERROR: Comport!";
+inline const char* const kEditorErrorText = "Error opening notepad.exe!";
+inline const char* const kLineLostText = "The connection to the caliper was lost.";

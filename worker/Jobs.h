@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+#include "app/EditorLauncher.h"
+#include "worker/AutoResetEvent.h"
+#include "worker/JobLink.h"
+#include "worker/JobTexts.h"
+#include "worker/JobWindow.h"
+
+// How a job ended.
+enum class JobOutcome {
+    None,        // no job has run
+    Succeeded,   // a send went through
+    Stopped,     // stopped by the user (a receive or capture always ends so)
+    Failed,      // the transfer failed; statusText says why
+    PortFailed,  // "ERROR: Comport!"
+    FileFailed,  // a file could not be read or written
+    LineLost,    // the device went away during the job
+};
+
+// Everything one job works with, taken from its worker when the job starts.
+struct JobRun {
+    JobWindow* window = nullptr;
+    const JobTexts& texts;
+    std::atomic<int>& runFlag;
+    std::atomic<JobLink*>& link;
+    AutoResetEvent& endEvent;
+    const EditorLauncher& editor;
+    QString portName;
+    int baudIndex = 0;
+    QString startPath;
+    QString& path;  // receive: the folder the last file went to
+
+    JobOutcome outcome = JobOutcome::None;
+    QString statusText;  // the engine's status text at the end, trimmed
+
+    // The link object of the job, published in `link` while it exists.
+    std::unique_ptr<JobLink> CreateLink();
+    // Destroys the link (closing the port) and clears `link`.
+    void DestroyLink(std::unique_ptr<JobLink>& owned);
+    // The common end: link destroyed, endEvent signalled, WM_USER+667.
+    void EndJob(std::unique_ptr<JobLink>& owned);
+    // Opens the port; on failure shows "ERROR: Comport!" and returns false.
+    bool OpenPort(JobLink& link);
+    // A message box, when there is a window to show it.
+    void Show(const QString& text, MessageIcon icon) const;
+    // Sorts out how a Kermit call that returned failure ended.
+    void SetFailureOutcome(const JobLink& link);
+};
+
+void RunSendJob(JobRun& run);
+void RunReceiveJob(JobRun& run);
+void RunCaptureJob(JobRun& run);
+
+// The name a send announces: the part of `path` after its last separator
+// (a backslash, or a slash), in 8-bit text; empty when there is none.
+QByteArray AnnouncedName(const QString& path);

@@ -1,0 +1,26 @@
+#include "worker/LineWatchPort.h"
+
+int LineWatchPort::ReadAvailable(std::uint8_t* buffer, int maxLength) {
+    const int got = port_.ReadAvailable(buffer, maxLength);
+    if (got == 0) CheckLine();
+    return got;
+}
+
+int LineWatchPort::Write(const std::uint8_t* buffer, int length) {
+    const int written = port_.Write(buffer, length);
+    if (written < length) CheckLine();
+    return written;
+}
+
+void LineWatchPort::WaitForInput(int milliseconds) {
+    if (lineLost_) return;  // the run flag is already cleared
+    port_.WaitForInput(milliseconds);
+    CheckLine();
+}
+
+void LineWatchPort::CheckLine() {
+    if (lineLost_ || !port_.lineLost()) return;
+    // Only a job still running counts the loss; after a stop it is just the end.
+    int running = 1;
+    lineLost_ = runFlag_.compare_exchange_strong(running, 0);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+
+#include "worker/JobWindow.h"
+
+class QObject;
+
+// Hands the worker's calls over to a window that lives on another thread
+// (normally the user-interface thread). `target` implements JobWindow with
+// plain methods that run on the thread of `context`, the window object:
+// notifications are queued, captured text and the questions wait until the
+// window has answered. The window must keep serving events while it waits
+// for the worker (CComThread::WaitUntilFinished does), or those waits would
+// never end.
+//
+// Once `context` is destroyed, notifications are dropped, a message box
+// counts as closed, questions are answered Cancel and Save As with nothing.
+class QtJobWindow : public JobWindow {
+public:
+    QtJobWindow(QObject* context, JobWindow& target);
+
+    void OnCapturedText(const QByteArray& piece) override;
+    void OnReceiveFileOpened(const QByteArray& name) override;
+    void OnReceiveProgress(std::uint32_t bytes) override;
+    void OnSendProgress(std::uint32_t bytes) override;
+    void OnJobOver() override;
+    void OnCtsChanged(int ctsOn) override;
+    void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    void ShowMessage(const QString& text, MessageIcon icon) override;
+    Overwrite AskOverwrite(const QString& text, const QString& path) override;
+    std::optional<QString> AskSaveAs(const QString& path) override;
+
+private:
+    template <typename F>
+    void Post(F call);
+    template <typename F>
+    void Wait(F call);
+
+    QPointer<QObject> context_;
+    JobWindow& target_;
+};

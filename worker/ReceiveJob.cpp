@@ -1,0 +1,53 @@
+#include <QDir>
+
+#include <cstring>
+#include <vector>
+
+#include "app/EightBit.h"
+#include "worker/Jobs.h"
+#include "worker/ReceivedFile.h"
+
+namespace {
+
+constexpr int kDataCapacity = 8191;
+
+QString FolderText(const std::filesystem::path& folder) {
+    return QDir::toNativeSeparators(QString::fromStdU16String(folder.u16string()));
+}
+
+std::filesystem::path FolderPath(const QString& folder) {
+    return std::filesystem::path(folder.toStdU16String());
+}
+
+// After a completed transaction: tells the window where the file went and
+// opens a text or print file in the editor.
+void FinishTransaction(JobRun& run, JobLink& link, char* nameBuffer) {
+    // The answer to a remote directory request leaves CR LF in the buffer.
+    const QByteArray name = WithoutLineEnd(QByteArray(nameBuffer));
+    std::memcpy(nameBuffer, name.constData(), name.size() + 1);
+    run.path = FolderText(link.engine.receiveFolder);
+    if (run.window != nullptr) run.window->OnTransactionDone(run.path, name);
+    if (OpensInEditor(name) && !run.editor(FromEightBit(name), run.path))
+        run.Show(QString::fromLatin1(kEditorErrorText), MessageIcon::Error);
+}
+
+}  // namespace
+
+// Serves one transaction after another until one fails or the user stops.
+void RunReceiveJob(JobRun& run) {
+    std::unique_ptr<JobLink> link = run.CreateLink();
+    std::vector<char> nameBuffer(kermit::KermitEngine::kNameBufferSize, '\0');
+    std::vector<std::uint8_t> dataBuffer(kDataCapacity + 1);
+    if (run.OpenPort(*link)) {
+        for (;;) {
+            QDir::setCurrent(run.startPath);
+            link->engine.receiveFolder = FolderPath(run.startPath);
+            const int result =
+                link->engine.KermitReceive(nameBuffer.data(), dataBuffer.data(), kDataCapacity);
+            if (result == -1 || result == -2) break;
+            FinishTransaction(run, *link, nameBuffer.data());
+        }
+        run.SetFailureOutcome(*link);
+    }
+    run.EndJob(link);
+}

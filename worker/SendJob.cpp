@@ -1,0 +1,66 @@
+#include <QFile>
+
+#include <new>
+
+#include "app/EightBit.h"
+#include "worker/Jobs.h"
+
+namespace {
+
+constexpr int kNameCapacity = 511;  // the 8-bit name, without its terminating zero
+
+// Reads the whole file into a buffer one byte longer than the file. Shows
+// the job's message and returns nothing when that fails.
+std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
+    QFile file(run.startPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        run.Show(run.texts.couldNotOpenFile, MessageIcon::Error);
+        run.outcome = JobOutcome::FileFailed;
+        return nullptr;
+    }
+    length = file.size();
+    std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[length + 1]);
+    if (buffer == nullptr) {
+        run.Show(run.texts.outOfMemory, MessageIcon::Error);
+        run.outcome = JobOutcome::FileFailed;
+        return nullptr;
+    }
+    if (file.read(reinterpret_cast<char*>(buffer.get()), length) != length) {
+        run.Show(run.texts.couldNotOpenFile, MessageIcon::Error);
+        run.outcome = JobOutcome::FileFailed;
+        return nullptr;
+    }
+    buffer[length] = 0;
+    return buffer;
+}
+
+}  // namespace
+
+QByteArray AnnouncedName(const QString& path) {
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    if (cut < 0) return {};
+    return ToEightBit(path.mid(cut + 1)).left(kNameCapacity);
+}
+
+void RunSendJob(JobRun& run) {
+    std::unique_ptr<JobLink> link = run.CreateLink();
+    qint64 length = 0;
+    std::unique_ptr<std::uint8_t[]> data = LoadFile(run, length);
+    if (data != nullptr && run.OpenPort(*link)) {
+        const QByteArray name = AnnouncedName(run.startPath);
+        const int result =
+            link->engine.KermitSend(name.constData(), data.get(), static_cast<std::size_t>(length));
+        data.reset();
+        if (result == -1) {
+            run.SetFailureOutcome(*link);
+            if (run.outcome == JobOutcome::Failed || run.outcome == JobOutcome::FileFailed) {
+                run.Show(run.texts.transmissionError, MessageIcon::Warning);
+                run.outcome = JobOutcome::Failed;
+            }
+        } else {
+            run.outcome = JobOutcome::Succeeded;
+        }
+    }
+    run.EndJob(link);
+}
