@@ -1,0 +1,123 @@
+#include "ui/CSettingsDlg.h"
+
+#include "app/AppCore.h"
+#include "app/TextTable.h"
+#include "ui/DialogUnits.h"
+#include "ui/PortChoice.h"
+#include "ui_CSettingsDlg.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kRefreshMilliseconds = 1000;
+
+}  // namespace
+
+CSettingsDlg::CSettingsDlg(AppCore& app, int baudIndex, const QString& portName, QWidget* parent)
+    : QDialog(parent),
+      baudIndex(baudIndex),
+      app_(app),
+      storedPort_(portName),
+      ui_(std::make_unique<Ui::CSettingsDlg>()) {
+    ui_->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    refreshTimer_.setInterval(kRefreshMilliseconds);
+    connect(&refreshTimer_, &QTimer::timeout, this, &CSettingsDlg::RefreshPorts);
+    OnInitDialog();
+}
+
+CSettingsDlg::~CSettingsDlg() = default;
+
+void CSettingsDlg::OnInitDialog() {
+    const QStringList& texts = app_.TextTable;
+    setWindowTitle(TextAt(texts, TextId::SettingsTitle));
+    ui_->comportLabel->setText(TextAt(texts, TextId::ComportLabel));
+    ui_->baudrateLabel->setText(TextAt(texts, TextId::BaudrateLabel));
+    ui_->okButton->setText(TextAt(texts, TextId::Ok));
+    ui_->cancelButton->setText(TextAt(texts, TextId::Cancel));
+
+    ui_->baudList->addItems(app_.BaudRateList);
+    ui_->baudList->setCurrentIndex(baudIndex >= 0 && baudIndex < ui_->baudList->count() ? baudIndex
+                                                                                        : -1);
+    app_.EnumeratePorts();
+    portIndex = PreselectedPort(app_.PortList, storedPort_);
+    FillPortList(portIndex);
+    LayOut();
+}
+
+void CSettingsDlg::FillPortList(int selected) {
+    ui_->portList->clear();
+    for (const _tagPORTS& port : app_.PortList)
+        ui_->portList->addItem(PortEntryText(port));
+    ui_->portList->setCurrentIndex(selected < ui_->portList->count() ? selected : -1);
+}
+
+void CSettingsDlg::RefreshPorts() {
+    const QList<_tagPORTS> shown = app_.PortList;
+    const int current = ui_->portList->currentIndex();
+    const QString selectedName =
+        current >= 0 && current < shown.size() ? PortNameOf(shown[current]) : QString();
+    app_.EnumeratePorts();
+    if (SamePorts(shown, app_.PortList)) return;
+    const int kept = IndexOfPort(app_.PortList, selectedName);
+    FillPortList(kept >= 0 ? kept : PreselectedPort(app_.PortList, storedPort_));
+    LayOut();
+}
+
+void CSettingsDlg::accept() {
+    baudIndex = ui_->baudList->currentIndex();
+    portIndex = ui_->portList->currentIndex();
+    QDialog::accept();
+}
+
+void CSettingsDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    refreshTimer_.start();
+}
+
+void CSettingsDlg::hideEvent(QHideEvent* event) {
+    refreshTimer_.stop();
+    QDialog::hideEvent(event);
+}
+
+// The template's places. A label that needs more room than the template
+// gives it pushes the lists to the right, a list grows to show its longest
+// entry, and the dialog grows with them, its buttons staying centred.
+void CSettingsDlg::LayOut() {
+    const DialogBaseUnits base = BaseUnitsOf(font());
+    PlaceControls(this, base);
+    const QSize templateSize = DialogUnitsToPixels(TemplateDialogUnits(this), base);
+    const int gap = ui_->portList->x() - ui_->comportLabel->geometry().right();
+    const int margin = templateSize.width() - ui_->portList->geometry().right();
+
+    int labelsRight = 0;
+    for (QLabel* label : {ui_->comportLabel, ui_->baudrateLabel}) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
+        label->resize(std::max(label->width(), needed), label->height());
+        labelsRight = std::max(labelsRight, label->geometry().right());
+    }
+    const int push = std::max(0, labelsRight + gap - ui_->portList->x());
+
+    int listsRight = 0;
+    for (QComboBox* list : {ui_->portList, ui_->baudList}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        QRect place = list->geometry().translated(push, 0);
+        place.setWidth(std::max(place.width(), list->sizeHint().width()));
+        list->setGeometry(place);
+        listsRight = std::max(listsRight, place.right());
+    }
+    // The lists are taller than the template's text lines: keep each label
+    // level with its list.
+    ui_->comportLabel->move(ui_->comportLabel->x(), ui_->portList->geometry().center().y() -
+                                                        ui_->comportLabel->height() / 2);
+    ui_->baudrateLabel->move(ui_->baudrateLabel->x(), ui_->baudList->geometry().center().y() -
+                                                          ui_->baudrateLabel->height() / 2);
+    const QSize size(std::max(templateSize.width(), listsRight + margin), templateSize.height());
+    const int buttonShift = (size.width() - templateSize.width()) / 2;
+    for (QPushButton* button : {ui_->okButton, ui_->cancelButton}) {
+        button->move(button->pos() + QPoint(buttonShift, 0));
+    }
+    setFixedSize(size);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+#include <memory>
+
+class AppCore;
+namespace Ui {
+class CSettingsDlg;
+}
+
+// The port and baud-rate dialog. It runs port discovery when it opens and,
+// while it is shown, again every second, so that an adapter plugged in or
+// pulled out shows at once. The caller takes the choice over after OK.
+class CSettingsDlg : public QDialog {
+    Q_OBJECT
+public:
+    // `baudIndex` and `portName` are the current settings ("" for no port).
+    CSettingsDlg(AppCore& app, int baudIndex, const QString& portName, QWidget* parent = nullptr);
+    ~CSettingsDlg() override;
+
+    // The choice, read back from the lists by OK: indices into BaudRateList
+    // and PortList, -1 for a list without a selection.
+    int baudIndex = 0;
+    int portIndex = 0;
+
+    // Runs discovery again and refreshes the port list when it changed,
+    // keeping the selected port when it is still there.
+    void RefreshPorts();
+    void SetRefreshInterval(int milliseconds) { refreshTimer_.setInterval(milliseconds); }
+
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void FillPortList(int selected);
+    void LayOut();
+
+    AppCore& app_;
+    QString storedPort_;
+    std::unique_ptr<Ui::CSettingsDlg> ui_;
+    QTimer refreshTimer_;
+};

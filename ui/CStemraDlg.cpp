@@ -1,0 +1,346 @@
+#include "ui/CStemraDlg.h"
+
+#include "app/AppCore.h"
+#include "app/Languages.h"
+#include "app/MainWindowLabels.h"
+#include "app/TextTable.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CSettingsDlg.h"
+#include "ui/CaptureFile.h"
+#include "ui/DialogUnits.h"
+#include "ui/LeftAlignedButton.h"
+#include "ui/PortChoice.h"
+#include "ui/ProgramIcon.h"
+#include "ui/QtMessageSink.h"
+#include "ui_CStemraDlg.h"
+
+#include <QFileInfo>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Corvix");
+// The receive folder's buffer, in characters.
+constexpr int kFolderCapacity = 2048;
+// Data to printer stands in for a printer at 4800 baud.
+constexpr int kPrinterBaudIndex = 2;
+
+}  // namespace
+
+CStemraDlg::CStemraDlg(AppCore& app, MainWindowServices services, QWidget* parent)
+    : QDialog(parent),
+      app_(app),
+      services_(std::move(services)),
+      ui_(std::make_unique<Ui::CStemraDlg>()) {
+    ui_->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(ProgramIcon());
+    ConnectCommands();
+    LayOut();
+}
+
+CStemraDlg::~CStemraDlg() = default;
+
+void CStemraDlg::ConnectCommands() {
+    for (QAction* action : findChildren<QAction*>()) {
+        const int id = action->property("commandId").toInt();
+        if (id == 0) continue;
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    }
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        const int id = button->property("controlId").toInt();
+        connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
+    }
+}
+
+void CStemraDlg::OnCommand(int id) {
+    if (id >= kFirstLanguageCommand && id <= kLastLanguageCommand) {
+        OnLanguageCommand(id);
+        return;
+    }
+    switch (id) {
+        case 1000:
+        case 32819:
+            return OnSettings();
+        case 1001:
+        case 32789:
+            return OnKermitSend();
+        case 1002:
+        case 32791:
+            return OnProgramLoad();
+        case 1003:
+        case 32818:
+            return OnKermitReceive();
+        case 1004:
+        case kAsciiCommand:
+            return OnDataToPrinter();
+        case 1005:
+            return OnReceiveAscii();
+        case 1:
+        case 32793:
+            return OnExit();
+        case 32814:
+            return OnHelp();
+        case 32815:
+            return OnAbout();
+        default:
+            return;
+    }
+}
+
+// ---- Initialisation and languages
+
+int CStemraDlg::exec() {
+    OnInitDialog();
+    return QDialog::exec();
+}
+
+void CStemraDlg::OnInitDialog() {
+    CheckLanguageItem(app_.Language, true);
+    setWindowIcon(ProgramIcon());
+    ScanLanguageFiles();
+    OnLanguageCommand(kFirstLanguageCommand + app_.Language);
+    QTimer::singleShot(0, this, &CStemraDlg::RunStartupRequest);
+}
+
+void CStemraDlg::ScanLanguageFiles() {
+    const int chosen = app_.Language;
+    const LanguageScanResult scan = app_.ScanLanguageFiles();
+    for (int position = 0; position < kLanguageCount; ++position) {
+        LanguageItem(position)->setEnabled(scan.present[size_t(position)]);
+    }
+    if (scan.language != chosen) {
+        CheckLanguageItem(chosen, false);
+        CheckLanguageItem(kEnglish, true);
+    }
+}
+
+void CStemraDlg::OnLanguageCommand(int commandId) {
+    CheckLanguageItem(app_.Language, false);
+    if (commandId >= kFirstLanguageCommand && commandId <= kLastLanguageCommand) {
+        CheckLanguageItem(commandId - kFirstLanguageCommand, true);
+    }
+    if (app_.OnLanguageCommand(commandId) == 1) ApplyLanguageTexts();
+}
+
+// Items are relabelled in place, so each keeps its command; a popup's title
+// is its menu action's text, so its submenu stays as it is.
+void CStemraDlg::ApplyLanguageTexts() {
+    for (const MenuLabel& label : kMenuLabels) {
+        QMenu* popup = Popup(label.barPosition);
+        QAction* target = popup->menuAction();
+        if (label.itemPosition >= 0) target = popup->actions().value(label.itemPosition);
+        if (target && label.subItemPosition >= 0) {
+            target =
+                target->menu() ? target->menu()->actions().value(label.subItemPosition) : nullptr;
+        }
+        if (target) target->setText(Text(label.textId));
+    }
+    for (const ButtonLabel& label : kButtonLabels) {
+        if (QPushButton* button = Button(label.buttonId)) button->setText(Text(label.textId));
+    }
+    LayOut();
+}
+
+void CStemraDlg::RunStartupRequest() {
+    switch (ChooseStartupAction(commandLineRequest, app_.Comport)) {
+        case StartupAction::LoadProgram:
+            return OnProgramLoad();
+        case StartupAction::KermitReceive:
+            app_.LastDir = commandLineRequest.path;
+            return OnKermitReceive();
+        case StartupAction::ReceiveAscii:
+            return OnReceiveAscii();
+        case StartupAction::None:
+            return;
+    }
+}
+
+void CStemraDlg::CheckLanguageItem(int position, bool checked) {
+    if (QAction* item = LanguageItem(position)) item->setChecked(checked);
+}
+
+// ---- Commands
+
+void CStemraDlg::OnSettings() {
+    CSettingsDlg dialog(app_, app_.Baud, app_.Comport, this);
+    if (services_.runDialog(dialog) != QDialog::Accepted) return;
+    if (dialog.portIndex < 0 || dialog.portIndex >= app_.PortList.size()) {
+        ShowMessage(QStringLiteral("Encountered an improper argument."), MessageIcon::Error);
+        return;
+    }
+    app_.Comport = PortNameOf(app_.PortList[dialog.portIndex]);
+    // A list left without a selection keeps the rate there was.
+    if (dialog.baudIndex >= 0) app_.Baud = dialog.baudIndex;
+}
+
+void CStemraDlg::OnKermitSend() {
+    const QString path =
+        services_.chooseFile(this, KermitSendChooser(Text(TextId::ChooseFile), app_.LastFile));
+    if (path.isEmpty()) return;
+    RunSend(path);
+}
+
+void CStemraDlg::OnProgramLoad() {
+    QString path = commandLineRequest.path;
+    if (commandLineRequest.fromCommandLine == 0) {
+        path =
+            services_.chooseFile(this, LoadProgramChooser(Text(TextId::ChooseFile), app_.LastFile));
+        if (path.isEmpty()) return;
+    }
+    RunSend(path);
+    if (commandLineRequest.fromCommandLine == 1) OnOK();
+}
+
+void CStemraDlg::RunSend(const QString& path) {
+    TransferRequest request;
+    request.fileSize = ReadFileSize(path);
+    app_.LastFile = path;
+    request.mode = 0;
+    request.direction = 1;
+    request.baudIndex = app_.Baud;
+    request.port = app_.Comport;
+    request.path = path;
+    services_.jobWindows.runTransfer(this, request);
+}
+
+void CStemraDlg::OnKermitReceive() {
+    if (commandLineRequest.path.isEmpty()) {
+        QString folder;
+        if (services_.chooseFolder(this, app_.LastDir, &folder, kFolderCapacity) == 0) return;
+        app_.LastDir = folder;
+    } else {
+        app_.LastDir = commandLineRequest.path;
+    }
+    TransferRequest request;
+    request.mode = 0;
+    request.direction = 0;
+    request.baudIndex = app_.Baud;
+    request.port = app_.Comport;
+    request.path = app_.LastDir;
+    services_.jobWindows.runTransfer(this, request);
+    if (commandLineRequest.fromCommandLine == 1) OnOK();
+}
+
+void CStemraDlg::OnDataToPrinter() {
+    const QString path = services_.chooseFile(this, DataToPrinterChooser(Text(TextId::ChooseFile)));
+    if (path.isEmpty()) return;
+    const CaptureOutcome outcome =
+        services_.jobWindows.runCapture(this, {kPrinterBaudIndex, app_.Comport, app_.Margin});
+    if (outcome.result != QDialog::Accepted) return;
+    app_.Margin = outcome.marginChars;
+    if (outcome.captureText.isEmpty()) return;
+    if (!SaveCapture(path, outcome.captureText)) return;
+    if (outcome.notepadRequested == 1) StartNotepad(path);
+}
+
+void CStemraDlg::OnReceiveAscii() {
+    QString path = commandLineRequest.path;
+    if (commandLineRequest.fromCommandLine == 0) {
+        path = services_.chooseFile(this, ReceiveAsciiChooser(Text(TextId::ChooseFile)));
+    }
+    if (path.isEmpty()) return;
+    const CaptureOutcome outcome =
+        services_.jobWindows.runCapture(this, {app_.Baud, app_.Comport, app_.Margin});
+    if (outcome.result != QDialog::Accepted) return;
+    app_.Margin = outcome.marginChars;
+    if (!SaveCapture(path, outcome.captureText)) return;
+    if (outcome.notepadRequested == 1) StartNotepad(path);
+    if (commandLineRequest.fromCommandLine == 1) OnOK();
+}
+
+bool CStemraDlg::SaveCapture(const QString& path, const QByteArray& bytes) {
+    QString error;
+    if (WriteCaptureFile(path, bytes, &error)) return true;
+    ShowMessage(error, MessageIcon::Error);
+    return false;
+}
+
+void CStemraDlg::StartNotepad(const QString& path) {
+    if (!services_.startEditor(path, QFileInfo(path).absolutePath())) {
+        ShowMessage(QStringLiteral("Error opening notepad.exe!"), MessageIcon::Error);
+    }
+}
+
+void CStemraDlg::OnHelp() {
+    services_.openHelp(HelpFilePath(app_.ProgramFolder));
+}
+
+void CStemraDlg::OnAbout() {
+    CAboutDlg dialog(app_.TextTable, this);
+    services_.runDialog(dialog);
+}
+
+void CStemraDlg::OnExit() {
+    OnOK();
+}
+
+// ---- Parts, texts and layout
+
+QMenuBar* CStemraDlg::MenuBar() const {
+    return ui_->menuBar;
+}
+
+QMenu* CStemraDlg::Popup(int barPosition) const {
+    const QAction* entry = ui_->menuBar->actions().value(barPosition);
+    return entry ? entry->menu() : nullptr;
+}
+
+QAction* CStemraDlg::LanguageItem(int position) const {
+    if (position < 0 || position >= kLanguageCount) return nullptr;
+    return ui_->languageMenu->actions().value(position);
+}
+
+QPushButton* CStemraDlg::Button(int controlId) const {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        if (button->property("controlId").toInt() == controlId) return button;
+    }
+    return nullptr;
+}
+
+QString CStemraDlg::Text(int id) const {
+    return TextAt(app_.TextTable, id);
+}
+
+MessageSink& CStemraDlg::Messages() {
+    if (app_.messageSink) return *app_.messageSink;
+    if (!ownSink_) ownSink_ = std::make_unique<QtMessageSink>(this);
+    return *ownSink_;
+}
+
+void CStemraDlg::ShowMessage(const QString& text, MessageIcon icon) {
+    Messages().ShowMessage(text, kCaption, icon);
+}
+
+// The template's places below the menu bar. When a text needs more room
+// than its button has, both columns widen by the same amount, and the
+// frame, the Exit button and the window with them.
+void CStemraDlg::LayOut() {
+    const DialogBaseUnits base = BaseUnitsOf(font());
+    const int top = ui_->menuBar->sizeHint().height();
+    PlaceControls(this, base, top);
+
+    int extra = 0;
+    for (LeftAlignedButton* button : findChildren<LeftAlignedButton*>()) {
+        extra = std::max(extra, button->TextFitWidth() - button->width());
+    }
+    QSize client = DialogUnitsToPixels(TemplateDialogUnits(this), base);
+    if (extra > 0) {
+        const int rightColumn = DialogUnitsToPixelsX(134, base);
+        for (LeftAlignedButton* button : findChildren<LeftAlignedButton*>()) {
+            const int shift = button->x() >= rightColumn ? extra : 0;
+            button->setGeometry(button->geometry().translated(shift, 0).adjusted(0, 0, extra, 0));
+        }
+        for (QWidget* wide :
+             {static_cast<QWidget*>(ui_->frame), static_cast<QWidget*>(ui_->exitButton)}) {
+            wide->resize(wide->width() + 2 * extra, wide->height());
+        }
+        client.rwidth() += 2 * extra;
+    }
+    ui_->menuBar->setGeometry(0, 0, client.width(), top);
+    setFixedSize(client.width(), client.height() + top);
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/CommandLine.h"
+#include "app/MessageSink.h"
+#include "ui/MainWindowServices.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class AppCore;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+namespace Ui {
+class CStemraDlg;
+}
+
+// The main window: seven buttons and a menu bar that start every function.
+// Start-up runs it modally with the command line's request; in a run with
+// arguments it starts that one command by itself once it is shown.
+class CStemraDlg : public QDialog {
+    Q_OBJECT
+public:
+    // The ASCII item of the Communication menu (Data to printer) has this
+    // command of its own.
+    static constexpr int kAsciiCommand = 32811;
+
+    explicit CStemraDlg(AppCore& app, MainWindowServices services = {}, QWidget* parent = nullptr);
+    ~CStemraDlg() override;
+
+    // What the command line asks for; set before the window runs.
+    CommandLineRequest commandLineRequest;
+
+    // Initialises the window, then runs it; the command-line request starts
+    // as soon as the modal run has begun.
+    int exec() override;
+
+    // Check mark on the chosen language, the folder scan, the chosen
+    // language loaded and applied; then RunStartupRequest is queued.
+    void OnInitDialog();
+    void ScanLanguageFiles();
+    void OnLanguageCommand(int commandId);
+    void ApplyLanguageTexts();
+    void RunStartupRequest();
+
+    // Menu commands and buttons, by their command or control id.
+    void OnCommand(int id);
+
+    void OnSettings();
+    void OnKermitSend();
+    void OnProgramLoad();
+    void OnKermitReceive();
+    void OnDataToPrinter();
+    void OnReceiveAscii();
+    void OnHelp();
+    void OnAbout();
+    void OnExit();
+
+    // The parts of the window, for whoever drives it.
+    QMenuBar* MenuBar() const;
+    QMenu* Popup(int barPosition) const;
+    QAction* LanguageItem(int position) const;
+    QPushButton* Button(int controlId) const;
+
+private:
+    void ConnectCommands();
+    void CheckLanguageItem(int position, bool checked);
+    void LayOut();
+    QString Text(int id) const;
+    MessageSink& Messages();
+    void ShowMessage(const QString& text, MessageIcon icon);
+
+    void RunSend(const QString& path);
+    bool SaveCapture(const QString& path, const QByteArray& bytes);
+    void StartNotepad(const QString& path);
+    void OnOK() { accept(); }
+
+    AppCore& app_;
+    MainWindowServices services_;
+    std::unique_ptr<Ui::CStemraDlg> ui_;
+    std::unique_ptr<MessageSink> ownSink_;
+};

@@ -1,0 +1,64 @@
+#include "ui/FileChooser.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace {
+
+const FileFilter kAllFiles{QStringLiteral("Filer (*.*)"), QStringLiteral("*.*")};
+const FileFilter kKalvex{QStringLiteral("Kalvex (*.512; *.128)"), QStringLiteral("*.512;*.128")};
+const FileFilter kForvanta{QStringLiteral("Forvanta (*.m$x; *.b$n)"),
+                           QStringLiteral("*.m$x;*.b$n")};
+const FileFilter kText{QStringLiteral("Text (*.txt)"), QStringLiteral("*.txt")};
+const QString kTreeList = QStringLiteral("treelist.txt");
+
+// The description as it stands, the patterns in Qt's form after it; the
+// dialog hides that second part.
+QString QtNameFilter(const FileFilter& filter) {
+    QStringList patterns = filter.patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& pattern : patterns)
+        pattern = pattern.trimmed();
+    return filter.description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+           QLatin1Char(')');
+}
+
+}  // namespace
+
+FileChooserRequest KermitSendChooser(const QString& title, const QString& lastFile) {
+    return {FileChooserRequest::Kind::Open, title, {kAllFiles, kKalvex, kForvanta}, lastFile, {}};
+}
+
+FileChooserRequest LoadProgramChooser(const QString& title, const QString& lastFile) {
+    return {FileChooserRequest::Kind::Open, title, {kForvanta}, lastFile, {}};
+}
+
+FileChooserRequest DataToPrinterChooser(const QString& title) {
+    return {FileChooserRequest::Kind::Save, title, {kAllFiles}, kTreeList, QStringLiteral("txt")};
+}
+
+FileChooserRequest ReceiveAsciiChooser(const QString& title) {
+    return {FileChooserRequest::Kind::Save, title, {kText}, kTreeList, QStringLiteral("txt")};
+}
+
+void ConfigureFileDialog(QFileDialog& dialog, const FileChooserRequest& request) {
+    const bool save = request.kind == FileChooserRequest::Kind::Save;
+    dialog.setWindowTitle(request.title);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    QStringList filters;
+    for (const FileFilter& filter : request.filters)
+        filters.append(QtNameFilter(filter));
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
+    dialog.setDefaultSuffix(request.defaultExtension);
+    if (!request.startName.isEmpty()) dialog.selectFile(request.startName);
+}
+
+QString ShowFileChooser(QWidget* owner, const FileChooserRequest& request) {
+    QFileDialog dialog(owner);
+    ConfigureFileDialog(dialog, request);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}

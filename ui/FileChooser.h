@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+// One entry of a chooser's filter list: the text shown and its patterns,
+// separated by ";" ("*.512;*.128").
+struct FileFilter {
+    QString description;
+    QString patterns;
+};
+
+// A file chooser as a command asks for it.
+struct FileChooserRequest {
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    QString title;
+    QList<FileFilter> filters;  // the first one is shown at the start
+    QString startName;          // a name or a full path; a path opens its folder
+    QString defaultExtension;   // added to a name typed without one
+};
+
+// The choosers of the main window's commands; `title` is "Choose file" in
+// the current language.
+FileChooserRequest KermitSendChooser(const QString& title, const QString& lastFile);
+FileChooserRequest LoadProgramChooser(const QString& title, const QString& lastFile);
+FileChooserRequest DataToPrinterChooser(const QString& title);
+FileChooserRequest ReceiveAsciiChooser(const QString& title);
+
+// Sets `dialog` up for `request`. An open chooser also takes the name of a
+// file that does not exist; a save chooser replaces a file without asking.
+void ConfigureFileDialog(QFileDialog& dialog, const FileChooserRequest& request);
+
+// Shows the chooser modally; the full path of the chosen file, or an empty
+// text when the user cancelled.
+QString ShowFileChooser(QWidget* owner, const FileChooserRequest& request);

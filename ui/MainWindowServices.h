@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/EditorLauncher.h"
+#include "ui/BrowseForFolder.h"
+#include "ui/FileChooser.h"
+#include "ui/HelpFile.h"
+#include "ui/JobWindows.h"
+
+#include <QDialog>
+
+#include <functional>
+
+// What the main window reaches beyond itself: the choosers, the modal runs
+// of its dialogs, the job windows, the editor and the help viewer. The
+// program uses the real ones; tests put their own in place to answer or
+// cancel them.
+struct MainWindowServices {
+    // A file chooser; the chosen path, or "" when cancelled.
+    std::function<QString(QWidget* owner, const FileChooserRequest& request)> chooseFile =
+        ShowFileChooser;
+    // The folder chooser, as BrowseForFolder.
+    std::function<int(QWidget* owner, const QString& startFolder, QString* output, int capacity)>
+        chooseFolder = BrowseForFolder;
+    // Runs a dialog (Settings, About) modally and returns its result.
+    std::function<int(QDialog& dialog)> runDialog = [](QDialog& dialog) { return dialog.exec(); };
+    JobWindowFactory jobWindows = DefaultJobWindows();
+    EditorLauncher startEditor = StartEditor;
+    std::function<void(const QString& path)> openHelp = OpenHelpFile;
+};

@@ -1,0 +1,36 @@
+#include "ui/PortChoice.h"
+
+QString PortEntryText(const _tagPORTS& port) {
+    return port.isCaliper == 1 ? port.name + QStringLiteral(" (FV)") : port.name;
+}
+
+int PreselectedPort(const QList<_tagPORTS>& ports, const QString& storedPort) {
+    const bool noneStored = storedPort.isEmpty();
+    const QString storedEntry = storedPort + QLatin1Char(':');
+    int chosen = -1;
+    for (int j = 0; j < ports.size(); ++j) {
+        if (noneStored && chosen < 0 && ports[j].isCaliper == 1) chosen = j;
+        if (!noneStored && ports[j].name == storedEntry) chosen = j;
+    }
+    return chosen < 0 ? 0 : chosen;
+}
+
+int IndexOfPort(const QList<_tagPORTS>& ports, const QString& portName) {
+    if (portName.isEmpty()) return -1;
+    for (int j = 0; j < ports.size(); ++j) {
+        if (PortNameOf(ports[j]) == portName) return j;
+    }
+    return -1;
+}
+
+QString PortNameOf(const _tagPORTS& port) {
+    return port.name.endsWith(QLatin1Char(':')) ? port.name.chopped(1) : port.name;
+}
+
+bool SamePorts(const QList<_tagPORTS>& a, const QList<_tagPORTS>& b) {
+    if (a.size() != b.size()) return false;
+    for (int j = 0; j < a.size(); ++j) {
+        if (a[j].isCaliper != b[j].isCaliper || a[j].name != b[j].name) return false;
+    }
+    return true;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "serial/PortDiscovery.h"
+
+#include <QList>
+#include <QString>
+
+// The port list's entry for a discovered port: its name, marked " (FV)"
+// when it belongs to the caliper's adapter ("COM5: (FV)").
+QString PortEntryText(const _tagPORTS& port);
+
+// The entry the Settings dialog selects when it opens, for the stored port
+// `storedPort` ("" for none): the entry of the stored port; with no port
+// stored, the first port of the caliper's adapter; otherwise entry 0.
+int PreselectedPort(const QList<_tagPORTS>& ports, const QString& storedPort);
+
+// The entry of the port named `portName` (without the ":"); -1 when absent.
+int IndexOfPort(const QList<_tagPORTS>& ports, const QString& portName);
+
+// The port name of a list record: its name without the closing ":".
+QString PortNameOf(const _tagPORTS& port);
+
+bool SamePorts(const QList<_tagPORTS>& a, const QList<_tagPORTS>& b);
