@@ -1,0 +1,274 @@
+#include "UiTestSupport.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CStemraDlg.h"
+
+#include <gtest/gtest.h>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+class MainWindowCommands : public ::testing::Test {
+protected:
+    MainWindowCommands() {
+        test.app.Comport = QStringLiteral("COM4");
+        test.app.Baud = 3;
+        test.app.Margin = 5;
+        window = std::make_unique<CStemraDlg>(test.app, recorder.Services());
+        window->show();
+    }
+
+    // The window ends with OK, as OnOK leaves it.
+    bool Closed() const { return !window->isVisible() && window->result() == QDialog::Accepted; }
+
+    CaptureOutcome Captured(const QByteArray& bytes, int notepad = 0, int margin = 8) {
+        return {QDialog::Accepted, bytes, notepad, margin};
+    }
+
+    TestApp test;
+    ServiceRecorder recorder;
+    std::unique_ptr<CStemraDlg> window;
+};
+
+TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndRate) {
+    const QString file = test.FolderFile("data.512");
+    ASSERT_TRUE(WriteBytes(file, QByteArray(1234, 'x')));
+    test.app.LastFile = test.FolderFile("old.m$x");
+    recorder.fileAnswer = file;
+
+    window->Button(1001)->click();
+    ASSERT_EQ(recorder.fileChoosers.size(), 1);
+    const FileChooserRequest& chooser = recorder.fileChoosers[0];
+    EXPECT_EQ(chooser.kind, FileChooserRequest::Kind::Open);
+    EXPECT_EQ(chooser.title, "Choose file");
+    EXPECT_EQ(chooser.startName, test.FolderFile("old.m$x"));
+    ASSERT_EQ(chooser.filters.size(), 3);
+    EXPECT_EQ(chooser.filters[0].description, "Filer (*.*)");
+    EXPECT_EQ(chooser.filters[1].patterns, "*.512;*.128");
+    EXPECT_EQ(chooser.filters[2].description, "Forvanta (*.m$x; *.b$n)");
+
+    ASSERT_EQ(recorder.transfers.size(), 1);
+    const TransferRequest& job = recorder.transfers[0];
+    EXPECT_EQ(job.mode, 0);
+    EXPECT_EQ(job.direction, 1);
+    EXPECT_EQ(job.baudIndex, 3);
+    EXPECT_EQ(job.port, "COM4");
+    EXPECT_EQ(job.path, file);
+    EXPECT_EQ(job.fileSize, 1234u);
+    EXPECT_EQ(test.app.LastFile, file);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowCommands, ANameThatDoesNotExistIsSentWithUnknownSizeAndCancelChangesNothing) {
+    recorder.fileAnswer = test.FolderFile("missing.512");
+    window->OnCommand(32789);
+    ASSERT_EQ(recorder.transfers.size(), 1);
+    EXPECT_EQ(recorder.transfers[0].fileSize, 0xFFFFFFFFu);
+    EXPECT_EQ(test.app.LastFile, test.FolderFile("missing.512"));
+
+    recorder.fileAnswer.clear();
+    window->OnCommand(32789);
+    window->OnCommand(32791);
+    EXPECT_EQ(recorder.fileChoosers.size(), 3);
+    EXPECT_EQ(recorder.transfers.size(), 1);
+    EXPECT_EQ(test.app.LastFile, test.FolderFile("missing.512"));
+}
+
+TEST_F(MainWindowCommands, LoadProgramOffersProgramFilesAndLeavesTheWindowOpen) {
+    const QString file = test.FolderFile("prog.b$n");
+    ASSERT_TRUE(WriteBytes(file, "12345"));
+    recorder.fileAnswer = file;
+    window->Button(1002)->click();
+    ASSERT_EQ(recorder.fileChoosers.size(), 1);
+    ASSERT_EQ(recorder.fileChoosers[0].filters.size(), 1);
+    EXPECT_EQ(recorder.fileChoosers[0].filters[0].patterns, "*.m$x;*.b$n");
+    ASSERT_EQ(recorder.transfers.size(), 1);
+    EXPECT_EQ(recorder.transfers[0].fileSize, 5u);
+    EXPECT_EQ(recorder.transfers[0].direction, 1);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowCommands, KermitReceiveTakesTheChosenFolderIntoLastDir) {
+    test.app.LastDir = QStringLiteral("/srv/in");
+    recorder.folderAnswer = test.folder.path();
+    window->Button(1003)->click();
+    EXPECT_EQ(recorder.folderStarts, QStringList{"/srv/in"});
+    EXPECT_EQ(recorder.folderCapacity, 2048);
+    EXPECT_EQ(test.app.LastDir, test.folder.path());
+    ASSERT_EQ(recorder.transfers.size(), 1);
+    EXPECT_EQ(recorder.transfers[0].direction, 0);
+    EXPECT_EQ(recorder.transfers[0].path, test.folder.path());
+    EXPECT_EQ(recorder.transfers[0].fileSize, 0u);
+
+    recorder.folderAnswer.clear();
+    window->OnCommand(32818);
+    EXPECT_EQ(recorder.transfers.size(), 1);
+    EXPECT_EQ(test.app.LastDir, test.folder.path());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowCommands, DataToPrinterCapturesAt4800AndWritesTheBytesUnchanged) {
+    const QString file = test.FolderFile("treelist.txt");
+    recorder.fileAnswer = file;
+    const QByteArray bytes("Tall 24\r\n\xC5sa \x01\x00\xFF end\r\n", 22);
+    recorder.captureAnswer = Captured(bytes, 1, 9);
+
+    window->Button(1004)->click();
+    ASSERT_EQ(recorder.fileChoosers.size(), 1);
+    const FileChooserRequest& chooser = recorder.fileChoosers[0];
+    EXPECT_EQ(chooser.kind, FileChooserRequest::Kind::Save);
+    EXPECT_EQ(chooser.startName, "treelist.txt");
+    EXPECT_EQ(chooser.defaultExtension, "txt");
+    EXPECT_EQ(chooser.filters[0].description, "Filer (*.*)");
+    ASSERT_EQ(recorder.captures.size(), 1);
+    EXPECT_EQ(recorder.captures[0].baudIndex, 2);
+    EXPECT_EQ(recorder.captures[0].port, "COM4");
+    EXPECT_EQ(recorder.captures[0].marginChars, 5);
+    EXPECT_EQ(test.app.Baud, 3);
+    EXPECT_EQ(test.app.Margin, 9);
+    EXPECT_EQ(ReadBytes(file), bytes);
+    EXPECT_EQ(recorder.editorFiles, QStringList{file});
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowCommands, AnEmptyCaptureWritesNothingForThePrinterButAnEmptyFileForAscii) {
+    const QString printer = test.FolderFile("printer.txt");
+    const QString ascii = test.FolderFile("ascii.txt");
+    ASSERT_TRUE(WriteBytes(printer, "earlier"));
+    ASSERT_TRUE(WriteBytes(ascii, "earlier"));
+    recorder.captureAnswer = Captured({}, 1);
+
+    recorder.fileAnswer = printer;
+    window->OnCommand(CStemraDlg::kAsciiCommand);
+    EXPECT_EQ(ReadBytes(printer), "earlier");
+
+    recorder.fileAnswer = ascii;
+    window->Button(1005)->click();
+    EXPECT_TRUE(QFile::exists(ascii));
+    EXPECT_EQ(ReadBytes(ascii), QByteArray());
+    EXPECT_EQ(recorder.editorFiles, QStringList{ascii});
+    ASSERT_EQ(recorder.fileChoosers.size(), 2);
+    EXPECT_EQ(recorder.fileChoosers[1].filters[0].description, "Text (*.txt)");
+    EXPECT_EQ(recorder.captures[1].baudIndex, 3);
+}
+
+TEST_F(MainWindowCommands, ACancelledViewerWritesNothingAndKeepsTheMargin) {
+    const QString file = test.FolderFile("kept.txt");
+    recorder.fileAnswer = file;
+    recorder.captureAnswer = {QDialog::Rejected, "data\r\n", 1, 12};
+    window->OnDataToPrinter();
+    window->OnReceiveAscii();
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_EQ(test.app.Margin, 5);
+    EXPECT_TRUE(recorder.editorFiles.isEmpty());
+}
+
+TEST_F(MainWindowCommands, AFileThatCannotBeWrittenIsReportedAndNothingFollows) {
+    test.app.Comport = QStringLiteral("COM4");
+    window->commandLineRequest = {1, 0, 1, test.FolderFile("no-such-folder/list.txt")};
+    recorder.captureAnswer = Captured("data\r\n", 1, 7);
+    window->OnReceiveAscii();
+    ASSERT_EQ(test.messages.shown.size(), 1);
+    EXPECT_EQ(test.messages.shown[0].caption, "Corvix");
+    EXPECT_EQ(test.messages.shown[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(test.messages.shown[0].text.contains("list.txt"));
+    EXPECT_TRUE(recorder.editorFiles.isEmpty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(test.app.Margin, 7);
+}
+
+TEST_F(MainWindowCommands, AnEditorThatCannotStartIsReported) {
+    recorder.fileAnswer = test.FolderFile("list.txt");
+    recorder.captureAnswer = Captured("x\n", 1);
+    recorder.editorStarts = false;
+    window->OnReceiveAscii();
+    ASSERT_EQ(test.messages.shown.size(), 1);
+    EXPECT_EQ(test.messages.shown[0].text, "Error opening notepad.exe!");
+    EXPECT_EQ(ReadBytes(test.FolderFile("list.txt")), "x\n");
+}
+
+TEST_F(MainWindowCommands, HelpOpensCorvixChmInTheProgramFolder) {
+    test.app.ProgramFolder = QStringLiteral("/opt/corvix/");
+    window->OnCommand(32814);
+    EXPECT_EQ(recorder.helpPaths, QStringList{"/opt/corvix//Corvix.chm"});
+    EXPECT_TRUE(test.messages.shown.isEmpty());
+}
+
+TEST_F(MainWindowCommands, AboutShowsItsCaptionInTheCurrentLanguageAndClosesWithEnterOrEsc) {
+    test.app.TextTable[19] = QStringLiteral("Om Corvix...");
+    QList<int> results;
+    recorder.dialogAnswer = [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Om Corvix...");
+        dialog.show();
+        QTest::keyClick(&dialog, results.isEmpty() ? Qt::Key_Return : Qt::Key_Escape);
+        results.append(dialog.result());
+        return dialog.result();
+    };
+    window->OnCommand(32815);
+    window->OnAbout();
+    EXPECT_EQ(recorder.dialogs, (QStringList{"CAboutDlg", "CAboutDlg"}));
+    EXPECT_EQ(results, (QList<int>{QDialog::Accepted, QDialog::Rejected}));
+}
+
+TEST_F(MainWindowCommands, ExitEndsTheWindowWithOkFromButtonAndMenu) {
+    window->Button(1)->click();
+    EXPECT_TRUE(Closed());
+    window->show();
+    window->setResult(0);
+    window->Popup(0)->actions()[5]->trigger();
+    EXPECT_TRUE(Closed());
+}
+
+// ---- The command line's request
+
+TEST_F(MainWindowCommands, ACommandLineProgramLoadSendsWithoutAChooserAndCloses) {
+    window->commandLineRequest = {1, 1, 0, QStringLiteral("/data/prog.m$x")};
+    window->RunStartupRequest();
+    EXPECT_TRUE(recorder.fileChoosers.isEmpty());
+    ASSERT_EQ(recorder.transfers.size(), 1);
+    EXPECT_EQ(recorder.transfers[0].path, "/data/prog.m$x");
+    EXPECT_EQ(test.app.LastFile, "/data/prog.m$x");
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(MainWindowCommands, ACommandLineReceiveSetsLastDirAndCloses) {
+    test.app.LastDir = QStringLiteral("/old");
+    window->commandLineRequest = {1, 0, 0, QStringLiteral("/data/in")};
+    window->RunStartupRequest();
+    EXPECT_TRUE(recorder.folderStarts.isEmpty());
+    EXPECT_EQ(test.app.LastDir, "/data/in");
+    ASSERT_EQ(recorder.transfers.size(), 1);
+    EXPECT_EQ(recorder.transfers[0].path, "/data/in");
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(MainWindowCommands, ACommandLineCaptureClosesOnDoneAndStaysOpenWhenCancelled) {
+    const QString file = test.FolderFile("LIST.TXT");
+    window->commandLineRequest = {1, 1, 1, file};  // a .TXT file named without KERMIT
+    recorder.captureAnswer = {QDialog::Rejected, {}, 0, 1};
+    window->RunStartupRequest();
+    ASSERT_EQ(recorder.captures.size(), 1);
+    EXPECT_TRUE(recorder.fileChoosers.isEmpty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(QFile::exists(file));
+
+    recorder.captureAnswer = Captured("line\r\n");
+    window->RunStartupRequest();
+    EXPECT_EQ(ReadBytes(file), "line\r\n");
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(MainWindowCommands, NoPortOrNoArgumentsStartNothing) {
+    window->commandLineRequest = {1, 1, 0, QStringLiteral("/data/prog.m$x")};
+    test.app.Comport.clear();
+    window->RunStartupRequest();
+    window->commandLineRequest = {0, 0, 0, {}};
+    test.app.Comport = QStringLiteral("COM4");
+    window->RunStartupRequest();
+    EXPECT_TRUE(recorder.transfers.isEmpty());
+    EXPECT_TRUE(recorder.captures.isEmpty());
+    EXPECT_TRUE(recorder.fileChoosers.isEmpty());
+    EXPECT_TRUE(window->isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+#include "UiTestSupport.h"
+#include "app/Languages.h"
+#include "app/MainWindowLabels.h"
+#include "ui/CStemraDlg.h"
+
+#include <gtest/gtest.h>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+class MainWindowLanguage : public ::testing::Test {
+protected:
+    CStemraDlg& Window() {
+        if (!window) window = std::make_unique<CStemraDlg>(test.app, recorder.Services());
+        return *window;
+    }
+
+    // The text on the menu entry or button a label names.
+    QString Shown(const MenuLabel& label) {
+        QAction* entry = Window().Popup(label.barPosition)->menuAction();
+        if (label.itemPosition >= 0) {
+            entry = Window().Popup(label.barPosition)->actions().value(label.itemPosition);
+        }
+        if (label.subItemPosition >= 0)
+            entry = entry->menu()->actions().value(label.subItemPosition);
+        return entry->text();
+    }
+
+    // Every menu title, item and button shows the text `table` gives it.
+    void ExpectTexts(const QStringList& table) {
+        for (const MenuLabel& label : kMenuLabels) {
+            EXPECT_EQ(Shown(label), table.value(label.textId)) << "text " << label.textId;
+        }
+        for (const ButtonLabel& label : kButtonLabels) {
+            EXPECT_EQ(Window().Button(label.buttonId)->text(), table.value(label.textId))
+                << "button " << label.buttonId;
+        }
+    }
+
+    QList<int> CheckedLanguages() {
+        QList<int> checked;
+        for (int i = 0; i < kLanguageCount; ++i) {
+            if (Window().LanguageItem(i)->isChecked()) checked.append(i);
+        }
+        return checked;
+    }
+
+    TestApp test;
+    ServiceRecorder recorder;
+    std::unique_ptr<CStemraDlg> window;
+};
+
+TEST_F(MainWindowLanguage, TheTemplateShowsTheSwedishTextsAndTheMenuLayout) {
+    ExpectTexts(ShippedTexts(QStringLiteral("SVE")));
+    EXPECT_EQ(Window().windowTitle(), "Corvix");
+    EXPECT_TRUE(Window().Button(1)->isDefault());
+
+    QMenu* communication = Window().Popup(0);
+    const QList<QAction*> items = communication->actions();
+    ASSERT_EQ(items.size(), 6);
+    EXPECT_TRUE(items[4]->isSeparator());
+    ASSERT_NE(items[1]->menu(), nullptr);
+    EXPECT_EQ(items[1]->menu()->actions().size(), 2);
+    QList<int> ids;
+    for (int i : {0, 2, 3, 5})
+        ids.append(items[i]->property("commandId").toInt());
+    EXPECT_EQ(ids, (QList<int>{32819, 32791, CStemraDlg::kAsciiCommand, 32793}));
+    EXPECT_EQ(Window().Popup(2)->actions()[0]->property("commandId").toInt(), 32814);
+    EXPECT_EQ(Window().Popup(2)->actions()[1]->property("commandId").toInt(), 32815);
+
+    ASSERT_EQ(Window().Popup(1)->actions().size(), kLanguageCount);
+    for (int i = 0; i < kLanguageCount; ++i) {
+        EXPECT_EQ(Window().LanguageItem(i)->text(), LanguageMenuText(i));
+        EXPECT_EQ(Window().LanguageItem(i)->property("commandId").toInt(), 32798 + i);
+    }
+}
+
+TEST_F(MainWindowLanguage, InitialisationLoadsTheChosenLanguageBeforeTheCommandLineRuns) {
+    ASSERT_TRUE(test.AddLanguage("ENG"));
+    ASSERT_TRUE(test.AddLanguage("RUS"));
+    test.app.Language = 11;
+    test.app.Comport = QStringLiteral("COM3");
+    Window().commandLineRequest = {1, 1, 0, test.FolderFile("prog.m$x")};
+    QString buttonTextDuringJob;
+    recorder.duringJob = [&] { buttonTextDuringJob = Window().Button(1002)->text(); };
+
+    Window().OnInitDialog();
+    EXPECT_EQ(CheckedLanguages(), QList<int>{11});
+    ExpectTexts(ShippedTexts(QStringLiteral("RUS")));
+    EXPECT_TRUE(recorder.transfers.isEmpty()) << "the request waits for the modal run";
+
+    ASSERT_TRUE(WaitFor([&] { return !recorder.transfers.isEmpty(); }));
+    EXPECT_EQ(buttonTextDuringJob, ShippedTexts(QStringLiteral("RUS")).value(2));
+    EXPECT_TRUE(test.messages.shown.isEmpty());
+}
+
+TEST_F(MainWindowLanguage, OnlyGermanPresentWithSwedishChosenFallsBackToEnglish) {
+    ASSERT_TRUE(test.AddLanguage("DEU"));
+    test.app.Language = 5;
+    Window().OnInitDialog();
+
+    EXPECT_EQ(ReadBytes(test.FolderFile("Corvix-ENG.xml")), EnglishTemplate(EnglishTexts()));
+    for (int i = 0; i < kLanguageCount; ++i) {
+        EXPECT_EQ(Window().LanguageItem(i)->isEnabled(), i <= 1) << "language " << i;
+    }
+    EXPECT_EQ(CheckedLanguages(), QList<int>{1});
+    EXPECT_EQ(test.app.Language, 1);
+    ExpectTexts(EnglishTexts());
+    EXPECT_TRUE(test.messages.shown.isEmpty());
+}
+
+TEST_F(MainWindowLanguage, SwitchingRelabelsInPlaceAndKeepsSubmenusChecksAndStates) {
+    ASSERT_TRUE(test.AddLanguage("ENG"));
+    ASSERT_TRUE(test.AddLanguage("DEU"));
+    ASSERT_TRUE(test.AddLanguage("SRP"));
+    Window().OnInitDialog();
+    QMenu* kermit = Window().Popup(0)->actions()[1]->menu();
+
+    Window().LanguageItem(12)->trigger();
+    ExpectTexts(ShippedTexts(QStringLiteral("SRP")));
+    EXPECT_EQ(CheckedLanguages(), QList<int>{12});
+    EXPECT_EQ(test.app.Language, 12);
+    EXPECT_EQ(Window().Popup(0)->actions()[1]->menu(), kermit);
+    EXPECT_EQ(kermit->actions()[0]->property("commandId").toInt(), 32789);
+    EXPECT_EQ(kermit->actions()[1]->property("commandId").toInt(), 32818);
+    EXPECT_FALSE(Window().LanguageItem(5)->isEnabled());
+    EXPECT_EQ(Window().LanguageItem(12)->text(), LanguageMenuText(12));
+
+    // A checked item chosen again stays checked.
+    Window().LanguageItem(12)->trigger();
+    EXPECT_EQ(CheckedLanguages(), QList<int>{12});
+}
+
+TEST_F(MainWindowLanguage, ALanguageWhoseFileVanishedReportsMovesTheCheckAndKeepsTheTexts) {
+    ASSERT_TRUE(test.AddLanguage("ENG"));
+    ASSERT_TRUE(test.AddLanguage("DEU"));
+    Window().OnInitDialog();
+    ASSERT_TRUE(QFile::remove(test.FolderFile("Corvix-DEU.xml")));
+
+    Window().LanguageItem(0)->trigger();
+    ASSERT_EQ(test.messages.shown.size(), 1);
+    EXPECT_EQ(test.messages.shown[0].text, "Cannot load XML file");
+    EXPECT_EQ(CheckedLanguages(), QList<int>{0});
+    EXPECT_EQ(test.app.Language, 0);
+    ExpectTexts(EnglishTexts());
+}
+
+TEST_F(MainWindowLanguage, AStoredLanguageOutOfRangeStartsInEnglish) {
+    ASSERT_TRUE(test.AddLanguage("ENG"));
+    test.app.Language = 40;
+    Window().OnInitDialog();
+    EXPECT_EQ(CheckedLanguages(), QList<int>{1});
+    EXPECT_EQ(test.app.Language, 1);
+    ExpectTexts(EnglishTexts());
+}
+
+// Every shipped language fits the window: no button text is cut, no two
+// controls overlap and all lie inside the window.
+TEST_F(MainWindowLanguage, EveryLanguageFitsTheWindow) {
+    for (int i = 0; i < kLanguageCount; ++i) {
+        ASSERT_TRUE(test.AddLanguage(QString::fromLatin1(Languages()[size_t(i)].code)));
+    }
+    Window().OnInitDialog();
+    Window().show();
+    for (int i = 0; i < kLanguageCount; ++i) {
+        Window().LanguageItem(i)->trigger();
+        QList<QPushButton*> buttons = Window().findChildren<QPushButton*>();
+        ASSERT_EQ(buttons.size(), 7);
+        const QRect client = Window().rect();
+        for (QPushButton* button : buttons) {
+            const int needed = button->fontMetrics().horizontalAdvance(button->text());
+            EXPECT_LT(needed, button->width()) << button->text().toStdString();
+            EXPECT_TRUE(client.contains(button->geometry())) << button->text().toStdString();
+            for (QPushButton* other : buttons) {
+                if (other == button) continue;
+                EXPECT_FALSE(button->geometry().intersects(other->geometry()));
+            }
+        }
+        EXPECT_GE(Window().MenuBar()->sizeHint().width(), 0);
+        EXPECT_LE(Window().MenuBar()->geometry().bottom(), buttons[0]->y());
+    }
+    EXPECT_TRUE(test.messages.shown.isEmpty());
+}
+
+}  // namespace
