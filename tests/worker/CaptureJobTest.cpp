@@ -1,0 +1,95 @@
+// The plain-text capture job, fed from the other end of the line.
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <thread>
+
+#include "WorkerFixture.h"
+
+namespace worker_test {
+namespace {
+
+using CaptureJob = WorkerTest;
+
+bool PiecesCount(RecordingWindow& window, std::size_t count) {
+    return window.WaitFor(
+        [count](const std::vector<Event>& e) {
+            return static_cast<std::size_t>(std::count_if(e.begin(), e.end(), [](const Event& x) {
+                       return x.message == 664;
+                   })) >= count;
+        },
+        5000);
+}
+
+TEST_F(CaptureJob, DeliversLinesAndLongLinesInPiecesOfAtMost511Bytes) {
+    OpenLine();
+    auto worker = StartJob(1, 0, QString());
+    WaitUntilPortReady();
+    const std::string longLine = std::string(1200, 'x') + "\n";
+    WriteToLine("abc\r\n");
+    WriteToLine(longLine);
+    WriteToLine(std::string("ab\0c\n", 5));
+    ASSERT_TRUE(PiecesCount(window, 5));
+    worker->Stop();
+
+    const auto pieces = window.Pieces();
+    ASSERT_EQ(pieces.size(), 5u);
+    EXPECT_EQ(pieces[0], "abc\r\n");
+    EXPECT_EQ(pieces[1].size(), 511);
+    EXPECT_EQ(pieces[2].size(), 511);
+    EXPECT_EQ(pieces[3].size(), 179);
+    EXPECT_TRUE(pieces[3].endsWith('\n'));
+    EXPECT_EQ(pieces[1] + pieces[2] + pieces[3], QByteArray::fromStdString(longLine));
+    EXPECT_EQ(pieces[4], QByteArray("ab\0c\n", 5));  // the zero byte is kept
+    // A capture ends only by its window's stop, which sends no WM_USER+667.
+    EXPECT_EQ(window.JobOverCount(), 0);
+    EXPECT_TRUE(window.Boxes().empty());
+    EXPECT_EQ(worker->outcome(), JobOutcome::Stopped);
+    EXPECT_FALSE(DeviceLocked(DeviceA()));
+}
+
+TEST_F(CaptureJob, AnUnfinishedLineAtTheStopIsNotDelivered) {
+    OpenLine();
+    auto worker = StartJob(1, 0, QString());
+    WaitUntilPortReady();
+    WriteToLine("one\n");
+    ASSERT_TRUE(PiecesCount(window, 1));
+    WriteToLine("abc");
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    worker->Stop();
+    EXPECT_EQ(window.Pieces(), (std::vector<QByteArray>{"one\n"}));
+}
+
+TEST_F(CaptureJob, DataToPrinterOpensAt4800WhateverTheSettingsSay) {
+    OpenLine();
+    // The settings say 9600 (index 3); the printer stand-in asks for index 2.
+    for (const auto& [index, speed] : {std::pair{2, B4800}, std::pair{3, B9600}}) {
+        auto worker = StartJob(1, 0, QString(), index);
+        WaitUntilPortReady();
+        const int fd = ::open(DeviceA().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ASSERT_GE(fd, 0);
+        termios t{};
+        ASSERT_EQ(::tcgetattr(fd, &t), 0);
+        ::close(fd);
+        EXPECT_EQ(cfgetispeed(&t), speed) << "baud index " << index;
+        EXPECT_EQ(cfgetospeed(&t), speed) << "baud index " << index;
+        worker->Stop();
+    }
+}
+
+TEST_F(CaptureJob, AVanishingLineEndsTheJobWithAMessage) {
+    OpenLine();
+    auto worker = StartJob(1, 0, QString());
+    WaitUntilPortReady();
+    line->CloseEnd(linesim::LineSim::kSideA);
+    ASSERT_TRUE(Finished(*worker, 5000));
+    EXPECT_EQ(worker->outcome(), JobOutcome::LineLost);
+    const auto boxes = window.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The connection to the caliper was lost.");
+    EXPECT_EQ(window.Events().back().message, 667);
+}
+
+}  // namespace
+}  // namespace worker_test

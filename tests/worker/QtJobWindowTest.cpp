@@ -1,0 +1,86 @@
+// The hand-over to a window on the test's own (user-interface) thread.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QThread>
+
+#include <thread>
+
+#include "WorkerFixture.h"
+#include "app/TextTable.h"
+#include "worker/QtJobWindow.h"
+
+namespace worker_test {
+namespace {
+
+using HandOver = WorkerTest;
+
+// Records on which thread each call ran.
+class ThreadCheckingWindow : public RecordingWindow {
+public:
+    void OnCapturedText(const QByteArray& piece) override {
+        onWindowThread = onWindowThread && QThread::currentThread() == home;
+        RecordingWindow::OnCapturedText(piece);
+    }
+    void ShowMessage(const QString& text, MessageIcon icon) override {
+        onWindowThread = onWindowThread && QThread::currentThread() == home;
+        RecordingWindow::ShowMessage(text, icon);
+    }
+    void OnJobOver() override {
+        onWindowThread = onWindowThread && QThread::currentThread() == home;
+        RecordingWindow::OnJobOver();
+    }
+    QThread* home = QThread::currentThread();
+    bool onWindowThread = true;
+};
+
+TEST_F(HandOver, TextReachesTheWindowThreadAndAStopDuringAPendingPieceDoesNotDeadlock) {
+    OpenLine();
+    QObject windowObject;
+    ThreadCheckingWindow target;
+    QtJobWindow bridge(&windowObject, target);
+    auto worker = std::make_unique<CComThread>(JobTexts::From(EnglishTexts()));
+    worker->window = &bridge;
+    worker->mode = 1;
+    worker->portNumber = PortA();
+    worker->PostJob();
+    WaitUntilPortReady();
+    // The worker now waits for this thread to take the piece, while this
+    // thread runs the stop sequence without having served any event.
+    WriteToLine("first line\n");
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_TRUE(target.Pieces().empty());
+    worker->Stop();
+    EXPECT_TRUE(worker->isFinished());
+    EXPECT_EQ(target.Pieces(), (std::vector<QByteArray>{"first line\n"}));
+    EXPECT_TRUE(target.onWindowThread);
+}
+
+TEST_F(HandOver, AMessageBoxIsAnsweredOnTheWindowThreadWhileItWaitsForTheWorker) {
+    OpenLine();
+    const int holder = ::open(DeviceA().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    QObject windowObject;
+    ThreadCheckingWindow target;
+    QtJobWindow bridge(&windowObject, target);
+    auto worker = std::make_unique<CComThread>(JobTexts::From(EnglishTexts()));
+    worker->window = &bridge;
+    worker->mode = 1;
+    worker->portNumber = PortA();
+    worker->PostJob();
+    worker->WaitUntilFinished();
+    QCoreApplication::processEvents();  // the queued WM_USER+667
+    ::close(holder);
+    const auto events = target.Events();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].text, "ERROR: Comport!");
+    EXPECT_EQ(events[1].message, 667);
+    EXPECT_TRUE(target.onWindowThread);
+}
+
+}  // namespace
+}  // namespace worker_test

@@ -1,0 +1,146 @@
+#include "WorkerFixture.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#include "CKermitScript.h"
+#include "app/TextTable.h"
+
+namespace worker_test {
+
+std::string ReadWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteWholeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
+}
+
+std::string RandomBytes(std::size_t size, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::string bytes(size, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(rng());
+    return bytes;
+}
+
+bool DeviceLocked(const std::string& device) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return locked;
+}
+
+void WorkerTest::SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "worker_tests";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
+}
+
+void WorkerTest::SetUp() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    root = fs::temp_directory_path() /
+           (std::string("corvix-worker-") + info->name() + "-" + std::to_string(getpid()));
+    fs::remove_all(root);
+    rx = root / "rx";
+    peerDir = root / "peer";
+    fs::create_directories(rx);
+    fs::create_directories(peerDir);
+}
+
+void WorkerTest::TearDown() {
+    peer.Kill();
+    if (peerFd >= 0) ::close(peerFd);
+    line.reset();
+    fs::current_path(fs::temp_directory_path());
+    if (!HasFailure()) fs::remove_all(root);
+}
+
+void WorkerTest::OpenLine(const linesim::Options& options) {
+    line = std::make_unique<linesim::LineSim>(options);
+    ASSERT_TRUE(line->IsRunning()) << line->Error();
+}
+
+QString WorkerTest::PortA() const {
+    return QString::fromStdString(line->Path(linesim::LineSim::kSideA));
+}
+
+std::string WorkerTest::DeviceA() const {
+    return line->DevicePath(linesim::LineSim::kSideA);
+}
+
+std::unique_ptr<CComThread> WorkerTest::StartJob(int mode, int direction, const QString& path,
+                                                 int baudIndex, RecordingWindow* target) {
+    auto worker = std::make_unique<CComThread>(JobTexts::From(EnglishTexts()));
+    worker->window = target != nullptr ? target : &window;
+    worker->mode = mode;
+    worker->direction = direction;
+    worker->baudIndex = baudIndex;
+    worker->portNumber = PortA();
+    worker->path = path;
+    worker->editor = [this](const QString& file, const QString&) {
+        editorCalls.push_back(file);
+        return editorWorks;
+    };
+    worker->PostJob();
+    return worker;
+}
+
+bool WorkerTest::Finished(CComThread& worker, int timeoutMs) {
+    return worker.thread()->wait(QDeadlineTimer(timeoutMs));
+}
+
+void WorkerTest::StartCKermit(const std::vector<std::string>& commands, const fs::path& dir) {
+    const fs::path script = root / "peer.ksc";
+    WriteWholeFile(script, interop::CKermitScript(line->Path(linesim::LineSim::kSideB), commands));
+    ASSERT_TRUE(
+        peer.Start({"kermit", script.string(), "-Y"}, dir.string(), (root / "peer.log").string()));
+}
+
+int WorkerTest::WaitPeer(int timeoutMs) {
+    return peer.Wait(timeoutMs);
+}
+
+std::string WorkerTest::PeerLog() const {
+    return ReadWholeFile(root / "peer.log");
+}
+
+void WorkerTest::WriteToLine(const std::string& bytes) {
+    if (peerFd < 0)
+        peerFd =
+            ::open(line->Path(linesim::LineSim::kSideB).c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(peerFd, 0);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(peerFd, bytes.data() + done, bytes.size() - done);
+        ASSERT_GT(n, 0);
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+void WorkerTest::WaitUntilPortReady() {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!DeviceLocked(DeviceA())) {
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the job never opened the port";
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    // The port settles for 300 ms after it is configured and is then purged.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+}
+
+}  // namespace worker_test
