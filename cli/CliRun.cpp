@@ -1,0 +1,143 @@
+#include "cli/CliRun.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "app/TextTable.h"
+#include "cli/CliOptions.h"
+#include "cli/ConsoleWindow.h"
+#include "cli/SignalStop.h"
+#include "serial/PortDiscovery.h"
+#include "worker/CComThread.h"
+
+namespace {
+
+int Ports() {
+    for (const _tagPORTS& port : EnumeratePorts()) {
+        const QString text = port.isCaliper == 1 ? port.name + QStringLiteral(" (FV)") : port.name;
+        std::printf("%s\n", text.toLocal8Bit().constData());
+    }
+    return kExitOk;
+}
+
+// The port named on the command line, else the last caliper port found.
+QString ResolvePort(const QString& named) {
+    if (!named.isEmpty()) return named;
+    QString found;
+    for (const _tagPORTS& port : EnumeratePorts())
+        if (port.isCaliper == 1) found = port.name.chopped(1);
+    return found;
+}
+
+int ExitStatus(const CliOptions& options, const CComThread& worker, const ConsoleWindow& window) {
+    if (window.outputFailed()) return kExitFile;
+    const bool send = options.command == CliOptions::Command::Send;
+    switch (worker.outcome()) {
+        case JobOutcome::Succeeded:
+            return kExitOk;
+        case JobOutcome::None:
+        case JobOutcome::Stopped:
+            return send ? kExitSendStopped : kExitOk;
+        case JobOutcome::PortFailed:
+            return kExitPort;
+        case JobOutcome::FileFailed:
+            return kExitFile;
+        case JobOutcome::LineLost:
+            return kExitFailed;
+        case JobOutcome::Failed:
+            break;
+    }
+    PrintMessage(QStringLiteral("transfer failed: %1").arg(worker.statusText()));
+    return kExitFailed;
+}
+
+// Runs the job to its end; a signal or --max-time stops it like a user.
+int RunJob(const CliOptions& options, const QString& port, const QString& path,
+           std::FILE* captureOut) {
+    const JobTexts texts = JobTexts::From(EnglishTexts());
+    const qint64 sendSize =
+        options.command == CliOptions::Command::Send ? QFileInfo(path).size() : 0;
+    ConsoleWindow window(options, captureOut, sendSize);
+    CComThread worker(texts);
+    worker.window = &window;
+    worker.mode = options.command == CliOptions::Command::Capture ? 1 : 0;
+    worker.direction = options.command == CliOptions::Command::Send ? 1 : 0;
+    worker.baudIndex = options.baudIndex;
+    worker.portNumber = port;
+    worker.path = path;
+    // A terminal tool opens no editor windows on received text files.
+    worker.editor = [](const QString&, const QString&) { return true; };
+    window.requestStop = [&worker] { worker.RequestStop(); };
+
+    const auto stop = [&] {
+        window.stopping = true;
+        worker.RequestStop();
+        worker.EndThread();
+    };
+    SignalStop signalStop;
+    QObject::connect(&signalStop, &SignalStop::stopRequested, stop);
+    QTimer maxTime;
+    maxTime.setSingleShot(true);
+    QObject::connect(&maxTime, &QTimer::timeout, stop);
+    if (options.maxTimeMs > 0) maxTime.start(options.maxTimeMs);
+    QObject::connect(worker.thread(), &QThread::finished, QCoreApplication::instance(),
+                     &QCoreApplication::quit);
+
+    worker.PostJob();
+    if (!worker.isFinished()) QCoreApplication::exec();
+    worker.WaitUntilFinished();
+    window.EndProgressLine();
+    return ExitStatus(options, worker, window);
+}
+
+}  // namespace
+
+int RunCli(const QStringList& arguments) {
+    QString error;
+    const std::optional<CliOptions> options = ParseCliOptions(arguments, error);
+    if (!options) {
+        std::fprintf(stderr, "corvix-cli: %s\n%s", error.toLocal8Bit().constData(),
+                     CliUsage().toLocal8Bit().constData());
+        return kExitUsage;
+    }
+    if (options->command == CliOptions::Command::Ports) return Ports();
+
+    const QString port = ResolvePort(options->port);
+    if (port.isEmpty()) {
+        PrintMessage(QStringLiteral("no caliper port found; name one with --port"));
+        return kExitPort;
+    }
+    const JobTexts texts = JobTexts::From(EnglishTexts());
+    switch (options->command) {
+        case CliOptions::Command::Send:
+            return RunJob(*options, port, QFileInfo(options->file).absoluteFilePath(), nullptr);
+        case CliOptions::Command::Receive: {
+            const QString dir = options->dir.isEmpty() ? QDir::currentPath() : options->dir;
+            if (!QFileInfo(dir).isDir()) {
+                PrintMessage(QStringLiteral("no such folder: %1").arg(dir));
+                return kExitFile;
+            }
+            return RunJob(*options, port, QDir(dir).absolutePath(), nullptr);
+        }
+        case CliOptions::Command::Capture: {
+            std::FILE* out = stdout;
+            if (!options->file.isEmpty()) {
+                out = std::fopen(QFile::encodeName(options->file).constData(), "wb");
+                if (out == nullptr) {
+                    PrintMessage(texts.couldNotOpenFile);
+                    return kExitFile;
+                }
+            }
+            const int status = RunJob(*options, port, QString(), out);
+            if (out != stdout && std::fclose(out) != 0) return kExitFile;
+            return status;
+        }
+        case CliOptions::Command::Ports:
+            break;
+    }
+    return kExitOk;
+}

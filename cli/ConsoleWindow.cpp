@@ -1,0 +1,139 @@
+#include "cli/ConsoleWindow.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <QFile>
+
+#include "app/EightBit.h"
+
+namespace {
+
+constexpr int kBarWidth = 30;
+constexpr int kAnswerPollMs = 100;
+
+}  // namespace
+
+void PrintMessage(const QString& text) {
+    std::fprintf(stderr, "corvix-cli: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+ConsoleWindow::ConsoleWindow(const CliOptions& options, std::FILE* captureOut, qint64 sendSize)
+    : options_(options),
+      captureOut_(captureOut),
+      sendSize_(sendSize),
+      showProgress_(!options.quiet && ::isatty(STDERR_FILENO) == 1) {}
+
+void ConsoleWindow::OnCapturedText(const QByteArray& piece) {
+    if (captureOut_ == nullptr || outputFailed_) return;
+    const bool written = std::fwrite(piece.constData(), 1, piece.size(), captureOut_) ==
+                             static_cast<std::size_t>(piece.size()) &&
+                         std::fflush(captureOut_) == 0;
+    if (written) return;
+    outputFailed_ = true;
+    if (requestStop) requestStop();
+}
+
+void ConsoleWindow::OnReceiveFileOpened(const QByteArray& name) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    receiving_ = FromEightBit(name);
+}
+
+void ConsoleWindow::OnReceiveProgress(std::uint32_t bytes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    Progress(QStringLiteral("%1: %2 bytes").arg(receiving_).arg(bytes));
+}
+
+void ConsoleWindow::OnSendProgress(std::uint32_t bytes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const int percent = sendSize_ > 0 ? static_cast<int>(bytes * 100 / sendSize_) : 100;
+    const int filled = percent * kBarWidth / 100;
+    Progress(
+        QStringLiteral("[%1%2] %3/%4 bytes %5%")
+            .arg(QString(filled, QLatin1Char('#')), QString(kBarWidth - filled, QLatin1Char('-')))
+            .arg(bytes)
+            .arg(sendSize_)
+            .arg(percent, 3));
+}
+
+void ConsoleWindow::OnJobOver() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    EndProgressLine();
+}
+
+void ConsoleWindow::OnTransactionDone(const QString& folder, const QByteArray& name) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        EndProgressLine();
+        if (!options_.quiet) {
+            std::fprintf(
+                stderr, "corvix-cli: done: %s\n",
+                QString(folder + QLatin1Char('/') + FromEightBit(name)).toLocal8Bit().constData());
+        }
+    }
+    const int done = ++transactions_;
+    if (options_.count > 0 && done >= options_.count && requestStop) requestStop();
+}
+
+void ConsoleWindow::ShowMessage(const QString& text, MessageIcon) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    EndProgressLine();
+    PrintMessage(text);
+}
+
+JobWindow::Overwrite ConsoleWindow::AskOverwrite(const QString& text, const QString& path) {
+    switch (options_.onExists) {
+        case CliOptions::OnExists::Replace:
+            return Overwrite::Yes;
+        case CliOptions::OnExists::Cancel:
+            return Overwrite::Cancel;
+        case CliOptions::OnExists::Ask:
+            break;
+    }
+    if (::isatty(STDIN_FILENO) != 1) return Overwrite::Cancel;
+    const QString answer =
+        ReadAnswer(QStringLiteral("%1 %2 [y]es/[n]o (save as)/[c]ancel: ").arg(path, text));
+    if (answer.startsWith(QLatin1Char('y'), Qt::CaseInsensitive)) return Overwrite::Yes;
+    if (answer.startsWith(QLatin1Char('n'), Qt::CaseInsensitive)) return Overwrite::No;
+    return Overwrite::Cancel;
+}
+
+std::optional<QString> ConsoleWindow::AskSaveAs(const QString& path) {
+    const QString answer = ReadAnswer(QStringLiteral("save %1 as (empty to cancel): ").arg(path));
+    if (answer.isEmpty()) return std::nullopt;
+    return answer;
+}
+
+// One line from the terminal; empty when the program stops meanwhile.
+QString ConsoleWindow::ReadAnswer(const QString& prompt) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        EndProgressLine();
+        std::fprintf(stderr, "corvix-cli: %s", prompt.toLocal8Bit().constData());
+        std::fflush(stderr);
+    }
+    QByteArray line;
+    while (!stopping) {
+        pollfd in{STDIN_FILENO, POLLIN, 0};
+        if (::poll(&in, 1, kAnswerPollMs) <= 0) continue;
+        char c = 0;
+        if (::read(STDIN_FILENO, &c, 1) != 1 || c == '\n') break;
+        line += c;
+    }
+    return stopping ? QString() : QString::fromLocal8Bit(line).trimmed();
+}
+
+void ConsoleWindow::Progress(const QString& line) {
+    if (!showProgress_) return;
+    std::fprintf(stderr, "\r%s", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+    progressOpen_ = true;
+}
+
+void ConsoleWindow::EndProgressLine() {
+    if (!progressOpen_) return;
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+    progressOpen_ = false;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+#include <atomic>
+#include <cstdio>
+#include <functional>
+#include <mutex>
+
+#include "cli/CliOptions.h"
+#include "worker/JobWindow.h"
+
+// The job window of corvix-cli: progress on standard error when it is a
+// terminal, message boxes as "corvix-cli: <text>" lines, captured text to a
+// file, the overwrite question on the terminal. Called on the worker thread.
+class ConsoleWindow : public JobWindow {
+public:
+    ConsoleWindow(const CliOptions& options, std::FILE* captureOut, qint64 sendSize);
+
+    // Asks the job to stop; set before the job starts.
+    std::function<void()> requestStop;
+    // Set when the program is stopping: a pending question gives up.
+    std::atomic<bool> stopping{false};
+
+    void OnCapturedText(const QByteArray& piece) override;
+    void OnReceiveFileOpened(const QByteArray& name) override;
+    void OnReceiveProgress(std::uint32_t bytes) override;
+    void OnSendProgress(std::uint32_t bytes) override;
+    void OnJobOver() override;
+    void OnCtsChanged(int) override {}
+    void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    void ShowMessage(const QString& text, MessageIcon icon) override;
+    Overwrite AskOverwrite(const QString& text, const QString& path) override;
+    std::optional<QString> AskSaveAs(const QString& path) override;
+
+    bool outputFailed() const { return outputFailed_; }
+    int transactions() const { return transactions_; }
+    // Ends a progress line that is still open.
+    void EndProgressLine();
+
+private:
+    void Progress(const QString& line);
+    QString ReadAnswer(const QString& prompt);
+
+    const CliOptions& options_;
+    std::FILE* captureOut_;
+    qint64 sendSize_;
+    bool showProgress_;
+    bool progressOpen_ = false;
+    QString receiving_;
+    std::atomic<bool> outputFailed_{false};
+    std::atomic<int> transactions_{0};
+    std::mutex mutex_;
+};
+
+// Writes "corvix-cli: <text>" on standard error.
+void PrintMessage(const QString& text);
