@@ -25,6 +25,8 @@ CSettingsDlg::CSettingsDlg(AppCore& app, int baudIndex, const QString& portName,
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     refreshTimer_.setInterval(kRefreshMilliseconds);
     connect(&refreshTimer_, &QTimer::timeout, this, &CSettingsDlg::RefreshPorts);
+    connect(ui_->okButton, &QPushButton::clicked, this, &CSettingsDlg::accept);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &CSettingsDlg::reject);
     OnInitDialog();
 }
 

@@ -14,6 +14,12 @@
 #include <QTest>
 
 #include <functional>
+#include <ostream>
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A port as the system would report it; `caliper` marks the caliper's adapter.
 inline PortRecord SystemPort(const QString& name, bool caliper = false) {

@@ -1,0 +1,37 @@
+#include "UiTestSupport.h"
+#include "ui/FileChooser.h"
+
+#include <gtest/gtest.h>
+#include <QFileDialog>
+
+namespace {
+
+TEST(FileChooserDialog, OpensInTheFolderOfTheLastFileWithTheFirstFilterShown) {
+    QTemporaryDir folder;
+    const QString lastFile = folder.filePath("old.m$x");
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    ConfigureFileDialog(dialog, KermitSendChooser(QStringLiteral("Choose file"), lastFile));
+    EXPECT_EQ(dialog.windowTitle(), "Choose file");
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(dialog.fileMode(), QFileDialog::AnyFile);
+    EXPECT_EQ(QDir(dialog.directory()), QDir(folder.path()));
+    EXPECT_EQ(dialog.nameFilters(),
+              (QStringList{"Filer (*.*) (*.*)", "Kalvex (*.512; *.128) (*.512 *.128)",
+                           "Forvanta (*.m$x; *.b$n) (*.m$x *.b$n)"}));
+    EXPECT_EQ(dialog.selectedNameFilter(), "Filer (*.*)");
+}
+
+TEST(FileChooserDialog, TheSaveChooserReplacesWithoutAskingAndAddsTxt) {
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    ConfigureFileDialog(dialog, ReceiveAsciiChooser(QStringLiteral("V\u00e4lj fil")));
+    EXPECT_EQ(dialog.windowTitle(), "V\u00e4lj fil");
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog.defaultSuffix(), "txt");
+    EXPECT_EQ(dialog.nameFilters(), QStringList{"Text (*.txt) (*.txt)"});
+    EXPECT_TRUE(dialog.selectedFiles().value(0).endsWith("treelist.txt"));
+}
+
+}  // namespace

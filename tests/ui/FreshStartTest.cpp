@@ -1,0 +1,72 @@
+#include "UiTestSupport.h"
+#include "app/LanguageScan.h"
+#include "app/MainWindowLabels.h"
+#include "ui/CStemraDlg.h"
+
+#include <gtest/gtest.h>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// Start-up with no settings and no language files: the English template is
+// written beside the program and the window shows English.
+TEST(FreshStart, WritesTheEnglishTemplateAndShowsEnglish) {
+    TemporarySettings settings;
+    QTemporaryDir programFolder;
+    AppCore app;
+    RecordingSink messages;
+    app.messageSink = &messages;
+    app.portSource = [] { return QList<PortRecord>{}; };
+    QStringList shown;
+    ServiceRecorder recorder;
+    app.runMainWindow = [&](const CommandLineRequest& request) {
+        CStemraDlg window(app, recorder.Services());
+        window.commandLineRequest = request;
+        QTimer::singleShot(0, &window, [&] {
+            for (const ButtonLabel& label : kButtonLabels) {
+                shown.append(window.Button(label.buttonId)->text());
+            }
+            window.Button(1)->click();
+        });
+        EXPECT_EQ(window.exec(), QDialog::Accepted);
+    };
+    EXPECT_FALSE(app.InitInstance({}, programFolder.path()));
+
+    EXPECT_EQ(ReadBytes(programFolder.filePath("Corvix-ENG.xml")), EnglishTemplate(EnglishTexts()));
+    EXPECT_EQ(shown,
+              (QStringList{"Settings", "Load program", "Data to printer (4800baud)", "Kermit send",
+                           "Kermit receive", "Receive data (ASCII)", "Exit"}));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(settings.Open()->value("Language").toInt(), 1);
+}
+
+// The real program, copied into an empty folder with a settings location of
+// its own, writes the template as soon as its window initialises.
+TEST(FreshStart, TheProgramWritesTheTemplateIntoItsOwnFolder) {
+    QTemporaryDir machine;
+    const QString folder = machine.filePath("program");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString program = folder + QStringLiteral("/Corvix");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CORVIX_EXECUTABLE), program));
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
+
+    QProcess corvix;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), machine.filePath("config"));
+    environment.insert(QStringLiteral("HOME"), machine.filePath("home"));
+    corvix.setProcessEnvironment(environment);
+    corvix.start(program, {});
+    ASSERT_TRUE(corvix.waitForStarted(10000));
+
+    const QString templatePath = folder + QStringLiteral("/Corvix-ENG.xml");
+    const QByteArray expected = EnglishTemplate(EnglishTexts());
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(templatePath) == expected; }, 15000));
+    EXPECT_EQ(corvix.state(), QProcess::Running) << "the window stays open";
+    corvix.kill();
+    corvix.waitForFinished(5000);
+}
+
+}  // namespace

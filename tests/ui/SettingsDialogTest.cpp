@@ -1,0 +1,180 @@
+#include "UiTestSupport.h"
+#include "app/ComportSetting.h"
+#include "ui/CSettingsDlg.h"
+#include "ui/CStemraDlg.h"
+
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+class SettingsDialog : public ::testing::Test {
+protected:
+    QStringList Entries(CSettingsDlg& dialog, const char* list) {
+        QStringList entries;
+        auto* combo = dialog.findChild<QComboBox*>(QLatin1String(list));
+        for (int i = 0; i < combo->count(); ++i)
+            entries.append(combo->itemText(i));
+        return entries;
+    }
+    QComboBox* PortList(CSettingsDlg& dialog) {
+        return dialog.findChild<QComboBox*>(QStringLiteral("portList"));
+    }
+    QComboBox* BaudList(CSettingsDlg& dialog) {
+        return dialog.findChild<QComboBox*>(QStringLiteral("baudList"));
+    }
+
+    // Runs Settings from the main window; `inDialog` works the open dialog
+    // and returns how it ends.
+    void RunSettings(const std::function<int(CSettingsDlg&)>& inDialog) {
+        recorder.dialogAnswer = [&](QDialog& dialog) {
+            auto& settings = static_cast<CSettingsDlg&>(dialog);
+            settings.show();
+            return inDialog(settings);
+        };
+        CStemraDlg window(test.app, recorder.Services());
+        window.Button(1000)->click();
+    }
+    int Ok(CSettingsDlg& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        return dialog.result();
+    }
+
+    TestApp test;
+    ServiceRecorder recorder;
+};
+
+TEST_F(SettingsDialog, TheStoredCaliperPortIsSelectedAndKept) {
+    test.ports = {SystemPort("COM1"), SystemPort("COM5", true)};
+    test.app.Comport = QStringLiteral("COM5");
+    RunSettings([&](CSettingsDlg& dialog) {
+        EXPECT_EQ(Entries(dialog, "portList"), (QStringList{"COM1:", "COM5: (FV)"}));
+        EXPECT_EQ(PortList(dialog)->currentIndex(), 1);
+        EXPECT_EQ(BaudList(dialog)->currentText(), "9600");
+        EXPECT_EQ(Entries(dialog, "baudList"), DefaultBaudRateList());
+        EXPECT_EQ(Ok(dialog), QDialog::Accepted);
+        return dialog.result();
+    });
+    EXPECT_EQ(test.app.Comport, "COM5");
+    EXPECT_EQ(ComportToSetting(test.app.Comport).toInt(), 5);
+    EXPECT_EQ(test.app.Baud, 3);
+    EXPECT_EQ(recorder.dialogs, QStringList{"CSettingsDlg"});
+}
+
+TEST_F(SettingsDialog, WithNoPortStoredTheFirstCaliperPortIsPreselected) {
+    test.ports = {SystemPort("COM1"), SystemPort("COM5", true), SystemPort("COM7", true)};
+    RunSettings([&](CSettingsDlg& dialog) {
+        EXPECT_EQ(PortList(dialog)->currentIndex(), 1);
+        return Ok(dialog);
+    });
+    EXPECT_EQ(test.app.Comport, "COM5");
+}
+
+TEST_F(SettingsDialog, AStoredPortThatIsNotPresentSelectsTheFirstEntry) {
+    test.ports = {SystemPort("COM1"), SystemPort("COM5", true)};
+    test.app.Comport = QStringLiteral("COM3");
+    RunSettings([&](CSettingsDlg& dialog) {
+        EXPECT_EQ(PortList(dialog)->currentIndex(), 0);
+        return Ok(dialog);
+    });
+    EXPECT_EQ(test.app.Comport, "COM1");
+}
+
+TEST_F(SettingsDialog, OkTakesTheChosenPortAndRate) {
+    test.ports = {SystemPort("COM1"), SystemPort("COM12", true)};
+    test.app.Comport = QStringLiteral("COM1");
+    RunSettings([&](CSettingsDlg& dialog) {
+        PortList(dialog)->setCurrentIndex(1);
+        BaudList(dialog)->setCurrentIndex(7);
+        EXPECT_EQ(BaudList(dialog)->currentText(), "115200");
+        return Ok(dialog);
+    });
+    EXPECT_EQ(test.app.Comport, "COM12");
+    EXPECT_EQ(ComportToSetting(test.app.Comport).toInt(), 12);
+    EXPECT_EQ(test.app.Baud, 7);
+}
+
+TEST_F(SettingsDialog, CancelAfterChangingBothListsChangesNothing) {
+    test.ports = {SystemPort("COM1"), SystemPort("COM5", true)};
+    test.app.Comport = QStringLiteral("COM5");
+    RunSettings([&](CSettingsDlg& dialog) {
+        PortList(dialog)->setCurrentIndex(0);
+        BaudList(dialog)->setCurrentIndex(0);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        return dialog.result();
+    });
+    EXPECT_EQ(test.app.Comport, "COM5");
+    EXPECT_EQ(test.app.Baud, 3);
+}
+
+TEST_F(SettingsDialog, OkWithoutAnyPortReportsAnImproperArgumentAndChangesNothing) {
+    test.app.Comport = QStringLiteral("COM2");
+    RunSettings([&](CSettingsDlg& dialog) {
+        EXPECT_EQ(PortList(dialog)->count(), 0);
+        BaudList(dialog)->setCurrentIndex(6);
+        return Ok(dialog);
+    });
+    ASSERT_EQ(test.messages.shown.size(), 1);
+    EXPECT_EQ(test.messages.shown[0].text, "Encountered an improper argument.");
+    EXPECT_EQ(test.messages.shown[0].icon, MessageIcon::Error);
+    EXPECT_EQ(test.app.Comport, "COM2");
+    EXPECT_EQ(test.app.Baud, 3);
+}
+
+TEST_F(SettingsDialog, ARateOutsideTheListShowsNoneAndOkKeepsIt) {
+    test.ports = {SystemPort("COM1")};
+    test.app.Baud = 38400;
+    RunSettings([&](CSettingsDlg& dialog) {
+        EXPECT_EQ(BaudList(dialog)->currentIndex(), -1);
+        return Ok(dialog);
+    });
+    EXPECT_EQ(test.app.Baud, 38400);
+    EXPECT_EQ(test.app.Comport, "COM1");
+}
+
+TEST_F(SettingsDialog, TextsComeFromTheTableAndDiscoveryRunsAtEveryOpening) {
+    test.app.TextTable = ShippedTexts(QStringLiteral("DEU"));
+    test.app.TextTable[22] = QStringLiteral("A rather long label for the baud rate");
+    test.ports = {SystemPort("COM1")};
+    for (int run = 1; run <= 2; ++run) {
+        CSettingsDlg dialog(test.app, 3, QString());
+        dialog.show();
+        EXPECT_EQ(test.discoveries, run);
+        EXPECT_EQ(dialog.windowTitle(), test.app.TextTable[20]);
+        auto* baudLabel = dialog.findChild<QLabel*>(QStringLiteral("baudrateLabel"));
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("comportLabel"))->text(),
+                  "Schnittstelle");
+        EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->text(),
+                  "Abbrechen");
+        // A long label pushes the lists aside instead of being cut or covered.
+        EXPECT_GE(baudLabel->width(),
+                  baudLabel->fontMetrics().horizontalAdvance(baudLabel->text()));
+        EXPECT_LT(baudLabel->geometry().right(), BaudList(dialog)->x());
+        EXPECT_LE(BaudList(dialog)->geometry().right(), dialog.width());
+    }
+}
+
+TEST_F(SettingsDialog, APortPluggedInOrPulledOutShowsWhileTheDialogIsOpen) {
+    test.ports = {SystemPort("COM1"), SystemPort("COM3")};
+    CSettingsDlg dialog(test.app, 3, QStringLiteral("COM9"));
+    dialog.SetRefreshInterval(20);
+    dialog.show();
+    PortList(dialog)->setCurrentIndex(1);
+
+    test.ports = {SystemPort("COM1"), SystemPort("COM3"), SystemPort("COM8", true)};
+    ASSERT_TRUE(WaitFor([&] { return PortList(dialog)->count() == 3; }));
+    EXPECT_EQ(PortList(dialog)->itemText(2), "COM8: (FV)");
+    EXPECT_EQ(PortList(dialog)->currentText(), "COM3:") << "the user's choice stays";
+
+    test.ports = {SystemPort("COM8", true), SystemPort("COM1")};
+    ASSERT_TRUE(WaitFor([&] { return PortList(dialog)->count() == 2; }));
+    EXPECT_EQ(PortList(dialog)->currentIndex(), 0) << "a vanished choice falls back to entry 0";
+
+    dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    EXPECT_EQ(dialog.portIndex, 0);
+    EXPECT_EQ(test.app.PortList.value(dialog.portIndex).name, "COM8:");
+}
+
+}  // namespace

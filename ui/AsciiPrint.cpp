@@ -1,0 +1,179 @@
+#include "ui/AsciiPrint.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+
+#include "app/EightBit.h"
+
+namespace {
+
+constexpr char kLineFeed = 10;
+constexpr char kFormFeed = 12;
+constexpr int kTabStopChars = 8;
+
+// The capture walk's state: the pages so far and the line being filled.
+struct Walk {
+    QList<QStringList> pages{QStringList()};
+    QString pending;
+    int lineCount = 0;
+    bool wrap = false;
+
+    void FlushLine() {
+        pages.last().append(pending);
+        pending.clear();
+    }
+    void NewPage() {
+        lineCount = 0;
+        pages.append(QStringList());
+    }
+};
+
+// The text as drawn: line-end characters left in a line take no room.
+QString Printable(const QString& line) {
+    QString shown = line;
+    shown.remove(QLatin1Char('\r'));
+    shown.remove(QLatin1Char('\n'));
+    return shown;
+}
+
+// Calls `draw` for each piece of `line` between tabs with its x offset;
+// returns the total width.
+int WalkTabs(const QFontMetrics& metrics, const QString& line, int tabStop,
+             const std::function<void(int x, const QString& piece)>& draw) {
+    const QStringList pieces = Printable(line).split(QLatin1Char('\t'));
+    int x = 0;
+    for (qsizetype k = 0; k < pieces.size(); ++k) {
+        if (k > 0 && tabStop > 0) x = (x / tabStop + 1) * tabStop;
+        if (draw) draw(x, pieces[k]);
+        x += metrics.horizontalAdvance(pieces[k]);
+    }
+    return x;
+}
+
+// The printer's own layout numbers for one print.
+struct PageGeometry {
+    QRect frame;
+    int lineHeight = 1;
+    int linesPerPage = 0;
+    int tabStop = 0;
+    int ascent = 0;
+};
+
+PageGeometry GeometryFor(const QPrinter& printer, const QFontMetrics& metrics, int marginChars) {
+    PageGeometry page;
+    page.frame = QRect(0, 0, printer.width(), printer.height());
+    if (marginChars > 0) {
+        const long long shift = static_cast<long long>(marginChars) * metrics.maxWidth();
+        page.frame.setLeft(static_cast<int>(std::min<long long>(shift, page.frame.right() + 1)));
+    }
+    page.lineHeight = std::max(1, metrics.height() + std::max(0, metrics.leading()));
+    page.linesPerPage = page.frame.height() / page.lineHeight - 1;
+    page.tabStop = kTabStopChars * metrics.averageCharWidth();
+    page.ascent = metrics.ascent();
+    return page;
+}
+
+QFont PrinterFont(const QPrinter& printer, const CapturePrint& job) {
+    LogFont font = job.font;
+    font.height =
+        static_cast<int>(static_cast<long long>(job.screenFontHeight) * printer.logicalDpiY() / 72);
+    return FontFromLogFont(font, &printer);
+}
+
+// Draws the laid-out pages; false when a further page could not be started.
+bool DrawPages(QPrinter& printer, QPainter& painter, const QList<QStringList>& pages,
+               const PageGeometry& page) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (p > 0 && !printer.newPage()) return false;
+        int top = page.frame.top();
+        for (const QString& line : pages[p]) {
+            WalkTabs(metrics, line, page.tabStop, [&](int x, const QString& piece) {
+                painter.drawText(QPoint(page.frame.left() + x, top + page.ascent), piece);
+            });
+            top += page.lineHeight;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<QList<QStringList>> LayOutCapture(const QByteArray& text, int linesPerPage,
+                                                int lineWidth, const LineMeasure& measure) {
+    Walk walk;
+    const qsizetype length = text.size();
+    for (qsizetype i = 0; i <= length; ++i) {
+        if (walk.lineCount == linesPerPage || (i < length && text[i] == kFormFeed)) {
+            if (i < length && text[i] == kFormFeed) {
+                walk.FlushLine();
+                ++i;
+            }
+            walk.NewPage();
+        } else if (walk.wrap || i == length || text[i] == kLineFeed) {
+            walk.FlushLine();
+            if (i < length && text[i] == kLineFeed) ++i;
+            ++walk.lineCount;
+            walk.wrap = false;
+        }
+        if (i < length) walk.pending += FromEightBit(QByteArray(1, text[i]));
+        if (!walk.pending.isEmpty() && measure(walk.pending) >= lineWidth) {
+            // The character just added goes to the start of the next line.
+            walk.pending.chop(1);
+            if (walk.pending.isEmpty()) return std::nullopt;  // not even one character fits
+            walk.wrap = true;
+            --i;
+        }
+    }
+    return walk.pages;
+}
+
+PrintResult PrintCapture(QPrinter& printer, const CapturePrint& job) {
+    const QFont font = PrinterFont(printer, job);
+    const QFontMetrics metrics(font, &printer);
+    const PageGeometry page = GeometryFor(printer, metrics, job.marginChars);
+    if (page.linesPerPage < 1 || page.frame.width() <= 0) return PrintResult::NothingFits;
+    const auto measure = [&](const QString& line) {
+        return WalkTabs(metrics, line, page.tabStop, nullptr);
+    };
+    const std::optional<QList<QStringList>> pages =
+        LayOutCapture(job.text, page.linesPerPage, page.frame.width(), measure);
+    if (!pages) return PrintResult::NothingFits;
+
+    printer.setDocName(QString::fromLatin1(kPrintDocumentName));
+    QPainter painter;
+    if (!painter.begin(&printer)) return PrintResult::NotStarted;
+    if (printer.printerState() == QPrinter::Error) {
+        printer.abort();
+        painter.end();
+        return PrintResult::PageNotStarted;
+    }
+    painter.save();
+    painter.setFont(font);
+    const bool drawn = DrawPages(printer, painter, *pages, page);
+    painter.restore();
+    if (!drawn) {
+        printer.abort();
+        painter.end();
+        return PrintResult::PageNotStarted;
+    }
+    painter.end();
+    return PrintResult::Printed;
+}
+
+QString PrintResultText(PrintResult result) {
+    switch (result) {
+        case PrintResult::Printed:
+            return {};
+        case PrintResult::NotStarted:
+            return QString::fromLatin1(kPrinterInitText);
+        case PrintResult::PageNotStarted:
+            return QString::fromLatin1(kStartPageText);
+        case PrintResult::NothingFits:
+            return QString::fromLatin1(kNothingFitsText);
+    }
+    return {};
+}

@@ -1,0 +1,241 @@
+#include "ui/CAsciiDlg.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+
+#include "app/AppCore.h"
+#include "app/EightBit.h"
+#include "app/TextTable.h"
+#include "ui/AsciiPrint.h"
+#include "ui/DialogUnits.h"
+#include "ui/ProgramIcon.h"
+#include "ui_CAsciiDlg.h"
+#include "worker/CComThread.h"
+#include "worker/QtJobWindow.h"
+
+namespace {
+
+// Characters larger than this many pixels are not offered in the viewer.
+constexpr int kLargestFontHeight = -66;
+constexpr int kFallbackFontHeight = -13;
+
+// An item keeps the line end of its piece; on screen the line end takes no
+// room of its own.
+class PieceDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text.remove(QLatin1Char('\r'));
+        option->text.remove(QLatin1Char('\n'));
+    }
+};
+
+LogFont SettingsFont(AppCore& app) {
+    if (app.FontHeight < kLargestFontHeight) app.FontHeight = kFallbackFontHeight;
+    LogFont font;
+    font.height = app.FontHeight;
+    font.italic = app.FontItalic;
+    font.underline = app.FontUnderline;
+    font.strikeOut = app.FontStrike;
+    font.weight = app.FontWeight;
+    font.faceName = app.FontFace.left(kLogFontFaceCapacity);
+    return font;
+}
+
+}  // namespace
+
+CAsciiDlg::CAsciiDlg(AppCore& app, QWidget* parent)
+    : QDialog(parent), app_(app), ui_(std::make_unique<Ui::CAsciiDlg>()) {
+    ui_->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(ProgramIcon());
+    const DialogBaseUnits base = BaseUnitsOf(font());
+    PlaceControls(this, base);
+    setFixedSize(DialogUnitsToPixels(TemplateDialogUnits(this), base));
+    ui_->ctsOnDot->setPixmap(QPixmap(QStringLiteral(":/icons/LineStatusRed.png")));
+    ui_->ctsOffDot->setPixmap(QPixmap(QStringLiteral(":/icons/LineStatusBlack.png")));
+    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, 0);
+    ui_->nationalCheck->hide();
+    ui_->marginEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    ui_->pieceList->setItemDelegate(new PieceDelegate(ui_->pieceList));
+    logFont = SettingsFont(app_);
+    screenFontHeight = logFont.height;
+    screenFont = FontFromLogFont(logFont);
+    marshal_ = std::make_unique<QtJobWindow>(this, *this);
+    connect(ui_->fontButton, &QPushButton::clicked, this, &CAsciiDlg::OnFont);
+    connect(ui_->printButton, &QPushButton::clicked, this, &CAsciiDlg::OnPrint);
+    connect(ui_->notepadButton, &QPushButton::clicked, this, &CAsciiDlg::OnNotepad);
+    connect(ui_->doneButton, &QPushButton::clicked, this, &CAsciiDlg::accept);
+}
+
+CAsciiDlg::~CAsciiDlg() {
+    if (worker != nullptr) worker->Stop();
+    worker.reset();
+    if (screenFontHeight >= kLargestFontHeight) app_.FontHeight = screenFontHeight;
+    app_.FontItalic = logFont.italic;
+    app_.FontUnderline = logFont.underline;
+    app_.FontStrike = logFont.strikeOut;
+    app_.FontWeight = logFont.weight;
+    app_.FontFace = logFont.faceName;
+}
+
+QListWidget* CAsciiDlg::pieceList() const {
+    return ui_->pieceList;
+}
+
+void CAsciiDlg::OnInitDialog() {
+    if (initialised_) return;
+    initialised_ = true;
+    const QStringList& texts = app_.TextTable;
+    const QString ascii = QStringLiteral("ASCII");
+    ui_->doneButton->setText(TextAt(texts, TextId::Done));
+    ui_->fontButton->setText(TextAt(texts, TextId::Font));
+    ui_->printButton->setText(TextAt(texts, TextId::Print));
+    ui_->marginLabel->setText(TextAt(texts, TextId::Margin));
+    ui_->notepadButton->setText(TextAt(texts, TextId::Notepad));
+    ui_->marginEdit->setText(QString::number(marginChars));
+    ui_->nationalCheck->setChecked(nationalChars != 0);
+    ui_->pieceList->setFont(screenFont);
+    setWindowTitle(QStringLiteral("%1 (%2 %3)")
+                       .arg(ascii, PortLabel(portNumber), BaudLabel(app_.BaudRateList, baudIndex)));
+}
+
+void CAsciiDlg::showEvent(QShowEvent* event) {
+    OnInitDialog();
+    QDialog::showEvent(event);
+    if (event->spontaneous() || started_) return;
+    started_ = true;
+    StartJob();
+}
+
+void CAsciiDlg::StartJob() {
+    if (!makeWorker) return;
+    worker = makeWorker(app_.TextTable);
+    if (worker == nullptr) return;
+    worker->mode = 1;
+    worker->direction = 0;
+    worker->baudIndex = baudIndex;
+    worker->portNumber = portNumber;
+    worker->window = marshal_.get();
+    worker->path.clear();
+    worker->PostJob();
+}
+
+void CAsciiDlg::StopAndClose(int result) {
+    if (closing_) return;
+    closing_ = true;
+    if (worker != nullptr) {
+        worker->endEvent.Set();
+        worker->Stop();
+    }
+    nationalChars = ui_->nationalCheck->isChecked() ? 1 : 0;
+    // A margin typed after the last Print is kept when it is a number.
+    if (result == QDialog::Accepted) ReadMargin();
+    done(result);
+}
+
+void CAsciiDlg::accept() {
+    StopAndClose(QDialog::Accepted);
+}
+
+void CAsciiDlg::reject() {
+    StopAndClose(QDialog::Rejected);
+}
+
+void CAsciiDlg::OnNotepad() {
+    if (closing_) return;
+    notepadRequested = 1;
+    accept();
+}
+
+bool CAsciiDlg::ReadMargin() {
+    bool ok = false;
+    const int margin = ui_->marginEdit->text().toInt(&ok);
+    if (ok) marginChars = margin;
+    return ok;
+}
+
+void CAsciiDlg::Message(const QString& text) {
+    if (dialogs.message) dialogs.message(this, text, std::nullopt);
+}
+
+void CAsciiDlg::OnFont() {
+    if (!dialogs.chooseFont) return;
+    const std::optional<QFont> chosen = dialogs.chooseFont(this, FontFromLogFont(logFont));
+    if (!chosen) return;
+    const LogFont described = LogFontFromFont(*chosen, logicalDpiY());
+    if (described.height < kLargestFontHeight) return;
+    logFont = described;
+    screenFontHeight = described.height;
+    screenFont = FontFromLogFont(logFont);
+    ui_->pieceList->setFont(screenFont);
+}
+
+void CAsciiDlg::OnPrint() {
+    if (!ReadMargin()) Message(QString::fromLatin1(kMarginEntryText));
+    if (!dialogs.choosePrinter) return;
+    QPrinter printer(QPrinter::HighResolution);
+    if (!dialogs.choosePrinter(this, printer)) return;
+    if (!printer.isValid()) {
+        Message(QString::fromLatin1(kNoPrinterText));
+        return;
+    }
+    const PrintResult result =
+        PrintCapture(printer, {captureText, logFont, screenFontHeight, marginChars});
+    if (result != PrintResult::Printed) Message(PrintResultText(result));
+}
+
+void CAsciiDlg::OnCapturedText(const QByteArray& piece) {
+    captureText.append(piece);
+    // On screen a piece ends at a zero byte, as C text would.
+    const qsizetype end = piece.indexOf('\0');
+    const QString text = FromEightBit(end < 0 ? piece : piece.left(end));
+    QListWidget* list = ui_->pieceList;
+    list->addItem(text);
+    const int row = list->count() - 1;
+    if (row < 0) return;
+    list->setCurrentRow(row, QItemSelectionModel::NoUpdate);
+    list->scrollToItem(list->item(row));
+}
+
+void CAsciiDlg::OnJobOver() {
+    if (closing_) return;
+    closing_ = true;
+    if (worker != nullptr) worker->WaitUntilFinished();
+    done(QDialog::Rejected);
+}
+
+void CAsciiDlg::OnCtsChanged(int ctsOn) {
+    if (ctsOn == ctsShown) return;
+    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, ctsOn);
+    ctsShown = ctsOn;
+}
+
+void CAsciiDlg::ShowMessage(const QString& text, MessageIcon icon) {
+    if (dialogs.message) dialogs.message(this, text, icon);
+}
+
+// A capture job reports none of these.
+void CAsciiDlg::OnReceiveFileOpened(const QByteArray&) {}
+void CAsciiDlg::OnReceiveProgress(std::uint32_t) {}
+void CAsciiDlg::OnSendProgress(std::uint32_t) {}
+void CAsciiDlg::OnTransactionDone(const QString&, const QByteArray&) {}
+
+JobWindow::Overwrite CAsciiDlg::AskOverwrite(const QString&, const QString&) {
+    return Overwrite::Cancel;
+}
+
+std::optional<QString> CAsciiDlg::AskSaveAs(const QString&) {
+    return std::nullopt;
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+#include <QFont>
+#include <QString>
+
+#include <memory>
+
+#include "ui/JobDialogs.h"
+#include "ui/LogFont.h"
+#include "worker/JobWindow.h"
+
+class AppCore;
+class CComThread;
+class QListWidget;
+class QtJobWindow;
+
+namespace Ui {
+class CAsciiDlg;
+}
+
+// The ASCII viewer (template 134): shows a plain-text capture while it
+// runs, one list item per received piece. Font, Print and the margin act on
+// what has been captured so far; Done and Notepad stop the capture and close
+// with Accepted, Cancel and the close box with Rejected, and the job's own
+// end (the port could not be opened, the line was lost) closes it as
+// Rejected too. The main window then reads captureText, notepadRequested and
+// marginChars.
+//
+// The font is taken from the settings when the window is made and written
+// back to them when it is destroyed.
+class CAsciiDlg : public QDialog, public JobWindow {
+    Q_OBJECT
+public:
+    explicit CAsciiDlg(AppCore& app, QWidget* parent = nullptr);
+    ~CAsciiDlg() override;
+
+    int baudIndex = 0;
+    QString portNumber;  // the port's name: "COM3", "ttyUSB0", a device path
+    int notepadRequested = 0;
+    std::unique_ptr<CComThread> worker;
+    LogFont logFont;
+    QFont screenFont;
+    int screenFontHeight = 0;
+    int ctsShown = 0;
+    QByteArray captureText;  // every byte received, in order
+    int marginChars = 0;     // print margin in the printer font's widest characters
+    int nationalChars = 1;   // the hidden "ÅÄÖ" check box; drives nothing
+
+    // Seams: the dialogs it opens and how it makes its worker.
+    JobDialogs dialogs = JobDialogs::System();
+    WorkerFactory makeWorker = SystemWorkers();
+
+    // Texts, controls from the fields, the list's font and the caption. Runs
+    // by itself before the first show; tests that never show the window call
+    // it directly.
+    void OnInitDialog();
+
+    void OnFont();
+    void OnPrint();
+    void OnNotepad();
+    // Done: stop the capture, take the margin, close with Accepted.
+    void accept() override;
+    // Cancel, Esc, the close box: stop the capture, close with Rejected.
+    void reject() override;
+
+    QListWidget* pieceList() const;
+
+    // JobWindow: the worker's messages.
+    void OnCapturedText(const QByteArray& piece) override;
+    void OnReceiveFileOpened(const QByteArray& name) override;
+    void OnReceiveProgress(std::uint32_t bytes) override;
+    void OnSendProgress(std::uint32_t bytes) override;
+    void OnJobOver() override;
+    void OnCtsChanged(int ctsOn) override;
+    void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    void ShowMessage(const QString& text, MessageIcon icon) override;
+    Overwrite AskOverwrite(const QString& text, const QString& path) override;
+    std::optional<QString> AskSaveAs(const QString& path) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void StartJob();
+    void StopAndClose(int result);
+    // Takes the margin edit into marginChars; false (and marginChars kept)
+    // when it is empty or too large.
+    bool ReadMargin();
+    void Message(const QString& text);
+
+    AppCore& app_;
+    std::unique_ptr<Ui::CAsciiDlg> ui_;
+    std::unique_ptr<QtJobWindow> marshal_;
+    bool initialised_ = false;
+    bool started_ = false;
+    bool closing_ = false;
+};

@@ -1,0 +1,181 @@
+#include "ui/CTransferDlg.h"
+
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <climits>
+
+#include "app/AppCore.h"
+#include "app/EightBit.h"
+#include "app/TextTable.h"
+#include "ui/DialogUnits.h"
+#include "ui/ProgramIcon.h"
+#include "ui_CTransferDlg.h"
+#include "worker/CComThread.h"
+#include "worker/QtJobWindow.h"
+#include "worker/ReceivedFile.h"
+
+namespace {
+
+const QString kProgramFileMark = QStringLiteral(".b$n");
+
+}  // namespace
+
+CTransferDlg::CTransferDlg(AppCore& app, QWidget* parent)
+    : QDialog(parent), app_(app), ui_(std::make_unique<Ui::CTransferDlg>()) {
+    ui_->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(ProgramIcon());
+    const DialogBaseUnits base = BaseUnitsOf(font());
+    PlaceControls(this, base);
+    setFixedSize(DialogUnitsToPixels(TemplateDialogUnits(this), base));
+    ui_->ctsOnDot->setPixmap(QPixmap(QStringLiteral(":/icons/LineStatusRed.png")));
+    ui_->ctsOffDot->setPixmap(QPixmap(QStringLiteral(":/icons/LineStatusBlack.png")));
+    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, 0);
+    ui_->byteCountLabel->hide();
+    marshal_ = std::make_unique<QtJobWindow>(this, *this);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &CTransferDlg::OnOK);
+}
+
+CTransferDlg::~CTransferDlg() {
+    if (worker != nullptr) worker->Stop();
+    worker.reset();
+}
+
+QString CTransferDlg::FileName() const {
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    return path.mid(cut + 1);
+}
+
+QString CTransferDlg::PortAndBaud() const {
+    return QStringLiteral("%1 %2").arg(PortLabel(portNumber),
+                                       BaudLabel(app_.BaudRateList, baudIndex));
+}
+
+void CTransferDlg::ShowStatus(const QString& status) {
+    statusLine = direction == 1 ? QStringLiteral("%1 (%2)\n%3 (%4 Bytes)")
+                                      .arg(status, PortAndBaud(), FileName())
+                                      .arg(fileSize)
+                                : QStringLiteral("%1 (%2)").arg(status, PortAndBaud());
+    ui_->statusLabel->setText(statusLine);
+}
+
+void CTransferDlg::OnInitDialog() {
+    if (initialised_) return;
+    initialised_ = true;
+    const QStringList& texts = app_.TextTable;
+    if (direction == 1) {
+        setWindowTitle(TextAt(texts, TextId::SendFileItem));
+        if (path.contains(kProgramFileMark)) isProgramFile = 1;
+    } else {
+        setWindowTitle(TextAt(texts, TextId::ReceiveFileItem));
+    }
+    ShowStatus(TextAt(texts, TextId::WaitingOnCaliper));
+    ui_->cancelButton->setText(TextAt(texts, TextId::Cancel));
+    // The bar counts in units that keep a file of up to 4 GB within its range.
+    progressShift_ = 0;
+    while ((fileSize >> progressShift_) > static_cast<std::uint32_t>(INT_MAX))
+        ++progressShift_;
+    ui_->progressBar->setRange(0, std::max(1, ProgressUnits(fileSize)));
+    ui_->progressBar->setValue(0);
+}
+
+int CTransferDlg::ProgressUnits(std::uint32_t bytes) const {
+    return static_cast<int>(bytes >> progressShift_);
+}
+
+void CTransferDlg::showEvent(QShowEvent* event) {
+    OnInitDialog();
+    QDialog::showEvent(event);
+    if (event->spontaneous() || started_) return;
+    started_ = true;
+    StartJob();
+}
+
+void CTransferDlg::StartJob() {
+    if (!makeWorker) return;
+    worker = makeWorker(app_.TextTable);
+    if (worker == nullptr) return;
+    worker->baudIndex = baudIndex;
+    worker->portNumber = portNumber;
+    worker->mode = mode;
+    worker->window = marshal_.get();
+    worker->direction = direction;
+    worker->path = path;
+    worker->PostJob();
+}
+
+void CTransferDlg::OnOK() {
+    if (cancelLocked == 0) reject();
+}
+
+void CTransferDlg::reject() {
+    if (cancelLocked == 1 || closing_) return;
+    closing_ = true;
+    if (worker != nullptr) worker->Stop();
+    QDialog::reject();
+}
+
+void CTransferDlg::OnJobOver() {
+    if (closing_) return;
+    closing_ = true;
+    if (worker != nullptr) worker->WaitUntilFinished();
+    done(QDialog::Accepted);
+}
+
+void CTransferDlg::OnSendProgress(std::uint32_t bytes) {
+    if (bytes <= 1) {
+        ShowStatus(TextAt(app_.TextTable, TextId::Sending));
+        if (isProgramFile == 1) {
+            ui_->cancelButton->setEnabled(false);
+            cancelLocked = 1;
+        }
+    }
+    ui_->progressBar->setValue(ProgressUnits(std::min(bytes, fileSize)));
+}
+
+void CTransferDlg::OnReceiveFileOpened(const QByteArray& name) {
+    statusLine =
+        QStringLiteral("%1\n%2 (%3)")
+            .arg(TextAt(app_.TextTable, TextId::Receiving), FromEightBit(name), PortAndBaud());
+    ui_->statusLabel->setText(statusLine);
+    ui_->progressBar->hide();
+    ui_->byteCountLabel->show();
+    OnReceiveProgress(0);
+}
+
+void CTransferDlg::OnReceiveProgress(std::uint32_t bytes) {
+    byteCountText = QStringLiteral("%1 bytes").arg(bytes);
+    ui_->byteCountLabel->setText(byteCountText);
+}
+
+void CTransferDlg::OnCtsChanged(int ctsOn) {
+    if (ctsOn == ctsShown) return;
+    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, ctsOn);
+    ctsShown = ctsOn;
+}
+
+void CTransferDlg::OnTransactionDone(const QString& folder, const QByteArray& name) {
+    app_.LastFile = LastFileText(folder, name);
+    app_.LastDir = LastDirText(folder);
+}
+
+void CTransferDlg::OnCapturedText(const QByteArray&) {
+    // A Kermit transfer captures no text.
+}
+
+void CTransferDlg::ShowMessage(const QString& text, MessageIcon icon) {
+    if (dialogs.message) dialogs.message(this, text, icon);
+}
+
+JobWindow::Overwrite CTransferDlg::AskOverwrite(const QString& text, const QString&) {
+    return dialogs.askOverwrite ? dialogs.askOverwrite(this, text) : Overwrite::Cancel;
+}
+
+std::optional<QString> CTransferDlg::AskSaveAs(const QString& path) {
+    if (!dialogs.askSaveAs) return std::nullopt;
+    return dialogs.askSaveAs(this, path);
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+#include "ui/JobDialogs.h"
+#include "worker/JobWindow.h"
+
+class AppCore;
+class CComThread;
+class QtJobWindow;
+
+namespace Ui {
+class CTransferDlg;
+}
+
+// The window of one Kermit transfer (template 133): it starts the job when
+// first shown, shows what the worker reports (waiting, sending with a
+// progress bar, receiving with a byte count, the CTS dot), lets the user
+// cancel, and closes with Accepted when the worker reports the end of the
+// job, or with Rejected when the user cancelled. Either way the worker
+// thread has ended when it closes.
+//
+// Its JobWindow side runs on the user-interface thread; the worker reaches it
+// through a QtJobWindow.
+class CTransferDlg : public QDialog, public JobWindow {
+    Q_OBJECT
+public:
+    explicit CTransferDlg(AppCore& app, QWidget* parent = nullptr);
+    ~CTransferDlg() override;
+
+    // The job, set by the creator before the window is shown.
+    int mode = 0;                // 0 Kermit transfer
+    QString path;                // sending: the file; receiving: the folder
+    std::uint32_t fileSize = 0;  // sending: the size of the file
+    int baudIndex = 0;           // index into the settings' list of rates
+    QString portNumber;          // the port's name: "COM3", "ttyUSB0", a device path
+    int direction = 0;           // 1 send, 0 receive
+
+    // The window's own state.
+    std::unique_ptr<CComThread> worker;  // the job's worker, from the first show on
+    int isProgramFile = 0;               // 1 when the path being sent contains ".b$n"
+    int cancelLocked = 0;                // 1 once a program file flows: no cancelling
+    QString statusLine;                  // the two-line status text
+    int ctsShown = 0;                    // the CTS state the dot shows
+    QString byteCountText;               // "%d bytes" while receiving
+
+    // Seams: the dialogs it opens and how it makes its worker.
+    JobDialogs dialogs = JobDialogs::System();
+    WorkerFactory makeWorker = SystemWorkers();
+
+    // Start-up: title, texts, progress range. Runs by itself before the first
+    // show; tests that never show the window call it directly.
+    void OnInitDialog();
+
+    // Button 1 and Enter: what Cancel does, unless cancelling is locked.
+    void OnOK();
+    // Esc, the close box and OnOK: the stop sequence, then close with
+    // Rejected; nothing while cancelling is locked.
+    void reject() override;
+
+    // JobWindow: the worker's messages and questions.
+    void OnCapturedText(const QByteArray& piece) override;
+    void OnReceiveFileOpened(const QByteArray& name) override;
+    void OnReceiveProgress(std::uint32_t bytes) override;
+    void OnSendProgress(std::uint32_t bytes) override;
+    void OnJobOver() override;
+    void OnCtsChanged(int ctsOn) override;
+    void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    void ShowMessage(const QString& text, MessageIcon icon) override;
+    Overwrite AskOverwrite(const QString& text, const QString& path) override;
+    std::optional<QString> AskSaveAs(const QString& path) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void StartJob();
+    void ShowStatus(const QString& status);
+    QString FileName() const;
+    QString PortAndBaud() const;
+    int ProgressUnits(std::uint32_t bytes) const;
+
+    AppCore& app_;
+    std::unique_ptr<Ui::CTransferDlg> ui_;
+    std::unique_ptr<QtJobWindow> marshal_;
+    bool initialised_ = false;
+    bool started_ = false;
+    bool closing_ = false;
+    int progressShift_ = 0;  // the bar counts bytes >> this, to stay in int range
+};

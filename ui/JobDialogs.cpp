@@ -1,0 +1,94 @@
+#include "ui/JobDialogs.h"
+
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "worker/CComThread.h"
+#include "worker/JobTexts.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral("Corvix");
+
+QMessageBox::Icon BoxIcon(std::optional<MessageIcon> icon) {
+    if (!icon) return QMessageBox::NoIcon;
+    switch (*icon) {
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void SystemMessage(QWidget* owner, const QString& text, std::optional<MessageIcon> icon) {
+    QMessageBox box(BoxIcon(icon), kCaption, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+JobWindow::Overwrite SystemOverwrite(QWidget* owner, const QString& text) {
+    switch (QMessageBox::question(owner, kCaption, text,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        case QMessageBox::Yes:
+            return JobWindow::Overwrite::Yes;
+        case QMessageBox::No:
+            return JobWindow::Overwrite::No;
+        default:
+            return JobWindow::Overwrite::Cancel;
+    }
+}
+
+std::optional<QString> SystemSaveAs(QWidget* owner, const QString& path) {
+    const QString chosen = QFileDialog::getSaveFileName(owner, QString(), path);
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen;
+}
+
+// No selection, no page range and no printing to a file; copies and
+// collation stay with the printer.
+bool SystemPrintDialog(QWidget* owner, QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QFont> SystemFontDialog(QWidget* owner, const QFont& initial) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, owner);
+    if (!ok) return std::nullopt;
+    return font;
+}
+
+}  // namespace
+
+JobDialogs JobDialogs::System() {
+    return JobDialogs{SystemMessage, SystemOverwrite, SystemSaveAs, SystemPrintDialog,
+                      SystemFontDialog};
+}
+
+WorkerFactory SystemWorkers() {
+    return [](const QStringList& textTable) {
+        return std::make_unique<CComThread>(JobTexts::From(textTable));
+    };
+}
+
+QString PortLabel(const QString& port) {
+    return port + QLatin1Char(':');
+}
+
+QString BaudLabel(const QStringList& baudRateList, int baudIndex) {
+    if (baudIndex < 0 || baudIndex >= baudRateList.size()) return {};
+    return baudRateList[baudIndex];
+}
+
+void ShowLineStatus(QWidget* onDot, QWidget* offDot, int ctsOn) {
+    onDot->setVisible(ctsOn != 0);
+    offDot->setVisible(ctsOn == 0);
+}
