@@ -1,0 +1,261 @@
+// The built corvix-cli, run as a user or a script would run it.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#include "CKermitScript.h"
+#include "PeerProcess.h"
+#include "tools/linesim/LineSim.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+std::string ReadWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteWholeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
+}
+
+bool DeviceLocked(const std::string& device) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return locked;
+}
+
+#define REQUIRE_CKERMIT()                                                          \
+    do {                                                                           \
+        if (!::interop::HaveProgram("kermit")) {                                   \
+            if (std::getenv("CI") != nullptr) FAIL() << "kermit is not installed"; \
+            GTEST_SKIP() << "kermit is not installed";                             \
+        }                                                                          \
+    } while (0)
+
+class Cli : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "cli_tests";
+        static char* argv[] = {name, nullptr};
+        if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
+    }
+
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        root = fs::temp_directory_path() /
+               (std::string("corvix-cli-") + info->name() + "-" + std::to_string(getpid()));
+        fs::remove_all(root);
+        fs::create_directories(root / "rx");
+        fs::create_directories(root / "peer");
+        line = std::make_unique<linesim::LineSim>();
+        ASSERT_TRUE(line->IsRunning()) << line->Error();
+    }
+
+    void TearDown() override {
+        if (cli.state() != QProcess::NotRunning) {
+            cli.kill();
+            cli.waitForFinished(5000);
+        }
+        peer.Kill();
+        if (peerFd >= 0) ::close(peerFd);
+        line.reset();
+        if (!HasFailure()) fs::remove_all(root);
+    }
+
+    QString PortA() const { return QString::fromStdString(line->Path(0)); }
+
+    void Start(QStringList arguments) {
+        cli.setWorkingDirectory(QString::fromStdString(root.string()));
+        cli.start(QStringLiteral(CORVIX_CLI_PATH), arguments);
+        ASSERT_TRUE(cli.waitForStarted(5000));
+    }
+
+    // Runs corvix-cli to its end; returns its exit status.
+    int Run(const QStringList& arguments, int timeoutMs = 60000) {
+        Start(arguments);
+        return Finish(timeoutMs);
+    }
+
+    int Finish(int timeoutMs = 60000) {
+        if (!cli.waitForFinished(timeoutMs)) return -1;
+        out = cli.readAllStandardOutput().toStdString();
+        err = cli.readAllStandardError().toStdString();
+        return cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -2;
+    }
+
+    void Signal(int number) { ::kill(static_cast<pid_t>(cli.processId()), number); }
+
+    void StartCKermit(const std::vector<std::string>& commands) {
+        const fs::path script = root / "peer.ksc";
+        WriteWholeFile(script, interop::CKermitScript(line->Path(1), commands));
+        ASSERT_TRUE(peer.Start({"kermit", script.string(), "-Y"}, (root / "peer").string(),
+                               (root / "peer.log").string()));
+    }
+
+    void WaitUntilPortReady() {
+        const auto deadline = Clock::now() + std::chrono::seconds(5);
+        while (!DeviceLocked(line->DevicePath(0))) {
+            ASSERT_LT(Clock::now(), deadline) << "corvix-cli never opened the port";
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));  // settle and purge
+    }
+
+    void WriteToLine(const std::string& bytes) {
+        if (peerFd < 0) peerFd = ::open(line->Path(1).c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(peerFd, 0);
+        ASSERT_EQ(::write(peerFd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
+
+    fs::path root;
+    std::unique_ptr<linesim::LineSim> line;
+    interop::PeerProcess peer;
+    QProcess cli;
+    std::string out, err;
+    int peerFd = -1;
+};
+
+std::string RandomBytes(std::size_t size) {
+    std::mt19937 rng(99);
+    std::string bytes(size, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(rng());
+    return bytes;
+}
+
+TEST_F(Cli, SendDeliversTheFileToCKermit) {
+    REQUIRE_CKERMIT();
+    const std::string content = RandomBytes(40000);
+    WriteWholeFile(root / "plots.dat", content);
+    StartCKermit({"receive"});
+    EXPECT_EQ(Run({"send", "--port", PortA(), "--baud", "115200", "plots.dat"}), 0) << err;
+    peer.Wait(10000);
+    EXPECT_TRUE(ReadWholeFile(root / "peer" / "plots.dat") == content);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(err, "");  // not a terminal: no progress
+}
+
+TEST_F(Cli, ReceiveEndsAfterCountTransactions) {
+    REQUIRE_CKERMIT();
+    const std::string first = RandomBytes(9000), second = "Tall;23.5\r\n";
+    WriteWholeFile(root / "peer" / "first.bin", first);
+    WriteWholeFile(root / "peer" / "second.txt", second);
+    StartCKermit({"send first.bin", "send second.txt"});
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--count", "2", "--quiet"}), 0)
+        << err;
+    EXPECT_TRUE(ReadWholeFile(root / "rx" / "first.bin") == first);
+    EXPECT_EQ(ReadWholeFile(root / "rx" / "second.txt"), second);
+}
+
+TEST_F(Cli, ReceiveEndedByAFailedTransactionExitsWith1AndSaysWhy) {
+    REQUIRE_CKERMIT();
+    StartCKermit({"finish"});  // a request the small server does not know
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx"}), 1);
+    EXPECT_NE(err.find("transfer failed: ERR: UNKNOWN"), std::string::npos) << err;
+}
+
+TEST_F(Cli, AnExistingFileIsKeptWhenTheAnswerIsCancelOrNobodyCanBeAsked) {
+    REQUIRE_CKERMIT();
+    for (const char* onExists : {"cancel", "ask"}) {
+        WriteWholeFile(root / "rx" / "plot.dat", "old");
+        WriteWholeFile(root / "peer" / "plot.dat", "new");
+        StartCKermit({"send plot.dat"});
+        EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--on-exists", onExists}), 1)
+            << onExists << err;
+        EXPECT_EQ(ReadWholeFile(root / "rx" / "plot.dat"), "old") << onExists;
+        peer.Kill();
+    }
+    StartCKermit({"send plot.dat"});
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--on-exists", "replace", "--count",
+                   "1"}),
+              0);
+    EXPECT_EQ(ReadWholeFile(root / "rx" / "plot.dat"), "new");
+}
+
+TEST_F(Cli, CaptureWritesCompleteLinesAndEndsWithZeroOnSigint) {
+    Start({"capture", "--port", PortA(), "--out", "trees.txt"});
+    WaitUntilPortReady();
+    const std::string text =
+        "Tall;23.5;\r\n" + std::string(700, 'g') + "\r\n" + std::string("Gran;\0;\r\n", 9);
+    WriteToLine(text);
+    WriteToLine("unfinished");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // Each piece is in the file as soon as it arrived.
+    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
+    const auto stopAt = Clock::now();
+    Signal(SIGINT);
+    EXPECT_EQ(Finish(5000), 0) << err;
+    EXPECT_LT(Clock::now() - stopAt, std::chrono::milliseconds(1000));
+    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
+    EXPECT_FALSE(DeviceLocked(line->DevicePath(0)));
+}
+
+TEST_F(Cli, CaptureToStandardOutputEndsAtMaxTime) {
+    Start({"capture", "--port", PortA(), "--baud", "4800", "--max-time", "1.2"});
+    WaitUntilPortReady();
+    WriteToLine("Bjork;12.25\r\n");
+    const auto started = Clock::now();
+    EXPECT_EQ(Finish(5000), 0) << err;
+    EXPECT_LT(Clock::now() - started, std::chrono::milliseconds(1500));
+    EXPECT_EQ(out, "Bjork;12.25\r\n");
+}
+
+TEST_F(Cli, AStoppedSendExitsWith130) {
+    // Nobody answers on the line: the send waits until it is stopped.
+    WriteWholeFile(root / "plots.dat", "data");
+    Start({"send", "--port", PortA(), "plots.dat"});
+    WaitUntilPortReady();
+    Signal(SIGTERM);
+    EXPECT_EQ(Finish(5000), 130) << err;
+    EXPECT_EQ(err, "");  // a stop is silent
+
+    Start({"send", "--port", PortA(), "--max-time", "0.5", "plots.dat"});
+    EXPECT_EQ(Finish(5000), 130) << err;
+}
+
+TEST_F(Cli, ExitStatusesForUsagePortAndFileFailures) {
+    EXPECT_EQ(Run({}), 2);
+    EXPECT_NE(err.find("usage: corvix-cli"), std::string::npos);
+    EXPECT_EQ(Run({"fetch"}), 2);
+    EXPECT_EQ(Run({"send", "--port", PortA()}), 2);
+    EXPECT_EQ(Run({"receive", "--baud", "14400"}), 2);
+    EXPECT_EQ(Run({"capture", "--count", "2"}), 2);
+    EXPECT_EQ(Run({"receive", "--max-time"}), 2);
+
+    EXPECT_EQ(Run({"capture", "--port", "/dev/corvix-no-such-port", "--max-time", "1"}), 3);
+    EXPECT_EQ(err, "corvix-cli: ERROR: Comport!\n");
+    const int holder = ::open(line->Path(0).c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--max-time", "1"}), 3);
+    ::close(holder);
+
+    EXPECT_EQ(Run({"send", "--port", PortA(), "missing.dat"}), 4);
+    EXPECT_EQ(err, "corvix-cli: Could not open file!\n");
+    EXPECT_EQ(Run({"capture", "--port", PortA(), "--out", "no/such/folder/x.txt"}), 4);
+    EXPECT_EQ(err, "corvix-cli: Could not open file!\n");
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "no-such-folder"}), 4);
+}
+
+}  // namespace
