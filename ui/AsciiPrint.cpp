@@ -16,16 +16,19 @@ constexpr int kTabStopChars = 8;
 
 // The capture walk's state: the pages so far and the line being filled.
 struct Walk {
+    int linesPerPage = 1;
     QList<QStringList> pages{QStringList()};
     QString pending;
     int lineCount = 0;
-    bool wrap = false;
 
-    void FlushLine() {
+    // Ends the pending line; a full page is ended first.
+    void EndLine() {
+        if (lineCount == linesPerPage) EndPage();
         pages.last().append(pending);
         pending.clear();
+        ++lineCount;
     }
-    void NewPage() {
+    void EndPage() {
         lineCount = 0;
         pages.append(QStringList());
     }
@@ -105,29 +108,33 @@ bool DrawPages(QPrinter& printer, QPainter& painter, const QList<QStringList>& p
 std::optional<QList<QStringList>> LayOutCapture(const QByteArray& text, int linesPerPage,
                                                 int lineWidth, const LineMeasure& measure) {
     Walk walk;
-    const qsizetype length = text.size();
-    for (qsizetype i = 0; i <= length; ++i) {
-        if (walk.lineCount == linesPerPage || (i < length && text[i] == kFormFeed)) {
-            if (i < length && text[i] == kFormFeed) {
-                walk.FlushLine();
-                ++i;
-            }
-            walk.NewPage();
-        } else if (walk.wrap || i == length || text[i] == kLineFeed) {
-            walk.FlushLine();
-            if (i < length && text[i] == kLineFeed) ++i;
-            ++walk.lineCount;
-            walk.wrap = false;
+    walk.linesPerPage = std::max(1, linesPerPage);
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const char byte = text[i];
+        if (byte == kFormFeed) {
+            // The line before the form feed still goes on the old page.
+            if (!walk.pending.isEmpty()) walk.EndLine();
+            walk.EndPage();
+            ++i;
+            continue;
         }
-        if (i < length) walk.pending += FromEightBit(QByteArray(1, text[i]));
-        if (!walk.pending.isEmpty() && measure(walk.pending) >= lineWidth) {
-            // The character just added goes to the start of the next line.
-            walk.pending.chop(1);
+        if (byte == kLineFeed) {
+            walk.EndLine();
+            ++i;
+            continue;
+        }
+        const QString longer = walk.pending + FromEightBit(QByteArray(1, byte));
+        if (measure(longer) >= lineWidth) {
+            // Wrap between characters: this one starts the next line.
             if (walk.pending.isEmpty()) return std::nullopt;  // not even one character fits
-            walk.wrap = true;
-            --i;
+            walk.EndLine();
+            continue;
         }
+        walk.pending = longer;
+        ++i;
     }
+    if (!walk.pending.isEmpty()) walk.EndLine();
     return walk.pages;
 }
 
