@@ -86,12 +86,16 @@ int KermitEngine::ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* da
 
 // Reads one complete packet whose check matches. A mark anywhere after the
 // first restarts the packet at its LEN field; the EOL that ends a packet is
-// skipped by the next hunt.
+// skipped by the next hunt. Each restart looks at the run flag, so that a
+// line streaming nothing but marks cannot outlast a stop.
 int KermitEngine::GetPacket(int& len, int& seq, int& type, std::uint8_t* data) {
     if (HuntMark() < 0) return -1;
-    int r = kRestart;
-    while (r == kRestart)
+    int r = ReadPacketBody(len, seq, type, data);
+    while (r == kRestart) {
+        port_.PumpMessages();
+        if (RunFlagCleared()) return SetStatus("QUIT");
         r = ReadPacketBody(len, seq, type, data);
+    }
     return r;
 }
 
