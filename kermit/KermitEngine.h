@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "kermit/FileNames.h"
 #include "kermit/KermitObserver.h"
 #include "kermit/KermitPort.h"
 
@@ -36,7 +37,8 @@ struct KermitState {
     std::int32_t lastSeq = 0;
     std::int32_t lastType = 0;
     const std::uint8_t* lastData = nullptr;
-    std::int32_t encodedLen = 0;  // output length of the last EncodeData
+    std::int32_t encodedLen = 0;    // output length of the last EncodeData
+    bool binPrefixRefused = false;  // the peer's 8-bit prefix clashed with a control prefix
 };
 
 // Kermit over one serial line: packets, parameters and encoding, the sending
@@ -56,6 +58,8 @@ public:
 
     // Folder that received files go into; a Save As may move it.
     std::filesystem::path receiveFolder;
+    // Which file-name rules received and requested names are held to.
+    bool windowsNameRules = kWindowsNameRules;
     // The file being received, or the argument of an R or G request.
     char fileName[kNameSize] = {};
 

@@ -22,7 +22,8 @@ void KermitEngine::BuildInitParams() {
 // peer's parameters were adopted.
 void KermitEngine::BuildAckParams() {
     BuildInitParams();
-    sendBuffer[6] = static_cast<std::uint8_t>(IsBinPrefix(binPrefix) ? binPrefix : 'Y');
+    const int qbin = IsBinPrefix(binPrefix) ? binPrefix : binPrefixRefused ? 'N' : 'Y';
+    sendBuffer[6] = static_cast<std::uint8_t>(qbin);
     sendBuffer[8] = static_cast<std::uint8_t>(repeatPrefix != 0 ? repeatOffer : ' ');
 }
 
@@ -41,6 +42,16 @@ void KermitEngine::ApplyPeerParams(int n) {
     if (n >= 6) ctlPrefixIn = p[5];
     if (n >= 7 && IsBinPrefix(p[6])) binPrefix = p[6];
     if (n >= 9 && p[8] == repeatOffer) repeatPrefix = repeatOffer;
+    // Every prefix must differ from the others, or a character in the data
+    // could be read two ways and the file would arrive changed. An 8-bit
+    // prefix that is a control prefix is refused (the acknowledgement says
+    // N); repeat counts give way to an 8-bit prefix or a control prefix "~".
+    if (binPrefix != 0 && (binPrefix == ctlPrefixOut || binPrefix == ctlPrefixIn)) {
+        binPrefix = 0;
+        binPrefixRefused = true;
+    }
+    if (repeatPrefix != 0 && (repeatPrefix == binPrefix || repeatPrefix == ctlPrefixIn))
+        repeatPrefix = 0;
 }
 
 }  // namespace kermit

@@ -22,7 +22,9 @@ int KermitEngine::ReceiveHeader() {
                 return SendError("NAME TOO LONG");
             }
             fileName[n] = '\0';
-            const std::string plain = PlainFileName(fileName);
+            // A reserved device name gains a character: cut to the buffer.
+            const std::string plain =
+                PlainFileName(fileName, windowsNameRules).substr(0, kNameSize - 1);
             std::memcpy(fileName, plain.c_str(), plain.size() + 1);
             SetStatusPlain(fileName);
             return 1;
@@ -68,7 +70,9 @@ int KermitEngine::OpenReceivedFile(std::FILE*& out) {
 }
 
 // Phase 2: data packets until Z. A repeated data packet is acknowledged again
-// without being written twice. A partly received file stays on disk.
+// without being written twice. A partly received file stays on disk. A data
+// packet that arrives after a stop is not taken: a peer that streams packets
+// back to back never lets the byte wait see the stop.
 int KermitEngine::ReceiveData(std::FILE* out, std::uint8_t* buffer, int capacity) {
     int bytesWritten = 0;
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
@@ -78,7 +82,7 @@ int KermitEngine::ReceiveData(std::FILE* out, std::uint8_t* buffer, int capacity
             continue;
         }
         const bool next = rseq == ((seq + 1) & 63);
-        if (type == 'D' && next) {
+        if (type == 'D' && next && !RunFlagCleared()) {
             seq = rseq;
             const int n = DecodeData(buffer, capacity, len);
             if (n < 0) {

@@ -104,7 +104,7 @@ int KermitEngine::WaitForCommand() {
 int KermitEngine::ServeFileRequest() {
     std::vector<std::uint8_t> content;
     bool found = false;
-    if (IsPlainFileName(fileName)) {
+    if (IsPlainFileName(fileName, windowsNameRules)) {
         const std::filesystem::path path = receiveFolder / PathFromName(fileName);
         std::error_code ec;
         std::ifstream in(path, std::ios::binary);
