@@ -39,6 +39,13 @@ protected:
     }
 };
 
+// Whether the print dialog left a printer to print on: a valid device that
+// is not a PDF file without a name (what is left when the system has none).
+bool HasPrinter(const QPrinter& printer) {
+    if (!printer.isValid()) return false;
+    return printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty();
+}
+
 LogFont SettingsFont(AppCore& app) {
     if (app.FontHeight < kLargestFontHeight) app.FontHeight = kFallbackFontHeight;
     LogFont font;
@@ -187,7 +194,7 @@ void CAsciiDlg::OnPrint() {
     if (!dialogs.choosePrinter) return;
     QPrinter printer(QPrinter::HighResolution);
     if (!dialogs.choosePrinter(this, printer)) return;
-    if (!printer.isValid()) {
+    if (!HasPrinter(printer)) {
         Message(QString::fromLatin1(kNoPrinterText));
         return;
     }

@@ -68,10 +68,10 @@ void CTransferDlg::OnInitDialog() {
     initialised_ = true;
     const QStringList& texts = app_.TextTable;
     if (direction == 1) {
-        setWindowTitle(TextAt(texts, TextId::SendFileItem));
+        setWindowTitle(TextAt(texts, TextId::KermitSendButton));
         if (path.contains(kProgramFileMark)) isProgramFile = 1;
     } else {
-        setWindowTitle(TextAt(texts, TextId::ReceiveFileItem));
+        setWindowTitle(TextAt(texts, TextId::KermitReceiveButton));
     }
     ShowStatus(TextAt(texts, TextId::WaitingOnCaliper));
     ui_->cancelButton->setText(TextAt(texts, TextId::Cancel));

@@ -1,0 +1,137 @@
+#include "CaliperRig.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <thread>
+
+namespace caliper_test {
+
+std::string ReadWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteWholeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
+}
+
+std::string MixedBytes(size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string out;
+    while (out.size() < size) {
+        const int kind = static_cast<int>(random() % 4);
+        if (kind == 0)
+            out.append(1 + random() % 120, static_cast<char>(random() % 256));
+        else if (kind == 1)
+            out += static_cast<char>(1);  // the packet mark
+        else
+            out += static_cast<char>(random() % 256);
+    }
+    out.resize(size);
+    return out;
+}
+
+namespace {
+
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "caliper_tests";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
+}
+
+bool DeviceLocked(const std::string& device) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return locked;
+}
+
+int Finish(QProcess& process, int timeoutMs) {
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(5000);
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+}
+
+}  // namespace
+
+CaliperRig::CaliperRig(const std::string& name, const linesim::Options& line) {
+    EnsureApplication();
+    root = fs::temp_directory_path() / ("corvix-caliper-" + name + "-" + std::to_string(getpid()));
+    fs::remove_all(root);
+    pc = root / "pc";
+    store = root / "store";
+    fs::create_directories(pc);
+    fs::create_directories(store);
+    line_ = std::make_unique<linesim::LineSim>(line);
+}
+
+CaliperRig::~CaliperRig() {
+    for (QProcess* p : {&caliper_, &cli_}) {
+        if (p->state() != QProcess::NotRunning) {
+            p->kill();
+            p->waitForFinished(5000);
+        }
+    }
+    line_.reset();
+    fs::remove_all(root);
+}
+
+void CaliperRig::StartCaliper(const QString& script, QStringList options) {
+    options << "--line" << QString::fromStdString(line_->Path(linesim::LineSim::kSideB))
+            << "--store" << QString::fromStdString(store.string()) << script;
+    caliper_.setProcessChannelMode(QProcess::MergedChannels);
+    caliper_.start(QStringLiteral(CORVIX_CALIPER_PATH), options);
+    caliper_.waitForStarted(5000);
+}
+
+int CaliperRig::FinishCaliper(int timeoutMs) {
+    const int status = Finish(caliper_, timeoutMs);
+    caliperOutput = caliper_.readAll().toStdString();
+    return status;
+}
+
+void CaliperRig::StartCli(QStringList arguments) {
+    arguments << "--port" << QString::fromStdString(PortA()) << "--quiet";
+    cli_.setWorkingDirectory(QString::fromStdString(pc.string()));
+    cli_.start(QStringLiteral(CORVIX_CLI_PATH), arguments);
+    cli_.waitForStarted(5000);
+}
+
+int CaliperRig::FinishCli(int timeoutMs) {
+    const int status = Finish(cli_, timeoutMs);
+    cliError = cli_.readAllStandardError().toStdString();
+    return status;
+}
+
+bool CaliperRig::WaitUntilCliHoldsLine() {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!DeviceLocked(line_->DevicePath(linesim::LineSim::kSideA))) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    // The port settles and empties its buffers before it listens.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    return true;
+}
+
+void CaliperRig::StopCli() {
+    ::kill(static_cast<pid_t>(cli_.processId()), SIGINT);
+}
+
+}  // namespace caliper_test

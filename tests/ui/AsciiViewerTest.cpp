@@ -1,0 +1,259 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "JobWindowTestSupport.h"
+#include "ui/CAsciiDlg.h"
+#include "worker/CComThread.h"
+
+namespace {
+
+class AsciiViewerTest : public ::testing::Test {
+protected:
+    AsciiViewerTest() { PrepareApp(app); }
+
+    // A viewer without a line: the test plays the capture job.
+    std::unique_ptr<CAsciiDlg> Viewer() {
+        auto viewer = std::make_unique<CAsciiDlg>(app);
+        viewer->dialogs = dialogs.Dialogs();
+        viewer->makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
+        viewer->baudIndex = 2;
+        viewer->portNumber = QStringLiteral("COM3");
+        viewer->marginChars = 1;
+        return viewer;
+    }
+
+    QPushButton* Button(CAsciiDlg& v, const char* name) {
+        return v.findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    QLineEdit* MarginEdit(CAsciiDlg& v) { return v.findChild<QLineEdit*>(); }
+
+    AppCore app;
+    DialogRecorder dialogs;
+};
+
+TEST_F(AsciiViewerTest, OpensWithItsTextsCaptionAndMargin) {
+    auto viewer = Viewer();
+    viewer->marginChars = 4;
+    viewer->show();
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("ASCII (COM3: 4800)"));
+    EXPECT_EQ(Button(*viewer, "doneButton")->text(), QStringLiteral("Done"));
+    EXPECT_EQ(Button(*viewer, "fontButton")->text(), QStringLiteral("Font"));
+    EXPECT_EQ(Button(*viewer, "printButton")->text(), QStringLiteral("Print"));
+    EXPECT_EQ(Button(*viewer, "notepadButton")->text(), QStringLiteral("Notepad"));
+    EXPECT_EQ(viewer->findChild<QLabel*>(QStringLiteral("marginLabel"))->text(),
+              QStringLiteral("Margin"));
+    EXPECT_EQ(MarginEdit(*viewer)->text(), QStringLiteral("4"));
+    auto* national = viewer->findChild<QCheckBox*>();
+    EXPECT_FALSE(national->isVisible());
+    EXPECT_TRUE(national->isChecked());
+    EXPECT_EQ(national->text(), QStringLiteral("\u00C5\u00C4\u00D6"));
+
+    // Digits only.
+    MarginEdit(*viewer)->clear();
+    QTest::keyClicks(MarginEdit(*viewer), QStringLiteral("-1a2"));
+    EXPECT_EQ(MarginEdit(*viewer)->text(), QStringLiteral("12"));
+}
+
+TEST_F(AsciiViewerTest, EachPieceBecomesAnItemAndEveryByteIsKept) {
+    auto viewer = Viewer();
+    viewer->show();
+    viewer->OnCapturedText("Tree 0001\r\n");
+    viewer->OnCapturedText("Tree 0002\r\n");
+    QListWidget* list = viewer->pieceList();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Tree 0001\r\n"));
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(viewer->captureText.size(), 22);
+    EXPECT_EQ(viewer->captureText, QByteArray("Tree 0001\r\nTree 0002\r\n"));
+
+    viewer->OnCapturedText("Gran \xC5lder 45\r\n");
+    EXPECT_EQ(list->item(2)->text(), QStringLiteral("Gran \u00C5lder 45\r\n"));
+    EXPECT_EQ(list->currentRow(), 2);
+
+    // A zero byte ends the piece on screen; the capture keeps every byte.
+    viewer->OnCapturedText(QByteArray("ab\0cd\r\n", 7));
+    EXPECT_EQ(list->item(3)->text(), QStringLiteral("ab"));
+    EXPECT_TRUE(viewer->captureText.endsWith(QByteArray("ab\0cd\r\n", 7)));
+}
+
+TEST_F(AsciiViewerTest, ManyPiecesKeepTheNewestInView) {
+    auto viewer = Viewer();
+    viewer->show();
+    for (int n = 0; n < 300; ++n)
+        viewer->OnCapturedText(QByteArray::number(n) + "\r\n");
+    QListWidget* list = viewer->pieceList();
+    QTest::qWait(20);
+    const QRect shown = list->visualItemRect(list->item(299));
+    EXPECT_TRUE(list->viewport()->rect().contains(shown.center()));
+}
+
+TEST_F(AsciiViewerTest, CancelAndCloseBoxLeaveNotepadUnrequested) {
+    auto cancelled = Viewer();
+    cancelled->show();
+    QTest::keyClick(cancelled.get(), Qt::Key_Escape);
+    EXPECT_EQ(cancelled->result(), QDialog::Rejected);
+    EXPECT_EQ(cancelled->notepadRequested, 0);
+
+    auto closed = Viewer();
+    closed->show();
+    closed->OnCapturedText("x\r\n");
+    closed->close();
+    EXPECT_FALSE(closed->isVisible());
+    EXPECT_EQ(closed->result(), QDialog::Rejected);
+    EXPECT_EQ(closed->notepadRequested, 0);
+
+    auto notepad = Viewer();
+    notepad->show();
+    QTest::mouseClick(Button(*notepad, "notepadButton"), Qt::LeftButton);
+    EXPECT_EQ(notepad->result(), QDialog::Accepted);
+    EXPECT_EQ(notepad->notepadRequested, 1);
+
+    auto ended = Viewer();
+    ended->show();
+    ended->OnJobOver();
+    EXPECT_FALSE(ended->isVisible());
+    EXPECT_EQ(ended->result(), QDialog::Rejected);
+}
+
+TEST_F(AsciiViewerTest, DoneTakesATypedMarginThatIsANumber) {
+    auto typed = Viewer();
+    typed->show();
+    MarginEdit(*typed)->setText(QStringLiteral("3"));
+    QTest::mouseClick(Button(*typed, "doneButton"), Qt::LeftButton);
+    EXPECT_EQ(typed->result(), QDialog::Accepted);
+    EXPECT_EQ(typed->marginChars, 3);
+
+    auto empty = Viewer();
+    empty->show();
+    MarginEdit(*empty)->clear();
+    empty->accept();
+    EXPECT_EQ(empty->marginChars, 1);
+}
+
+TEST_F(AsciiViewerTest, LineStatusDotFollowsCts) {
+    auto viewer = Viewer();
+    viewer->show();
+    QWidget* red = viewer->findChild<QWidget*>(QStringLiteral("ctsOnDot"));
+    QWidget* black = viewer->findChild<QWidget*>(QStringLiteral("ctsOffDot"));
+    EXPECT_TRUE(black->isVisible());
+    EXPECT_FALSE(red->isVisible());
+    viewer->OnCtsChanged(1);
+    EXPECT_TRUE(red->isVisible());
+    EXPECT_FALSE(black->isVisible());
+    viewer->OnCtsChanged(0);
+    EXPECT_TRUE(black->isVisible());
+    EXPECT_FALSE(red->isVisible());
+}
+
+TEST_F(AsciiViewerTest, FontComesFromTheSettingsAndGoesBackToThem) {
+    app.FontHeight = -80;
+    app.FontFace = QStringLiteral("DejaVu Sans Mono");
+    app.FontWeight = 700;
+    {
+        auto viewer = Viewer();
+        EXPECT_EQ(app.FontHeight, -13) << "a stored height below -66 is replaced";
+        EXPECT_EQ(viewer->logFont.height, -13);
+        EXPECT_EQ(viewer->screenFontHeight, -13);
+        EXPECT_EQ(viewer->logFont.weight, 700);
+        viewer->show();
+        EXPECT_EQ(viewer->pieceList()->font().pixelSize(), 13);
+        EXPECT_TRUE(viewer->pieceList()->font().bold());
+
+        QFont huge(QStringLiteral("DejaVu Sans"));
+        huge.setPixelSize(72);
+        dialogs.fontAnswer = huge;
+        viewer->OnFont();
+        EXPECT_EQ(viewer->screenFontHeight, -13) << "characters of 72 pixels are refused";
+        EXPECT_EQ(viewer->pieceList()->font().pixelSize(), 13);
+
+        QFont chosen(QStringLiteral("DejaVu Serif"));
+        chosen.setPixelSize(20);
+        chosen.setItalic(true);
+        dialogs.fontAnswer = chosen;
+        viewer->OnFont();
+        EXPECT_EQ(viewer->screenFontHeight, -20);
+        EXPECT_EQ(viewer->pieceList()->font().pixelSize(), 20);
+        EXPECT_EQ(app.FontHeight, -13) << "written back only when the viewer goes";
+        viewer->reject();
+    }
+    EXPECT_EQ(app.FontHeight, -20);
+    EXPECT_EQ(app.FontItalic, 1);
+    EXPECT_EQ(app.FontWeight, 400);
+    EXPECT_EQ(app.FontFace, QStringLiteral("DejaVu Serif"));
+}
+
+TEST_F(AsciiViewerTest, PrintAsksForAnIntegerAndForAPrinter) {
+    auto viewer = Viewer();
+    viewer->show();
+    viewer->OnCapturedText("Tree 0001\r\n");
+    MarginEdit(*viewer)->clear();
+    viewer->OnPrint();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Enter an integer."));
+    EXPECT_FALSE(dialogs.messages[0].icon.has_value());
+    EXPECT_EQ(dialogs.printDialogs, 1) << "printing goes on after the margin message";
+    EXPECT_EQ(dialogs.messages.size(), 1) << "a cancelled print dialog says nothing";
+
+    dialogs.printerAnswer = [](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(QStringLiteral("corvix-test-no-such-printer"));
+        return true;
+    };
+    viewer->OnPrint();
+    ASSERT_EQ(dialogs.messages.size(), 3);
+    EXPECT_EQ(dialogs.messages[2].text, QStringLiteral("Buy a printer!"));
+
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("print.pdf"));
+    dialogs.printerAnswer = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    MarginEdit(*viewer)->setText(QStringLiteral("2"));
+    viewer->OnPrint();
+    EXPECT_EQ(dialogs.messages.size(), 3);
+    EXPECT_EQ(viewer->marginChars, 2);
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+}
+
+// A real capture job on a pseudo-terminal: lines arrive as items, a last
+// line without its line feed is not delivered, Done stops the worker.
+TEST_F(AsciiViewerTest, CapturesFromALineUntilDone) {
+    TestLine line;
+    ASSERT_TRUE(line.ok());
+    auto viewer = Viewer();
+    viewer->makeWorker = SystemWorkers();
+    viewer->portNumber = line.port;
+    viewer->baudIndex = 7;
+    viewer->show();
+    ASSERT_NE(viewer->worker, nullptr);
+    // The job purges the line once it has opened it: repeat a first line
+    // until one comes through.
+    ASSERT_TRUE(EventuallyTrue([&] {
+        line.Write("ready\r\n");
+        QTest::qWait(50);
+        return viewer->pieceList()->count() > 0;
+    }));
+    QTest::qWait(100);
+    const int before = viewer->pieceList()->count();
+    const QByteArray readyBytes = viewer->captureText;
+    ASSERT_TRUE(line.Write("Tree 0001\r\nTree 0002\r\nhalf"));
+    ASSERT_TRUE(EventuallyTrue([&] { return viewer->pieceList()->count() == before + 2; }));
+    QTest::qWait(100);
+    QTest::mouseClick(Button(*viewer, "doneButton"), Qt::LeftButton);
+    EXPECT_EQ(viewer->result(), QDialog::Accepted);
+    EXPECT_TRUE(viewer->worker->isFinished());
+    EXPECT_EQ(viewer->captureText, readyBytes + "Tree 0001\r\nTree 0002\r\n");
+    EXPECT_EQ(viewer->pieceList()->item(before + 1)->text(), QStringLiteral("Tree 0002\r\n"));
+}
+
+}  // namespace

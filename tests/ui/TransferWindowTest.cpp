@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "JobWindowTestSupport.h"
+#include "ui/CTransferDlg.h"
+#include "worker/CComThread.h"
+
+namespace {
+
+// Counts the show and hide events of a widget.
+class VisibilityCounter : public QObject {
+public:
+    explicit VisibilityCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int changes = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide) ++changes;
+        return false;
+    }
+};
+
+class TransferWindowTest : public ::testing::Test {
+protected:
+    TransferWindowTest() { PrepareApp(app); }
+
+    // A window whose job runs on no line at all: the test plays the worker.
+    std::unique_ptr<CTransferDlg> Window(int direction, const QString& path, quint32 size = 0) {
+        auto window = std::make_unique<CTransferDlg>(app);
+        window->dialogs = dialogs.Dialogs();
+        window->makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
+        window->direction = direction;
+        window->path = path;
+        window->fileSize = size;
+        window->baudIndex = 3;
+        window->portNumber = QStringLiteral("COM3");
+        return window;
+    }
+
+    QLabel* Status(CTransferDlg& w) { return w.findChild<QLabel*>(QStringLiteral("statusLabel")); }
+    QLabel* Count(CTransferDlg& w) {
+        return w.findChild<QLabel*>(QStringLiteral("byteCountLabel"));
+    }
+    QProgressBar* Bar(CTransferDlg& w) { return w.findChild<QProgressBar*>(); }
+    QPushButton* Button(CTransferDlg& w) { return w.findChild<QPushButton*>(); }
+    QWidget* Dot(CTransferDlg& w, const char* name) {
+        return w.findChild<QWidget*>(QString::fromLatin1(name));
+    }
+
+    AppCore app;
+    DialogRecorder dialogs;
+};
+
+TEST_F(TransferWindowTest, SendingWaitsThenSendsAndMovesTheBar) {
+    auto window = Window(1, QStringLiteral("/home/user/stands/plot7.dat"), 3000);
+    window->OnInitDialog();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kermit send"));
+    EXPECT_EQ(Status(*window)->text(),
+              QStringLiteral("Waiting on caliper... (COM3: 9600)\nplot7.dat (3000 Bytes)"));
+    EXPECT_EQ(window->statusLine, Status(*window)->text());
+    EXPECT_EQ(Button(*window)->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(Bar(*window)->minimum(), 0);
+    EXPECT_EQ(Bar(*window)->maximum(), 3000);
+    EXPECT_EQ(Bar(*window)->value(), 0);
+
+    window->OnSendProgress(0);
+    EXPECT_EQ(Status(*window)->text(),
+              QStringLiteral("Sending (COM3: 9600)\nplot7.dat (3000 Bytes)"));
+    window->OnSendProgress(1500);
+    EXPECT_EQ(Bar(*window)->value(), 1500);
+    window->OnSendProgress(2940);
+    EXPECT_EQ(Bar(*window)->value(), 2940);
+    EXPECT_TRUE(Button(*window)->isEnabled());
+    EXPECT_EQ(window->cancelLocked, 0);
+}
+
+TEST_F(TransferWindowTest, ProgramFileLocksCancelOnceItFlows) {
+    auto waiting = Window(1, QStringLiteral("C:\\caliper\\MAIN.b$n"), 500);
+    waiting->show();
+    EXPECT_EQ(waiting->isProgramFile, 1);
+    QTest::keyClick(waiting.get(), Qt::Key_Escape);
+    EXPECT_FALSE(waiting->isVisible()) << "cancelled while waiting on the caliper";
+    EXPECT_EQ(waiting->result(), QDialog::Rejected);
+
+    auto flowing = Window(1, QStringLiteral("C:\\caliper\\MAIN.b$n"), 500);
+    flowing->show();
+    flowing->OnSendProgress(0);
+    EXPECT_EQ(Status(*flowing)->text(),
+              QStringLiteral("Sending (COM3: 9600)\nMAIN.b$n (500 Bytes)"));
+    EXPECT_EQ(flowing->cancelLocked, 1);
+    EXPECT_FALSE(Button(*flowing)->isEnabled());
+    QTest::keyClick(flowing.get(), Qt::Key_Escape);
+    flowing->close();
+    flowing->OnOK();
+    EXPECT_TRUE(flowing->isVisible()) << "Esc, the close box and button 1 are ignored";
+    flowing->OnJobOver();
+    EXPECT_FALSE(flowing->isVisible());
+    EXPECT_EQ(flowing->result(), QDialog::Accepted);
+}
+
+TEST_F(TransferWindowTest, ControlProgramIsNeverLocked) {
+    auto window = Window(1, QStringLiteral("/caliper/SETUP.m$x"), 800);
+    window->show();
+    window->OnSendProgress(0);
+    window->OnSendProgress(400);
+    EXPECT_EQ(window->isProgramFile, 0);
+    EXPECT_TRUE(Button(*window)->isEnabled());
+    QTest::mouseClick(Button(*window), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+TEST_F(TransferWindowTest, ReceivingSeveralFilesShowsEachNameAndItsCount) {
+    QTemporaryDir folder;
+    auto window = Window(0, folder.path());
+    window->show();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kermit receive"));
+    EXPECT_EQ(Status(*window)->text(), QStringLiteral("Waiting on caliper... (COM3: 9600)"));
+    EXPECT_TRUE(Bar(*window)->isVisible());
+
+    window->OnReceiveFileOpened("STAND1.DAT");
+    EXPECT_EQ(Status(*window)->text(), QStringLiteral("Receiving\nSTAND1.DAT (COM3: 9600)"));
+    EXPECT_FALSE(Bar(*window)->isVisible());
+    EXPECT_TRUE(Count(*window)->isVisible());
+    EXPECT_EQ(Count(*window)->text(), QStringLiteral("0 bytes"));
+    window->OnReceiveProgress(1536);
+    EXPECT_EQ(Count(*window)->text(), QStringLiteral("1536 bytes"));
+    EXPECT_EQ(window->byteCountText, QStringLiteral("1536 bytes"));
+    window->OnTransactionDone(folder.path(), "STAND1.DAT");
+    EXPECT_EQ(app.LastFile, folder.path() + QStringLiteral("/STAND1.DAT"));
+    EXPECT_EQ(app.LastDir, folder.path() + QStringLiteral("/"));
+
+    window->OnReceiveFileOpened(
+        "TR\xC5"
+        "D.TXT");
+    EXPECT_EQ(Status(*window)->text(), QStringLiteral("Receiving\nTR\u00C5D.TXT (COM3: 9600)"));
+    EXPECT_EQ(Count(*window)->text(), QStringLiteral("0 bytes"));
+    window->OnReceiveProgress(1);
+    EXPECT_EQ(Status(*window)->text(), QStringLiteral("Receiving\nTR\u00C5D.TXT (COM3: 9600)"))
+        << "a count of one byte keeps the file's name";
+    EXPECT_EQ(Count(*window)->text(), QStringLiteral("1 bytes"));
+    window->OnTransactionDone(folder.path(),
+                              "TR\xC5"
+                              "D.TXT");
+    EXPECT_EQ(app.LastFile, folder.path() + QStringLiteral("/TR\u00C5D.TXT"));
+}
+
+TEST_F(TransferWindowTest, LineStatusDotChangesOnlyWhenTheStateDoes) {
+    auto window = Window(0, QDir::tempPath());
+    window->show();
+    QWidget* red = Dot(*window, "ctsOnDot");
+    QWidget* black = Dot(*window, "ctsOffDot");
+    EXPECT_FALSE(red->isVisible());
+    EXPECT_TRUE(black->isVisible());
+    VisibilityCounter redChanges(red), blackChanges(black);
+
+    window->OnCtsChanged(0);
+    EXPECT_EQ(redChanges.changes + blackChanges.changes, 0);
+    window->OnCtsChanged(1);
+    EXPECT_TRUE(red->isVisible());
+    EXPECT_FALSE(black->isVisible());
+    EXPECT_EQ(window->ctsShown, 1);
+    const int afterOn = redChanges.changes + blackChanges.changes;
+    window->OnCtsChanged(1);
+    EXPECT_EQ(redChanges.changes + blackChanges.changes, afterOn);
+    window->OnCtsChanged(0);
+    EXPECT_FALSE(red->isVisible());
+    EXPECT_TRUE(black->isVisible());
+}
+
+// With a real worker on a line where nobody answers: Cancel stops the
+// receive job, the thread has ended when the window closes, and the job's
+// own end that follows does not turn the result into Accepted.
+TEST_F(TransferWindowTest, CancelDuringAJobEndsTheWorker) {
+    TestLine line;
+    ASSERT_TRUE(line.ok());
+    QTemporaryDir folder;
+    auto window = Window(0, folder.path());
+    window->makeWorker = SystemWorkers();
+    window->portNumber = line.port;
+    window->baudIndex = 7;
+    window->show();
+    ASSERT_NE(window->worker, nullptr);
+    ASSERT_TRUE(EventuallyTrue([&] { return window->worker->link.load() != nullptr; }));
+    QTest::qWait(400);  // the job is waiting for the caliper now
+    QTest::mouseClick(Button(*window), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_TRUE(window->worker->isFinished());
+    EXPECT_EQ(window->worker->outcome(), JobOutcome::Stopped);
+    QTest::qWait(100);
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// A port that cannot be opened: the worker's message box, then the window
+// closes by itself with Accepted once the worker has ended.
+TEST_F(TransferWindowTest, JobEndClosesTheWindowAfterTheWorker) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("plot.dat"));
+    auto window = Window(1, file, 10);
+    window->makeWorker = SystemWorkers();
+    window->portNumber = folder.filePath(QStringLiteral("no-such-port"));
+    window->show();
+    ASSERT_TRUE(EventuallyTrue([&] { return !window->isVisible(); }));
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_TRUE(window->worker->isFinished());
+    ASSERT_FALSE(dialogs.messages.isEmpty());
+    EXPECT_EQ(dialogs.messages.last().text, QStringLiteral("Could not open file!"));
+}
+
+}  // namespace
