@@ -1,4 +1,5 @@
 #include "app/CStemraApp.h"
+#include "ui/AppJobWindows.h"
 #include "ui/CStemraDlg.h"
 #include "ui/QtMessageSink.h"
 
@@ -9,7 +10,9 @@ int main(int argc, char** argv) {
     QtMessageSink messages;
     app.messageSink = &messages;
     app.runMainWindow = [&app](const CommandLineRequest& request) {
-        CStemraDlg window(app);
+        MainWindowServices services;
+        services.jobWindows = AppJobWindows(app);
+        CStemraDlg window(app, std::move(services));
         window.commandLineRequest = request;
         window.exec();
     };
