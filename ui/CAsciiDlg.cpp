@@ -27,15 +27,28 @@ constexpr int kFallbackFontHeight = -13;
 
 // An item keeps the line end of its piece; on screen the line end takes no
 // room of its own.
+QString OnScreen(QString text) {
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+    text.remove(QChar::LineSeparator);  // how the view's display text carries a line feed
+    return text;
+}
+
 class PieceDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // One line of the list's font per item, as a list box draws it.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QString text = OnScreen(index.data().toString());
+        return QSize(option.fontMetrics.horizontalAdvance(text) + 8,
+                     option.fontMetrics.height() + 2);
+    }
+
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
-        option->text.remove(QLatin1Char('\r'));
-        option->text.remove(QLatin1Char('\n'));
+        option->text = OnScreen(option->text);
     }
 };
 
@@ -76,6 +89,7 @@ CAsciiDlg::CAsciiDlg(AppCore& app, QWidget* parent)
     ui_->marginEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
     ui_->pieceList->setItemDelegate(new PieceDelegate(ui_->pieceList));
+    ui_->pieceList->setTextElideMode(Qt::ElideNone);
     logFont = SettingsFont(app_);
     screenFontHeight = logFont.height;
     screenFont = FontFromLogFont(logFont);

@@ -1,0 +1,79 @@
+// Draws the transfer window (waiting, sending, receiving) and the ASCII
+// viewer with captured lines into PNG files for the README. Runs only when
+// CORVIX_SCREENSHOT_DIR names the folder to write to:
+//   CORVIX_SCREENSHOT_DIR=docs/screenshots build/bin/ui_tests
+//       --gtest_filter='JobWindowScreenshots.*'
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "JobWindowTestSupport.h"
+#include "ui/CAsciiDlg.h"
+#include "ui/CTransferDlg.h"
+#include "worker/CComThread.h"
+
+namespace {
+
+bool Save(QWidget& widget, const QString& name) {
+    QApplication::processEvents();
+    const QString folder = qEnvironmentVariable("CORVIX_SCREENSHOT_DIR");
+    QDir().mkpath(folder);
+    return widget.grab().save(folder + QLatin1Char('/') + name);
+}
+
+template <typename Window>
+void WithoutWorker(Window& window) {
+    window.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
+    window.portNumber = QStringLiteral("ttyUSB0");
+    window.baudIndex = 7;
+}
+
+TEST(JobWindowScreenshots, TransferAndViewer) {
+    if (!qEnvironmentVariableIsSet("CORVIX_SCREENSHOT_DIR"))
+        GTEST_SKIP() << "set CORVIX_SCREENSHOT_DIR to draw the screenshots";
+    AppCore app;
+    PrepareApp(app);
+
+    CTransferDlg sending(app);
+    WithoutWorker(sending);
+    sending.direction = 1;
+    sending.path = QStringLiteral("/home/forester/stands/STAND12.DAT");
+    sending.fileSize = 48213;
+    sending.show();
+    EXPECT_TRUE(Save(sending, QStringLiteral("transfer-waiting.png")));
+    sending.OnSendProgress(0);
+    sending.OnSendProgress(20160);
+    sending.OnCtsChanged(1);
+    EXPECT_TRUE(Save(sending, QStringLiteral("transfer-sending.png")));
+
+    CTransferDlg receiving(app);
+    WithoutWorker(receiving);
+    receiving.path = QDir::tempPath();
+    receiving.show();
+    receiving.OnReceiveFileOpened("TREES.TXT");
+    receiving.OnReceiveProgress(1536);
+    EXPECT_TRUE(Save(receiving, QStringLiteral("transfer-receiving.png")));
+
+    app.FontFace = QStringLiteral("DejaVu Sans Mono");
+    app.FontHeight = -12;
+    CAsciiDlg viewer(app);
+    WithoutWorker(viewer);
+    viewer.marginChars = 1;
+    viewer.show();
+    viewer.OnCapturedText("Stand 12   Plot 4   2024-05-14\r\n");
+    viewer.OnCapturedText("No  Species   Dbh  Height\r\n");
+    const char* species[] = {"Gran", "Tall", "Bj\xF6rk", "Gran", "\xC5lm", "Tall"};
+    for (int n = 0; n < 14; ++n) {
+        viewer.OnCapturedText(QStringLiteral("%1  %2 %3  %4\r\n")
+                                  .arg(n + 1, 2)
+                                  .arg(QString::fromLatin1(species[n % 6]), -8)
+                                  .arg(180 + n * 17 % 230, 4)
+                                  .arg(14.0 + (n * 7 % 15) / 2.0, 6, 'f', 1)
+                                  .toLatin1());
+    }
+    EXPECT_TRUE(Save(viewer, QStringLiteral("ascii-viewer.png")));
+    viewer.reject();
+}
+
+}  // namespace
