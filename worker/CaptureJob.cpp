@@ -12,6 +12,8 @@ void CaptureText(JobRun& run, kermit::KermitEngine& engine) {
     int count = 0;
     int b = 0;
     do {
+        // Input that keeps coming must not hold off a stop.
+        if (run.runFlag == 0) break;
         b = engine.ReadByte();
         if (b != -1) piece[count++] = static_cast<char>(b);
         if (count == kPieceCapacity || b == '\n') {

@@ -1,5 +1,6 @@
 #include "PeerProcess.h"
 
+#include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -17,9 +18,18 @@ PeerProcess::~PeerProcess() {
 
 bool PeerProcess::Start(const std::vector<std::string>& argv, const std::string& workDir,
                         const std::string& logPath, const std::string& stdioDevice) {
+    // Closed by the exec: when Start returns, the child no longer holds
+    // copies of this process's descriptors (and the locks on them).
+    int execDone[2];
+    if (pipe2(execDone, O_CLOEXEC) != 0) return false;
     const pid_t pid = fork();
-    if (pid < 0) return false;
+    if (pid < 0) {
+        close(execDone[0]);
+        close(execDone[1]);
+        return false;
+    }
     if (pid == 0) {
+        close(execDone[0]);
         setsid();  // its own session: the line does not become our terminal
         const int log = open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         int in = open("/dev/null", O_RDONLY);
@@ -34,10 +44,19 @@ bool PeerProcess::Start(const std::vector<std::string>& argv, const std::string&
             args.push_back(const_cast<char*>(a.c_str()));
         args.push_back(nullptr);
         execvp(args[0], args.data());
+        const char failed = 1;
+        (void)!write(execDone[1], &failed, 1);
         _exit(127);
     }
+    close(execDone[1]);
+    char failed = 0;
+    ssize_t n;
+    do {
+        n = read(execDone[0], &failed, 1);
+    } while (n < 0 && errno == EINTR);
+    close(execDone[0]);
     pid_ = pid;
-    return true;
+    return n == 0;
 }
 
 int PeerProcess::Wait(int timeoutMs) {

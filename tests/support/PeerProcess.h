@@ -17,7 +17,8 @@ public:
 
     // Starts `argv` in `workDir`. Its output goes to `logPath`; with a
     // non-empty `stdioDevice` its standard input and output are that device
-    // (G-Kermit talks on its standard input and output).
+    // (G-Kermit talks on its standard input and output). Returns once the
+    // program runs; false when it could not be started.
     bool Start(const std::vector<std::string>& argv, const std::string& workDir,
                const std::string& logPath, const std::string& stdioDevice = "");
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <mutex>
 #include <random>
 #include <sstream>
 #include <thread>
@@ -33,6 +34,12 @@ int ThreadCount() {
 
 enum class Kind { Send, Receive, Capture };
 
+// A peer being started holds copies of this process's descriptors, and with
+// them the port locks, until its exec. Starting a peer and probing a port
+// take turns, so a probe never sees (or leaves) a copy that the job itself
+// would not have.
+std::mutex forkMutex;
+
 // One kind of job, started and stopped kRounds times on a line of its own.
 class StopLoop {
 public:
@@ -54,6 +61,10 @@ public:
             peer_.Kill();
         }
         StopPrinter();
+    }
+
+    // On the test's main thread: QSerialPort wants a Qt thread.
+    void ExpectReopenable() {
         std::atomic<int> run{1};
         serial::SerialPort port(run);
         EXPECT_EQ(port.Open(QString::fromStdString(line_.Path(0)), 7), 1) << Name();
@@ -65,6 +76,7 @@ private:
     }
 
     void StartPeer() {
+        std::lock_guard<std::mutex> lock(forkMutex);
         const fs::path script = root_ / "peer.ksc";
         WriteWholeFile(script,
                        interop::CKermitScript(line_.Path(1),
@@ -94,13 +106,15 @@ private:
         if (printerFd_ >= 0) ::close(printerFd_);
     }
 
-    // A peer that another loop is starting holds copies of this process's
-    // descriptors for the instant between its fork and its exec; a port
-    // closed by the worker is free once that instant has passed.
+    // Free at once, give or take the few milliseconds a busy two-core
+    // machine may take to let go of a closed descriptor.
     bool PortFree() const {
-        for (int attempt = 0; attempt < 10; ++attempt) {
-            if (!DeviceLocked(line_.DevicePath(0))) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            {
+                std::lock_guard<std::mutex> lock(forkMutex);
+                if (!DeviceLocked(line_.DevicePath(0))) return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         return false;
     }
@@ -168,6 +182,8 @@ TEST_F(StopJob, SendReceiveAndCaptureStoppedAtRandomMoments) {
                                std::thread([&] { capture.Run(); })};
         for (std::thread& loop : loops)
             loop.join();
+        for (StopLoop* loop : {&send, &receive, &capture})
+            loop->ExpectReopenable();
     }
     EXPECT_EQ(ThreadCount(), threads);  // the lines' relay threads are gone too
 }
