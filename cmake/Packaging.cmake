@@ -1,0 +1,39 @@
+# Installation and packages. `cmake --install` puts the programs, the
+# language files and the help side by side; `cpack` (in the build folder)
+# makes a Debian package on Linux and a ZIP archive elsewhere.
+include(${CMAKE_CURRENT_LIST_DIR}/Install.cmake)
+
+set(CPACK_PACKAGE_NAME corvix)
+set(CPACK_PACKAGE_VENDOR "Brenvald")
+set(CPACK_PACKAGE_CONTACT "Corvix developers <corvix@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Moves data between a PC and a data-collecting caliper")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Corvix sends files and programs to a forestry data-collecting caliper over a serial\n"
+    "line with the Kermit protocol, receives its files and answers its requests,\n"
+    "captures and prints the text it prints, in thirteen languages. corvix-cli runs\n"
+    "the same jobs from a terminal or a script.")
+string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_STRIP_FILES ON)
+
+if(UNIX AND NOT APPLE)
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_SECTION science)
+    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+        "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
+    # The Qt libraries by name (the platform plugins are a package of their
+    # own that no library dependency brings in); the C and C++ runtimes
+    # from the binaries themselves.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), qt6-qpa-plugins (>= 6.4)")
+    find_program(CORVIX_DPKG_SHLIBDEPS dpkg-shlibdeps)
+    if(CORVIX_DPKG_SHLIBDEPS)
+        set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    endif()
+    set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer")
+else()
+    set(CPACK_GENERATOR ZIP)
+endif()
+
+include(CPack)
