@@ -20,16 +20,17 @@ if(UNIX AND NOT APPLE)
     set(CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION science)
-    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-        "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
-    # The Qt libraries by name (the platform plugins are a package of their
-    # own that no library dependency brings in); the C and C++ runtimes
-    # from the binaries themselves.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), qt6-qpa-plugins (>= 6.4)")
+    # The C, C++ and Qt libraries come from the binaries (dpkg-shlibdeps);
+    # the platform plugins, which no library brings in, are named. Without
+    # dpkg-shlibdeps the Qt libraries are named too.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4)")
     find_program(CORVIX_DPKG_SHLIBDEPS dpkg-shlibdeps)
     if(CORVIX_DPKG_SHLIBDEPS)
         set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    else()
+        string(PREPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+            "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), "
+            "libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), ")
     endif()
     set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer")
 else()

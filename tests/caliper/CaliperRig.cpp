@@ -59,8 +59,9 @@ bool DeviceLocked(const std::string& device) {
     return locked;
 }
 
+// A process that has already ended (seen by an event loop) is not waited for.
 int Finish(QProcess& process, int timeoutMs) {
-    if (!process.waitForFinished(timeoutMs)) {
+    if (process.state() != QProcess::NotRunning && !process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished(5000);
         return -1;
@@ -117,6 +118,10 @@ int CaliperRig::FinishCli(int timeoutMs) {
     const int status = Finish(cli_, timeoutMs);
     cliError = cli_.readAllStandardError().toStdString();
     return status;
+}
+
+bool CaliperRig::LineHeldAtA() const {
+    return DeviceLocked(line_->DevicePath(linesim::LineSim::kSideA));
 }
 
 bool CaliperRig::WaitUntilCliHoldsLine() {

@@ -32,6 +32,7 @@ public:
     void StartCaliper(const QString& script, QStringList options = {});
     // Waits for it; its exit status, -1 when it did not end in time.
     int FinishCaliper(int timeoutMs = 60000);
+    bool CaliperRunning() const { return caliper_.state() != QProcess::NotRunning; }
     std::string caliperOutput;
 
     void StartCli(QStringList arguments);
@@ -39,6 +40,8 @@ public:
     std::string cliError;
     // Until corvix-cli holds its end of the line (bounded); false if never.
     bool WaitUntilCliHoldsLine();
+    // Whether some program holds end A of the line (corvix-cli, Corvix).
+    bool LineHeldAtA() const;
     void StopCli();  // SIGINT, as Ctrl+C
 
     std::string PortA() const { return line_->Path(linesim::LineSim::kSideA); }
