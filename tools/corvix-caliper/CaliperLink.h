@@ -74,6 +74,10 @@ private:
     std::uint8_t out_[128] = {};
 };
 
+// How long a client waits after the PC's N before it sends its request
+// again: the N may have crossed the request, whose answer is then on its way.
+inline constexpr int kNakGraceMs = 400;
+
 // What a failed read was, for messages.
 std::string Describe(CaliperLink::Read read);
 

@@ -24,9 +24,10 @@ bool Logout(CaliperLink& link, std::string& error) {
     GenericRequest(link, 'L', request);
     const auto giveUp = Clock::now() + std::chrono::milliseconds(link.timing().patienceMs);
     link.Send('G', 0, request.field);
+    int wait = link.timing().timeoutMs;
     for (;;) {
         Packet p;
-        const auto r = link.ReadPacket(p);
+        const auto r = link.ReadPacket(wait, p);
         if (r == CaliperLink::Read::Packet && p.type == 'Y' && p.seq == 0) return true;
         if (r == CaliperLink::Read::Packet && p.type == 'E') {
             error = "the PC refused: " + link.RawText(p.len);
@@ -36,6 +37,13 @@ bool Logout(CaliperLink& link, std::string& error) {
             error = "nobody answered the logout";
             return false;
         }
+        // A logout sent twice would log out twice: after an N, first give
+        // the answer to the one already sent a moment to arrive.
+        if (r == CaliperLink::Read::Packet && p.type == 'N' && wait != kNakGraceMs) {
+            wait = kNakGraceMs;
+            continue;
+        }
+        wait = link.timing().timeoutMs;
         link.Resend();
     }
 }

@@ -41,12 +41,19 @@ bool Receiver::AwaitInit(const Request& request) {
     };
     if (request.type != 0) poke();
     Packet p;
+    int wait = link_.timing().timeoutMs;
     for (;;) {
-        const auto r = link_.ReadPacket(p);
+        const auto r = link_.ReadPacket(wait, p);
         if (r == CaliperLink::Read::Packet && p.type == 'S' && p.seq == 0) break;
         if (r == CaliperLink::Read::Packet && p.type == 'E')
             return Fail("the PC refused: " + link_.RawText(p.len), false);
         if (Clock::now() >= giveUp) return Fail("nobody started a transfer", false);
+        const bool nak = r == CaliperLink::Read::Packet && p.type == 'N';
+        if (request.type != 0 && nak && wait != kNakGraceMs) {
+            wait = kNakGraceMs;
+            continue;
+        }
+        wait = link_.timing().timeoutMs;
         // A request is resent on anything but the answer (the PC's N0 says
         // it is waiting); a plain receiver answers silence and noise with N.
         if (request.type != 0 || r != CaliperLink::Read::Packet) poke();
