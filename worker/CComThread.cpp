@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include <future>
+
+#include "worker/HappensBefore.h"
 #include "worker/JobMessage.h"
 
 namespace {
@@ -20,6 +23,7 @@ public:
     explicit JobReceiver(CComThread& worker) : worker_(worker) {}
 
     bool event(QEvent* e) override {
+        AcquireFrom(e);
         if (e->type() != JobMessageType()) return QObject::event(e);
         worker_.RunJob();
         return true;
@@ -35,7 +39,15 @@ CComThread::CComThread(const JobTexts& texts)
     : receiver_(std::make_unique<JobReceiver>(*this)), texts_(texts) {
     thread_.setObjectName(QStringLiteral("CComThread"));
     receiver_->moveToThread(&thread_);
+    // The thread has its event dispatcher when it announces its start; wait
+    // for that, so the job message never races the dispatcher's creation.
+    std::promise<void> started;
+    const QMetaObject::Connection announce = QObject::connect(
+        &thread_, &QThread::started, &thread_, [&started] { started.set_value(); },
+        Qt::DirectConnection);
     thread_.start(QThread::HighPriority);
+    started.get_future().wait();
+    QObject::disconnect(announce);
 }
 
 CComThread::~CComThread() {
@@ -44,31 +56,51 @@ CComThread::~CComThread() {
 }
 
 void CComThread::PostJob() {
-    QCoreApplication::postEvent(receiver_.get(), new QEvent(JobMessageType()));
+    {
+        std::lock_guard lock(handOver_);
+        posted_ = PostedJob{window, mode, baudIndex, portNumber, direction, path, editor};
+    }
+    auto* message = new QEvent(JobMessageType());
+    ReleaseTo(message);
+    QCoreApplication::postEvent(receiver_.get(), message);
+}
+
+CComThread::PostedJob CComThread::TakePostedJob() {
+    std::lock_guard lock(handOver_);
+    return std::move(posted_);
+}
+
+QString CComThread::statusText() const {
+    std::lock_guard lock(handOver_);
+    return statusText_;
 }
 
 void CComThread::RunJob() {
     endEvent.Reset();
-    JobRun run{.window = window,
+    PostedJob job = TakePostedJob();
+    JobRun run{.window = job.window,
                .texts = texts_,
                .runFlag = runFlag_,
                .link = link,
                .endEvent = endEvent,
-               .editor = editor,
-               .portName = portNumber,
-               .baudIndex = baudIndex,
-               .startPath = path,
-               .path = path,
+               .editor = job.editor,
+               .portName = job.portNumber,
+               .baudIndex = job.baudIndex,
+               .startPath = job.path,
+               .path = job.path,
                .outcome = JobOutcome::None,
                .statusText = {}};
-    if (direction == 1)
+    if (job.direction == 1)
         RunSendJob(run);
-    else if (mode == 1)
+    else if (job.mode == 1)
         RunCaptureJob(run);
     else
         RunReceiveJob(run);
+    {
+        std::lock_guard lock(handOver_);
+        statusText_ = run.statusText;
+    }
     outcome_ = run.outcome;
-    statusText_ = run.statusText;
     // Draining: until the job's own end or the window's stop request. A stop
     // that came before the job started is seen in the run flag.
     while (runFlag_ != 0 && !endEvent.Wait(kDrainStepMs)) {

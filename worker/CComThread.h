@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 
 #include "app/EditorLauncher.h"
 #include "worker/AutoResetEvent.h"
@@ -38,8 +39,7 @@ public:
     int baudIndex = 3;            // index into serial::kBaudTable
     QString portNumber;           // port name ("COM5", "ttyUSB0") or device path
     int direction = 0;            // 1 send; anything else receive
-    QString path;                 // send: the file; receive: the folder (afterwards
-                                  // the folder of the last file); capture: unused
+    QString path;                 // send: the file; receive: the folder; capture: unused
 
     // The link object of the running job; none outside a job.
     std::atomic<JobLink*> link{nullptr};
@@ -49,7 +49,9 @@ public:
     // Starts the editor on received text files; tests put their own here.
     EditorLauncher editor = StartEditor;
 
-    // Posts the job message "CComThread OnDoContinuous" to the worker's thread.
+    // Takes a copy of the job fields and posts the job message
+    // "CComThread OnDoContinuous" to the worker's thread. The job runs on that
+    // copy, so the fields may be reused as soon as this returns.
     void PostJob();
 
     // The job message's handler, on the worker thread.
@@ -77,9 +79,25 @@ public:
     // How the job ended and the engine's last status text; read them once
     // the thread has finished.
     JobOutcome outcome() const { return outcome_; }
-    QString statusText() const { return statusText_; }
+    QString statusText() const;
 
 private:
+    struct PostedJob {
+        JobWindow* window = nullptr;
+        int mode = 0;
+        int baudIndex = 3;
+        QString portNumber;
+        int direction = 0;
+        QString path;
+        EditorLauncher editor;
+    };
+    PostedJob TakePostedJob();
+
+    // Guards the hand-over of the job and of its results between the threads;
+    // the Qt event queue alone orders them, but not in a way every checking
+    // tool can see.
+    mutable std::mutex handOver_;
+    PostedJob posted_;
     std::atomic<int> runFlag_{1};  // outlives every link; never set back to 1
     QThread thread_;
     std::unique_ptr<QObject> receiver_;  // routes the job message to RunJob
