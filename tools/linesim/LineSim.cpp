@@ -63,7 +63,7 @@ bool PlaceLink(const std::string& target, const std::string& link) {
 LineSim::LineSim(const Options& options) : options_(options) {
     dirs_[0].rng = options_.seed ^ 0x5A5A0001ULL;
     dirs_[1].rng = options_.seed ^ 0xA5A50002ULL;
-    if (::pipe(wakePipe_) != 0) {
+    if (::pipe2(wakePipe_, O_CLOEXEC) != 0) {
         error_ = std::string("pipe: ") + std::strerror(errno);
         return;
     }
@@ -86,7 +86,9 @@ LineSim::~LineSim() {
 }
 
 bool LineSim::OpenEnd(End& end, const std::string& link) {
-    end.master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    // No program started meanwhile (a peer under test) may inherit an end:
+    // its copy would keep the end plugged in after CloseEnd.
+    end.master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (end.master < 0 || ::grantpt(end.master) != 0 || ::unlockpt(end.master) != 0) {
         error_ = std::string("pseudo-terminal: ") + std::strerror(errno);
         return false;
@@ -97,7 +99,7 @@ bool LineSim::OpenEnd(End& end, const std::string& link) {
         return false;
     }
     end.device = name;
-    end.slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
+    end.slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (end.slave < 0 || !MakeRaw(end.slave) || !MakeRaw(end.master)) {
         error_ = "cannot set up " + end.device + ": " + std::strerror(errno);
         return false;
