@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QFileInfo>
 
 #include <new>
 
@@ -13,7 +14,9 @@ constexpr int kNameCapacity = 511;  // the 8-bit name, without its terminating z
 // the job's message and returns nothing when that fails.
 std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
     QFile file(run.startPath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file: opening a named pipe or a device could wait for
+    // ever, and a folder has nothing to send.
+    if (!QFileInfo(run.startPath).isFile() || !file.open(QIODevice::ReadOnly)) {
         run.Show(run.texts.couldNotOpenFile, MessageIcon::Error);
         run.outcome = JobOutcome::FileFailed;
         return nullptr;

@@ -235,6 +235,31 @@ TEST_F(Cli, AStoppedSendExitsWith130) {
     EXPECT_EQ(Finish(5000), 130) << err;
 }
 
+TEST_F(Cli, AVanishingLineEndsTheRunWithStatus1AndSaysSo) {
+    // A capture keeps every line that came before the adapter went away.
+    const std::string text = "Tall;23.5;\r\nGran;17.0;\r\n";
+    Start({"capture", "--port", PortA(), "--out", "trees.txt"});
+    WaitUntilPortReady();
+    WriteToLine(text);
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    while (ReadWholeFile(root / "trees.txt") != text && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    line->CloseEnd(0);
+    EXPECT_EQ(Finish(5000), 1) << err;
+    EXPECT_EQ(err, "corvix-cli: The connection to the caliper was lost.\n");
+    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
+
+    // A send waiting for the caliper's answer ends the same way.
+    line = std::make_unique<linesim::LineSim>();
+    ASSERT_TRUE(line->IsRunning()) << line->Error();
+    WriteWholeFile(root / "plots.dat", "data");
+    Start({"send", "--port", PortA(), "plots.dat"});
+    WaitUntilPortReady();
+    line->CloseEnd(0);
+    EXPECT_EQ(Finish(5000), 1) << err;
+    EXPECT_EQ(err, "corvix-cli: The connection to the caliper was lost.\n");
+}
+
 TEST_F(Cli, ExitStatusesForUsagePortAndFileFailures) {
     EXPECT_EQ(Run({}), 2);
     EXPECT_NE(err.find("usage: corvix-cli"), std::string::npos);

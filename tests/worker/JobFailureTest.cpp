@@ -1,7 +1,11 @@
 // Jobs that cannot run: the port taken, the file missing, the line gone.
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <functional>
+#include <vector>
 
 #include "WorkerFixture.h"
 
@@ -40,29 +44,118 @@ TEST_F(JobFailure, APortInUseEndsEveryJobWithComportErrorAndJobOver) {
     ::close(holder);
 }
 
+// What may have become of the file chosen to send by the time the job
+// starts: gone, a folder, behind a name that is no folder, a named pipe
+// (whose opening would wait for a writer), unreadable.
 TEST_F(JobFailure, AFileThatCannotBeReadIsReportedBeforeThePortIsTouched) {
     OpenLine();
-    auto worker = StartJob(0, 1, QString::fromStdString((root / "no such file.dat").string()));
-    ASSERT_TRUE(Finished(*worker, 5000));
-    EXPECT_EQ(worker->outcome(), JobOutcome::FileFailed);
-    const auto events = window.Events();
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].text, "Could not open file!");
-    EXPECT_EQ(events[0].icon, MessageIcon::Error);
-    EXPECT_EQ(events[1].message, 667);
+    // Another program holds the port: a job that touched it would say so.
+    const int holder = ::open(DeviceA().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    WriteWholeFile(root / "plain.dat", "x");
+    ASSERT_EQ(::mkfifo((root / "pipe.dat").c_str(), 0600), 0);
+    std::vector<fs::path> paths = {root / "no such file.dat", rx, root / "plain.dat" / "x.dat",
+                                   root / "pipe.dat"};
+    if (::geteuid() != 0) {  // permissions do not stop root
+        WriteWholeFile(root / "locked.dat", "x");
+        fs::permissions(root / "locked.dat", fs::perms::none);
+        paths.push_back(root / "locked.dat");
+    }
+    for (const fs::path& path : paths) {
+        RecordingWindow target;
+        auto worker = StartJob(0, 1, QString::fromStdString(path.string()), 7, &target);
+        ASSERT_TRUE(Finished(*worker, 5000)) << path;
+        EXPECT_EQ(worker->outcome(), JobOutcome::FileFailed) << path;
+        const auto events = target.Events();
+        ASSERT_EQ(events.size(), 2u) << path;
+        EXPECT_EQ(events[0].text, "Could not open file!");
+        EXPECT_EQ(events[0].icon, MessageIcon::Error);
+        EXPECT_EQ(events[1].message, 667);
+    }
+    ::close(holder);
+}
+
+// The end of a job whose line went away: one warning, the port already
+// closed when the job-over message comes, and that message last.
+void ExpectLostLineEnd(CComThread& worker, const RecordingWindow& window, bool heldAtJobOver) {
+    EXPECT_EQ(worker.outcome(), JobOutcome::LineLost);
+    const auto boxes = window.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The connection to the caliper was lost.");
+    EXPECT_EQ(boxes[0].icon, MessageIcon::Warning);
+    EXPECT_FALSE(heldAtJobOver);
+    EXPECT_EQ(window.Events().back().message, 667);
+    EXPECT_EQ(window.JobOverCount(), 1);
+}
+
+// True once a progress message of `message` has passed `bytes`.
+std::function<bool(const std::vector<Event>&)> ProgressPast(int message, std::uint32_t bytes) {
+    return [message, bytes](const std::vector<Event>& events) {
+        for (const Event& e : events)
+            if (e.message == message && e.what == "progress" && e.value > bytes) return true;
+        return false;
+    };
+}
+
+// A line slow enough that a file is still on its way when the test cuts it.
+linesim::Options SlowLine() {
+    linesim::Options options;
+    options.baud = 19200;
+    return options;
 }
 
 TEST_F(JobFailure, AReceiveOnAVanishingLineEndsWithAMessageInsteadOfWaitingForever) {
     OpenLine();
+    bool held = true;
+    window.onJobOver = [&] { held = HoldsDevice(DeviceA()); };
     auto worker = StartJob(0, 0, QString::fromStdString(rx.string()));
     WaitUntilPortReady();
+    ASSERT_TRUE(HoldsDevice(DeviceA()));
     line->CloseEnd(linesim::LineSim::kSideA);
     ASSERT_TRUE(Finished(*worker, 5000));
-    EXPECT_EQ(worker->outcome(), JobOutcome::LineLost);
-    const auto boxes = window.Boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "The connection to the caliper was lost.");
-    EXPECT_EQ(window.Events().back().message, 667);
+    ExpectLostLineEnd(*worker, window, held);
+}
+
+TEST_F(JobFailure, ASendWhoseLineVanishesMidFileEndsByItselfAfterClosingThePort) {
+    REQUIRE_CKERMIT();
+    OpenLine(SlowLine());
+    const fs::path file = root / "stand.dat";
+    WriteWholeFile(file, RandomBytes(100000, 11));
+    bool held = true;
+    window.onJobOver = [&] { held = HoldsDevice(DeviceA()); };
+    StartCKermit({"receive"}, peerDir);
+    auto worker = StartJob(0, 1, QString::fromStdString(file.string()));
+    ASSERT_TRUE(window.WaitFor(ProgressPast(666, 2000), 30000)) << PeerLog();
+    ASSERT_TRUE(HoldsDevice(DeviceA()));
+    line->CloseEnd(linesim::LineSim::kSideA);
+    ASSERT_TRUE(Finished(*worker, 5000));
+    ExpectLostLineEnd(*worker, window, held);
+}
+
+TEST_F(JobFailure, AReceiveCutOffMidFileLeavesWhatCameOnDisk) {
+    REQUIRE_CKERMIT();
+    OpenLine(SlowLine());
+    const std::string content = RandomBytes(100000, 12);
+    WriteWholeFile(peerDir / "trees.dat", content);
+    bool held = true;
+    window.onJobOver = [&] { held = HoldsDevice(DeviceA()); };
+    auto worker = StartJob(0, 0, QString::fromStdString(rx.string()));
+    WaitUntilPortReady();
+    StartCKermit({"send trees.dat"}, peerDir);
+    ASSERT_TRUE(window.WaitFor(ProgressPast(665, 2000), 30000)) << PeerLog();
+    ASSERT_TRUE(HoldsDevice(DeviceA()));
+    line->CloseEnd(linesim::LineSim::kSideA);
+    ASSERT_TRUE(Finished(*worker, 5000));
+    ExpectLostLineEnd(*worker, window, held);
+
+    // Every byte acknowledged is in the file, and nothing else.
+    const auto progress = window.EventsOf(665);
+    ASSERT_FALSE(progress.empty());
+    const std::string kept = ReadWholeFile(rx / "trees.dat");
+    EXPECT_EQ(kept.size(), progress.back().value);
+    EXPECT_LT(kept.size(), content.size());
+    EXPECT_TRUE(kept == content.substr(0, kept.size()));
 }
 
 TEST(AnnouncedName, IsThePartAfterTheLastSeparatorInEightBitText) {

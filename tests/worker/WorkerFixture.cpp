@@ -45,6 +45,16 @@ bool DeviceLocked(const std::string& device) {
     return locked;
 }
 
+bool HoldsDevice(const std::string& device) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator("/proc/self/fd", ec)) {
+        const std::string target = fs::read_symlink(entry.path(), ec).string();
+        // A device that has gone away reads "/dev/pts/5 (deleted)".
+        if (!ec && (target == device || target == device + " (deleted)")) return true;
+    }
+    return false;
+}
+
 void WorkerTest::SetUpTestSuite() {
     static int argc = 1;
     static char name[] = "worker_tests";

@@ -24,6 +24,10 @@ std::string RandomBytes(std::size_t size, unsigned seed);
 // SerialPort does.
 bool DeviceLocked(const std::string& device);
 
+// True while this process has `device` open. Unlike DeviceLocked it also
+// answers after the device has gone away.
+bool HoldsDevice(const std::string& device);
+
 #define REQUIRE_CKERMIT()                                                          \
     do {                                                                           \
         if (!::interop::HaveProgram("kermit")) {                                   \
