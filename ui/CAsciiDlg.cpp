@@ -234,6 +234,13 @@ void CAsciiDlg::OnJobOver() {
     if (closing_) return;
     closing_ = true;
     if (worker != nullptr) worker->WaitUntilFinished();
+    // A lost line ends the job but must not take the text that came before
+    // it: the viewer stays open for Print, Done and Notepad.
+    const bool lineLost = worker != nullptr && worker->outcome() == JobOutcome::LineLost;
+    if (lineLost && !captureText.isEmpty()) {
+        closing_ = false;
+        return;
+    }
     done(QDialog::Rejected);
 }
 

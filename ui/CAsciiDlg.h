@@ -25,8 +25,9 @@ class CAsciiDlg;
 // what has been captured so far; Done and Notepad stop the capture and close
 // with Accepted, Cancel and the close box with Rejected, and the job's own
 // end (the port could not be opened, the line was lost) closes it as
-// Rejected too. The main window then reads captureText, notepadRequested and
-// marginChars.
+// Rejected too, except that after a lost line a viewer holding captured text
+// stays open, so that the text can still be printed or saved. The main
+// window then reads captureText, notepadRequested and marginChars.
 //
 // The font is taken from the settings when the window is made and written
 // back to them when it is destroyed.

@@ -1,3 +1,5 @@
+#include <sys/file.h>
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -10,6 +12,7 @@
 #include <QTest>
 
 #include "JobWindowTestSupport.h"
+#include "tools/linesim/LineSim.h"
 #include "ui/CAsciiDlg.h"
 #include "worker/CComThread.h"
 
@@ -254,6 +257,60 @@ TEST_F(AsciiViewerTest, CapturesFromALineUntilDone) {
     EXPECT_TRUE(viewer->worker->isFinished());
     EXPECT_EQ(viewer->captureText, readyBytes + "Tree 0001\r\nTree 0002\r\n");
     EXPECT_EQ(viewer->pieceList()->item(before + 1)->text(), QStringLiteral("Tree 0002\r\n"));
+}
+
+// The adapter unplugged during a capture: the job ends with its message,
+// and what came before stays in the viewer, to be printed or saved; a
+// viewer with nothing in it closes as cancelled.
+TEST_F(AsciiViewerTest, ALostLineKeepsWhatCameInTheViewer) {
+    for (const bool withText : {true, false}) {
+        linesim::LineSim line;
+        ASSERT_TRUE(line.IsRunning()) << line.Error();
+        const int far = ::open(line.Path(linesim::LineSim::kSideB).c_str(), O_RDWR | O_NOCTTY);
+        ASSERT_GE(far, 0);
+        dialogs.messages.clear();
+        auto viewer = Viewer();
+        viewer->makeWorker = SystemWorkers();
+        viewer->portNumber = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
+        viewer->baudIndex = 7;
+        viewer->show();
+        ASSERT_NE(viewer->worker, nullptr);
+        if (withText) {
+            // The job purges the line once it has opened it: repeat a first
+            // line until one comes through.
+            ASSERT_TRUE(EventuallyTrue([&] {
+                if (::write(far, "ready\r\n", 7) != 7) return false;
+                QTest::qWait(50);
+                return viewer->pieceList()->count() > 0;
+            }));
+        } else {
+            // The job holds the port's lock once it has opened it.
+            ASSERT_TRUE(EventuallyTrue([&] {
+                const int probe = ::open(line.DevicePath(linesim::LineSim::kSideA).c_str(),
+                                         O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+                const bool held = probe >= 0 && ::flock(probe, LOCK_EX | LOCK_NB) != 0;
+                if (probe >= 0) ::close(probe);
+                return held;
+            }));
+        }
+        QTest::qWait(500);  // past the settling and the purge
+        const QByteArray before = viewer->captureText;
+
+        line.CloseEnd(linesim::LineSim::kSideA);
+        ASSERT_TRUE(EventuallyTrue([&] { return viewer->worker->isFinished(); }));
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages[0].text, "The connection to the caliper was lost.");
+        QTest::qWait(50);
+        EXPECT_EQ(viewer->isVisible(), withText);
+        if (withText) {
+            QTest::mouseClick(Button(*viewer, "doneButton"), Qt::LeftButton);
+            EXPECT_EQ(viewer->result(), QDialog::Accepted);
+            EXPECT_EQ(viewer->captureText, before);
+        } else {
+            EXPECT_EQ(viewer->result(), QDialog::Rejected);
+        }
+        ::close(far);
+    }
 }
 
 }  // namespace
