@@ -2,6 +2,7 @@
 
 #include "app/ComportSetting.h"
 #include "app/Languages.h"
+#include "app/StoredNumber.h"
 
 #include <QSettings>
 
@@ -12,11 +13,8 @@ namespace {
 // A stored number, or `fallback` when it is missing, not a whole number, or
 // outside [low, high].
 int ReadNumber(const QSettings& settings, const QString& key, int fallback, int low, int high) {
-    const QVariant stored = settings.value(key);
-    if (!stored.isValid()) return fallback;
-    bool ok = false;
-    const int value = stored.toInt(&ok);
-    return ok && value >= low && value <= high ? value : fallback;
+    const std::optional<int> value = StoredNumber(settings.value(key));
+    return value && *value >= low && *value <= high ? *value : fallback;
 }
 
 // A stored flag: 0 stays 0, any other number is 1.

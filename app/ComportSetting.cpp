@@ -1,5 +1,7 @@
 #include "app/ComportSetting.h"
 
+#include "app/StoredNumber.h"
+
 #include <QRegularExpression>
 
 QVariant ComportToSetting(const QString& portName) {
@@ -13,9 +15,11 @@ QVariant ComportToSetting(const QString& portName) {
 
 QString ComportFromSetting(const QVariant& stored) {
     if (!stored.isValid()) return QString();
-    bool isNumber = false;
-    const int number = stored.toInt(&isNumber);
-    if (isNumber) return number < 0 ? QString() : QStringLiteral("COM%1").arg(number);
+    if (const std::optional<int> number = StoredNumber(stored))
+        return *number < 0 ? QString() : QStringLiteral("COM%1").arg(*number);
     if (stored.typeId() != QMetaType::QString) return QString();
-    return stored.toString().trimmed();
+    // A number too large for any port is no name either.
+    static const QRegularExpression kNumber(QStringLiteral("^\\s*[+-]?[0-9]+\\s*$"));
+    const QString text = stored.toString();
+    return kNumber.match(text).hasMatch() ? QString() : text.trimmed();
 }

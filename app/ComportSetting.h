@@ -10,5 +10,6 @@
 QVariant ComportToSetting(const QString& portName);
 
 // The port name a stored value stands for; "" for -1, a missing value, a
-// negative number or a value of no usable kind.
+// negative number, a number beyond the int range or a value of no usable
+// kind.
 QString ComportFromSetting(const QVariant& stored);

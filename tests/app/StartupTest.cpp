@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -217,6 +218,64 @@ TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
     EXPECT_TRUE(app.Comport.isEmpty());
     EXPECT_EQ(discoveries, 1);
     EXPECT_EQ(app.LastDir, "a, b");
+}
+
+// A settings file edited by hand or damaged: each bad value gives its
+// default, numbers too large do not wrap round into plausible ones, and the
+// good values and everything else in the file survive the write-back.
+TEST_F(Startup, AHandEditedSettingsFileKeepsItsGoodValuesAndMendsTheRest) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(settings.FilePath()).path()));
+    ASSERT_TRUE(WriteBytes(settings.FilePath(),
+                           "[Settings]\n"
+                           "Baud=4294967301\n"
+                           "Comport=99999999999\n"
+                           "Language=2\n"
+                           "LastFile=/data/stand 7.dat\n"
+                           "LastDir=\"/data, old\"\n"
+                           "FontHeight=-4294967284\n"
+                           "FontItalic=1\n"
+                           "FontUnderline=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x4junk)\n"
+                           "FontStrike=@Rect(1 2 3 4)\n"
+                           "FontWeight=\n"
+                           "FontFace=@ByteArray(Lucida Console)\n"
+                           "Margin=4294967308\n"
+                           "Unknown=kept\n"
+                           "[Other]\n"
+                           "Key=also kept\n"));
+    Run({}, {CaliperPort("COM7")});
+    EXPECT_EQ(app.Baud, 3);
+    EXPECT_EQ(app.Comport, "COM7");  // no usable port stored: discovery chose
+    EXPECT_EQ(app.Language, 2);
+    EXPECT_EQ(app.LastFile, "/data/stand 7.dat");
+    EXPECT_EQ(app.LastDir, "/data, old");
+    EXPECT_EQ(app.FontHeight, 10);
+    EXPECT_EQ(app.FontItalic, 1);
+    EXPECT_EQ(app.FontUnderline + app.FontStrike, 0);
+    EXPECT_EQ(app.FontWeight, 400);
+    EXPECT_EQ(app.FontFace, "Lucida Console");
+    EXPECT_EQ(app.Margin, 1);
+
+    auto stored = settings.Open();
+    EXPECT_EQ(stored->value("Language").toInt(), 2);
+    EXPECT_EQ(stored->value("LastDir").toString(), "/data, old");
+    EXPECT_EQ(stored->value("Baud").toInt(), 3);
+    EXPECT_EQ(stored->value("Comport").toInt(), 7);
+    EXPECT_EQ(stored->value("Unknown").toString(), "kept");
+    stored->endGroup();
+    EXPECT_EQ(stored->value("Other/Key").toString(), "also kept");
+
+    // A file that is no settings file at all gives the defaults.
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 7919 + 13) & 0xff);
+    ASSERT_TRUE(WriteBytes(settings.FilePath(), garbage));
+    AppCore again;
+    again.portSource = [] { return QList<PortRecord>{}; };
+    again.InitInstance({}, programFolder.path());
+    EXPECT_EQ(again.Baud, 3);
+    EXPECT_EQ(again.Margin, 1);
+    EXPECT_EQ(again.FontFace, "Courier");
+    EXPECT_EQ(settings.Open()->value("Margin").toInt(), 1);
 }
 
 TEST_F(Startup, TheApplicationObjectRunsStartUpAndEndsWithStatusOne) {
