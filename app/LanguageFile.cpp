@@ -7,11 +7,11 @@
 
 void MergeLanguageNode(const QXmlStreamAttributes& attributes, QStringList& table) {
     const int id = attributes.isEmpty() ? -1 : LeadingNumber(attributes[0].value());
-    const QString text = attributes.size() > 1 ? attributes[1].value().toString() : QString();
-    if (id < 0 || id > kMaxTextId || text.isEmpty()) return;
+    const QStringView text = attributes.size() > 1 ? attributes[1].value() : QStringView();
+    if (id < 0 || id > kMaxTextId || text.isEmpty() || text.size() > kMaxTextLength) return;
     while (table.size() <= id)
         table.append(QString());
-    table[id] = text;
+    table[id] = text.toString();
 }
 
 namespace {

@@ -13,11 +13,16 @@ inline constexpr char16_t kXmlErrorCaption[] = u"Error Loading XML";
 // without bound.
 inline constexpr int kMaxTextId = 9999;
 
+// Texts longer than this are ignored: no label or message needs more, and
+// the main window widens itself to fit its button texts.
+inline constexpr int kMaxTextLength = 1000;
+
 // Merges one element: its first attribute is the identifier (a decimal
 // number, see LeadingNumber), its second the text; later ones are ignored.
 // No attributes count as identifier -1. An identifier below 0 or above
-// kMaxTextId, or an empty text, leaves the table alone; otherwise the text
-// is stored, the table growing with empty entries as needed.
+// kMaxTextId, or a text that is empty or longer than kMaxTextLength, leaves
+// the table alone; otherwise the text is stored, the table growing with
+// empty entries as needed.
 void MergeLanguageNode(const QXmlStreamAttributes& attributes, QStringList& table);
 
 // Reads one language file and merges every element below its root element,

@@ -76,6 +76,76 @@ TEST_F(LanguageFile, TheDeclaredEncodingIsHonoured) {
     EXPECT_EQ(table[16], QString::fromUtf8("Språk"));
     ASSERT_EQ(Load(kHeader + "<r><s id=\"16\" value=\"Язык &amp; &#x3A9;\"/></r>"), 1);
     EXPECT_EQ(table[16], QString::fromUtf8("Язык & Ω"));
+    // UTF-16 without a declaration or byte order mark is recognised too.
+    const QString utf16 = QString::fromUtf8("<r><s id=\"16\" value=\"Jęzik\"/></r>");
+    ASSERT_EQ(Load(QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2)), 1);
+    EXPECT_EQ(table[16], QString::fromUtf8("Jęzik"));
+}
+
+// Files far beyond any real language file load in bounded space: the table
+// keeps its size, and a text no label could show is left out.
+TEST_F(LanguageFile, HugeAndDeeplyNestedFilesLoadWithoutGrowingTheTable) {
+    QByteArray many = kHeader + "<r>";
+    for (int i = 0; i < 100000; ++i)
+        many += "<s id=\"" + QByteArray::number(i % 40 + 1) + "\" value=\"Text " +
+                QByteArray::number(i) + "\"/>\n";
+    ASSERT_EQ(Load(many + "</r>"), 1);
+    ASSERT_EQ(table.size(), 41);
+    EXPECT_EQ(table[40], "Text 99999");
+
+    table = EnglishTexts();
+    const QByteArray longest(kMaxTextLength, 'L');
+    ASSERT_EQ(
+        Load(kHeader + "<r><s id=\"1\" value=\"" + QByteArray(4 << 20, 'x') + "\"/>" +
+             "<s id=\"2\" value=\"" + longest + "x\"/><s id=\"3\" value=\"" + longest + "\"/></r>"),
+        1);
+    EXPECT_EQ(table[1], "Settings");
+    EXPECT_EQ(table[2], "Load program");
+    EXPECT_EQ(table[3], QString::fromLatin1(longest));
+
+    QByteArray deep = kHeader + "<r>";
+    for (int i = 0; i < 100000; ++i)
+        deep += "<a id=\"16\" v=\"" + QByteArray::number(i) + "\">";
+    for (int i = 0; i < 100000; ++i)
+        deep += "</a>";
+    ASSERT_EQ(Load(deep + "</r>"), 1);
+    EXPECT_EQ(table[16], "99999");
+    EXPECT_TRUE(sink.shown.isEmpty());
+}
+
+// Whatever a file is instead of a usable language file, it is one message
+// and no change: an encoding the parser does not know, binary bytes, a
+// wrong encoding declared, entities that expand without bound or reach
+// outside the file.
+TEST_F(LanguageFile, FilesThatAreNoUsableXmlAreOneMessageAndChangeNothing) {
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 7919 + 13) & 0xff);
+    QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY a0 \"ha\">";
+    for (int i = 1; i < 12; ++i) {
+        QByteArray ten;
+        for (int j = 0; j < 10; ++j)
+            ten += "&a" + QByteArray::number(i - 1) + ";";
+        laughs += "<!ENTITY a" + QByteArray::number(i) + " \"" + ten + "\">";
+    }
+    const QByteArray entry = "<r><s id=\"16\" value=\"Neu\"/><s id=\"17\" value=\"&a11;\"/></r>";
+    const QList<QByteArray> files = {
+        "<?xml version=\"1.0\" encoding=\"x-corvix-none\"?>\n" + entry,
+        "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n" + entry,
+        garbage,
+        QByteArray(100, '\0'),
+        laughs + "]>" + entry,
+        "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY a11 SYSTEM \"file:///etc/hostname\">]>" +
+            entry,
+    };
+    for (const QByteArray& bytes : files) {
+        sink.shown.clear();
+        EXPECT_EQ(Load(bytes), 0) << bytes.left(60).toStdString();
+        EXPECT_EQ(table, EnglishTexts());
+        ASSERT_EQ(sink.shown.size(), 1);
+        EXPECT_EQ(sink.shown[0].caption, "Error Loading XML");
+        EXPECT_TRUE(sink.shown[0].text.startsWith("Error 0x")) << sink.shown[0].text.toStdString();
+    }
 }
 
 TEST_F(LanguageFile, AMalformedFileIsReportedAndChangesNothing) {
