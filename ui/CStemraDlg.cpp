@@ -227,37 +227,45 @@ void CStemraDlg::OnKermitReceive() {
 }
 
 void CStemraDlg::OnDataToPrinter() {
-    const QString path = services_.chooseFile(this, DataToPrinterChooser(Text(TextId::ChooseFile)));
+    const FileChooserRequest chooser = DataToPrinterChooser(Text(TextId::ChooseFile));
+    QString path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
     const CaptureOutcome outcome =
         services_.jobWindows.runCapture(this, {kPrinterBaudIndex, app_.Comport, app_.Margin});
     if (outcome.result != QDialog::Accepted) return;
     app_.Margin = outcome.marginChars;
     if (outcome.captureText.isEmpty()) return;
-    if (!SaveCapture(path, outcome.captureText)) return;
+    path = SaveCapture(path, outcome.captureText, chooser);
+    if (path.isEmpty()) return;
     if (outcome.notepadRequested == 1) StartNotepad(path);
 }
 
 void CStemraDlg::OnReceiveAscii() {
+    const FileChooserRequest chooser = ReceiveAsciiChooser(Text(TextId::ChooseFile));
     QString path = commandLineRequest.path;
-    if (commandLineRequest.fromCommandLine == 0) {
-        path = services_.chooseFile(this, ReceiveAsciiChooser(Text(TextId::ChooseFile)));
-    }
+    if (commandLineRequest.fromCommandLine == 0) path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
     const CaptureOutcome outcome =
         services_.jobWindows.runCapture(this, {app_.Baud, app_.Comport, app_.Margin});
     if (outcome.result != QDialog::Accepted) return;
     app_.Margin = outcome.marginChars;
-    if (!SaveCapture(path, outcome.captureText)) return;
+    path = SaveCapture(path, outcome.captureText, chooser);
+    if (path.isEmpty()) return;
     if (outcome.notepadRequested == 1) StartNotepad(path);
     if (commandLineRequest.fromCommandLine == 1) OnOK();
 }
 
-bool CStemraDlg::SaveCapture(const QString& path, const QByteArray& bytes) {
-    QString error;
-    if (WriteCaptureFile(path, bytes, &error)) return true;
-    ShowMessage(error, MessageIcon::Error);
-    return false;
+// The capture exists nowhere else: a place that cannot be written (no
+// permission, a folder that has gone, a full disk) must not lose it.
+QString CStemraDlg::SaveCapture(QString path, const QByteArray& bytes, FileChooserRequest chooser) {
+    for (;;) {
+        QString error;
+        if (WriteCaptureFile(path, bytes, &error)) return path;
+        ShowMessage(error, MessageIcon::Error);
+        chooser.startName = path;
+        path = services_.chooseFile(this, chooser);
+        if (path.isEmpty()) return path;
+    }
 }
 
 void CStemraDlg::StartNotepad(const QString& path) {

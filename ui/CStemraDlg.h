@@ -73,7 +73,10 @@ private:
     void ShowMessage(const QString& text, MessageIcon icon);
 
     void RunSend(const QString& path);
-    bool SaveCapture(const QString& path, const QByteArray& bytes);
+    // Writes the captured text to `path`. When that fails the error is shown
+    // and `chooser` offered again, until the text is written or the user
+    // cancels; returns the path written, empty after a cancel.
+    QString SaveCapture(QString path, const QByteArray& bytes, FileChooserRequest chooser);
     void StartNotepad(const QString& path);
     void OnOK() { accept(); }
 

@@ -2,6 +2,8 @@
 #include "ui/CAboutDlg.h"
 #include "ui/CStemraDlg.h"
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <QMenu>
 #include <QPushButton>
@@ -175,6 +177,49 @@ TEST_F(MainWindowCommands, AFileThatCannotBeWrittenIsReportedAndNothingFollows) 
     EXPECT_TRUE(recorder.editorFiles.isEmpty());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(test.app.Margin, 7);
+}
+
+// The captured text exists nowhere else: a place that cannot be written is
+// reported and another one offered until the text is saved.
+TEST_F(MainWindowCommands, ACaptureThatCannotBeSavedWhereChosenCanBeSavedElsewhere) {
+    // A folder path through a regular file stops root as well.
+    ASSERT_TRUE(WriteBytes(test.FolderFile("plain.txt"), "x"));
+    QStringList blocked = {test.FolderFile("plain.txt/list.txt")};
+    QDir(test.folder.path()).mkdir("locked");
+    if (::geteuid() != 0) {  // permissions do not stop root
+        QFile::setPermissions(test.FolderFile("locked"), QFile::ReadOwner | QFile::ExeOwner);
+        blocked.append(test.FolderFile("locked/list.txt"));
+    }
+    const QString elsewhere = test.FolderFile("list.txt");
+    const QByteArray bytes = "Tall 24\r\nGran 18\r\n";
+    recorder.captureAnswer = Captured(bytes, 1);
+    const QStringList answers = blocked + blocked + QStringList{elsewhere};
+    recorder.fileAnswers = answers;
+
+    window->OnDataToPrinter();
+    EXPECT_EQ(ReadBytes(elsewhere), bytes);
+    ASSERT_EQ(test.messages.shown.size(), answers.size() - 1);
+    ASSERT_EQ(recorder.fileChoosers.size(), answers.size());
+    for (int i = 0; i + 1 < answers.size(); ++i) {
+        EXPECT_EQ(test.messages.shown[i].icon, MessageIcon::Error);
+        EXPECT_TRUE(test.messages.shown[i].text.contains(answers[i]))
+            << test.messages.shown[i].text.toStdString();
+        // The chooser comes back at the place that failed.
+        EXPECT_EQ(recorder.fileChoosers[i + 1].kind, FileChooserRequest::Kind::Save);
+        EXPECT_EQ(recorder.fileChoosers[i + 1].startName, answers[i]);
+    }
+    EXPECT_EQ(recorder.editorFiles, QStringList{elsewhere});
+
+    // In a command-line run the window closes once the text is saved.
+    QFile::remove(elsewhere);
+    window->commandLineRequest = {1, 0, 1, blocked[0]};
+    recorder.fileAnswers = {elsewhere};
+    window->OnReceiveAscii();
+    EXPECT_EQ(ReadBytes(elsewhere), bytes);
+    EXPECT_EQ(recorder.fileChoosers.last().filters[0].description, "Text (*.txt)");
+    EXPECT_TRUE(Closed());
+    QFile::setPermissions(test.FolderFile("locked"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(MainWindowCommands, AnEditorThatCannotStartIsReported) {

@@ -86,7 +86,7 @@ struct ServiceRecorder {
         MainWindowServices services;
         services.chooseFile = [this](QWidget*, const FileChooserRequest& request) {
             fileChoosers.append(request);
-            return fileAnswer;
+            return fileAnswers.isEmpty() ? fileAnswer : fileAnswers.takeFirst();
         };
         services.chooseFolder = [this](QWidget*, const QString& start, QString* output,
                                        int capacity) {
@@ -119,6 +119,7 @@ struct ServiceRecorder {
     }
 
     QString fileAnswer;
+    QStringList fileAnswers;  // answered first, one per chooser, before fileAnswer
     QList<FileChooserRequest> fileChoosers;
     QString folderAnswer;
     QStringList folderStarts;
