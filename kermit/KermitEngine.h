@@ -98,6 +98,7 @@ private:
     int HuntMark();
     int ReadPacketChar(int& c, bool counted);
     int ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* data);
+    int ReadPacketEnd();
     int AwaitAck(AckKind kind);
     int SendError(std::string_view text);
     void SetStatusPlain(std::string_view text);
@@ -112,6 +113,7 @@ private:
     std::atomic<int>& runFlag_;
     KermitObserver* observer_ = nullptr;
     std::uint8_t lineBuffer_[1024] = {};  // one packet as it goes on the line
+    bool markPending_ = false;            // the last packet ended on the next one's mark
 };
 
 inline constexpr int tochar(int x) {

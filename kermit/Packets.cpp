@@ -42,8 +42,13 @@ int KermitEngine::RepeatLastPacket() {
 }
 
 // Waits for the mark that starts a packet, looking at the run flag after
-// every other character.
+// every other character. A mark already read as the end of the last packet
+// starts this one.
 int KermitEngine::HuntMark() {
+    if (markPending_) {
+        markPending_ = false;
+        return 0;
+    }
     for (;;) {
         const int c = ReadByte();
         if (c < 0) return -1;
@@ -81,13 +86,30 @@ int KermitEngine::ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* da
     const int expected = BlockCheck(checkSum);
     if ((r = ReadPacketChar(c, false)) != kRead) return r;
     if (c != expected) return SetStatus("CHKSUM");
-    return kRead;
+    return ReadPacketEnd();
 }
 
-// Reads one complete packet whose check matches. A mark anywhere after the
-// first restarts the packet at its LEN field; the EOL that ends a packet is
-// skipped by the next hunt. Each restart looks at the run flag, so that a
-// line streaming nothing but marks cannot outlast a stop.
+// What follows the check is the peer's EOL, a control character, or the mark
+// of its next packet when it sends none. A printable character there means
+// the packet goes on: a damaged LEN made it look shorter and a data character
+// passed for the check, as one in 64 do. It fails like a bad check.
+int KermitEngine::ReadPacketEnd() {
+    const int c = ReadByte();
+    if (c < 0) return -1;
+    if (c == mark) {
+        markPending_ = true;
+        return kRead;
+    }
+    const int low = c & 127;
+    if (low < 32 || low == 127) return kRead;
+    return SetStatus("CHKSUM");
+}
+
+// Reads one complete packet whose check matches and whose end is where its
+// LEN says. A mark anywhere after the first restarts the packet at its LEN
+// field; anything between the EOL and the next mark is skipped by the next
+// hunt. Each restart looks at the run flag, so that a line streaming nothing
+// but marks cannot outlast a stop.
 int KermitEngine::GetPacket(int& len, int& seq, int& type, std::uint8_t* data) {
     if (HuntMark() < 0) return -1;
     int r = ReadPacketBody(len, seq, type, data);

@@ -91,6 +91,40 @@ TEST_F(PacketLayer, BadLengthAndBadCheckAreReported) {
     EXPECT_EQ(Status(), "       CHKSUM");
 }
 
+// A data packet C-Kermit sent in a soak run over a noisy line, and the same
+// packet with bit 6 of its LEN flipped ("}" became "="): the damaged LEN says
+// 26 data characters, and the 27th, "6", happens to equal the check of the
+// first 26. Only what follows shows that the packet was not over.
+TEST_F(PacketLayer, PacketShorterThanItsCharactersIsNotTakenForGood) {
+    const std::string data =
+        "jork;471;20.5;#M#J21;Ek;146;27.5;#M#J7;Tall;204;9.6;"
+        "#M#J15;Lark;529;11.6;#M#J20;Gran;144;2";
+    const std::string intact = MakePacket(33, 'D', data);
+    ASSERT_EQ(intact, "\x01}AD" + data + "O\r");
+    std::string damaged = intact;
+    damaged[1] ^= 0x40;
+    ASSERT_EQ(MakePacket(33, 'D', data.substr(0, 26)), damaged.substr(0, 31) + "\r");
+    port.Feed(damaged + intact);  // the sender sends it again on the old acknowledgement
+    EXPECT_EQ(Get(), -1);
+    EXPECT_EQ(Status(), "       CHKSUM");
+    ASSERT_EQ(Get(), 0);
+    EXPECT_EQ(len, 90);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(engine.recvBuffer), len), data);
+}
+
+// Any control character can be a peer's EOL; a peer that sends none has its
+// packet ended by the mark of the next one, which is not lost.
+TEST_F(PacketLayer, PacketEndsOnAnyControlCharacterOrOnTheNextMark) {
+    port.Feed(MakePacket(1, 'Y', "a", '\n') + MakePacket(2, 'Y', "b", '\x8D'));
+    std::string bare = MakePacket(3, 'Y', "c");
+    bare.pop_back();
+    port.Feed(bare + MakePacket(4, 'Y', "d"));
+    for (int expected = 1; expected <= 4; ++expected) {
+        ASSERT_EQ(Get(), 0) << expected;
+        EXPECT_EQ(seq, expected);
+    }
+}
+
 TEST_F(PacketLayer, ClearedRunFlagEndsTheWaitWithQuit) {
     // The scripted line clears the flag when it runs dry, as a user stop would.
     port.Feed("noise without a mark");
