@@ -8,6 +8,8 @@
 #include <random>
 #include <sstream>
 
+#include "CKermitScript.h"
+
 namespace interop {
 
 std::string ReadWholeFile(const fs::path& path) {
@@ -86,17 +88,8 @@ void InteropTest::OpenLine(const linesim::Options& options) {
 }
 
 void InteropTest::StartCKermit(const std::vector<std::string>& commands, const fs::path& dir) {
-    std::ostringstream script;
-    script << "set line " << line->Path(linesim::LineSim::kSideB) << "\n"
-           << "set carrier-watch off\nset speed 115200\nset flow none\nset parity none\n"
-           << "set file type binary\nset file names literal\nset file collision overwrite\n"
-           << "set transfer mode manual\nset receive timeout 2\nset send timeout 2 fixed\n"
-           << "set retry-limit 20\n";
-    for (const std::string& c : commands)
-        script << c << "\n";
-    script << "exit\n";
     const fs::path scriptPath = root / "peer.ksc";
-    WriteWholeFile(scriptPath, script.str());
+    WriteWholeFile(scriptPath, CKermitScript(line->Path(linesim::LineSim::kSideB), commands));
     ASSERT_TRUE(peer.Start({"kermit", scriptPath.string(), "-Y"}, dir.string(),
                            (root / "peer.log").string()));
 }

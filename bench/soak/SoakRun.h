@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace soak {
+
+enum class Fault { Flip, Drop };
+enum class Direction { CorvixSends, CKermitSends };
+
+// What became of one transfer.
+enum class Outcome {
+    Exact,   // the receiving side reported the file and it is byte-exact
+    Failed,  // a side reported the transfer as failed, and no side passed off a damaged file
+    Wrong,   // the receiving side reported a file that is not the one sent
+    Hung,    // Corvix still waited after C-Kermit had gone; the stop ended it
+};
+
+const char* FaultName(Fault fault);
+const char* DirectionName(Direction direction);
+const char* OutcomeName(Outcome outcome);
+
+struct RunSpec {
+    Fault fault = Fault::Flip;
+    int oneIn = 1000;  // one faulty byte in this many, both directions
+    Direction direction = Direction::CorvixSends;
+    std::uint64_t seed = 1;  // picks the file and the faults
+    int minSize = 8 * 1024;
+    int maxSize = 32 * 1024;
+    int limitSeconds = 300;  // C-Kermit is killed after this long
+    int graceSeconds = 5;    // Corvix still waiting this long after C-Kermit ended: hung
+};
+
+struct RunResult {
+    Outcome outcome = Outcome::Failed;
+    int corvixResult = -1;     // KermitSend's result, or KermitReceive's byte count
+    std::string corvixStatus;  // the engine's status text
+    int peerExit = -1;         // C-Kermit's exit status; -1 when it had to be killed
+    std::size_t size = 0;      // bytes sent
+    std::size_t arrived = 0;   // bytes in the file at the receiving end
+    double seconds = 0;        // Corvix's call, start to return
+    double stopSeconds = -1;   // from the stop to the call's return; -1 without a stop
+    std::uint64_t faults = 0;  // bytes flipped or dropped, both directions
+};
+
+// One transfer of a new file over a new faulty linesim line between Corvix's
+// engine and C-Kermit, in `workDir` (emptied first). The folder is left with
+// the file sent (sent.dat), what arrived (rx/ for Corvix, peer/ for
+// C-Kermit), C-Kermit's script, output and packet log (peer.ksc, peer.log,
+// peer-packets.log), and the line as Corvix saw it (line.txt).
+RunResult RunOne(const RunSpec& spec, const std::filesystem::path& workDir);
+
+}  // namespace soak
