@@ -54,6 +54,27 @@ TEST_F(ReceiveFromCKermit, BitFlipsOnTheLineStillDeliverTheFileByteExact) {
     WaitPeer();
 }
 
+// A lost byte leaves a packet short: its check, or its end, gives it away,
+// and so does the loss of the EOL itself once the peer sends the packet again.
+TEST_F(ReceiveFromCKermit, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
+    REQUIRE_PEER("kermit");
+    std::string bytes;
+    for (int i = 0; i < 30000; ++i)
+        bytes += static_cast<char>((i * 37) ^ (i >> 7));
+    WriteWholeFile(peerDir / "lossy.bin", bytes);
+    linesim::Options options;
+    options.dropOneIn = 1000;
+    options.seed = 5;
+    OpenLine(options);
+    StartCKermit({"send lossy.bin"}, peerDir);
+    ASSERT_EQ(CorvixReceiveOnce(), static_cast<int>(bytes.size())) << engine->statusText << "\n"
+                                                                   << PeerLog();
+    EXPECT_TRUE(ReadWholeFile(rx / "lossy.bin") == bytes);
+    WaitPeer();
+    const auto counters = line->GetCounters();
+    EXPECT_GT(counters.dropped[0] + counters.dropped[1], 0u);
+}
+
 TEST_F(ReceiveFromCKermit, NamesThatPointOutsideLandInsideTheReceiveFolder) {
     REQUIRE_PEER("kermit");
     WriteWholeFile(peerDir / "data.txt", "tree list\r\n");

@@ -78,5 +78,25 @@ TEST_F(SendToPeers, BitFlipsOnTheLineStillDeliverTheFileByteExact) {
     EXPECT_GT(counters.flipped[0] + counters.flipped[1], 0u);
 }
 
+TEST_F(SendToPeers, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
+    REQUIRE_PEER("kermit");
+    std::string bytes;
+    for (int i = 0; i < 30000; ++i)
+        bytes += static_cast<char>((i * 7907) >> 5);
+    fs::create_directories(root / "tx");
+    WriteWholeFile(root / "tx" / "lossy.bin", bytes);
+    linesim::Options options;
+    options.dropOneIn = 1000;
+    options.seed = 2;
+    OpenLine(options);
+    StartCKermit({"receive"}, peerDir);
+    ASSERT_EQ(CorvixSend(root / "tx" / "lossy.bin", "lossy.bin"), 0) << engine->statusText << "\n"
+                                                                     << PeerLog();
+    EXPECT_EQ(WaitPeer(), 0) << PeerLog();
+    EXPECT_TRUE(ReadWholeFile(peerDir / "lossy.bin") == bytes);
+    const auto counters = line->GetCounters();
+    EXPECT_GT(counters.dropped[0] + counters.dropped[1], 0u);
+}
+
 }  // namespace
 }  // namespace interop
