@@ -15,17 +15,6 @@
 
 namespace caliper_test {
 
-std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteWholeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
-}
-
 std::string MixedBytes(size_t size, unsigned seed) {
     std::mt19937 random(seed);
     std::string out;
@@ -49,14 +38,6 @@ void EnsureApplication() {
     static char name[] = "caliper_tests";
     static char* argv[] = {name, nullptr};
     if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
-}
-
-bool DeviceLocked(const std::string& device) {
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
-    ::close(fd);
-    return locked;
 }
 
 // A process that has already ended (seen by an event loop) is not waited for.

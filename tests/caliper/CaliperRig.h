@@ -7,14 +7,16 @@
 #include <memory>
 #include <string>
 
+#include "TestFiles.h"
 #include "tools/linesim/LineSim.h"
 
 namespace caliper_test {
 
 namespace fs = std::filesystem;
 
-std::string ReadWholeFile(const fs::path& path);
-void WriteWholeFile(const fs::path& path, const std::string& bytes);
+using test_support::DeviceLocked;
+using test_support::ReadWholeFile;
+using test_support::WriteWholeFile;
 // Bytes that exercise every quoting rule: all 256 values, runs, marks.
 std::string MixedBytes(size_t size, unsigned seed);
 

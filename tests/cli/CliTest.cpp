@@ -19,6 +19,7 @@
 
 #include "CKermitScript.h"
 #include "PeerProcess.h"
+#include "TestFiles.h"
 #include "tools/linesim/LineSim.h"
 
 namespace {
@@ -26,32 +27,11 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
+using test_support::DeviceLocked;
+using test_support::ReadWholeFile;
+using test_support::WriteWholeFile;
 
-void WriteWholeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
-}
-
-bool DeviceLocked(const std::string& device) {
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
-    ::close(fd);
-    return locked;
-}
-
-#define REQUIRE_CKERMIT()                                                          \
-    do {                                                                           \
-        if (!::interop::HaveProgram("kermit")) {                                   \
-            if (std::getenv("CI") != nullptr) FAIL() << "kermit is not installed"; \
-            GTEST_SKIP() << "kermit is not installed";                             \
-        }                                                                          \
-    } while (0)
+#define REQUIRE_CKERMIT() REQUIRE_PEER("kermit")
 
 class Cli : public ::testing::Test {
 protected:
@@ -138,11 +118,7 @@ protected:
 };
 
 std::string RandomBytes(std::size_t size) {
-    std::mt19937 rng(99);
-    std::string bytes(size, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(rng());
-    return bytes;
+    return test_support::RandomBytes(size, 99);
 }
 
 TEST_F(Cli, SendDeliversTheFileToCKermit) {

@@ -12,17 +12,6 @@
 
 namespace interop {
 
-std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteWholeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
-}
-
 std::vector<TestFile> StandardFileSet() {
     std::vector<TestFile> files;
     files.push_back({"empty.dat", ""});
@@ -70,10 +59,6 @@ void InteropTest::TearDown() {
     port.reset();
     line.reset();
     if (!HasFailure()) fs::remove_all(root);
-}
-
-bool RunningUnderCi() {
-    return std::getenv("CI") != nullptr;
 }
 
 void InteropTest::OpenLine(const linesim::Options& options) {

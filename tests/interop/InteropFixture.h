@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "PeerProcess.h"
+#include "TestFiles.h"
 #include "kermit/KermitEngine.h"
 #include "serial/SerialPort.h"
 #include "tools/linesim/LineSim.h"
@@ -17,8 +18,8 @@ namespace interop {
 
 namespace fs = std::filesystem;
 
-std::string ReadWholeFile(const fs::path& path);
-void WriteWholeFile(const fs::path& path, const std::string& bytes);
+using test_support::ReadWholeFile;
+using test_support::WriteWholeFile;
 
 // The files every interop transfer is tried with.
 struct TestFile {
@@ -37,17 +38,6 @@ public:
     std::optional<std::string> AskSaveAs(const std::string&) override { return std::nullopt; }
     void ShowCouldNotOpenFile(const std::string&) override {}
 };
-
-bool RunningUnderCi();
-
-// Skips the test when a peer program is missing; under CI that is a failure.
-#define REQUIRE_PEER(program)                                                          \
-    do {                                                                               \
-        if (!::interop::HaveProgram(program)) {                                        \
-            if (::interop::RunningUnderCi()) FAIL() << program << " is not installed"; \
-            GTEST_SKIP() << program << " is not installed";                            \
-        }                                                                              \
-    } while (0)
 
 // Corvix's engine on end A of a linesim line, a real Kermit program on end B.
 // A watchdog stops the engine, as a user would, when a test runs too long.

@@ -86,4 +86,8 @@ bool HaveProgram(const std::string& program) {
     return std::system(command.c_str()) == 0;
 }
 
+bool RunningUnderCi() {
+    return std::getenv("CI") != nullptr;
+}
+
 }  // namespace interop

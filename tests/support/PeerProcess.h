@@ -34,4 +34,15 @@ private:
 // True when `program` can be found on PATH.
 bool HaveProgram(const std::string& program);
 
+bool RunningUnderCi();
+
+// Skips the test when a peer program is missing; under CI that is a failure.
+#define REQUIRE_PEER(program)                                                          \
+    do {                                                                               \
+        if (!::interop::HaveProgram(program)) {                                        \
+            if (::interop::RunningUnderCi()) FAIL() << program << " is not installed"; \
+            GTEST_SKIP() << program << " is not installed";                            \
+        }                                                                              \
+    } while (0)
+
 }  // namespace interop

@@ -9,6 +9,7 @@
 
 #include "PeerProcess.h"
 #include "RecordingWindow.h"
+#include "TestFiles.h"
 #include "tools/linesim/LineSim.h"
 #include "worker/CComThread.h"
 
@@ -16,25 +17,16 @@ namespace worker_test {
 
 namespace fs = std::filesystem;
 
-std::string ReadWholeFile(const fs::path& path);
-void WriteWholeFile(const fs::path& path, const std::string& bytes);
-std::string RandomBytes(std::size_t size, unsigned seed);
-
-// True when somebody holds the device's exclusive lock, as an open
-// SerialPort does.
-bool DeviceLocked(const std::string& device);
+using test_support::DeviceLocked;
+using test_support::RandomBytes;
+using test_support::ReadWholeFile;
+using test_support::WriteWholeFile;
 
 // True while this process has `device` open. Unlike DeviceLocked it also
 // answers after the device has gone away.
 bool HoldsDevice(const std::string& device);
 
-#define REQUIRE_CKERMIT()                                                          \
-    do {                                                                           \
-        if (!::interop::HaveProgram("kermit")) {                                   \
-            if (std::getenv("CI") != nullptr) FAIL() << "kermit is not installed"; \
-            GTEST_SKIP() << "kermit is not installed";                             \
-        }                                                                          \
-    } while (0)
+#define REQUIRE_CKERMIT() REQUIRE_PEER("kermit")
 
 // A linesim line: the worker on end A, the peer (C-Kermit or the test
 // itself) on end B.

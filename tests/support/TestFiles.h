@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+// Small helpers for the suites that move files over a line.
+namespace test_support {
+
+std::string ReadWholeFile(const std::filesystem::path& path);
+void WriteWholeFile(const std::filesystem::path& path, const std::string& bytes);
+// `size` bytes of every value, repeatable for a given seed.
+std::string RandomBytes(std::size_t size, unsigned seed);
+
+// True when somebody holds the device's exclusive lock, as an open
+// SerialPort does.
+bool DeviceLocked(const std::string& device);
+
+}  // namespace test_support
