@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -116,8 +117,8 @@ public:
 
 private:
     void Watch() {
-        peerExit_ = peer_.Wait(spec_.limitSeconds * 1000);
         std::unique_lock<std::mutex> lock(mutex_);
+        WaitForPeer(lock);
         const auto returned = [this] { return returned_; };
         if (changed_.wait_for(lock, std::chrono::seconds(spec_.graceSeconds), returned)) return;
         stopped_ = true;
@@ -128,6 +129,29 @@ private:
                      static_cast<unsigned long long>(spec_.seed), kStopLimitSeconds);
         std::fflush(nullptr);
         std::_Exit(3);
+    }
+
+    // Until C-Kermit ends. It is killed at the run's limit, or sooner once
+    // Corvix has returned: with nobody left to answer, C-Kermit may go on
+    // asking for a packet long past its retry limit.
+    void WaitForPeer(std::unique_lock<std::mutex>& lock) {
+        auto deadline = Clock::now() + std::chrono::seconds(spec_.limitSeconds);
+        for (;;) {
+            if (const auto status = peer_.Poll()) {
+                peerExit_ = *status;
+                return;
+            }
+            if (returned_) {
+                deadline =
+                    std::min(deadline, returnedAt_ + std::chrono::seconds(spec_.peerAfterSeconds));
+            }
+            if (Clock::now() >= deadline) {
+                peer_.Kill();
+                peerExit_ = -1;
+                return;
+            }
+            changed_.wait_for(lock, std::chrono::milliseconds(50));
+        }
     }
 
     interop::PeerProcess& peer_;

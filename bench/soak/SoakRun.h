@@ -28,15 +28,16 @@ struct RunSpec {
     std::uint64_t seed = 1;  // picks the file and the faults
     int minSize = 8 * 1024;
     int maxSize = 32 * 1024;
-    int limitSeconds = 300;  // C-Kermit is killed after this long
-    int graceSeconds = 5;    // Corvix still waiting this long after C-Kermit ended: hung
+    int limitSeconds = 300;     // C-Kermit is killed after this long
+    int peerAfterSeconds = 30;  // or this long after Corvix returned
+    int graceSeconds = 5;       // Corvix still waiting this long after C-Kermit ended: hung
 };
 
 struct RunResult {
     Outcome outcome = Outcome::Failed;
     int corvixResult = -1;     // KermitSend's result, or KermitReceive's byte count
     std::string corvixStatus;  // the engine's status text
-    int peerExit = -1;         // C-Kermit's exit status; -1 when it had to be killed
+    int peerExit = -1;         // C-Kermit's exit status; -1 when it was killed
     std::size_t size = 0;      // bytes sent
     std::size_t arrived = 0;   // bytes in the file at the receiving end
     double seconds = 0;        // Corvix's call, start to return

@@ -60,16 +60,21 @@ bool PeerProcess::Start(const std::vector<std::string>& argv, const std::string&
 }
 
 int PeerProcess::Wait(int timeoutMs) {
-    if (pid_ < 0) return -1;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    int status = 0;
-    while (waitpid(pid_, &status, WNOHANG) == 0) {
+    for (;;) {
+        if (const auto status = Poll()) return *status;
         if (std::chrono::steady_clock::now() > deadline) {
             Kill();
             return -1;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+}
+
+std::optional<int> PeerProcess::Poll() {
+    if (pid_ < 0) return -1;
+    int status = 0;
+    if (waitpid(pid_, &status, WNOHANG) == 0) return std::nullopt;
     pid_ = -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

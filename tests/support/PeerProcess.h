@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ public:
     // Waits at most `timeoutMs` for the program to end; returns its exit
     // status, or -1 after killing it when it did not end in time.
     int Wait(int timeoutMs);
+    // Its exit status once it has ended (-1 when a signal ended it), nothing
+    // while it runs. Never waits.
+    std::optional<int> Poll();
     void Kill();
 
 private:
