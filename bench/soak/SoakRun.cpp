@@ -7,14 +7,13 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
-#include <fstream>
 #include <mutex>
-#include <sstream>
 #include <thread>
 #include <vector>
 
 #include "CKermitScript.h"
 #include "PeerProcess.h"
+#include "TestFiles.h"
 #include "bench/soak/SoakFiles.h"
 #include "bench/soak/TracingPort.h"
 #include "kermit/KermitEngine.h"
@@ -55,17 +54,6 @@ constexpr int kStopLimitSeconds = 10;
 
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
 }
 
 std::uint64_t Mix(std::uint64_t x) {
@@ -191,8 +179,9 @@ bool StartCKermit(interop::PeerProcess& peer, const linesim::LineSim& line, bool
         "set receive timeout 1", "set send timeout 1 fixed",
         "log packets " + (workDir / "peer-packets.log").string(),
         corvixSends ? std::string("receive") : "send " + name};
-    WriteFile(workDir / "peer.ksc",
-              interop::CKermitScript(line.Path(linesim::LineSim::kSideB), commands));
+    test_support::WriteWholeFile(
+        workDir / "peer.ksc",
+        interop::CKermitScript(line.Path(linesim::LineSim::kSideB), commands));
     return peer.Start({"kermit", (workDir / "peer.ksc").string(), "-Y"},
                       (workDir / "peer").string(), (workDir / "peer.log").string());
 }
@@ -203,7 +192,8 @@ Outcome Judge(bool corvixSends, const RunResult& r, const fs::path& workDir,
     Verdict v;
     v.stopped = r.stopSeconds >= 0;
     const fs::path folder = workDir / (corvixSends ? "peer" : "rx");
-    v.exact = fs::exists(folder / name) && ReadFile(folder / name) == file && FilesIn(folder) == 1;
+    v.exact = fs::exists(folder / name) && test_support::ReadWholeFile(folder / name) == file &&
+              FilesIn(folder) == 1;
     if (corvixSends) {
         v.senderReportsSent = r.corvixResult == 0;
         v.receiverReportsFile = r.peerExit == 0;
@@ -227,8 +217,8 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     const std::string file = MakeSoakFile(seed, spec.minSize, spec.maxSize);
     const std::string name = "soak" + std::to_string(spec.seed) + ".dat";
     result.size = file.size();
-    WriteFile(workDir / "sent.dat", file);
-    if (!corvixSends) WriteFile(workDir / "peer" / name, file);
+    test_support::WriteWholeFile(workDir / "sent.dat", file);
+    if (!corvixSends) test_support::WriteWholeFile(workDir / "peer" / name, file);
 
     linesim::Options options;
     options.seed = seed;
@@ -262,7 +252,7 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     const auto counters = line.GetCounters();
     for (int d = 0; d < 2; ++d)
         result.faults += counters.flipped[d] + counters.dropped[d];
-    WriteFile(workDir / "line.txt", traced.Trace() + "\n");
+    test_support::WriteWholeFile(workDir / "line.txt", traced.Trace() + "\n");
     const fs::path arrived = workDir / (corvixSends ? "peer" : "rx") / name;
     result.arrived = fs::exists(arrived) ? fs::file_size(arrived) : 0;
     result.outcome = Judge(corvixSends, result, workDir, name, file, nameBuffer);
