@@ -25,6 +25,23 @@ protected:
         }
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
     }
+
+    // Receives `bytes` as `name` from C-Kermit over a line with faults; the
+    // file must arrive whole, and the line must have done some damage.
+    void ReceiveOverFaultyLine(const std::string& name, const std::string& bytes,
+                               const linesim::Options& options) {
+        WriteWholeFile(peerDir / name, bytes);
+        OpenLine(options);
+        StartCKermit({"send " + name}, peerDir);
+        ASSERT_EQ(CorvixReceiveOnce(), static_cast<int>(bytes.size())) << engine->statusText << "\n"
+                                                                       << PeerLog();
+        EXPECT_TRUE(ReadWholeFile(rx / name) == bytes);
+        WaitPeer();
+        const auto counters = line->GetCounters();
+        EXPECT_GT(
+            counters.flipped[0] + counters.flipped[1] + counters.dropped[0] + counters.dropped[1],
+            0u);
+    }
 };
 
 TEST_F(ReceiveFromCKermit, EveryFileArrivesByteExact) {
@@ -42,16 +59,10 @@ TEST_F(ReceiveFromCKermit, BitFlipsOnTheLineStillDeliverTheFileByteExact) {
     std::string bytes;
     for (int i = 0; i < 30000; ++i)
         bytes += static_cast<char>((i * 131) ^ (i >> 5));
-    WriteWholeFile(peerDir / "noisy.bin", bytes);
     linesim::Options options;
     options.flipOneIn = 3000;
     options.seed = 11;
-    OpenLine(options);
-    StartCKermit({"send noisy.bin"}, peerDir);
-    ASSERT_EQ(CorvixReceiveOnce(), static_cast<int>(bytes.size())) << engine->statusText << "\n"
-                                                                   << PeerLog();
-    EXPECT_TRUE(ReadWholeFile(rx / "noisy.bin") == bytes);
-    WaitPeer();
+    ReceiveOverFaultyLine("noisy.bin", bytes, options);
 }
 
 // A lost byte leaves a packet short: its check, or its end, gives it away,
@@ -61,18 +72,10 @@ TEST_F(ReceiveFromCKermit, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
     std::string bytes;
     for (int i = 0; i < 30000; ++i)
         bytes += static_cast<char>((i * 37) ^ (i >> 7));
-    WriteWholeFile(peerDir / "lossy.bin", bytes);
     linesim::Options options;
     options.dropOneIn = 1000;
     options.seed = 5;
-    OpenLine(options);
-    StartCKermit({"send lossy.bin"}, peerDir);
-    ASSERT_EQ(CorvixReceiveOnce(), static_cast<int>(bytes.size())) << engine->statusText << "\n"
-                                                                   << PeerLog();
-    EXPECT_TRUE(ReadWholeFile(rx / "lossy.bin") == bytes);
-    WaitPeer();
-    const auto counters = line->GetCounters();
-    EXPECT_GT(counters.dropped[0] + counters.dropped[1], 0u);
+    ReceiveOverFaultyLine("lossy.bin", bytes, options);
 }
 
 TEST_F(ReceiveFromCKermit, NamesThatPointOutsideLandInsideTheReceiveFolder) {

@@ -6,6 +6,24 @@ namespace {
 
 class SendToPeers : public InteropTest {
 protected:
+    // Sends `bytes` as `name` to C-Kermit over a line with faults; the file
+    // must arrive whole, and the line must have done some damage.
+    void SendOverFaultyLine(const std::string& name, const std::string& bytes,
+                            const linesim::Options& options) {
+        fs::create_directories(root / "tx");
+        WriteWholeFile(root / "tx" / name, bytes);
+        OpenLine(options);
+        StartCKermit({"receive"}, peerDir);
+        ASSERT_EQ(CorvixSend(root / "tx" / name, name), 0) << engine->statusText << "\n"
+                                                           << PeerLog();
+        EXPECT_EQ(WaitPeer(), 0) << PeerLog();
+        EXPECT_TRUE(ReadWholeFile(peerDir / name) == bytes);
+        const auto counters = line->GetCounters();
+        EXPECT_GT(
+            counters.flipped[0] + counters.flipped[1] + counters.dropped[0] + counters.dropped[1],
+            0u);
+    }
+
     // Writes the file set into the test folder so that it can be sent.
     std::vector<TestFile> PrepareFiles() {
         auto files = StandardFileSet();
@@ -63,19 +81,10 @@ TEST_F(SendToPeers, BitFlipsOnTheLineStillDeliverTheFileByteExact) {
     std::string bytes;
     for (int i = 0; i < 30000; ++i)
         bytes += static_cast<char>((i * 7919) >> 3);
-    fs::create_directories(root / "tx");
-    WriteWholeFile(root / "tx" / "noisy.bin", bytes);
     linesim::Options options;
     options.flipOneIn = 3000;
     options.seed = 7;
-    OpenLine(options);
-    StartCKermit({"receive"}, peerDir);
-    ASSERT_EQ(CorvixSend(root / "tx" / "noisy.bin", "noisy.bin"), 0) << engine->statusText << "\n"
-                                                                     << PeerLog();
-    EXPECT_EQ(WaitPeer(), 0) << PeerLog();
-    EXPECT_TRUE(ReadWholeFile(peerDir / "noisy.bin") == bytes);
-    const auto counters = line->GetCounters();
-    EXPECT_GT(counters.flipped[0] + counters.flipped[1], 0u);
+    SendOverFaultyLine("noisy.bin", bytes, options);
 }
 
 TEST_F(SendToPeers, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
@@ -83,19 +92,10 @@ TEST_F(SendToPeers, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
     std::string bytes;
     for (int i = 0; i < 30000; ++i)
         bytes += static_cast<char>((i * 7907) >> 5);
-    fs::create_directories(root / "tx");
-    WriteWholeFile(root / "tx" / "lossy.bin", bytes);
     linesim::Options options;
     options.dropOneIn = 1000;
     options.seed = 2;
-    OpenLine(options);
-    StartCKermit({"receive"}, peerDir);
-    ASSERT_EQ(CorvixSend(root / "tx" / "lossy.bin", "lossy.bin"), 0) << engine->statusText << "\n"
-                                                                     << PeerLog();
-    EXPECT_EQ(WaitPeer(), 0) << PeerLog();
-    EXPECT_TRUE(ReadWholeFile(peerDir / "lossy.bin") == bytes);
-    const auto counters = line->GetCounters();
-    EXPECT_GT(counters.dropped[0] + counters.dropped[1], 0u);
+    SendOverFaultyLine("lossy.bin", bytes, options);
 }
 
 }  // namespace
