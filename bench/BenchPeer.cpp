@@ -12,17 +12,6 @@
 
 namespace bench {
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
-}
-
 Peer::~Peer() {
     if (pid_ > 0) {
         kill(pid_, SIGKILL);
@@ -45,7 +34,7 @@ void Peer::StartCKermit(const std::string& device, const std::filesystem::path& 
     script << "exit\n";
     const auto scriptPath = dir / ("peer-" + std::to_string(getpid()) + "-" +
                                    std::to_string(reinterpret_cast<uintptr_t>(this)) + ".ksc");
-    WriteFile(scriptPath, script.str());
+    WriteWholeFile(scriptPath, script.str());
     std::fflush(stdout);
     pid_ = fork();
     if (pid_ == 0) {

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "TestFiles.h"
+
 namespace bench {
 
-std::string ReadFile(const std::filesystem::path& path);
-void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+using test_support::ReadWholeFile;
+using test_support::WriteWholeFile;
 
 // C-Kermit on one end of the line, driven by a script of commands.
 class Peer {

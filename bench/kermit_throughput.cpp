@@ -80,7 +80,7 @@ Run CorvixToCKermit(const fs::path& dir, const std::string& data, int baud) {
     result.seconds = Now() - t0;
     result.cpu = CpuSeconds() - cpu0;
     result.ok =
-        rc == 0 && peer.Wait(60) == 0 && bench::ReadFile(dir / "rx-ck" / "bench.bin") == data;
+        rc == 0 && peer.Wait(60) == 0 && bench::ReadWholeFile(dir / "rx-ck" / "bench.bin") == data;
     const auto counters = line.GetCounters();
     result.lineBytes = static_cast<double>(counters.relayed[0] + counters.relayed[1]);
     return result;
@@ -92,7 +92,7 @@ Run CKermitToCKermit(const fs::path& dir, const std::string& data, int baud) {
     linesim::LineSim line(options);
     Run result;
     if (!line.IsRunning()) return result;
-    bench::WriteFile(dir / "bench.bin", data);
+    bench::WriteWholeFile(dir / "bench.bin", data);
     bench::Peer receiver, sender;
     receiver.StartCKermit(line.Path(1), dir / "rx-kk", kSameParameters, {"receive"});
     FirstByteSeen(line, 1, 30);
@@ -101,7 +101,7 @@ Run CKermitToCKermit(const fs::path& dir, const std::string& data, int baud) {
     const bool sent = sender.Wait(600) == 0;
     result.seconds = Now() - t0;
     result.ok =
-        sent && receiver.Wait(60) == 0 && bench::ReadFile(dir / "rx-kk" / "bench.bin") == data;
+        sent && receiver.Wait(60) == 0 && bench::ReadWholeFile(dir / "rx-kk" / "bench.bin") == data;
     const auto counters = line.GetCounters();
     result.lineBytes = static_cast<double>(counters.relayed[0] + counters.relayed[1]);
     return result;

@@ -12,7 +12,34 @@
 namespace worker_test {
 namespace {
 
-using JobFailure = WorkerTest;
+class JobFailure : public WorkerTest {
+protected:
+    // From now on notes, when the job-over message comes, whether the port
+    // is still held.
+    void WatchPortAtJobOver() {
+        window.onJobOver = [this] { heldAtJobOver_ = HoldsDevice(DeviceA()); };
+    }
+
+    // Takes the line away under a job that holds the port, and checks how the
+    // job ends: one warning, the port already closed when the job-over
+    // message comes, and that message last.
+    void CutLineAndExpectLostLineEnd(CComThread& worker) {
+        ASSERT_TRUE(HoldsDevice(DeviceA()));
+        line->CloseEnd(linesim::LineSim::kSideA);
+        ASSERT_TRUE(Finished(worker, 5000));
+        EXPECT_EQ(worker.outcome(), JobOutcome::LineLost);
+        const auto boxes = window.Boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, "The connection to the caliper was lost.");
+        EXPECT_EQ(boxes[0].icon, MessageIcon::Warning);
+        EXPECT_FALSE(heldAtJobOver_);
+        EXPECT_EQ(window.Events().back().message, 667);
+        EXPECT_EQ(window.JobOverCount(), 1);
+    }
+
+private:
+    bool heldAtJobOver_ = true;
+};
 
 TEST_F(JobFailure, APortInUseEndsEveryJobWithComportErrorAndJobOver) {
     OpenLine();
@@ -76,19 +103,6 @@ TEST_F(JobFailure, AFileThatCannotBeReadIsReportedBeforeThePortIsTouched) {
     ::close(holder);
 }
 
-// The end of a job whose line went away: one warning, the port already
-// closed when the job-over message comes, and that message last.
-void ExpectLostLineEnd(CComThread& worker, const RecordingWindow& window, bool heldAtJobOver) {
-    EXPECT_EQ(worker.outcome(), JobOutcome::LineLost);
-    const auto boxes = window.Boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "The connection to the caliper was lost.");
-    EXPECT_EQ(boxes[0].icon, MessageIcon::Warning);
-    EXPECT_FALSE(heldAtJobOver);
-    EXPECT_EQ(window.Events().back().message, 667);
-    EXPECT_EQ(window.JobOverCount(), 1);
-}
-
 // True once a progress message of `message` has passed `bytes`.
 std::function<bool(const std::vector<Event>&)> ProgressPast(int message, std::uint32_t bytes) {
     return [message, bytes](const std::vector<Event>& events) {
@@ -107,14 +121,10 @@ linesim::Options SlowLine() {
 
 TEST_F(JobFailure, AReceiveOnAVanishingLineEndsWithAMessageInsteadOfWaitingForever) {
     OpenLine();
-    bool held = true;
-    window.onJobOver = [&] { held = HoldsDevice(DeviceA()); };
+    WatchPortAtJobOver();
     auto worker = StartJob(0, 0, QString::fromStdString(rx.string()));
     WaitUntilPortReady();
-    ASSERT_TRUE(HoldsDevice(DeviceA()));
-    line->CloseEnd(linesim::LineSim::kSideA);
-    ASSERT_TRUE(Finished(*worker, 5000));
-    ExpectLostLineEnd(*worker, window, held);
+    CutLineAndExpectLostLineEnd(*worker);
 }
 
 TEST_F(JobFailure, ASendWhoseLineVanishesMidFileEndsByItselfAfterClosingThePort) {
@@ -122,15 +132,11 @@ TEST_F(JobFailure, ASendWhoseLineVanishesMidFileEndsByItselfAfterClosingThePort)
     OpenLine(SlowLine());
     const fs::path file = root / "stand.dat";
     WriteWholeFile(file, RandomBytes(100000, 11));
-    bool held = true;
-    window.onJobOver = [&] { held = HoldsDevice(DeviceA()); };
+    WatchPortAtJobOver();
     StartCKermit({"receive"}, peerDir);
     auto worker = StartJob(0, 1, QString::fromStdString(file.string()));
     ASSERT_TRUE(window.WaitFor(ProgressPast(666, 2000), 30000)) << PeerLog();
-    ASSERT_TRUE(HoldsDevice(DeviceA()));
-    line->CloseEnd(linesim::LineSim::kSideA);
-    ASSERT_TRUE(Finished(*worker, 5000));
-    ExpectLostLineEnd(*worker, window, held);
+    CutLineAndExpectLostLineEnd(*worker);
 }
 
 TEST_F(JobFailure, AReceiveCutOffMidFileLeavesWhatCameOnDisk) {
@@ -138,16 +144,12 @@ TEST_F(JobFailure, AReceiveCutOffMidFileLeavesWhatCameOnDisk) {
     OpenLine(SlowLine());
     const std::string content = RandomBytes(100000, 12);
     WriteWholeFile(peerDir / "trees.dat", content);
-    bool held = true;
-    window.onJobOver = [&] { held = HoldsDevice(DeviceA()); };
+    WatchPortAtJobOver();
     auto worker = StartJob(0, 0, QString::fromStdString(rx.string()));
     WaitUntilPortReady();
     StartCKermit({"send trees.dat"}, peerDir);
     ASSERT_TRUE(window.WaitFor(ProgressPast(665, 2000), 30000)) << PeerLog();
-    ASSERT_TRUE(HoldsDevice(DeviceA()));
-    line->CloseEnd(linesim::LineSim::kSideA);
-    ASSERT_TRUE(Finished(*worker, 5000));
-    ExpectLostLineEnd(*worker, window, held);
+    CutLineAndExpectLostLineEnd(*worker);
 
     // Every byte acknowledged is in the file, and nothing else.
     const auto progress = window.EventsOf(665);
