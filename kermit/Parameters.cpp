@@ -66,7 +66,7 @@ void KermitEngine::ApplyPeerParams(int n) {
     if (n >= 5) eol = static_cast<std::uint8_t>(unchar(p[4]));
     if (n >= 6) ctlPrefixIn = p[5];
     if (n >= 7 && IsBinPrefix(p[6])) binPrefix = p[6];
-    if (n >= 8 && (p[7] == '2' || p[7] == '3')) peerCheck = p[7] - '0';
+    peerCheck = n >= 8 && (p[7] == '2' || p[7] == '3') ? p[7] - '0' : 1;
     if (n >= 9 && p[8] == repeatOffer) repeatPrefix = repeatOffer;
     peerHasCapas = n >= 10;
     // Every prefix must differ from the others, or a character in the data

@@ -75,7 +75,8 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndWritesThemBack) {
     EXPECT_EQ(stored->value("Comport").toInt(), -1);
     EXPECT_EQ(stored->value("Baud").toInt(), 3);
     EXPECT_EQ(stored->value("FontFace").toString(), "Courier");
-    EXPECT_EQ(stored->childKeys().size(), 12);
+    EXPECT_EQ(stored->value("BlockCheck").toInt(), 1);
+    EXPECT_EQ(stored->childKeys().size(), 13);  // the twelve and BlockCheck
 }
 
 TEST_F(Startup, TheLastCaliperPortIsChosenWhenNoneIsStored) {
@@ -166,6 +167,7 @@ TEST_F(Startup, ChangesMadeWhileTheWindowRunsAreSaved) {
         app.FontWeight = 700;
         app.FontFace = "DejaVu Sans Mono";
         app.Margin = 4;
+        app.BlockCheck = 3;
     };
     Run({});
     AppCore next;
@@ -181,6 +183,7 @@ TEST_F(Startup, ChangesMadeWhileTheWindowRunsAreSaved) {
     EXPECT_EQ(next.FontWeight, 700);
     EXPECT_EQ(next.FontFace, "DejaVu Sans Mono");
     EXPECT_EQ(next.Margin, 4);
+    EXPECT_EQ(next.BlockCheck, 3);
 }
 
 TEST(Settings, AreWrittenInTheirFixedOrder) {
@@ -189,7 +192,7 @@ TEST(Settings, AreWrittenInTheirFixedOrder) {
     app.WriteSettings([&keys](const QString& key, const QVariant&) { keys.append(key); });
     EXPECT_EQ(keys, QStringList({"Comport", "Baud", "Language", "LastFile", "LastDir", "FontHeight",
                                  "FontItalic", "FontUnderline", "FontStrike", "FontWeight",
-                                 "FontFace", "Margin"}));
+                                 "FontFace", "Margin", "BlockCheck"}));
 }
 
 TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
@@ -205,6 +208,7 @@ TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
         stored->setValue("FontFace", "");
         stored->setValue("Comport", -5);
         stored->setValue("LastDir", QStringList{"a", "b"});
+        stored->setValue("BlockCheck", 2);
     }
     Run({});
     EXPECT_EQ(app.Baud, 3);
@@ -218,6 +222,7 @@ TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
     EXPECT_TRUE(app.Comport.isEmpty());
     EXPECT_EQ(discoveries, 1);
     EXPECT_EQ(app.LastDir, "a, b");
+    EXPECT_EQ(app.BlockCheck, 1);
 }
 
 // A settings file edited by hand or damaged: each bad value gives its

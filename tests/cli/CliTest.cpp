@@ -1,5 +1,6 @@
 // The built corvix-cli, run as a user or a script would run it.
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -19,6 +20,7 @@
 
 #include "CKermitScript.h"
 #include "PeerProcess.h"
+#include "ScriptedPort.h"
 #include "TestFiles.h"
 #include "tools/linesim/LineSim.h"
 
@@ -257,6 +259,84 @@ TEST_F(Cli, ExitStatusesForUsagePortAndFileFailures) {
     EXPECT_EQ(Run({"capture", "--port", PortA(), "--out", "no/such/folder/x.txt"}), 4);
     EXPECT_EQ(err, "corvix-cli: Could not open file!\n");
     EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "no-such-folder"}), 4);
+}
+
+// A receiving peer on end B that acknowledges everything (its Send-Init asks
+// for a time-out of 2 s) but answers the closing B only as `answerBreak`
+// says: not at all, or without the CR after the check.
+class BreakPeer {
+public:
+    BreakPeer(const std::string& device, bool answerBreak)
+        : fd_(::open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC)), answerBreak_(answerBreak) {
+        thread_ = std::thread([this] { Serve(); });
+    }
+    ~BreakPeer() {
+        stop_ = true;
+        thread_.join();
+        if (fd_ >= 0) ::close(fd_);
+    }
+    std::atomic<int> breaks{0};
+
+private:
+    void Serve() {
+        std::string pending;
+        while (!stop_ && fd_ >= 0) {
+            pollfd p{fd_, POLLIN, 0};
+            char chunk[256];
+            if (::poll(&p, 1, 50) <= 0) continue;
+            const ssize_t n = ::read(fd_, chunk, sizeof chunk);
+            if (n <= 0) return;
+            pending.append(chunk, static_cast<std::size_t>(n));
+            for (std::size_t end; (end = pending.find('\r')) != std::string::npos;) {
+                const std::size_t start = pending.rfind('\x01', end);
+                if (start != std::string::npos && end - start >= 5)
+                    Answer(pending[start + 3], pending[start + 2] - 32);
+                pending.erase(0, end + 1);
+            }
+        }
+    }
+    void Answer(char type, int seq) {
+        std::string answer = kermit_test::MakePacket(seq, 'Y', type == 'S' ? "~\" @-#Y1 " : "");
+        if (type == 'B') {
+            ++breaks;
+            if (!answerBreak_) return;
+            answer.pop_back();
+        }
+        if (::write(fd_, answer.data(), answer.size()) < 0) return;
+    }
+
+    int fd_;
+    bool answerBreak_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+TEST_F(Cli, ASendEndsAsDoneWhenTheAnswerToTheClosingBreakIsLostOrLacksItsEnd) {
+    WriteWholeFile(root / "plots.dat", RandomBytes(3000));
+    for (const bool answerBreak : {false, true}) {
+        SCOPED_TRACE(answerBreak ? "answer without CR" : "no answer");
+        BreakPeer peer(line->Path(1), answerBreak);
+        EXPECT_EQ(Run({"send", "--port", PortA(), "plots.dat"}, 40000), 0) << err;
+        EXPECT_EQ(err, "");
+        EXPECT_EQ(peer.breaks, answerBreak ? 1 : 5);
+    }
+}
+
+TEST_F(Cli, AMissingFileIsRefusedAndTheServerGoesOnToServeTheNext) {
+    REQUIRE_CKERMIT();
+    const std::string content = RandomBytes(20000);
+    WriteWholeFile(root / "rx" / "trees.dat", content);
+    StartCKermit({"log packets packets.log", "get missing.dat", "echo GET1 \\v(status)",
+                  "get trees.dat", "echo GET2 \\v(status)"});
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--count", "1", "--quiet"}), 0)
+        << err;
+    peer.Wait(10000);
+    EXPECT_TRUE(ReadWholeFile(root / "peer" / "trees.dat") == content);
+    EXPECT_NE(ReadWholeFile(root / "peer" / "packets.log").find("EFILE NOT FOUND"),
+              std::string::npos);
+    const std::string log = ReadWholeFile(root / "peer.log");
+    EXPECT_NE(log.find("GET1 1"), std::string::npos) << log;
+    EXPECT_NE(log.find("GET2 0"), std::string::npos) << log;
 }
 
 }  // namespace

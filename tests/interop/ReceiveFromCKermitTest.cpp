@@ -6,7 +6,9 @@ namespace {
 
 class ReceiveFromCKermit : public InteropTest {
 protected:
-    void ReceiveAll(const std::vector<std::string>& extraSettings) {
+    // Receives the file set; `check` is the block check C-Kermit's settings
+    // lead to (it proposes 3 unless told otherwise).
+    void ReceiveAll(const std::vector<std::string>& extraSettings, int check = 3) {
         const auto files = StandardFileSet();
         std::vector<std::string> commands = extraSettings;
         for (const TestFile& f : files) {
@@ -21,6 +23,7 @@ protected:
                 << f.name << ": " << engine->statusText << "\n"
                 << PeerLog();
             EXPECT_STREQ(nameBuffer, f.name.c_str());
+            EXPECT_EQ(engine->checkType, check) << f.name;
             EXPECT_TRUE(ReadWholeFile(rx / f.name) == f.bytes) << f.name << " differs";
         }
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
@@ -47,6 +50,11 @@ protected:
 TEST_F(ReceiveFromCKermit, EveryFileArrivesByteExact) {
     REQUIRE_PEER("kermit");
     ReceiveAll({});
+}
+
+TEST_F(ReceiveFromCKermit, WithBlockCheck1AsACaliperSpeaksIt) {
+    REQUIRE_PEER("kermit");
+    ReceiveAll({"set block-check 1"}, 1);
 }
 
 TEST_F(ReceiveFromCKermit, WithoutRepeatCounts) {

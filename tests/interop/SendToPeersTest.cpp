@@ -33,9 +33,13 @@ protected:
         return files;
     }
 
-    void SendAllToCKermit(const std::vector<std::string>& extraSettings) {
+    // Sends the file set; `offer` is the block check Corvix proposes and
+    // `used` the one the transfer must end up with.
+    void SendAllToCKermit(const std::vector<std::string>& extraSettings, int offer = 1,
+                          int used = 1) {
         const auto files = PrepareFiles();
         OpenLine();
+        engine->checkOffer = offer;
         std::vector<std::string> commands = extraSettings;
         for (size_t i = 0; i < files.size(); ++i)
             commands.push_back("receive");
@@ -44,6 +48,7 @@ protected:
             ASSERT_EQ(CorvixSend(root / "tx" / f.name, f.name), 0)
                 << f.name << ": " << engine->statusText << "\n"
                 << PeerLog();
+            EXPECT_EQ(engine->checkType, used) << f.name;
         }
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
         for (const TestFile& f : files) {
@@ -55,6 +60,11 @@ protected:
 TEST_F(SendToPeers, CKermitReceivesEveryFileByteExact) {
     REQUIRE_PEER("kermit");
     SendAllToCKermit({});
+}
+
+TEST_F(SendToPeers, CKermitAgreesToBlockCheck3WhenCorvixProposesIt) {
+    REQUIRE_PEER("kermit");
+    SendAllToCKermit({}, 3, 3);
 }
 
 TEST_F(SendToPeers, CKermitWithShortPacketsAndNoRepeatCounts) {
