@@ -29,6 +29,7 @@ public:
     QString Comport;
     int Language = 1;
     int Margin = 1;
+    int BlockCheck = 1;  // block check a send proposes: 1, or 3 for peers that speak it
     QStringList BaudRateList;
     QList<_tagPORTS> PortList;
     QString ProgramFolder;

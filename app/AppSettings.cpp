@@ -47,6 +47,7 @@ void AppCore::ReadFontLineSettings(const QSettings& settings) {
     Margin = ReadNumber(settings, QStringLiteral("Margin"), 1, 0, kMaxMargin);
     Baud = ReadNumber(settings, QStringLiteral("Baud"), 3, 0, kMaxBaudIndex);
     Comport = ComportFromSetting(settings.value(QStringLiteral("Comport")));
+    BlockCheck = ReadNumber(settings, QStringLiteral("BlockCheck"), 1, 1, 3) == 3 ? 3 : 1;
 }
 
 void AppCore::ReadFileLanguageSettings(const QSettings& settings) {
@@ -68,4 +69,5 @@ void AppCore::WriteSettings(const SettingWriter& write) const {
     write(QStringLiteral("FontWeight"), FontWeight);
     write(QStringLiteral("FontFace"), FontFace);
     write(QStringLiteral("Margin"), Margin);
+    write(QStringLiteral("BlockCheck"), BlockCheck);
 }

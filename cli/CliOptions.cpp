@@ -31,6 +31,8 @@ bool Accepts(CliOptions::Command command, const QString& option) {
         option == QLatin1String("--on-exists"))
         return command == C::Receive;
     if (option == QLatin1String("--out")) return command == C::Capture;
+    if (option == QLatin1String("--block-check"))
+        return command == C::Send || command == C::Receive;
     return false;
 }
 
@@ -57,6 +59,9 @@ bool TakeValue(CliOptions& o, const QString& option, const QString& value, QStri
         ok = ok && seconds > 0 && seconds < 1e6;
         o.maxTimeMs = ok ? static_cast<int>(seconds * 1000 + 0.5) : 0;
         ok = ok && o.maxTimeMs > 0;
+    } else if (option == QLatin1String("--block-check")) {
+        o.blockCheck = value == QLatin1String("1") ? 1 : value == QLatin1String("3") ? 3 : 0;
+        ok = o.blockCheck != 0;
     } else if (option == QLatin1String("--on-exists")) {
         if (value == QLatin1String("ask"))
             o.onExists = CliOptions::OnExists::Ask;
@@ -123,9 +128,9 @@ std::optional<CliOptions> ParseCliOptions(const QStringList& arguments, QString&
 QString CliUsage() {
     return QStringLiteral(
         "usage: corvix-cli ports\n"
-        "       corvix-cli send [--port P] [--baud RATE] FILE\n"
+        "       corvix-cli send [--port P] [--baud RATE] [--block-check 1|3] FILE\n"
         "       corvix-cli receive [--port P] [--baud RATE] [--dir DIR] [--count N]\n"
-        "                          [--on-exists ask|replace|cancel]\n"
+        "                          [--on-exists ask|replace|cancel] [--block-check 1|3]\n"
         "       corvix-cli capture [--port P] [--baud RATE] [--out FILE]\n"
         "common: --max-time SECONDS, --quiet; RATE is one of 1200 2400 4800 9600\n"
         "        19200 38400 57600 115200 230400 (default 9600)\n");

@@ -67,6 +67,7 @@ int RunJob(const CliOptions& options, const QString& port, const QString& path,
     worker.mode = options.command == CliOptions::Command::Capture ? 1 : 0;
     worker.direction = options.command == CliOptions::Command::Send ? 1 : 0;
     worker.baudIndex = options.baudIndex;
+    worker.blockCheck = options.blockCheck;
     worker.portNumber = port;
     worker.path = path;
     // A terminal tool opens no editor windows on received text files.

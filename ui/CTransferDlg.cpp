@@ -105,6 +105,7 @@ void CTransferDlg::StartJob() {
     worker->window = marshal_.get();
     worker->direction = direction;
     worker->path = path;
+    worker->blockCheck = app_.BlockCheck;
     worker->PostJob();
 }
 

@@ -58,7 +58,8 @@ CComThread::~CComThread() {
 void CComThread::PostJob() {
     {
         std::lock_guard lock(handOver_);
-        posted_ = PostedJob{window, mode, baudIndex, portNumber, direction, path, editor};
+        posted_ =
+            PostedJob{window, mode, baudIndex, portNumber, direction, path, blockCheck, editor};
     }
     auto* message = new QEvent(JobMessageType());
     ReleaseTo(message);
@@ -86,6 +87,7 @@ void CComThread::RunJob() {
                .editor = job.editor,
                .portName = job.portNumber,
                .baudIndex = job.baudIndex,
+               .blockCheck = job.blockCheck,
                .startPath = job.path,
                .path = job.path,
                .outcome = JobOutcome::None,

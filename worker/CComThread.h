@@ -40,6 +40,7 @@ public:
     QString portNumber;           // port name ("COM5", "ttyUSB0") or device path
     int direction = 0;            // 1 send; anything else receive
     QString path;                 // send: the file; receive: the folder; capture: unused
+    int blockCheck = 1;           // block check a send proposes: 1, or 3 when chosen
 
     // The link object of the running job; none outside a job.
     std::atomic<JobLink*> link{nullptr};
@@ -89,6 +90,7 @@ private:
         QString portNumber;
         int direction = 0;
         QString path;
+        int blockCheck = 1;
         EditorLauncher editor;
     };
     PostedJob TakePostedJob();

@@ -1,9 +1,25 @@
+#include <algorithm>
 #include <cstring>
 
+#include "serial/SerialPort.h"
 #include "worker/Jobs.h"
+
+namespace {
+
+// The byte after a packet's check is waited for five character times at the
+// line's rate, and never less than 50 ms.
+int PacketEndWaitMs(int baudIndex) {
+    constexpr int kFloorMs = 50;
+    if (baudIndex < 0 || baudIndex > 8) return kFloorMs;
+    return std::max(kFloorMs, 5 * 10 * 1000 / serial::kBaudTable[baudIndex]);
+}
+
+}  // namespace
 
 std::unique_ptr<JobLink> JobRun::CreateLink() {
     auto owned = std::make_unique<JobLink>(runFlag, window, texts);
+    owned->engine.checkOffer = blockCheck;
+    owned->engine.packetEndWaitMs = PacketEndWaitMs(baudIndex);
     link = owned.get();
     return owned;
 }

@@ -32,6 +32,7 @@ struct JobRun {
     const EditorLauncher& editor;
     QString portName;
     int baudIndex = 0;
+    int blockCheck = 1;
     QString startPath;
     QString& path;  // receive: the folder the last file went to
 

@@ -45,6 +45,8 @@ void RunReceiveJob(JobRun& run) {
             const int result =
                 link->engine.KermitReceive(nameBuffer.data(), dataBuffer.data(), kDataCapacity);
             if (result == -1 || result == -2) break;
+            // A request that could not be served was refused; nothing to report.
+            if (result == kermit::KermitEngine::kRequestRefused) continue;
             FinishTransaction(run, *link, nameBuffer.data());
         }
         run.SetFailureOutcome(*link);
