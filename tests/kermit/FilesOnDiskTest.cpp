@@ -107,6 +107,19 @@ TEST_F(FilesOnDisk, EightBitNamesAreFilesOfTheCodePage) {
     EXPECT_EQ(peer.content, "data");
 }
 
+// An engine left to its own choice holds names to the rules of the system it
+// runs on: on Windows "aux.txt" would be the AUX device.
+TEST_F(FilesOnDisk, NamesFollowTheRulesOfTheSystem) {
+    ReceiveRig rig(tree.In());
+    rig.Script(SendingScript("aux.txt", "data", InitParams(94, 0, '~')));
+    ASSERT_EQ(rig.Receive(), 4);
+#ifdef _WIN32
+    EXPECT_EQ(Listing(tree.In()), std::vector<std::string>{"_aux.txt"});
+#else
+    EXPECT_EQ(Listing(tree.In()), std::vector<std::string>{"aux.txt"});
+#endif
+}
+
 // A character the code page lacks never turns into a look-alike: a division
 // or fraction slash must not give a name a folder.
 TEST(EightBitText, CharactersTheCodePageLacksBecomeQuestionMarks) {
