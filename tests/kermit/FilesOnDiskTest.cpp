@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <map>
 #include <string>
 
 #include "KermitPeer.h"
@@ -10,101 +10,61 @@
 using namespace kermit_test;
 
 // What the engine leaves on the system's own disk: names in the code page of
-// EightBitText.h, and data byte for byte. Run under wine, this is Windows.
+// EightBitText.h, data byte for byte. Run under wine, this is Windows.
 namespace {
-
-std::string Utf8(const fs::path& path) {
-    const std::u8string name = path.filename().u8string();
-    return std::string(name.begin(), name.end());
-}
-
-std::vector<std::string> Utf8Listing(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(Utf8(entry.path()));
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Every byte value in runs of three and then once each, so that repeat
-// counts, controls, CR and LF, and the byte that ends a text file on Windows
-// (26) all occur.
-std::string EveryByteValue() {
-    std::string content;
-    for (int i = 0; i < 3 * 256; ++i)
-        content += static_cast<char>(i / 3);
-    for (int i = 0; i < 256; ++i)
-        content += static_cast<char>(255 - i);
-    return content;
-}
-
-// Byte 0xE8 in the ANSI code pages of the caliper's users.
-struct Letter {
-    unsigned codePage;
-    std::string utf8;
-};
-const std::vector<Letter> kLettersAtE8 = {
-    {1250, "\u010D"}, {1251, "\u0438"}, {1252, "\u00E8"}, {1253, "\u03B8"}, {1257, "\u010D"}};
 
 struct FilesOnDisk : ::testing::Test {
     TempTree tree;
 
-    // A peer that asks for `name` with R and receives what the engine sends.
-    static void Request(ReceiveRig& rig, ReceivingPeer& peer, const std::string& name) {
-        rig.interpose = [&rig, &peer, name](const Packet& p) {
+    // Receives `content` as `name` from a scripted sender, then serves it to a
+    // peer that asks for it by the same name; returns what that peer got.
+    std::string ReceiveAndServe(const std::string& name, const std::string& content, char qbin) {
+        ReceiveRig rig(tree.In());
+        rig.Script(SendingScript(name, content, InitParams(94, qbin, '~')));
+        EXPECT_EQ(rig.Receive(), int(content.size()));
+        EXPECT_EQ(std::string(rig.nameBuffer), name);
+        ReceiveRig server(tree.In());
+        ReceivingPeer peer;
+        peer.params = InitParams(94, qbin, '~');
+        server.interpose = [&](const Packet& p) {
             if (p.type == 'N')
-                rig.port.FeedPacket(0, 'R', name);
-            else if (p.type != 'E')
-                peer.Answer(rig.port, p);
+                server.port.FeedPacket(0, 'R', name);
+            else
+                peer.Answer(server.port, p);
             return true;
         };
+        EXPECT_EQ(server.Receive(), 0);
+        EXPECT_EQ(peer.header, name);
+        return peer.content;
     }
 };
 
 TEST_F(FilesOnDisk, EveryByteValueIsWrittenAndServedByteForByte) {
-    const std::string content = EveryByteValue();
+    // Runs of three, then each byte alone: 26 ends a text file on Windows.
+    std::string content;
+    for (int i = 0; i < 4 * 256; ++i)
+        content += static_cast<char>(i < 768 ? i / 3 : 1023 - i);
     for (const char qbin : {'\0', '&'}) {  // the high bit on the line, or prefixed
-        SCOPED_TRACE(qbin);
         const std::string name = qbin ? "PREFIXED.DAT" : "EIGHTBIT.DAT";
-        ReceiveRig rig(tree.In());
-        rig.Script(SendingScript(name, content, InitParams(94, qbin, '~')));
-        ASSERT_EQ(rig.Receive(), int(content.size()));
-        EXPECT_EQ(fs::file_size(tree.In() / name), content.size());
-        EXPECT_TRUE(ReadWhole(tree.In() / name) == content);
-
-        ReceiveRig server(tree.In());
-        ReceivingPeer peer;
-        peer.params = InitParams(94, qbin, '~');
-        Request(server, peer, name);
-        EXPECT_EQ(server.Receive(), 0);
-        EXPECT_EQ(peer.header, name);
-        EXPECT_TRUE(peer.content == content);
+        EXPECT_TRUE(ReceiveAndServe(name, content, qbin) == content) << name;
+        EXPECT_TRUE(ReadWhole(tree.In() / name) == content) << name;
     }
 }
 
-// An 8-bit name is a file of the system's code page, and a request by the same
-// 8-bit name finds that file again.
+// An 8-bit name is a file of the system's code page, found again by that name.
 TEST_F(FilesOnDisk, EightBitNamesAreFilesOfTheCodePage) {
-    const unsigned codePage = kermit::EightBitCodePage();
-    const auto letter = std::find_if(kLettersAtE8.begin(), kLettersAtE8.end(),
-                                     [&](const Letter& l) { return l.codePage == codePage; });
-    if (letter == kLettersAtE8.end()) GTEST_SKIP() << "no letter known for code page " << codePage;
+    // Byte 0xE8 in the ANSI code pages of the caliper's users.
+    const std::map<unsigned, std::string> letters = {
+        {1250, "\u010D"}, {1251, "\u0438"}, {1252, "\u00E8"}, {1253, "\u03B8"}, {1257, "\u010D"}};
+    const auto letter = letters.find(kermit::EightBitCodePage());
+    if (letter == letters.end()) GTEST_SKIP() << "no letter known for this code page";
     const std::string name =
         "\xE8"
         "CKA.TXT";
-    ReceiveRig rig(tree.In());
-    rig.Script(SendingScript(name, "data", InitParams(94, 0, '~')));
-    ASSERT_EQ(rig.Receive(), 4);
-    EXPECT_EQ(Utf8Listing(tree.In()), std::vector<std::string>{letter->utf8 + "CKA.TXT"});
-    EXPECT_EQ(std::string(rig.nameBuffer), name);
-    EXPECT_EQ(kermit::Utf8ToEightBit(letter->utf8), "\xE8");
-
-    ReceiveRig server(tree.In());
-    ReceivingPeer peer;
-    Request(server, peer, name);
-    EXPECT_EQ(server.Receive(), 0);
-    EXPECT_EQ(peer.header, name);
-    EXPECT_EQ(peer.content, "data");
+    EXPECT_EQ(ReceiveAndServe(name, "data", 0), "data");
+    const std::u8string onDisk = fs::directory_iterator(tree.In())->path().filename().u8string();
+    EXPECT_EQ(std::string(onDisk.begin(), onDisk.end()), letter->second + "CKA.TXT");
+    EXPECT_EQ(kermit::Utf8ToEightBit(letter->second), "\xE8");
 }
 
 // An engine left to its own choice holds names to the rules of the system it
