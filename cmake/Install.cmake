@@ -59,3 +59,9 @@ else()
     set(man_page ${linux_resources}/corvix-cli.1)
 endif()
 install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The caliper's USB adapter (0403:AFB8): a udev rule that binds the FTDI
+# driver to it, keeps ModemManager off it and gives it to group dialout.
+# Under the prefix's lib/udev/rules.d, which udev reads for /usr and
+# /usr/local alike.
+install(FILES ${linux_resources}/60-corvix-caliper.rules DESTINATION lib/udev/rules.d)

@@ -33,6 +33,11 @@ if(UNIX AND NOT APPLE)
             "libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), ")
     endif()
     set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer")
+    # The package reloads the udev rules when installed and removed.
+    set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+        "${CMAKE_SOURCE_DIR}/resources/linux/debian/postinst"
+        "${CMAKE_SOURCE_DIR}/resources/linux/debian/postrm")
+    set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 else()
     set(CPACK_GENERATOR ZIP)
 endif()

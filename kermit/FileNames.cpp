@@ -1,6 +1,6 @@
 #include "kermit/FileNames.h"
 
-#include "kermit/Cp1252.h"
+#include "kermit/EightBitText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -58,13 +58,13 @@ bool IsPlainFileName(std::string_view name, bool windowsRules) {
 namespace kermit {
 
 std::filesystem::path PathFromName(std::string_view name8bit) {
-    const std::string utf8 = Cp1252ToUtf8(name8bit);
+    const std::string utf8 = EightBitToUtf8(name8bit);
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 std::string NameFromPath(const std::filesystem::path& path) {
     const std::u8string utf8 = path.u8string();
-    return Utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
+    return Utf8ToEightBit(std::string(utf8.begin(), utf8.end()));
 }
 
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {

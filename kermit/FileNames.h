@@ -23,7 +23,7 @@ std::string PlainFileName(std::string_view name, bool windowsRules = kWindowsNam
 bool IsPlainFileName(std::string_view name, bool windowsRules = kWindowsNameRules);
 
 // A file name in the line's 8-bit text as a path, and back (8-bit, '?' for
-// characters the code page lacks).
+// characters the code page lacks); see EightBitText.h for the code page.
 std::filesystem::path PathFromName(std::string_view name8bit);
 std::string NameFromPath(const std::filesystem::path& path);
 

@@ -1,0 +1,25 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "serial/PortDiscovery.h"
+
+// Every rule of the Linux package's udev file names the adapter that discovery
+// marks "(FV)", or the port it makes usable is not the one Corvix offers.
+TEST(UdevRule, NamesTheAdapterThatDiscoveryMarks) {
+    QFile file(QStringLiteral(CORVIX_UDEV_RULE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QByteArray vendor = QByteArray::number(kCaliperVendorId, 16).rightJustified(4, '0');
+    const QByteArray product = QByteArray::number(kCaliperProductId, 16).rightJustified(4, '0');
+    int rules = 0;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.isEmpty() || line.startsWith('#')) continue;
+        ++rules;
+        EXPECT_TRUE(line.contains("idVendor}==\"" + vendor + "\"")) << line.toStdString();
+        EXPECT_TRUE(line.contains("idProduct}==\"" + product + "\"")) << line.toStdString();
+        if (line.contains("new_id")) {
+            EXPECT_TRUE(line.contains("echo " + vendor + ' ' + product));
+        }
+    }
+    EXPECT_EQ(rules, 3);
+}
