@@ -30,7 +30,7 @@ constexpr int kPrinterBaudIndex = 2;
 }  // namespace
 
 CStemraDlg::CStemraDlg(AppCore& app, MainWindowServices services, QWidget* parent)
-    : QDialog(parent),
+    : KeyedDialog(parent),
       app_(app),
       services_(std::move(services)),
       ui_(std::make_unique<Ui::CStemraDlg>()) {

@@ -2,9 +2,8 @@
 
 #include "app/CommandLine.h"
 #include "app/MessageSink.h"
+#include "ui/DialogKeys.h"
 #include "ui/MainWindowServices.h"
-
-#include <QDialog>
 
 #include <memory>
 
@@ -20,7 +19,7 @@ class CStemraDlg;
 // The main window: seven buttons and a menu bar that start every function.
 // Start-up runs it modally with the command line's request; in a run with
 // arguments it starts that one command by itself once it is shown.
-class CStemraDlg : public QDialog {
+class CStemraDlg : public KeyedDialog {
     Q_OBJECT
 public:
     // The ASCII item of the Communication menu (Data to printer) has this
