@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdlib>
 
@@ -21,34 +22,45 @@ mode_t NewFileMode(const QByteArray& target) {
 
 }  // namespace
 
-CaptureTarget::CaptureTarget(const QString& path) : target_(QFile::encodeName(path)) {}
+// A link is followed, so that the file it names is replaced and the link stays.
+CaptureTarget::CaptureTarget(const QString& path) {
+    const QFileInfo info(path);
+    target_ =
+        QFile::encodeName(info.isSymLink() && info.exists() ? info.canonicalFilePath() : path);
+}
 
 CaptureTarget::~CaptureTarget() {
     Discard();
 }
 
 bool CaptureTarget::Open() {
+    struct stat existing {};
+    if (::stat(target_.constData(), &existing) != 0 || S_ISREG(existing.st_mode))
+        return OpenBeside();
+    // A device or a pipe keeps no earlier capture: it is written directly.
+    // A folder cannot be written at all.
+    if (S_ISDIR(existing.st_mode)) return false;
+    stream_ = std::fopen(target_.constData(), "wb");
+    return stream_ != nullptr;
+}
+
+bool CaptureTarget::OpenBeside() {
     QByteArray name = target_ + ".XXXXXX";
     const int fd = ::mkstemp(name.data());
     if (fd < 0) return false;
     working_ = name;
     stream_ = ::fdopen(fd, "wb");
-    if (stream_ == nullptr || ::fchmod(fd, NewFileMode(target_)) != 0) {
-        if (stream_ == nullptr) ::close(fd);
-        Discard();
-        return false;
-    }
-    return true;
-}
-
-QString CaptureTarget::WorkingPath() const {
-    return QFile::decodeName(working_);
+    if (stream_ == nullptr) ::close(fd);
+    if (stream_ != nullptr && ::fchmod(fd, NewFileMode(target_)) == 0) return true;
+    Discard();
+    return false;
 }
 
 bool CaptureTarget::Commit() {
     if (stream_ == nullptr) return false;
     const bool closed = std::fclose(stream_) == 0;
     stream_ = nullptr;
+    if (working_.isEmpty()) return closed;
     if (closed && std::rename(working_.constData(), target_.constData()) == 0) {
         working_.clear();
         return true;

@@ -9,7 +9,8 @@
 // which takes its place when the capture has ended; until then, and for good
 // when the capture never got going (its port did not open), the file stays
 // as it was. The new file gets the old one's permissions, or the usual ones
-// for a new file.
+// for a new file. A target that is no regular file (a device, a pipe) is
+// written directly.
 class CaptureTarget {
 public:
     explicit CaptureTarget(const QString& path);
@@ -20,8 +21,6 @@ public:
     // Makes the file beside the target; false when it cannot be made.
     bool Open();
     std::FILE* stream() const { return stream_; }
-    // The file being written, while it is open.
-    QString WorkingPath() const;
 
     // Closes the file and puts it in the target's place; false (and the
     // target as it was) when that fails.
@@ -30,6 +29,8 @@ public:
     void Discard();
 
 private:
+    bool OpenBeside();
+
     QByteArray target_;
     QByteArray working_;
     std::FILE* stream_ = nullptr;
