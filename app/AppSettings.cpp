@@ -3,10 +3,12 @@
 #include "app/ComportSetting.h"
 #include "app/Languages.h"
 #include "app/StoredNumber.h"
+#include "serial/SerialPort.h"
 
 #include <QSettings>
 
 #include <climits>
+#include <iterator>
 
 namespace {
 
@@ -30,7 +32,9 @@ QString ReadText(const QSettings& settings, const QString& key, const QString& f
     return stored.canConvert<QString>() ? stored.toString() : fallback;
 }
 
-constexpr int kMaxBaudIndex = 7;
+// Every rate the port accepts, 230400 (index 8) included, though the list
+// offers it nowhere.
+constexpr int kMaxBaudIndex = static_cast<int>(std::size(serial::kBaudTable)) - 1;
 constexpr int kFontLimit = 1000;  // font heights and weights beyond this are not fonts
 constexpr int kMaxMargin = 999;
 

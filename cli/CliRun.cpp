@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/TextTable.h"
+#include "cli/CaptureTarget.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsoleWindow.h"
 #include "cli/SignalStop.h"
@@ -95,6 +96,25 @@ int RunJob(const CliOptions& options, const QString& port, const QString& path,
     return ExitStatus(options, worker, window);
 }
 
+// A capture into a file replaces the file only once it has captured: a port
+// that never opened, or output that could not be written, leaves the file
+// as it was.
+int CaptureToFile(const CliOptions& options, const QString& port, const JobTexts& texts) {
+    CaptureTarget target(options.file);
+    if (!target.Open()) {
+        PrintMessage(texts.couldNotOpenFile);
+        return kExitFile;
+    }
+    const int status = RunJob(options, port, QString(), target.stream());
+    if (status == kExitPort || status == kExitFile) {
+        target.Discard();
+        return status;
+    }
+    if (target.Commit()) return status;
+    PrintMessage(texts.couldNotOpenFile);
+    return kExitFile;
+}
+
 }  // namespace
 
 int RunCli(const QStringList& arguments) {
@@ -124,19 +144,9 @@ int RunCli(const QStringList& arguments) {
             }
             return RunJob(*options, port, QDir(dir).absolutePath(), nullptr);
         }
-        case CliOptions::Command::Capture: {
-            std::FILE* out = stdout;
-            if (!options->file.isEmpty()) {
-                out = std::fopen(QFile::encodeName(options->file).constData(), "wb");
-                if (out == nullptr) {
-                    PrintMessage(texts.couldNotOpenFile);
-                    return kExitFile;
-                }
-            }
-            const int status = RunJob(*options, port, QString(), out);
-            if (out != stdout && std::fclose(out) != 0) return kExitFile;
-            return status;
-        }
+        case CliOptions::Command::Capture:
+            if (options->file.isEmpty()) return RunJob(*options, port, QString(), stdout);
+            return CaptureToFile(*options, port, texts);
         case CliOptions::Command::Ports:
             break;
     }

@@ -20,16 +20,26 @@ struct Walk {
     QList<QStringList> pages{QStringList()};
     QString pending;
     int lineCount = 0;
+    bool fedOut = false;  // a form feed has ended the page
 
-    // Ends the pending line; a full page is ended first.
+    // Ends the pending line; a page that is full or fed out is ended first.
     void EndLine() {
-        if (lineCount == linesPerPage) EndPage();
+        if (lineCount == linesPerPage || fedOut) EndPage();
         pages.last().append(pending);
         pending.clear();
         ++lineCount;
     }
+    // A form feed ends the page. A new page starts only with what follows,
+    // so a form feed on a full page, or at the end, costs no empty sheet;
+    // a second form feed in a row still gives one.
+    void FormFeed() {
+        if (!pending.isEmpty()) EndLine();
+        if (fedOut) EndPage();
+        fedOut = true;
+    }
     void EndPage() {
         lineCount = 0;
+        fedOut = false;
         pages.append(QStringList());
     }
 };
@@ -113,9 +123,7 @@ std::optional<QList<QStringList>> LayOutCapture(const QByteArray& text, int line
     while (i < text.size()) {
         const char byte = text[i];
         if (byte == kFormFeed) {
-            // The line before the form feed still goes on the old page.
-            if (!walk.pending.isEmpty()) walk.EndLine();
-            walk.EndPage();
+            walk.FormFeed();
             ++i;
             continue;
         }

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include "ui/DialogKeys.h"
+
 namespace {
 
 // The start folder is kept in a buffer of 2048 characters with room for the
@@ -56,6 +58,11 @@ void FolderChooserDialog::OnCurrentChanged(const QString& path) {
 void FolderChooserDialog::accept() {
     if (!IsSelectableFolder(CurrentFolder())) return;
     QFileDialog::accept();
+}
+
+void FolderChooserDialog::setVisible(bool visible) {
+    if (visible && !isVisible()) PrepareDialogKeys(*this);
+    QFileDialog::setVisible(visible);
 }
 
 int BrowseForFolder(QWidget* owner, const QString& startFolder, QString* output, int capacity) {

@@ -25,6 +25,8 @@ public:
 
     // OK refuses anything but a selectable folder.
     void accept() override;
+    // Shows the chooser with the keys of every window (DialogKeys.h).
+    void setVisible(bool visible) override;
 
 private:
     void OnCurrentChanged(const QString& path);

@@ -5,10 +5,8 @@
 #include "ui/ProgramIcon.h"
 #include "ui_CAboutDlg.h"
 
-#include <QKeyEvent>
-
 CAboutDlg::CAboutDlg(const QStringList& textTable, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>()) {
+    : KeyedDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>()) {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -20,11 +18,3 @@ CAboutDlg::CAboutDlg(const QStringList& textTable, QWidget* parent)
 }
 
 CAboutDlg::~CAboutDlg() = default;
-
-void CAboutDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/DialogKeys.h"
 
 #include <memory>
 
@@ -9,16 +9,13 @@ class CAboutDlg;
 }
 
 // The About box: the icon, the version and the maker. It has no buttons;
-// Enter, Esc and the close box end it.
-class CAboutDlg : public QDialog {
+// Enter, Esc and the close box end it (the keys as in every window).
+class CAboutDlg : public KeyedDialog {
     Q_OBJECT
 public:
     // `textTable` gives the caption ("About Corvix...").
     explicit CAboutDlg(const QStringList& textTable, QWidget* parent = nullptr);
     ~CAboutDlg() override;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::unique_ptr<Ui::CAboutDlg> ui_;

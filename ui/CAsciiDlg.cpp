@@ -74,7 +74,7 @@ LogFont SettingsFont(AppCore& app) {
 }  // namespace
 
 CAsciiDlg::CAsciiDlg(AppCore& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui_(std::make_unique<Ui::CAsciiDlg>()) {
+    : KeyedDialog(parent), app_(app), ui_(std::make_unique<Ui::CAsciiDlg>()) {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -119,7 +119,8 @@ void CAsciiDlg::OnInitDialog() {
     if (initialised_) return;
     initialised_ = true;
     const QStringList& texts = app_.TextTable;
-    const QString ascii = QStringLiteral("ASCII");
+    const QString ascii = TextAt(texts, TextId::AsciiItem);
+    setWindowTitle(ascii);
     ui_->doneButton->setText(TextAt(texts, TextId::Done));
     ui_->fontButton->setText(TextAt(texts, TextId::Font));
     ui_->printButton->setText(TextAt(texts, TextId::Print));

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDialog>
 #include <QFont>
 #include <QString>
 
 #include <memory>
 
+#include "ui/DialogKeys.h"
 #include "ui/JobDialogs.h"
 #include "ui/LogFont.h"
 #include "worker/JobWindow.h"
@@ -31,7 +31,7 @@ class CAsciiDlg;
 //
 // The font is taken from the settings when the window is made and written
 // back to them when it is destroyed.
-class CAsciiDlg : public QDialog, public JobWindow {
+class CAsciiDlg : public KeyedDialog, public JobWindow {
     Q_OBJECT
 public:
     explicit CAsciiDlg(AppCore& app, QWidget* parent = nullptr);

@@ -15,7 +15,7 @@ constexpr int kRefreshMilliseconds = 1000;
 }  // namespace
 
 CSettingsDlg::CSettingsDlg(AppCore& app, int baudIndex, const QString& portName, QWidget* parent)
-    : QDialog(parent),
+    : KeyedDialog(parent),
       baudIndex(baudIndex),
       app_(app),
       storedPort_(portName),

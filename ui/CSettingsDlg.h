@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QDialog>
 #include <QTimer>
 
 #include <memory>
+
+#include "ui/DialogKeys.h"
 
 class AppCore;
 namespace Ui {
@@ -13,7 +14,7 @@ class CSettingsDlg;
 // The port and baud-rate dialog. It runs port discovery when it opens and,
 // while it is shown, again every second, so that an adapter plugged in or
 // pulled out shows at once. The caller takes the choice over after OK.
-class CSettingsDlg : public QDialog {
+class CSettingsDlg : public KeyedDialog {
     Q_OBJECT
 public:
     // `baudIndex` and `portName` are the current settings ("" for no port).

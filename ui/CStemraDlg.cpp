@@ -4,6 +4,7 @@
 #include "app/Languages.h"
 #include "app/MainWindowLabels.h"
 #include "app/TextTable.h"
+#include "ui/AppJobWindows.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CSettingsDlg.h"
 #include "ui/CaptureFile.h"
@@ -15,7 +16,6 @@
 #include "ui_CStemraDlg.h"
 
 #include <QFileInfo>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -30,10 +30,14 @@ constexpr int kPrinterBaudIndex = 2;
 }  // namespace
 
 CStemraDlg::CStemraDlg(AppCore& app, MainWindowServices services, QWidget* parent)
-    : QDialog(parent),
+    : KeyedDialog(parent),
       app_(app),
       services_(std::move(services)),
       ui_(std::make_unique<Ui::CStemraDlg>()) {
+    // The real job windows, unless whoever made the window brought its own.
+    const JobWindowFactory real = AppJobWindows(app_);
+    if (!services_.jobWindows.runTransfer) services_.jobWindows.runTransfer = real.runTransfer;
+    if (!services_.jobWindows.runCapture) services_.jobWindows.runCapture = real.runCapture;
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -94,8 +98,13 @@ void CStemraDlg::OnCommand(int id) {
 
 // ---- Initialisation and languages
 
+// The command line's request runs before the window shows: its job window
+// stands alone, and a request that ends the program ends it unseen.
 int CStemraDlg::exec() {
+    ended_ = false;
     OnInitDialog();
+    RunStartupRequest();
+    if (ended_) return result();
     return QDialog::exec();
 }
 
@@ -104,7 +113,6 @@ void CStemraDlg::OnInitDialog() {
     setWindowIcon(ProgramIcon());
     ScanLanguageFiles();
     OnLanguageCommand(kFirstLanguageCommand + app_.Language);
-    QTimer::singleShot(0, this, &CStemraDlg::RunStartupRequest);
 }
 
 void CStemraDlg::ScanLanguageFiles() {

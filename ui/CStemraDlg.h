@@ -2,9 +2,8 @@
 
 #include "app/CommandLine.h"
 #include "app/MessageSink.h"
+#include "ui/DialogKeys.h"
 #include "ui/MainWindowServices.h"
-
-#include <QDialog>
 
 #include <memory>
 
@@ -19,8 +18,8 @@ class CStemraDlg;
 
 // The main window: seven buttons and a menu bar that start every function.
 // Start-up runs it modally with the command line's request; in a run with
-// arguments it starts that one command by itself once it is shown.
-class CStemraDlg : public QDialog {
+// arguments it starts that one command by itself before it is shown.
+class CStemraDlg : public KeyedDialog {
     Q_OBJECT
 public:
     // The ASCII item of the Communication menu (Data to printer) has this
@@ -33,12 +32,12 @@ public:
     // What the command line asks for; set before the window runs.
     CommandLineRequest commandLineRequest;
 
-    // Initialises the window, then runs it; the command-line request starts
-    // as soon as the modal run has begun.
+    // Initialises the window and runs the command-line request; then runs
+    // the window, unless the request has ended it (it is never shown then).
     int exec() override;
 
     // Check mark on the chosen language, the folder scan, the chosen
-    // language loaded and applied; then RunStartupRequest is queued.
+    // language loaded and applied.
     void OnInitDialog();
     void ScanLanguageFiles();
     void OnLanguageCommand(int commandId);
@@ -78,10 +77,14 @@ private:
     // cancels; returns the path written, empty after a cancel.
     QString SaveCapture(QString path, const QByteArray& bytes, FileChooserRequest chooser);
     void StartNotepad(const QString& path);
-    void OnOK() { accept(); }
+    void OnOK() {
+        ended_ = true;
+        accept();
+    }
 
     AppCore& app_;
     MainWindowServices services_;
     std::unique_ptr<Ui::CStemraDlg> ui_;
     std::unique_ptr<MessageSink> ownSink_;
+    bool ended_ = false;  // OnOK has ended the window
 };

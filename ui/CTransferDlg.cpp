@@ -23,7 +23,7 @@ const QString kProgramFileMark = QStringLiteral(".b$n");
 }  // namespace
 
 CTransferDlg::CTransferDlg(AppCore& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui_(std::make_unique<Ui::CTransferDlg>()) {
+    : KeyedDialog(parent), app_(app), ui_(std::make_unique<Ui::CTransferDlg>()) {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -58,7 +58,7 @@ QString CTransferDlg::PortAndBaud() const {
 void CTransferDlg::ShowStatus(const QString& status) {
     statusLine = direction == 1 ? QStringLiteral("%1 (%2)\n%3 (%4 Bytes)")
                                       .arg(status, PortAndBaud(), FileName())
-                                      .arg(fileSize)
+                                      .arg(static_cast<std::int32_t>(fileSize))
                                 : QStringLiteral("%1 (%2)").arg(status, PortAndBaud());
     ui_->statusLabel->setText(statusLine);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
 
+#include "ui/DialogKeys.h"
 #include "ui/JobDialogs.h"
 #include "worker/JobWindow.h"
 
@@ -26,7 +26,7 @@ class CTransferDlg;
 //
 // Its JobWindow side runs on the user-interface thread; the worker reaches it
 // through a QtJobWindow.
-class CTransferDlg : public QDialog, public JobWindow {
+class CTransferDlg : public KeyedDialog, public JobWindow {
     Q_OBJECT
 public:
     explicit CTransferDlg(AppCore& app, QWidget* parent = nullptr);

@@ -6,6 +6,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <iterator>
+
+#include "serial/SerialPort.h"
 #include "worker/CComThread.h"
 #include "worker/JobTexts.h"
 
@@ -84,8 +87,11 @@ QString PortLabel(const QString& port) {
 }
 
 QString BaudLabel(const QStringList& baudRateList, int baudIndex) {
-    if (baudIndex < 0 || baudIndex >= baudRateList.size()) return {};
-    return baudRateList[baudIndex];
+    if (baudIndex >= 0 && baudIndex < baudRateList.size()) return baudRateList[baudIndex];
+    // A rate the port knows but the list does not offer (230400) shows its number.
+    if (baudIndex >= 0 && baudIndex < static_cast<int>(std::size(serial::kBaudTable)))
+        return QString::number(serial::kBaudTable[baudIndex]);
+    return {};
 }
 
 void ShowLineStatus(QWidget* onDot, QWidget* offDot, int ctsOn) {

@@ -44,7 +44,8 @@ WorkerFactory SystemWorkers();
 
 // "COM3:" for the port "COM3", "ttyUSB0:" for "ttyUSB0".
 QString PortLabel(const QString& port);
-// The text of rate `baudIndex` in `baudRateList`; empty outside the list.
+// The text of rate `baudIndex` in `baudRateList`; the port's own number for
+// a rate it accepts beyond the list; empty for any other index.
 QString BaudLabel(const QStringList& baudRateList, int baudIndex);
 
 // The line-status dot: the red dot shown for CTS on, the black one for off.

@@ -39,9 +39,3 @@ struct JobWindowFactory {
     std::function<int(QWidget* owner, const TransferRequest& request)> runTransfer;
     std::function<CaptureOutcome(QWidget* owner, const CaptureRequest& request)> runCapture;
 };
-
-// The job windows of this build. The transfer window and the ASCII viewer
-// are not part of it yet: until they are, a transfer ends at once as
-// cancelled and a capture returns the viewer's Cancel, each with a warning
-// in the log.
-JobWindowFactory DefaultJobWindows();

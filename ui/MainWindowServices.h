@@ -23,7 +23,9 @@ struct MainWindowServices {
         chooseFolder = BrowseForFolder;
     // Runs a dialog (Settings, About) modally and returns its result.
     std::function<int(QDialog& dialog)> runDialog = [](QDialog& dialog) { return dialog.exec(); };
-    JobWindowFactory jobWindows = DefaultJobWindows();
+    // The transfer window and the ASCII viewer; a function left empty is
+    // filled by the main window with the program's own (AppJobWindows).
+    JobWindowFactory jobWindows;
     EditorLauncher startEditor = StartEditor;
     std::function<void(const QString& path)> openHelp = OpenHelpFile;
 };

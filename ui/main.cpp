@@ -1,5 +1,4 @@
 #include "app/CStemraApp.h"
-#include "ui/AppJobWindows.h"
 #include "ui/CStemraDlg.h"
 #include "ui/QtMessageSink.h"
 
@@ -10,9 +9,7 @@ int main(int argc, char** argv) {
     QtMessageSink messages;
     app.messageSink = &messages;
     app.runMainWindow = [&app](const CommandLineRequest& request) {
-        MainWindowServices services;
-        services.jobWindows = AppJobWindows(app);
-        CStemraDlg window(app, std::move(services));
+        CStemraDlg window(app);
         window.commandLineRequest = request;
         window.exec();
     };

@@ -155,6 +155,14 @@ TEST_F(Startup, ARunWithArgumentsWritesNothing) {
     EXPECT_FALSE(stored->contains("Language"));
 }
 
+// 230400 is not in the list but the port takes it: a stored 8 stays 8.
+TEST_F(Startup, StoredBaud8ReadsBackAs8) {
+    settings.Open()->setValue("Baud", 8);
+    Run({});
+    EXPECT_EQ(app.Baud, 8);
+    EXPECT_EQ(settings.Open()->value("Baud").toInt(), 8);
+}
+
 TEST_F(Startup, ChangesMadeWhileTheWindowRunsAreSaved) {
     duringWindow = [this] {
         app.Comport = "COM12";

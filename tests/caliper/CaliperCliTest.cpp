@@ -115,7 +115,15 @@ TEST(VirtualCaliper, PrintoutIsCapturedByteForByte) {
     ASSERT_TRUE(rig.WaitUntilCliHoldsLine());
     rig.StartCaliper("print report.txt", {"--baud", "38400"});
     ASSERT_EQ(rig.FinishCaliper(), 0) << rig.caliperOutput;
-    for (int i = 0; i < 100 && fs::file_size(out) < expected.size(); ++i)
+    // Until the capture ends it grows in a file beside treelist.txt.
+    const auto capturedSoFar = [&] {
+        std::uintmax_t size = 0;
+        for (const auto& entry : fs::directory_iterator(rig.pc))
+            if (entry.path().filename().string().rfind("treelist.txt.", 0) == 0)
+                size = entry.file_size();
+        return size;
+    };
+    for (int i = 0; i < 100 && capturedSoFar() < expected.size(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     rig.StopCli();
     EXPECT_EQ(rig.FinishCli(), 0) << rig.cliError;

@@ -111,6 +111,22 @@ protected:
         ASSERT_EQ(::write(peerFd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     }
 
+    // What a capture into `name` has written so far, in the file beside it
+    // ("name.XXXXXX") that takes its place at the end; "" when there is none.
+    std::string CaptureSoFar(const std::string& name) const {
+        for (const auto& entry : fs::directory_iterator(root)) {
+            const std::string file = entry.path().filename().string();
+            if (file.size() == name.size() + 7 && file.rfind(name + ".", 0) == 0)
+                return ReadWholeFile(entry.path());
+        }
+        return {};
+    }
+
+    std::size_t FilesInRoot() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(root), fs::directory_iterator()));
+    }
+
     fs::path root;
     std::unique_ptr<linesim::LineSim> line;
     interop::PeerProcess peer;
@@ -173,6 +189,9 @@ TEST_F(Cli, AnExistingFileIsKeptWhenTheAnswerIsCancelOrNobodyCanBeAsked) {
 }
 
 TEST_F(Cli, CaptureWritesCompleteLinesAndEndsWithZeroOnSigint) {
+    WriteWholeFile(root / "trees.txt", "yesterday's capture");
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(root / "trees.txt", mode);
     Start({"capture", "--port", PortA(), "--out", "trees.txt"});
     WaitUntilPortReady();
     const std::string text =
@@ -180,13 +199,17 @@ TEST_F(Cli, CaptureWritesCompleteLinesAndEndsWithZeroOnSigint) {
     WriteToLine(text);
     WriteToLine("unfinished");
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    // Each piece is in the file as soon as it arrived.
-    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
+    // Each piece is written as soon as it arrived, beside the old file,
+    // which stays as it was until the capture ends.
+    EXPECT_EQ(CaptureSoFar("trees.txt"), text);
+    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), "yesterday's capture");
     const auto stopAt = Clock::now();
     Signal(SIGINT);
     EXPECT_EQ(Finish(5000), 0) << err;
     EXPECT_LT(Clock::now() - stopAt, std::chrono::milliseconds(1000));
     EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
+    EXPECT_EQ(CaptureSoFar("trees.txt"), "");
+    EXPECT_EQ(fs::status(root / "trees.txt").permissions(), mode);
     EXPECT_FALSE(DeviceLocked(line->DevicePath(0)));
 }
 
@@ -220,7 +243,7 @@ TEST_F(Cli, AVanishingLineEndsTheRunWithStatus1AndSaysSo) {
     WaitUntilPortReady();
     WriteToLine(text);
     const auto deadline = Clock::now() + std::chrono::seconds(5);
-    while (ReadWholeFile(root / "trees.txt") != text && Clock::now() < deadline)
+    while (CaptureSoFar("trees.txt") != text && Clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     line->CloseEnd(0);
     EXPECT_EQ(Finish(5000), 1) << err;
@@ -249,6 +272,13 @@ TEST_F(Cli, ExitStatusesForUsagePortAndFileFailures) {
 
     EXPECT_EQ(Run({"capture", "--port", "/dev/corvix-no-such-port", "--max-time", "1"}), 3);
     EXPECT_EQ(err, "corvix-cli: ERROR: Comport!\n");
+    // A capture whose port never opened leaves its file as it was.
+    WriteWholeFile(root / "old.txt", "yesterday");
+    const std::size_t files = FilesInRoot();
+    EXPECT_EQ(Run({"capture", "--port", "/dev/nonexistent", "--out", "old.txt"}), 3);
+    EXPECT_EQ(err, "corvix-cli: ERROR: Comport!\n");
+    EXPECT_EQ(ReadWholeFile(root / "old.txt"), "yesterday");
+    EXPECT_EQ(FilesInRoot(), files);
     const int holder = ::open(line->Path(0).c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
     EXPECT_EQ(Run({"receive", "--port", PortA(), "--max-time", "1"}), 3);

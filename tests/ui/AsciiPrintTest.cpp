@@ -187,4 +187,15 @@ TEST(CaptureLayout, LinesAndPagesByCharacterCount) {
     EXPECT_EQ(LayOutCapture("", 3, 4, count)->size(), 1);
 }
 
+// A form feed ends its page but never costs an empty sheet of its own: not on
+// a full page, not at the end; two in a row still leave one blank page.
+TEST(CaptureLayout, FormFeedsAtTwoLinesAPage) {
+    const LineMeasure count = [](const QString& line) { return static_cast<int>(line.size()); };
+    using Pages = QList<QStringList>;
+    EXPECT_EQ(LayOutCapture("a\nb\nc\fd\n", 2, 80, count), Pages({{"a", "b"}, {"c"}, {"d"}}));
+    EXPECT_EQ(LayOutCapture("a\nb\n\fc\n", 2, 80, count), Pages({{"a", "b"}, {"c"}}));
+    EXPECT_EQ(LayOutCapture("a\nb\n\f", 2, 80, count), Pages({{"a", "b"}}));
+    EXPECT_EQ(LayOutCapture("a\f\fb", 2, 80, count), Pages({{"a"}, {}, {"b"}}));
+}
+
 }  // namespace

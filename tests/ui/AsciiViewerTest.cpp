@@ -63,6 +63,12 @@ TEST_F(AsciiViewerTest, OpensWithItsTextsCaptionAndMargin) {
     MarginEdit(*viewer)->clear();
     QTest::keyClicks(MarginEdit(*viewer), QStringLiteral("-1a2"));
     EXPECT_EQ(MarginEdit(*viewer)->text(), QStringLiteral("12"));
+
+    // The caption's word is the text table's, as a language file gives it.
+    app.TextTable[TextId::AsciiItem] = QStringLiteral("Text");
+    auto translated = Viewer();
+    translated->show();
+    EXPECT_EQ(translated->windowTitle(), QStringLiteral("Text (COM3: 4800)"));
 }
 
 TEST_F(AsciiViewerTest, EachPieceBecomesAnItemAndEveryByteIsKept) {

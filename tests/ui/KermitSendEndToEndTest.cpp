@@ -2,12 +2,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "CKermitScript.h"
 #include "JobWindowTestSupport.h"
 #include "PeerProcess.h"
+#include "UiTestSupport.h"
 #include "tools/linesim/LineSim.h"
 #include "ui/AppJobWindows.h"
 #include "ui/CStemraDlg.h"
@@ -32,37 +37,42 @@ QByteArray SampleFile() {
     return bytes;
 }
 
+// A line with C-Kermit receiving at its far end, and a file to send to it.
+struct ReceivingPeer {
+    bool Start() {
+        if (!line.IsRunning() || !QDir().mkpath(peerDir)) return false;
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) return false;
+        out.close();
+        const std::string script =
+            interop::CKermitScript(line.Path(linesim::LineSim::kSideB), {"receive"});
+        QFile scriptFile(root.filePath(QStringLiteral("peer.ksc")));
+        if (!scriptFile.open(QIODevice::WriteOnly)) return false;
+        scriptFile.write(script.c_str());
+        scriptFile.close();
+        return peer.Start({"kermit", scriptFile.fileName().toStdString(), "-Y"},
+                          peerDir.toStdString(),
+                          root.filePath(QStringLiteral("peer.log")).toStdString());
+    }
+    QByteArray Received() const { return FileBytes(peerDir + QStringLiteral("/PLOT7.DAT")); }
+
+    linesim::LineSim line;
+    QTemporaryDir root;
+    QString peerDir = root.filePath(QStringLiteral("peer"));
+    QString file = root.filePath(QStringLiteral("PLOT7.DAT"));
+    QByteArray bytes = SampleFile();
+    interop::PeerProcess peer;
+};
+
 // The main window's "Kermit send" through the transfer window to C-Kermit at
 // the other end of a linesim line: the file arrives unchanged and the
 // transfer window closes by itself.
 TEST(KermitSendEndToEnd, FileArrivesAndTheWindowClosesByItself) {
-    if (!interop::HaveProgram("kermit")) {
-        if (qEnvironmentVariableIsSet("CI")) FAIL() << "C-Kermit (kermit) is not installed";
-        GTEST_SKIP() << "C-Kermit (kermit) is not installed";
-    }
-    linesim::LineSim line;
-    ASSERT_TRUE(line.IsRunning()) << line.Error();
-    QTemporaryDir root;
-    const QString peerDir = root.filePath(QStringLiteral("peer"));
-    ASSERT_TRUE(QDir().mkpath(peerDir));
-    const QString file = root.filePath(QStringLiteral("PLOT7.DAT"));
-    const QByteArray bytes = SampleFile();
-    {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-    }
-    const std::string script =
-        interop::CKermitScript(line.Path(linesim::LineSim::kSideB), {"receive"});
-    const QString scriptPath = root.filePath(QStringLiteral("peer.ksc"));
-    {
-        QFile out(scriptPath);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(script.c_str());
-    }
-    interop::PeerProcess peer;
-    ASSERT_TRUE(peer.Start({"kermit", scriptPath.toStdString(), "-Y"}, peerDir.toStdString(),
-                           root.filePath(QStringLiteral("peer.log")).toStdString()));
+    REQUIRE_PEER("kermit");
+    ReceivingPeer receiver;
+    ASSERT_TRUE(receiver.Start()) << receiver.line.Error();
+    linesim::LineSim& line = receiver.line;
+    const QString& file = receiver.file;
 
     AppCore app;
     PrepareApp(app);
@@ -97,9 +107,70 @@ TEST(KermitSendEndToEnd, FileArrivesAndTheWindowClosesByItself) {
     EXPECT_FALSE(cancelledByWatchdog);
     EXPECT_EQ(transferResult, QDialog::Accepted);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.value(0).text.toStdString();
-    EXPECT_EQ(peer.Wait(20000), 0);
-    EXPECT_EQ(FileBytes(peerDir + QStringLiteral("/PLOT7.DAT")), bytes);
+    EXPECT_EQ(receiver.peer.Wait(20000), 0);
+    EXPECT_EQ(receiver.Received(), receiver.bytes);
     EXPECT_EQ(app.LastFile, file);
+}
+
+// The screen as the user sees it: every shown window at its place.
+QImage Screen() {
+    QImage screen(QGuiApplication::primaryScreen()->size(), QImage::Format_RGB32);
+    screen.fill(QColor(0x3A, 0x6E, 0xA5));
+    QPainter painter(&screen);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) painter.drawPixmap(window->pos(), window->grab());
+    }
+    return screen;
+}
+
+// `Corvix <port device> <file>` sends the file with only the transfer window
+// on the screen: the main window never shows, and the run ends when the
+// transfer window has closed. With CORVIX_SCREENSHOT_DIR set, the screen
+// during the send is saved as command-line-send.png.
+TEST(KermitSendEndToEnd, ACommandLineSendShowsOnlyTheTransferWindow) {
+    REQUIRE_PEER("kermit");
+    ReceivingPeer receiver;
+    ASSERT_TRUE(receiver.Start()) << receiver.line.Error();
+    TemporarySettings settings;
+    QTemporaryDir programFolder;
+    AppCore app;
+    RecordingSink messages;
+    app.messageSink = &messages;
+    app.portSource = [] { return QList<PortRecord>{}; };
+    DialogRecorder dialogs;
+    QStringList shownDuringSend;
+    bool mainWindowShown = false;
+    int mainWindowResult = -1;
+    app.runMainWindow = [&](const CommandLineRequest& request) {
+        MainWindowServices services;
+        services.jobWindows = AppJobWindows(app, dialogs.Dialogs());
+        CStemraDlg window(app, std::move(services));
+        window.commandLineRequest = request;
+        QTimer look;
+        QObject::connect(&look, &QTimer::timeout, [&] {
+            mainWindowShown = mainWindowShown || window.isVisible();
+            auto* transfer = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
+            if (!transfer || !transfer->isVisible()) return;
+            if (shownDuringSend.isEmpty()) {
+                for (QWidget* shown : QApplication::topLevelWidgets())
+                    if (shown->isVisible()) shownDuringSend << shown->metaObject()->className();
+            }
+            const QString folder = qEnvironmentVariable("CORVIX_SCREENSHOT_DIR");
+            if (!folder.isEmpty()) Screen().save(folder + QStringLiteral("/command-line-send.png"));
+        });
+        look.start(20);
+        mainWindowResult = window.exec();
+    };
+    const QString port = QString::fromStdString(receiver.line.DevicePath(linesim::LineSim::kSideA));
+    EXPECT_FALSE(app.InitInstance({port, QStringLiteral("BAUD115200"), receiver.file},
+                                  programFolder.path()));
+
+    EXPECT_EQ(shownDuringSend.join(u','), QStringLiteral("CTransferDlg"));
+    EXPECT_FALSE(mainWindowShown);
+    EXPECT_EQ(mainWindowResult, QDialog::Accepted);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.value(0).text.toStdString();
+    EXPECT_EQ(receiver.peer.Wait(20000), 0);
+    EXPECT_EQ(receiver.Received(), receiver.bytes);
 }
 
 }  // namespace

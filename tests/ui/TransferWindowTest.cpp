@@ -81,6 +81,16 @@ TEST_F(TransferWindowTest, SendingWaitsThenSendsAndMovesTheBar) {
     EXPECT_EQ(window->cancelLocked, 0);
 }
 
+// A size that could not be read is shown signed; the rate the list does not
+// offer shows its number.
+TEST_F(TransferWindowTest, UnreadableSizeShowsMinusOneAndRate8ItsNumber) {
+    auto window = Window(1, QStringLiteral("/gone/plot7.dat"), 0xFFFFFFFFu);
+    window->baudIndex = 8;
+    window->OnInitDialog();
+    EXPECT_EQ(Status(*window)->text(),
+              QStringLiteral("Waiting on caliper... (COM3: 230400)\nplot7.dat (-1 Bytes)"));
+}
+
 TEST_F(TransferWindowTest, ProgramFileLocksCancelOnceItFlows) {
     auto waiting = Window(1, QStringLiteral("C:\\caliper\\MAIN.b$n"), 500);
     waiting->show();

@@ -1,0 +1,55 @@
+#include "ui/DialogKeys.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace {
+
+// The first widget in the tab order of `dialog` that the keyboard can reach.
+QWidget* FirstControl(QDialog& dialog) {
+    for (QWidget* w = dialog.nextInFocusChain(); w != nullptr && w != &dialog;
+         w = w->nextInFocusChain()) {
+        if (w->window() != &dialog) continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(&dialog))
+            return w;
+    }
+    return nullptr;
+}
+
+bool IsEnter(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+bool HasDefaultButton(const QDialog& dialog) {
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->isDefault() && button->isVisibleTo(&dialog)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// A push button that is not auto-default ignores Enter, which the dialog
+// then gives to its default button: Enter on a focused Cancel would be OK.
+void PrepareDialogKeys(QDialog& dialog) {
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->window() == &dialog) button->setAutoDefault(true);
+    }
+    // Without a focused control the dialog would give the focus to its
+    // default button, Exit or OK, and the first Enter would press it.
+    if (dialog.focusWidget() != nullptr) return;
+    if (QWidget* first = FirstControl(dialog)) first->setFocus(Qt::TabFocusReason);
+}
+
+void KeyedDialog::setVisible(bool visible) {
+    if (visible && !isVisible()) PrepareDialogKeys(*this);
+    QDialog::setVisible(visible);
+}
+
+void KeyedDialog::keyPressEvent(QKeyEvent* event) {
+    if (IsEnter(*event) && !HasDefaultButton(*this)) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
