@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "kermit/BlockCheck.h"
 #include "kermit/KermitEngine.h"
 
 namespace kermit {
@@ -38,7 +39,7 @@ int KermitEngine::EncodeData(const std::uint8_t* src, int n) {
             sendBuffer[out++] = static_cast<std::uint8_t>(ctlPrefixOut);
         }
         sendBuffer[out++] = static_cast<std::uint8_t>(x);
-        if (out + 3 > maxLen) {
+        if (out + 2 + CheckLength(checkType) > maxLen) {
             out = groupStart;
             break;
         }
@@ -48,8 +49,11 @@ int KermitEngine::EncodeData(const std::uint8_t* src, int n) {
     return i;
 }
 
-// Decodes the first len characters of recvBuffer. A group cut short by the
-// end of the field (a prefix as the last character) is ignored.
+// Decodes the first len characters of recvBuffer: the byte count, -1 when it
+// does not fit capacity, kMalformed when the field does not decode whole (a
+// group cut short by the end of the field, a repeat count below 1). No
+// sender makes such a field; a damaged packet that passed its check does, and
+// taking what decodes would write a file short.
 int KermitEngine::DecodeData(std::uint8_t* dst, int capacity, int len) {
     len = std::clamp(len, 0, static_cast<int>(sizeof recvBuffer));
     int p = 0;
@@ -59,18 +63,19 @@ int KermitEngine::DecodeData(std::uint8_t* dst, int capacity, int len) {
         int count = 1;
         int high = 0;
         if (repeatPrefix != 0 && a == repeatPrefix) {
-            if (p + 1 >= len) break;
-            count = std::max(0, unchar(recvBuffer[p++]));
+            if (p + 1 >= len) return kMalformed;
+            count = unchar(recvBuffer[p++]);
+            if (count < 1) return kMalformed;
             a = recvBuffer[p++];
         }
         if (binPrefix != 0 && a == binPrefix) {
-            if (p >= len) break;
+            if (p >= len) return kMalformed;
             a = recvBuffer[p++];
             high = 128;
         }
         int value = a | high;
         if (a == ctlPrefixIn) {
-            if (p >= len) break;
+            if (p >= len) return kMalformed;
             value = recvBuffer[p++] | high;
             if (IsControl(value ^ 64)) value ^= 64;
         }

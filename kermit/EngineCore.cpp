@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -27,16 +28,37 @@ void KermitEngine::SetStatusPlain(std::string_view text) {
     statusText[n] = '\0';
 }
 
+// The next byte that has arrived, or -1 when none is waiting.
+int KermitEngine::TakeByte() {
+    std::uint8_t byte = 0;
+    return port_.ReadAvailable(&byte, 1) == 1 ? byte : -1;
+}
+
 // Waits for the next byte without a time limit; between short blocking waits
 // it serves the thread's own messages and looks at the run flag.
 int KermitEngine::ReadByte() {
-    std::uint8_t byte = 0;
-    if (port_.ReadAvailable(&byte, 1) == 1) return byte;
+    int c = TakeByte();
+    if (c >= 0) return c;
     for (;;) {
         port_.PumpMessages();
         if (RunFlagCleared()) return SetStatus("QUIT");
-        if (port_.ReadAvailable(&byte, 1) == 1) return byte;
+        if ((c = TakeByte()) >= 0) return c;
         port_.WaitForInput(kWaitSliceMs);
+    }
+}
+
+// Waits at most `milliseconds` for the next byte: the byte, kTimedOut when
+// none came in time, or -1 when the run flag was cleared.
+int KermitEngine::ReadByteWithin(int milliseconds) {
+    const std::int64_t deadline = port_.NowMs() + milliseconds;
+    for (;;) {
+        const int c = TakeByte();
+        if (c >= 0) return c;
+        port_.PumpMessages();
+        if (RunFlagCleared()) return SetStatus("QUIT");
+        const std::int64_t left = deadline - port_.NowMs();
+        if (left <= 0) return kTimedOut;
+        port_.WaitForInput(static_cast<int>(std::min<std::int64_t>(left, kWaitSliceMs)));
     }
 }
 

@@ -17,6 +17,11 @@ namespace kermit {
 // these values at the start of every transaction.
 struct KermitState {
     std::int32_t checkSum = 0;          // running sum of the packet being read
+    std::uint16_t checkCrc = 0;         // running CRC-16 of the packet being read
+    std::int32_t checkType = 1;         // block check of the packets read and sent now: 1, 2 or 3
+    std::int32_t peerCheck = 1;         // block check the peer's Send-Init or its answer named
+    std::int32_t peerTimeout = 0;       // seconds the peer asks to be waited for, 0 = not said
+    bool peerHasCapas = false;          // the peer's Send-Init carried field 10 (CAPAS) or more
     char statusText[128] = {};          // last status or error text
     std::int32_t seq = 0;               // this side's sequence number, 0..63
     std::uint8_t mark = 1;              // SOH starts every packet
@@ -36,6 +41,7 @@ struct KermitState {
     std::int32_t lastLen = 0;
     std::int32_t lastSeq = 0;
     std::int32_t lastType = 0;
+    std::int32_t lastCheckType = 1;
     const std::uint8_t* lastData = nullptr;
     std::int32_t encodedLen = 0;    // output length of the last EncodeData
     bool binPrefixRefused = false;  // the peer's 8-bit prefix clashed with a control prefix
@@ -47,9 +53,14 @@ struct KermitState {
 // in statusText. Every wait ends with a byte or with a cleared run flag.
 class KermitEngine : public KermitState {
 public:
-    static constexpr int kNameSize = 128;         // fileName, 127 characters at most
-    static constexpr int kNameBufferSize = 1024;  // the caller's name buffer
-    static constexpr int kWaitSliceMs = 20;       // longest block between run-flag checks
+    static constexpr int kNameSize = 128;          // fileName, 127 characters at most
+    static constexpr int kNameBufferSize = 1024;   // the caller's name buffer
+    static constexpr int kWaitSliceMs = 20;        // longest block between run-flag checks
+    static constexpr int kTimedOut = -2;           // a bounded byte wait that saw no byte
+    static constexpr int kNoAnswer = -2;           // every attempt of a wait for an answer failed
+    static constexpr int kMalformed = -2;          // a data field that does not decode whole
+    static constexpr int kRequestRefused = -3;     // KermitReceive: a request answered with E
+    static constexpr int kDefaultPeerTimeout = 5;  // seconds, for a peer that names none
 
     KermitEngine(KermitPort& port, std::atomic<int>& runFlag);
 
@@ -62,18 +73,24 @@ public:
     bool windowsNameRules = kWindowsNameRules;
     // The file being received, or the argument of an R or G request.
     char fileName[kNameSize] = {};
+    // Block check this side proposes when it sends: 1, or 3 when chosen.
+    int checkOffer = 1;
+    // How long the byte after a packet's check is waited for: a few
+    // character times at the line's rate.
+    int packetEndWaitMs = 50;
 
     // Packet layer.
     void ResetEngine();
     int SetStatus(std::string_view text);
     int ReadByte();
+    int ReadByteWithin(int milliseconds);
     int PutPacket(int len, int seq, int type, const std::uint8_t* data);
     int RepeatLastPacket();
     int GetPacket(int& len, int& seq, int& type, std::uint8_t* data);
     int EncodeData(const std::uint8_t* src, int n);
     int DecodeData(std::uint8_t* dst, int capacity, int len);
     void ApplyPeerParams(int n);
-    void BuildAckParams();
+    int BuildAckParams();
     void BuildInitParams();
 
     // Sending side.
@@ -83,6 +100,7 @@ public:
     int SendHeader(int type, const char* name);
     int SendFileData(const std::uint8_t* data, std::size_t length);
     int SendBreak();
+    int SendClosingBreak();
 
     // Receiving side and server.
     int KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength);
@@ -92,15 +110,21 @@ public:
     int AwaitBreak();
 
 private:
-    enum class AckKind { Plain, Init, Data };
+    enum class AckKind { Plain, Init, Data, Break };
     static constexpr int kRead = 0;
     static constexpr int kRestart = 1;
+    int TakeByte();
+    int NextByte();
     int HuntMark();
     int ReadPacketChar(int& c, bool counted);
     int ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* data);
     int ReadPacketEnd();
     int AwaitAck(AckKind kind);
+    int GetAnswer(AckKind kind, int& len, int& seq, int& type);
+    int AgreeOnCheck(bool answering);
+    int CheckOffered() const;
     int SendError(std::string_view text);
+    void RepeatUnlessLast(int attempt);
     void SetStatusPlain(std::string_view text);
     int ServeFileRequest();
     int ServeGenericCommand(const char* nameBuffer);
@@ -114,6 +138,8 @@ private:
     KermitObserver* observer_ = nullptr;
     std::uint8_t lineBuffer_[1024] = {};  // one packet as it goes on the line
     bool markPending_ = false;            // the last packet ended on the next one's mark
+    bool timed_ = false;                  // the packet being read must arrive by deadline_
+    std::int64_t deadline_ = 0;           // on the port's clock, while timed_
 };
 
 inline constexpr int tochar(int x) {

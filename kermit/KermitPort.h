@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 namespace kermit {
@@ -23,6 +24,13 @@ public:
 
     // Serves whatever the calling thread has queued for itself.
     virtual void PumpMessages() = 0;
+
+    // Milliseconds on a clock that never goes back. The engine times its few
+    // bounded waits with it; a test line may keep a clock of its own.
+    virtual std::int64_t NowMs() {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
 };
 
 }  // namespace kermit

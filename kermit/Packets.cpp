@@ -1,12 +1,16 @@
+#include <algorithm>
 #include <cstring>
 
+#include "kermit/BlockCheck.h"
 #include "kermit/KermitEngine.h"
 
 namespace kermit {
 namespace {
 
-int BlockCheck(int sum) {
-    return tochar((sum + ((sum >> 6) & 3)) & 63);
+// Send-Init packets and their acknowledgements always carry a type-1 check,
+// whatever was agreed before; so are S and I read.
+bool IsInitType(int type) {
+    return type == 'S' || type == 'I';
 }
 
 }  // namespace
@@ -16,6 +20,7 @@ int KermitEngine::PutPacket(int len, int seq, int type, const std::uint8_t* data
     lastLen = len;
     lastSeq = seq;
     lastType = type;
+    lastCheckType = IsInitType(type) ? 1 : checkType;
     lastData = data;
     RepeatLastPacket();
     return 0;
@@ -27,18 +32,31 @@ int KermitEngine::RepeatLastPacket() {
         lineBuffer_[n++] = static_cast<std::uint8_t>(padChar);
     lineBuffer_[n++] = mark;
     const int start = n;
-    lineBuffer_[n++] = static_cast<std::uint8_t>(tochar(lastLen + 3));
+    lineBuffer_[n++] = static_cast<std::uint8_t>(tochar(lastLen + 2 + CheckLength(lastCheckType)));
     lineBuffer_[n++] = static_cast<std::uint8_t>(tochar(lastSeq));
     lineBuffer_[n++] = static_cast<std::uint8_t>(lastType);
     if (lastLen > 0) std::memcpy(lineBuffer_ + n, lastData, lastLen);
     n += lastLen;
     int sum = 0;
-    for (int i = start; i < n; ++i)
+    std::uint16_t crc = 0;
+    for (int i = start; i < n; ++i) {
         sum += lineBuffer_[i];
-    lineBuffer_[n++] = static_cast<std::uint8_t>(BlockCheck(sum));
+        crc = Crc16Step(crc, lineBuffer_[i]);
+    }
+    MakeCheck(lastCheckType, sum, crc, lineBuffer_ + n);
+    n += CheckLength(lastCheckType);
     lineBuffer_[n++] = eol;
     port_.Write(lineBuffer_, n);
     return 0;
+}
+
+// The next byte of a packet: without a time limit, or by the deadline of a
+// timed read, which fails as "TIMEOUT".
+int KermitEngine::NextByte() {
+    if (!timed_) return ReadByte();
+    const std::int64_t left = std::max<std::int64_t>(0, deadline_ - port_.NowMs());
+    const int c = ReadByteWithin(static_cast<int>(std::min<std::int64_t>(left, 1 << 30)));
+    return c == kTimedOut ? SetStatus("TIMEOUT") : c;
 }
 
 // Waits for the mark that starts a packet, looking at the run flag after
@@ -50,7 +68,7 @@ int KermitEngine::HuntMark() {
         return 0;
     }
     for (;;) {
-        const int c = ReadByte();
+        const int c = NextByte();
         if (c < 0) return -1;
         if (c == mark) return 0;
         port_.PumpMessages();
@@ -58,43 +76,57 @@ int KermitEngine::HuntMark() {
     }
 }
 
-// One character of a packet: kRead with c set (and counted in checkSum),
-// kRestart when it was the mark, or -1 when the wait failed.
+// One character of a packet: kRead with c set (and counted in the running
+// check), kRestart when it was the mark, or -1 when the wait failed.
 int KermitEngine::ReadPacketChar(int& c, bool counted) {
-    c = ReadByte();
+    c = NextByte();
     if (c < 0) return -1;
     if (c == mark) return kRestart;
-    if (counted) checkSum += c;
+    if (counted) {
+        checkSum += c;
+        checkCrc = Crc16Step(checkCrc, static_cast<std::uint8_t>(c));
+    }
     return kRead;
 }
 
+// LEN counts SEQ, TYPE, the data and the check, whose length depends on the
+// type: the data length is known only once TYPE has been read.
 int KermitEngine::ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* data) {
     checkSum = 0;
+    checkCrc = 0;
     int c = 0;
     int r = ReadPacketChar(c, true);
     if (r != kRead) return r;
-    len = c - 35;
-    if (len < 0 || len > 94) return SetStatus("PACKETLEN");
+    const int counted = unchar(c);
     if ((r = ReadPacketChar(c, true)) != kRead) return r;
     seq = c - 32;
     if ((r = ReadPacketChar(c, true)) != kRead) return r;
     type = c;
+    const int check = IsInitType(type) ? 1 : checkType;
+    len = counted - 2 - CheckLength(check);
+    if (len < 0 || len > 94) return SetStatus("PACKETLEN");
     for (int i = 0; i < len; ++i) {
         if ((r = ReadPacketChar(c, true)) != kRead) return r;
         data[i] = static_cast<std::uint8_t>(c);
     }
-    const int expected = BlockCheck(checkSum);
-    if ((r = ReadPacketChar(c, false)) != kRead) return r;
-    if (c != expected) return SetStatus("CHKSUM");
+    std::uint8_t expected[3];
+    MakeCheck(check, checkSum, checkCrc, expected);
+    for (int i = 0; i < CheckLength(check); ++i) {
+        if ((r = ReadPacketChar(c, false)) != kRead) return r;
+        if (c != expected[i]) return SetStatus("CHKSUM");
+    }
     return ReadPacketEnd();
 }
 
 // What follows the check is the peer's EOL, a control character, or the mark
 // of its next packet when it sends none. A printable character there means
 // the packet goes on: a damaged LEN made it look shorter and a data character
-// passed for the check, as one in 64 do. It fails like a bad check.
+// passed for the check, as one in 64 do. It fails like a bad check. When
+// nothing follows within a few character times, the packet ended there: a
+// peer whose EOL was lost, or one that has left, must not hold the reader.
 int KermitEngine::ReadPacketEnd() {
-    const int c = ReadByte();
+    const int c = ReadByteWithin(packetEndWaitMs);
+    if (c == kTimedOut) return kRead;
     if (c < 0) return -1;
     if (c == mark) {
         markPending_ = true;

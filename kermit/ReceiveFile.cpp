@@ -5,18 +5,28 @@
 
 namespace kermit {
 
+// The receiver counts as the sender does: its last packet goes retryLimit
+// times in all, so the last failed attempt of a wait sends nothing more.
+void KermitEngine::RepeatUnlessLast(int attempt) {
+    if (attempt + 1 < retryLimit) RepeatLastPacket();
+}
+
 // Phase 1: waits for the file header. Returns 1 with the header taken, 0 when
 // the peer ended the transaction with B instead, -1 on failure.
 int KermitEngine::ReceiveHeader() {
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         if (GetPacket(len, rseq, type, recvBuffer) < 0) {
-            RepeatLastPacket();
+            RepeatUnlessLast(attempt);
             continue;
         }
         if (type == 'F' && rseq == ((seq + 1) & 63)) {
-            seq = rseq;
             const int n = DecodeData(reinterpret_cast<std::uint8_t*>(fileName), kNameSize - 1, len);
+            if (n == kMalformed) {
+                RepeatUnlessLast(attempt);
+                continue;
+            }
+            seq = rseq;
             if (n < 0) {
                 fileName[0] = '\0';
                 return SendError("NAME TOO LONG");
@@ -35,7 +45,7 @@ int KermitEngine::ReceiveHeader() {
             return 0;
         }
         if (RunFlagCleared()) return -1;
-        RepeatLastPacket();
+        RepeatUnlessLast(attempt);
     }
     return -1;
 }
@@ -78,13 +88,17 @@ int KermitEngine::ReceiveData(std::FILE* out, std::uint8_t* buffer, int capacity
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         if (GetPacket(len, rseq, type, recvBuffer) < 0) {
-            RepeatLastPacket();
+            RepeatUnlessLast(attempt);
             continue;
         }
         const bool next = rseq == ((seq + 1) & 63);
         if (type == 'D' && next && !RunFlagCleared()) {
-            seq = rseq;
             const int n = DecodeData(buffer, capacity, len);
+            if (n == kMalformed) {
+                RepeatUnlessLast(attempt);
+                continue;
+            }
+            seq = rseq;
             if (n < 0) {
                 std::fclose(out);
                 return SendError("MEMORY FULL");
@@ -119,7 +133,7 @@ int KermitEngine::ReceiveData(std::FILE* out, std::uint8_t* buffer, int capacity
             std::fclose(out);
             return SendError("MEMORY FULL");
         }
-        RepeatLastPacket();
+        RepeatUnlessLast(attempt);
     }
     std::fclose(out);
     return -1;
@@ -141,7 +155,7 @@ int KermitEngine::AwaitBreak() {
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         if (GetPacket(len, rseq, type, recvBuffer) < 0) {
-            RepeatLastPacket();
+            RepeatUnlessLast(attempt);
             continue;
         }
         if (rseq == ((seq + 1) & 63)) {
@@ -150,7 +164,7 @@ int KermitEngine::AwaitBreak() {
             return 0;
         }
         if (type == 'E') return -1;
-        RepeatLastPacket();
+        RepeatUnlessLast(attempt);
     }
     return -1;
 }

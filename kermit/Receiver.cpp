@@ -48,6 +48,8 @@ int KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, in
             return ServeFileRequest();
         case 'G':
             return ServeGenericCommand(nameBuffer);
+        case kRequestRefused:
+            return kRequestRefused;
         default:
             return -1;
     }
@@ -72,18 +74,27 @@ int KermitEngine::WaitForCommand() {
         if (type == 'E') break;
         if (rseq == 0 && (type == 'S' || type == 'I')) {
             ApplyPeerParams(len);
-            BuildAckParams();
-            PutPacket(9, 0, 'Y', sendBuffer);
+            checkType = 1;
+            PutPacket(BuildAckParams(), 0, 'Y', sendBuffer);
+            AgreeOnCheck(true);
             if (type == 'S') return 'S';
             ++attempts;
             continue;
         }
         if (rseq == 0 && (type == 'R' || type == 'G')) {
             const int n = DecodeData(reinterpret_cast<std::uint8_t*>(fileName), kNameSize - 1, len);
+            if (n == kMalformed) {
+                lastReadFailed = true;
+                SetStatus("CHKSUM");
+                PutPacket(0, 0, 'N', nullptr);
+                ++attempts;
+                continue;
+            }
             if (n < 0) {
                 fileName[0] = '\0';
                 SendError("NAME TOO LONG");
-                return SetStatus("NAME TOO LONG");
+                SetStatus("NAME TOO LONG");
+                return kRequestRefused;
             }
             fileName[n] = '\0';
             SetStatusPlain(fileName);
@@ -100,7 +111,9 @@ int KermitEngine::WaitForCommand() {
 }
 
 // R: the peer asks for a file. It is served from the receive folder, by plain
-// name only; anything else is refused with an E packet.
+// name only; anything else is refused with an E packet, and the server goes
+// on: the caller takes kRequestRefused as an answered request with nothing
+// to report.
 int KermitEngine::ServeFileRequest() {
     std::vector<std::uint8_t> content;
     bool found = false;
@@ -115,19 +128,24 @@ int KermitEngine::ServeFileRequest() {
     }
     if (!found) {
         SendError("FILE NOT FOUND");
-        return SetStatus("ERR: NOFILE");
+        SetStatus("ERR: NOFILE");
+        fileName[0] = '\0';
+        return kRequestRefused;
     }
     ResetEngine();
     if (SendInit() < 0) return SetStatus("ERR: SNDINIT");
     if (SendHeader('F', fileName) < 0) return SetStatus("ERR: FILEHDR");
     if (SendFileData(content.data(), content.size()) < 0) return SetStatus("ERR: SNDDATA");
-    if (SendBreak() < 0) return SetStatus("ERR: SNDBRK!");
+    if (SendClosingBreak() < 0) return SetStatus("ERR: SNDBRK!");
     return 0;
 }
 
 // G: a generic command. D sends back the name buffer's text; B and L log out.
+// The answer keeps the block check that an I exchange agreed on.
 int KermitEngine::ServeGenericCommand(const char* nameBuffer) {
+    const int agreed = checkType;
     ResetEngine();
+    checkType = agreed;
     const char command = fileName[0];
     if (command == '\0' || command == 'D') {
         if (SendInit() < 0) return SetStatus("ERR: SNDINIT");
@@ -136,7 +154,7 @@ int KermitEngine::ServeGenericCommand(const char* nameBuffer) {
         std::strcat(fileName, "\r\n");
         const auto* text = reinterpret_cast<const std::uint8_t*>(fileName);
         if (SendFileData(text, std::strlen(fileName)) < 0) return SetStatus("ERR: SNDDATA");
-        if (SendBreak() < 0) return SetStatus("ERR: SNDBRK!");
+        if (SendClosingBreak() < 0) return SetStatus("ERR: SNDBRK!");
         return 0;
     }
     if (command == 'B' || command == 'L') {

@@ -5,18 +5,34 @@
 
 namespace kermit {
 
+// One packet of the answer. Only the closing B waits a bounded time: the
+// peer's own time-out, or kDefaultPeerTimeout when it named none.
+int KermitEngine::GetAnswer(AckKind kind, int& len, int& rseq, int& type) {
+    if (kind != AckKind::Break) return GetPacket(len, rseq, type, recvBuffer);
+    const int seconds = peerTimeout > 0 ? peerTimeout : kDefaultPeerTimeout;
+    timed_ = true;
+    deadline_ = port_.NowMs() + seconds * 1000;
+    const int r = GetPacket(len, rseq, type, recvBuffer);
+    timed_ = false;
+    return r;
+}
+
 // Stop-and-wait: the last packet is resent on anything but its
-// acknowledgement, so that it goes retryLimit times in all.
+// acknowledgement, so that it goes retryLimit times in all. kNoAnswer when
+// every attempt went by without it.
 int KermitEngine::AwaitAck(AckKind kind) {
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (GetPacket(len, rseq, type, recvBuffer) < 0) {
+        if (GetAnswer(kind, len, rseq, type) < 0) {
             if (attempt + 1 < retryLimit) RepeatLastPacket();
             continue;
         }
         const bool initReply = kind == AckKind::Init && (type == 'I' || type == 'S');
         if ((type == 'Y' || initReply) && rseq == seq) {
-            if (kind == AckKind::Init) ApplyPeerParams(len);
+            if (kind == AckKind::Init) {
+                ApplyPeerParams(len);
+                AgreeOnCheck(false);
+            }
             seq = (seq + 1) & 63;
             return 0;
         }
@@ -30,20 +46,20 @@ int KermitEngine::AwaitAck(AckKind kind) {
         }
         if (attempt + 1 < retryLimit) RepeatLastPacket();
     }
-    return -1;
+    return kNoAnswer;
 }
 
 int KermitEngine::SendInit() {
     BuildInitParams();
     PutPacket(9, seq, 'S', sendBuffer);
-    return AwaitAck(AckKind::Init);
+    return AwaitAck(AckKind::Init) < 0 ? -1 : 0;
 }
 
 int KermitEngine::SendHeader(int type, const char* name) {
     const int length = static_cast<int>(std::strlen(name));
     if (EncodeData(reinterpret_cast<const std::uint8_t*>(name), length) < length) return -1;
     PutPacket(encodedLen, seq, type, sendBuffer);
-    return AwaitAck(AckKind::Plain);
+    return AwaitAck(AckKind::Plain) < 0 ? -1 : 0;
 }
 
 int KermitEngine::SendFileData(const std::uint8_t* data, std::size_t length) {
@@ -58,12 +74,27 @@ int KermitEngine::SendFileData(const std::uint8_t* data, std::size_t length) {
         sent += static_cast<std::size_t>(consumed);
     }
     PutPacket(0, seq, 'Z', nullptr);
-    return AwaitAck(AckKind::Plain);
+    return AwaitAck(AckKind::Plain) < 0 ? -1 : 0;
 }
 
 int KermitEngine::SendBreak() {
     PutPacket(0, seq, 'B', nullptr);
-    return AwaitAck(AckKind::Plain);
+    return AwaitAck(AckKind::Plain) < 0 ? -1 : 0;
+}
+
+// The B that ends a transaction whose Z was acknowledged: the peer has
+// confirmed the file. A peer that has already left, or whose answer is lost,
+// must not keep the transaction open, so each attempt waits at most the
+// peer's time-out, and when none brings the answer the transaction counts as
+// done. An E or a stop still fails it.
+int KermitEngine::SendClosingBreak() {
+    char status[sizeof statusText];
+    std::memcpy(status, statusText, sizeof status);
+    PutPacket(0, seq, 'B', nullptr);
+    const int r = AwaitAck(AckKind::Break);
+    if (r != kNoAnswer || RunFlagCleared()) return r < 0 ? -1 : 0;
+    std::memcpy(statusText, status, sizeof status);
+    return 0;
 }
 
 int KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::size_t length) {
@@ -72,7 +103,7 @@ int KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::size
     if (SendInit() < 0) return -1;
     if (SendHeader('F', name) < 0) return -1;
     if (SendFileData(data, length) < 0) return -1;
-    return SendBreak();
+    return SendClosingBreak();
 }
 
 // One whole transaction. After a failure one more B tries to close the

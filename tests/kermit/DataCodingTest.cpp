@@ -75,14 +75,19 @@ TEST_F(DataCoding, PacketFillsUpToMaxLenAndNeverSplitsAGroup) {
     EXPECT_EQ(Encode(std::string(60, 'x'), &consumed).size(), 37u);
 }
 
-TEST_F(DataCoding, DecodeRefusesWhatDoesNotFitAndSurvivesCutGroups) {
+// A field that does not decode whole is refused as malformed, so that the
+// packet is asked for again instead of a short file being written.
+TEST_F(DataCoding, DecodeRefusesWhatDoesNotFitAndWhatDoesNotDecodeWhole) {
     engine.repeatPrefix = '~';
+    engine.binPrefix = '&';
     int result = 0;
     Decode("~~a", 50, &result);
     EXPECT_EQ(result, -1);
-    EXPECT_EQ(Decode("ab~", 50), "ab");   // repeat prefix at the end: ignored
-    EXPECT_EQ(Decode("ab#", 50), "ab");   // control prefix at the end: ignored
-    EXPECT_EQ(Decode("~\x10x", 50), "");  // a count below zero writes nothing
+    for (const char* field : {"ab~", "ab~#", "ab#", "ab&", "ab&#", "~\x10x", "~ x", "~!"}) {
+        Decode(field, 50, &result);
+        EXPECT_EQ(result, KermitEngine::kMalformed) << field;
+    }
+    EXPECT_EQ(Decode("~!x", 50), "x");  // a count of one
     EXPECT_EQ(Decode("#?#@#M"), std::string("\x7F\x00\r", 3));
 }
 

@@ -214,13 +214,13 @@ TEST_F(Hostile, RequestsForDevicesOrFolderPartsAreRefused) {
         SCOPED_TRACE(name);
         ReceiveRig rig(tree.In());
         rig.port.FeedPacket(0, 'R', name);
-        EXPECT_EQ(rig.Receive(), -1);
+        EXPECT_EQ(rig.Receive(), kermit::KermitEngine::kRequestRefused);
         EXPECT_EQ(rig.port.TypesSent(), "NE");
     }
     ReceiveRig rig(tree.In());
     rig.engine.windowsNameRules = true;
     rig.port.FeedPacket(0, 'R', "NUL");
-    EXPECT_EQ(rig.Receive(), -1);
+    EXPECT_EQ(rig.Receive(), kermit::KermitEngine::kRequestRefused);
     EXPECT_EQ(rig.port.sent.back().data, "FILE NOT FOUND");
 }
 

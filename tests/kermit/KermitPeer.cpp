@@ -102,6 +102,9 @@ void ReceivingPeer::Answer(ScriptedPort& port, const Packet& p) {
     const Prefixes agreed = AgreedPrefixes(params);
     if (p.type == 'S') {
         port.FeedPacket(p.seq, 'Y', params);
+        // Type 2 or 3 from here on when both sides named it.
+        const bool agreed = params.size() >= 8 && p.data.size() >= 8 && params[7] == p.data[7];
+        port.checkType = agreed && (params[7] == '2' || params[7] == '3') ? params[7] - '0' : 1;
         return;
     }
     if (p.type == 'F' || p.type == 'X') {

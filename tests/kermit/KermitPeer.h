@@ -28,7 +28,8 @@ std::vector<std::string> PeerEncode(const std::string& data, Prefixes prefixes,
                                     std::size_t maxField = 90);
 
 // A receiving peer: acknowledges every packet, answers S with `params`, and
-// decodes the header and the data (a repeated D packet is taken once).
+// decodes the header and the data (a repeated D packet is taken once). It
+// uses block check 2 or 3 after the S when both sides named it.
 struct ReceivingPeer {
     std::string params = InitParams();
     char headerType = 0;

@@ -224,3 +224,83 @@ TEST_F(Receiver, StopDuringDataLeavesThePartialFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// A one-file transaction whose packets after the S carry block check `check`.
+std::vector<Packet> ScriptWithCheck(const std::string& params, const std::string& content) {
+    std::vector<Packet> script{{0, 'S', params}, {1, 'F', "CHECKED.DAT"}};
+    int seq = 2;
+    for (const std::string& field : PeerEncode(content, AgreedPrefixes(params), 80))
+        script.push_back({seq++ & 63, 'D', field});
+    script.push_back({seq++ & 63, 'Z', ""});
+    script.push_back({seq & 63, 'B', ""});
+    return script;
+}
+
+}  // namespace
+
+// The engine answers what the peer proposes: its block check from the packet
+// after the S on, and a tenth field (CAPAS, none) when the peer sent
+// capability fields; a nine-field peer gets nine.
+TEST_F(Receiver, APeersBlockCheckAndCapabilitiesAreAnsweredInKind) {
+    struct Case {
+        std::string params;
+        std::string ack;
+        int check;
+    };
+    const std::string base = InitParams(94, 0, '~');
+    const std::string content = RandomRuns(5000, 11);
+    for (const Case& c :
+         {Case{base.substr(0, 7) + "3~_+", "~% @-#Y3~ ", 3},
+          Case{base.substr(0, 7) + "2~", "~% @-#Y2~", 2}, Case{base + "_", "~% @-#Y1~ ", 1}}) {
+        SCOPED_TRACE(c.params);
+        ReceiveRig rig(tree.In());
+        rig.Script(ScriptWithCheck(c.params, content));
+        rig.interpose = [&rig, &c](const Packet& p) {
+            if (p.type == 'Y' && p.seq == 0) rig.port.checkType = c.check;
+            return false;
+        };
+        EXPECT_EQ(rig.Receive(), 5000) << rig.Status();
+        EXPECT_TRUE(ReadWhole(tree.In() / "CHECKED.DAT") == content);
+        EXPECT_EQ(rig.port.sent[1].data, c.ack);
+        EXPECT_NE(rig.port.wire.find(MakePacket(1, 'Y', "", '\r', c.check)), std::string::npos);
+        fs::remove(tree.In() / "CHECKED.DAT");
+    }
+}
+
+// A data field that does not decode whole comes from a damaged packet that
+// passed its check: it is asked for again (the last answer is repeated) and
+// nothing of it is written.
+TEST_F(Receiver, ADataFieldThatDoesNotDecodeWholeIsAskedForAgain) {
+    for (const std::string& damaged : {std::string("abc#"), std::string("ab~ c")}) {
+        SCOPED_TRACE(damaged);
+        ReceiveRig rig(tree.In());
+        rig.Script({{0, 'S', InitParams(94, 0, '~')},
+                    {1, 'F', "WHOLE.TXT"},
+                    {2, 'D', damaged},
+                    {2, 'D', "abc"},
+                    {3, 'Z', ""},
+                    {4, 'B', ""}});
+        EXPECT_EQ(rig.Receive(), 3) << rig.Status();
+        EXPECT_EQ(ReadWhole(tree.In() / "WHOLE.TXT"), "abc");
+        EXPECT_EQ(rig.SeqsOf('Y'), (std::vector<int>{0, 1, 1, 2, 3, 4}));
+        fs::remove(tree.In() / "WHOLE.TXT");
+    }
+}
+
+// The receiver counts as the sender does: its last answer goes at most
+// retryLimit (5) times in all when only damaged packets come back.
+TEST_F(Receiver, TheLastAnswerGoesAtMostFiveTimes) {
+    ReceiveRig rig(tree.In());
+    rig.Script({{0, 'S', InitParams()}, {1, 'F', "NOISE.TXT"}});
+    std::string damaged = MakePacket(2, 'D', "data");
+    damaged[damaged.size() - 2] ^= 1;
+    rig.interpose = [&rig, &damaged](const Packet& p) {
+        if (p.type != 'Y' || p.seq != 1) return false;
+        rig.port.Feed(damaged);
+        return true;
+    };
+    EXPECT_EQ(rig.Receive(), -1);
+    EXPECT_EQ(rig.SeqsOf('Y'), (std::vector<int>{0, 1, 1, 1, 1, 1}));
+}

@@ -226,3 +226,72 @@ TEST(Sender, RandomFileArrivesWholeWithRepeatCounts) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string WithCheck(std::string params, char check) {
+    params[7] = check;
+    return params;
+}
+
+}  // namespace
+
+TEST(Sender, BlockCheck3IsProposedOnlyWhenChosenAndUsedOnlyWhenBothNamedIt) {
+    struct Case {
+        int offer;
+        char answer;
+        int used;
+    };
+    const std::string content = RandomRuns(3000, 7);
+    for (const Case c : {Case{1, '3', 1}, Case{3, '3', 3}, Case{3, '1', 1}, Case{3, '2', 1}}) {
+        SCOPED_TRACE(std::to_string(c.offer) + c.answer);
+        SendRig rig;
+        rig.engine.checkOffer = c.offer;
+        rig.peer.params = WithCheck(InitParams(), c.answer);
+        ASSERT_EQ(rig.Send(content), 0) << rig.Status();
+        EXPECT_EQ(rig.port.sent[0].data[7], '0' + c.offer);
+        EXPECT_NE(rig.port.wire.find(MakePacket(1, 'F', "DATA.TXT", '\r', c.used)),
+                  std::string::npos);
+        EXPECT_LE(rig.LongestDataField(), 94u - 2 - c.used);  // LEN never past 94
+        EXPECT_TRUE(rig.peer.content == content);
+    }
+}
+
+// The peer confirmed the file by acknowledging Z: when the answer to the B
+// never comes, or comes without its EOL, the send still ends by itself, as a
+// success, after retryLimit attempts of the peer's own time-out each.
+TEST(Sender, TheClosingBreakGivesUpOnAPeerThatHasConfirmedTheFile) {
+    struct Case {
+        std::string params;  // TIME is the second character
+        bool answerWithoutEol;
+        std::size_t breaks;
+        std::int64_t clockMs;
+    };
+    for (const Case& c : {Case{InitParams(), false, 5, 5 * 10000}, Case{"~", false, 5, 5 * 5000},
+                          Case{InitParams(), true, 1, 50}}) {
+        SCOPED_TRACE(c.params + (c.answerWithoutEol ? " no EOL" : " silent"));
+        SendRig rig;
+        rig.port.silenceIsTime = true;
+        rig.peer.params = c.params;
+        rig.interpose = [&rig, &c](const Packet& p) {
+            if (p.type != 'B') return false;
+            if (c.answerWithoutEol) rig.port.Feed(MakePacket(p.seq, 'Y', "").substr(0, 5));
+            return true;
+        };
+        EXPECT_EQ(rig.Send("whole file"), 0);
+        EXPECT_EQ(rig.peer.content, "whole file");
+        const std::string types = rig.port.TypesSent();
+        EXPECT_EQ(static_cast<std::size_t>(std::count(types.begin(), types.end(), 'B')), c.breaks);
+        EXPECT_EQ(rig.port.clockMs, c.clockMs);
+        EXPECT_EQ(rig.Status(), "     DATA.TXT");
+    }
+
+    SendRig refused;  // an E to the B still fails the transaction
+    refused.interpose = [&refused](const Packet& p) {
+        if (p.type != 'B') return false;
+        refused.port.FeedPacket(p.seq, 'E', "DISK FULL");
+        return true;
+    };
+    EXPECT_EQ(refused.Send("whole file"), -1);
+    EXPECT_EQ(refused.Status(), "DISK FULL");
+}

@@ -117,6 +117,9 @@ TEST_F(Server, FileRequestIsServedFromTheReceiveFolder) {
     EXPECT_EQ(ReadWhole(tree.In() / "REQ.DAT"), content);
 }
 
+// A refused request is answered with E and the server goes on: the caller
+// gets kRequestRefused, the name buffer keeps its text, and the next request
+// is served.
 TEST_F(Server, FileRequestOutsideTheFolderOrForAMissingFileIsRefused) {
     WriteWhole(tree.base / "secret", "do not serve");
     fs::create_directories(tree.In() / "sub");
@@ -125,12 +128,19 @@ TEST_F(Server, FileRequestOutsideTheFolderOrForAMissingFileIsRefused) {
         SCOPED_TRACE(name);
         ReceiveRig rig(tree.In());
         ReceivingPeer peer;
+        std::strcpy(rig.nameBuffer, "BEFORE.TXT");
         RequestAndReceive(rig, peer, 'R', name);
-        EXPECT_EQ(rig.Receive(), -1);
+        EXPECT_EQ(rig.Receive(), kermit::KermitEngine::kRequestRefused);
         EXPECT_EQ(rig.port.TypesSent(), "NE");
         EXPECT_EQ(rig.port.sent.back().data, "FILE NOT FOUND");
         EXPECT_EQ(rig.Status(), "  ERR: NOFILE");
+        EXPECT_STREQ(rig.nameBuffer, "BEFORE.TXT");
         EXPECT_TRUE(peer.content.empty());
+
+        WriteWhole(tree.In() / "HERE.DAT", "served after all");
+        RequestAndReceive(rig, peer, 'R', "HERE.DAT");
+        EXPECT_EQ(rig.Receive(), 0) << rig.Status();
+        EXPECT_EQ(peer.content, "served after all");
     }
 }
 
