@@ -28,21 +28,27 @@ void KermitEngine::SetStatusPlain(std::string_view text) {
     statusText[n] = '\0';
 }
 
-// The next byte that has arrived, or -1 when none is waiting.
+// The next byte that has arrived, or -1 when none is waiting. The port is
+// read only when every byte of the last read has been handed out.
 int KermitEngine::TakeByte() {
-    std::uint8_t byte = 0;
-    return port_.ReadAvailable(&byte, 1) == 1 ? byte : -1;
+    if (inputNext_ == inputEnd_) {
+        const int got = port_.ReadAvailable(input_, kInputSize);
+        if (got <= 0) return -1;
+        inputNext_ = 0;
+        inputEnd_ = std::min(got, kInputSize);
+    }
+    return input_[inputNext_++];
 }
 
 // Waits for the next byte without a time limit; between short blocking waits
-// it serves the thread's own messages and looks at the run flag.
+// it serves the thread's own messages and looks at the run flag. The port is
+// asked again only after a wait, so an empty line costs one read per wait.
 int KermitEngine::ReadByte() {
-    int c = TakeByte();
-    if (c >= 0) return c;
     for (;;) {
+        const int c = TakeByte();
+        if (c >= 0) return c;
         port_.PumpMessages();
         if (RunFlagCleared()) return SetStatus("QUIT");
-        if ((c = TakeByte()) >= 0) return c;
         port_.WaitForInput(kWaitSliceMs);
     }
 }
