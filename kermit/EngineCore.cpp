@@ -33,6 +33,7 @@ void KermitEngine::SetStatusPlain(std::string_view text) {
 int KermitEngine::TakeByte() {
     if (inputNext_ == inputEnd_) {
         const int got = port_.ReadAvailable(input_, kInputSize);
+        inputAfterWait_ = false;
         if (got <= 0) return -1;
         inputNext_ = 0;
         inputEnd_ = std::min(got, kInputSize);
@@ -41,15 +42,25 @@ int KermitEngine::TakeByte() {
 }
 
 // Waits for the next byte without a time limit; between short blocking waits
-// it serves the thread's own messages and looks at the run flag. The port is
-// asked again only after a wait, so an empty line costs one read per wait.
+// it serves the thread's own messages and looks at the run flag. A port that
+// the read after a wait emptied is not asked again before the next wait: a
+// byte that came since ends that wait at once, and a packet trickling in
+// costs one wait and one read a piece.
 int KermitEngine::ReadByte() {
-    for (;;) {
+    if (inputNext_ < inputEnd_) return input_[inputNext_++];
+    if (!inputAfterWait_) {
         const int c = TakeByte();
         if (c >= 0) return c;
+    }
+    for (;;) {
         port_.PumpMessages();
         if (RunFlagCleared()) return SetStatus("QUIT");
         port_.WaitForInput(kWaitSliceMs);
+        const int c = TakeByte();
+        if (c >= 0) {
+            inputAfterWait_ = true;
+            return c;
+        }
     }
 }
 

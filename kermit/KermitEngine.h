@@ -150,6 +150,9 @@ private:
     std::uint8_t input_[kInputSize] = {};
     int inputNext_ = 0;  // index of the next byte to hand out
     int inputEnd_ = 0;   // one past the last byte taken from the port
+    // input_ came with the read right after a wait, which emptied the port:
+    // once it is handed out, ReadByte waits again without asking first.
+    bool inputAfterWait_ = false;
 };
 
 inline constexpr int tochar(int x) {
