@@ -58,7 +58,12 @@ void PrintDirection(const LineSpec& line, const char* direction,
     std::printf("%17s", "");
     PrintRuns("runs (s): corvix", corvix, seconds);
     PrintRuns("  c-kermit", ckermit, ckSeconds);
-    std::printf("\n");
+    // Runs of one round follow each other, so their ratio sees nearly the
+    // same load; its median is steadier than the ratio of the medians.
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < corvix.size() && i < ckermit.size(); ++i)
+        if (corvix[i].seconds > 0) ratios.push_back(ckSeconds(ckermit[i]) / corvix[i].seconds);
+    std::printf("  round ratios: median %.2f\n", Median(ratios));
 }
 
 }  // namespace

@@ -167,12 +167,21 @@ void SerialPort::WriteOut(qint64 milliseconds) {
 int SerialPort::ReadAvailable(std::uint8_t* buffer, int maxLength) {
     if (!isOpen_ || lineLost_ || buffer == nullptr || maxLength <= 0) return 0;
     CheckModemStatus();
-    if (port_->bytesAvailable() == 0 && !FetchFromDevice(0)) return 0;
+    const bool waitedInVain = waitedInVain_;
+    waitedInVain_ = false;
+    // Right after a wait that found nothing the device is not asked again:
+    // the wait has just done that.
+    if (port_->bytesAvailable() == 0 && (waitedInVain || !FetchFromDevice(0))) return 0;
     const qint64 got = port_->read(reinterpret_cast<char*>(buffer), maxLength);
     return got > 0 ? static_cast<int>(got) : 0;
 }
 
 void SerialPort::WaitForInput(int milliseconds) {
+    WaitForDevice(milliseconds);
+    waitedInVain_ = isOpen_ && !lineLost_ && port_->bytesAvailable() == 0;
+}
+
+void SerialPort::WaitForDevice(int milliseconds) {
     if (milliseconds <= 0) return;
     if (!isOpen_ || lineLost_) {
         // Nothing can arrive; still honour the wait so callers do not spin.

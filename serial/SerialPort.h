@@ -85,6 +85,7 @@ private:
     bool Configure(int baudIndex);
     bool ClaimDevice();
     void ReleaseDevice();
+    void WaitForDevice(int milliseconds);
     bool FetchFromDevice(int milliseconds);
     void CheckFailure();
     void CheckModemStatus();
@@ -98,6 +99,7 @@ private:
     quint32 lastModemStatus_ = 0;
     qint64 lastModemLookMs_ = -1;  // when the lines were last looked at; -1: not yet
     qint64 lastPumpMs_ = -1;       // when the thread's queue was last served
+    bool waitedInVain_ = false;    // the last call was a wait that brought nothing
     QString claimedPath_;
     int isOpen_ = 0;
     int lineLost_ = 0;
