@@ -31,10 +31,10 @@ double Percentile(std::vector<double> values, double share) {
 
 // The job's own stack: the serial port, the line watch, the engine; only
 // the timing wrapper sits between the line watch and the engine.
-std::vector<double> EngineRun(const LineSpec& spec, const fs::path& dir, const std::string& data,
-                              bool corvixSends, bool& ok) {
+std::vector<double> EngineRun(const LineChoice& choice, const fs::path& dir,
+                              const std::string& data, bool corvixSends, bool& ok) {
     ok = false;
-    BenchLine line(spec.kind, spec.baud);
+    BenchLine line(choice.kind, choice.baud);
     std::atomic<int> run{1};
     serial::SerialPort port(run);
     if (!line.ok() || port.Open(QString::fromStdString(line.Path(0)), kBaudIndex115200) != 1)
@@ -65,7 +65,7 @@ std::vector<double> EngineRun(const LineSpec& spec, const fs::path& dir, const s
 
 }  // namespace
 
-void PrintTurnaround(const LineSpec& line, const fs::path& dir, const std::string& data) {
+void PrintTurnaround(const LineChoice& line, const fs::path& dir, const std::string& data) {
     WriteWholeFile(dir / "bench.bin", data);
     for (const bool sends : {true, false}) {
         bool ok = false;

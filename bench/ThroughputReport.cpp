@@ -34,7 +34,7 @@ double Busy(const Transfer& t, int baud) {
     return t.seconds > 0 ? 100 * t.lineBytes / (baud / 10.0) / t.seconds : 0;
 }
 
-void PrintDirection(const LineSpec& line, const char* direction,
+void PrintDirection(const LineChoice& line, const char* direction,
                     const std::vector<Transfer>& corvix, const std::vector<Transfer>& ckermit,
                     const Pick& ckSeconds, const Pick& ckCpu, std::size_t size) {
     const double mb = size / 1e6;
@@ -74,7 +74,7 @@ void PrintThroughputHeader() {
     std::fflush(stdout);
 }
 
-void PrintThroughput(const LineSpec& line, const Rounds& rounds, std::size_t size) {
+void PrintThroughput(const LineChoice& line, const Rounds& rounds, std::size_t size) {
     const Pick seconds = [](const Transfer& t) { return t.seconds; };
     const Pick senderCpu = [](const Transfer& t) { return t.senderCpu; };
     const Pick receiverCpu = [](const Transfer& t) { return t.receiverCpu; };

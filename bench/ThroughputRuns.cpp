@@ -25,10 +25,10 @@ std::vector<std::string> CorvixArgs(const std::string& cli, const std::string& c
     return {cli, command, "--port", device, "--baud", std::to_string(kBaudName), "--quiet"};
 }
 
-Transfer CorvixSends(const LineSpec& spec, const std::string& cli, const fs::path& dir,
+Transfer CorvixSends(const LineChoice& choice, const std::string& cli, const fs::path& dir,
                      const std::string& data) {
     Transfer t;
-    BenchLine line(spec.kind, spec.baud);
+    BenchLine line(choice.kind, choice.baud);
     if (!line.ok()) return t;
     fs::remove_all(dir / "ck-rx");
     Process receiver, corvix;
@@ -48,10 +48,10 @@ Transfer CorvixSends(const LineSpec& spec, const std::string& cli, const fs::pat
     return t;
 }
 
-Transfer CorvixReceives(const LineSpec& spec, const std::string& cli, const fs::path& dir,
+Transfer CorvixReceives(const LineChoice& choice, const std::string& cli, const fs::path& dir,
                         const std::string& data) {
     Transfer t;
-    BenchLine line(spec.kind, spec.baud);
+    BenchLine line(choice.kind, choice.baud);
     if (!line.ok()) return t;
     fs::remove_all(dir / "corvix-rx");
     fs::create_directories(dir / "corvix-rx");
@@ -76,9 +76,9 @@ Transfer CorvixReceives(const LineSpec& spec, const std::string& cli, const fs::
 
 // C-Kermit to C-Kermit: the receiver's figure is the yardstick for Corvix
 // sending, the sender's for Corvix receiving.
-Transfer CKermitToCKermit(const LineSpec& spec, const fs::path& dir, const std::string& data) {
+Transfer CKermitToCKermit(const LineChoice& choice, const fs::path& dir, const std::string& data) {
     Transfer t;
-    BenchLine line(spec.kind, spec.baud);
+    BenchLine line(choice.kind, choice.baud);
     if (!line.ok()) return t;
     fs::remove_all(dir / "ck-rx");
     Process receiver, sender;
@@ -105,7 +105,7 @@ double Median(std::vector<double> values) {
     return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-Rounds RunRounds(const LineSpec& line, const std::string& cli, const fs::path& dir,
+Rounds RunRounds(const LineChoice& line, const std::string& cli, const fs::path& dir,
                  const std::string& data, int rounds) {
     WriteWholeFile(dir / "bench.bin", data);
     Rounds r;

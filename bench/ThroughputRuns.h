@@ -8,7 +8,7 @@
 
 namespace bench {
 
-struct LineSpec {
+struct LineChoice {
     const char* name;
     BenchLine::Kind kind;
     int baud;  // 0: unpaced
@@ -31,15 +31,15 @@ struct Rounds {
     std::vector<Transfer> corvixSends, yardstick, corvixReceives;
 };
 
-Rounds RunRounds(const LineSpec& line, const std::string& cli, const std::filesystem::path& dir,
+Rounds RunRounds(const LineChoice& line, const std::string& cli, const std::filesystem::path& dir,
                  const std::string& data, int rounds);
 
 void PrintThroughputHeader();
-void PrintThroughput(const LineSpec& line, const Rounds& rounds, std::size_t size);
+void PrintThroughput(const LineChoice& line, const Rounds& rounds, std::size_t size);
 
 // Corvix's engine in this process on the job's port, sending and receiving
 // `data` with C-Kermit once each, timed by TimingPort.
-void PrintTurnaround(const LineSpec& line, const std::filesystem::path& dir,
+void PrintTurnaround(const LineChoice& line, const std::filesystem::path& dir,
                      const std::string& data);
 
 // corvix-cli receive on a silent line for `seconds`, then SIGINT: its

@@ -82,8 +82,8 @@ int main(int argc, char** argv) {
                  {"paced", BenchLine::Kind::Linesim, 115200, pacedData}};
     for (const auto& line : lines) {
         if (!s.only.empty() && s.only != line.name) continue;
-        const LineSpec spec{line.name, line.kind, line.baud};
-        PrintThroughput(spec, RunRounds(spec, cli, dir, line.file, s.rounds), line.file.size());
+        const LineChoice choice{line.name, line.kind, line.baud};
+        PrintThroughput(choice, RunRounds(choice, cli, dir, line.file, s.rounds), line.file.size());
     }
     std::printf(
         "\nturnaround inside Corvix: last piece of a packet in -> answer written "
