@@ -13,18 +13,36 @@ namespace bench {
 using test_support::ReadWholeFile;
 using test_support::WriteWholeFile;
 
-// C-Kermit on one end of the line, driven by a script of commands.
-class Peer {
+// A program on one end of the line, started in its own folder with its
+// standard output in a file there.
+class Process {
 public:
-    ~Peer();
-    void StartCKermit(const std::string& device, const std::filesystem::path& dir,
-                      const std::vector<std::string>& settings,
-                      const std::vector<std::string>& commands);
-    // Exit status, or -1 when it had to be killed after `seconds`.
-    int Wait(int seconds);
+    Process() = default;
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    void Start(const std::vector<std::string>& argv, const std::filesystem::path& dir,
+               const std::filesystem::path& output);
+    // Exit status, or -1 when it had to be killed after `seconds` or a signal
+    // ended it.
+    int Wait(double seconds);
+    void Signal(int signal) const;
+    // Processor time it used, user and system, once it has ended.
+    double cpuSeconds() const { return cpu_; }
 
 private:
     pid_t pid_ = -1;
+    double cpu_ = 0;
 };
+
+// The same protocol parameters on every C-Kermit: packets of 94, window 1,
+// block check 1, no attribute packets, no streaming.
+extern const std::vector<std::string> kSameParameters;
+
+// C-Kermit on `device`, in `dir`, running `commands` with kSameParameters;
+// its output goes to `dir`/peer.out.
+void StartCKermit(Process& process, const std::string& device, const std::filesystem::path& dir,
+                  const std::vector<std::string>& commands);
 
 }  // namespace bench

@@ -40,12 +40,15 @@ void ConsoleWindow::OnReceiveFileOpened(const QByteArray& name) {
     receiving_ = FromEightBit(name);
 }
 
+// The progress texts are made only when they are shown: they come once a packet.
 void ConsoleWindow::OnReceiveProgress(std::uint32_t bytes) {
+    if (!showProgress_) return;
     std::lock_guard<std::mutex> lock(mutex_);
     Progress(QStringLiteral("%1: %2 bytes").arg(receiving_).arg(bytes));
 }
 
 void ConsoleWindow::OnSendProgress(std::uint32_t bytes) {
+    if (!showProgress_) return;
     std::lock_guard<std::mutex> lock(mutex_);
     const int percent = sendSize_ > 0 ? static_cast<int>(bytes * 100 / sendSize_) : 100;
     const int filled = percent * kBarWidth / 100;

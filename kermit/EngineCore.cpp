@@ -28,22 +28,39 @@ void KermitEngine::SetStatusPlain(std::string_view text) {
     statusText[n] = '\0';
 }
 
-// The next byte that has arrived, or -1 when none is waiting.
+// The next byte that has arrived, or -1 when none is waiting. The port is
+// read only when every byte of the last read has been handed out.
 int KermitEngine::TakeByte() {
-    std::uint8_t byte = 0;
-    return port_.ReadAvailable(&byte, 1) == 1 ? byte : -1;
+    if (inputNext_ == inputEnd_) {
+        const int got = port_.ReadAvailable(input_, kInputSize);
+        inputAfterWait_ = false;
+        if (got <= 0) return -1;
+        inputNext_ = 0;
+        inputEnd_ = std::min(got, kInputSize);
+    }
+    return input_[inputNext_++];
 }
 
 // Waits for the next byte without a time limit; between short blocking waits
-// it serves the thread's own messages and looks at the run flag.
+// it serves the thread's own messages and looks at the run flag. A port that
+// the read after a wait emptied is not asked again before the next wait: a
+// byte that came since ends that wait at once, and a packet trickling in
+// costs one wait and one read a piece.
 int KermitEngine::ReadByte() {
-    int c = TakeByte();
-    if (c >= 0) return c;
+    if (inputNext_ < inputEnd_) return input_[inputNext_++];
+    if (!inputAfterWait_) {
+        const int c = TakeByte();
+        if (c >= 0) return c;
+    }
     for (;;) {
         port_.PumpMessages();
         if (RunFlagCleared()) return SetStatus("QUIT");
-        if ((c = TakeByte()) >= 0) return c;
         port_.WaitForInput(kWaitSliceMs);
+        const int c = TakeByte();
+        if (c >= 0) {
+            inputAfterWait_ = true;
+            return c;
+        }
     }
 }
 

@@ -140,6 +140,19 @@ private:
     bool markPending_ = false;            // the last packet ended on the next one's mark
     bool timed_ = false;                  // the packet being read must arrive by deadline_
     std::int64_t deadline_ = 0;           // on the port's clock, while timed_
+
+    // Input taken from the port but not read yet. One read of the port takes
+    // all that has arrived, up to kInputSize bytes, and TakeByte hands it out
+    // byte by byte, so a packet costs one read instead of one per byte. It
+    // outlives ResetEngine: bytes that arrived belong to the line, not to a
+    // transaction.
+    static constexpr int kInputSize = 512;
+    std::uint8_t input_[kInputSize] = {};
+    int inputNext_ = 0;  // index of the next byte to hand out
+    int inputEnd_ = 0;   // one past the last byte taken from the port
+    // input_ came with the read right after a wait, which emptied the port:
+    // once it is handed out, ReadByte waits again without asking first.
+    bool inputAfterWait_ = false;
 };
 
 inline constexpr int tochar(int x) {

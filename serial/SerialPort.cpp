@@ -13,6 +13,7 @@
 #ifdef Q_OS_UNIX
 #include <poll.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #endif
 
 namespace serial {
@@ -24,12 +25,12 @@ namespace {
 constexpr int kSettleMs = 300;
 constexpr int kWriteTimeoutMs = 3000;
 constexpr int kWaitSliceMs = 50;
-
-// The modem status word, bit for bit as the caliper's original host saw it.
-constexpr quint32 kCtsOn = 0x10;
-constexpr quint32 kDsrOn = 0x20;
-constexpr quint32 kRingOn = 0x40;
-constexpr quint32 kCarrierOn = 0x80;
+// A USB adapter answers the question for its modem lines with a round trip
+// over the bus, up to a millisecond: reads look again only after this long.
+constexpr qint64 kModemLookIntervalMs = 10;
+// The worker's own queue holds next to nothing while a job runs (stops come
+// through the run flag), and serving it costs system calls: at most this often.
+constexpr qint64 kPumpIntervalMs = 50;
 
 // Devices held open by this process, by canonical path. The device's own lock
 // does not stop a second opener running as root, nor a second opener in the
@@ -83,7 +84,7 @@ int SerialPort::Open(const QString& port, int baudIndex) {
     port_->clearError();
     isOpen_ = 1;
     lineLost_ = 0;
-    modemLinesReadable_ = true;
+    lastModemLookMs_ = -1;
     return 1;
 }
 
@@ -134,17 +135,9 @@ int SerialPort::Write(const std::uint8_t* buffer, int length) {
         port_->clear(QSerialPort::Output);
         return 0;
     }
-    QElapsedTimer timer;
-    timer.start();
-    while (port_->bytesToWrite() > 0) {
-        const qint64 left = kWriteTimeoutMs - timer.elapsed();
-        if (left <= 0) break;
-        if (!port_->waitForBytesWritten(static_cast<int>(std::min<qint64>(left, 100)))) {
-            const bool timedOut = port_->error() == QSerialPort::TimeoutError;
-            CheckFailure();
-            if (!timedOut) break;
-        }
-    }
+    // Straight to the device: a packet nearly always goes in this one call.
+    if (!port_->flush()) CheckFailure();
+    if (!lineLost_ && port_->bytesToWrite() > 0) WriteOut(kWriteTimeoutMs);
     const qint64 unsent = port_->bytesToWrite();
     if (unsent > 0) {
         // Like a timed-out synchronous write: what did not go is given up.
@@ -154,22 +147,42 @@ int SerialPort::Write(const std::uint8_t* buffer, int length) {
     return static_cast<int>(length - unsent);
 }
 
+// Waits until the device has taken what is left, the device failed or
+// `milliseconds` passed.
+void SerialPort::WriteOut(qint64 milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (port_->bytesToWrite() > 0) {
+        const qint64 left = milliseconds - timer.elapsed();
+        if (left <= 0) return;
+        if (!port_->waitForBytesWritten(static_cast<int>(std::min<qint64>(left, 100)))) {
+            const bool timedOut = port_->error() == QSerialPort::TimeoutError;
+            CheckFailure();
+            if (!timedOut) return;
+        }
+    }
+}
+
+// Looks at the modem lines on every read, whether bytes are waiting or not,
+// so that a change shows while a packet is still coming in.
 int SerialPort::ReadAvailable(std::uint8_t* buffer, int maxLength) {
     if (!isOpen_ || lineLost_ || buffer == nullptr || maxLength <= 0) return 0;
-    qint64 waiting = port_->bytesAvailable();
-    if (waiting == 0) {
-        // Only here, with the buffer empty, is the device itself asked.
-        CheckModemStatus();
-        FetchFromDevice(0);
-        waiting = port_->bytesAvailable();
-        if (waiting == 0) return 0;
-    }
-    const qint64 got =
-        port_->read(reinterpret_cast<char*>(buffer), std::min<qint64>(waiting, maxLength));
+    CheckModemStatus();
+    const bool waitedInVain = waitedInVain_;
+    waitedInVain_ = false;
+    // Right after a wait that found nothing the device is not asked again:
+    // the wait has just done that.
+    if (port_->bytesAvailable() == 0 && (waitedInVain || !FetchFromDevice(0))) return 0;
+    const qint64 got = port_->read(reinterpret_cast<char*>(buffer), maxLength);
     return got > 0 ? static_cast<int>(got) : 0;
 }
 
 void SerialPort::WaitForInput(int milliseconds) {
+    WaitForDevice(milliseconds);
+    waitedInVain_ = isOpen_ && !lineLost_ && port_->bytesAvailable() == 0;
+}
+
+void SerialPort::WaitForDevice(int milliseconds) {
     if (milliseconds <= 0) return;
     if (!isOpen_ || lineLost_) {
         // Nothing can arrive; still honour the wait so callers do not spin.
@@ -202,7 +215,11 @@ void SerialPort::WaitForInput(int milliseconds) {
 void SerialPort::PumpMessages() {
     // processEvents serves the calling thread's own queue and does nothing on
     // a thread without an event dispatcher (or before a QCoreApplication exists).
-    if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
+    if (QCoreApplication::instance() == nullptr) return;
+    const qint64 now = NowMs();
+    if (lastPumpMs_ >= 0 && now - lastPumpMs_ < kPumpIntervalMs) return;
+    lastPumpMs_ = now;
+    QCoreApplication::processEvents();
 }
 
 bool SerialPort::FetchFromDevice(int milliseconds) {
@@ -227,24 +244,46 @@ void SerialPort::CheckFailure() {
     port_->clearError();
 }
 
-// The input lines, as one word. A device without modem lines (a
-// pseudo-terminal) cannot be asked; it then counts as having none, for good.
+// The input lines, as one word, reported when it changed. A look that fails
+// (a pseudo-terminal has no modem lines; an adapter may not answer) changes
+// nothing and is tried again at the next read.
 void SerialPort::CheckModemStatus() {
-    if (!modemLinesReadable_) return;
+    const qint64 now = NowMs();
+    if (lastModemLookMs_ >= 0 && now - lastModemLookMs_ < kModemLookIntervalMs) return;
+    lastModemLookMs_ = now;
+    quint32 status = 0;
+    if (!ReadModemLines(status) || status == lastModemStatus_) return;
+    lastModemStatus_ = status;
+    if (observer_ != nullptr) observer_->OnModemStatusChanged((status & kCtsOn) ? 1 : 0);
+}
+
+bool SerialPort::ReadModemLines(quint32& status) {
+    if (modemLineReader_) return modemLineReader_(status);
+#ifdef Q_OS_UNIX
+    // Asked directly: a device without the lines answers with an error code,
+    // which costs nothing to hear, where the port class would build and
+    // signal an error for it every time.
+    int bits = 0;
+    if (::ioctl(static_cast<int>(port_->handle()), TIOCMGET, &bits) != 0) return false;
+    status = 0;
+    if (bits & TIOCM_CTS) status |= kCtsOn;
+    if (bits & TIOCM_DSR) status |= kDsrOn;
+    if (bits & TIOCM_RI) status |= kRingOn;
+    if (bits & TIOCM_CD) status |= kCarrierOn;
+    return true;
+#else
     const QSerialPort::PinoutSignals lines = port_->pinoutSignals();
     if (port_->error() != QSerialPort::NoError) {
         port_->clearError();
-        modemLinesReadable_ = false;
-        return;
+        return false;
     }
-    quint32 status = 0;
+    status = 0;
     if (lines & QSerialPort::ClearToSendSignal) status |= kCtsOn;
     if (lines & QSerialPort::DataSetReadySignal) status |= kDsrOn;
     if (lines & QSerialPort::RingIndicatorSignal) status |= kRingOn;
     if (lines & QSerialPort::DataCarrierDetectSignal) status |= kCarrierOn;
-    if (status == lastModemStatus_) return;
-    lastModemStatus_ = status;
-    if (observer_ != nullptr) observer_->OnModemStatusChanged((status & kCtsOn) ? 1 : 0);
+    return true;
+#endif
 }
 
 }  // namespace serial

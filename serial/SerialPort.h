@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "kermit/KermitPort.h"
@@ -63,6 +64,18 @@ public:
 
     void SetObserver(SerialPortObserver* observer) { observer_ = observer; }
 
+    // How the modem status word is read: true with the word, false when the
+    // device cannot tell. The default asks the device; a stand-in answers
+    // for devices that have no modem lines of their own (a pseudo-terminal).
+    using ModemLineReader = std::function<bool(quint32& status)>;
+    void SetModemLineReader(ModemLineReader reader) { modemLineReader_ = std::move(reader); }
+
+    // The modem status bits as the caliper's original host saw them.
+    static constexpr quint32 kCtsOn = 0x10;
+    static constexpr quint32 kDsrOn = 0x20;
+    static constexpr quint32 kRingOn = 0x40;
+    static constexpr quint32 kCarrierOn = 0x80;
+
     int isOpen() const { return isOpen_; }
 
     // 1 once the device reported that it is gone (unplugged, hung up).
@@ -72,15 +85,21 @@ private:
     bool Configure(int baudIndex);
     bool ClaimDevice();
     void ReleaseDevice();
+    void WaitForDevice(int milliseconds);
     bool FetchFromDevice(int milliseconds);
     void CheckFailure();
     void CheckModemStatus();
+    bool ReadModemLines(quint32& status);
+    void WriteOut(qint64 milliseconds);
 
     std::atomic<int>& runFlag_;
     std::unique_ptr<QSerialPort> port_;
     SerialPortObserver* observer_ = nullptr;
+    ModemLineReader modemLineReader_;
     quint32 lastModemStatus_ = 0;
-    bool modemLinesReadable_ = true;
+    qint64 lastModemLookMs_ = -1;  // when the lines were last looked at; -1: not yet
+    qint64 lastPumpMs_ = -1;       // when the thread's queue was last served
+    bool waitedInVain_ = false;    // the last call was a wait that brought nothing
     QString claimedPath_;
     int isOpen_ = 0;
     int lineLost_ = 0;

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 #include "tests/serial/PtyPeer.h"
 #include "tools/linesim/LineSim.h"
@@ -71,8 +72,12 @@ long MsSince(Clock::time_point start) {
 
 class CountingObserver : public serial::SerialPortObserver {
 public:
-    void OnModemStatusChanged(int) override { ++calls; }
+    void OnModemStatusChanged(int ctsOn) override {
+        ++calls;
+        reported.push_back(ctsOn);
+    }
     int calls = 0;
+    std::vector<int> reported;  // the CTS value of every report, in order
 };
 
 // A line with the port open on end A at 115200 and the test holding end B.
@@ -299,4 +304,40 @@ TEST_F(SerialPortOnLine, PumpMessagesServesTheThreadsQueue) {
 
     // On a thread without an event dispatcher it is a harmless no-op.
     std::thread([&] { port.PumpMessages(); }).join();
+}
+
+// A pseudo-terminal has no modem lines, so the test answers for them. Looks
+// come with reads whether bytes are waiting or not, at most every 10 ms; the
+// test waits longer than that between the steps below.
+TEST_F(SerialPortOnLine, ModemLinesAreLookedAtWhileBytesWaitAndAFailedLookIsTriedAgain) {
+    int looks = 0;
+    bool canTell = false;
+    quint32 lines = 0;
+    port.SetModemLineReader([&](quint32& status) {
+        ++looks;
+        status = lines;
+        return canTell;
+    });
+    ASSERT_TRUE(peer.WriteAll(std::vector<std::uint8_t>(200, 'p')));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::uint8_t buf[4];
+    ASSERT_EQ(port.ReadAvailable(buf, sizeof buf), 4);  // the look fails: nothing to report
+    ASSERT_EQ(looks, 1);
+    EXPECT_TRUE(observer.reported.empty());
+
+    const auto nextStep = [&](bool tell, quint32 now) {
+        canTell = tell;
+        lines = now;
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        // Bytes are still waiting: the look is not put off to the packet's end.
+        EXPECT_EQ(port.ReadAvailable(buf, sizeof buf), 4);
+    };
+    nextStep(true, SerialPort::kCtsOn);  // the failed look is tried again
+    EXPECT_EQ(observer.reported, std::vector<int>({1}));
+    nextStep(false, 0);  // a look that fails again reports nothing
+    EXPECT_EQ(observer.reported, std::vector<int>({1}));
+    nextStep(true, SerialPort::kCtsOn | SerialPort::kDsrOn);  // DSR alone: CTS as it was
+    nextStep(true, SerialPort::kDsrOn);
+    nextStep(true, SerialPort::kDsrOn);  // no change, no report
+    EXPECT_EQ(observer.reported, std::vector<int>({1, 1, 0}));
 }

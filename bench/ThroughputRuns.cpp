@@ -1,0 +1,120 @@
+#include "bench/ThroughputRuns.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "bench/BenchPeer.h"
+
+namespace fs = std::filesystem;
+
+namespace bench {
+
+namespace {
+
+constexpr double kLimitSeconds = 600;
+constexpr int kBaudName = 115200;  // corvix-cli and C-Kermit both at this rate
+
+void Settle(double seconds) {
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+std::vector<std::string> CorvixArgs(const std::string& cli, const std::string& command,
+                                    const std::string& device) {
+    return {cli, command, "--port", device, "--baud", std::to_string(kBaudName), "--quiet"};
+}
+
+Transfer CorvixSends(const LineChoice& choice, const std::string& cli, const fs::path& dir,
+                     const std::string& data) {
+    Transfer t;
+    BenchLine line(choice.kind, choice.baud);
+    if (!line.ok()) return t;
+    fs::remove_all(dir / "ck-rx");
+    Process receiver, corvix;
+    StartCKermit(receiver, line.Path(1), dir / "ck-rx", {"receive"});
+    Settle(0.5);
+    std::vector<std::string> args = CorvixArgs(cli, "send", line.Path(0));
+    args.push_back((dir / "bench.bin").string());
+    LineClock clock(line);
+    corvix.Start(args, dir, dir / "corvix.out");
+    const bool sent = corvix.Wait(kLimitSeconds) == 0;
+    const bool received = receiver.Wait(30) == 0;
+    t.seconds = clock.Stop();
+    t.corvixCpu = corvix.cpuSeconds();
+    t.receiverCpu = receiver.cpuSeconds();
+    t.lineBytes = line.BytesCarried();
+    t.ok = sent && received && ReadWholeFile(dir / "ck-rx" / "bench.bin") == data;
+    return t;
+}
+
+Transfer CorvixReceives(const LineChoice& choice, const std::string& cli, const fs::path& dir,
+                        const std::string& data) {
+    Transfer t;
+    BenchLine line(choice.kind, choice.baud);
+    if (!line.ok()) return t;
+    fs::remove_all(dir / "corvix-rx");
+    fs::create_directories(dir / "corvix-rx");
+    Process sender, corvix;
+    std::vector<std::string> args = CorvixArgs(cli, "receive", line.Path(0));
+    for (const char* a : {"--count", "1", "--on-exists", "replace", "--dir"})
+        args.emplace_back(a);
+    args.push_back((dir / "corvix-rx").string());
+    corvix.Start(args, dir, dir / "corvix.out");
+    Settle(0.8);  // start-up and the port's settling time
+    LineClock clock(line);
+    StartCKermit(sender, line.Path(1), dir, {"send bench.bin"});
+    const bool sent = sender.Wait(kLimitSeconds) == 0;
+    const bool received = corvix.Wait(30) == 0;
+    t.seconds = clock.Stop();
+    t.corvixCpu = corvix.cpuSeconds();
+    t.senderCpu = sender.cpuSeconds();
+    t.lineBytes = line.BytesCarried();
+    t.ok = sent && received && ReadWholeFile(dir / "corvix-rx" / "bench.bin") == data;
+    return t;
+}
+
+// C-Kermit to C-Kermit: the receiver's figure is the yardstick for Corvix
+// sending, the sender's for Corvix receiving.
+Transfer CKermitToCKermit(const LineChoice& choice, const fs::path& dir, const std::string& data) {
+    Transfer t;
+    BenchLine line(choice.kind, choice.baud);
+    if (!line.ok()) return t;
+    fs::remove_all(dir / "ck-rx");
+    Process receiver, sender;
+    StartCKermit(receiver, line.Path(1), dir / "ck-rx", {"receive"});
+    Settle(0.5);
+    LineClock clock(line);
+    StartCKermit(sender, line.Path(0), dir, {"send bench.bin"});
+    const bool sent = sender.Wait(kLimitSeconds) == 0;
+    const bool received = receiver.Wait(30) == 0;
+    t.seconds = clock.Stop();
+    t.senderCpu = sender.cpuSeconds();
+    t.receiverCpu = receiver.cpuSeconds();
+    t.lineBytes = line.BytesCarried();
+    t.ok = sent && received && ReadWholeFile(dir / "ck-rx" / "bench.bin") == data;
+    return t;
+}
+
+}  // namespace
+
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+Rounds RunRounds(const LineChoice& line, const std::string& cli, const fs::path& dir,
+                 const std::string& data, int rounds) {
+    WriteWholeFile(dir / "bench.bin", data);
+    Rounds r;
+    for (int i = 0; i < rounds; ++i) {
+        r.corvixSends.push_back(CorvixSends(line, cli, dir, data));
+        r.yardstick.push_back(CKermitToCKermit(line, dir, data));
+        r.corvixReceives.push_back(CorvixReceives(line, cli, dir, data));
+    }
+    return r;
+}
+
+}  // namespace bench

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "bench/BenchLine.h"
+
+namespace bench {
+
+struct LineChoice {
+    const char* name;
+    BenchLine::Kind kind;
+    int baud;  // 0: unpaced
+};
+
+// One transfer: its time on the line (first byte to last, either way), the
+// processor time of each side, and the bytes the line carried.
+struct Transfer {
+    double seconds = 0;
+    double corvixCpu = 0;  // corvix-cli, the whole process
+    double senderCpu = 0;  // C-Kermit sending (yardstick runs)
+    double receiverCpu = 0;
+    double lineBytes = -1;
+    bool ok = false;
+};
+
+// The runs of one line: Corvix sending, C-Kermit to C-Kermit, Corvix
+// receiving, in turn, `rounds` times.
+struct Rounds {
+    std::vector<Transfer> corvixSends, yardstick, corvixReceives;
+};
+
+Rounds RunRounds(const LineChoice& line, const std::string& cli, const std::filesystem::path& dir,
+                 const std::string& data, int rounds);
+
+void PrintThroughputHeader();
+void PrintThroughput(const LineChoice& line, const Rounds& rounds, std::size_t size);
+
+// Corvix's engine in this process on the job's port, sending and receiving
+// `data` with C-Kermit once each, timed by TimingPort.
+void PrintTurnaround(const LineChoice& line, const std::filesystem::path& dir,
+                     const std::string& data);
+
+// corvix-cli receive on a silent line for `seconds`, then SIGINT: its
+// processor time and the time from the signal to its end.
+void PrintIdle(const std::string& cli, int seconds, int rounds);
+
+double Median(std::vector<double> values);
+
+}  // namespace bench
