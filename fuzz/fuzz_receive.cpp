@@ -4,10 +4,10 @@
 // appear outside the receive folder, nothing but plain files inside it, and
 // a file beside the folder may never go out on the line.
 //
-// The folders are read with getdents64 into a buffer on the stack and the
-// sample file with plain reads: opendir's and the file streams' buffers,
-// allocated (and under the address sanitizer filled and quarantined) anew for
-// every input, took most of the target's time.
+// The folders are read with getdents64 into a buffer on the stack, and the
+// sample file only after a file was received: opendir's and the file
+// streams' buffers, allocated (and under the address sanitizer filled and
+// quarantined) anew for every input, took most of the target's time.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -79,6 +79,7 @@ struct Tree {
         in = base / "in";
         fs::create_directories(in);
         std::ofstream(base / "secret.txt", std::ios::binary) << kSecret;
+        std::ofstream(in / "TREES.DAT", std::ios::binary) << kSample;
     }
     ~Tree() {
         std::error_code ec;
@@ -94,6 +95,7 @@ public:
     Observer(Overwrite answer, fs::path saveAs) : answer_(answer), saveAs_(std::move(saveAs)) {}
     void OnReceiveFileOpened(const char* name) override {
         if (std::strlen(name) > 127) std::abort();
+        opened = true;
     }
     void OnReceiveProgress(std::uint32_t) override {}
     void OnSendProgress(std::uint32_t) override {}
@@ -104,29 +106,28 @@ public:
     }
     void ShowCouldNotOpenFile(const std::string&) override {}
 
+    bool opened = false;  // a file was opened to receive into
+
 private:
     Overwrite answer_;
     fs::path saveAs_;
 };
 
-void CheckTree(const Tree& tree) {
+// Checks the tree, then puts the receive folder back to only the file an R
+// request can fetch (rewritten only when a file was received: the engine
+// writes nothing else).
+void CheckAndRefill(const Tree& tree, bool received) {
     ForEachEntry(tree.base, [](std::string_view name, unsigned char) {
         if (name != "in" && name != "secret.txt") std::abort();
     });
+    std::vector<std::string> extra;
     ForEachEntry(tree.in, [&](std::string_view name, unsigned char type) {
         if (TypeOf(tree.in, name, type) != DT_REG) std::abort();
-    });
-}
-
-// Back to the folder with only the file an R request can fetch.
-void Refill(const Tree& tree) {
-    std::vector<std::string> extra;
-    ForEachEntry(tree.in, [&](std::string_view name, unsigned char) {
         if (name != "TREES.DAT") extra.emplace_back(name);
     });
     for (const auto& name : extra)
-        fs::remove_all(tree.in / name);
-    if (HoldsSample(tree.in / "TREES.DAT")) return;
+        fs::remove(tree.in / name);
+    if (!received || HoldsSample(tree.in / "TREES.DAT")) return;
     std::ofstream(tree.in / "TREES.DAT", std::ios::binary | std::ios::trunc) << kSample;
 }
 
@@ -135,7 +136,6 @@ void Refill(const Tree& tree) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Tree tree;
     if (size < 1) return 0;
-    Refill(tree);
     fs::current_path(tree.in);
     // The first byte: the overwrite answer, and the block check proposed in
     // the S of an answer to R or G (1, or 3 from 3 up).
@@ -161,7 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // A refused request leaves the server going, as in the receive job.
         if (result < 0 && result != kermit::KermitEngine::kRequestRefused) break;
     }
-    CheckTree(tree);
+    CheckAndRefill(tree, observer.opened);
     if (line.written.find(kSecret) != std::string::npos) std::abort();
     return 0;
 }
