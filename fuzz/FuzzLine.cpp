@@ -39,7 +39,9 @@ CORVIX_NOT_GUIDING bool FuzzLine::Silent() {
     if (now_ < silentUntil_) return true;
     if (Remaining() < 2 || data_[position_] != kSilence || data_[position_ + 1] == kSilence)
         return false;
-    silentUntil_ = now_ + (std::int64_t{1} << (data_[position_ + 1] % 16));
+    // At most 8 s: a silence in one of the engine's unlimited waits costs a
+    // step of 20 ms each, and longer ones are made of several.
+    silentUntil_ = now_ + (std::int64_t{1} << (data_[position_ + 1] % 14));
     position_ += 2;
     return true;
 }

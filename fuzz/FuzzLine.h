@@ -17,7 +17,7 @@ void PacketCheck(int type, const std::uint8_t* from, int count, std::uint8_t* ou
 // A line whose peer is the fuzz input, with a clock of its own that moves
 // only while the engine waits on a silent line. Every byte of the input is
 // waiting from the start, except that kSilence followed by a byte k is not
-// delivered: it makes the line silent for 2^(k % 16) ms (1 ms to 33 s), so the
+// delivered: it makes the line silent for 2^(k % 14) ms (1 ms to 8 s), so the
 // engine's bounded waits (the byte after a packet's check, the closing B)
 // really time out, the same way every run. kSilence kSilence delivers the byte
 // itself. When the input has all been read the line goes quiet and the run

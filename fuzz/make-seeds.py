@@ -40,13 +40,13 @@ def packet(seq, kind, data=b"", eol=b"\r", check=1):
 
 
 # The line's silences: 0xFF k is not delivered but keeps the line silent for
-# 2^(k % 16) ms; 0xFF 0xFF delivers 0xFF.
+# 2^(k % 14) ms; 0xFF 0xFF delivers 0xFF.
 def silence(ms_log2):
     return bytes([0xFF, ms_log2])
 
 
 PACKET_END = silence(6)      # 64 ms: longer than the wait for the byte after a check
-TIMEOUT_10S = silence(14)    # 16 s: longer than a peer time-out of 10 s
+TIMEOUT_10S = silence(13) * 2  # 16 s: longer than a peer time-out of 10 s
 
 
 def write(target, name, content):
