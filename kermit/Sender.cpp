@@ -49,7 +49,10 @@ int KermitEngine::AwaitAck(AckKind kind) {
     return kNoAnswer;
 }
 
+// The S and its acknowledgement carry a type-1 check whatever an earlier
+// exchange agreed on (an I before a G command); the answer sets the check anew.
 int KermitEngine::SendInit() {
+    checkType = 1;
     BuildInitParams();
     PutPacket(9, seq, 'S', sendBuffer);
     return AwaitAck(AckKind::Init) < 0 ? -1 : 0;
