@@ -35,15 +35,23 @@ CORVIX_NOT_GUIDING void PacketCheck(int type, const std::uint8_t* from, int coun
 }
 
 // True while the line is silent; a silence at the read position starts one.
+// A silence lasts 8 s at most (longer ones are made of several), and an input
+// has kSilenceBudgetMs of them in all; later ones are skipped. In one of the
+// engine's unlimited waits a silence costs a step of 20 ms each, and inputs
+// full of them took most of the fuzzer's time.
 CORVIX_NOT_GUIDING bool FuzzLine::Silent() {
     if (now_ < silentUntil_) return true;
-    if (Remaining() < 2 || data_[position_] != kSilence || data_[position_ + 1] == kSilence)
-        return false;
-    // At most 8 s: a silence in one of the engine's unlimited waits costs a
-    // step of 20 ms each, and longer ones are made of several.
-    silentUntil_ = now_ + (std::int64_t{1} << (data_[position_ + 1] % 14));
-    position_ += 2;
-    return true;
+    for (;;) {
+        if (Remaining() < 2 || data_[position_] != kSilence || data_[position_ + 1] == kSilence)
+            return false;
+        const std::int64_t ms =
+            std::min(std::int64_t{1} << (data_[position_ + 1] % 14), silenceLeft_);
+        position_ += 2;
+        if (ms == 0) continue;
+        silenceLeft_ -= ms;
+        silentUntil_ = now_ + ms;
+        return true;
+    }
 }
 
 CORVIX_NOT_GUIDING int FuzzLine::ReadAvailable(std::uint8_t* buffer, int maxLength) {

@@ -17,11 +17,11 @@ void PacketCheck(int type, const std::uint8_t* from, int count, std::uint8_t* ou
 // A line whose peer is the fuzz input, with a clock of its own that moves
 // only while the engine waits on a silent line. Every byte of the input is
 // waiting from the start, except that kSilence followed by a byte k is not
-// delivered: it makes the line silent for 2^(k % 14) ms (1 ms to 8 s), so the
-// engine's bounded waits (the byte after a packet's check, the closing B)
-// really time out, the same way every run. kSilence kSilence delivers the byte
-// itself. When the input has all been read the line goes quiet and the run
-// flag is cleared, as a user's stop would.
+// delivered: it makes the line silent for 2^(k % 14) ms (1 ms to 8 s; 60 s
+// per input in all), so the engine's bounded waits (the byte after a
+// packet's check, the closing B) really time out, the same way every run. kSilence kSilence
+// delivers the byte itself. When the input has all been read the line goes quiet and the run flag
+// is cleared, as a user's stop would.
 //
 // Every packet the engine writes is checked as it goes out: one mark, a LEN
 // that fits 94, a valid check of the type the engine says it sent (type 1
@@ -29,6 +29,9 @@ void PacketCheck(int type, const std::uint8_t* from, int count, std::uint8_t* ou
 class FuzzLine : public kermit::KermitPort {
 public:
     static constexpr std::uint8_t kSilence = 0xFF;
+    // Silence in one input at most: five time-outs of a peer that asks to be
+    // waited for 10 s, and more.
+    static constexpr std::int64_t kSilenceBudgetMs = 60000;
 
     FuzzLine(const std::uint8_t* data, std::size_t size, std::atomic<int>& runFlag)
         : data_(data), size_(size), runFlag_(runFlag) {}
@@ -62,6 +65,7 @@ private:
     const kermit::KermitState* engine_ = nullptr;
     std::int64_t now_ = 0;
     std::int64_t silentUntil_ = 0;
+    std::int64_t silenceLeft_ = kSilenceBudgetMs;
 };
 
 }  // namespace corvix_fuzz
