@@ -56,7 +56,7 @@ CORVIX_NOT_GUIDING bool FuzzLine::Silent() {
 
 CORVIX_NOT_GUIDING int FuzzLine::ReadAvailable(std::uint8_t* buffer, int maxLength) {
     int n = 0;
-    while (n < maxLength && Remaining() > 0 && !Silent()) {
+    while (n < maxLength && !Silent() && Remaining() > 0) {
         buffer[n++] = data_[position_];
         position_ += data_[position_] == kSilence && Remaining() >= 2 ? 2 : 1;
     }
