@@ -1,7 +1,9 @@
 // The sending side against a peer that answers with the fuzz input: the
 // transfer ends (success, failure or the stop when the input runs dry), every
-// packet sent is well formed and fits 94, and the number of packets stays
-// within the attempts the answers allow.
+// packet sent is well formed and fits 94, the number of packets stays within
+// the attempts the answers allow, and no packet carries a block check this
+// side did not propose. The first input byte picks the file and the check
+// proposed (1, or 3 from 4 up); the line's silences time out the closing B.
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -39,12 +41,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> file = FileFor(data[0]);
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(data + 1, size - 1, run);
+    line.keepWritten = false;
     kermit::KermitEngine engine(line, run);
+    line.Watch(&engine);
+    engine.checkOffer = data[0] & 4 ? 3 : 1;
     const int result = engine.KermitSend("STAND12.DAT", file.data(), file.size());
     if (result != 0 && result != -1) std::abort();
     // Each answer read can bring at most one packet (a resend); the first
-    // packet of each of S, F, D..., Z, B goes without one, plus the final B.
+    // packet of each of S, F, D..., Z, B goes without one, plus the final B;
+    // a closing B that times out is sent again, retryLimit times at most.
     const std::size_t answers = (size - 1) / 5 + 1;
-    if (line.packets > answers * 5 + file.size() + 16) std::abort();
+    if (line.packets > answers * 5 + file.size() + 16 + engine.retryLimit) std::abort();
+    if ((line.checkTypesUsed & ~(1u << 1 | 1u << engine.checkOffer)) != 0) std::abort();
     return 0;
 }

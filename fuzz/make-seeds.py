@@ -6,12 +6,47 @@ import pathlib
 here = pathlib.Path(__file__).resolve().parent
 
 
-def packet(seq, kind, data=b"", eol=b"\r"):
+def crc16(data):
+    """Kermit's CRC-16: CCITT polynomial, reflected, starting at 0."""
+    crc = 0
+    for byte in data:
+        crc ^= byte
+        for _ in range(8):
+            crc = (crc >> 1) ^ 0x8408 if crc & 1 else crc >> 1
+    return crc
+
+
+assert crc16(b"123456789") == 0x2189
+
+
+def block_check(body, check):
+    s = sum(body)
+    if check == 3:
+        c = crc16(body)
+        return bytes([((c >> 12) & 15) + 32, ((c >> 6) & 63) + 32, (c & 63) + 32])
+    if check == 2:
+        return bytes([((s >> 6) & 63) + 32, (s & 63) + 32])
+    return bytes([((s + ((s >> 6) & 3)) & 63) + 32])
+
+
+def packet(seq, kind, data=b"", eol=b"\r", check=1):
+    """A packet with block check `check` (S and I always carry type 1)."""
     if isinstance(data, str):
         data = data.encode("latin-1")
-    body = bytes([len(data) + 35, seq + 32, ord(kind)]) + data
-    s = sum(body)
-    return b"\x01" + body + bytes([((s + ((s >> 6) & 3)) & 63) + 32]) + eol
+    if kind in "SI":
+        check = 1
+    body = bytes([len(data) + 34 + check, seq + 32, ord(kind)]) + data
+    return b"\x01" + body + block_check(body, check) + eol
+
+
+# The line's silences: 0xFF k is not delivered but keeps the line silent for
+# 2^(k % 14) ms; 0xFF 0xFF delivers 0xFF.
+def silence(ms_log2):
+    return bytes([0xFF, ms_log2])
+
+
+PACKET_END = silence(6)      # 64 ms: longer than the wait for the byte after a check
+TIMEOUT_10S = silence(13) * 2  # 16 s: longer than a peer time-out of 10 s
 
 
 def write(target, name, content):
@@ -22,13 +57,26 @@ def write(target, name, content):
 
 PARAMS = b"~* @-#Y1~"
 PARAMS_8BIT = b"~* @-#&1~"
+PARAMS_CHECK2 = b"~* @-#Y2~"
+# What C-Kermit sends: block check 3 and capability fields (CAPAS and on).
+PARAMS_CKERMIT = b'~! @-#Y3~^>J)0___B"U1A'
+PARAMS_CHECK1_CAPAS = b"~* @-#Y1~* "
 
-# Packet reader: the line's bytes.
-write("fuzz_packet_reader", "ack", packet(0, "Y", PARAMS))
-write("fuzz_packet_reader", "noise-then-packet", b"\x00\xff junk\r" + packet(5, "D", "Pine#M#J"))
-write("fuzz_packet_reader", "restart", b"\x01\x2b\x21" + packet(1, "Z"))
-write("fuzz_packet_reader", "bad-length", b"\x01\x22" + b"\x01\x7f" + packet(2, "B"))
-write("fuzz_packet_reader", "bad-check", packet(3, "D", "abc")[:-2] + b"!\r" + packet(3, "D", "abc"))
+# Packet reader: the block check in force (0: 1, 1: 2, 2: 3), then the line's bytes.
+write("fuzz_packet_reader", "ack", b"\x00" + packet(0, "Y", PARAMS))
+write("fuzz_packet_reader", "noise-then-packet",
+      b"\x00" + b"\x00\xff\xff junk\r" + packet(5, "D", "Pine#M#J"))
+write("fuzz_packet_reader", "restart", b"\x00" + b"\x01\x2b\x21" + packet(1, "Z"))
+write("fuzz_packet_reader", "bad-length", b"\x00" + b"\x01\x22" + b"\x01\x7f" + packet(2, "B"))
+write("fuzz_packet_reader", "bad-check",
+      b"\x00" + packet(3, "D", "abc")[:-2] + b"!\r" + packet(3, "D", "abc"))
+write("fuzz_packet_reader", "check2", b"\x01" + packet(4, "D", "Spruce 28#M#J", check=2)
+      + packet(4, "D", "Spruce 28#M#J", check=2)[:-2] + b"!\r" + packet(5, "Z", check=2))
+write("fuzz_packet_reader", "check3", b"\x02" + packet(0, "S", PARAMS_CKERMIT)
+      + packet(6, "D", "Pine 31#M#J~(A", check=3) + packet(7, "Y", check=3)
+      + packet(7, "Y", check=3)[:-3] + b"!!\r")
+write("fuzz_packet_reader", "no-eol", b"\x02" + packet(8, "Z", eol=b"", check=3) + PACKET_END
+      + packet(9, "B", eol=b"", check=3) + b"Y")
 
 # Receive side: first byte answers the overwrite question (0 yes, 1 no, 2 cancel).
 def transfer(name, content, answer=0, params=PARAMS):
@@ -55,6 +103,37 @@ write("fuzz_receive", "generic", b"\x00" + packet(0, "G", "D") + packet(0, "Y", 
       + packet(0, "G", "Q") + packet(0, "I", PARAMS) + packet(0, "X") + packet(0, "E", "bye"))
 write("fuzz_receive", "repeat-name", transfer("~~A~~B", ["x"]))
 
+
+def transfer_checked(name, content, check, params, answer=0, eol=b"\r"):
+    """A transfer with the block check `check` after the Send-Init exchange."""
+    stream = packet(0, "S", params) + packet(1, "F", name, eol=eol, check=check)
+    seq = 2
+    for chunk in content:
+        stream += packet(seq, "D", chunk, eol=eol, check=check)
+        seq += 1
+    stream += packet(seq, "Z", eol=eol, check=check) + packet(seq + 1, "B", eol=eol, check=check)
+    return bytes([answer]) + stream
+
+
+# Byte 3: answer yes, and the S of an answer to R or G proposes check 3.
+write("fuzz_receive", "file-check3-capas",
+      transfer_checked("PLOT9.DAT", ["Pine 31#M#J", "~%Spruce"], 3, PARAMS_CKERMIT))
+write("fuzz_receive", "file-check2", transfer_checked("PLOT2.DAT", ["Birch 12#M#J"], 2, PARAMS_CHECK2))
+write("fuzz_receive", "file-no-eol",
+      transfer_checked("PLOT3.DAT", ["Ash 7"], 3, PARAMS_CKERMIT, eol=PACKET_END))
+# A get whose closing B is never answered, then a refused get, then a generic command.
+write("fuzz_receive", "get-check3-silent-break", b"\x03" + packet(0, "R", "TREES.DAT")
+      + packet(0, "Y", PARAMS_CKERMIT) + b"".join(packet(s, "Y", check=3) for s in range(1, 4))
+      + TIMEOUT_10S * 5 + packet(0, "R", "MISSING.DAT") + packet(0, "G", "D")
+      + packet(0, "Y", PARAMS) + b"".join(packet(s, "Y") for s in range(1, 5)))
+# I agrees on check 3, the G D comes with it; the answer's S exchange is type 1.
+write("fuzz_receive", "generic-after-init-check3", b"\x00" + packet(0, "I", PARAMS_CKERMIT)
+      + packet(0, "G", "D", check=3) + packet(0, "Y", PARAMS_CKERMIT)
+      + b"".join(packet(s, "Y") for s in range(1, 5)))
+write("fuzz_receive", "get-missing-then-file", b"\x00" + packet(0, "R", "NOSUCH.DAT")
+      + packet(0, "R", "TREES.DAT") + packet(0, "Y", PARAMS_CHECK1_CAPAS)
+      + b"".join(packet(s, "Y") for s in range(1, 5)))
+
 # Sender: first byte picks the file (0 empty, 1 text, 2 all bytes, 3 runs);
 # then the receiver's answers.
 acks = packet(0, "Y", PARAMS) + b"".join(packet(s, "Y") for s in range(1, 12))
@@ -62,6 +141,21 @@ write("fuzz_send_acks", "text", b"\x01" + acks)
 write("fuzz_send_acks", "binary-8bit", b"\x02" + packet(0, "Y", PARAMS_8BIT)
       + b"".join(packet(s, "Y") for s in range(1, 12)))
 write("fuzz_send_acks", "runs", b"\x03" + acks)
+# Bit 2 of the first byte: this side proposes check 3.
+acks3 = packet(0, "Y", PARAMS_CKERMIT) + b"".join(packet(s, "Y", check=3) for s in range(1, 12))
+write("fuzz_send_acks", "text-check3", b"\x05" + acks3)
+write("fuzz_send_acks", "binary-check3", b"\x06" + acks3)
+write("fuzz_send_acks", "check3-answered-1", b"\x05" + packet(0, "Y", PARAMS_CHECK1_CAPAS)
+      + b"".join(packet(s, "Y") for s in range(1, 12)))
+write("fuzz_send_acks", "check2-not-proposed", b"\x01" + packet(0, "Y", PARAMS_CHECK2)
+      + b"".join(packet(s, "Y") for s in range(1, 12)))
+# The text file goes in S, F, D, Z: B (seq 4) is never answered; each attempt
+# waits the peer's 10 s.
+write("fuzz_send_acks", "closing-break-silent", b"\x05" + packet(0, "Y", PARAMS_CKERMIT[:1] + b"*"
+      + PARAMS_CKERMIT[2:]) + b"".join(packet(s, "Y", check=3) for s in range(1, 4))
+      + TIMEOUT_10S * 5)
+write("fuzz_send_acks", "closing-break-no-eol", b"\x01" + packet(0, "Y", PARAMS)
+      + b"".join(packet(s, "Y") for s in range(1, 4)) + packet(4, "Y", eol=b"") + PACKET_END)
 write("fuzz_send_acks", "empty-naks", b"\x00" + packet(0, "N") + packet(0, "S", "(* @-#N1 ")
       + packet(1, "N") + packet(1, "Y") + packet(2, "E", "Disk full"))
 
@@ -74,7 +168,9 @@ write("fuzz_decode_encode", "runs", b"\x3b\x00\x30" + b"\x00" * 200 + b"#" * 95 
 for name, p in [("default", PARAMS), ("eight-bit", PARAMS_8BIT), ("short", b"("),
                 ("padded", b"^*#A-#&1~"), ("odd", b"\x7f\x7f\x7f\x7f\x7f###"),
                 ("qbin-is-qctl", b"~* @-##1~"), ("qbin-is-rept", b"~* @-#~1~"),
-                ("qctl-is-rept", b"~* @-~&1~")]:
+                ("qctl-is-rept", b"~* @-~&1~"), ("check2", PARAMS_CHECK2),
+                ("ckermit-check3-capas", PARAMS_CKERMIT), ("check1-capas", PARAMS_CHECK1_CAPAS),
+                ("check3-nine", b"~* @-#Y3~")]:
     write("fuzz_peer_params", name, bytes([len(p)]) + p)
 
 # Language files: two shipped ones and a few small oddities.

@@ -49,7 +49,10 @@ int KermitEngine::AwaitAck(AckKind kind) {
     return kNoAnswer;
 }
 
+// The S and its acknowledgement carry a type-1 check whatever an earlier
+// exchange agreed on (an I before a G command); the answer sets the check anew.
 int KermitEngine::SendInit() {
+    checkType = 1;
     BuildInitParams();
     PutPacket(9, seq, 'S', sendBuffer);
     return AwaitAck(AckKind::Init) < 0 ? -1 : 0;
@@ -77,9 +80,11 @@ int KermitEngine::SendFileData(const std::uint8_t* data, std::size_t length) {
     return AwaitAck(AckKind::Plain) < 0 ? -1 : 0;
 }
 
+// The B after a failed transfer: a peer that gave up has usually left, or
+// its E was lost, so each attempt waits at most the peer's time-out.
 int KermitEngine::SendBreak() {
     PutPacket(0, seq, 'B', nullptr);
-    return AwaitAck(AckKind::Plain) < 0 ? -1 : 0;
+    return AwaitAck(AckKind::Break) < 0 ? -1 : 0;
 }
 
 // The B that ends a transaction whose Z was acknowledged: the peer has
@@ -107,9 +112,9 @@ int KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::size
 }
 
 // One whole transaction. After a failure one more B tries to close the
-// transaction on the peer's side. The reason of the failure is kept: when the
-// peer does not answer that B, only a stop ends the wait, and the stop must
-// not hide that the transfer had already failed.
+// transaction on the peer's side; it waits a bounded time. The reason of the
+// failure is kept: neither a stop during that wait nor the B's own failure
+// may hide that the transfer had already failed.
 int KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length) {
     if (SendFile(name, data, length) == 0) return 0;
     char reason[sizeof statusText];

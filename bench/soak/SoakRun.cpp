@@ -170,13 +170,16 @@ Outcome Classify(const Verdict& v) {
     return Outcome::Failed;
 }
 
-// C-Kermit on end B, receiving, or sending `name` from its folder. A lost
-// packet costs it one second, not the default many; its packet log shows
-// what it sent and what it took.
-bool StartCKermit(interop::PeerProcess& peer, const linesim::LineSim& line, bool corvixSends,
+// C-Kermit on end B, receiving, or sending `name` from its folder, with the
+// block check of the run (3 is its default). A lost packet costs it one
+// second, not the default many; its packet log shows what it sent and what
+// it took.
+bool StartCKermit(interop::PeerProcess& peer, const linesim::LineSim& line, const RunSpec& spec,
                   const fs::path& workDir, const std::string& name) {
+    const bool corvixSends = spec.direction == Direction::CorvixSends;
     const std::vector<std::string> commands = {
         "set receive timeout 1", "set send timeout 1 fixed",
+        "set block-check " + std::to_string(spec.check),
         "log packets " + (workDir / "peer-packets.log").string(),
         corvixSends ? std::string("receive") : "send " + name};
     test_support::WriteWholeFile(
@@ -229,13 +232,14 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     const auto device = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
     interop::PeerProcess peer;
     if (!line.IsRunning() || port.Open(device, kBaudIndex115200) != 1 ||
-        !StartCKermit(peer, line, corvixSends, workDir, name)) {
+        !StartCKermit(peer, line, spec, workDir, name)) {
         result.corvixStatus = "cannot set up the line or start kermit " + line.Error();
         return result;
     }
     TracingPort traced(port);
     kermit::KermitEngine engine(traced, run);
     engine.receiveFolder = workDir / "rx";
+    engine.checkOffer = spec.check;
     char nameBuffer[kermit::KermitEngine::kNameBufferSize] = {};
     std::vector<std::uint8_t> dataBuffer(8192);
 
@@ -249,6 +253,7 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     result.peerExit = watchdog.Join(result.stopSeconds);
 
     result.corvixStatus = engine.statusText;
+    result.checkInForce = engine.checkType;
     const auto counters = line.GetCounters();
     for (int d = 0; d < 2; ++d)
         result.faults += counters.flipped[d] + counters.dropped[d];

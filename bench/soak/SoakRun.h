@@ -26,11 +26,15 @@ struct RunSpec {
     int oneIn = 1000;  // one faulty byte in this many, both directions
     Direction direction = Direction::CorvixSends;
     std::uint64_t seed = 1;  // picks the file and the faults
+    int check = 1;           // block check both sides propose: 1, or 3 (the CRC)
     int minSize = 8 * 1024;
     int maxSize = 32 * 1024;
     int limitSeconds = 300;     // C-Kermit is killed after this long
     int peerAfterSeconds = 30;  // or this long after Corvix returned
-    int graceSeconds = 5;       // Corvix still waiting this long after C-Kermit ended: hung
+    // Corvix still waiting this long after C-Kermit ended: hung. Corvix's
+    // closing B may wait five times C-Kermit's 1-second time-out for an
+    // acknowledgement that was lost.
+    int graceSeconds = 10;
 };
 
 struct RunResult {
@@ -43,6 +47,7 @@ struct RunResult {
     double seconds = 0;        // Corvix's call, start to return
     double stopSeconds = -1;   // from the stop to the call's return; -1 without a stop
     std::uint64_t faults = 0;  // bytes flipped or dropped, both directions
+    int checkInForce = 1;      // the block check Corvix used after the Send-Init exchange
 };
 
 // One transfer of a new file over a new faulty linesim line between Corvix's

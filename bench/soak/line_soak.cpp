@@ -1,5 +1,6 @@
 // Transfers between Corvix's engine and C-Kermit over a linesim line that
-// flips bits or drops bytes, many per cell of fault × rate × direction, each
+// flips bits or drops bytes, many per cell of block check × fault × rate ×
+// direction, each
 // with its own file and seed. Every run is classified: byte-exact, failure
 // reported, WRONG FILE (a side reported a file that is not the one sent) or
 // HUNG (Corvix still waited after C-Kermit had gone; the stop ended it).
@@ -7,7 +8,7 @@
 // folder of every WRONG FILE and HUNG run is kept, with the line as Corvix saw
 // it. Not part of the tests.
 //
-//   line_soak [--runs N] [--seed FIRST] [--faults flip,drop]
+//   line_soak [--runs N] [--seed FIRST] [--checks 1,3] [--faults flip,drop]
 //             [--rates 10000,1000] [--directions send,receive]
 //             [--keep DIR | --keep-all DIR]
 //
@@ -37,6 +38,7 @@ namespace {
 struct Settings {
     int runs = 25;
     std::uint64_t firstSeed = 1;
+    std::vector<int> checks = {1, 3};  // proposed by both sides
     std::vector<soak::Fault> faults = {soak::Fault::Flip, soak::Fault::Drop};
     std::vector<int> rates = {10000, 1000};
     std::vector<soak::Direction> directions = {soak::Direction::CorvixSends,
@@ -46,6 +48,7 @@ struct Settings {
 };
 
 struct Cell {
+    int check;
     soak::Fault fault;
     int oneIn;
     soak::Direction direction;
@@ -54,6 +57,7 @@ struct Cell {
     double seconds = 0;
     double worstStop = 0;
     std::vector<std::string> notes;  // seeds of the runs that need a look
+    int otherCheck = 0;              // runs that ended with another block check in force
 };
 
 std::vector<std::string> Split(const std::string& list) {
@@ -71,6 +75,10 @@ bool ReadSettings(int argc, char** argv, Settings& s) {
             s.runs = std::atoi(value.c_str());
         } else if (option == "--seed") {
             s.firstSeed = std::strtoull(value.c_str(), nullptr, 10);
+        } else if (option == "--checks") {
+            s.checks.clear();
+            for (const auto& c : Split(value))
+                s.checks.push_back(c == "3" ? 3 : 1);
         } else if (option == "--faults") {
             s.faults.clear();
             for (const auto& f : Split(value))
@@ -104,13 +112,15 @@ const char* DirectionOption(soak::Direction d) {
 // outcome (outcome.txt).
 void Keep(const fs::path& keep, const fs::path& work, const Cell& cell, const soak::RunSpec& spec,
           const soak::RunResult& r) {
-    const std::string stem = std::string(cell.fault == soak::Fault::Flip ? "flip" : "drop") + "-" +
+    const std::string stem = "check" + std::to_string(cell.check) + "-" +
+                             std::string(cell.fault == soak::Fault::Flip ? "flip" : "drop") + "-" +
                              std::to_string(cell.oneIn) + "-" + DirectionOption(cell.direction) +
                              "-" + std::to_string(spec.seed);
     std::ofstream(work / "outcome.txt")
         << soak::OutcomeName(r.outcome) << ": Corvix result " << r.corvixResult << ", status \""
         << r.corvixStatus << "\", C-Kermit exit " << r.peerExit << ", " << r.size << " bytes sent, "
-        << r.arrived << " arrived, " << r.faults << " faults\n";
+        << r.arrived << " arrived, " << r.faults << " faults, block check " << r.checkInForce
+        << " in force\n";
     fs::create_directories(keep);
     fs::remove_all(keep / stem);
     fs::copy(work, keep / stem, fs::copy_options::recursive);
@@ -118,12 +128,12 @@ void Keep(const fs::path& keep, const fs::path& work, const Cell& cell, const so
 
 void PrintRun(const Cell& cell, const soak::RunSpec& spec, const soak::RunResult& r) {
     std::fprintf(stderr,
-                 "%-12s 1/%-6d %-18s seed %-6llu %-10s %6.1f s  %3llu faults  corvix %6d \"%s\"  "
-                 "c-kermit exit %d",
-                 soak::FaultName(cell.fault), cell.oneIn, soak::DirectionName(cell.direction),
-                 static_cast<unsigned long long>(spec.seed), soak::OutcomeName(r.outcome),
-                 r.seconds, static_cast<unsigned long long>(r.faults), r.corvixResult,
-                 r.corvixStatus.c_str(), r.peerExit);
+                 "check %d  %-12s 1/%-6d %-18s seed %-6llu %-10s %6.1f s  %3llu faults  "
+                 "corvix %6d \"%s\" (check %d)  c-kermit exit %d",
+                 cell.check, soak::FaultName(cell.fault), cell.oneIn,
+                 soak::DirectionName(cell.direction), static_cast<unsigned long long>(spec.seed),
+                 soak::OutcomeName(r.outcome), r.seconds, static_cast<unsigned long long>(r.faults),
+                 r.corvixResult, r.corvixStatus.c_str(), r.checkInForce, r.peerExit);
     if (r.stopSeconds >= 0) std::fprintf(stderr, ", stopped: ended %.3f s later", r.stopSeconds);
     std::fprintf(stderr, "\n");
 }
@@ -136,11 +146,13 @@ void RunCell(const Settings& s, Cell& cell) {
         spec.oneIn = cell.oneIn;
         spec.direction = cell.direction;
         spec.seed = s.firstSeed + static_cast<std::uint64_t>(i);
+        spec.check = cell.check;
         const soak::RunResult r = soak::RunOne(spec, work);
         ++cell.counts[static_cast<int>(r.outcome)];
         cell.faults += r.faults;
         cell.seconds += r.seconds;
         cell.worstStop = std::max(cell.worstStop, r.stopSeconds);
+        if (r.outcome == soak::Outcome::Exact && r.checkInForce != cell.check) ++cell.otherCheck;
         PrintRun(cell, spec, r);
         const bool bad = r.outcome == soak::Outcome::Wrong || r.outcome == soak::Outcome::Hung;
         if (bad) cell.notes.push_back(std::to_string(spec.seed));
@@ -151,24 +163,29 @@ void RunCell(const Settings& s, Cell& cell) {
 
 void PrintTable(const Settings& s, const std::vector<Cell>& cells, double wall) {
     std::printf(
-        "| fault | rate | direction | runs | byte-exact | failure reported | wrong file "
+        "| check | fault | rate | direction | runs | byte-exact | failure reported | wrong file "
         "| hung, ended by the stop | faults per run | time per run |\n"
-        "|---|---|---|---:|---:|---:|---:|---:|---:|---:|\n");
+        "|---|---|---|---|---:|---:|---:|---:|---:|---:|---:|\n");
     int total[4] = {0, 0, 0, 0};
     for (const Cell& c : cells) {
-        std::printf("| %s | 1/%d | %s | %d | %d | %d | %d | %d | %.1f | %.1f s |\n",
+        std::printf("| %d | %s | 1/%d | %s | %d | %d | %d | %d | %d | %.1f | %.1f s |\n", c.check,
                     soak::FaultName(c.fault), c.oneIn, soak::DirectionName(c.direction), s.runs,
                     c.counts[0], c.counts[1], c.counts[2], c.counts[3],
                     static_cast<double>(c.faults) / s.runs, c.seconds / s.runs);
         for (int k = 0; k < 4; ++k)
             total[k] += c.counts[k];
     }
-    std::printf("| all | | | %zu | %d | %d | %d | %d | | |\n\n",
+    std::printf("| all | | | | %zu | %d | %d | %d | %d | | |\n\n",
                 cells.size() * static_cast<std::size_t>(s.runs), total[0], total[1], total[2],
                 total[3]);
     for (const Cell& c : cells) {
+        if (c.otherCheck > 0) {
+            std::printf("check %d %s 1/%d %s: %d byte-exact runs with another check in force\n",
+                        c.check, soak::FaultName(c.fault), c.oneIn,
+                        soak::DirectionName(c.direction), c.otherCheck);
+        }
         if (c.notes.empty()) continue;
-        std::printf("%s 1/%d %s, seeds:", soak::FaultName(c.fault), c.oneIn,
+        std::printf("check %d %s 1/%d %s, seeds:", c.check, soak::FaultName(c.fault), c.oneIn,
                     soak::DirectionName(c.direction));
         for (const auto& seed : c.notes)
             std::printf(" %s", seed.c_str());
@@ -194,15 +211,16 @@ int main(int argc, char** argv) {
     if (!ReadSettings(argc, argv, settings)) {
         std::fprintf(
             stderr,
-            "usage: line_soak [--runs N] [--seed FIRST] [--faults flip,drop] "
+            "usage: line_soak [--runs N] [--seed FIRST] [--checks 1,3] [--faults flip,drop] "
             "[--rates 10000,1000] [--directions send,receive] [--keep DIR | --keep-all DIR]\n");
         return 2;
     }
     std::vector<Cell> cells;
-    for (soak::Fault fault : settings.faults)
-        for (int rate : settings.rates)
-            for (soak::Direction direction : settings.directions)
-                cells.push_back(Cell{fault, rate, direction, {}, 0, 0, 0, {}});
+    for (int check : settings.checks)
+        for (soak::Fault fault : settings.faults)
+            for (int rate : settings.rates)
+                for (soak::Direction direction : settings.directions)
+                    cells.push_back(Cell{check, fault, rate, direction, {}, 0, 0, 0, {}, 0});
     const auto start = std::chrono::steady_clock::now();
     for (Cell& cell : cells)
         RunCell(settings, cell);

@@ -101,7 +101,8 @@ std::vector<std::string> PeerEncode(const std::string& data, Prefixes prefixes,
 void ReceivingPeer::Answer(ScriptedPort& port, const Packet& p) {
     const Prefixes agreed = AgreedPrefixes(params);
     if (p.type == 'S') {
-        port.FeedPacket(p.seq, 'Y', params);
+        // The answer to an S carries a type-1 check, whatever was in force.
+        port.Feed(MakePacket(p.seq, 'Y', params, '\r', 1));
         // Type 2 or 3 from here on when both sides named it.
         const bool agreed = params.size() >= 8 && p.data.size() >= 8 && params[7] == p.data[7];
         port.checkType = agreed && (params[7] == '2' || params[7] == '3') ? params[7] - '0' : 1;

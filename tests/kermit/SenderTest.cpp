@@ -295,3 +295,23 @@ TEST(Sender, TheClosingBreakGivesUpOnAPeerThatHasConfirmedTheFile) {
     EXPECT_EQ(refused.Send("whole file"), -1);
     EXPECT_EQ(refused.Status(), "DISK FULL");
 }
+
+// A transfer that failed (a data packet refused five times) still sends B to
+// close the transaction on the peer's side; a peer that has given up and
+// left, or whose E was lost, never answers it. The B then goes retryLimit
+// times, each waiting the peer's time-out, and the failure is reported with
+// its reason, without waiting for a stop.
+TEST(Sender, TheBreakAfterAFailureGivesUpOnAPeerThatHasLeft) {
+    SendRig rig;
+    rig.port.silenceIsTime = true;
+    rig.interpose = [&rig](const Packet& p) {
+        if (p.type == 'D') rig.port.FeedPacket(p.seq, 'N');
+        return p.type == 'D' || p.type == 'B';
+    };
+    EXPECT_EQ(rig.Send("refused data"), -1);
+    const std::string types = rig.port.TypesSent();
+    EXPECT_EQ(types, "SFDDDDDBBBBB");
+    EXPECT_EQ(rig.port.clockMs, 5 * 10000);  // five of the peer's 10 s
+    EXPECT_EQ(rig.run.load(), 1);
+    EXPECT_EQ(rig.Status().find("QUIT"), std::string::npos);
+}

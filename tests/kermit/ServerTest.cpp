@@ -52,6 +52,36 @@ TEST_F(Server, GenericDSendsTheNameBufferText) {
     EXPECT_EQ(peer.content, "LAST.TXT\r\n");
 }
 
+// A client that opens with I and block check 3 sends its G with that check;
+// the answer is a transaction of its own, whose S and acknowledgement carry
+// type 1 and which agrees on its check anew.
+TEST_F(Server, GenericDAfterAnInitExchangeOnCheck3) {
+    for (int offer : {1, 3}) {
+        SCOPED_TRACE(offer);
+        ReceiveRig rig(tree.In());
+        rig.engine.checkOffer = offer;
+        ReceivingPeer peer;
+        peer.params = InitParams(94, 0, '~');
+        peer.params[7] = '3';
+        std::strcpy(rig.nameBuffer, "LAST.TXT");
+        rig.interpose = [&rig, &peer](const Packet& p) {
+            if (p.type == 'N') {
+                rig.port.FeedPacket(0, 'I', peer.params);
+            } else if (p.type == 'Y' && rig.port.checkType == 1 && peer.headerType == 0) {
+                rig.port.checkType = 3;  // the I exchange agreed on 3
+                rig.port.FeedPacket(0, 'G', "D");
+            } else {
+                peer.Answer(rig.port, p);
+            }
+            return true;
+        };
+        EXPECT_EQ(rig.Receive(), 0) << rig.Status();
+        EXPECT_EQ(rig.port.TypesSent(), "NYSXDZB");
+        EXPECT_EQ(peer.content, "LAST.TXT\r\n");
+        EXPECT_EQ(rig.port.checkType, offer);
+    }
+}
+
 TEST_F(Server, OtherGenericCommandsAreRefused) {
     ReceiveRig rig(tree.In());
     rig.Script({{0, 'G', "F"}});
