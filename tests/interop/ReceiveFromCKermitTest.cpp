@@ -104,34 +104,3 @@ TEST_F(ReceiveFromCKermit, NamesThatPointOutsideLandInsideTheReceiveFolder) {
 
 }  // namespace
 }  // namespace interop
-
-namespace interop {
-namespace {
-
-using ReceiveFromGKermit = InteropTest;
-
-// G-Kermit proposes block check 3 when it sends, and it is answered in kind;
-// it also fetches a file from Corvix's server.
-TEST_F(ReceiveFromGKermit, EveryFileArrivesByteExactAndAGetIsServed) {
-    REQUIRE_PEER("gkermit");
-    OpenLine();
-    for (const TestFile& f : StandardFileSet()) {
-        WriteWholeFile(peerDir / f.name, f.bytes);
-        StartGKermit({"-s", f.name, "-i", "-P", "-q"}, peerDir);
-        ASSERT_EQ(CorvixReceiveOnce(), static_cast<int>(f.bytes.size()))
-            << f.name << ": " << engine->statusText << "\n"
-            << PeerLog();
-        EXPECT_EQ(engine->checkType, 3);
-        EXPECT_EQ(WaitPeer(), 0) << PeerLog();
-        EXPECT_TRUE(ReadWholeFile(rx / f.name) == f.bytes) << f.name << " differs";
-    }
-    const std::string content = test_support::RandomBytes(30000, 5);
-    WriteWholeFile(rx / "fetched.dat", content);
-    StartGKermit({"-g", "fetched.dat", "-i", "-P", "-q"}, peerDir);
-    ASSERT_EQ(CorvixReceiveOnce(), 0) << engine->statusText << "\n" << PeerLog();
-    EXPECT_EQ(WaitPeer(), 0) << PeerLog();
-    EXPECT_TRUE(ReadWholeFile(peerDir / "fetched.dat") == content);
-}
-
-}  // namespace
-}  // namespace interop
