@@ -76,8 +76,12 @@ int KermitEngine::WaitForCommand() {
             ApplyPeerParams(len);
             checkType = 1;
             PutPacket(BuildAckParams(), 0, 'Y', sendBuffer);
-            AgreeOnCheck(true);
-            if (type == 'S') return 'S';
+            // An I changes no block check: C-Kermit sends the R or G that
+            // follows it with type 1, and the answer agrees on its own.
+            if (type == 'S') {
+                AgreeOnCheck(true);
+                return 'S';
+            }
             ++attempts;
             continue;
         }
