@@ -126,7 +126,7 @@ write("fuzz_receive", "get-check3-silent-break", b"\x03" + packet(0, "R", "TREES
       + packet(0, "Y", PARAMS_CKERMIT) + b"".join(packet(s, "Y", check=3) for s in range(1, 4))
       + TIMEOUT_10S * 5 + packet(0, "R", "MISSING.DAT") + packet(0, "G", "D")
       + packet(0, "Y", PARAMS) + b"".join(packet(s, "Y") for s in range(1, 5)))
-# I agrees on check 3, the G D comes with it; the answer's S exchange is type 1.
+# I proposes check 3 and a G D comes with check 3 anyway (C-Kermit sends type 1).
 write("fuzz_receive", "generic-after-init-check3", b"\x00" + packet(0, "I", PARAMS_CKERMIT)
       + packet(0, "G", "D", check=3) + packet(0, "Y", PARAMS_CKERMIT)
       + b"".join(packet(s, "Y") for s in range(1, 5)))

@@ -76,10 +76,12 @@ int KermitEngine::WaitForCommand() {
             ApplyPeerParams(len);
             checkType = 1;
             PutPacket(BuildAckParams(), 0, 'Y', sendBuffer);
-            // An I only exchanges parameters: the R or G that follows, and
-            // the answer to it, carry a type-1 check, as C-Kermit sends them.
-            if (type == 'S') AgreeOnCheck(true);
-            if (type == 'S') return 'S';
+            // An I changes no block check: C-Kermit sends the R or G that
+            // follows it with type 1, and the answer agrees on its own.
+            if (type == 'S') {
+                AgreeOnCheck(true);
+                return 'S';
+            }
             ++attempts;
             continue;
         }
@@ -143,8 +145,11 @@ int KermitEngine::ServeFileRequest() {
 }
 
 // G: a generic command. D sends back the name buffer's text; B and L log out.
+// The answer keeps the block check that an I exchange agreed on.
 int KermitEngine::ServeGenericCommand(const char* nameBuffer) {
+    const int agreed = checkType;
     ResetEngine();
+    checkType = agreed;
     const char command = fileName[0];
     if (command == '\0' || command == 'D') {
         if (SendInit() < 0) return SetStatus("ERR: SNDINIT");
