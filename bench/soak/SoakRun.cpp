@@ -43,6 +43,8 @@ const char* OutcomeName(Outcome outcome) {
             return "WRONG FILE";
         case Outcome::Hung:
             return "HUNG";
+        case Outcome::PeerQuit:
+            return "peer quit";
     }
     return "?";
 }
@@ -85,8 +87,9 @@ std::size_t FilesIn(const fs::path& dir) {
 // from, so it ends the program.
 class Watchdog {
 public:
-    Watchdog(interop::PeerProcess& peer, std::atomic<int>& run, const RunSpec& spec)
-        : peer_(peer), run_(run), spec_(spec), thread_([this] { Watch(); }) {}
+    Watchdog(interop::PeerProcess& peer, std::atomic<int>& run, const TracingPort& port,
+             const RunSpec& spec)
+        : peer_(peer), run_(run), port_(port), spec_(spec), thread_([this] { Watch(); }) {}
 
     void CorvixReturned() {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -95,11 +98,12 @@ public:
         changed_.notify_all();
     }
 
-    // C-Kermit's exit status; `stopSeconds` from the stop to Corvix's
-    // return, or -1 when no stop was needed.
-    int Join(double& stopSeconds) {
+    // C-Kermit's exit status; in `r`, the time from the stop to Corvix's
+    // return (-1 when no stop was needed) and what Corvix was waiting after.
+    int Join(RunResult& r) {
         thread_.join();
-        stopSeconds = stopped_ ? std::chrono::duration<double>(returnedAt_ - stopAt_).count() : -1;
+        r.stopSeconds = stopped_ ? std::chrono::duration<double>(returnedAt_ - stopAt_).count() : -1;
+        r.waitingAfter = waitingAfter_;
         return peerExit_;
     }
 
@@ -111,6 +115,7 @@ private:
         if (changed_.wait_for(lock, std::chrono::seconds(spec_.graceSeconds), returned)) return;
         stopped_ = true;
         stopAt_ = Clock::now();
+        waitingAfter_ = port_.LastTypeWritten();
         run_ = 0;
         if (changed_.wait_for(lock, std::chrono::seconds(kStopLimitSeconds), returned)) return;
         std::fprintf(stderr, "STOP FAILED: seed %llu, Corvix still busy %d s after the stop\n",
@@ -144,6 +149,7 @@ private:
 
     interop::PeerProcess& peer_;
     std::atomic<int>& run_;
+    const TracingPort& port_;
     const RunSpec& spec_;
     std::mutex mutex_;
     std::condition_variable changed_;
@@ -152,6 +158,7 @@ private:
     Clock::time_point returnedAt_{};
     Clock::time_point stopAt_{};
     int peerExit_ = -1;
+    int waitingAfter_ = 0;
     std::thread thread_;
 };
 
@@ -161,11 +168,13 @@ struct Verdict {
     bool senderReportsSent = false;
     bool exact = false;  // one file arrived, with the right name and every byte right
     bool stopped = false;
+    bool peerGaveUp = false;      // C-Kermit ended by itself and said the transfer failed
+    bool closingWaited = false;   // Corvix was stopped waiting for the answer to a B
 };
 
 Outcome Classify(const Verdict& v) {
     if (v.receiverReportsFile && !v.exact) return Outcome::Wrong;
-    if (v.stopped) return Outcome::Hung;
+    if (v.stopped) return v.peerGaveUp && !v.closingWaited ? Outcome::PeerQuit : Outcome::Hung;
     if (v.receiverReportsFile && v.senderReportsSent) return Outcome::Exact;
     return Outcome::Failed;
 }
@@ -194,6 +203,8 @@ Outcome Judge(bool corvixSends, const RunResult& r, const fs::path& workDir,
               const std::string& name, const std::string& file, const char* nameBuffer) {
     Verdict v;
     v.stopped = r.stopSeconds >= 0;
+    v.peerGaveUp = r.peerExit > 0;
+    v.closingWaited = r.waitingAfter == 'B';
     const fs::path folder = workDir / (corvixSends ? "peer" : "rx");
     v.exact = fs::exists(folder / name) && test_support::ReadWholeFile(folder / name) == file &&
               FilesIn(folder) == 1;
@@ -243,14 +254,14 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     char nameBuffer[kermit::KermitEngine::kNameBufferSize] = {};
     std::vector<std::uint8_t> dataBuffer(8192);
 
-    Watchdog watchdog(peer, run, spec);
+    Watchdog watchdog(peer, run, traced, spec);
     const auto start = Clock::now();
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.data());
     result.corvixResult = corvixSends ? engine.KermitSend(name.c_str(), bytes, file.size())
                                       : engine.KermitReceive(nameBuffer, dataBuffer.data(), 8191);
     result.seconds = SecondsSince(start);
     watchdog.CorvixReturned();
-    result.peerExit = watchdog.Join(result.stopSeconds);
+    result.peerExit = watchdog.Join(result);
 
     result.corvixStatus = engine.statusText;
     result.checkInForce = engine.checkType;

@@ -15,7 +15,14 @@ enum class Outcome {
     Failed,  // a side reported the transfer as failed, and no side passed off a damaged file
     Wrong,   // the receiving side reported a file that is not the one sent
     Hung,    // Corvix still waited after C-Kermit had gone; the stop ended it
+    // C-Kermit gave up mid-transaction (its exit status says failed) and left
+    // without a word; Corvix waited for its answer as it waits for a silent
+    // caliper, until the stop ended it as a user's Cancel would. Not a hang:
+    // the file was never confirmed, and no wait that must end by itself (the
+    // closing B, the B after a failure) was the one waiting.
+    PeerQuit,
 };
+constexpr int kOutcomes = 5;
 
 const char* FaultName(Fault fault);
 const char* DirectionName(Direction direction);
@@ -46,6 +53,7 @@ struct RunResult {
     std::size_t arrived = 0;   // bytes in the file at the receiving end
     double seconds = 0;        // Corvix's call, start to return
     double stopSeconds = -1;   // from the stop to the call's return; -1 without a stop
+    int waitingAfter = 0;      // TYPE of the last packet Corvix had sent when stopped
     std::uint64_t faults = 0;  // bytes flipped or dropped, both directions
     int checkInForce = 1;      // the block check Corvix used after the Send-Init exchange
 };

@@ -15,6 +15,12 @@ int TracingPort::ReadAvailable(std::uint8_t* buffer, int maxLength) {
 int TracingPort::Write(const std::uint8_t* buffer, int length) {
     direction_ = 0;  // every packet written starts a line of its own
     Note('>', buffer, length);
+    for (int i = 0; i + 3 < length; ++i) {
+        if (buffer[i] == 1) {  // the mark; TYPE follows LEN and SEQ
+            lastType_ = buffer[i + 3];
+            break;
+        }
+    }
     return port_.Write(buffer, length);
 }
 

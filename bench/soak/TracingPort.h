@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -25,6 +26,10 @@ public:
     // <hex>).
     const std::string& Trace() const { return trace_; }
 
+    // TYPE of the last packet written, 0 before the first; may be asked from
+    // another thread while the engine runs.
+    int LastTypeWritten() const { return lastType_; }
+
 private:
     void Note(char direction, const std::uint8_t* bytes, int count);
 
@@ -32,6 +37,7 @@ private:
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     char direction_ = 0;
     std::string trace_;
+    std::atomic<int> lastType_{0};
 };
 
 }  // namespace soak

@@ -2,8 +2,10 @@
 // flips bits or drops bytes, many per cell of block check × fault × rate ×
 // direction, each
 // with its own file and seed. Every run is classified: byte-exact, failure
-// reported, WRONG FILE (a side reported a file that is not the one sent) or
-// HUNG (Corvix still waited after C-Kermit had gone; the stop ended it).
+// reported, WRONG FILE (a side reported a file that is not the one sent),
+// HUNG (Corvix still waited after C-Kermit had gone; the stop ended it) or
+// peer quit (C-Kermit gave up mid-transfer and Corvix waited for it as for a
+// silent caliper, until the stop).
 // Prints a Markdown table; one line per run goes to standard error, and the
 // folder of every WRONG FILE and HUNG run is kept, with the line as Corvix saw
 // it. Not part of the tests.
@@ -52,7 +54,7 @@ struct Cell {
     soak::Fault fault;
     int oneIn;
     soak::Direction direction;
-    int counts[4] = {0, 0, 0, 0};  // by Outcome
+    int counts[soak::kOutcomes] = {};  // by Outcome
     std::uint64_t faults = 0;
     double seconds = 0;
     double worstStop = 0;
@@ -134,7 +136,10 @@ void PrintRun(const Cell& cell, const soak::RunSpec& spec, const soak::RunResult
                  soak::DirectionName(cell.direction), static_cast<unsigned long long>(spec.seed),
                  soak::OutcomeName(r.outcome), r.seconds, static_cast<unsigned long long>(r.faults),
                  r.corvixResult, r.corvixStatus.c_str(), r.checkInForce, r.peerExit);
-    if (r.stopSeconds >= 0) std::fprintf(stderr, ", stopped: ended %.3f s later", r.stopSeconds);
+    if (r.stopSeconds >= 0) {
+        std::fprintf(stderr, ", stopped waiting after %c: ended %.3f s later",
+                     r.waitingAfter > 32 ? r.waitingAfter : '?', r.stopSeconds);
+    }
     std::fprintf(stderr, "\n");
 }
 
@@ -154,7 +159,8 @@ void RunCell(const Settings& s, Cell& cell) {
         cell.worstStop = std::max(cell.worstStop, r.stopSeconds);
         if (r.outcome == soak::Outcome::Exact && r.checkInForce != cell.check) ++cell.otherCheck;
         PrintRun(cell, spec, r);
-        const bool bad = r.outcome == soak::Outcome::Wrong || r.outcome == soak::Outcome::Hung;
+        const bool bad = r.outcome == soak::Outcome::Wrong || r.outcome == soak::Outcome::Hung ||
+                         r.outcome == soak::Outcome::PeerQuit;
         if (bad) cell.notes.push_back(std::to_string(spec.seed));
         if (bad || s.keepAll) Keep(s.keep, work, cell, spec, r);
         fs::remove_all(work);
@@ -164,20 +170,21 @@ void RunCell(const Settings& s, Cell& cell) {
 void PrintTable(const Settings& s, const std::vector<Cell>& cells, double wall) {
     std::printf(
         "| check | fault | rate | direction | runs | byte-exact | failure reported | wrong file "
-        "| hung, ended by the stop | faults per run | time per run |\n"
-        "|---|---|---|---|---:|---:|---:|---:|---:|---:|---:|\n");
-    int total[4] = {0, 0, 0, 0};
+        "| hung, ended by the stop | peer quit mid-transfer, ended by the stop "
+        "| faults per run | time per run |\n"
+        "|---|---|---|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    int total[soak::kOutcomes] = {};
     for (const Cell& c : cells) {
-        std::printf("| %d | %s | 1/%d | %s | %d | %d | %d | %d | %d | %.1f | %.1f s |\n", c.check,
-                    soak::FaultName(c.fault), c.oneIn, soak::DirectionName(c.direction), s.runs,
-                    c.counts[0], c.counts[1], c.counts[2], c.counts[3],
+        std::printf("| %d | %s | 1/%d | %s | %d | %d | %d | %d | %d | %d | %.1f | %.1f s |\n",
+                    c.check, soak::FaultName(c.fault), c.oneIn, soak::DirectionName(c.direction),
+                    s.runs, c.counts[0], c.counts[1], c.counts[2], c.counts[3], c.counts[4],
                     static_cast<double>(c.faults) / s.runs, c.seconds / s.runs);
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < soak::kOutcomes; ++k)
             total[k] += c.counts[k];
     }
-    std::printf("| all | | | | %zu | %d | %d | %d | %d | | |\n\n",
+    std::printf("| all | | | | %zu | %d | %d | %d | %d | %d | | |\n\n",
                 cells.size() * static_cast<std::size_t>(s.runs), total[0], total[1], total[2],
-                total[3]);
+                total[3], total[4]);
     for (const Cell& c : cells) {
         if (c.otherCheck > 0) {
             std::printf("check %d %s 1/%d %s: %d byte-exact runs with another check in force\n",
