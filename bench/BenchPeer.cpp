@@ -29,6 +29,8 @@ const std::vector<std::string> kSameParameters = {
     // No "kermit -ir" start-up string before the first packet.
     "set protocol kermit {} {} {}"};
 
+int gBlockCheck = 1;
+
 Process::~Process() {
     if (pid_ > 0) {
         ::kill(pid_, SIGKILL);
@@ -91,6 +93,7 @@ void StartCKermit(Process& process, const std::string& device, const std::filesy
            << "set file names literal\nset file collision overwrite\n";
     for (const auto& s : kSameParameters)
         script << s << "\n";
+    script << "set block-check " << gBlockCheck << "\n";
     for (const auto& c : commands)
         script << c << "\n";
     script << "exit\n";

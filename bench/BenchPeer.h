@@ -40,6 +40,11 @@ private:
 // block check 1, no attribute packets, no streaming.
 extern const std::vector<std::string> kSameParameters;
 
+// The block check every side proposes, 1 or 3; kSameParameters' 1 unless
+// the run asks for 3 (C-Kermit "set block-check 3", corvix-cli
+// --block-check 3, the engine's checkOffer).
+extern int gBlockCheck;
+
 // C-Kermit on `device`, in `dir`, running `commands` with kSameParameters;
 // its output goes to `dir`/peer.out.
 void StartCKermit(Process& process, const std::string& device, const std::filesystem::path& dir,

@@ -42,6 +42,7 @@ std::vector<double> EngineRun(const LineChoice& choice, const fs::path& dir,
     LineWatchPort watched(port, run);
     TimingPort timed(watched);
     kermit::KermitEngine engine(timed, run);
+    engine.checkOffer = gBlockCheck;
     Process peer;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.data());
     if (corvixSends) {

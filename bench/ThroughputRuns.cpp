@@ -22,7 +22,9 @@ void Settle(double seconds) {
 
 std::vector<std::string> CorvixArgs(const std::string& cli, const std::string& command,
                                     const std::string& device) {
-    return {cli, command, "--port", device, "--baud", std::to_string(kBaudName), "--quiet"};
+    return {cli,       command,         "--port",
+            device,    "--baud",        std::to_string(kBaudName),
+            "--quiet", "--block-check", std::to_string(gBlockCheck)};
 }
 
 Transfer CorvixSends(const LineChoice& choice, const std::string& cli, const fs::path& dir,

@@ -9,6 +9,7 @@
 //
 //   kermit_throughput [--size BYTES] [--paced-size BYTES] [--rounds N]
 //                     [--idle SECONDS] [--cli PATH] [--only socat|linesim|paced]
+//                     [--block-check 1|3]
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include <random>
 #include <string>
 
+#include "bench/BenchPeer.h"
 #include "bench/ThroughputRuns.h"
 
 namespace fs = std::filesystem;
@@ -44,6 +46,7 @@ Settings ReadSettings(int argc, char** argv, std::string& cli) {
         if (opt == "--idle") s.idleSeconds = std::atoi(value);
         if (opt == "--cli") cli = value;
         if (opt == "--only") s.only = value;
+        if (opt == "--block-check") gBlockCheck = std::atoi(value) == 3 ? 3 : 1;
     }
     return s;
 }
@@ -68,9 +71,9 @@ int main(int argc, char** argv) {
     const std::string pacedData = data.substr(0, std::min(s.size, s.pacedSize));
 
     std::printf(
-        "random data, packets of 94, window 1, block check 1, no attributes;\n"
+        "random data, packets of 94, window 1, block check %d, no attributes;\n"
         "%d alternating rounds per line, medians; corvix-cli: %s\n\n",
-        s.rounds, cli.c_str());
+        gBlockCheck, s.rounds, cli.c_str());
     PrintThroughputHeader();
     const struct {
         const char* name;

@@ -14,6 +14,9 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace serial {
@@ -170,45 +173,50 @@ int SerialPort::ReadAvailable(std::uint8_t* buffer, int maxLength) {
     CheckModemStatus();
     const bool waitedInVain = waitedInVain_;
     waitedInVain_ = false;
+    // Bytes the port class took in while the thread's queue was served come
+    // first; they are older than anything still in the device.
+    if (port_->bytesAvailable() > 0) {
+        const qint64 got = port_->read(reinterpret_cast<char*>(buffer), maxLength);
+        return got > 0 ? static_cast<int>(got) : 0;
+    }
     // Right after a wait that found nothing the device is not asked again:
     // the wait has just done that.
-    if (port_->bytesAvailable() == 0 && (waitedInVain || !FetchFromDevice(0))) return 0;
-    const qint64 got = port_->read(reinterpret_cast<char*>(buffer), maxLength);
-    return got > 0 ? static_cast<int>(got) : 0;
+    return waitedInVain ? 0 : ReadDevice(buffer, maxLength);
 }
 
 void SerialPort::WaitForInput(int milliseconds) {
-    WaitForDevice(milliseconds);
-    waitedInVain_ = isOpen_ && !lineLost_ && port_->bytesAvailable() == 0;
+    const bool sawInput = WaitForDevice(milliseconds);
+    waitedInVain_ = isOpen_ && !lineLost_ && !sawInput && port_->bytesAvailable() == 0;
 }
 
-void SerialPort::WaitForDevice(int milliseconds) {
-    if (milliseconds <= 0) return;
+// True when the wait ended because input is waiting.
+bool SerialPort::WaitForDevice(int milliseconds) {
+    if (milliseconds <= 0) return false;
     if (!isOpen_ || lineLost_) {
         // Nothing can arrive; still honour the wait so callers do not spin.
         QThread::msleep(static_cast<unsigned long>(milliseconds));
-        return;
+        return false;
     }
-    if (port_->bytesAvailable() > 0) return;
+    if (port_->bytesAvailable() > 0) return true;
     QElapsedTimer timer;
     timer.start();
     for (;;) {
         const qint64 left = milliseconds - timer.elapsed();
-        if (left <= 0) return;
+        if (left <= 0) return false;
         const int slice = static_cast<int>(std::min<qint64>(left, kWaitSliceMs));
         QElapsedTimer sliceTimer;
         sliceTimer.start();
-        if (FetchFromDevice(slice) && port_->bytesAvailable() > 0) return;
+        if (PollDevice(slice)) return true;
         if (lineLost_) {
             const qint64 rest = milliseconds - timer.elapsed();
             if (rest > 0) QThread::msleep(static_cast<unsigned long>(rest));
-            return;
+            return false;
         }
         // A wait that failed at once must not turn into a busy loop.
         const qint64 early = slice - sliceTimer.elapsed();
         if (early > 0) QThread::msleep(static_cast<unsigned long>(early));
         CheckModemStatus();
-        if (runFlag_ == 0) return;
+        if (runFlag_ == 0) return false;
     }
 }
 
@@ -222,11 +230,42 @@ void SerialPort::PumpMessages() {
     QCoreApplication::processEvents();
 }
 
-bool SerialPort::FetchFromDevice(int milliseconds) {
+#ifdef Q_OS_UNIX
+// Straight from the device: a packet trickling in at the line's rate wakes
+// the thread once a piece, and each piece then costs one poll and one read
+// rather than the port class's buffering and signalling on top.
+bool SerialPort::PollDevice(int milliseconds) {
+    pollfd p{static_cast<int>(port_->handle()), POLLIN, 0};
+    if (::poll(&p, 1, milliseconds) <= 0) return false;
+    if (p.revents & POLLIN) return true;
+    if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) lineLost_ = 1;
+    return false;
+}
+
+int SerialPort::ReadDevice(std::uint8_t* buffer, int maxLength) {
+    const ssize_t got = ::read(static_cast<int>(port_->handle()), buffer, maxLength);
+    if (got > 0) return static_cast<int>(got);
+    if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return 0;
+    // End of file or a failed read: the device hung up or went away.
+    pollfd probe{static_cast<int>(port_->handle()), POLLIN, 0};
+    const bool gone = got < 0 || (::poll(&probe, 1, 0) > 0 &&
+                                  (probe.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0);
+    if (gone) lineLost_ = 1;
+    return 0;
+}
+#else
+bool SerialPort::PollDevice(int milliseconds) {
     const bool got = port_->waitForReadyRead(milliseconds);
     if (!got) CheckFailure();
-    return got;
+    return got && port_->bytesAvailable() > 0;
 }
+
+int SerialPort::ReadDevice(std::uint8_t* buffer, int maxLength) {
+    if (!PollDevice(0)) return 0;
+    const qint64 got = port_->read(reinterpret_cast<char*>(buffer), maxLength);
+    return got > 0 ? static_cast<int>(got) : 0;
+}
+#endif
 
 // Sorts an error the device reported: a time-out is no error; a device that
 // has gone (unplugged, hung up) makes the line lost for good.

@@ -85,8 +85,9 @@ private:
     bool Configure(int baudIndex);
     bool ClaimDevice();
     void ReleaseDevice();
-    void WaitForDevice(int milliseconds);
-    bool FetchFromDevice(int milliseconds);
+    bool WaitForDevice(int milliseconds);
+    bool PollDevice(int milliseconds);
+    int ReadDevice(std::uint8_t* buffer, int maxLength);
     void CheckFailure();
     void CheckModemStatus();
     bool ReadModemLines(quint32& status);

@@ -102,7 +102,8 @@ public:
     // return (-1 when no stop was needed) and what Corvix was waiting after.
     int Join(RunResult& r) {
         thread_.join();
-        r.stopSeconds = stopped_ ? std::chrono::duration<double>(returnedAt_ - stopAt_).count() : -1;
+        r.stopSeconds =
+            stopped_ ? std::chrono::duration<double>(returnedAt_ - stopAt_).count() : -1;
         r.waitingAfter = waitingAfter_;
         return peerExit_;
     }
@@ -168,8 +169,8 @@ struct Verdict {
     bool senderReportsSent = false;
     bool exact = false;  // one file arrived, with the right name and every byte right
     bool stopped = false;
-    bool peerGaveUp = false;      // C-Kermit ended by itself and said the transfer failed
-    bool closingWaited = false;   // Corvix was stopped waiting for the answer to a B
+    bool peerGaveUp = false;     // C-Kermit ended by itself and said the transfer failed
+    bool closingWaited = false;  // Corvix was stopped waiting for the answer to a B
 };
 
 Outcome Classify(const Verdict& v) {
