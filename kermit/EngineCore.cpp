@@ -37,6 +37,7 @@ int KermitEngine::TakeByte() {
         if (got <= 0) return -1;
         inputNext_ = 0;
         inputEnd_ = std::min(got, kInputSize);
+        staleEnd_ = 0;
     }
     return input_[inputNext_++];
 }

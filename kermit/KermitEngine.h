@@ -125,6 +125,7 @@ private:
     int CheckOffered() const;
     int SendError(std::string_view text);
     void RepeatUnlessLast(int attempt);
+    bool StaleRepeat(int rseq) const;
     void SetStatusPlain(std::string_view text);
     int ServeFileRequest();
     int ServeGenericCommand(const char* nameBuffer);
@@ -153,6 +154,9 @@ private:
     // input_ came with the read right after a wait, which emptied the port:
     // once it is handed out, ReadByte waits again without asking first.
     bool inputAfterWait_ = false;
+    // input_[0, staleEnd_) had arrived when this side last wrote a packet:
+    // whatever the peer sent there, it sent before it could see that packet.
+    int staleEnd_ = 0;
 };
 
 inline constexpr int tochar(int x) {

@@ -47,6 +47,7 @@ int KermitEngine::RepeatLastPacket() {
     n += CheckLength(lastCheckType);
     lineBuffer_[n++] = eol;
     port_.Write(lineBuffer_, n);
+    staleEnd_ = inputEnd_;
     return 0;
 }
 

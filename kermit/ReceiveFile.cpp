@@ -11,6 +11,16 @@ void KermitEngine::RepeatUnlessLast(int attempt) {
     if (attempt + 1 < retryLimit) RepeatLastPacket();
 }
 
+// A repeat of the packet this side last answered that had arrived, whole,
+// before the answer went out. The peer sent it before it could see the
+// answer (a sender that took a stale NAK, or resent while a question was on
+// the screen), so it asks for nothing: answering it again would make the peer
+// send every following packet twice, and counting it would spend the
+// attempts of the wait on packets already answered. It is passed over.
+bool KermitEngine::StaleRepeat(int rseq) const {
+    return rseq == seq && inputNext_ <= staleEnd_;
+}
+
 // Phase 1: waits for the file header. Returns 1 with the header taken, 0 when
 // the peer ended the transaction with B instead, -1 on failure.
 int KermitEngine::ReceiveHeader() {
@@ -45,6 +55,10 @@ int KermitEngine::ReceiveHeader() {
             return 0;
         }
         if (RunFlagCleared()) return -1;
+        if (StaleRepeat(rseq)) {
+            --attempt;
+            continue;
+        }
         RepeatUnlessLast(attempt);
     }
     return -1;
@@ -133,6 +147,10 @@ int KermitEngine::ReceiveData(std::FILE* out, std::uint8_t* buffer, int capacity
             std::fclose(out);
             return SendError("MEMORY FULL");
         }
+        if (StaleRepeat(rseq)) {
+            --attempt;
+            continue;
+        }
         RepeatUnlessLast(attempt);
     }
     std::fclose(out);
@@ -164,6 +182,10 @@ int KermitEngine::AwaitBreak() {
             return 0;
         }
         if (type == 'E') return -1;
+        if (StaleRepeat(rseq)) {
+            --attempt;
+            continue;
+        }
         RepeatUnlessLast(attempt);
     }
     return -1;

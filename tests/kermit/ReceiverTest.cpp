@@ -304,3 +304,24 @@ TEST_F(Receiver, TheLastAnswerGoesAtMostFiveTimes) {
     EXPECT_EQ(rig.Receive(), -1);
     EXPECT_EQ(rig.SeqsOf('Y'), (std::vector<int>{0, 1, 1, 1, 1, 1}));
 }
+
+// A sender that resends while the answer is still on its way (G-Kermit takes
+// one stale NAK for several) piles up copies of one packet. Copies that were
+// already in when the answer went out are passed over: one answer each, and
+// no attempt spent on them; a copy that comes after the answer is answered.
+TEST_F(Receiver, CopiesThatCameBeforeTheAnswerAreNotAnsweredAgain) {
+    ReceiveRig rig(tree.In());
+    rig.Script({{2, 'D', "abc"}, {2, 'D', "abc"}, {3, 'Z', ""}, {4, 'B', ""}});
+    rig.interpose = [&rig](const Packet& p) {
+        const bool first = p.type == 'N' || (p.type == 'Y' && p.seq == 0);
+        if (!first || rig.port.sent.size() > 2) return false;
+        for (int i = 0; i < 6; ++i) {
+            if (p.type == 'N') rig.port.FeedPacket(0, 'S', InitParams());
+            if (p.type == 'Y') rig.port.FeedPacket(1, 'F', "BURST.TXT");
+        }
+        return true;
+    };
+    EXPECT_EQ(rig.Receive(), 3);
+    EXPECT_EQ(ReadWhole(tree.In() / "BURST.TXT"), "abc");
+    EXPECT_EQ(rig.SeqsOf('Y'), (std::vector<int>{0, 1, 2, 2, 3, 4}));
+}
