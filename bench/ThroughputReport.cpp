@@ -54,7 +54,8 @@ void PrintDirection(const LineChoice& line, const char* direction,
         };
         std::printf("  %5.1f%% / %5.1f%%", MedianOf(corvix, busy), MedianOf(ckermit, busyK));
     }
-    std::printf("%s\n", AllOk(corvix) && AllOk(ckermit) ? "" : "  (A TRANSFER FAILED)");
+    std::printf("%s%s\n", AllOk(corvix) ? "" : "  (CORVIX'S TRANSFER FAILED)",
+                AllOk(ckermit) ? "" : "  (C-KERMIT TO C-KERMIT FAILED)");
     std::printf("%17s", "");
     PrintRuns("runs (s): corvix", corvix, seconds);
     PrintRuns("  c-kermit", ckermit, ckSeconds);
