@@ -31,4 +31,9 @@ void TimingPort::WaitForInput(int milliseconds) {
     port_.WaitForInput(milliseconds);
 }
 
+void TimingPort::WaitForRest(int milliseconds, int bytes) {
+    lineWasEmpty_ = true;
+    port_.WaitForRest(milliseconds, bytes);
+}
+
 }  // namespace bench

@@ -20,6 +20,7 @@ public:
     int ReadAvailable(std::uint8_t* buffer, int maxLength) override;
     int Write(const std::uint8_t* buffer, int length) override;
     void WaitForInput(int milliseconds) override;
+    void WaitForRest(int milliseconds, int bytes) override;
     void PumpMessages() override { port_.PumpMessages(); }
 
     // Turnarounds in microseconds, in the order they happened.

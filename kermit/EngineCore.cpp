@@ -42,6 +42,14 @@ int KermitEngine::TakeByte() {
     return input_[inputNext_++];
 }
 
+// Within a packet the port is told how much of it is still due.
+void KermitEngine::WaitForLine(int milliseconds) {
+    if (awaited_ > 1)
+        port_.WaitForRest(milliseconds, awaited_);
+    else
+        port_.WaitForInput(milliseconds);
+}
+
 // Waits for the next byte without a time limit; between short blocking waits
 // it serves the thread's own messages and looks at the run flag. A port that
 // the read after a wait emptied is not asked again before the next wait: a
@@ -56,7 +64,7 @@ int KermitEngine::ReadByte() {
     for (;;) {
         port_.PumpMessages();
         if (RunFlagCleared()) return SetStatus("QUIT");
-        port_.WaitForInput(kWaitSliceMs);
+        WaitForLine(kWaitSliceMs);
         const int c = TakeByte();
         if (c >= 0) {
             inputAfterWait_ = true;
@@ -76,7 +84,7 @@ int KermitEngine::ReadByteWithin(int milliseconds) {
         if (RunFlagCleared()) return SetStatus("QUIT");
         const std::int64_t left = deadline - port_.NowMs();
         if (left <= 0) return kTimedOut;
-        port_.WaitForInput(static_cast<int>(std::min<std::int64_t>(left, kWaitSliceMs)));
+        WaitForLine(static_cast<int>(std::min<std::int64_t>(left, kWaitSliceMs)));
     }
 }
 

@@ -114,6 +114,7 @@ private:
     static constexpr int kRead = 0;
     static constexpr int kRestart = 1;
     int TakeByte();
+    void WaitForLine(int milliseconds);
     int NextByte();
     int HuntMark();
     int ReadPacketChar(int& c, bool counted);
@@ -139,8 +140,9 @@ private:
     KermitObserver* observer_ = nullptr;
     std::uint8_t lineBuffer_[1024] = {};  // one packet as it goes on the line
     bool markPending_ = false;            // the last packet ended on the next one's mark
-    bool timed_ = false;                  // the packet being read must arrive by deadline_
-    std::int64_t deadline_ = 0;           // on the port's clock, while timed_
+    int awaited_ = 0;            // bytes of the packet being read still due, its end included
+    bool timed_ = false;         // the packet being read must arrive by deadline_
+    std::int64_t deadline_ = 0;  // on the port's clock, while timed_
 
     // Input taken from the port but not read yet. One read of the port takes
     // all that has arrived, up to kInputSize bytes, and TakeByte hands it out

@@ -22,6 +22,14 @@ public:
     // whichever comes first. Spurious returns are allowed.
     virtual void WaitForInput(int milliseconds) = 0;
 
+    // Like WaitForInput, while `bytes` more of a packet are due. A port on a
+    // line that carries bytes no faster than its rate may let most of them
+    // arrive before it looks, instead of waking for every piece.
+    virtual void WaitForRest(int milliseconds, int bytes) {
+        (void)bytes;
+        WaitForInput(milliseconds);
+    }
+
     // Serves whatever the calling thread has queued for itself.
     virtual void PumpMessages() = 0;
 

@@ -82,6 +82,7 @@ int KermitEngine::HuntMark() {
 int KermitEngine::ReadPacketChar(int& c, bool counted) {
     c = NextByte();
     if (c < 0) return -1;
+    if (awaited_ > 0) --awaited_;
     if (c == mark) return kRestart;
     if (counted) {
         checkSum += c;
@@ -95,10 +96,12 @@ int KermitEngine::ReadPacketChar(int& c, bool counted) {
 int KermitEngine::ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* data) {
     checkSum = 0;
     checkCrc = 0;
+    awaited_ = 0;
     int c = 0;
     int r = ReadPacketChar(c, true);
     if (r != kRead) return r;
     const int counted = unchar(c);
+    awaited_ = counted + 1;  // SEQ to the check, and what ends the packet
     if ((r = ReadPacketChar(c, true)) != kRead) return r;
     seq = c - 32;
     if ((r = ReadPacketChar(c, true)) != kRead) return r;
@@ -148,9 +151,13 @@ int KermitEngine::GetPacket(int& len, int& seq, int& type, std::uint8_t* data) {
     int r = ReadPacketBody(len, seq, type, data);
     while (r == kRestart) {
         port_.PumpMessages();
-        if (RunFlagCleared()) return SetStatus("QUIT");
+        if (RunFlagCleared()) {
+            r = SetStatus("QUIT");
+            break;
+        }
         r = ReadPacketBody(len, seq, type, data);
     }
+    awaited_ = 0;
     return r;
 }
 

@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <chrono>
 #include <mutex>
 #include <set>
 
@@ -88,6 +89,8 @@ int SerialPort::Open(const QString& port, int baudIndex) {
     isOpen_ = 1;
     lineLost_ = 0;
     lastModemLookMs_ = -1;
+    charMicros_ = 10 * 1000000LL / kBaudTable[baudIndex];  // start, 8 data, stop
+    pacedPieces_ = 0;
     return 1;
 }
 
@@ -189,6 +192,33 @@ void SerialPort::WaitForInput(int milliseconds) {
     waitedInVain_ = isOpen_ && !lineLost_ && !sawInput && port_->bytesAvailable() == 0;
 }
 
+void SerialPort::WaitForRest(int milliseconds, int bytes) {
+    // Two pieces in a row that took as long as the line needs for them say
+    // the bytes come at the line's rate (a real line; not a pseudo-terminal
+    // relay that hands over a packet at once): the rest cannot be there
+    // sooner than it takes, so waking for each piece of it is wasted.
+    const qint64 due = (bytes - 1) * charMicros_;
+    if (pacedPieces_ >= 2 && due > 0 && port_->bytesAvailable() == 0 && milliseconds > 0) {
+        const qint64 pause = std::min<qint64>(due, milliseconds * 1000LL);
+        QThread::usleep(static_cast<unsigned long>(pause));
+        milliseconds -= static_cast<int>(pause / 1000);
+        if (runFlag_ == 0) return;
+    }
+    WaitForInput(std::max(milliseconds, 1));
+}
+
+// Counts the pieces that came no faster than the line carries them.
+void SerialPort::NotePiece(int bytes) {
+    using namespace std::chrono;
+    const qint64 now = duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+    const qint64 gap = lastPieceMicros_ < 0 ? 0 : now - lastPieceMicros_;
+    lastPieceMicros_ = now;
+    // Half the rate is the bar: a relay hands over a split packet within
+    // microseconds, far faster than a line could have carried it.
+    const bool paced = gap > 0 && bytes * charMicros_ <= 2 * gap;
+    pacedPieces_ = paced ? pacedPieces_ + 1 : 0;
+}
+
 // True when the wait ended because input is waiting.
 bool SerialPort::WaitForDevice(int milliseconds) {
     if (milliseconds <= 0) return false;
@@ -244,7 +274,10 @@ bool SerialPort::PollDevice(int milliseconds) {
 
 int SerialPort::ReadDevice(std::uint8_t* buffer, int maxLength) {
     const ssize_t got = ::read(static_cast<int>(port_->handle()), buffer, maxLength);
-    if (got > 0) return static_cast<int>(got);
+    if (got > 0) {
+        NotePiece(static_cast<int>(got));
+        return static_cast<int>(got);
+    }
     if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return 0;
     // End of file or a failed read: the device hung up or went away.
     pollfd probe{static_cast<int>(port_->handle()), POLLIN, 0};
@@ -263,7 +296,9 @@ bool SerialPort::PollDevice(int milliseconds) {
 int SerialPort::ReadDevice(std::uint8_t* buffer, int maxLength) {
     if (!PollDevice(0)) return 0;
     const qint64 got = port_->read(reinterpret_cast<char*>(buffer), maxLength);
-    return got > 0 ? static_cast<int>(got) : 0;
+    if (got <= 0) return 0;
+    NotePiece(static_cast<int>(got));
+    return static_cast<int>(got);
 }
 #endif
 

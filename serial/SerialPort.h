@@ -59,6 +59,11 @@ public:
     // have passed.
     void WaitForInput(int milliseconds) override;
 
+    // On a line that has been delivering at its rate, first lets all but the
+    // last of `bytes` arrive, so that a packet coming in wakes the thread
+    // about once instead of once a piece; otherwise as WaitForInput.
+    void WaitForRest(int milliseconds, int bytes) override;
+
     // Serves the calling thread's pending Qt events, if it has a dispatcher.
     void PumpMessages() override;
 
@@ -92,6 +97,7 @@ private:
     void CheckModemStatus();
     bool ReadModemLines(quint32& status);
     void WriteOut(qint64 milliseconds);
+    void NotePiece(int bytes);
 
     std::atomic<int>& runFlag_;
     std::unique_ptr<QSerialPort> port_;
@@ -101,6 +107,9 @@ private:
     qint64 lastModemLookMs_ = -1;  // when the lines were last looked at; -1: not yet
     qint64 lastPumpMs_ = -1;       // when the thread's queue was last served
     bool waitedInVain_ = false;    // the last call was a wait that brought nothing
+    qint64 charMicros_ = 0;        // one character's time on the line at its rate
+    qint64 lastPieceMicros_ = -1;  // when the last read brought bytes
+    int pacedPieces_ = 0;          // pieces in a row that came no faster than the rate
     QString claimedPath_;
     int isOpen_ = 0;
     int lineLost_ = 0;

@@ -18,6 +18,12 @@ void LineWatchPort::WaitForInput(int milliseconds) {
     CheckLine();
 }
 
+void LineWatchPort::WaitForRest(int milliseconds, int bytes) {
+    if (lineLost_) return;
+    port_.WaitForRest(milliseconds, bytes);
+    CheckLine();
+}
+
 void LineWatchPort::CheckLine() {
     if (lineLost_ || !port_.lineLost()) return;
     // Only a job still running counts the loss; after a stop it is just the end.

@@ -17,6 +17,7 @@ public:
     int ReadAvailable(std::uint8_t* buffer, int maxLength) override;
     int Write(const std::uint8_t* buffer, int length) override;
     void WaitForInput(int milliseconds) override;
+    void WaitForRest(int milliseconds, int bytes) override;
     void PumpMessages() override { port_.PumpMessages(); }
 
     // True when the line was lost while the job was still meant to run.

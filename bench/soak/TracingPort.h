@@ -19,6 +19,9 @@ public:
     int ReadAvailable(std::uint8_t* buffer, int maxLength) override;
     int Write(const std::uint8_t* buffer, int length) override;
     void WaitForInput(int milliseconds) override { port_.WaitForInput(milliseconds); }
+    void WaitForRest(int milliseconds, int bytes) override {
+        port_.WaitForRest(milliseconds, bytes);
+    }
     void PumpMessages() override { port_.PumpMessages(); }
 
     // One line per stretch of one direction: milliseconds since the start,

@@ -156,3 +156,46 @@ TEST_F(PacketLayer, ResetRestoresTheParametersButNotTheNameOrTheRunFlag) {
 }
 
 }  // namespace
+
+namespace {
+
+// A line that hands over a packet a few bytes at a time, one piece per wait,
+// and keeps what the engine says is still due at each wait.
+struct TricklingPort : kermit::KermitPort {
+    std::string bytes;
+    std::size_t next = 0, piece = 0;
+    std::vector<int> dueAtWaits;
+    int ReadAvailable(std::uint8_t* buffer, int maxLength) override {
+        int n = 0;
+        while (n < maxLength && next < piece)
+            buffer[n++] = static_cast<std::uint8_t>(bytes[next++]);
+        return n;
+    }
+    int Write(const std::uint8_t*, int length) override { return length; }
+    void WaitForInput(int) override { WaitForRest(0, 1); }
+    void WaitForRest(int, int due) override {
+        dueAtWaits.push_back(due);
+        piece = std::min(bytes.size(), piece + 4);
+    }
+    void PumpMessages() override {}
+};
+
+}  // namespace
+
+// A port may sleep through what the engine says is still due, so the engine
+// must never say more than the packet has left: from LEN on, the count is
+// exactly the bytes not yet read, the end of the packet included.
+TEST(PacketWaits, WhatIsStillDueIsExactlyTheRestOfThePacket) {
+    std::atomic<int> run{1};
+    TricklingPort port;
+    KermitEngine engine{port, run};
+    engine.packetEndWaitMs = 1000;
+    port.bytes = MakePacket(5, 'D', "0123456789abcdefghij");  // mark, 24 counted, CR
+    int len = 0, seq = 0, type = 0;
+    ASSERT_EQ(engine.GetPacket(len, seq, type, engine.recvBuffer), 0);
+    EXPECT_EQ(len, 20);
+    // Nothing is due before the mark. Pieces of 4: the first brings mark,
+    // LEN, SEQ and TYPE, leaving 22 (20 data, the check, the CR), then 4
+    // fewer at every wait.
+    EXPECT_EQ(port.dueAtWaits, (std::vector<int>{1, 22, 18, 14, 10, 6, 2}));
+}
