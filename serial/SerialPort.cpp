@@ -136,6 +136,46 @@ int SerialPort::Close() {
 
 int SerialPort::Write(const std::uint8_t* buffer, int length) {
     if (!isOpen_ || lineLost_ || buffer == nullptr || length <= 0) return 0;
+#ifdef Q_OS_UNIX
+    return WriteDevice(buffer, length);
+#else
+    return WriteThroughPort(buffer, length);
+#endif
+}
+
+#ifdef Q_OS_UNIX
+// Straight to the device, as the reads: a packet nearly always goes in one
+// call. What the device has not taken when the write time runs out is
+// given up, as a timed-out synchronous write gives it up.
+int SerialPort::WriteDevice(const std::uint8_t* buffer, int length) {
+    const int fd = static_cast<int>(port_->handle());
+    int done = 0;
+    QElapsedTimer timer;
+    timer.start();
+    while (done < length) {
+        const ssize_t n = ::write(fd, buffer + done, static_cast<size_t>(length - done));
+        if (n > 0) {
+            done += static_cast<int>(n);
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            lineLost_ = errno == EIO || errno == ENXIO || errno == ENODEV || errno == EBADF;
+            break;
+        }
+        const qint64 left = kWriteTimeoutMs - timer.elapsed();
+        if (left <= 0) break;
+        pollfd p{fd, POLLOUT, 0};
+        if (::poll(&p, 1, static_cast<int>(std::min<qint64>(left, 100))) > 0 &&
+            (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            lineLost_ = 1;
+            break;
+        }
+    }
+    return done;
+}
+#endif
+
+int SerialPort::WriteThroughPort(const std::uint8_t* buffer, int length) {
     if (port_->write(reinterpret_cast<const char*>(buffer), length) != length) {
         CheckFailure();
         port_->clear(QSerialPort::Output);
@@ -197,7 +237,9 @@ void SerialPort::WaitForRest(int milliseconds, int bytes) {
     // the bytes come at the line's rate (a real line; not a pseudo-terminal
     // relay that hands over a packet at once): the rest cannot be there
     // sooner than it takes, so waking for each piece of it is wasted.
-    const qint64 due = (bytes - 1) * charMicros_;
+    // Three characters are left to the wait proper, so that a late wake
+    // from the pause does not hold up the answer.
+    const qint64 due = (bytes - 3) * charMicros_;
     if (pacedPieces_ >= 2 && due > 0 && port_->bytesAvailable() == 0 && milliseconds > 0) {
         const qint64 pause = std::min<qint64>(due, milliseconds * 1000LL);
         QThread::usleep(static_cast<unsigned long>(pause));

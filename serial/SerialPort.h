@@ -97,6 +97,8 @@ private:
     void CheckModemStatus();
     bool ReadModemLines(quint32& status);
     void WriteOut(qint64 milliseconds);
+    int WriteDevice(const std::uint8_t* buffer, int length);
+    int WriteThroughPort(const std::uint8_t* buffer, int length);
     void NotePiece(int bytes);
 
     std::atomic<int>& runFlag_;
