@@ -2,6 +2,10 @@
 
 #include <QCoreApplication>
 
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -84,6 +88,19 @@ void InteropTest::StartGKermit(const std::vector<std::string>& args, const fs::p
     argv.insert(argv.end(), args.begin(), args.end());
     ASSERT_TRUE(peer.Start(argv, dir.string(), (root / "peer.log").string(),
                            line->DevicePath(linesim::LineSim::kSideB)));
+}
+
+void InteropTest::MakePeerEndRaw() {
+    const int fd =
+        open(line->DevicePath(linesim::LineSim::kSideB).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    termios tio{};
+    if (tcgetattr(fd, &tio) == 0) {
+        cfmakeraw(&tio);
+        tio.c_cflag |= CLOCAL | CREAD;
+        tcsetattr(fd, TCSANOW, &tio);
+    }
+    close(fd);
 }
 
 int InteropTest::WaitPeer(int timeoutMs) {

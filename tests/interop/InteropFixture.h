@@ -52,6 +52,9 @@ protected:
     void StartCKermit(const std::vector<std::string>& commands, const fs::path& dir);
     void StartGKermit(const std::vector<std::string>& args, const fs::path& dir);
     int WaitPeer(int timeoutMs = 60000);
+    // G-Kermit leaves its terminal in cooked mode with echo when it exits; a
+    // line to a caliper never echoes, so the peer's end is made raw again.
+    void MakePeerEndRaw();
     std::string PeerLog() const;
 
     int CorvixSend(const fs::path& file, const std::string& announcedName);

@@ -34,6 +34,7 @@ TEST_F(ReceiveFromGKermit, EveryFileArrivesByteExactWithTheBlockCheckItProposes)
         EXPECT_EQ(engine->checkType, 3) << f.name;  // its Send-Init proposes 3
         EXPECT_TRUE(ReadWholeFile(rx / f.name) == f.bytes) << f.name << " differs";
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
+        MakePeerEndRaw();
     }
 }
 
