@@ -237,9 +237,9 @@ void SerialPort::WaitForRest(int milliseconds, int bytes) {
     // the bytes come at the line's rate (a real line; not a pseudo-terminal
     // relay that hands over a packet at once): the rest cannot be there
     // sooner than it takes, so waking for each piece of it is wasted.
-    // Three characters are left to the wait proper, so that a late wake
-    // from the pause does not hold up the answer.
-    const qint64 due = (bytes - 3) * charMicros_;
+    // Three characters, and at least a millisecond, are left to the wait
+    // proper, so that a late wake from the pause does not hold up the answer.
+    const qint64 due = bytes * charMicros_ - std::max<qint64>(3 * charMicros_, 1000);
     if (pacedPieces_ >= 2 && due > 0 && port_->bytesAvailable() == 0 && milliseconds > 0) {
         const qint64 pause = std::min<qint64>(due, milliseconds * 1000LL);
         QThread::usleep(static_cast<unsigned long>(pause));
