@@ -13,12 +13,8 @@ namespace {
 // Start-up with no settings and no language files: the English template is
 // written beside the program and the window shows English.
 TEST(FreshStart, WritesTheEnglishTemplateAndShowsEnglish) {
-    TemporarySettings settings;
-    QTemporaryDir programFolder;
-    AppCore app;
-    RecordingSink messages;
-    app.messageSink = &messages;
-    app.portSource = [] { return QList<PortRecord>{}; };
+    NewMachine machine;
+    AppCore& app = machine.app;
     QStringList shown;
     ServiceRecorder recorder;
     app.runMainWindow = [&](const CommandLineRequest& request) {
@@ -32,14 +28,15 @@ TEST(FreshStart, WritesTheEnglishTemplateAndShowsEnglish) {
         });
         EXPECT_EQ(window.exec(), QDialog::Accepted);
     };
-    EXPECT_FALSE(app.InitInstance({}, programFolder.path()));
+    EXPECT_FALSE(app.InitInstance({}, machine.programFolder.path()));
 
-    EXPECT_EQ(ReadBytes(programFolder.filePath("Corvix-ENG.xml")), EnglishTemplate(EnglishTexts()));
+    EXPECT_EQ(ReadBytes(machine.programFolder.filePath("Corvix-ENG.xml")),
+              EnglishTemplate(EnglishTexts()));
     EXPECT_EQ(shown,
               (QStringList{"Settings", "Load program", "Data to printer (4800baud)", "Kermit send",
                            "Kermit receive", "Receive data (ASCII)", "Exit"}));
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(settings.Open()->value("Language").toInt(), 1);
+    EXPECT_TRUE(machine.messages.shown.isEmpty());
+    EXPECT_EQ(machine.settings.Open()->value("Language").toInt(), 1);
 }
 
 // The real program, copied into an empty folder with a settings location of

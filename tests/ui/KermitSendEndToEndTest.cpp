@@ -131,12 +131,8 @@ TEST(KermitSendEndToEnd, ACommandLineSendShowsOnlyTheTransferWindow) {
     REQUIRE_PEER("kermit");
     ReceivingPeer receiver;
     ASSERT_TRUE(receiver.Start()) << receiver.line.Error();
-    TemporarySettings settings;
-    QTemporaryDir programFolder;
-    AppCore app;
-    RecordingSink messages;
-    app.messageSink = &messages;
-    app.portSource = [] { return QList<PortRecord>{}; };
+    NewMachine machine;
+    AppCore& app = machine.app;
     DialogRecorder dialogs;
     QStringList shownDuringSend;
     bool mainWindowShown = false;
@@ -163,7 +159,7 @@ TEST(KermitSendEndToEnd, ACommandLineSendShowsOnlyTheTransferWindow) {
     };
     const QString port = QString::fromStdString(receiver.line.DevicePath(linesim::LineSim::kSideA));
     EXPECT_FALSE(app.InitInstance({port, QStringLiteral("BAUD115200"), receiver.file},
-                                  programFolder.path()));
+                                  machine.programFolder.path()));
 
     EXPECT_EQ(shownDuringSend.join(u','), QStringLiteral("CTransferDlg"));
     EXPECT_FALSE(mainWindowShown);

@@ -79,6 +79,20 @@ public:
     int discoveries = 0;
 };
 
+// Start-up as on a new machine: settings in a temporary place, an empty
+// program folder, messages recorded and no serial ports. Running the start-up
+// (InitInstance) is the test's part.
+struct NewMachine {
+    NewMachine() {
+        app.messageSink = &messages;
+        app.portSource = [] { return QList<PortRecord>{}; };
+    }
+    TemporarySettings settings;
+    QTemporaryDir programFolder;
+    AppCore app;
+    RecordingSink messages;
+};
+
 // Services for the main window that record what it asks for and answer as
 // the test says: an empty answer cancels a chooser.
 struct ServiceRecorder {
