@@ -56,6 +56,16 @@ QString DevicePath(const QString& port) {
     return port;
 }
 
+#ifdef Q_OS_UNIX
+constexpr short kGoneEvents = POLLHUP | POLLERR | POLLNVAL;
+
+// True when a look at the device, without waiting, finds it hung up or gone.
+bool DeviceGone(int fd) {
+    pollfd probe{fd, POLLIN, 0};
+    return ::poll(&probe, 1, 0) > 0 && (probe.revents & kGoneEvents) != 0;
+}
+#endif
+
 QString DeviceKey(const QString& path) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? path.toUpper() : canonical;
@@ -166,7 +176,7 @@ int SerialPort::WriteDevice(const std::uint8_t* buffer, int length) {
         if (left <= 0) break;
         pollfd p{fd, POLLOUT, 0};
         if (::poll(&p, 1, static_cast<int>(std::min<qint64>(left, 100))) > 0 &&
-            (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            (p.revents & kGoneEvents) != 0) {
             lineLost_ = 1;
             break;
         }
@@ -310,7 +320,7 @@ bool SerialPort::PollDevice(int milliseconds) {
     pollfd p{static_cast<int>(port_->handle()), POLLIN, 0};
     if (::poll(&p, 1, milliseconds) <= 0) return false;
     if (p.revents & POLLIN) return true;
-    if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) lineLost_ = 1;
+    if (p.revents & kGoneEvents) lineLost_ = 1;
     return false;
 }
 
@@ -322,10 +332,7 @@ int SerialPort::ReadDevice(std::uint8_t* buffer, int maxLength) {
     }
     if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return 0;
     // End of file or a failed read: the device hung up or went away.
-    pollfd probe{static_cast<int>(port_->handle()), POLLIN, 0};
-    const bool gone = got < 0 || (::poll(&probe, 1, 0) > 0 &&
-                                  (probe.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0);
-    if (gone) lineLost_ = 1;
+    if (got < 0 || DeviceGone(static_cast<int>(port_->handle()))) lineLost_ = 1;
     return 0;
 }
 #else
@@ -351,10 +358,8 @@ void SerialPort::CheckFailure() {
     if (error == QSerialPort::NoError) return;
     bool gone = error == QSerialPort::ResourceError;
 #ifdef Q_OS_UNIX
-    if (!gone && error != QSerialPort::TimeoutError) {
-        pollfd probe{static_cast<int>(port_->handle()), POLLIN, 0};
-        gone = ::poll(&probe, 1, 0) > 0 && (probe.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
-    }
+    if (!gone && error != QSerialPort::TimeoutError)
+        gone = DeviceGone(static_cast<int>(port_->handle()));
 #endif
     if (gone) lineLost_ = 1;
     port_->clearError();
