@@ -331,7 +331,9 @@ int SerialPort::ReadDevice(std::uint8_t* buffer, int maxLength) {
         return static_cast<int>(got);
     }
     if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return 0;
-    // End of file or a failed read: the device hung up or went away.
+    // A terminal set for no minimum answers 0 when nothing is waiting, as it
+    // does at end of file: only a failed read, or a look that finds the
+    // device hung up, makes the line lost.
     if (got < 0 || DeviceGone(static_cast<int>(port_->handle()))) lineLost_ = 1;
     return 0;
 }
