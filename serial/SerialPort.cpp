@@ -99,6 +99,7 @@ int SerialPort::Open(const QString& port, int baudIndex) {
     isOpen_ = 1;
     lineLost_ = 0;
     lastModemLookMs_ = -1;
+    noModemLines_ = false;
     charMicros_ = 10 * 1000000LL / kBaudTable[baudIndex];  // start, 8 data, stop
     pacedPieces_ = 0;
     return 1;
@@ -368,9 +369,11 @@ void SerialPort::CheckFailure() {
 }
 
 // The input lines, as one word, reported when it changed. A look that fails
-// (a pseudo-terminal has no modem lines; an adapter may not answer) changes
-// nothing and is tried again at the next read.
+// (an adapter may not answer) changes nothing and is tried again at the next
+// read; a device that has no modem lines at all (a pseudo-terminal) is not
+// asked again while it stays open.
 void SerialPort::CheckModemStatus() {
+    if (noModemLines_) return;
     const qint64 now = NowMs();
     if (lastModemLookMs_ >= 0 && now - lastModemLookMs_ < kModemLookIntervalMs) return;
     lastModemLookMs_ = now;
@@ -387,7 +390,10 @@ bool SerialPort::ReadModemLines(quint32& status) {
     // which costs nothing to hear, where the port class would build and
     // signal an error for it every time.
     int bits = 0;
-    if (::ioctl(static_cast<int>(port_->handle()), TIOCMGET, &bits) != 0) return false;
+    if (::ioctl(static_cast<int>(port_->handle()), TIOCMGET, &bits) != 0) {
+        noModemLines_ = errno == ENOTTY || errno == EINVAL;
+        return false;
+    }
     status = 0;
     if (bits & TIOCM_CTS) status |= kCtsOn;
     if (bits & TIOCM_DSR) status |= kDsrOn;

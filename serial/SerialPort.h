@@ -107,6 +107,7 @@ private:
     ModemLineReader modemLineReader_;
     quint32 lastModemStatus_ = 0;
     qint64 lastModemLookMs_ = -1;  // when the lines were last looked at; -1: not yet
+    bool noModemLines_ = false;    // the device said it has none: not asked again
     qint64 lastPumpMs_ = -1;       // when the thread's queue was last served
     bool waitedInVain_ = false;    // the last call was a wait that brought nothing
     qint64 charMicros_ = 0;        // one character's time on the line at its rate
