@@ -63,7 +63,8 @@ double Now() {
 
 }  // namespace
 
-LineClock::LineClock(const BenchLine& line) : line_(line), thread_([this] { Watch(); }) {}
+LineClock::LineClock(const BenchLine& line)
+    : line_(line), before_(line.BytesCarried()), thread_([this] { Watch(); }) {}
 
 LineClock::~LineClock() {
     Stop();
@@ -76,13 +77,13 @@ double LineClock::Stop() {
 }
 
 void LineClock::Watch() {
-    std::uint64_t seen = 0;
+    auto seen = static_cast<std::uint64_t>(before_);
     while (!stop_) {
         std::uint64_t aToB = 0, bToA = 0;
         line_.BytesCarried(aToB, bToA);
         if (aToB + bToA != seen) {
             last_ = Now();
-            if (seen == 0) first_ = last_;
+            if (first_ < 0) first_ = last_;
             seen = aToB + bToA;
         }
         std::this_thread::sleep_for(std::chrono::microseconds(500));

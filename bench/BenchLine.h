@@ -51,13 +51,16 @@ public:
     LineClock(const LineClock&) = delete;
     LineClock& operator=(const LineClock&) = delete;
 
-    // Stops watching; seconds from the first byte to the last.
+    // Stops watching; seconds from the first byte carried after the clock
+    // started to the last. What went over the line before (a receiver's
+    // opening NAK while its peer is still starting) does not start it.
     double Stop();
 
 private:
     void Watch();
 
     const BenchLine& line_;
+    double before_ = 0;  // bytes carried when the clock started
     std::atomic<bool> stop_{false};
     double first_ = -1;
     double last_ = -1;
