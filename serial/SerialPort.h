@@ -73,7 +73,10 @@ public:
     // device cannot tell. The default asks the device; a stand-in answers
     // for devices that have no modem lines of their own (a pseudo-terminal).
     using ModemLineReader = std::function<bool(quint32& status)>;
-    void SetModemLineReader(ModemLineReader reader) { modemLineReader_ = std::move(reader); }
+    void SetModemLineReader(ModemLineReader reader) {
+        modemLineReader_ = std::move(reader);
+        noModemLines_ = false;
+    }
 
     // The modem status bits as the caliper's original host saw them.
     static constexpr quint32 kCtsOn = 0x10;
