@@ -341,3 +341,24 @@ TEST_F(SerialPortOnLine, ModemLinesAreLookedAtWhileBytesWaitAndAFailedLookIsTrie
     nextStep(true, SerialPort::kDsrOn);  // no change, no report
     EXPECT_EQ(observer.reported, std::vector<int>({1, 1, 0}));
 }
+
+// The pseudo-terminal itself says it has no modem lines, after which it is not
+// asked again; a stand-in set after that is still asked.
+TEST_F(SerialPortOnLine, AStandInForTheModemLinesSetAfterTheDeviceRefusedIsAsked) {
+    ASSERT_TRUE(peer.WriteAll(std::vector<std::uint8_t>(8, 'p')));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::uint8_t buf[4];
+    ASSERT_EQ(port.ReadAvailable(buf, sizeof buf), 4);  // the device refuses the look
+    EXPECT_TRUE(observer.reported.empty());
+
+    int looks = 0;
+    port.SetModemLineReader([&](quint32& status) {
+        ++looks;
+        status = SerialPort::kCtsOn;
+        return true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    EXPECT_EQ(port.ReadAvailable(buf, sizeof buf), 4);
+    EXPECT_EQ(looks, 1);
+    EXPECT_EQ(observer.reported, std::vector<int>({1}));
+}
