@@ -387,11 +387,12 @@ bool SerialPort::ReadModemLines(quint32& status) {
     if (modemLineReader_) return modemLineReader_(status);
 #ifdef Q_OS_UNIX
     // Asked directly: a device without the lines answers with an error code,
-    // which costs nothing to hear, where the port class would build and
-    // signal an error for it every time.
+    // where the port class would build and signal an error for it every time.
     int bits = 0;
     if (::ioctl(static_cast<int>(port_->handle()), TIOCMGET, &bits) != 0) {
-        noModemLines_ = errno == ENOTTY || errno == EINVAL;
+        // ENOTTY is the terminal layer saying the driver has no such request:
+        // that does not change while the device stays open.
+        noModemLines_ = errno == ENOTTY;
         return false;
     }
     status = 0;
