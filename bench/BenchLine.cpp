@@ -64,7 +64,9 @@ double Now() {
 }  // namespace
 
 LineClock::LineClock(const BenchLine& line)
-    : line_(line), before_(line.BytesCarried()), thread_([this] { Watch(); }) {}
+    : line_(line),
+      before_(static_cast<std::uint64_t>(line.BytesCarried())),
+      thread_([this] { Watch(); }) {}
 
 LineClock::~LineClock() {
     Stop();
@@ -77,7 +79,7 @@ double LineClock::Stop() {
 }
 
 void LineClock::Watch() {
-    auto seen = static_cast<std::uint64_t>(before_);
+    std::uint64_t seen = before_;
     while (!stop_) {
         std::uint64_t aToB = 0, bToA = 0;
         line_.BytesCarried(aToB, bToA);

@@ -60,7 +60,7 @@ private:
     void Watch();
 
     const BenchLine& line_;
-    double before_ = 0;  // bytes carried when the clock started
+    std::uint64_t before_ = 0;  // bytes carried when the clock started
     std::atomic<bool> stop_{false};
     double first_ = -1;
     double last_ = -1;
