@@ -1,11 +1,9 @@
 #include "cli/ConsoleWindow.h"
 
-#include <poll.h>
-#include <unistd.h>
-
 #include <QFile>
 
 #include "app/EightBit.h"
+#include "cli/ConsoleInput.h"
 
 namespace {
 
@@ -23,7 +21,7 @@ ConsoleWindow::ConsoleWindow(const CliOptions& options, std::FILE* captureOut, q
     : options_(options),
       captureOut_(captureOut),
       sendSize_(sendSize),
-      showProgress_(!options.quiet && ::isatty(STDERR_FILENO) == 1) {}
+      showProgress_(!options.quiet && StandardErrorIsTerminal()) {}
 
 void ConsoleWindow::OnCapturedText(const QByteArray& piece) {
     if (captureOut_ == nullptr || outputFailed_) return;
@@ -94,7 +92,7 @@ JobWindow::Overwrite ConsoleWindow::AskOverwrite(const QString& text, const QStr
         case CliOptions::OnExists::Ask:
             break;
     }
-    if (::isatty(STDIN_FILENO) != 1) return Overwrite::Cancel;
+    if (!StandardInputIsTerminal()) return Overwrite::Cancel;
     const QString answer =
         ReadAnswer(QStringLiteral("%1 %2 [y]es/[n]o (save as)/[c]ancel: ").arg(path, text));
     if (answer.startsWith(QLatin1Char('y'), Qt::CaseInsensitive)) return Overwrite::Yes;
@@ -118,10 +116,10 @@ QString ConsoleWindow::ReadAnswer(const QString& prompt) {
     }
     QByteArray line;
     while (!stopping) {
-        pollfd in{STDIN_FILENO, POLLIN, 0};
-        if (::poll(&in, 1, kAnswerPollMs) <= 0) continue;
         char c = 0;
-        if (::read(STDIN_FILENO, &c, 1) != 1 || c == '\n') break;
+        const int got = ReadInputByte(c, kAnswerPollMs);
+        if (got == 0) continue;
+        if (got < 0 || c == '\n') break;
         line += c;
     }
     return stopping ? QString() : QString::fromLocal8Bit(line).trimmed();

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "JobWindowTestSupport.h"
+#include "TestLinePosix.h"
 #include "tools/linesim/LineSim.h"
 #include "ui/CAsciiDlg.h"
 #include "worker/CComThread.h"
