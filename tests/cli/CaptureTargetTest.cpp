@@ -19,11 +19,9 @@ void Write(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// What is in the folder besides the target: the working file must not stay.
+// Files beside the target named after it: the working file must not stay.
 QStringList Others(const QTemporaryDir& dir, const QString& target) {
-    QStringList names = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-    names.removeAll(target);
-    return names;
+    return QDir(dir.path()).entryList({target + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
 }
 
 }  // namespace
@@ -33,7 +31,7 @@ QStringList Others(const QTemporaryDir& dir, const QString& target) {
 // with letters beyond ASCII is written under that very name.
 TEST(CaptureTarget, ReplacesTheOldFileOnlyWhenCommittedAndLeavesNothingBeside) {
     QTemporaryDir dir;
-    for (const QString name : {QStringLiteral("capture.txt"), QStringLiteral("mätning-Å.txt")}) {
+    for (const QString& name : {QStringLiteral("capture.txt"), QStringLiteral("mätning-Å.txt")}) {
         const QString path = dir.filePath(name);
         Write(path, "old contents\n");
 
