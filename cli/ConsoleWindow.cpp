@@ -38,6 +38,7 @@ void ConsoleWindow::OnCapturedText(const QByteArray& piece) {
 void ConsoleWindow::OnReceiveFileOpened(const QByteArray& name) {
     std::lock_guard<std::mutex> lock(mutex_);
     receiving_ = FromEightBit(name);
+    fileOpened_ = true;
 }
 
 // The progress texts are made only when they are shown: they come once a packet.
@@ -65,15 +66,21 @@ void ConsoleWindow::OnJobOver() {
     EndProgressLine();
 }
 
+// A transaction without a file of its own is a request the caliper made: a
+// logout, or a file or text it asked for.
+QString TransactionLine(const QString& folder, const QByteArray& name, bool fileReceived) {
+    const QString file = folder + QLatin1Char('/') + FromEightBit(name);
+    if (fileReceived) return QStringLiteral("done: ") + file;
+    if (name.trimmed() == "LOGOUT") return QStringLiteral("the caliper logged out");
+    return QStringLiteral("served: ") + file;
+}
+
 void ConsoleWindow::OnTransactionDone(const QString& folder, const QByteArray& name) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         EndProgressLine();
-        if (!options_.quiet) {
-            std::fprintf(
-                stderr, "corvix-cli: done: %s\n",
-                QString(folder + QLatin1Char('/') + FromEightBit(name)).toLocal8Bit().constData());
-        }
+        if (!options_.quiet) PrintMessage(TransactionLine(folder, name, fileOpened_));
+        fileOpened_ = false;
     }
     const int done = ++transactions_;
     if (options_.count > 0 && done >= options_.count && requestStop) requestStop();

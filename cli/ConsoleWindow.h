@@ -48,10 +48,16 @@ private:
     bool showProgress_;
     bool progressOpen_ = false;
     QString receiving_;
+    bool fileOpened_ = false;  // a file came in the transaction under way
     std::atomic<bool> outputFailed_{false};
     std::atomic<int> transactions_{0};
     std::mutex mutex_;
 };
+
+// What a finished transaction prints: "done: <folder>/<name>" for a file
+// received, "the caliper logged out" for a logout, "served: <path>" for a
+// request answered.
+QString TransactionLine(const QString& folder, const QByteArray& name, bool fileReceived);
 
 // Writes "corvix-cli: <text>" on standard error.
 void PrintMessage(const QString& text);

@@ -163,6 +163,17 @@ TEST_F(Cli, ReceiveEndsAfterCountTransactions) {
     EXPECT_EQ(ReadWholeFile(root / "rx" / "second.txt"), second);
 }
 
+TEST_F(Cli, EachTransactionSaysWhatItWasAFileInOrTheCaliperLoggingOut) {
+    REQUIRE_CKERMIT();
+    WriteWholeFile(root / "peer" / "first.bin", RandomBytes(3000));
+    StartCKermit({"send first.bin", "bye"});
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--count", "2"}), 0) << err;
+    EXPECT_NE(err.find("corvix-cli: done: "), std::string::npos) << err;
+    EXPECT_NE(err.find("rx/first.bin\n"), std::string::npos) << err;
+    EXPECT_NE(err.find("corvix-cli: the caliper logged out\n"), std::string::npos) << err;
+    EXPECT_EQ(err.find("LOGOUT"), std::string::npos) << err;
+}
+
 TEST_F(Cli, ReceiveEndedByAFailedTransactionExitsWith1AndSaysWhy) {
     REQUIRE_CKERMIT();
     StartCKermit({"finish"});  // a request the small server does not know
