@@ -177,11 +177,12 @@ void CStemraDlg::CheckLanguageItem(int position, bool checked) {
 void CStemraDlg::OnSettings() {
     CSettingsDlg dialog(app_, app_.Baud, app_.Comport, this);
     if (services_.runDialog(dialog) != QDialog::Accepted) return;
-    if (dialog.portIndex < 0 || dialog.portIndex >= app_.PortList.size()) {
+    // The port chosen from the list, kept from before or typed in.
+    if (dialog.portName.isEmpty()) {
         ShowMessage(QStringLiteral("Encountered an improper argument."), MessageIcon::Error);
         return;
     }
-    app_.Comport = PortNameOf(app_.PortList[dialog.portIndex]);
+    app_.Comport = dialog.portName;
     // A list left without a selection keeps the rate there was.
     if (dialog.baudIndex >= 0) app_.Baud = dialog.baudIndex;
 }
