@@ -132,7 +132,9 @@ void CStemraDlg::OnLanguageCommand(int commandId) {
     if (commandId >= kFirstLanguageCommand && commandId <= kLastLanguageCommand) {
         CheckLanguageItem(commandId - kFirstLanguageCommand, true);
     }
-    if (app_.OnLanguageCommand(commandId) == 1) ApplyLanguageTexts();
+    if (app_.OnLanguageCommand(commandId) != 1) return;
+    ApplyLanguageTexts();
+    qtTexts_.Switch(LanguageLocaleName(app_.Language), QtTranslationFolders(app_.ProgramFolder));
 }
 
 // Items are relabelled in place, so each keeps its command; a popup's title
