@@ -34,4 +34,26 @@ TEST(FileChooserDialog, TheSaveChooserReplacesWithoutAskingAndAddsTxt) {
     EXPECT_TRUE(dialog.selectedFiles().value(0).endsWith("treelist.txt"));
 }
 
+// The last file is offered only where the first filter lists it; elsewhere
+// the chooser opens in its folder with nothing filled in.
+TEST(FileChooserDialog, TheLastFileIsOfferedOnlyWhenTheFilterListsIt) {
+    QTemporaryDir folder;
+    const auto offered = [&](const FileChooserRequest& request) {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        ConfigureFileDialog(dialog, request);
+        EXPECT_EQ(QDir(dialog.directory()), QDir(folder.path()));
+        // Nothing filled in: the selection is the folder itself.
+        return QDir(folder.path()).relativeFilePath(dialog.selectedFiles().value(0));
+    };
+    const QString received = folder.filePath("trees.dat");
+    EXPECT_EQ(offered(KermitSendChooser(QStringLiteral("Choose file"), received)), "trees.dat");
+    EXPECT_EQ(offered(LoadProgramChooser(QStringLiteral("Choose file"), received)), ".");
+    const QString program = folder.filePath("KALV.B$N");
+    EXPECT_EQ(offered(LoadProgramChooser(QStringLiteral("Choose file"), program)), "KALV.B$N");
+    EXPECT_EQ(offered(KermitSendChooser(QStringLiteral("Choose file"), folder.filePath("LOGOUT"))),
+              ".")
+        << "*.* lists only names with a dot";
+}
+
 }  // namespace
