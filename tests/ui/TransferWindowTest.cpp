@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -198,6 +199,22 @@ TEST_F(TransferWindowTest, AFileInShowsWaitingForTheNextAndLongStatusesStayInSig
     for (const QString& line : status->text().split(QLatin1Char('\n')))
         EXPECT_LE(status->fontMetrics().horizontalAdvance(line), room.width())
             << line.toStdString();
+}
+
+// A command-line run never shows the main window: the transfer window then
+// centres on the screen, not on where the hidden owner would be.
+TEST_F(TransferWindowTest, WithItsOwnerHiddenTheWindowCentresOnTheScreen) {
+    QWidget owner;
+    owner.resize(600, 400);
+    CTransferDlg window(app, &owner);
+    window.dialogs = dialogs.Dialogs();
+    window.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
+    window.portNumber = QStringLiteral("COM3");
+    window.show();
+    const QPoint screenCentre = owner.screen()->availableGeometry().center();
+    EXPECT_LE((window.frameGeometry().center() - screenCentre).manhattanLength(), 4)
+        << window.frameGeometry().x() << "," << window.frameGeometry().y();
+    window.reject();
 }
 
 TEST_F(TransferWindowTest, LineStatusDotChangesOnlyWhenTheStateDoes) {
