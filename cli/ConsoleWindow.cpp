@@ -75,6 +75,16 @@ void ConsoleWindow::OnTransactionDone(const QString& folder, const QByteArray& n
                 QString(folder + QLatin1Char('/') + FromEightBit(name)).toLocal8Bit().constData());
         }
     }
+    CountFile();
+}
+
+// A file the sender discarded counts as one of --count: the sender handed it over.
+void ConsoleWindow::OnFileNotReceived(const QString& message) {
+    ShowMessage(message, MessageIcon::Warning);
+    CountFile();
+}
+
+void ConsoleWindow::CountFile() {
     const int done = ++transactions_;
     if (options_.count > 0 && done >= options_.count && requestStop) requestStop();
 }
@@ -90,11 +100,21 @@ JobWindow::Overwrite ConsoleWindow::AskOverwrite(const QString& text, const QStr
         case CliOptions::OnExists::Replace:
             return Overwrite::Yes;
         case CliOptions::OnExists::Cancel:
+            ShowMessage(QStringLiteral("%1 exists and is kept as it is (--on-exists cancel); "
+                                       "the transfer ends")
+                            .arg(path),
+                        MessageIcon::Information);
             return Overwrite::Cancel;
         case CliOptions::OnExists::Ask:
             break;
     }
-    if (::isatty(STDIN_FILENO) != 1) return Overwrite::Cancel;
+    if (::isatty(STDIN_FILENO) != 1) {
+        ShowMessage(QStringLiteral("%1 exists and is kept as it is (nobody to ask: standard "
+                                   "input is no terminal); the transfer ends")
+                        .arg(path),
+                    MessageIcon::Information);
+        return Overwrite::Cancel;
+    }
     const QString answer =
         ReadAnswer(QStringLiteral("%1 %2 [y]es/[n]o (save as)/[c]ancel: ").arg(path, text));
     if (answer.startsWith(QLatin1Char('y'), Qt::CaseInsensitive)) return Overwrite::Yes;

@@ -29,6 +29,7 @@ public:
     void OnJobOver() override;
     void OnCtsChanged(int) override {}
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    void OnFileNotReceived(const QString& message) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
@@ -40,6 +41,7 @@ public:
 
 private:
     void Progress(const QString& line);
+    void CountFile();
     QString ReadAnswer(const QString& prompt);
 
     const CliOptions& options_;
