@@ -5,6 +5,9 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+
 #include "app/EightBit.h"
 
 namespace {
@@ -27,10 +30,12 @@ ConsoleWindow::ConsoleWindow(const CliOptions& options, std::FILE* captureOut, q
 
 void ConsoleWindow::OnCapturedText(const QByteArray& piece) {
     if (captureOut_ == nullptr || outputFailed_) return;
+    errno = 0;
     const bool written = std::fwrite(piece.constData(), 1, piece.size(), captureOut_) ==
                              static_cast<std::size_t>(piece.size()) &&
                          std::fflush(captureOut_) == 0;
     if (written) return;
+    outputError_ = QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
     outputFailed_ = true;
     if (requestStop) requestStop();
 }

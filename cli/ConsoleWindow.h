@@ -35,6 +35,8 @@ public:
     std::optional<QString> AskSaveAs(const QString& path) override;
 
     bool outputFailed() const { return outputFailed_; }
+    // Why the captured text could not be written; set once outputFailed().
+    QString outputError() const { return outputFailed_ ? outputError_ : QString(); }
     int transactions() const { return transactions_; }
     // Ends a progress line that is still open.
     void EndProgressLine();
@@ -50,6 +52,7 @@ private:
     bool showProgress_;
     bool progressOpen_ = false;
     QString receiving_;
+    QString outputError_;  // written before outputFailed_ is set
     std::atomic<bool> outputFailed_{false};
     std::atomic<int> transactions_{0};
     std::mutex mutex_;

@@ -218,6 +218,44 @@ TEST_F(Cli, CaptureWritesCompleteLinesAndEndsWithZeroOnSigint) {
     EXPECT_FALSE(DeviceLocked(line->DevicePath(0)));
 }
 
+// A closed terminal ends a capture as a stop does; a capture that cannot be
+// written keeps what it captured in its new file and says where and why.
+TEST_F(Cli, CaptureEndsWellOnSighupAndKeepsItsTextWhenItCannotWrite) {
+    const std::string text = "Tall;23.5;\r\nGran;17.0;\r\n";
+    WriteWholeFile(root / "trees.txt", "yesterday");
+    Start({"capture", "--port", PortA(), "--out", "trees.txt"});
+    WaitUntilPortReady();
+    WriteToLine(text);
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    while (CaptureSoFar("trees.txt") != text && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    Signal(SIGHUP);
+    EXPECT_EQ(Finish(5000), 0) << err;
+    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
+    EXPECT_EQ(CaptureSoFar("trees.txt"), "");
+
+    // The file size limit stands in for a full disk.
+    std::string lines;
+    for (int i = 0; i < 40; ++i)
+        lines += "Bjork;" + std::to_string(1000 + i) + ";12.25;\r\n";
+    cli.setWorkingDirectory(QString::fromStdString(root.string()));
+    cli.start(QStringLiteral("/bin/sh"),
+              {"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"", CORVIX_CLI_PATH, "capture",
+               "--port", PortA(), "--out", "trees.txt", "--max-time", "3"});
+    ASSERT_TRUE(cli.waitForStarted(5000));
+    WaitUntilPortReady();
+    WriteToLine(lines);
+    EXPECT_EQ(Finish(10000), 4) << err;
+    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
+    const std::string kept = CaptureSoFar("trees.txt");
+    EXPECT_FALSE(kept.empty());
+    EXPECT_TRUE(lines.rfind(kept, 0) == 0);
+    EXPECT_NE(err.find("corvix-cli: Could not write file!\ntrees.txt\nFile too large\n"
+                       "What was captured is kept in trees.txt."),
+              std::string::npos)
+        << err;
+}
+
 TEST_F(Cli, CaptureToStandardOutputEndsAtMaxTime) {
     Start({"capture", "--port", PortA(), "--baud", "4800", "--max-time", "1.2"});
     WaitUntilPortReady();
