@@ -29,17 +29,21 @@ public:
     void OnJobOver() override;
     void OnCtsChanged(int) override {}
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    void OnFileNotReceived(const QString& message) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
 
     bool outputFailed() const { return outputFailed_; }
+    // Why the captured text could not be written; set once outputFailed().
+    QString outputError() const { return outputFailed_ ? outputError_ : QString(); }
     int transactions() const { return transactions_; }
     // Ends a progress line that is still open.
     void EndProgressLine();
 
 private:
     void Progress(const QString& line);
+    void CountFile();
     QString ReadAnswer(const QString& prompt);
 
     const CliOptions& options_;
@@ -49,6 +53,7 @@ private:
     bool progressOpen_ = false;
     QString receiving_;
     bool fileOpened_ = false;  // a file came in the transaction under way
+    QString outputError_;  // written before outputFailed_ is set
     std::atomic<bool> outputFailed_{false};
     std::atomic<int> transactions_{0};
     std::mutex mutex_;

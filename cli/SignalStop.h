@@ -6,8 +6,9 @@
 
 class QSocketNotifier;
 
-// Turns SIGINT and SIGTERM into a Qt signal on the main thread (through a
-// self-pipe), so a stop from the terminal ends the job like a user's stop.
+// Turns SIGINT, SIGTERM and SIGHUP (the terminal closed) into a Qt signal on
+// the main thread (through a self-pipe), so a stop from the terminal ends the
+// job like a user's stop.
 class SignalStop : public QObject {
     Q_OBJECT
 public:

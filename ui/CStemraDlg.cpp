@@ -260,9 +260,12 @@ void CStemraDlg::OnReceiveAscii() {
         services_.jobWindows.runCapture(this, {app_.Baud, app_.Comport, app_.Margin});
     if (outcome.result != QDialog::Accepted) return;
     app_.Margin = outcome.marginChars;
-    path = SaveCapture(path, outcome.captureText, chooser);
-    if (path.isEmpty()) return;
-    if (outcome.notepadRequested == 1) StartNotepad(path);
+    // Nothing captured replaces no file that is there.
+    if (!outcome.captureText.isEmpty() || !QFileInfo::exists(path)) {
+        path = SaveCapture(path, outcome.captureText, chooser);
+        if (path.isEmpty()) return;
+        if (outcome.notepadRequested == 1) StartNotepad(path);
+    }
     if (commandLineRequest.fromCommandLine == 1) OnOK();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/CTransferDlg.h"
 
+#include <QDir>
+
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
@@ -191,8 +193,10 @@ void CTransferDlg::ShowMessage(const QString& text, MessageIcon icon) {
     if (dialogs.message) dialogs.message(this, text, icon);
 }
 
-JobWindow::Overwrite CTransferDlg::AskOverwrite(const QString& text, const QString&) {
-    return dialogs.askOverwrite ? dialogs.askOverwrite(this, text) : Overwrite::Cancel;
+// The question keeps its text; the file it is about goes on the second line.
+JobWindow::Overwrite CTransferDlg::AskOverwrite(const QString& text, const QString& path) {
+    const QString question = QStringLiteral("%1\n%2").arg(text, QDir::toNativeSeparators(path));
+    return dialogs.askOverwrite ? dialogs.askOverwrite(this, question) : Overwrite::Cancel;
 }
 
 std::optional<QString> CTransferDlg::AskSaveAs(const QString& path) {

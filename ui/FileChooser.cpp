@@ -58,7 +58,8 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileChooserRequest& request)
     dialog.setWindowTitle(request.title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // Saving over a file that is there asks first, as the platform does.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     QStringList filters;
     for (const FileFilter& filter : request.filters)

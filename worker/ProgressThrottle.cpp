@@ -67,6 +67,11 @@ void ProgressThrottle::OnTransactionDone(const QString& folder, const QByteArray
     if (target_ != nullptr) target_->OnTransactionDone(folder, name);
 }
 
+void ProgressThrottle::OnFileNotReceived(const QString& message) {
+    Flush();
+    if (target_ != nullptr) target_->OnFileNotReceived(message);
+}
+
 void ProgressThrottle::ShowMessage(const QString& text, MessageIcon icon) {
     Flush();
     if (target_ != nullptr) target_->ShowMessage(text, icon);

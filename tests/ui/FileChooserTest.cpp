@@ -22,13 +22,13 @@ TEST(FileChooserDialog, OpensInTheFolderOfTheLastFileWithTheFirstFilterShown) {
     EXPECT_EQ(dialog.selectedNameFilter(), "Filer (*.*)");
 }
 
-TEST(FileChooserDialog, TheSaveChooserReplacesWithoutAskingAndAddsTxt) {
+TEST(FileChooserDialog, TheSaveChooserAsksBeforeReplacingAndAddsTxt) {
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     ConfigureFileDialog(dialog, ReceiveAsciiChooser(QStringLiteral("V\u00e4lj fil")));
     EXPECT_EQ(dialog.windowTitle(), "V\u00e4lj fil");
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_EQ(dialog.defaultSuffix(), "txt");
     EXPECT_EQ(dialog.nameFilters(), QStringList{"Text (*.txt) (*.txt)"});
     EXPECT_TRUE(dialog.selectedFiles().value(0).endsWith("treelist.txt"));
