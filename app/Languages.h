@@ -7,10 +7,11 @@
 // One interface language: its code, its file in the program folder, the
 // Language menu command that chooses it and the menu item's own text.
 struct LanguageInfo {
-    const char* code;      // "DEU"
-    const char* fileName;  // "Corvix-DEU.xml"
-    int commandId;         // 32798 ...
-    const char* menuText;  // UTF-8, "&Deutsch"
+    const char* code;        // "DEU"
+    const char* fileName;    // "Corvix-DEU.xml"
+    int commandId;           // 32798 ...
+    const char* menuText;    // UTF-8, "&Deutsch"
+    const char* localeName;  // the language's ISO 639 code, "de", for Qt's own texts
 };
 
 inline constexpr int kLanguageCount = 13;
@@ -30,3 +31,4 @@ int ValidLanguage(int index);
 
 QString LanguageFileName(int index);
 QString LanguageMenuText(int index);
+QString LanguageLocaleName(int index);

@@ -40,8 +40,15 @@ bool CaptureTarget::Commit() {
         working_.clear();
         return true;
     }
-    Discard();
     return false;
+}
+
+QString CaptureTarget::Keep() {
+    if (stream_ != nullptr) std::fclose(stream_);
+    stream_ = nullptr;
+    const QByteArray kept = working_.isEmpty() ? target_ : working_;
+    working_.clear();
+    return QFile::decodeName(kept);
 }
 
 void CaptureTarget::Discard() {

@@ -10,7 +10,8 @@
 // when the capture never got going (its port did not open), the file stays
 // as it was. The new file gets the old one's permissions, or the usual ones
 // for a new file. A target that is no regular file (a device, a pipe) is
-// written directly.
+// written directly. A capture that could not be written whole keeps the
+// new file, so nothing captured is lost.
 class CaptureTarget {
 public:
     explicit CaptureTarget(const QString& path);
@@ -23,8 +24,11 @@ public:
     std::FILE* stream() const { return stream_; }
 
     // Closes the file and puts it in the target's place; false (and the
-    // target as it was) when that fails.
+    // target as it was, the new file kept) when that fails.
     bool Commit();
+    // Closes the file and leaves it where it is, the target as it was;
+    // returns the file that holds the capture.
+    QString Keep();
     // Closes the file and removes it; the target stays as it was.
     void Discard();
 

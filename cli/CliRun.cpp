@@ -58,7 +58,7 @@ int ExitStatus(const CliOptions& options, const CComThread& worker, const Consol
 
 // Runs the job to its end; a signal or --max-time stops it like a user.
 int RunJob(const CliOptions& options, const QString& port, const QString& path,
-           std::FILE* captureOut) {
+           std::FILE* captureOut, QString* outputError = nullptr) {
     const JobTexts texts = JobTexts::From(EnglishTexts());
     const qint64 sendSize =
         options.command == CliOptions::Command::Send ? QFileInfo(path).size() : 0;
@@ -93,25 +93,30 @@ int RunJob(const CliOptions& options, const QString& port, const QString& path,
     if (!worker.isFinished()) QCoreApplication::exec();
     worker.WaitUntilFinished();
     window.EndProgressLine();
+    if (outputError != nullptr) *outputError = window.outputError();
     return ExitStatus(options, worker, window);
 }
 
 // A capture into a file replaces the file only once it has captured: a port
-// that never opened, or output that could not be written, leaves the file
-// as it was.
+// that never opened leaves the file as it was. Text that could not be
+// written whole stays in the new file beside it, and the message says where.
 int CaptureToFile(const CliOptions& options, const QString& port, const JobTexts& texts) {
     CaptureTarget target(options.file);
     if (!target.Open()) {
         PrintMessage(texts.couldNotOpenFile);
         return kExitFile;
     }
-    const int status = RunJob(options, port, QString(), target.stream());
-    if (status == kExitPort || status == kExitFile) {
+    QString error;
+    const int status = RunJob(options, port, QString(), target.stream(), &error);
+    if (status == kExitPort) {
         target.Discard();
         return status;
     }
-    if (target.Commit()) return status;
-    PrintMessage(texts.couldNotOpenFile);
+    if (status != kExitFile && target.Commit()) return status;
+    if (error.isEmpty()) error = QStringLiteral("it could not take the place of the file");
+    const QString kept = target.Keep();
+    PrintMessage(QStringLiteral("%1\n%2\n%3\nWhat was captured is kept in %4.")
+                     .arg(QString::fromLatin1(kCouldNotWriteText), options.file, error, kept));
     return kExitFile;
 }
 

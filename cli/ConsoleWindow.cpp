@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+
 #include "app/EightBit.h"
 #include "cli/ConsoleInput.h"
 
@@ -25,10 +28,12 @@ ConsoleWindow::ConsoleWindow(const CliOptions& options, std::FILE* captureOut, q
 
 void ConsoleWindow::OnCapturedText(const QByteArray& piece) {
     if (captureOut_ == nullptr || outputFailed_) return;
+    errno = 0;
     const bool written = std::fwrite(piece.constData(), 1, piece.size(), captureOut_) ==
                              static_cast<std::size_t>(piece.size()) &&
                          std::fflush(captureOut_) == 0;
     if (written) return;
+    outputError_ = QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
     outputFailed_ = true;
     if (requestStop) requestStop();
 }
@@ -36,6 +41,7 @@ void ConsoleWindow::OnCapturedText(const QByteArray& piece) {
 void ConsoleWindow::OnReceiveFileOpened(const QByteArray& name) {
     std::lock_guard<std::mutex> lock(mutex_);
     receiving_ = FromEightBit(name);
+    fileOpened_ = true;
 }
 
 // The progress texts are made only when they are shown: they come once a packet.
@@ -63,16 +69,36 @@ void ConsoleWindow::OnJobOver() {
     EndProgressLine();
 }
 
+// A transaction without a file of its own is a request the caliper made: a
+// logout, or a file or text it asked for.
+QString TransactionLine(const QString& folder, const QByteArray& name, bool fileReceived) {
+    const QString file = folder + QLatin1Char('/') + FromEightBit(name);
+    if (fileReceived) return QStringLiteral("done: ") + file;
+    if (name.trimmed() == "LOGOUT") return QStringLiteral("the caliper logged out");
+    return QStringLiteral("served: ") + file;
+}
+
 void ConsoleWindow::OnTransactionDone(const QString& folder, const QByteArray& name) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         EndProgressLine();
-        if (!options_.quiet) {
-            std::fprintf(
-                stderr, "corvix-cli: done: %s\n",
-                QString(folder + QLatin1Char('/') + FromEightBit(name)).toLocal8Bit().constData());
-        }
+        if (!options_.quiet) PrintMessage(TransactionLine(folder, name, fileOpened_));
+        fileOpened_ = false;
     }
+    CountFile();
+}
+
+// A file the sender discarded counts as one of --count: the sender handed it over.
+void ConsoleWindow::OnFileNotReceived(const QString& message) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        fileOpened_ = false;
+    }
+    ShowMessage(message, MessageIcon::Warning);
+    CountFile();
+}
+
+void ConsoleWindow::CountFile() {
     const int done = ++transactions_;
     if (options_.count > 0 && done >= options_.count && requestStop) requestStop();
 }
@@ -88,11 +114,21 @@ JobWindow::Overwrite ConsoleWindow::AskOverwrite(const QString& text, const QStr
         case CliOptions::OnExists::Replace:
             return Overwrite::Yes;
         case CliOptions::OnExists::Cancel:
+            ShowMessage(QStringLiteral("%1 exists and is kept as it is (--on-exists cancel); "
+                                       "the transfer ends")
+                            .arg(path),
+                        MessageIcon::Information);
             return Overwrite::Cancel;
         case CliOptions::OnExists::Ask:
             break;
     }
-    if (!StandardInputIsTerminal()) return Overwrite::Cancel;
+    if (!StandardInputIsTerminal()) {
+        ShowMessage(QStringLiteral("%1 exists and is kept as it is (nobody to ask: standard "
+                                   "input is no terminal); the transfer ends")
+                        .arg(path),
+                    MessageIcon::Information);
+        return Overwrite::Cancel;
+    }
     const QString answer =
         ReadAnswer(QStringLiteral("%1 %2 [y]es/[n]o (save as)/[c]ancel: ").arg(path, text));
     if (answer.startsWith(QLatin1Char('y'), Qt::CaseInsensitive)) return Overwrite::Yes;

@@ -29,17 +29,21 @@ public:
     void OnJobOver() override;
     void OnCtsChanged(int) override {}
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    void OnFileNotReceived(const QString& message) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
 
     bool outputFailed() const { return outputFailed_; }
+    // Why the captured text could not be written; set once outputFailed().
+    QString outputError() const { return outputFailed_ ? outputError_ : QString(); }
     int transactions() const { return transactions_; }
     // Ends a progress line that is still open.
     void EndProgressLine();
 
 private:
     void Progress(const QString& line);
+    void CountFile();
     QString ReadAnswer(const QString& prompt);
 
     const CliOptions& options_;
@@ -48,10 +52,17 @@ private:
     bool showProgress_;
     bool progressOpen_ = false;
     QString receiving_;
+    bool fileOpened_ = false;  // a file came in the transaction under way
+    QString outputError_;  // written before outputFailed_ is set
     std::atomic<bool> outputFailed_{false};
     std::atomic<int> transactions_{0};
     std::mutex mutex_;
 };
+
+// What a finished transaction prints: "done: <folder>/<name>" for a file
+// received, "the caliper logged out" for a logout, "served: <path>" for a
+// request answered.
+QString TransactionLine(const QString& folder, const QByteArray& name, bool fileReceived);
 
 // Writes "corvix-cli: <text>" on standard error.
 void PrintMessage(const QString& text);

@@ -6,9 +6,10 @@
 
 class QSocketNotifier;
 
-// Turns SIGINT and SIGTERM into a Qt signal on the main thread (through a
-// self-pipe), so a stop from the terminal ends the job like a user's stop.
-// On Windows the console's stops do the same (SignalStopWindows.cpp).
+// Turns SIGINT, SIGTERM and SIGHUP (the terminal closed) into a Qt signal on
+// the main thread (through a self-pipe), so a stop from the terminal ends the
+// job like a user's stop. On Windows the console's stops do the same
+// (SignalStopWindows.cpp).
 class SignalStop : public QObject {
     Q_OBJECT
 public:

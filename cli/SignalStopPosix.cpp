@@ -28,12 +28,14 @@ SignalStop::SignalStop(QObject* parent) : QObject(parent) {
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ok_ = ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0;
+    ok_ = ::sigaction(SIGINT, &action, nullptr) == 0 &&
+          ::sigaction(SIGTERM, &action, nullptr) == 0 && ::sigaction(SIGHUP, &action, nullptr) == 0;
 }
 
 SignalStop::~SignalStop() {
     ::signal(SIGINT, SIG_DFL);
     ::signal(SIGTERM, SIG_DFL);
+    ::signal(SIGHUP, SIG_DFL);
     notifier_.reset();
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);

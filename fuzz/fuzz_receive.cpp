@@ -1,8 +1,10 @@
 // The whole receiving side and its server, with the fuzz input as the peer,
-// called again after each transaction (and after a refused request) as the
-// receive job does. Nothing may
-// appear outside the receive folder, nothing but plain files inside it, and
-// a file beside the folder may never go out on the line.
+// called again after each file or transaction (and after a refused request
+// or a discarded file) as the receive job does, so a transaction carrying
+// several files runs through. Nothing may appear outside the receive folder,
+// nothing but plain files inside it, a file beside the folder may never go
+// out on the line, and the file in the folder changes only when a file of
+// its name arrived whole.
 //
 // The folders are read with getdents64 into a buffer on the stack, and the
 // sample file only after a file was received: opendir's and the file
@@ -33,6 +35,7 @@ namespace fs = std::filesystem;
 
 constexpr char kSecret[] = "SECRETBESIDETHERECEIVEFOLDER";
 constexpr std::string_view kSample = "Pine 31\r\nSpruce 28\r\n";
+constexpr char kSampleName[] = "TREES.DAT";
 
 // Calls f(name, d_type) for every entry of `dir` but . and ..
 template <typename F>
@@ -96,6 +99,11 @@ public:
     void OnReceiveFileOpened(const char* name) override {
         if (std::strlen(name) > 127) std::abort();
         opened = true;
+        if (std::strcmp(name, kSampleName) == 0) ++sampleOpened;
+    }
+    void OnFileNotReceived(const std::string& target, const std::string&, std::uint64_t,
+                           bool) override {
+        if (fs::path(target).filename() == kSampleName) ++sampleLost;
     }
     void OnReceiveProgress(std::uint32_t) override {}
     void OnSendProgress(std::uint32_t) override {}
@@ -104,9 +112,13 @@ public:
         const auto utf8 = saveAs_.u8string();
         return std::string(utf8.begin(), utf8.end());
     }
-    void ShowCouldNotOpenFile(const std::string&) override {}
+    void ShowCouldNotOpenFile(const std::string&, const std::string&) override {}
 
     bool opened = false;  // a file was opened to receive into
+    // Files named as the sample that were opened, and those of them that did
+    // not arrive whole: only a whole one may take the sample's place.
+    int sampleOpened = 0;
+    int sampleLost = 0;
 
 private:
     Overwrite answer_;
@@ -116,7 +128,7 @@ private:
 // Checks the tree, then puts the receive folder back to only the file an R
 // request can fetch (rewritten only when a file was received: the engine
 // writes nothing else).
-void CheckAndRefill(const Tree& tree, bool received) {
+void CheckAndRefill(const Tree& tree, bool received, bool replaced) {
     ForEachEntry(tree.base, [](std::string_view name, unsigned char) {
         if (name != "in" && name != "secret.txt") std::abort();
     });
@@ -127,7 +139,9 @@ void CheckAndRefill(const Tree& tree, bool received) {
     });
     for (const auto& name : extra)
         fs::remove(tree.in / name);
-    if (!received || HoldsSample(tree.in / "TREES.DAT")) return;
+    const bool intact = HoldsSample(tree.in / "TREES.DAT");
+    if (!replaced && !intact) std::abort();
+    if (!received || intact) return;
     std::ofstream(tree.in / "TREES.DAT", std::ios::binary | std::ios::trunc) << kSample;
 }
 
@@ -151,17 +165,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     char nameBuffer[kermit::KermitEngine::kNameBufferSize] = {};
     static std::vector<std::uint8_t> dataBuffer(8192);
     std::fill(dataBuffer.begin(), dataBuffer.end(), 0);
-    // Every transaction takes a packet of input, so the calls run out with it.
+    // Every call takes a packet of input, so the calls run out with it.
     for (std::size_t call = 0;; ++call) {
         if (call > size) std::abort();
         engine.receiveFolder = tree.in;
         const int result = engine.KermitReceive(nameBuffer, dataBuffer.data(), 8191);
         if (std::memchr(nameBuffer, 0, sizeof nameBuffer) == nullptr) std::abort();
         if (engine.receiveFolder != tree.in) std::abort();
-        // A refused request leaves the server going, as in the receive job.
-        if (result < 0 && result != kermit::KermitEngine::kRequestRefused) break;
+        // A refused request or a discarded file leaves the server going, as
+        // in the receive job.
+        if (result < 0 && result != kermit::KermitEngine::kRequestRefused &&
+            result != kermit::KermitEngine::kFileDiscarded)
+            break;
     }
-    CheckAndRefill(tree, observer.opened);
+    CheckAndRefill(tree, observer.opened, observer.sampleOpened > observer.sampleLost);
     if (line.written.find(kSecret) != std::string::npos) std::abort();
     return 0;
 }

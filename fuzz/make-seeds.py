@@ -134,6 +134,33 @@ write("fuzz_receive", "get-missing-then-file", b"\x00" + packet(0, "R", "NOSUCH.
       + packet(0, "R", "TREES.DAT") + packet(0, "Y", PARAMS_CHECK1_CAPAS)
       + b"".join(packet(s, "Y") for s in range(1, 5)))
 
+def batch(files, check=1, params=PARAMS, answer=0, discard=()):
+    """One transaction carrying several files; the files at `discard` end with Z "D"."""
+    stream = packet(0, "S", params)
+    seq = 1
+    for index, (name, content) in enumerate(files):
+        stream += packet(seq, "F", name, check=check)
+        seq += 1
+        for chunk in content:
+            stream += packet(seq % 64, "D", chunk, check=check)
+            seq += 1
+        stream += packet(seq % 64, "Z", "D" if index in discard else "", check=check)
+        seq += 1
+    return bytes([answer]) + stream + packet(seq % 64, "B", check=check)
+
+
+# Several files in one transaction, an empty one among them; a discarded one;
+# a batch whose second file replaces the file served to a get, then that get.
+write("fuzz_receive", "batch", batch([("A.DAT", ["Pine 31#M#J"]), ("B.DAT", []),
+                                      ("C.DAT", ["~%Spruce", "Ash"])]))
+write("fuzz_receive", "batch-check3-discard",
+      batch([("D.DAT", ["Birch 12"]), ("E.DAT", ["gone"]), ("F.DAT", ["kept"])], check=3,
+            params=PARAMS_CKERMIT, answer=3, discard=(1,)))
+write("fuzz_receive", "batch-replace-then-get",
+      batch([("G.DAT", ["x"]), ("TREES.DAT", ["half"])], discard=(1,))
+      + packet(0, "R", "TREES.DAT.part") + packet(0, "R", "TREES.DAT")
+      + packet(0, "Y", PARAMS) + b"".join(packet(s, "Y") for s in range(1, 5)))
+
 # Sender: first byte picks the file (0 empty, 1 text, 2 all bytes, 3 runs);
 # then the receiver's answers.
 acks = packet(0, "Y", PARAMS) + b"".join(packet(s, "Y") for s in range(1, 12))

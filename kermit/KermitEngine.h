@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
+#include "kermit/DiskFiles.h"
 #include "kermit/FileNames.h"
+#include "kermit/KermitFiles.h"
 #include "kermit/KermitObserver.h"
 #include "kermit/KermitPort.h"
 
@@ -45,6 +48,12 @@ struct KermitState {
     const std::uint8_t* lastData = nullptr;
     std::int32_t encodedLen = 0;    // output length of the last EncodeData
     bool binPrefixRefused = false;  // the peer's 8-bit prefix clashed with a control prefix
+    // The sender's next F, read after the last file's Z: the transaction goes
+    // on with it at the next receive call. Length of its data field, -1 when
+    // there is none; its sequence number; its data field.
+    std::int32_t nextHeaderLen = -1;
+    std::int32_t nextHeaderSeq = 0;
+    std::uint8_t nextHeader[128] = {};
 };
 
 // Kermit over one serial line: packets, parameters and encoding, the sending
@@ -61,11 +70,14 @@ public:
     static constexpr int kMalformed = -2;          // a data field that does not decode whole
     static constexpr int kRequestRefused = -3;     // KermitReceive: a request answered with E
     static constexpr int kDefaultPeerTimeout = 5;  // seconds, for a peer that names none
+    static constexpr int kFileDiscarded = -4;      // KermitReceive: the sender discarded the file
 
     KermitEngine(KermitPort& port, std::atomic<int>& runFlag);
 
     void SetObserver(KermitObserver* observer) { observer_ = observer; }
     KermitObserver* Observer() const { return observer_; }
+    // The files received and served; files on disk unless set.
+    void SetFiles(KermitFiles* files) { files_ = files != nullptr ? files : &diskFiles_; }
 
     // Folder that received files go into; a Save As may move it.
     std::filesystem::path receiveFolder;
@@ -106,8 +118,8 @@ public:
     int KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength);
     int ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength);
     int WaitForCommand();
-    int ReceiveFile(std::uint8_t* buffer, int capacity);
     int AwaitBreak();
+    int AwaitNextHeader();
 
 private:
     enum class AckKind { Plain, Init, Data, Break };
@@ -130,14 +142,20 @@ private:
     void SetStatusPlain(std::string_view text);
     int ServeFileRequest();
     int ServeGenericCommand(const char* nameBuffer);
-    int OpenReceivedFile(std::FILE*& out);
+    int ReceiveBatchFile(std::uint8_t* buffer, int capacity);
+    std::unique_ptr<IncomingFile> OpenReceivedFile();
     int ReceiveHeader();
-    int ReceiveData(std::FILE* out, std::uint8_t* buffer, int capacity);
+    int TakeHeader(int& len, int& seq, int& type);
+    int ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity);
+    int WriteFailed(IncomingFile& file);
+    int NotReceived(IncomingFile& file, bool discarded);
     bool RunFlagCleared() const { return runFlag_.load() == 0; }
 
     KermitPort& port_;
     std::atomic<int>& runFlag_;
     KermitObserver* observer_ = nullptr;
+    DiskFiles diskFiles_;
+    KermitFiles* files_ = &diskFiles_;
     std::uint8_t lineBuffer_[1024] = {};  // one packet as it goes on the line
     bool markPending_ = false;            // the last packet ended on the next one's mark
     int awaited_ = 0;            // bytes of the packet being read still due, its end included

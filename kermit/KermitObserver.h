@@ -26,8 +26,24 @@ public:
     virtual Overwrite AskOverwrite(const std::string& path) = 0;
     // Save As, preset with `path` (UTF-8); the chosen path or nothing when cancelled.
     virtual std::optional<std::string> AskSaveAs(const std::string& path) = 0;
-    // "Could not open file!" with an error icon.
-    virtual void ShowCouldNotOpenFile(const std::string& path) = 0;
+    // "Could not open file!" with an error icon; `path` is the file, `reason`
+    // why it could not be made.
+    virtual void ShowCouldNotOpenFile(const std::string& path, const std::string& reason) = 0;
+
+    // The file at `path` could not be written (a full disk, a read-only file
+    // system); `reason` says why. The transfer ends with it.
+    virtual void ShowCouldNotWriteFile(const std::string& path, const std::string& reason) {
+        (void)path, (void)reason;
+    }
+    // The sender's file name was refused; `reason` says why.
+    virtual void ShowNameRefused(const std::string& reason) { (void)reason; }
+    // A file did not arrive whole: `target` is left as it was, what arrived
+    // is kept in `kept` (empty when nothing arrived), `bytes` long.
+    // `discarded` when the sender itself gave the file up (its Z said so).
+    virtual void OnFileNotReceived(const std::string& target, const std::string& kept,
+                                   std::uint64_t bytes, bool discarded) {
+        (void)target, (void)kept, (void)bytes, (void)discarded;
+    }
 };
 
 }  // namespace kermit

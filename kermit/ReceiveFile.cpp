@@ -1,4 +1,5 @@
 #include <cstring>
+#include <string>
 
 #include "kermit/FileNames.h"
 #include "kermit/KermitEngine.h"
@@ -21,12 +22,24 @@ bool KermitEngine::StaleRepeat(int rseq) const {
     return rseq == seq && inputNext_ <= staleEnd_;
 }
 
+// The next packet of the header wait: the sender's F that was read after the
+// last file's Z, when there is one, else one from the line.
+int KermitEngine::TakeHeader(int& len, int& seq, int& type) {
+    if (nextHeaderLen < 0) return GetPacket(len, seq, type, recvBuffer);
+    len = nextHeaderLen;
+    seq = nextHeaderSeq;
+    type = 'F';
+    std::memcpy(recvBuffer, nextHeader, sizeof recvBuffer);
+    nextHeaderLen = -1;
+    return len;
+}
+
 // Phase 1: waits for the file header. Returns 1 with the header taken, 0 when
 // the peer ended the transaction with B instead, -1 on failure.
 int KermitEngine::ReceiveHeader() {
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (GetPacket(len, rseq, type, recvBuffer) < 0) {
+        if (TakeHeader(len, rseq, type) < 0) {
             RepeatUnlessLast(attempt);
             continue;
         }
@@ -39,6 +52,9 @@ int KermitEngine::ReceiveHeader() {
             seq = rseq;
             if (n < 0) {
                 fileName[0] = '\0';
+                if (observer_ != nullptr)
+                    observer_->ShowNameRefused("longer than " + std::to_string(kNameSize - 1) +
+                                               " characters");
                 return SendError("NAME TOO LONG");
             }
             fileName[n] = '\0';
@@ -64,19 +80,19 @@ int KermitEngine::ReceiveHeader() {
     return -1;
 }
 
-// Creates the file named by the header in the receive folder, asking before an
+// Starts the file named by the header in the receive folder, asking before an
 // existing file is replaced. A Save As may change the folder and the name.
-int KermitEngine::OpenReceivedFile(std::FILE*& out) {
+// Nothing at the target changes before the file has arrived whole.
+std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
     std::filesystem::path path = receiveFolder / PathFromName(fileName);
-    if (std::FILE* existing = OpenFile(path, "rb")) {
-        std::fclose(existing);
+    if (files_->Exists(path)) {
         const auto answer = observer_ ? observer_->AskOverwrite(NameFromPath(path))
                                       : KermitObserver::Overwrite::Cancel;
-        if (answer == KermitObserver::Overwrite::Cancel) return -1;
+        if (answer == KermitObserver::Overwrite::Cancel) return nullptr;
         if (answer == KermitObserver::Overwrite::No) {
             const auto utf8 = path.u8string();
             const auto chosen = observer_->AskSaveAs(std::string(utf8.begin(), utf8.end()));
-            if (!chosen) return -1;
+            if (!chosen) return nullptr;
             path = std::filesystem::path(std::u8string(chosen->begin(), chosen->end()));
             std::error_code ec;
             receiveFolder = path.parent_path();
@@ -85,19 +101,39 @@ int KermitEngine::OpenReceivedFile(std::FILE*& out) {
             std::memcpy(fileName, name.c_str(), name.size() + 1);
         }
     }
-    out = OpenFile(path, "wb");
-    if (out == nullptr) {
-        if (observer_ != nullptr) observer_->ShowCouldNotOpenFile(NameFromPath(path));
-        return -1;
+    std::string error;
+    std::unique_ptr<IncomingFile> file = files_->Create(path, error);
+    if (file == nullptr && observer_ != nullptr)
+        observer_->ShowCouldNotOpenFile(NameFromPath(path), error);
+    return file;
+}
+
+// A file that did not arrive whole: the target stays as it was, what arrived
+// is kept beside it, and the observer hears where. Returns -1, or
+// kFileDiscarded when the sender gave the file up.
+int KermitEngine::NotReceived(IncomingFile& file, bool discarded) {
+    const IncomingFile::Kept kept = file.Abandon();
+    if (observer_ != nullptr) {
+        observer_->OnFileNotReceived(NameFromPath(file.Target()),
+                                     kept.path.empty() ? std::string() : NameFromPath(kept.path),
+                                     kept.bytes, discarded);
     }
-    return 0;
+    return discarded ? kFileDiscarded : -1;
+}
+
+// The peer hears of it with an E packet; the user with the file and why.
+int KermitEngine::WriteFailed(IncomingFile& file) {
+    SendError("WRITE ERROR");
+    if (observer_ != nullptr)
+        observer_->ShowCouldNotWriteFile(NameFromPath(file.Target()), file.Error());
+    return NotReceived(file, false);
 }
 
 // Phase 2: data packets until Z. A repeated data packet is acknowledged again
-// without being written twice. A partly received file stays on disk. A data
-// packet that arrives after a stop is not taken: a peer that streams packets
-// back to back never lets the byte wait see the stop.
-int KermitEngine::ReceiveData(std::FILE* out, std::uint8_t* buffer, int capacity) {
+// without being written twice. A data packet that arrives after a stop is not
+// taken: a peer that streams packets back to back never lets the byte wait
+// see the stop. A Z that carries D (discard) ends the file as not received.
+int KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
     int bytesWritten = 0;
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
@@ -114,13 +150,10 @@ int KermitEngine::ReceiveData(std::FILE* out, std::uint8_t* buffer, int capacity
             }
             seq = rseq;
             if (n < 0) {
-                std::fclose(out);
-                return SendError("MEMORY FULL");
+                SendError("MEMORY FULL");
+                return NotReceived(file, false);
             }
-            if (n > 0 && std::fwrite(buffer, 1, n, out) != static_cast<std::size_t>(n)) {
-                std::fclose(out);
-                return SendError("WRITE ERROR");
-            }
+            if (n > 0 && !file.Write(buffer, static_cast<std::size_t>(n))) return WriteFailed(file);
             bytesWritten += n;
             if (observer_ != nullptr) observer_->OnReceiveProgress(bytesWritten);
             PutPacket(0, seq, 'Y', nullptr);
@@ -128,24 +161,23 @@ int KermitEngine::ReceiveData(std::FILE* out, std::uint8_t* buffer, int capacity
             continue;
         }
         if (type == 'Z' && next) {
-            const bool flushed = std::fclose(out) == 0;
-            if (!flushed) return SendError("WRITE ERROR");
             seq = rseq;
+            if (len > 0 && recvBuffer[0] == 'D') {
+                PutPacket(0, seq, 'Y', nullptr);
+                return NotReceived(file, true);
+            }
+            if (!file.Finish()) return WriteFailed(file);
             PutPacket(0, seq, 'Y', nullptr);
             return bytesWritten;
         }
-        if (type == 'E') {
-            std::fclose(out);
-            return -1;
-        }
+        if (type == 'E') return NotReceived(file, false);
         if (type == 'B') {
-            std::fclose(out);
             PutPacket(0, seq, 'Y', nullptr);
-            return 0;
+            return NotReceived(file, false);
         }
         if (RunFlagCleared()) {
-            std::fclose(out);
-            return SendError("MEMORY FULL");
+            SendError("MEMORY FULL");
+            return NotReceived(file, false);
         }
         if (StaleRepeat(rseq)) {
             --attempt;
@@ -153,28 +185,49 @@ int KermitEngine::ReceiveData(std::FILE* out, std::uint8_t* buffer, int capacity
         }
         RepeatUnlessLast(attempt);
     }
-    std::fclose(out);
-    return -1;
+    return NotReceived(file, false);
 }
 
-int KermitEngine::ReceiveFile(std::uint8_t* buffer, int capacity) {
-    const int header = ReceiveHeader();
-    if (header <= 0) return header;
-    std::FILE* out = nullptr;
-    if (OpenReceivedFile(out) < 0) return -1;
-    if (observer_ != nullptr) observer_->OnReceiveFileOpened(fileName);
-    PutPacket(0, seq, 'Y', nullptr);
-    return ReceiveData(out, buffer, capacity);
-}
-
-// After a file: one S transaction carries one file, so anything but B that
-// comes next is answered with B.
+// A B in place of the first header: the transaction ends with the answer to
+// the packet that follows it.
 int KermitEngine::AwaitBreak() {
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         if (GetPacket(len, rseq, type, recvBuffer) < 0) {
             RepeatUnlessLast(attempt);
             continue;
+        }
+        if (rseq == ((seq + 1) & 63)) {
+            seq = rseq;
+            PutPacket(0, seq, type == 'B' ? 'Y' : 'B', nullptr);
+            return 0;
+        }
+        if (type == 'E') return -1;
+        if (StaleRepeat(rseq)) {
+            --attempt;
+            continue;
+        }
+        RepeatUnlessLast(attempt);
+    }
+    return -1;
+}
+
+// After a file's Z: the sender's next F, kept for the next receive call so
+// that the transaction goes on with it, or its B, which ends the transaction.
+// Anything else that comes next is answered with B, as a peer that knows no
+// more files.
+int KermitEngine::AwaitNextHeader() {
+    for (int attempt = 0; attempt < retryLimit; ++attempt) {
+        int len = 0, rseq = 0, type = 0;
+        if (GetPacket(len, rseq, type, recvBuffer) < 0) {
+            RepeatUnlessLast(attempt);
+            continue;
+        }
+        if (type == 'F' && rseq == ((seq + 1) & 63)) {
+            nextHeaderLen = len;
+            nextHeaderSeq = rseq;
+            std::memcpy(nextHeader, recvBuffer, sizeof nextHeader);
+            return 0;
         }
         if (rseq == ((seq + 1) & 63)) {
             seq = rseq;

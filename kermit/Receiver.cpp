@@ -1,6 +1,4 @@
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "kermit/FileNames.h"
@@ -34,16 +32,15 @@ int KermitEngine::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int 
     return result;
 }
 
-// One transaction: a file received, or one request of the peer answered.
+// One file of a transaction received, or one request of the peer answered.
+// A transaction that goes on after its file (the sender's next F has come)
+// goes on with the next call.
 int KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
     CopyText(fileName, sizeof fileName, nameBuffer);
+    if (nextHeaderLen >= 0) return ReceiveBatchFile(dataBuffer, dataLength);
     switch (WaitForCommand()) {
-        case 'S': {
-            const int bytes = ReceiveFile(dataBuffer, dataLength);
-            if (bytes < 0) return SetStatus("ERR: GETDATA");
-            if (AwaitBreak() < 0) return SetStatus("ERR: GETBRK");
-            return bytes;
-        }
+        case 'S':
+            return ReceiveBatchFile(dataBuffer, dataLength);
         case 'R':
             return ServeFileRequest();
         case 'G':
@@ -53,6 +50,25 @@ int KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, in
         default:
             return -1;
     }
+}
+
+// One file of a transaction with the parameters of its S, then the packet
+// that follows it: the next F, kept for the next call, or the B. A B in place
+// of the first header ends the transaction with no file.
+int KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
+    const int header = ReceiveHeader();
+    if (header < 0) return SetStatus("ERR: GETDATA");
+    if (header == 0) return AwaitBreak() < 0 ? SetStatus("ERR: GETBRK") : 0;
+    std::unique_ptr<IncomingFile> file = OpenReceivedFile();
+    if (file == nullptr) return SetStatus("ERR: GETDATA");
+    if (observer_ != nullptr) observer_->OnReceiveFileOpened(fileName);
+    PutPacket(0, seq, 'Y', nullptr);
+    const int bytes = ReceiveData(*file, buffer, capacity);
+    file.reset();
+    if (bytes == -1) return SetStatus("ERR: GETDATA");
+    if (AwaitNextHeader() < 0) return SetStatus("ERR: GETBRK");
+    if (bytes == kFileDiscarded) SetStatus("DISCARDED");
+    return bytes;
 }
 
 // The server's idle loop: waits for S, I, R or G; three attempts that bring
@@ -115,21 +131,13 @@ int KermitEngine::WaitForCommand() {
 }
 
 // R: the peer asks for a file. It is served from the receive folder, by plain
-// name only; anything else is refused with an E packet, and the server goes
-// on: the caller takes kRequestRefused as an answered request with nothing
-// to report.
+// name only (a file that did not arrive whole never); anything else is refused with an E packet,
+// and the server goes on: the caller takes kRequestRefused as an answered request with nothing to
+// report.
 int KermitEngine::ServeFileRequest() {
     std::vector<std::uint8_t> content;
-    bool found = false;
-    if (IsPlainFileName(fileName, windowsNameRules)) {
-        const std::filesystem::path path = receiveFolder / PathFromName(fileName);
-        std::error_code ec;
-        std::ifstream in(path, std::ios::binary);
-        if (std::filesystem::is_regular_file(path, ec) && in) {
-            content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-            found = !in.bad();
-        }
-    }
+    const bool found = IsPlainFileName(fileName, windowsNameRules) &&
+                       files_->ReadToServe(receiveFolder / PathFromName(fileName), content);
     if (!found) {
         SendError("FILE NOT FOUND");
         SetStatus("ERR: NOFILE");

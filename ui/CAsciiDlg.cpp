@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 
@@ -14,6 +15,7 @@
 #include "app/TextTable.h"
 #include "ui/AsciiPrint.h"
 #include "ui/DialogUnits.h"
+#include "ui/FontChoice.h"
 #include "ui/ProgramIcon.h"
 #include "ui_CAsciiDlg.h"
 #include "worker/CComThread.h"
@@ -79,9 +81,7 @@ CAsciiDlg::CAsciiDlg(AppCore& app, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(ProgramIcon());
-    const DialogBaseUnits base = BaseUnitsOf(font());
-    PlaceControls(this, base);
-    setFixedSize(DialogUnitsToPixels(TemplateDialogUnits(this), base));
+    MakeResizable();
     ui_->ctsOnDot->setPixmap(QPixmap(QStringLiteral(":/icons/LineStatusRed.png")));
     ui_->ctsOffDot->setPixmap(QPixmap(QStringLiteral(":/icons/LineStatusBlack.png")));
     ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, 0);
@@ -92,7 +92,7 @@ CAsciiDlg::CAsciiDlg(AppCore& app, QWidget* parent)
     ui_->pieceList->setTextElideMode(Qt::ElideNone);
     logFont = SettingsFont(app_);
     screenFontHeight = logFont.height;
-    screenFont = FontFromLogFont(logFont);
+    screenFont = ScreenFont(logFont);
     marshal_ = std::make_unique<QtJobWindow>(this, *this);
     connect(ui_->fontButton, &QPushButton::clicked, this, &CAsciiDlg::OnFont);
     connect(ui_->printButton, &QPushButton::clicked, this, &CAsciiDlg::OnPrint);
@@ -194,14 +194,48 @@ void CAsciiDlg::Message(const QString& text) {
 
 void CAsciiDlg::OnFont() {
     if (!dialogs.chooseFont) return;
-    const std::optional<QFont> chosen = dialogs.chooseFont(this, FontFromLogFont(logFont));
+    const std::optional<QFont> chosen =
+        dialogs.chooseFont(this, ChooserFont(logFont, logicalDpiY()));
     if (!chosen) return;
     const LogFont described = LogFontFromFont(*chosen, logicalDpiY());
     if (described.height < kLargestFontHeight) return;
     logFont = described;
     screenFontHeight = described.height;
-    screenFont = FontFromLogFont(logFont);
+    screenFont = ScreenFont(logFont);
     ui_->pieceList->setFont(screenFont);
+}
+
+// ---- Font and size on screen
+
+// The settings keep the font in points; the screen draws it at its own
+// resolution (10 points are 13 pixels at 96 dpi).
+QFont CAsciiDlg::ScreenFont(const LogFont& font) const {
+    return FontFromLogFont(AtDeviceSize(font, logicalDpiY()), this);
+}
+
+// The template's size is the smallest; the list takes whatever room the
+// window gains, the column of buttons and the line dot keep to the right.
+void CAsciiDlg::MakeResizable() {
+    const DialogBaseUnits base = BaseUnitsOf(font());
+    PlaceControls(this, base);
+    templateSize_ = DialogUnitsToPixels(TemplateDialogUnits(this), base);
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        templatePlaces_.append({control, control->geometry()});
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    setSizeGripEnabled(true);
+    setMinimumSize(templateSize_);
+    resize(templateSize_);
+}
+
+void CAsciiDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    const QSize grown = (size() - templateSize_).expandedTo(QSize(0, 0));
+    for (const auto& [control, place] : templatePlaces_) {
+        if (control == ui_->pieceList)
+            control->setGeometry(place.adjusted(0, 0, grown.width(), grown.height()));
+        else
+            control->setGeometry(place.translated(grown.width(), 0));
+    }
 }
 
 void CAsciiDlg::OnPrint() {

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QList>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <memory>
@@ -82,8 +85,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QFont ScreenFont(const LogFont& font) const;
+    void MakeResizable();
+
     void StartJob();
     void StopAndClose(int result);
     // Takes the margin edit into marginChars; false (and marginChars kept)
@@ -97,4 +104,6 @@ private:
     bool initialised_ = false;
     bool started_ = false;
     bool closing_ = false;
+    QSize templateSize_;                                // the window's smallest size
+    QList<std::pair<QWidget*, QRect>> templatePlaces_;  // each control at that size
 };

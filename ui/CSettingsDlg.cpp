@@ -43,34 +43,62 @@ void CSettingsDlg::OnInitDialog() {
     ui_->baudList->addItems(app_.BaudRateList);
     ui_->baudList->setCurrentIndex(baudIndex >= 0 && baudIndex < ui_->baudList->count() ? baudIndex
                                                                                         : -1);
+    // A device path can be typed in as well as chosen.
+    ui_->portList->setEditable(true);
+    ui_->portList->setInsertPolicy(QComboBox::NoInsert);
     app_.EnumeratePorts();
-    portIndex = PreselectedPort(app_.PortList, storedPort_);
-    FillPortList(portIndex);
+    FillPortList(storedPort_);
+    portIndex = ui_->portList->currentIndex();
     LayOut();
 }
 
-void CSettingsDlg::FillPortList(int selected) {
-    ui_->portList->clear();
+// The discovered ports, and after them the stored port when discovery did
+// not find it (a device path, an adapter not plugged in), so that OK keeps
+// it. Each entry carries its port name.
+void CSettingsDlg::FillPortList(const QString& selectedName) {
+    QComboBox* list = ui_->portList;
+    const QString typed = TypedPort();
+    list->clear();
     for (const _tagPORTS& port : app_.PortList)
-        ui_->portList->addItem(PortEntryText(port));
-    ui_->portList->setCurrentIndex(selected < ui_->portList->count() ? selected : -1);
+        list->addItem(PortEntryText(port), PortNameOf(port));
+    if (!storedPort_.isEmpty() && IndexOfPort(app_.PortList, storedPort_) < 0)
+        list->addItem(storedPort_ + QLatin1Char(':'), storedPort_);
+    int index = selectedName.isEmpty() ? -1 : list->findData(selectedName);
+    if (index < 0) index = PreselectedPort(app_.PortList, storedPort_);
+    list->setCurrentIndex(index < list->count() ? index : -1);
+    if (!typed.isEmpty()) list->setEditText(typed);
+}
+
+QString CSettingsDlg::TypedPort() const {
+    const QComboBox* list = ui_->portList;
+    const int current = list->currentIndex();
+    if (current >= 0 && list->currentText() == list->itemText(current)) return {};
+    return list->currentText();
+}
+
+QString CSettingsDlg::ChosenPortName() const {
+    const QComboBox* list = ui_->portList;
+    const int current = list->currentIndex();
+    if (current >= 0 && list->currentText() == list->itemText(current))
+        return list->itemData(current).toString();
+    return PortNameFromEntry(list->currentText());
 }
 
 void CSettingsDlg::RefreshPorts() {
     const QList<_tagPORTS> shown = app_.PortList;
     const int current = ui_->portList->currentIndex();
     const QString selectedName =
-        current >= 0 && current < shown.size() ? PortNameOf(shown[current]) : QString();
+        current >= 0 ? ui_->portList->itemData(current).toString() : QString();
     app_.EnumeratePorts();
     if (SamePorts(shown, app_.PortList)) return;
-    const int kept = IndexOfPort(app_.PortList, selectedName);
-    FillPortList(kept >= 0 ? kept : PreselectedPort(app_.PortList, storedPort_));
+    FillPortList(selectedName);
     LayOut();
 }
 
 void CSettingsDlg::accept() {
     baudIndex = ui_->baudList->currentIndex();
     portIndex = ui_->portList->currentIndex();
+    portName = ChosenPortName();
     QDialog::accept();
 }
 

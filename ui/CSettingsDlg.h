@@ -25,6 +25,9 @@ public:
     // and PortList, -1 for a list without a selection.
     int baudIndex = 0;
     int portIndex = 0;
+    // The chosen port's name ("COM5", "ttyUSB0", "/dev/serial/by-id/..."),
+    // from the list or typed in; "" when there is none.
+    QString portName;
 
     // Runs discovery again and refreshes the port list when it changed,
     // keeping the selected port when it is still there.
@@ -39,7 +42,10 @@ protected:
 
 private:
     void OnInitDialog();
-    void FillPortList(int selected);
+    void FillPortList(const QString& selectedName);
+    // The text typed into the port list when it is no entry's; "" otherwise.
+    QString TypedPort() const;
+    QString ChosenPortName() const;
     void LayOut();
 
     AppCore& app_;

@@ -132,7 +132,9 @@ void CStemraDlg::OnLanguageCommand(int commandId) {
     if (commandId >= kFirstLanguageCommand && commandId <= kLastLanguageCommand) {
         CheckLanguageItem(commandId - kFirstLanguageCommand, true);
     }
-    if (app_.OnLanguageCommand(commandId) == 1) ApplyLanguageTexts();
+    if (app_.OnLanguageCommand(commandId) != 1) return;
+    ApplyLanguageTexts();
+    qtTexts_.Switch(LanguageLocaleName(app_.Language), QtTranslationFolders(app_.ProgramFolder));
 }
 
 // Items are relabelled in place, so each keeps its command; a popup's title
@@ -177,11 +179,12 @@ void CStemraDlg::CheckLanguageItem(int position, bool checked) {
 void CStemraDlg::OnSettings() {
     CSettingsDlg dialog(app_, app_.Baud, app_.Comport, this);
     if (services_.runDialog(dialog) != QDialog::Accepted) return;
-    if (dialog.portIndex < 0 || dialog.portIndex >= app_.PortList.size()) {
+    // The port chosen from the list, kept from before or typed in.
+    if (dialog.portName.isEmpty()) {
         ShowMessage(QStringLiteral("Encountered an improper argument."), MessageIcon::Error);
         return;
     }
-    app_.Comport = PortNameOf(app_.PortList[dialog.portIndex]);
+    app_.Comport = dialog.portName;
     // A list left without a selection keeps the rate there was.
     if (dialog.baudIndex >= 0) app_.Baud = dialog.baudIndex;
 }
@@ -257,9 +260,12 @@ void CStemraDlg::OnReceiveAscii() {
         services_.jobWindows.runCapture(this, {app_.Baud, app_.Comport, app_.Margin});
     if (outcome.result != QDialog::Accepted) return;
     app_.Margin = outcome.marginChars;
-    path = SaveCapture(path, outcome.captureText, chooser);
-    if (path.isEmpty()) return;
-    if (outcome.notepadRequested == 1) StartNotepad(path);
+    // Nothing captured replaces no file that is there.
+    if (!outcome.captureText.isEmpty() || !QFileInfo::exists(path)) {
+        path = SaveCapture(path, outcome.captureText, chooser);
+        if (path.isEmpty()) return;
+        if (outcome.notepadRequested == 1) StartNotepad(path);
+    }
     if (commandLineRequest.fromCommandLine == 1) OnOK();
 }
 

@@ -4,6 +4,7 @@
 #include "app/MessageSink.h"
 #include "ui/DialogKeys.h"
 #include "ui/MainWindowServices.h"
+#include "ui/QtTranslations.h"
 
 #include <memory>
 
@@ -86,5 +87,6 @@ private:
     MainWindowServices services_;
     std::unique_ptr<Ui::CStemraDlg> ui_;
     std::unique_ptr<MessageSink> ownSink_;
-    bool ended_ = false;  // OnOK has ended the window
+    QtTranslations qtTexts_;  // Qt's own texts in the chosen language
+    bool ended_ = false;      // OnOK has ended the window
 };

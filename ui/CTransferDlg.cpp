@@ -1,5 +1,7 @@
 #include "ui/CTransferDlg.h"
 
+#include <QDir>
+
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
@@ -10,6 +12,7 @@
 #include "app/EightBit.h"
 #include "app/TextTable.h"
 #include "ui/DialogUnits.h"
+#include "ui/FittedText.h"
 #include "ui/ProgramIcon.h"
 #include "ui_CTransferDlg.h"
 #include "worker/CComThread.h"
@@ -60,7 +63,7 @@ void CTransferDlg::ShowStatus(const QString& status) {
                                       .arg(status, PortAndBaud(), FileName())
                                       .arg(static_cast<std::int32_t>(fileSize))
                                 : QStringLiteral("%1 (%2)").arg(status, PortAndBaud());
-    ui_->statusLabel->setText(statusLine);
+    ShowStatusLine();
 }
 
 void CTransferDlg::OnInitDialog() {
@@ -139,10 +142,11 @@ void CTransferDlg::OnSendProgress(std::uint32_t bytes) {
 }
 
 void CTransferDlg::OnReceiveFileOpened(const QByteArray& name) {
+    receivedName_ = name;
     statusLine =
         QStringLiteral("%1\n%2 (%3)")
             .arg(TextAt(app_.TextTable, TextId::Receiving), FromEightBit(name), PortAndBaud());
-    ui_->statusLabel->setText(statusLine);
+    ShowStatusLine();
     ui_->progressBar->hide();
     ui_->byteCountLabel->show();
     OnReceiveProgress(0);
@@ -162,6 +166,23 @@ void CTransferDlg::OnCtsChanged(int ctsOn) {
 void CTransferDlg::OnTransactionDone(const QString& folder, const QByteArray& name) {
     app_.LastFile = LastFileText(folder, name);
     app_.LastDir = LastDirText(folder);
+    if (!receivedName_.isEmpty()) ShowFileIn(receivedName_);
+    receivedName_.clear();
+}
+
+// The status keeps clear of the line-status dot in its top right corner.
+void CTransferDlg::ShowStatusLine() {
+    const int reserve = ui_->statusLabel->geometry().right() - ui_->ctsOnDot->geometry().left() + 2;
+    ShowFittedText(ui_->statusLabel, statusLine, std::max(0, reserve));
+}
+
+// A file is in and the job waits for the next one: the waiting text again,
+// with the file just received below it and its count left standing.
+void CTransferDlg::ShowFileIn(const QByteArray& name) {
+    statusLine = QStringLiteral("%1 (%2)\n\u2713 %3")
+                     .arg(TextAt(app_.TextTable, TextId::WaitingOnCaliper), PortAndBaud(),
+                          FromEightBit(name));
+    ShowStatusLine();
 }
 
 void CTransferDlg::OnCapturedText(const QByteArray&) {
@@ -172,8 +193,10 @@ void CTransferDlg::ShowMessage(const QString& text, MessageIcon icon) {
     if (dialogs.message) dialogs.message(this, text, icon);
 }
 
-JobWindow::Overwrite CTransferDlg::AskOverwrite(const QString& text, const QString&) {
-    return dialogs.askOverwrite ? dialogs.askOverwrite(this, text) : Overwrite::Cancel;
+// The question keeps its text; the file it is about goes on the second line.
+JobWindow::Overwrite CTransferDlg::AskOverwrite(const QString& text, const QString& path) {
+    const QString question = QStringLiteral("%1\n%2").arg(text, QDir::toNativeSeparators(path));
+    return dialogs.askOverwrite ? dialogs.askOverwrite(this, question) : Overwrite::Cancel;
 }
 
 std::optional<QString> CTransferDlg::AskSaveAs(const QString& path) {

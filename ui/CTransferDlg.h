@@ -80,6 +80,8 @@ protected:
 private:
     void StartJob();
     void ShowStatus(const QString& status);
+    void ShowFileIn(const QByteArray& name);
+    void ShowStatusLine();
     QString FileName() const;
     QString PortAndBaud() const;
     int ProgressUnits(std::uint32_t bytes) const;
@@ -90,5 +92,6 @@ private:
     bool initialised_ = false;
     bool started_ = false;
     bool closing_ = false;
-    int progressShift_ = 0;  // the bar counts bytes >> this, to stay in int range
+    QByteArray receivedName_;  // the file of the receive transaction under way
+    int progressShift_ = 0;    // the bar counts bytes >> this, to stay in int range
 };

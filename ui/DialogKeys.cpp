@@ -1,7 +1,9 @@
 #include "ui/DialogKeys.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -41,8 +43,25 @@ void PrepareDialogKeys(QDialog& dialog) {
     if (QWidget* first = FirstControl(dialog)) first->setFocus(Qt::TabFocusReason);
 }
 
+// A window centres on its owner; an owner that is not on screen (the main
+// window during a command-line run) has nowhere to centre on, so the window
+// centres on the screen instead of sitting in the corner where the hidden
+// owner would be.
+void CentreWhenOwnerHidden(QDialog& dialog) {
+    const QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    if (owner == nullptr || owner->isVisible() || dialog.testAttribute(Qt::WA_Moved)) return;
+    const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    QRect frame(QPoint(), dialog.frameGeometry().size().expandedTo(dialog.size()));
+    frame.moveCenter(screen->availableGeometry().center());
+    dialog.move(frame.topLeft());
+}
+
 void KeyedDialog::setVisible(bool visible) {
-    if (visible && !isVisible()) PrepareDialogKeys(*this);
+    if (visible && !isVisible()) {
+        PrepareDialogKeys(*this);
+        CentreWhenOwnerHidden(*this);
+    }
     QDialog::setVisible(visible);
 }
 

@@ -16,6 +16,10 @@ class QKeyEvent;
 // just before the window is shown.
 void PrepareDialogKeys(QDialog& dialog);
 
+// Centres `dialog` on its screen when it has an owner that is hidden; a
+// window already placed stays where it is.
+void CentreWhenOwnerHidden(QDialog& dialog);
+
 // The base of the program's own dialogs: it prepares the keys each time it
 // is shown and lets Enter end a window that has no default button.
 class KeyedDialog : public QDialog {

@@ -1,6 +1,8 @@
 #include "ui/FileChooser.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -24,6 +26,17 @@ QString QtNameFilter(const FileFilter& filter) {
 
 }  // namespace
 
+bool MatchesFilter(const FileFilter& filter, const QString& name) {
+    const QString fileName = QFileInfo(name).fileName();
+    for (const QString& pattern : filter.patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QRegularExpression wildcard(
+            QRegularExpression::wildcardToRegularExpression(pattern.trimmed()),
+            QRegularExpression::CaseInsensitiveOption);
+        if (wildcard.match(fileName).hasMatch()) return true;
+    }
+    return false;
+}
+
 FileChooserRequest KermitSendChooser(const QString& title, const QString& lastFile) {
     return {FileChooserRequest::Kind::Open, title, {kAllFiles, kKalvex, kForvanta}, lastFile, {}};
 }
@@ -45,7 +58,8 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileChooserRequest& request)
     dialog.setWindowTitle(request.title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // Saving over a file that is there asks first, as the platform does.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     QStringList filters;
     for (const FileFilter& filter : request.filters)
@@ -53,7 +67,13 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileChooserRequest& request)
     dialog.setNameFilters(filters);
     if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
     dialog.setDefaultSuffix(request.defaultExtension);
-    if (!request.startName.isEmpty()) dialog.selectFile(request.startName);
+    if (request.startName.isEmpty()) return;
+    // A start file the first filter would hide is not offered: its folder is.
+    if (request.filters.isEmpty() || MatchesFilter(request.filters.first(), request.startName)) {
+        dialog.selectFile(request.startName);
+    } else if (const QFileInfo start(request.startName); start.path() != QStringLiteral(".")) {
+        dialog.setDirectory(start.absolutePath());
+    }
 }
 
 QString ShowFileChooser(QWidget* owner, const FileChooserRequest& request) {

@@ -23,6 +23,11 @@ struct FileChooserRequest {
     QString defaultExtension;   // added to a name typed without one
 };
 
+// Whether the file name of `name` (a name or a path) is one that `filter`
+// lists, as the chooser matches it: case-insensitive, "*" any run of
+// characters.
+bool MatchesFilter(const FileFilter& filter, const QString& name);
+
 // The choosers of the main window's commands; `title` is "Choose file" in
 // the current language.
 FileChooserRequest KermitSendChooser(const QString& title, const QString& lastFile);
@@ -30,8 +35,9 @@ FileChooserRequest LoadProgramChooser(const QString& title, const QString& lastF
 FileChooserRequest DataToPrinterChooser(const QString& title);
 FileChooserRequest ReceiveAsciiChooser(const QString& title);
 
-// Sets `dialog` up for `request`. An open chooser also takes the name of a
-// file that does not exist; a save chooser replaces a file without asking.
+// Sets `dialog` up for `request`. The start name is offered only when the
+// first filter lists it; otherwise the chooser opens in its folder. An open chooser also takes the
+// name of a file that does not exist; a save chooser replaces a file without asking.
 void ConfigureFileDialog(QFileDialog& dialog, const FileChooserRequest& request);
 
 // Shows the chooser modally; the full path of the chosen file, or an empty

@@ -1,10 +1,15 @@
 #include "ui/HelpFile.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QUrl>
+
+#include "ui/HelpWindow.h"
 
 QString HelpFilePath(const QString& programFolder) {
     return programFolder + QDir::separator() + QStringLiteral("Corvix.chm");
@@ -18,26 +23,66 @@ QString HelpTarget(const QString& chmPath, const std::function<bool()>& haveChmV
     return chmPath;
 }
 
-bool DesktopHasChmViewer() {
+bool DesktopHandles(const QString& mimeType) {
 #ifdef Q_OS_WIN
+    Q_UNUSED(mimeType);
     return true;
 #elif defined(Q_OS_MACOS)
-    return false;
+    // Every Mac has a browser; no viewer for CHM files comes with it.
+    return mimeType == QStringLiteral("text/html");
 #else
     // The desktop's handler for the type, as xdg-open would find it.
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                             QStringLiteral("application/vnd.ms-htmlhelp")});
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), mimeType});
     if (!query.waitForFinished(3000)) {
         query.kill();
         query.waitForFinished(1000);
         return false;
     }
-    return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
+    return query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0 &&
+           !query.readAllStandardOutput().trimmed().isEmpty();
 #endif
 }
 
+bool DesktopHasChmViewer() {
+    return DesktopHandles(QStringLiteral("application/vnd.ms-htmlhelp"));
+}
+
+HelpViewer ChooseHelpViewer(const QString& target,
+                            const std::function<bool(const QString&)>& desktopHandles) {
+    const QFileInfo file(QDir::fromNativeSeparators(target));
+    if (!file.exists()) return HelpViewer::Missing;
+    const bool pages = file.suffix().compare(QStringLiteral("html"), Qt::CaseInsensitive) == 0;
+    if (!pages) return HelpViewer::Desktop;  // a CHM only when the desktop can show it
+    return desktopHandles(QStringLiteral("text/html")) ? HelpViewer::Desktop
+                                                       : HelpViewer::OwnWindow;
+}
+
+void ShowHelpWindow(const QString& page) {
+    static QPointer<HelpWindow> window;
+    if (window == nullptr) window = new HelpWindow(QApplication::activeModalWidget());
+    window->ShowPage(QUrl::fromLocalFile(QDir::fromNativeSeparators(page)));
+}
+
+// The pages go to the browser, or to Corvix's own window when there is none
+// or it cannot be started; a help that is not there says so.
 void OpenHelpFile(const QString& path) {
     const QString target = HelpTarget(path, DesktopHasChmViewer);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(target)));
+    const QUrl url = QUrl::fromLocalFile(QDir::fromNativeSeparators(target));
+    switch (ChooseHelpViewer(target, DesktopHandles)) {
+        case HelpViewer::Desktop:
+            if (QDesktopServices::openUrl(url)) return;
+            if (target.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive)) break;
+            [[fallthrough]];
+        case HelpViewer::Missing:
+            QMessageBox::warning(QApplication::activeModalWidget(), QStringLiteral("Corvix"),
+                                 QStringLiteral("The help cannot be shown: %1 is missing or "
+                                                "nothing on this computer can open it.")
+                                     .arg(QDir::toNativeSeparators(target)));
+            return;
+        case HelpViewer::OwnWindow:
+            break;
+    }
+    ShowHelpWindow(target);
 }

@@ -14,9 +14,23 @@ QString HelpFilePath(const QString& programFolder);
 // file, as before.
 QString HelpTarget(const QString& chmPath, const std::function<bool()>& haveChmViewer);
 
+// Whether the desktop has a program for files of `mimeType` ("text/html":
+// a web browser). On Windows always; on Linux as xdg-open would find one.
+bool DesktopHandles(const QString& mimeType);
 // Whether the desktop has a viewer for CHM files (on Windows always).
 bool DesktopHasChmViewer();
 
-// Shows the help with the desktop's viewer for it. Whether that worked is
-// not reported.
+// Who shows the help `target` (from HelpTarget): the desktop's viewer for a
+// CHM file; for the HTML pages the desktop's browser when it has one,
+// otherwise Corvix's own help window; nobody when the file is not there.
+enum class HelpViewer { Desktop, OwnWindow, Missing };
+HelpViewer ChooseHelpViewer(const QString& target,
+                            const std::function<bool(const QString& mimeType)>& desktopHandles);
+
+// Shows the HTML page `page` in Corvix's own help window (one at a time).
+void ShowHelpWindow(const QString& page);
+
+// Shows the help for the help file `path`: in the desktop's viewer or
+// browser, in Corvix's own help window when there is none, or with a
+// message saying it cannot be shown. Never nothing at all.
 void OpenHelpFile(const QString& path);

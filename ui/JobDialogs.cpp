@@ -1,14 +1,19 @@
 #include "ui/JobDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 
 #include <iterator>
 
 #include "serial/SerialPort.h"
+#include "ui/FontChoice.h"
+#include "ui/QtMessageSink.h"
 #include "worker/CComThread.h"
 #include "worker/JobTexts.h"
 
@@ -33,6 +38,7 @@ QMessageBox::Icon BoxIcon(std::optional<MessageIcon> icon) {
 
 void SystemMessage(QWidget* owner, const QString& text, std::optional<MessageIcon> icon) {
     QMessageBox box(BoxIcon(icon), kCaption, text, QMessageBox::Ok, owner);
+    KeepCaptionReadable(box);
     box.exec();
 }
 
@@ -54,19 +60,35 @@ std::optional<QString> SystemSaveAs(QWidget* owner, const QString& path) {
     return chosen;
 }
 
-// No selection, no page range and no printing to a file; copies and
-// collation stay with the printer.
+// Without any printer the print dialog has nothing to offer: the print goes
+// to a PDF file, chosen like any other file to save.
+bool ChoosePdfFile(QWidget* owner, QPrinter& printer) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString start = QDir(folder).filePath(QStringLiteral("Corvix Ascii print.pdf"));
+    const QString chosen =
+        QFileDialog::getSaveFileName(owner, kCaption, start, QStringLiteral("PDF (*.pdf)"));
+    if (chosen.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(chosen.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+                                  ? chosen
+                                  : chosen + QStringLiteral(".pdf"));
+    return true;
+}
+
+// No selection and no page range; copies and collation stay with the
+// printer. Printing to a PDF file is one more choice beside the printers.
 bool SystemPrintDialog(QWidget* owner, QPrinter& printer) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) return ChoosePdfFile(owner, printer);
     QPrintDialog dialog(&printer, owner);
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
     return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<QFont> SystemFontDialog(QWidget* owner, const QFont& initial) {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, owner);
-    if (!ok) return std::nullopt;
-    return font;
+    QFontDialog dialog(initial, owner);
+    KeepStyleAcrossFamilies(dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.selectedFont();
 }
 
 }  // namespace

@@ -27,7 +27,9 @@ struct JobDialogs {
     std::function<JobWindow::Overwrite(QWidget* owner, const QString& text)> askOverwrite;
     // Save As preset with `path`; the chosen path, or nothing.
     std::function<std::optional<QString>(QWidget* owner, const QString& path)> askSaveAs;
-    // The print dialog for `printer`; true when the user chose to print.
+    // The print dialog for `printer`, with printing to a PDF file among its
+    // choices; with no printer at all, a chooser for the PDF file. True when
+    // the user chose to print.
     std::function<bool(QWidget* owner, QPrinter& printer)> choosePrinter;
     // The font chooser started from `initial`; the chosen font, or nothing.
     std::function<std::optional<QFont>(QWidget* owner, const QFont& initial)> chooseFont;

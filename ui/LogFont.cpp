@@ -39,13 +39,19 @@ QFont FontFromLogFont(const LogFont& logFont, const QPaintDevice* device) {
 
 LogFont LogFontFromFont(const QFont& font, int dpiY) {
     LogFont logFont;
-    int pixels = font.pixelSize();
-    if (pixels <= 0) pixels = static_cast<int>(std::lround(font.pointSizeF() * dpiY / 72.0));
-    logFont.height = -std::max(pixels, 1);
+    long points = std::lround(font.pointSizeF());
+    if (font.pixelSize() > 0 && dpiY > 0) points = std::lround(font.pixelSize() * 72.0 / dpiY);
+    logFont.height = -static_cast<int>(std::clamp(points, 1L, 100000L));
     logFont.weight = font.weight();
     logFont.italic = font.italic() ? 1 : 0;
     logFont.underline = font.underline() ? 1 : 0;
     logFont.strikeOut = font.strikeOut() ? 1 : 0;
     logFont.faceName = font.family().left(kLogFontFaceCapacity);
     return logFont;
+}
+
+LogFont AtDeviceSize(const LogFont& logFont, int dpiY) {
+    LogFont scaled = logFont;
+    scaled.height = static_cast<int>(static_cast<long long>(logFont.height) * dpiY / 72);
+    return scaled;
 }

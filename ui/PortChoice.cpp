@@ -34,3 +34,11 @@ bool SamePorts(const QList<_tagPORTS>& a, const QList<_tagPORTS>& b) {
     }
     return true;
 }
+
+QString PortNameFromEntry(const QString& entry) {
+    QString name = entry.trimmed();
+    if (name.endsWith(QStringLiteral(" (FV)"))) name.chop(5);
+    name = name.trimmed();
+    if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+    return name;
+}

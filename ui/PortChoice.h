@@ -21,3 +21,7 @@ int IndexOfPort(const QList<_tagPORTS>& ports, const QString& portName);
 QString PortNameOf(const _tagPORTS& port);
 
 bool SamePorts(const QList<_tagPORTS>& a, const QList<_tagPORTS>& b);
+
+// The port name of a port list text as a user may type it: "COM5: (FV)",
+// "COM5:" and "COM5" all give "COM5", "/dev/ttyS0" stays as it is.
+QString PortNameFromEntry(const QString& entry);

@@ -1,6 +1,8 @@
 #include "ui/QtMessageSink.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QStyle>
 
 namespace {
 
@@ -20,7 +22,19 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 }  // namespace
 
+// A box with a short text is narrower than its caption and the title bar's
+// buttons need: an empty row as wide as they are keeps the caption whole.
+void KeepCaptionReadable(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) return;
+    const int titleBarButtons = 3 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 2 + titleBarButtons;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 void QtMessageSink::ShowMessage(const QString& text, const QString& caption, MessageIcon icon) {
     QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Ok, owner_);
+    KeepCaptionReadable(box);
     box.exec();
 }

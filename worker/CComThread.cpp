@@ -7,6 +7,7 @@
 
 #include "worker/HappensBefore.h"
 #include "worker/JobMessage.h"
+#include "worker/ProgressThrottle.h"
 
 namespace {
 
@@ -79,7 +80,9 @@ QString CComThread::statusText() const {
 void CComThread::RunJob() {
     endEvent.Reset();
     PostedJob job = TakePostedJob();
-    JobRun run{.window = job.window,
+    // The engine reports once a packet; the window gets a few a second.
+    ProgressThrottle throttle(job.window);
+    JobRun run{.window = job.window != nullptr ? &throttle : nullptr,
                .texts = texts_,
                .runFlag = runFlag_,
                .link = link,

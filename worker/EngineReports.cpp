@@ -1,6 +1,24 @@
 #include "worker/EngineReports.h"
 
+#include <QDir>
+
 #include "app/EightBit.h"
+
+namespace {
+
+// A path the engine gives in 8-bit text, as the user knows it.
+QString PathText(const std::string& path) {
+    return QDir::toNativeSeparators(FromEightBit(QByteArray::fromStdString(path)));
+}
+
+// The message's own text, then the file, then why.
+QString FileMessage(const QString& text, const std::string& path, const std::string& reason) {
+    QString message = text + QLatin1Char('\n') + PathText(path);
+    if (!reason.empty()) message += QLatin1Char('\n') + QString::fromLocal8Bit(reason);
+    return message;
+}
+
+}  // namespace
 
 void EngineReports::OnReceiveFileOpened(const char* name) {
     if (window_ != nullptr) window_->OnReceiveFileOpened(QByteArray(name));
@@ -37,9 +55,37 @@ std::optional<std::string> EngineReports::AskSaveAs(const std::string& path) {
     return chosen->toStdString();
 }
 
-void EngineReports::ShowCouldNotOpenFile(const std::string&) {
+void EngineReports::ShowCouldNotOpenFile(const std::string& path, const std::string& reason) {
     fileFailed_ = true;
-    if (window_ != nullptr) window_->ShowMessage(texts_.couldNotOpenFile, MessageIcon::Error);
+    if (window_ == nullptr) return;
+    window_->ShowMessage(FileMessage(texts_.couldNotOpenFile, path, reason), MessageIcon::Error);
+}
+
+// Shown with what became of the file, once the transfer has ended.
+void EngineReports::ShowCouldNotWriteFile(const std::string& path, const std::string& reason) {
+    fileFailed_ = true;
+    writeNote_ = FileMessage(QString::fromLatin1(kCouldNotWriteText), path, reason);
+}
+
+void EngineReports::ShowNameRefused(const std::string& reason) {
+    if (window_ == nullptr) return;
+    window_->ShowMessage(QString::fromLatin1(kNameRefusedText).arg(QString::fromStdString(reason)),
+                         MessageIcon::Error);
+}
+
+void EngineReports::OnFileNotReceived(const std::string& target, const std::string& kept,
+                                      std::uint64_t bytes, bool discarded) {
+    keptNote_ = NotReceivedText(PathText(target), kept.empty() ? QString() : PathText(kept), bytes,
+                                discarded);
+}
+
+QString EngineReports::TakeNote() {
+    QString note = writeNote_;
+    if (!note.isEmpty() && !keptNote_.isEmpty()) note += QLatin1Char('\n');
+    note += keptNote_;
+    writeNote_.clear();
+    keptNote_.clear();
+    return note;
 }
 
 void EngineReports::OnModemStatusChanged(int ctsOn) {

@@ -10,3 +10,13 @@ JobTexts JobTexts::From(const QStringList& textTable) {
     texts.fileExistsOverwrite = TextAt(textTable, TextId::FileExistsOverwrite);
     return texts;
 }
+
+QString NotReceivedText(const QString& target, const QString& kept, quint64 bytes, bool discarded) {
+    const QString what = discarded ? QStringLiteral("%1 was discarded by the sender.")
+                                   : QStringLiteral("%1 did not arrive whole.");
+    const QString where =
+        kept.isEmpty()
+            ? QStringLiteral("Nothing of it had arrived.")
+            : QStringLiteral("What arrived is kept in %1 (%2 bytes).").arg(kept).arg(bytes);
+    return what.arg(target) + QLatin1Char(' ') + where;
+}

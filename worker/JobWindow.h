@@ -47,6 +47,13 @@ public:
     // them (see ReceivedFile.h).
     virtual void OnTransactionDone(const QString& folder, const QByteArray& name) = 0;
 
+    // A received file did not arrive whole (the sender discarded it) and the
+    // job goes on; `message` says what became of it. A message box unless
+    // the window shows it otherwise.
+    virtual void OnFileNotReceived(const QString& message) {
+        ShowMessage(message, MessageIcon::Warning);
+    }
+
     // A message box with the application's title as caption; returns when
     // the user has closed it.
     virtual void ShowMessage(const QString& text, MessageIcon icon) = 0;

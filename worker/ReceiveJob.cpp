@@ -33,11 +33,14 @@ void FinishTransaction(JobRun& run, JobLink& link, char* nameBuffer) {
 
 }  // namespace
 
-// Serves one transaction after another until one fails or the user stops.
+// Serves one file or request after another until one fails or the user
+// stops. A file the sender discarded is reported and the job goes on with the
+// rest of its transaction, but it ends as failed.
 void RunReceiveJob(JobRun& run) {
     std::unique_ptr<JobLink> link = run.CreateLink();
     std::vector<char> nameBuffer(kermit::KermitEngine::kNameBufferSize, '\0');
     std::vector<std::uint8_t> dataBuffer(kDataCapacity + 1);
+    bool discarded = false;
     if (run.OpenPort(*link)) {
         for (;;) {
             QDir::setCurrent(run.startPath);
@@ -47,9 +50,20 @@ void RunReceiveJob(JobRun& run) {
             if (result == -1 || result == -2) break;
             // A request that could not be served was refused; nothing to report.
             if (result == kermit::KermitEngine::kRequestRefused) continue;
+            if (result == kermit::KermitEngine::kFileDiscarded) {
+                discarded = true;
+                if (run.window != nullptr) run.window->OnFileNotReceived(link->reports.TakeNote());
+                continue;
+            }
             FinishTransaction(run, *link, nameBuffer.data());
         }
+        const QString note = link->reports.TakeNote();
+        if (!note.isEmpty()) run.Show(note, MessageIcon::Warning);
         run.SetFailureOutcome(*link);
     }
     run.EndJob(link);
+    if (discarded && run.outcome == JobOutcome::Stopped) {
+        run.outcome = JobOutcome::Failed;
+        run.statusText = QString::fromLatin1(kDiscardedText);
+    }
 }

@@ -13,10 +13,12 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <random>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 #include "CKermitScript.h"
 #include "PeerProcess.h"
@@ -163,6 +165,17 @@ TEST_F(Cli, ReceiveEndsAfterCountTransactions) {
     EXPECT_EQ(ReadWholeFile(root / "rx" / "second.txt"), second);
 }
 
+TEST_F(Cli, EachTransactionSaysWhatItWasAFileInOrTheCaliperLoggingOut) {
+    REQUIRE_CKERMIT();
+    WriteWholeFile(root / "peer" / "first.bin", RandomBytes(3000));
+    StartCKermit({"send first.bin", "bye"});
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--count", "2"}), 0) << err;
+    EXPECT_NE(err.find("corvix-cli: done: "), std::string::npos) << err;
+    EXPECT_NE(err.find("rx/first.bin\n"), std::string::npos) << err;
+    EXPECT_NE(err.find("corvix-cli: the caliper logged out\n"), std::string::npos) << err;
+    EXPECT_EQ(err.find("LOGOUT"), std::string::npos) << err;
+}
+
 TEST_F(Cli, ReceiveEndedByAFailedTransactionExitsWith1AndSaysWhy) {
     REQUIRE_CKERMIT();
     StartCKermit({"finish"});  // a request the small server does not know
@@ -179,6 +192,9 @@ TEST_F(Cli, AnExistingFileIsKeptWhenTheAnswerIsCancelOrNobodyCanBeAsked) {
         EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--on-exists", onExists}), 1)
             << onExists << err;
         EXPECT_EQ(ReadWholeFile(root / "rx" / "plot.dat"), "old") << onExists;
+        EXPECT_NE(err.find((root / "rx" / "plot.dat").string() + " exists and is kept as it is"),
+                  std::string::npos)
+            << err;
         peer.Kill();
     }
     StartCKermit({"send plot.dat"});
@@ -211,6 +227,44 @@ TEST_F(Cli, CaptureWritesCompleteLinesAndEndsWithZeroOnSigint) {
     EXPECT_EQ(CaptureSoFar("trees.txt"), "");
     EXPECT_EQ(fs::status(root / "trees.txt").permissions(), mode);
     EXPECT_FALSE(DeviceLocked(line->DevicePath(0)));
+}
+
+// A closed terminal ends a capture as a stop does; a capture that cannot be
+// written keeps what it captured in its new file and says where and why.
+TEST_F(Cli, CaptureEndsWellOnSighupAndKeepsItsTextWhenItCannotWrite) {
+    const std::string text = "Tall;23.5;\r\nGran;17.0;\r\n";
+    WriteWholeFile(root / "trees.txt", "yesterday");
+    Start({"capture", "--port", PortA(), "--out", "trees.txt"});
+    WaitUntilPortReady();
+    WriteToLine(text);
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    while (CaptureSoFar("trees.txt") != text && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    Signal(SIGHUP);
+    EXPECT_EQ(Finish(5000), 0) << err;
+    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
+    EXPECT_EQ(CaptureSoFar("trees.txt"), "");
+
+    // The file size limit stands in for a full disk.
+    std::string lines;
+    for (int i = 0; i < 40; ++i)
+        lines += "Bjork;" + std::to_string(1000 + i) + ";12.25;\r\n";
+    cli.setWorkingDirectory(QString::fromStdString(root.string()));
+    cli.start(QStringLiteral("/bin/sh"),
+              {"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"", CORVIX_CLI_PATH, "capture",
+               "--port", PortA(), "--out", "trees.txt", "--max-time", "3"});
+    ASSERT_TRUE(cli.waitForStarted(5000));
+    WaitUntilPortReady();
+    WriteToLine(lines);
+    EXPECT_EQ(Finish(10000), 4) << err;
+    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
+    const std::string kept = CaptureSoFar("trees.txt");
+    EXPECT_FALSE(kept.empty());
+    EXPECT_TRUE(lines.rfind(kept, 0) == 0);
+    EXPECT_NE(err.find("corvix-cli: Could not write file!\ntrees.txt\nFile too large\n"
+                       "What was captured is kept in trees.txt."),
+              std::string::npos)
+        << err;
 }
 
 TEST_F(Cli, CaptureToStandardOutputEndsAtMaxTime) {
@@ -350,6 +404,166 @@ TEST_F(Cli, ASendEndsAsDoneWhenTheAnswerToTheClosingBreakIsLostOrLacksItsEnd) {
         EXPECT_EQ(err, "");
         EXPECT_EQ(peer.breaks, answerBreak ? 1 : 5);
     }
+}
+
+// A sender on end B that answers each packet of corvix-cli with the next of
+// its script, as a Kermit sender does; once the script has run out it is
+// silent, and `onEnd` runs when the answer to its last packet comes.
+class ScriptedSender {
+public:
+    ScriptedSender(const std::string& device, std::vector<std::string> script,
+                   std::function<void()> onEnd = {})
+        : fd_(::open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC)),
+          script_(std::move(script)),
+          onEnd_(std::move(onEnd)) {
+        thread_ = std::thread([this] { Serve(); });
+    }
+    ~ScriptedSender() {
+        stop_ = true;
+        thread_.join();
+        if (fd_ >= 0) ::close(fd_);
+    }
+
+private:
+    void Serve() {
+        std::string pending;
+        std::size_t next = 0;
+        while (!stop_ && fd_ >= 0) {
+            pollfd p{fd_, POLLIN, 0};
+            char chunk[256];
+            if (::poll(&p, 1, 50) <= 0) continue;
+            const ssize_t n = ::read(fd_, chunk, sizeof chunk);
+            if (n <= 0) return;
+            pending.append(chunk, static_cast<std::size_t>(n));
+            for (std::size_t end; (end = pending.find('\r')) != std::string::npos;) {
+                pending.erase(0, end + 1);
+                if (next == script_.size()) {
+                    if (onEnd_) std::exchange(onEnd_, nullptr)();
+                    continue;
+                }
+                if (::write(fd_, script_[next].data(), script_[next].size()) < 0) return;
+                ++next;
+            }
+        }
+    }
+
+    int fd_;
+    std::vector<std::string> script_;
+    std::function<void()> onEnd_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+// The start of a file: its S (a time-out of 1 s, no repeat counts), its F and
+// its data packets, numbered from `seq` on.
+std::vector<std::string> FileStart(const std::string& name, const std::vector<std::string>& data,
+                                   int seq = 0) {
+    std::vector<std::string> script;
+    if (seq == 0) script.push_back(kermit_test::MakePacket(seq++, 'S', "~! @-#Y1"));
+    script.push_back(kermit_test::MakePacket(seq++, 'F', name));
+    for (const std::string& field : data)
+        script.push_back(kermit_test::MakePacket(seq++, 'D', field));
+    return script;
+}
+
+// Whatever ends a file before it is whole (a stop while the sender is silent,
+// an E from the sender, the line lost, the sender's Z with "D"), the file that
+// was there stays as it was and what arrived is kept beside it in a marked
+// file that an earlier one's does not overwrite; the message names both and
+// the byte count.
+TEST_F(Cli, AFileThatDoesNotArriveWholeLeavesTheOldFileAndKeepsWhatCame) {
+    const fs::path target = root / "rx" / "plot.dat";
+    WriteWholeFile(target, "yesterday's 50 kB");
+    // The port is named anew each time: the line is replaced after it goes away.
+    const auto receive = [this] {
+        return QStringList{"receive", "--port", PortA(), "--dir", "rx", "--on-exists", "replace"};
+    };
+    const auto expectKept = [&](const std::string& kept, const std::string& bytes) {
+        EXPECT_EQ(ReadWholeFile(target), "yesterday's 50 kB");
+        EXPECT_EQ(ReadWholeFile(root / "rx" / kept), bytes);
+        const std::string message = " What arrived is kept in " + (root / "rx" / kept).string() +
+                                    " (" + std::to_string(bytes.size()) + " bytes).";
+        EXPECT_NE(err.find(message), std::string::npos) << err;
+        EXPECT_NE(err.find(target.string()), std::string::npos) << err;
+    };
+    {  // the sender goes silent and the run is stopped mid-file, twice
+        for (const char* kept : {"plot.dat.part", "plot.dat.2.part"}) {
+            ScriptedSender sender(line->Path(1), FileStart("plot.dat", {"first ", "second"}));
+            EXPECT_EQ(Run(receive() + QStringList{"--max-time", "1.5"}), 1) << err;
+            expectKept(kept, "first second");
+        }
+        EXPECT_EQ(ReadWholeFile(root / "rx" / "plot.dat.part"), "first second");
+        fs::remove(root / "rx" / "plot.dat.2.part");
+    }
+    {  // the sender gives up with E
+        auto script = FileStart("plot.dat", {"half"});
+        script.push_back(kermit_test::MakePacket(3, 'E', "cancelled"));
+        ScriptedSender sender(line->Path(1), script);
+        EXPECT_EQ(Run(receive()), 1) << err;
+        expectKept("plot.dat.2.part", "half");
+        EXPECT_NE(err.find("transfer failed: ERR: GETDATA"), std::string::npos) << err;
+    }
+    {  // the line goes away
+        ScriptedSender sender(line->Path(1), FileStart("plot.dat", {"lost"}),
+                              [this] { line->CloseEnd(0); });
+        EXPECT_EQ(Run(receive()), 1) << err;
+        expectKept("plot.dat.3.part", "lost");
+        EXPECT_NE(err.find("The connection to the caliper was lost."), std::string::npos);
+        line = std::make_unique<linesim::LineSim>();
+        ASSERT_TRUE(line->IsRunning()) << line->Error();
+    }
+    {  // the sender discards the file and goes on with the next of its batch
+        auto script = FileStart("plot.dat", {"partial"});
+        script.push_back(kermit_test::MakePacket(3, 'Z', "D"));
+        for (const std::string& p : FileStart("next.dat", {"whole"}, 4))
+            script.push_back(p);
+        script.push_back(kermit_test::MakePacket(6, 'Z', ""));
+        script.push_back(kermit_test::MakePacket(7, 'B', ""));
+        ScriptedSender sender(line->Path(1), script);
+        EXPECT_EQ(Run(receive() + QStringList{"--count", "2"}), 1) << err;
+        expectKept("plot.dat.4.part", "partial");
+        EXPECT_NE(err.find(target.string() + " was discarded by the sender."), std::string::npos)
+            << err;
+        EXPECT_EQ(ReadWholeFile(root / "rx" / "next.dat"), "whole");
+        EXPECT_NE(err.find("done: "), std::string::npos) << err;
+        EXPECT_NE(err.find("transfer failed: a file was discarded by the sender"),
+                  std::string::npos);
+    }
+}
+
+// A file that cannot be made (a folder is in its way) or written (the file
+// size limit, as a full disk) is named with the reason, exit 4; the file that
+// was there stays, and what could be written is kept in the marked file.
+TEST_F(Cli, AFileThatCannotBeMadeOrWrittenIsNamedWithTheReasonAndExits4) {
+    fs::create_directories(root / "rx" / "plot.dat");
+    {
+        ScriptedSender sender(line->Path(1), FileStart("plot.dat", {}));
+        EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--on-exists", "replace"}), 4);
+        EXPECT_NE(err.find("corvix-cli: Could not open file!\n" +
+                           (root / "rx" / "plot.dat").string() + "\nIs a directory\n"),
+                  std::string::npos)
+            << err;
+    }
+    const fs::path target = root / "rx" / "big.dat";
+    WriteWholeFile(target, "old big");
+    auto script = FileStart("big.dat", std::vector<std::string>(16, std::string(80, 'x')));
+    script.push_back(kermit_test::MakePacket(18, 'Z', ""));
+    ScriptedSender sender(line->Path(1), script);
+    cli.setWorkingDirectory(QString::fromStdString(root.string()));
+    cli.start(QStringLiteral("/bin/sh"),
+              {"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"", CORVIX_CLI_PATH, "receive",
+               "--port", PortA(), "--dir", "rx", "--on-exists", "replace"});
+    EXPECT_EQ(Finish(), 4) << err;
+    EXPECT_EQ(ReadWholeFile(target), "old big");
+    const std::string kept = ReadWholeFile(root / "rx" / "big.dat.part");
+    EXPECT_GT(kept.size(), 0u);
+    EXPECT_LT(kept.size(), 16u * 80u);
+    EXPECT_EQ(kept, std::string(kept.size(), 'x'));
+    EXPECT_NE(
+        err.find("corvix-cli: Could not write file!\n" + target.string() + "\nFile too large"),
+        std::string::npos)
+        << err;
+    EXPECT_NE(err.find("(" + std::to_string(kept.size()) + " bytes)"), std::string::npos) << err;
 }
 
 TEST_F(Cli, AMissingFileIsRefusedAndTheServerGoesOnToServeTheNext) {

@@ -85,19 +85,30 @@ TEST_F(Receiver, EmptyFileIsCreatedEmpty) {
     EXPECT_EQ(rig.observer.events, (std::vector<std::string>{"opened EMPTY.TXT"}));
 }
 
-TEST_F(Receiver, SecondFileInOneTransactionIsAnsweredWithBreak) {
+// A transaction may carry several files: each call receives one and returns
+// with it, the next goes on in the same transaction (no new N), until the B.
+TEST_F(Receiver, EveryFileOfATransactionIsReceivedInTurnUntilTheBreak) {
     ReceiveRig rig(tree.In());
     rig.Script({{0, 'S', InitParams()},
                 {1, 'F', "ONE.TXT"},
                 {2, 'D', "first"},
                 {3, 'Z', ""},
                 {4, 'F', "TWO.TXT"},
-                {5, 'D', "second"}});
+                {5, 'D', "second"},
+                {6, 'Z', ""},
+                {7, 'F', "EMPTY.DAT"},
+                {8, 'Z', ""},
+                {9, 'B', ""}});
     EXPECT_EQ(rig.Receive(), 5);
-    EXPECT_EQ(Listing(tree.In()), (std::vector<std::string>{"ONE.TXT"}));
-    EXPECT_EQ(rig.port.sent.back().type, 'B');
-    EXPECT_EQ(rig.port.sent.back().seq, 4);
     EXPECT_STREQ(rig.nameBuffer, "ONE.TXT");
+    EXPECT_EQ(rig.Receive(), 6);
+    EXPECT_STREQ(rig.nameBuffer, "TWO.TXT");
+    EXPECT_EQ(rig.Receive(), 0);
+    EXPECT_STREQ(rig.nameBuffer, "EMPTY.DAT");
+    EXPECT_EQ(Listing(tree.In()), (std::vector<std::string>{"EMPTY.DAT", "ONE.TXT", "TWO.TXT"}));
+    EXPECT_EQ(ReadWhole(tree.In() / "TWO.TXT"), "second");
+    EXPECT_EQ(rig.port.TypesSent(), "N" + std::string(10, 'Y'));
+    EXPECT_EQ(rig.SeqsOf('Y'), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
 TEST_F(Receiver, ExistingFileIsReplacedOnlyWhenTheUserSaysYes) {
@@ -198,7 +209,7 @@ TEST_F(Receiver, NameLongerThan127BytesFailsCleanly) {
     EXPECT_EQ(rig.port.sent.back().type, 'E');
 }
 
-TEST_F(Receiver, StopDuringDataLeavesThePartialFile) {
+TEST_F(Receiver, StopDuringDataKeepsWhatArrivedAsAMarkedFile) {
     // The user stops while the engine waits for the third data packet; the
     // sender then stays silent, or sends the second packet once more (which
     // is answered with E, as every packet but the next is after a stop).
@@ -213,13 +224,17 @@ TEST_F(Receiver, StopDuringDataLeavesThePartialFile) {
         if (peerRepeats) rig.Script({{3, 'D', "second"}});
         EXPECT_EQ(rig.Receive(), -1);
         EXPECT_EQ(rig.Status(), " ERR: GETDATA");
-        EXPECT_EQ(ReadWhole(tree.In() / "PART.TXT"), "first second");
+        EXPECT_EQ(Listing(tree.In()), (std::vector<std::string>{"PART.TXT.part"}));
+        EXPECT_EQ(ReadWhole(tree.In() / "PART.TXT.part"), "first second");
         EXPECT_LE(rig.port.sent.size(), 5u + 5u);  // the last Y at most retryLimit times
         if (peerRepeats) {
             EXPECT_EQ(rig.port.sent.back().type, 'E');
             EXPECT_EQ(rig.port.sent.back().data, "MEMORY FULL");
         }
-        fs::remove(tree.In() / "PART.TXT");
+        EXPECT_EQ(rig.observer.events.back(), "not received " + (tree.In() / "PART.TXT").string() +
+                                                  " kept " +
+                                                  (tree.In() / "PART.TXT.part").string() + " 12");
+        fs::remove(tree.In() / "PART.TXT.part");
     }
 }
 

@@ -35,8 +35,16 @@ public:
         events.push_back("save as? " + path);
         return saveAsAnswer;
     }
-    void ShowCouldNotOpenFile(const std::string& path) override {
+    void ShowCouldNotOpenFile(const std::string& path, const std::string&) override {
         events.push_back("could not open " + path);
+    }
+    void ShowCouldNotWriteFile(const std::string& path, const std::string&) override {
+        events.push_back("could not write " + path);
+    }
+    void OnFileNotReceived(const std::string& target, const std::string& kept, std::uint64_t bytes,
+                           bool discarded) override {
+        events.push_back((discarded ? "discarded " : "not received ") + target + " kept " + kept +
+                         " " + std::to_string(bytes));
     }
 };
 

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 #include "TestLinePosix.h"
 #include "tools/linesim/LineSim.h"
 #include "ui/CAsciiDlg.h"
+#include "ui/FontChoice.h"
 #include "worker/CComThread.h"
 
 namespace {
@@ -169,35 +172,92 @@ TEST_F(AsciiViewerTest, FontComesFromTheSettingsAndGoesBackToThem) {
     app.FontWeight = 700;
     {
         auto viewer = Viewer();
+        // The settings keep points; the screen draws them at its resolution.
+        const auto pixels = [&](int points) { return points * viewer->logicalDpiY() / 72; };
         EXPECT_EQ(app.FontHeight, -13) << "a stored height below -66 is replaced";
         EXPECT_EQ(viewer->logFont.height, -13);
         EXPECT_EQ(viewer->screenFontHeight, -13);
         EXPECT_EQ(viewer->logFont.weight, 700);
         viewer->show();
-        EXPECT_EQ(viewer->pieceList()->font().pixelSize(), 13);
+        EXPECT_EQ(viewer->pieceList()->font().pixelSize(), pixels(13));
         EXPECT_TRUE(viewer->pieceList()->font().bold());
 
         QFont huge(QStringLiteral("DejaVu Sans"));
-        huge.setPixelSize(72);
+        huge.setPointSize(72);
         dialogs.fontAnswer = huge;
         viewer->OnFont();
-        EXPECT_EQ(viewer->screenFontHeight, -13) << "characters of 72 pixels are refused";
-        EXPECT_EQ(viewer->pieceList()->font().pixelSize(), 13);
+        EXPECT_EQ(viewer->screenFontHeight, -13) << "characters of 72 points are refused";
+        EXPECT_EQ(viewer->pieceList()->font().pixelSize(), pixels(13));
 
         QFont chosen(QStringLiteral("DejaVu Serif"));
-        chosen.setPixelSize(20);
+        chosen.setPointSize(15);
         chosen.setItalic(true);
         dialogs.fontAnswer = chosen;
         viewer->OnFont();
-        EXPECT_EQ(viewer->screenFontHeight, -20);
-        EXPECT_EQ(viewer->pieceList()->font().pixelSize(), 20);
+        EXPECT_EQ(viewer->screenFontHeight, -15);
+        EXPECT_EQ(viewer->pieceList()->font().pixelSize(), pixels(15));
         EXPECT_EQ(app.FontHeight, -13) << "written back only when the viewer goes";
         viewer->reject();
     }
-    EXPECT_EQ(app.FontHeight, -20);
+    EXPECT_EQ(app.FontHeight, -15);
     EXPECT_EQ(app.FontItalic, 1);
     EXPECT_EQ(app.FontWeight, 400);
     EXPECT_EQ(app.FontFace, QStringLiteral("DejaVu Serif"));
+}
+
+// The chooser opens on the font the list shows, in a family that exists and
+// that family's upright style; picking another family keeps the style.
+TEST_F(AsciiViewerTest, TheFontChooserOpensOnTheShownFontAndKeepsItsStyle) {
+    app.FontHeight = 10;
+    app.FontFace = QStringLiteral("DejaVu Sans Mono");
+    auto viewer = Viewer();
+    QFont offered;
+    viewer->dialogs.chooseFont = [&](QWidget*, const QFont& initial) {
+        offered = initial;
+        return std::optional<QFont>();
+    };
+    viewer->OnFont();
+    EXPECT_EQ(offered.family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(offered.pointSize(), 10);
+    EXPECT_FALSE(offered.italic());
+    EXPECT_EQ(offered.styleName(), QStringLiteral("Book"));
+
+    QFontDialog dialog(offered);
+    KeepStyleAcrossFamilies(dialog);
+    EXPECT_EQ(dialog.currentFont().family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(dialog.currentFont().pointSize(), 10);
+    // The family list is the dialog's first list; the user picks a family.
+    auto* families = dialog.findChildren<QListView*>().value(0);
+    ASSERT_NE(families, nullptr);
+    // From a family whose upright style is "Book" to one whose is "Regular"
+    // and back: the style list has no common name to carry over.
+    for (const char* family : {"DejaVu Math TeX Gyre", "DejaVu Serif"}) {
+        const QModelIndexList found =
+            families->model()->match(families->model()->index(0, 0), Qt::DisplayRole,
+                                     QString::fromLatin1(family), 1, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << family;
+        families->setCurrentIndex(found[0]);
+        const QFont current = dialog.currentFont();
+        EXPECT_EQ(current.family(), QString::fromLatin1(family));
+        EXPECT_EQ(current.style(), QFont::StyleNormal) << current.styleName().toStdString();
+        EXPECT_EQ(current.weight(), QFont::Normal) << current.styleName().toStdString();
+    }
+}
+
+TEST_F(AsciiViewerTest, TheWindowResizesAndTheListGrowsWithIt) {
+    auto viewer = Viewer();
+    viewer->show();
+    const QSize smallest = viewer->size();
+    EXPECT_EQ(viewer->minimumSize(), smallest);
+    EXPECT_LT(viewer->minimumSize().width(), viewer->maximumSize().width());
+    const QRect list = viewer->pieceList()->geometry();
+    const QRect done = Button(*viewer, "doneButton")->geometry();
+    viewer->resize(smallest + QSize(300, 200));
+    EXPECT_EQ(viewer->pieceList()->geometry(), list.adjusted(0, 0, 300, 200));
+    EXPECT_EQ(Button(*viewer, "doneButton")->geometry(), done.translated(300, 0));
+    viewer->resize(smallest - QSize(50, 50));
+    EXPECT_EQ(viewer->size(), smallest) << "never smaller than the template";
+    viewer->reject();
 }
 
 TEST_F(AsciiViewerTest, PrintAsksForAnIntegerAndForAPrinter) {

@@ -133,7 +133,9 @@ TEST_F(MainWindowCommands, DataToPrinterCapturesAt4800AndWritesTheBytesUnchanged
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(MainWindowCommands, AnEmptyCaptureWritesNothingForThePrinterButAnEmptyFileForAscii) {
+// An empty capture never replaces a file that is there; for ASCII a new
+// file is still made, empty.
+TEST_F(MainWindowCommands, AnEmptyCaptureReplacesNoFileButMakesAnEmptyNewOneForAscii) {
     const QString printer = test.FolderFile("printer.txt");
     const QString ascii = test.FolderFile("ascii.txt");
     ASSERT_TRUE(WriteBytes(printer, "earlier"));
@@ -146,10 +148,15 @@ TEST_F(MainWindowCommands, AnEmptyCaptureWritesNothingForThePrinterButAnEmptyFil
 
     recorder.fileAnswer = ascii;
     window->Button(1005)->click();
+    EXPECT_EQ(ReadBytes(ascii), "earlier");
+    EXPECT_TRUE(recorder.editorFiles.isEmpty());
+
+    QFile::remove(ascii);
+    window->Button(1005)->click();
     EXPECT_TRUE(QFile::exists(ascii));
     EXPECT_EQ(ReadBytes(ascii), QByteArray());
     EXPECT_EQ(recorder.editorFiles, QStringList{ascii});
-    ASSERT_EQ(recorder.fileChoosers.size(), 2);
+    ASSERT_EQ(recorder.fileChoosers.size(), 3);
     EXPECT_EQ(recorder.fileChoosers[1].filters[0].description, "Text (*.txt)");
     EXPECT_EQ(recorder.captures[1].baudIndex, 3);
 }

@@ -164,6 +164,34 @@ TEST_F(MainWindowLanguage, AStoredLanguageOutOfRangeStartsInEnglish) {
     ExpectTexts(EnglishTexts());
 }
 
+// Qt's own texts (the choosers, Yes, No and Cancel) follow the language
+// menu; the program's own texts stay as the language files give them.
+TEST_F(MainWindowLanguage, QtsOwnTextsFollowTheLanguageMenu) {
+    for (const char* code : {"ENG", "FRA", "RUS", "ROM"})
+        ASSERT_TRUE(test.AddLanguage(QString::fromLatin1(code)));
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    const auto lookIn = [] { return QCoreApplication::translate("QFileDialog", "Look in:"); };
+    Window().OnInitDialog();
+    EXPECT_EQ(cancel(), "Cancel");
+
+    Window().LanguageItem(3)->trigger();
+    EXPECT_EQ(cancel(), "Annuler");
+    EXPECT_NE(lookIn(), "Look in:");
+    ExpectTexts(ShippedTexts(QStringLiteral("FRA")));
+    Window().LanguageItem(11)->trigger();
+    EXPECT_EQ(cancel(), QString::fromUtf8("\u041e\u0442\u043c\u0435\u043d\u0430"));
+    ExpectTexts(ShippedTexts(QStringLiteral("RUS")));
+    // Qt has no Romanian: its texts go back to English, not stay Russian.
+    Window().LanguageItem(6)->trigger();
+    EXPECT_EQ(cancel(), "Cancel");
+    ExpectTexts(ShippedTexts(QStringLiteral("ROM")));
+    Window().LanguageItem(3)->trigger();
+    Window().LanguageItem(1)->trigger();
+    EXPECT_EQ(cancel(), "Cancel");
+    EXPECT_EQ(lookIn(), "Look in:");
+    EXPECT_TRUE(test.messages.shown.isEmpty());
+}
+
 // Every shipped language fits the window: no button text is cut, no two
 // controls overlap and all lie inside the window.
 TEST_F(MainWindowLanguage, EveryLanguageFitsTheWindow) {

@@ -72,14 +72,27 @@ TEST_F(SettingsDialog, WithNoPortStoredTheFirstCaliperPortIsPreselected) {
     EXPECT_EQ(test.app.Comport, "COM5");
 }
 
-TEST_F(SettingsDialog, AStoredPortThatIsNotPresentSelectsTheFirstEntry) {
+TEST_F(SettingsDialog, AStoredPortThatWasNotDiscoveredIsListedAndKeptAndAPathCanBeTyped) {
     test.ports = {SystemPort("COM1"), SystemPort("COM5", true)};
-    test.app.Comport = QStringLiteral("COM3");
+    test.app.Comport = QStringLiteral("/dev/serial/by-id/usb-caliper-if00");
     RunSettings([&](CSettingsDlg& dialog) {
-        EXPECT_EQ(PortList(dialog)->currentIndex(), 0);
+        EXPECT_EQ(Entries(dialog, "portList"),
+                  (QStringList{"COM1:", "COM5: (FV)", "/dev/serial/by-id/usb-caliper-if00:"}));
+        EXPECT_EQ(PortList(dialog)->currentIndex(), 2);
         return Ok(dialog);
     });
-    EXPECT_EQ(test.app.Comport, "COM1");
+    EXPECT_EQ(test.app.Comport, "/dev/serial/by-id/usb-caliper-if00");
+
+    RunSettings([&](CSettingsDlg& dialog) {
+        PortList(dialog)->setEditText(QStringLiteral("/dev/ttyS4"));
+        return Ok(dialog);
+    });
+    EXPECT_EQ(test.app.Comport, "/dev/ttyS4");
+    RunSettings([&](CSettingsDlg& dialog) {
+        PortList(dialog)->setEditText(QStringLiteral(" COM5: (FV) "));
+        return Ok(dialog);
+    });
+    EXPECT_EQ(test.app.Comport, "COM5") << "a typed entry text names its port";
 }
 
 TEST_F(SettingsDialog, OkTakesTheChosenPortAndRate) {
@@ -110,7 +123,7 @@ TEST_F(SettingsDialog, CancelAfterChangingBothListsChangesNothing) {
 }
 
 TEST_F(SettingsDialog, OkWithoutAnyPortReportsAnImproperArgumentAndChangesNothing) {
-    test.app.Comport = QStringLiteral("COM2");
+    test.app.Comport.clear();
     RunSettings([&](CSettingsDlg& dialog) {
         EXPECT_EQ(PortList(dialog)->count(), 0);
         BaudList(dialog)->setCurrentIndex(6);
@@ -119,7 +132,7 @@ TEST_F(SettingsDialog, OkWithoutAnyPortReportsAnImproperArgumentAndChangesNothin
     ASSERT_EQ(test.messages.shown.size(), 1);
     EXPECT_EQ(test.messages.shown[0].text, "Encountered an improper argument.");
     EXPECT_EQ(test.messages.shown[0].icon, MessageIcon::Error);
-    EXPECT_EQ(test.app.Comport, "COM2");
+    EXPECT_EQ(test.app.Comport, "");
     EXPECT_EQ(test.app.Baud, 3);
 }
 
@@ -164,12 +177,13 @@ TEST_F(SettingsDialog, APortPluggedInOrPulledOutShowsWhileTheDialogIsOpen) {
     PortList(dialog)->setCurrentIndex(1);
 
     test.ports = {SystemPort("COM1"), SystemPort("COM3"), SystemPort("COM8", true)};
-    ASSERT_TRUE(WaitFor([&] { return PortList(dialog)->count() == 3; }));
+    ASSERT_TRUE(WaitFor([&] { return PortList(dialog)->count() == 4; }));
     EXPECT_EQ(PortList(dialog)->itemText(2), "COM8: (FV)");
+    EXPECT_EQ(PortList(dialog)->itemText(3), "COM9:") << "the stored port stays last";
     EXPECT_EQ(PortList(dialog)->currentText(), "COM3:") << "the user's choice stays";
 
     test.ports = {SystemPort("COM8", true), SystemPort("COM1")};
-    ASSERT_TRUE(WaitFor([&] { return PortList(dialog)->count() == 2; }));
+    ASSERT_TRUE(WaitFor([&] { return PortList(dialog)->count() == 3; }));
     EXPECT_EQ(PortList(dialog)->currentIndex(), 0) << "a vanished choice falls back to entry 0";
 
     dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();

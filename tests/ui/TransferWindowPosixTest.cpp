@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -161,6 +162,60 @@ TEST_F(TransferWindowTest, ReceivingSeveralFilesShowsEachNameAndItsCount) {
                               "TR\xC5"
                               "D.TXT");
     EXPECT_EQ(app.LastFile, folder.path() + QStringLiteral("/TR\u00C5D.TXT"));
+}
+
+// Once a file is in, the window says so and that it waits for the next; a
+// logout or an answered request (no file of its own) leaves the status be.
+// A status too long for its place is shortened, never run under the dot.
+TEST_F(TransferWindowTest, AFileInShowsWaitingForTheNextAndLongStatusesStayInSight) {
+    QTemporaryDir folder;
+    auto window = Window(0, folder.path());
+    window->show();
+    window->OnReceiveFileOpened("STAND1.DAT");
+    window->OnReceiveProgress(2193);
+    window->OnTransactionDone(folder.path(), "STAND1.DAT");
+    const QString fileIn = QStringLiteral("Waiting on caliper... (COM3: 9600)\n\u2713 STAND1.DAT");
+    EXPECT_EQ(window->statusLine, fileIn);
+    EXPECT_EQ(Status(*window)->text(), fileIn);
+    EXPECT_EQ(Count(*window)->text(), QStringLiteral("2193 bytes"));
+    EXPECT_TRUE(Button(*window)->isEnabled()) << "the job still ends only by Cancel";
+    window->OnTransactionDone(folder.path(), "LOGOUT");
+    EXPECT_EQ(window->statusLine, fileIn);
+
+    app.TextTable[int(TextId::Receiving)] =
+        QStringLiteral("R\u00e9ception en cours depuis le calibreur forestier");
+    QLabel* status = Status(*window);
+    const QRect room = status->contentsRect();
+    EXPECT_LT(status->x() + room.right(), Dot(*window, "ctsOffDot")->x()) << "the dot stays clear";
+    // Wrapped where that fits, shortened line by line where it does not.
+    window->OnReceiveFileOpened("INVENTAIRE_NORD.DAT");
+    EXPECT_TRUE(status->wordWrap());
+    const QRect wrapped = status->fontMetrics().boundingRect(QRect(0, 0, room.width(), 10000),
+                                                             Qt::TextWordWrap, status->text());
+    EXPECT_LE(wrapped.width(), room.width());
+    EXPECT_LE(wrapped.height(), room.height());
+    window->OnReceiveFileOpened(QByteArray(150, 'N') + ".DAT");
+    EXPECT_FALSE(status->wordWrap());
+    EXPECT_EQ(status->toolTip(), window->statusLine);
+    for (const QString& line : status->text().split(QLatin1Char('\n')))
+        EXPECT_LE(status->fontMetrics().horizontalAdvance(line), room.width())
+            << line.toStdString();
+}
+
+// A command-line run never shows the main window: the transfer window then
+// centres on the screen, not on where the hidden owner would be.
+TEST_F(TransferWindowTest, WithItsOwnerHiddenTheWindowCentresOnTheScreen) {
+    QWidget owner;
+    owner.resize(600, 400);
+    CTransferDlg window(app, &owner);
+    window.dialogs = dialogs.Dialogs();
+    window.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
+    window.portNumber = QStringLiteral("COM3");
+    window.show();
+    const QPoint screenCentre = owner.screen()->availableGeometry().center();
+    EXPECT_LE((window.frameGeometry().center() - screenCentre).manhattanLength(), 4)
+        << window.frameGeometry().x() << "," << window.frameGeometry().y();
+    window.reject();
 }
 
 TEST_F(TransferWindowTest, LineStatusDotChangesOnlyWhenTheStateDoes) {

@@ -21,17 +21,17 @@ protected:
     }
 
     // Takes the line away under a job that holds the port, and checks how the
-    // job ends: one warning, the port already closed when the job-over
-    // message comes, and that message last.
-    void CutLineAndExpectLostLineEnd(CComThread& worker) {
+    // job ends: one warning (after `before` others), the port already closed
+    // when the job-over message comes, and that message last.
+    void CutLineAndExpectLostLineEnd(CComThread& worker, std::size_t before = 0) {
         ASSERT_TRUE(HoldsDevice(DeviceA()));
         line->CloseEnd(linesim::LineSim::kSideA);
         ASSERT_TRUE(Finished(worker, 5000));
         EXPECT_EQ(worker.outcome(), JobOutcome::LineLost);
         const auto boxes = window.Boxes();
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].text, "The connection to the caliper was lost.");
-        EXPECT_EQ(boxes[0].icon, MessageIcon::Warning);
+        ASSERT_EQ(boxes.size(), before + 1);
+        EXPECT_EQ(boxes.back().text, "The connection to the caliper was lost.");
+        EXPECT_EQ(boxes.back().icon, MessageIcon::Warning);
         EXPECT_FALSE(heldAtJobOver_);
         EXPECT_EQ(window.Events().back().message, 667);
         EXPECT_EQ(window.JobOverCount(), 1);
@@ -139,7 +139,7 @@ TEST_F(JobFailure, ASendWhoseLineVanishesMidFileEndsByItselfAfterClosingThePort)
     CutLineAndExpectLostLineEnd(*worker);
 }
 
-TEST_F(JobFailure, AReceiveCutOffMidFileLeavesWhatCameOnDisk) {
+TEST_F(JobFailure, AReceiveCutOffMidFileKeepsWhatCameInAMarkedFileAndSaysSo) {
     REQUIRE_CKERMIT();
     OpenLine(SlowLine());
     const std::string content = RandomBytes(100000, 12);
@@ -149,12 +149,18 @@ TEST_F(JobFailure, AReceiveCutOffMidFileLeavesWhatCameOnDisk) {
     WaitUntilPortReady();
     StartCKermit({"send trees.dat"}, peerDir);
     ASSERT_TRUE(window.WaitFor(ProgressPast(665, 2000), 30000)) << PeerLog();
-    CutLineAndExpectLostLineEnd(*worker);
+    CutLineAndExpectLostLineEnd(*worker, 1);
 
-    // Every byte acknowledged is in the file, and nothing else.
+    // Every byte acknowledged is in the marked file, and nothing else; the
+    // file's own name stays free until it is whole.
     const auto progress = window.EventsOf(665);
     ASSERT_FALSE(progress.empty());
-    const std::string kept = ReadWholeFile(rx / "trees.dat");
+    EXPECT_FALSE(fs::exists(rx / "trees.dat"));
+    const std::string kept = ReadWholeFile(rx / "trees.dat.part");
+    const QString note = window.Boxes().front().text;
+    EXPECT_TRUE(note.endsWith(QStringLiteral(" (%1 bytes).").arg(kept.size())))
+        << note.toStdString();
+    EXPECT_TRUE(note.contains(QString::fromStdString((rx / "trees.dat.part").string())));
     EXPECT_EQ(kept.size(), progress.back().value);
     EXPECT_LT(kept.size(), content.size());
     EXPECT_TRUE(kept == content.substr(0, kept.size()));

@@ -159,8 +159,11 @@ void LineSim::CloseEndLocked(int side) {
     End& end = ends_[side];
     if (!end.link.empty()) ::unlink(end.link.c_str());
     end.link.clear();
-    CloseFd(end.master);
+    // The far side's own descriptor goes first: once the master is closed the
+    // program on that end sees the hang-up, and may look at once whether
+    // anybody still holds its device.
     CloseFd(end.slave);
+    CloseFd(end.master);
     dirs_[1 - side].pending.clear();  // nobody left to deliver to
 }
 

@@ -1,20 +1,37 @@
 // Draws the main window (with the Swedish texts of its template, then in
 // English and in Russian), the Settings dialog and the About box into PNG
-// files in the folder given as the first argument.
+// files in the folder given as the first argument. Under a real (virtual)
+// display it also takes whole-screen shots: the French and the Russian
+// main window with their file chooser and print dialog open, the ASCII
+// viewer at its real size with a longer capture, Settings keeping a port
+// that was not discovered, and the help window; and it prints that capture
+// into "ascii-print.pdf" in the same folder.
 
 #include "app/AppCore.h"
 #include "app/TextTable.h"
+#include "ui/AsciiPrint.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CAsciiDlg.h"
 #include "ui/CSettingsDlg.h"
 #include "ui/CStemraDlg.h"
+#include "ui/FileChooser.h"
+#include "ui/HelpFile.h"
+#include "worker/CComThread.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 
 namespace {
 
@@ -33,6 +50,89 @@ PortRecord Port(const QString& name, bool caliper) {
     record.vendorIdentifier = kCaliperVendorId;
     record.productIdentifier = kCaliperProductId;
     return record;
+}
+
+void Settle() {
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(20);
+    }
+}
+
+// The whole screen, as the user would see it.
+bool SaveScreen(const QString& folder, const QString& name) {
+    Settle();
+    const bool saved =
+        QGuiApplication::primaryScreen()->grabWindow(0).save(folder + QLatin1Char('/') + name);
+    QTextStream(stdout) << (saved ? "wrote " : "could not write ") << name << '\n';
+    return saved;
+}
+
+// The main window in `language` with the Kermit send chooser open, then
+// with the print dialog open.
+bool ShootLanguage(AppCore& app, CStemraDlg& window, int language, const QString& folder,
+                   const QString& tag) {
+    window.OnLanguageCommand(32798 + language);
+    window.move(20, 20);
+    window.show();
+    QFileDialog chooser(&window);
+    chooser.setOption(QFileDialog::DontUseNativeDialog, true);
+    ConfigureFileDialog(chooser,
+                        KermitSendChooser(TextAt(app.TextTable, TextId::ChooseFile),
+                                          QStringLiteral(CORVIX_SAMPLES_DIR "/trees.txt")));
+    chooser.move(120, 90);
+    chooser.show();
+    bool ok = SaveScreen(folder, QStringLiteral("main-%1-chooser.png").arg(tag));
+    chooser.hide();
+    QPrinter printer;
+    QPrintDialog print(&printer, &window);
+    print.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
+    print.move(120, 90);
+    print.show();
+    ok &= SaveScreen(folder, QStringLiteral("main-%1-print.png").arg(tag));
+    print.hide();
+    window.hide();
+    return ok;
+}
+
+// A capture of the sample report three times over, fed as the caliper's
+// lines would come.
+QByteArray LongerCapture() {
+    QFile report(QStringLiteral(CORVIX_SAMPLES_DIR "/report.txt"));
+    if (!report.open(QIODevice::ReadOnly)) return {};
+    const QByteArray once = report.readAll();
+    QByteArray text;
+    for (int i = 0; i < 3; ++i)
+        text += once;
+    text.replace("\r\n", "\n");
+    text.replace("\n", "\r\n");
+    return text;
+}
+
+bool ShootViewer(AppCore& app, const QString& folder) {
+    CAsciiDlg viewer(app);
+    viewer.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
+    viewer.baudIndex = 3;
+    viewer.portNumber = QStringLiteral("ttyUSB0");
+    viewer.move(20, 20);
+    viewer.show();
+    const QByteArray text = LongerCapture();
+    for (const QByteArray& line : text.split('\n')) {
+        if (!line.isEmpty()) viewer.OnCapturedText(line + '\n');
+    }
+    bool ok = SaveScreen(folder, QStringLiteral("ascii-viewer-real-size.png"));
+    viewer.resize(viewer.size() * 3 / 2);
+    ok &= SaveScreen(folder, QStringLiteral("ascii-viewer-larger.png"));
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder + QStringLiteral("/ascii-print.pdf"));
+    const PrintResult printed =
+        PrintCapture(printer, {viewer.captureText, viewer.logFont, viewer.screenFontHeight, 2});
+    QTextStream(stdout) << (printed == PrintResult::Printed ? "wrote " : "could not write ")
+                        << "ascii-print.pdf\n";
+    viewer.reject();
+    return ok && printed == PrintResult::Printed;
 }
 
 }  // namespace
@@ -78,5 +178,25 @@ int main(int argc, char** argv) {
 
     CAboutDlg about(app.TextTable);
     ok &= Save(about, out, QStringLiteral("about.png"));
+    about.hide();
+    if (QGuiApplication::platformName() == QStringLiteral("offscreen")) return ok ? 0 : 1;
+
+    ok &= ShootLanguage(app, window, 3, out, QStringLiteral("french"));
+    ok &= ShootLanguage(app, window, 11, out, QStringLiteral("russian"));
+    window.OnLanguageCommand(32799);
+
+    app.FontFace = QStringLiteral("Courier");
+    app.FontHeight = 10;
+    ok &= ShootViewer(app, out);
+
+    CSettingsDlg kept(app, 3, QStringLiteral("/dev/serial/by-id/usb-FTDI_Caliper-if00-port0"));
+    kept.move(20, 20);
+    kept.show();
+    if (auto* ports = kept.findChild<QComboBox*>(QStringLiteral("portList"))) ports->showPopup();
+    ok &= SaveScreen(out, QStringLiteral("settings-stored-port.png"));
+    kept.hide();
+
+    ShowHelpWindow(QStringLiteral(CORVIX_HELP_DIR "/ascii.html"));
+    ok &= SaveScreen(out, QStringLiteral("help-window.png"));
     return ok ? 0 : 1;
 }

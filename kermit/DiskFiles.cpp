@@ -1,0 +1,143 @@
+#include "kermit/DiskFiles.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "kermit/FileNames.h"
+
+namespace kermit {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kMarkedNames = 1000;  // NAME.part, NAME.2.part ... NAME.999.part
+
+std::string ErrnoText(int error) {
+    return std::generic_category().message(error);
+}
+
+// The first marked name beside `target` that nothing holds yet.
+fs::path FreeMarkedName(const fs::path& target) {
+    std::error_code ec;
+    for (int n = 1; n < kMarkedNames; ++n) {
+        fs::path candidate = target;
+        candidate += (n == 1 ? std::string() : "." + std::to_string(n)) + kPartSuffix;
+        if (!fs::exists(fs::symlink_status(candidate, ec))) return candidate;
+    }
+    return {};
+}
+
+class DiskIncomingFile : public IncomingFile {
+public:
+    DiskIncomingFile(fs::path target, fs::path working, std::FILE* out)
+        : IncomingFile(std::move(target)), working_(std::move(working)), out_(out) {}
+    ~DiskIncomingFile() override {
+        if (!done_) Abandon();
+    }
+
+    bool Write(const std::uint8_t* data, std::size_t n) override {
+        if (out_ == nullptr) return false;
+        errno = 0;
+        if (std::fwrite(data, 1, n, out_) == n) return true;
+        error_ = ErrnoText(errno != 0 ? errno : EIO);
+        return false;
+    }
+
+    bool Finish() override {
+        if (!Close()) return false;
+        std::error_code ec;
+        // The new file takes the permissions of the one it replaces.
+        const fs::file_status old = fs::status(Target(), ec);
+        if (fs::is_regular_file(old)) fs::permissions(working_, old.permissions(), ec);
+        fs::rename(working_, Target(), ec);
+        if (ec) {
+            error_ = ec.message();
+            return false;
+        }
+        done_ = true;
+        return true;
+    }
+
+    Kept Abandon() override {
+        Close();
+        done_ = true;
+        std::error_code ec;
+        const std::uintmax_t size = fs::file_size(working_, ec);
+        if (ec) return {};
+        if (size == 0) {
+            fs::remove(working_, ec);
+            return {};
+        }
+        return {working_, size};
+    }
+
+    std::string Error() const override { return error_; }
+
+private:
+    bool Close() {
+        if (out_ == nullptr) return error_.empty();
+        errno = 0;
+        const bool closed = std::fclose(out_) == 0;
+        out_ = nullptr;
+        if (!closed && error_.empty()) error_ = ErrnoText(errno != 0 ? errno : EIO);
+        return closed && error_.empty();
+    }
+
+    fs::path working_;
+    std::FILE* out_;
+    std::string error_;
+    bool done_ = false;
+};
+
+}  // namespace
+
+bool IsMarkedIncomplete(const fs::path& name) {
+    const std::string text = NameFromPath(name.filename());
+    const std::size_t n = sizeof kPartSuffix - 1;
+    if (text.size() < n) return false;
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = text[text.size() - n + i];
+        if ((c >= 'A' && c <= 'Z' ? c + 32 : c) != kPartSuffix[i]) return false;
+    }
+    return true;
+}
+
+bool DiskFiles::Exists(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+std::unique_ptr<IncomingFile> DiskFiles::Create(const fs::path& target, std::string& error) {
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) {
+        error = ErrnoText(EISDIR);
+        return nullptr;
+    }
+    const fs::path working = FreeMarkedName(target);
+    if (working.empty()) {
+        error = ErrnoText(EEXIST);
+        return nullptr;
+    }
+    errno = 0;
+    std::FILE* out = OpenFile(working, "wb");
+    if (out == nullptr) {
+        error = ErrnoText(errno != 0 ? errno : EACCES);
+        return nullptr;
+    }
+    return std::make_unique<DiskIncomingFile>(target, working, out);
+}
+
+bool DiskFiles::ReadToServe(const fs::path& path, std::vector<std::uint8_t>& content) {
+    if (IsMarkedIncomplete(path)) return false;
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+}  // namespace kermit

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kermit {
+
+// A received file while it arrives. Its bytes go into a file of their own
+// beside the target; the target itself is touched only by Finish, which puts
+// the whole file in its place at once. Destroying an unfinished file
+// abandons it.
+class IncomingFile {
+public:
+    // What an abandoned file left behind: the marked file that holds what
+    // arrived and its size; an empty path when nothing had arrived.
+    struct Kept {
+        std::filesystem::path path;
+        std::uintmax_t bytes = 0;
+    };
+
+    virtual ~IncomingFile() = default;
+
+    // Appends `n` bytes; false when they could not be written.
+    virtual bool Write(const std::uint8_t* data, std::size_t n) = 0;
+    // The file is whole: it takes the target's name, replacing a file there.
+    // False (and the target as it was) when that fails.
+    virtual bool Finish() = 0;
+    // The file did not arrive whole: the target stays as it was and what
+    // arrived is kept under a marked name.
+    virtual Kept Abandon() = 0;
+
+    // Why the last Write or Finish failed, for the user.
+    virtual std::string Error() const = 0;
+    const std::filesystem::path& Target() const { return target_; }
+
+protected:
+    explicit IncomingFile(std::filesystem::path target) : target_(std::move(target)) {}
+
+private:
+    std::filesystem::path target_;
+};
+
+// The files the engine works with, as it reaches the line through KermitPort:
+// received files, and the files it serves to a get.
+class KermitFiles {
+public:
+    virtual ~KermitFiles() = default;
+
+    // True when something (a file, a folder) is at `path`.
+    virtual bool Exists(const std::filesystem::path& path) = 0;
+    // Starts a file that becomes `target` once finished; nothing, with
+    // `error` set, when it cannot be made.
+    virtual std::unique_ptr<IncomingFile> Create(const std::filesystem::path& target,
+                                                 std::string& error) = 0;
+    // The whole content of a file that a get asks for; false when there is
+    // no such file or it may not be served (an incomplete one never is).
+    virtual bool ReadToServe(const std::filesystem::path& path,
+                             std::vector<std::uint8_t>& content) = 0;
+};
+
+// The mark of a file that did not arrive whole.
+inline constexpr char kPartSuffix[] = ".part";
+
+// True when `name` carries the mark, in any case.
+bool IsMarkedIncomplete(const std::filesystem::path& name);
+
+}  // namespace kermit
