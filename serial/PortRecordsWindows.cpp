@@ -1,5 +1,7 @@
-#include <setupapi.h>
+// windows.h first: setupapi.h builds on its types.
 #include <windows.h>
+
+#include <setupapi.h>
 
 #include <algorithm>
 

@@ -24,7 +24,7 @@ bool IsGone(DWORD error) {
         case ERROR_BAD_COMMAND:
         case ERROR_GEN_FAILURE:
         case ERROR_FILE_NOT_FOUND:
-        case ERROR_NO_SUCH_DEVICE:
+        case ERROR_DEV_NOT_EXIST:
         case ERROR_IO_DEVICE:
         case ERROR_DEVICE_NOT_CONNECTED:
         case ERROR_DEVICE_REMOVED:
