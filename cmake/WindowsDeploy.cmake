@@ -22,3 +22,15 @@ foreach(plugin platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats
         install(FILES ${file} DESTINATION ${CORVIX_PROGRAM_DIR}/${folder})
     endif()
 endforeach()
+
+# Qt's own texts (file chooser, print dialog) in the program's languages, as
+# Linux gets them from qt6-translations-l10n: the catalogues are the same on
+# every platform and sit in the folder's "translations".
+set(CORVIX_QT_TRANSLATIONS_DIR /usr/share/qt6/translations CACHE PATH
+    "Qt's translation catalogues shipped with the Windows folder")
+foreach(language de es fr hu sv ro cs pl el sk ru sr)
+    set(file ${CORVIX_QT_TRANSLATIONS_DIR}/qtbase_${language}.qm)
+    if(EXISTS ${file})
+        install(FILES ${file} DESTINATION ${CORVIX_PROGRAM_DIR}/translations)
+    endif()
+endforeach()
