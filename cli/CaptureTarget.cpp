@@ -36,7 +36,7 @@ bool CaptureTarget::Commit() {
     const bool closed = std::fclose(stream_) == 0;
     stream_ = nullptr;
     if (working_.isEmpty()) return closed;
-    if (closed && ReplaceFile(working_, target_)) {
+    if (closed && ReplaceTarget(working_, target_)) {
         working_.clear();
         return true;
     }

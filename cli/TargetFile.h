@@ -17,6 +17,6 @@ std::FILE* MakeFileBeside(const QByteArray& target, QByteArray& name);
 std::FILE* OpenForWriting(const QByteArray& path);
 
 // Puts `working` in the place of `target`, replacing what is there.
-bool ReplaceFile(const QByteArray& working, const QByteArray& target);
+bool ReplaceTarget(const QByteArray& working, const QByteArray& target);
 
 void RemoveFile(const QByteArray& path);

@@ -43,7 +43,7 @@ std::FILE* OpenForWriting(const QByteArray& path) {
     return std::fopen(path.constData(), "wb");
 }
 
-bool ReplaceFile(const QByteArray& working, const QByteArray& target) {
+bool ReplaceTarget(const QByteArray& working, const QByteArray& target) {
     return std::rename(working.constData(), target.constData()) == 0;
 }
 

@@ -53,7 +53,7 @@ std::FILE* OpenForWriting(const QByteArray& path) {
 }
 
 // The C library's rename does not replace an existing file on Windows.
-bool ReplaceFile(const QByteArray& working, const QByteArray& target) {
+bool ReplaceTarget(const QByteArray& working, const QByteArray& target) {
     return MoveFileExW(Wide(working).c_str(), Wide(target).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
