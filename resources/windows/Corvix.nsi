@@ -4,7 +4,9 @@
 ; uninstaller registered with Windows. /S installs and uninstalls silently.
 ;
 ;   makensis -DVERSION=1.4.25 -DSOURCE=<folder> -DOUTFILE=<setup.exe> Corvix.nsi
-Unicode true
+; A 64-bit installer for a 64-bit program (it also runs where only 64-bit
+; programs can, as under a 64-bit-only wine).
+Target amd64-unicode
 !ifndef VERSION
   !error "VERSION is not defined"
 !endif
