@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "app/TextTable.h"
 #include "cli/CaptureTarget.h"
@@ -102,8 +104,12 @@ int RunJob(const CliOptions& options, const QString& port, const QString& path,
 // written whole stays in the new file beside it, and the message says where.
 int CaptureToFile(const CliOptions& options, const QString& port, const JobTexts& texts) {
     CaptureTarget target(options.file);
+    errno = 0;
     if (!target.Open()) {
-        PrintMessage(texts.couldNotOpenFile);
+        const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                          : QStringLiteral("it cannot be written");
+        PrintMessage(
+            QStringLiteral("%1\n%2\n%3").arg(texts.couldNotOpenFile, options.file, reason));
         return kExitFile;
     }
     QString error;

@@ -118,8 +118,7 @@ public:
     int KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength);
     int ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength);
     int WaitForCommand();
-    int AwaitBreak();
-    int AwaitNextHeader();
+    int AwaitNextHeader(bool keepNextFile);
 
 private:
     enum class AckKind { Plain, Init, Data, Break };

@@ -188,42 +188,20 @@ int KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capa
     return NotReceived(file, false);
 }
 
-// A B in place of the first header: the transaction ends with the answer to
-// the packet that follows it.
-int KermitEngine::AwaitBreak() {
+// After a file's Z (`keepNextFile`): the sender's next F, kept for the next
+// receive call so that the transaction goes on with it, or its B, which ends
+// the transaction. After a B in place of the first header (not
+// `keepNextFile`): the answer to whatever packet follows it. A B is answered
+// with Y; anything else that comes next with B, as a peer that knows no more
+// files.
+int KermitEngine::AwaitNextHeader(bool keepNextFile) {
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         if (GetPacket(len, rseq, type, recvBuffer) < 0) {
             RepeatUnlessLast(attempt);
             continue;
         }
-        if (rseq == ((seq + 1) & 63)) {
-            seq = rseq;
-            PutPacket(0, seq, type == 'B' ? 'Y' : 'B', nullptr);
-            return 0;
-        }
-        if (type == 'E') return -1;
-        if (StaleRepeat(rseq)) {
-            --attempt;
-            continue;
-        }
-        RepeatUnlessLast(attempt);
-    }
-    return -1;
-}
-
-// After a file's Z: the sender's next F, kept for the next receive call so
-// that the transaction goes on with it, or its B, which ends the transaction.
-// Anything else that comes next is answered with B, as a peer that knows no
-// more files.
-int KermitEngine::AwaitNextHeader() {
-    for (int attempt = 0; attempt < retryLimit; ++attempt) {
-        int len = 0, rseq = 0, type = 0;
-        if (GetPacket(len, rseq, type, recvBuffer) < 0) {
-            RepeatUnlessLast(attempt);
-            continue;
-        }
-        if (type == 'F' && rseq == ((seq + 1) & 63)) {
+        if (keepNextFile && type == 'F' && rseq == ((seq + 1) & 63)) {
             nextHeaderLen = len;
             nextHeaderSeq = rseq;
             std::memcpy(nextHeader, recvBuffer, sizeof nextHeader);

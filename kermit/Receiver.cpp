@@ -58,7 +58,7 @@ int KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, in
 int KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
     const int header = ReceiveHeader();
     if (header < 0) return SetStatus("ERR: GETDATA");
-    if (header == 0) return AwaitBreak() < 0 ? SetStatus("ERR: GETBRK") : 0;
+    if (header == 0) return AwaitNextHeader(false) < 0 ? SetStatus("ERR: GETBRK") : 0;
     std::unique_ptr<IncomingFile> file = OpenReceivedFile();
     if (file == nullptr) return SetStatus("ERR: GETDATA");
     if (observer_ != nullptr) observer_->OnReceiveFileOpened(fileName);
@@ -66,7 +66,7 @@ int KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
     const int bytes = ReceiveData(*file, buffer, capacity);
     file.reset();
     if (bytes == -1) return SetStatus("ERR: GETDATA");
-    if (AwaitNextHeader() < 0) return SetStatus("ERR: GETBRK");
+    if (AwaitNextHeader(true) < 0) return SetStatus("ERR: GETBRK");
     if (bytes == kFileDiscarded) SetStatus("DISCARDED");
     return bytes;
 }

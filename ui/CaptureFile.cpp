@@ -1,13 +1,19 @@
 #include "ui/CaptureFile.h"
 
-#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
+// The text goes into a new file beside the old one, which it replaces only
+// once it is written whole: a full disk leaves the earlier file as it was.
+// Where no file can be made beside it, the file is written in place.
 bool WriteCaptureFile(const QString& path, const QByteArray& bytes, QString* error) {
-    QFile file(path);
-    bool written =
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-    if (written) written = file.flush();
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    // Unbuffered: a buffered write that fails only when commit() flushes it
+    // is not noticed by commit() in every Qt version, and the short file
+    // would take the old one's place.
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                         file.write(bytes) == bytes.size() && file.commit();
     if (!written && error) {
         *error = QStringLiteral("An error occurred while writing \"%1\".\n%2")
                      .arg(path, file.errorString());

@@ -5,8 +5,9 @@
 
 #include <cstdint>
 
-// Creates `path` (or empties it when it exists) and writes `bytes` into it
-// unchanged. On failure returns false and leaves a description in `error`.
+// Writes `bytes` unchanged into `path`, replacing a file that is there only
+// once they are all written. On failure returns false, leaves any earlier
+// file as it was and a description in `error`.
 bool WriteCaptureFile(const QString& path, const QByteArray& bytes, QString* error);
 
 // The low 32 bits of the size of the file (or folder) at `path`, for the

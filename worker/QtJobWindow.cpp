@@ -55,6 +55,10 @@ void QtJobWindow::OnTransactionDone(const QString& folder, const QByteArray& nam
     Post([this, folder, name] { target_.OnTransactionDone(folder, name); });
 }
 
+void QtJobWindow::OnFileNotReceived(const QString& message) {
+    Post([this, message] { target_.OnFileNotReceived(message); });
+}
+
 void QtJobWindow::ShowMessage(const QString& text, MessageIcon icon) {
     Wait([this, text, icon] { target_.ShowMessage(text, icon); });
 }

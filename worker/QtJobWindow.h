@@ -9,10 +9,11 @@ class QObject;
 // Hands the worker's calls over to a window that lives on another thread
 // (normally the user-interface thread). `target` implements JobWindow with
 // plain methods that run on the thread of `context`, the window object:
-// notifications are queued, captured text and the questions wait until the
-// window has answered. The window must keep serving events while it waits
-// for the worker (CComThread::WaitUntilFinished does), or those waits would
-// never end.
+// notifications are queued (the note on a file that did not arrive whole
+// too: the sender's next file of a batch must not wait for its box), captured
+// text and the questions wait until the window has answered. The window must keep serving events
+// while it waits for the worker (CComThread::WaitUntilFinished does), or those waits would never
+// end.
 //
 // Once `context` is destroyed, notifications are dropped, a message box
 // counts as closed, questions are answered Cancel and Save As with nothing.
@@ -27,6 +28,7 @@ public:
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    void OnFileNotReceived(const QString& message) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,15 +11,35 @@ namespace {
 
 constexpr int kNameCapacity = 511;  // the 8-bit name, without its terminating zero
 
+// "Could not open file!", then the file, then why.
+void ShowUnreadable(JobRun& run, const QString& reason) {
+    run.Show(QStringLiteral("%1\n%2\n%3")
+                 .arg(run.texts.couldNotOpenFile, QDir::toNativeSeparators(run.startPath), reason),
+             MessageIcon::Error);
+    run.outcome = JobOutcome::FileFailed;
+}
+
+// Why a file is not one that can be sent; empty when it is a regular file.
+// Only a regular file is opened: opening a named pipe or a device could wait
+// for ever, and a folder has nothing to send.
+QString NotSendable(const QFileInfo& info) {
+    if (!info.exists()) return QStringLiteral("No such file or directory");
+    if (info.isDir()) return QStringLiteral("Is a folder");
+    if (!info.isFile()) return QStringLiteral("Not a plain file");
+    return {};
+}
+
 // Reads the whole file into a buffer one byte longer than the file. Shows
 // the job's message and returns nothing when that fails.
 std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
     QFile file(run.startPath);
-    // Only a regular file: opening a named pipe or a device could wait for
-    // ever, and a folder has nothing to send.
-    if (!QFileInfo(run.startPath).isFile() || !file.open(QIODevice::ReadOnly)) {
-        run.Show(run.texts.couldNotOpenFile, MessageIcon::Error);
-        run.outcome = JobOutcome::FileFailed;
+    const QString notSendable = NotSendable(QFileInfo(run.startPath));
+    if (!notSendable.isEmpty()) {
+        ShowUnreadable(run, notSendable);
+        return nullptr;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowUnreadable(run, file.errorString());
         return nullptr;
     }
     length = file.size();
@@ -29,8 +50,7 @@ std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
         return nullptr;
     }
     if (file.read(reinterpret_cast<char*>(buffer.get()), length) != length) {
-        run.Show(run.texts.couldNotOpenFile, MessageIcon::Error);
-        run.outcome = JobOutcome::FileFailed;
+        ShowUnreadable(run, file.errorString());
         return nullptr;
     }
     buffer[length] = 0;

@@ -339,9 +339,11 @@ TEST_F(Cli, ExitStatusesForUsagePortAndFileFailures) {
     ::close(holder);
 
     EXPECT_EQ(Run({"send", "--port", PortA(), "missing.dat"}), 4);
-    EXPECT_EQ(err, "corvix-cli: Could not open file!\n");
+    EXPECT_EQ(err, "corvix-cli: Could not open file!\n" + (root / "missing.dat").string() +
+                       "\nNo such file or directory\n");
     EXPECT_EQ(Run({"capture", "--port", PortA(), "--out", "no/such/folder/x.txt"}), 4);
-    EXPECT_EQ(err, "corvix-cli: Could not open file!\n");
+    EXPECT_EQ(
+        err, "corvix-cli: Could not open file!\nno/such/folder/x.txt\nNo such file or directory\n");
     EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "no-such-folder"}), 4);
 }
 

@@ -96,7 +96,12 @@ TEST_F(JobFailure, AFileThatCannotBeReadIsReportedBeforeThePortIsTouched) {
         EXPECT_EQ(worker->outcome(), JobOutcome::FileFailed) << path;
         const auto events = target.Events();
         ASSERT_EQ(events.size(), 2u) << path;
-        EXPECT_EQ(events[0].text, "Could not open file!");
+        // The text, then the file and why.
+        const QStringList lines = events[0].text.split(QLatin1Char('\n'));
+        ASSERT_EQ(lines.size(), 3) << events[0].text.toStdString();
+        EXPECT_EQ(lines[0], "Could not open file!");
+        EXPECT_EQ(lines[1].toStdString(), path.string());
+        EXPECT_FALSE(lines[2].isEmpty());
         EXPECT_EQ(events[0].icon, MessageIcon::Error);
         EXPECT_EQ(events[1].message, 667);
     }

@@ -82,5 +82,21 @@ TEST_F(HandOver, AMessageBoxIsAnsweredOnTheWindowThreadWhileItWaitsForTheWorker)
     EXPECT_TRUE(target.onWindowThread);
 }
 
+// A file discarded in the middle of a batch: its note must not hold the
+// worker while the sender's next file comes.
+TEST_F(HandOver, TheNoteOnAFileNotReceivedDoesNotHoldTheWorker) {
+    QObject windowObject;
+    ThreadCheckingWindow target;
+    QtJobWindow bridge(&windowObject, target);
+    std::thread worker(
+        [&bridge] { bridge.OnFileNotReceived(QStringLiteral("plot.dat was discarded")); });
+    worker.join();  // returns although this thread has served no event
+    EXPECT_TRUE(target.Boxes().empty());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(target.Boxes().size(), 1u);
+    EXPECT_EQ(target.Boxes()[0].text, "plot.dat was discarded");
+    EXPECT_TRUE(target.onWindowThread);
+}
+
 }  // namespace
 }  // namespace worker_test
