@@ -1,26 +1,9 @@
 #include "cli/CaptureTarget.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdlib>
-
-namespace {
-
-// What a file made with fopen would get: the old file's mode when there is
-// one, else read and write for all less the process's umask.
-mode_t NewFileMode(const QByteArray& target) {
-    struct stat existing {};
-    if (::stat(target.constData(), &existing) == 0) return existing.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-}  // namespace
+#include "cli/TargetFile.h"
 
 // A link is followed, so that the file it names is replaced and the link stays.
 CaptureTarget::CaptureTarget(const QString& path) {
@@ -34,26 +17,18 @@ CaptureTarget::~CaptureTarget() {
 }
 
 bool CaptureTarget::Open() {
-    struct stat existing {};
-    if (::stat(target_.constData(), &existing) != 0 || S_ISREG(existing.st_mode))
-        return OpenBeside();
+    const TargetKind kind = KindOf(target_);
+    if (kind == TargetKind::Missing || kind == TargetKind::Regular) return OpenBeside();
     // A device or a pipe keeps no earlier capture: it is written directly.
     // A folder cannot be written at all.
-    if (S_ISDIR(existing.st_mode)) return false;
-    stream_ = std::fopen(target_.constData(), "wb");
+    if (kind == TargetKind::Folder) return false;
+    stream_ = OpenForWriting(target_);
     return stream_ != nullptr;
 }
 
 bool CaptureTarget::OpenBeside() {
-    QByteArray name = target_ + ".XXXXXX";
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) return false;
-    working_ = name;
-    stream_ = ::fdopen(fd, "wb");
-    if (stream_ == nullptr) ::close(fd);
-    if (stream_ != nullptr && ::fchmod(fd, NewFileMode(target_)) == 0) return true;
-    Discard();
-    return false;
+    stream_ = MakeFileBeside(target_, working_);
+    return stream_ != nullptr;
 }
 
 bool CaptureTarget::Commit() {
@@ -61,7 +36,7 @@ bool CaptureTarget::Commit() {
     const bool closed = std::fclose(stream_) == 0;
     stream_ = nullptr;
     if (working_.isEmpty()) return closed;
-    if (closed && std::rename(working_.constData(), target_.constData()) == 0) {
+    if (closed && ReplaceTarget(working_, target_)) {
         working_.clear();
         return true;
     }
@@ -79,6 +54,6 @@ QString CaptureTarget::Keep() {
 void CaptureTarget::Discard() {
     if (stream_ != nullptr) std::fclose(stream_);
     stream_ = nullptr;
-    if (!working_.isEmpty()) std::remove(working_.constData());
+    if (!working_.isEmpty()) RemoveFile(working_);
     working_.clear();
 }

@@ -1,14 +1,12 @@
 #include "cli/ConsoleWindow.h"
 
-#include <poll.h>
-#include <unistd.h>
-
 #include <QFile>
 
 #include <cerrno>
 #include <cstring>
 
 #include "app/EightBit.h"
+#include "cli/ConsoleInput.h"
 
 namespace {
 
@@ -26,7 +24,7 @@ ConsoleWindow::ConsoleWindow(const CliOptions& options, std::FILE* captureOut, q
     : options_(options),
       captureOut_(captureOut),
       sendSize_(sendSize),
-      showProgress_(!options.quiet && ::isatty(STDERR_FILENO) == 1) {}
+      showProgress_(!options.quiet && StandardErrorIsTerminal()) {}
 
 void ConsoleWindow::OnCapturedText(const QByteArray& piece) {
     if (captureOut_ == nullptr || outputFailed_) return;
@@ -124,7 +122,7 @@ JobWindow::Overwrite ConsoleWindow::AskOverwrite(const QString& text, const QStr
         case CliOptions::OnExists::Ask:
             break;
     }
-    if (::isatty(STDIN_FILENO) != 1) {
+    if (!StandardInputIsTerminal()) {
         ShowMessage(QStringLiteral("%1 exists and is kept as it is (nobody to ask: standard "
                                    "input is no terminal); the transfer ends")
                         .arg(path),
@@ -154,10 +152,10 @@ QString ConsoleWindow::ReadAnswer(const QString& prompt) {
     }
     QByteArray line;
     while (!stopping) {
-        pollfd in{STDIN_FILENO, POLLIN, 0};
-        if (::poll(&in, 1, kAnswerPollMs) <= 0) continue;
         char c = 0;
-        if (::read(STDIN_FILENO, &c, 1) != 1 || c == '\n') break;
+        const int got = ReadInputByte(c, kAnswerPollMs);
+        if (got == 0) continue;
+        if (got < 0 || c == '\n') break;
         line += c;
     }
     return stopping ? QString() : QString::fromLocal8Bit(line).trimmed();

@@ -8,7 +8,8 @@ class QSocketNotifier;
 
 // Turns SIGINT, SIGTERM and SIGHUP (the terminal closed) into a Qt signal on
 // the main thread (through a self-pipe), so a stop from the terminal ends the
-// job like a user's stop.
+// job like a user's stop. On Windows the console's stops do the same
+// (SignalStopWindows.cpp).
 class SignalStop : public QObject {
     Q_OBJECT
 public:

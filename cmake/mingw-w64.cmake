@@ -9,8 +9,11 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# One self-contained .exe: no compiler runtime DLLs to put beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# The programs link the compiler's shared C++ runtime, as the Qt built for
+# them does (scripts/build-qt-windows): one runtime in a process. Its DLLs
+# are copied beside the executables (cmake/WindowsRuntime.cmake). Qt is
+# found through CMAKE_PREFIX_PATH; packages must not be confined to the
+# root path, or Qt's own would not be found.
 find_program(CORVIX_WINE NAMES wine wine64)
 if(CORVIX_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CORVIX_WINE})

@@ -1,7 +1,5 @@
 #include "serial/PortDiscovery.h"
 
-#include <QSerialPortInfo>
-
 namespace {
 
 bool AllDigits(QStringView text) {
@@ -14,20 +12,6 @@ bool AllDigits(QStringView text) {
 
 }  // namespace
 
-QList<PortRecord> SystemPortRecords() {
-    QList<PortRecord> records;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        PortRecord record;
-        record.portName = info.portName();
-        record.hasVendorIdentifier = info.hasVendorIdentifier();
-        record.vendorIdentifier = info.vendorIdentifier();
-        record.hasProductIdentifier = info.hasProductIdentifier();
-        record.productIdentifier = info.productIdentifier();
-        records.append(record);
-    }
-    return records;
-}
-
 bool IsAcceptedPortName(const QString& portName, PortNaming naming) {
     if (naming == PortNaming::Windows) {
         return portName.size() > 3 && portName.startsWith(u"COM", Qt::CaseInsensitive) &&
@@ -37,6 +21,7 @@ bool IsAcceptedPortName(const QString& portName, PortNaming naming) {
 }
 
 int IsCaliperPort(const PortRecord& record) {
+    if (record.hasHardwareId) return record.hardwareId == QStringView(kCaliperHardwareId) ? 1 : 0;
     return record.hasVendorIdentifier && record.hasProductIdentifier &&
                    record.vendorIdentifier == kCaliperVendorId &&
                    record.productIdentifier == kCaliperProductId

@@ -18,6 +18,10 @@ struct PortRecord {
     quint16 vendorIdentifier = 0;
     bool hasProductIdentifier = false;
     quint16 productIdentifier = 0;
+    // Where the system names the device by its first hardware identifier
+    // (SETUPAPI on Windows), that text decides instead of the two ids.
+    bool hasHardwareId = false;
+    QString hardwareId;
 };
 
 // Supplies the system's port records in enumeration order.
@@ -35,8 +39,10 @@ inline constexpr PortNaming kHostPortNaming = PortNaming::Posix;
 // The caliper's adapter: an FTDI chip (vendor 0403) with product id AFB8.
 inline constexpr quint16 kCaliperVendorId = 0x0403;
 inline constexpr quint16 kCaliperProductId = 0xAFB8;
+// The same adapter's first hardware identifier, compared exactly.
+inline constexpr char16_t kCaliperHardwareId[] = u"FTDIBUS\\COMPORT&VID_0403&PID_AFB8";
 
-// The ports the system reports now, through QSerialPortInfo.
+// The ports the system reports now: SETUPAPI on Windows, QSerialPortInfo elsewhere.
 QList<PortRecord> SystemPortRecords();
 
 bool IsAcceptedPortName(const QString& portName, PortNaming naming);

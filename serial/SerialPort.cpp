@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSerialPort>
 #include <QThread>
 
 #include <algorithm>
@@ -11,14 +10,7 @@
 #include <mutex>
 #include <set>
 
-#ifdef Q_OS_UNIX
-#include <poll.h>
-#include <sys/file.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#endif
+#include "serial/SerialDevice.h"
 
 namespace serial {
 
@@ -49,23 +41,6 @@ std::set<QString>& OpenDevices() {
     return devices;
 }
 
-QString DevicePath(const QString& port) {
-#ifdef Q_OS_UNIX
-    if (!port.contains(QLatin1Char('/'))) return QStringLiteral("/dev/") + port;
-#endif
-    return port;
-}
-
-#ifdef Q_OS_UNIX
-constexpr short kGoneEvents = POLLHUP | POLLERR | POLLNVAL;
-
-// True when a look at the device, without waiting, finds it hung up or gone.
-bool DeviceGone(int fd) {
-    pollfd probe{fd, POLLIN, 0};
-    return ::poll(&probe, 1, 0) > 0 && (probe.revents & kGoneEvents) != 0;
-}
-#endif
-
 QString DeviceKey(const QString& path) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? path.toUpper() : canonical;
@@ -74,7 +49,7 @@ QString DeviceKey(const QString& path) {
 }  // namespace
 
 SerialPort::SerialPort(std::atomic<int>& runFlag)
-    : runFlag_(runFlag), port_(std::make_unique<QSerialPort>()) {}
+    : runFlag_(runFlag), device_(std::make_unique<SerialDevice>()) {}
 
 SerialPort::~SerialPort() {
     Close();
@@ -83,19 +58,15 @@ SerialPort::~SerialPort() {
 int SerialPort::Open(const QString& port, int baudIndex) {
     if (isOpen_) return 1;
     if (baudIndex < 0 || baudIndex > 8 || port.isEmpty()) return 0;
-    const QString path = DevicePath(port);
+    const QString path = SerialDevice::PathOf(port);
     claimedPath_ = DeviceKey(path);
     if (!ClaimDevice()) return 0;
-    port_->setPortName(path);
-    if (!port_->open(QIODevice::ReadWrite) || !Configure(baudIndex)) {
-        if (port_->isOpen()) port_->close();
-        port_->clearError();
+    if (!device_->Open(path, kBaudTable[baudIndex])) {
         ReleaseDevice();
         return 0;
     }
     QThread::msleep(kSettleMs);
-    port_->clear(QSerialPort::AllDirections);
-    port_->clearError();
+    device_->Purge();
     isOpen_ = 1;
     lineLost_ = 0;
     lastModemLookMs_ = -1;
@@ -103,25 +74,6 @@ int SerialPort::Open(const QString& port, int baudIndex) {
     charMicros_ = 10 * 1000000LL / kBaudTable[baudIndex];  // start, 8 data, stop
     pacedPieces_ = 0;
     return 1;
-}
-
-// 8N1, no flow control, DTR and RTS on. A device without modem lines (a
-// pseudo-terminal) refuses DTR and RTS; that is no reason to fail.
-bool SerialPort::Configure(int baudIndex) {
-#ifdef Q_OS_UNIX
-    // Exclusive advisory lock on the device: a second opener, root or not,
-    // finds it taken.
-    if (::flock(static_cast<int>(port_->handle()), LOCK_EX | LOCK_NB) != 0) return false;
-#endif
-    const bool lineSet =
-        port_->setBaudRate(kBaudTable[baudIndex]) && port_->setDataBits(QSerialPort::Data8) &&
-        port_->setParity(QSerialPort::NoParity) && port_->setStopBits(QSerialPort::OneStop) &&
-        port_->setFlowControl(QSerialPort::NoFlowControl);
-    if (!lineSet) return false;
-    port_->setDataTerminalReady(true);
-    port_->setRequestToSend(true);
-    port_->clearError();
-    return true;
 }
 
 bool SerialPort::ClaimDevice() {
@@ -137,8 +89,7 @@ void SerialPort::ReleaseDevice() {
 
 int SerialPort::Close() {
     if (isOpen_) {
-        port_->close();
-        port_->clearError();
+        device_->Close();
         ReleaseDevice();
         isOpen_ = 0;
     }
@@ -147,77 +98,7 @@ int SerialPort::Close() {
 
 int SerialPort::Write(const std::uint8_t* buffer, int length) {
     if (!isOpen_ || lineLost_ || buffer == nullptr || length <= 0) return 0;
-#ifdef Q_OS_UNIX
-    return WriteDevice(buffer, length);
-#else
-    return WriteThroughPort(buffer, length);
-#endif
-}
-
-#ifdef Q_OS_UNIX
-// Straight to the device, as the reads: a packet nearly always goes in one
-// call. What the device has not taken when the write time runs out is
-// given up, as a timed-out synchronous write gives it up.
-int SerialPort::WriteDevice(const std::uint8_t* buffer, int length) {
-    const int fd = static_cast<int>(port_->handle());
-    int done = 0;
-    QElapsedTimer timer;
-    timer.start();
-    while (done < length) {
-        const ssize_t n = ::write(fd, buffer + done, static_cast<size_t>(length - done));
-        if (n > 0) {
-            done += static_cast<int>(n);
-            continue;
-        }
-        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
-            lineLost_ = errno == EIO || errno == ENXIO || errno == ENODEV || errno == EBADF;
-            break;
-        }
-        const qint64 left = kWriteTimeoutMs - timer.elapsed();
-        if (left <= 0) break;
-        pollfd p{fd, POLLOUT, 0};
-        if (::poll(&p, 1, static_cast<int>(std::min<qint64>(left, 100))) > 0 &&
-            (p.revents & kGoneEvents) != 0) {
-            lineLost_ = 1;
-            break;
-        }
-    }
-    return done;
-}
-#endif
-
-int SerialPort::WriteThroughPort(const std::uint8_t* buffer, int length) {
-    if (port_->write(reinterpret_cast<const char*>(buffer), length) != length) {
-        CheckFailure();
-        port_->clear(QSerialPort::Output);
-        return 0;
-    }
-    // Straight to the device: a packet nearly always goes in this one call.
-    if (!port_->flush()) CheckFailure();
-    if (!lineLost_ && port_->bytesToWrite() > 0) WriteOut(kWriteTimeoutMs);
-    const qint64 unsent = port_->bytesToWrite();
-    if (unsent > 0) {
-        // Like a timed-out synchronous write: what did not go is given up.
-        port_->clear(QSerialPort::Output);
-        port_->clearError();
-    }
-    return static_cast<int>(length - unsent);
-}
-
-// Waits until the device has taken what is left, the device failed or
-// `milliseconds` passed.
-void SerialPort::WriteOut(qint64 milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (port_->bytesToWrite() > 0) {
-        const qint64 left = milliseconds - timer.elapsed();
-        if (left <= 0) return;
-        if (!port_->waitForBytesWritten(static_cast<int>(std::min<qint64>(left, 100)))) {
-            const bool timedOut = port_->error() == QSerialPort::TimeoutError;
-            CheckFailure();
-            if (!timedOut) return;
-        }
-    }
+    return device_->Write(buffer, length, kWriteTimeoutMs, lineLost_);
 }
 
 // Looks at the modem lines on every read, whether bytes are waiting or not,
@@ -229,10 +110,7 @@ int SerialPort::ReadAvailable(std::uint8_t* buffer, int maxLength) {
     waitedInVain_ = false;
     // Bytes the port class took in while the thread's queue was served come
     // first; they are older than anything still in the device.
-    if (port_->bytesAvailable() > 0) {
-        const qint64 got = port_->read(reinterpret_cast<char*>(buffer), maxLength);
-        return got > 0 ? static_cast<int>(got) : 0;
-    }
+    if (device_->Buffered() > 0) return device_->ReadBuffered(buffer, maxLength);
     // Right after a wait that found nothing the device is not asked again:
     // the wait has just done that.
     return waitedInVain ? 0 : ReadDevice(buffer, maxLength);
@@ -240,7 +118,7 @@ int SerialPort::ReadAvailable(std::uint8_t* buffer, int maxLength) {
 
 void SerialPort::WaitForInput(int milliseconds) {
     const bool sawInput = WaitForDevice(milliseconds);
-    waitedInVain_ = isOpen_ && !lineLost_ && !sawInput && port_->bytesAvailable() == 0;
+    waitedInVain_ = isOpen_ && !lineLost_ && !sawInput && device_->Buffered() == 0;
 }
 
 void SerialPort::WaitForRest(int milliseconds, int bytes) {
@@ -251,7 +129,7 @@ void SerialPort::WaitForRest(int milliseconds, int bytes) {
     // Three characters, and at least a millisecond, are left to the wait
     // proper, so that a late wake from the pause does not hold up the answer.
     const qint64 due = bytes * charMicros_ - std::max<qint64>(3 * charMicros_, 1000);
-    if (pacedPieces_ >= 2 && due > 0 && port_->bytesAvailable() == 0 && milliseconds > 0) {
+    if (pacedPieces_ >= 2 && due > 0 && device_->Buffered() == 0 && milliseconds > 0) {
         const qint64 pause = std::min<qint64>(due, milliseconds * 1000LL);
         QThread::usleep(static_cast<unsigned long>(pause));
         milliseconds -= static_cast<int>(pause / 1000);
@@ -280,7 +158,7 @@ bool SerialPort::WaitForDevice(int milliseconds) {
         QThread::msleep(static_cast<unsigned long>(milliseconds));
         return false;
     }
-    if (port_->bytesAvailable() > 0) return true;
+    if (device_->Buffered() > 0) return true;
     QElapsedTimer timer;
     timer.start();
     for (;;) {
@@ -313,59 +191,14 @@ void SerialPort::PumpMessages() {
     QCoreApplication::processEvents();
 }
 
-#ifdef Q_OS_UNIX
-// Straight from the device: a packet trickling in at the line's rate wakes
-// the thread once a piece, and each piece then costs one poll and one read
-// rather than the port class's buffering and signalling on top.
 bool SerialPort::PollDevice(int milliseconds) {
-    pollfd p{static_cast<int>(port_->handle()), POLLIN, 0};
-    if (::poll(&p, 1, milliseconds) <= 0) return false;
-    if (p.revents & POLLIN) return true;
-    if (p.revents & kGoneEvents) lineLost_ = 1;
-    return false;
+    return device_->WaitReadable(milliseconds, lineLost_);
 }
 
 int SerialPort::ReadDevice(std::uint8_t* buffer, int maxLength) {
-    const ssize_t got = ::read(static_cast<int>(port_->handle()), buffer, maxLength);
-    if (got > 0) {
-        NotePiece(static_cast<int>(got));
-        return static_cast<int>(got);
-    }
-    if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return 0;
-    // A terminal set for no minimum answers 0 when nothing is waiting, as it
-    // does at end of file: only a failed read, or a look that finds the
-    // device hung up, makes the line lost.
-    if (got < 0 || DeviceGone(static_cast<int>(port_->handle()))) lineLost_ = 1;
-    return 0;
-}
-#else
-bool SerialPort::PollDevice(int milliseconds) {
-    const bool got = port_->waitForReadyRead(milliseconds);
-    if (!got) CheckFailure();
-    return got && port_->bytesAvailable() > 0;
-}
-
-int SerialPort::ReadDevice(std::uint8_t* buffer, int maxLength) {
-    if (!PollDevice(0)) return 0;
-    const qint64 got = port_->read(reinterpret_cast<char*>(buffer), maxLength);
-    if (got <= 0) return 0;
-    NotePiece(static_cast<int>(got));
-    return static_cast<int>(got);
-}
-#endif
-
-// Sorts an error the device reported: a time-out is no error; a device that
-// has gone (unplugged, hung up) makes the line lost for good.
-void SerialPort::CheckFailure() {
-    const QSerialPort::SerialPortError error = port_->error();
-    if (error == QSerialPort::NoError) return;
-    bool gone = error == QSerialPort::ResourceError;
-#ifdef Q_OS_UNIX
-    if (!gone && error != QSerialPort::TimeoutError)
-        gone = DeviceGone(static_cast<int>(port_->handle()));
-#endif
-    if (gone) lineLost_ = 1;
-    port_->clearError();
+    const int got = device_->Read(buffer, maxLength, lineLost_);
+    if (got > 0) NotePiece(got);
+    return got;
 }
 
 // The input lines, as one word, reported when it changed. A look that fails
@@ -385,35 +218,9 @@ void SerialPort::CheckModemStatus() {
 
 bool SerialPort::ReadModemLines(quint32& status) {
     if (modemLineReader_) return modemLineReader_(status);
-#ifdef Q_OS_UNIX
-    // Asked directly: a device without the lines answers with an error code,
-    // where the port class would build and signal an error for it every time.
-    int bits = 0;
-    if (::ioctl(static_cast<int>(port_->handle()), TIOCMGET, &bits) != 0) {
-        // ENOTTY is the terminal layer saying the driver has no such request:
-        // that does not change while the device stays open.
-        noModemLines_ = errno == ENOTTY;
-        return false;
-    }
-    status = 0;
-    if (bits & TIOCM_CTS) status |= kCtsOn;
-    if (bits & TIOCM_DSR) status |= kDsrOn;
-    if (bits & TIOCM_RI) status |= kRingOn;
-    if (bits & TIOCM_CD) status |= kCarrierOn;
-    return true;
-#else
-    const QSerialPort::PinoutSignals lines = port_->pinoutSignals();
-    if (port_->error() != QSerialPort::NoError) {
-        port_->clearError();
-        return false;
-    }
-    status = 0;
-    if (lines & QSerialPort::ClearToSendSignal) status |= kCtsOn;
-    if (lines & QSerialPort::DataSetReadySignal) status |= kDsrOn;
-    if (lines & QSerialPort::RingIndicatorSignal) status |= kRingOn;
-    if (lines & QSerialPort::DataCarrierDetectSignal) status |= kCarrierOn;
-    return true;
-#endif
+    const SerialDevice::ModemLook look = device_->ReadModemLines(status);
+    noModemLines_ = look == SerialDevice::ModemLook::NoLines;
+    return look == SerialDevice::ModemLook::Read;
 }
 
 }  // namespace serial

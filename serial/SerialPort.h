@@ -10,11 +10,9 @@
 
 #include "kermit/KermitPort.h"
 
-QT_BEGIN_NAMESPACE
-class QSerialPort;
-QT_END_NAMESPACE
-
 namespace serial {
+
+class SerialDevice;
 
 // Baud index 0..8 -> rate. The settings offer 0..7; 8 is accepted all the same.
 extern const int kBaudTable[9];
@@ -90,22 +88,17 @@ public:
     int lineLost() const { return lineLost_; }
 
 private:
-    bool Configure(int baudIndex);
     bool ClaimDevice();
     void ReleaseDevice();
     bool WaitForDevice(int milliseconds);
     bool PollDevice(int milliseconds);
     int ReadDevice(std::uint8_t* buffer, int maxLength);
-    void CheckFailure();
     void CheckModemStatus();
     bool ReadModemLines(quint32& status);
-    void WriteOut(qint64 milliseconds);
-    int WriteDevice(const std::uint8_t* buffer, int length);
-    int WriteThroughPort(const std::uint8_t* buffer, int length);
     void NotePiece(int bytes);
 
     std::atomic<int>& runFlag_;
-    std::unique_ptr<QSerialPort> port_;
+    std::unique_ptr<SerialDevice> device_;
     SerialPortObserver* observer_ = nullptr;
     ModemLineReader modemLineReader_;
     quint32 lastModemStatus_ = 0;

@@ -31,7 +31,9 @@ class TemporarySettings {
 public:
     TemporarySettings() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+        ClearRegistry();
     }
+    ~TemporarySettings() { ClearRegistry(); }
     // The program's own settings, group "Settings".
     std::unique_ptr<QSettings> Open() const {
         auto settings =
@@ -43,6 +45,14 @@ public:
     QString FilePath() const { return dir_.path() + QStringLiteral("/Brenvald/Corvix.conf"); }
 
 private:
+    // Where the native settings are the registry (Windows), no folder can
+    // take them: the program's key is emptied before and after instead.
+    static void ClearRegistry() {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("Brenvald"), QStringLiteral("Corvix"));
+        if (settings.fileName().startsWith(QLatin1String("\\HKEY"))) settings.clear();
+    }
+
     QTemporaryDir dir_;
 };
 

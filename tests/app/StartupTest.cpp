@@ -237,6 +237,9 @@ TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
 // default, numbers too large do not wrap round into plausible ones, and the
 // good values and everything else in the file survive the write-back.
 TEST_F(Startup, AHandEditedSettingsFileKeepsItsGoodValuesAndMendsTheRest) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the settings are registry values on Windows: there is no file to edit";
+#endif
     ASSERT_TRUE(QDir().mkpath(QFileInfo(settings.FilePath()).path()));
     ASSERT_TRUE(WriteBytes(settings.FilePath(),
                            "[Settings]\n"

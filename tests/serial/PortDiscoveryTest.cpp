@@ -70,6 +70,29 @@ TEST(PortDiscovery, NoPortsOrNoSourceGiveAnEmptyList) {
     EXPECT_TRUE(EnumeratePorts(PortSource(), PortNaming::Posix).isEmpty());
 }
 
+// Where the system names the device by its first hardware identifier, only
+// the caliper adapter's exact text marks it, whatever the two ids say; an
+// identifier that could not be read lists the port all the same.
+TEST(PortDiscovery, AHardwareIdMarksTheCaliperOnlyWhenItIsExactlyTheAdapters) {
+    const auto withId = [](const QString& name, const QString& id) {
+        PortRecord record = UsbPort(name, 0x0403, 0xAFB8);
+        record.hasHardwareId = true;
+        record.hardwareId = id;
+        return record;
+    };
+    const QList<_tagPORTS> ports =
+        Discover({withId("COM3", "FTDIBUS\\COMPORT&VID_0403&PID_AFB8"),
+                  withId("COM4", "FTDIBUS\\COMPORT&VID_0403&PID_afb8"),
+                  withId("COM5", "FTDIBUS\\COMPORT&VID_0403&PID_6001"), withId("COM6", QString()),
+                  withId("COM7", "ACPI\\PNP0501")},
+                 PortNaming::Windows);
+    ASSERT_EQ(ports.size(), 5);
+    EXPECT_EQ(ports[0].isCaliper, 1);
+    for (int i = 1; i < 5; ++i)
+        EXPECT_EQ(ports[i].isCaliper, 0) << ports[i].name.toStdString();
+    EXPECT_EQ(ports[3].name, "COM6:");
+}
+
 TEST(PortDiscovery, TheSystemsPortsAreAllTtyNamesHere) {
 #ifndef Q_OS_WIN
     for (const _tagPORTS& port : EnumeratePorts()) {

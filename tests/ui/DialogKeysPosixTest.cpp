@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "JobWindowTestSupport.h"
+#include "TestLinePosix.h"
 #include "UiTestSupport.h"
 #include "ui/BrowseForFolder.h"
 #include "ui/CAboutDlg.h"

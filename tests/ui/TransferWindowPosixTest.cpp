@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "JobWindowTestSupport.h"
+#include "TestLinePosix.h"
 #include "ui/CTransferDlg.h"
 #include "worker/CComThread.h"
 

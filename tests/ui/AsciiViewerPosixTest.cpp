@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "JobWindowTestSupport.h"
+#include "TestLinePosix.h"
 #include "tools/linesim/LineSim.h"
 #include "ui/CAsciiDlg.h"
 #include "ui/FontChoice.h"
