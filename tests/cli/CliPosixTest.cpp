@@ -347,21 +347,23 @@ TEST_F(Cli, ExitStatusesForUsagePortAndFileFailures) {
     EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "no-such-folder"}), 4);
 }
 
-// A receiving peer on end B that acknowledges everything (its Send-Init asks
-// for a time-out of 2 s) but answers the closing B only as `answerBreak`
-// says: not at all, or without the CR after the check.
-class BreakPeer {
+// End B of the line, read on a thread of its own: each piece up to a CR
+// (a packet, with whatever came before it) goes to `onLine`, which may
+// answer through Write. Declared last in its owner, so that the thread stops
+// before the owner's other members go.
+class PeerEnd {
 public:
-    BreakPeer(const std::string& device, bool answerBreak)
-        : fd_(::open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC)), answerBreak_(answerBreak) {
+    using OnLine = std::function<void(PeerEnd&, const std::string&)>;
+    PeerEnd(const std::string& device, OnLine onLine)
+        : fd_(::open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC)), onLine_(std::move(onLine)) {
         thread_ = std::thread([this] { Serve(); });
     }
-    ~BreakPeer() {
+    ~PeerEnd() {
         stop_ = true;
         thread_.join();
         if (fd_ >= 0) ::close(fd_);
     }
-    std::atomic<int> breaks{0};
+    bool Write(const std::string& bytes) { return ::write(fd_, bytes.data(), bytes.size()) >= 0; }
 
 private:
     void Serve() {
@@ -374,27 +376,46 @@ private:
             if (n <= 0) return;
             pending.append(chunk, static_cast<std::size_t>(n));
             for (std::size_t end; (end = pending.find('\r')) != std::string::npos;) {
-                const std::size_t start = pending.rfind('\x01', end);
-                if (start != std::string::npos && end - start >= 5)
-                    Answer(pending[start + 3], pending[start + 2] - 32);
+                const std::string line = pending.substr(0, end);
                 pending.erase(0, end + 1);
+                onLine_(*this, line);
             }
         }
     }
-    void Answer(char type, int seq) {
-        std::string answer = kermit_test::MakePacket(seq, 'Y', type == 'S' ? "~\" @-#Y1 " : "");
+
+    int fd_;
+    OnLine onLine_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+// A receiving peer on end B that acknowledges everything (its Send-Init asks
+// for a time-out of 2 s) but answers the closing B only as `answerBreak`
+// says: not at all, or without the CR after the check.
+class BreakPeer {
+public:
+    BreakPeer(const std::string& device, bool answerBreak)
+        : answerBreak_(answerBreak),
+          end_(device, [this](PeerEnd& end, const std::string& line) { Answer(end, line); }) {}
+    std::atomic<int> breaks{0};
+
+private:
+    void Answer(PeerEnd& end, const std::string& line) {
+        const std::size_t start = line.rfind('\x01');
+        if (start == std::string::npos || line.size() - start < 5) return;
+        const char type = line[start + 3];
+        std::string answer =
+            kermit_test::MakePacket(line[start + 2] - 32, 'Y', type == 'S' ? "~\" @-#Y1 " : "");
         if (type == 'B') {
             ++breaks;
             if (!answerBreak_) return;
             answer.pop_back();
         }
-        if (::write(fd_, answer.data(), answer.size()) < 0) return;
+        end.Write(answer);
     }
 
-    int fd_;
     bool answerBreak_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    PeerEnd end_;
 };
 
 TEST_F(Cli, ASendEndsAsDoneWhenTheAnswerToTheClosingBreakIsLostOrLacksItsEnd) {
@@ -415,45 +436,23 @@ class ScriptedSender {
 public:
     ScriptedSender(const std::string& device, std::vector<std::string> script,
                    std::function<void()> onEnd = {})
-        : fd_(::open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC)),
-          script_(std::move(script)),
-          onEnd_(std::move(onEnd)) {
-        thread_ = std::thread([this] { Serve(); });
-    }
-    ~ScriptedSender() {
-        stop_ = true;
-        thread_.join();
-        if (fd_ >= 0) ::close(fd_);
-    }
+        : script_(std::move(script)),
+          onEnd_(std::move(onEnd)),
+          end_(device, [this](PeerEnd& end, const std::string&) { Answer(end); }) {}
 
 private:
-    void Serve() {
-        std::string pending;
-        std::size_t next = 0;
-        while (!stop_ && fd_ >= 0) {
-            pollfd p{fd_, POLLIN, 0};
-            char chunk[256];
-            if (::poll(&p, 1, 50) <= 0) continue;
-            const ssize_t n = ::read(fd_, chunk, sizeof chunk);
-            if (n <= 0) return;
-            pending.append(chunk, static_cast<std::size_t>(n));
-            for (std::size_t end; (end = pending.find('\r')) != std::string::npos;) {
-                pending.erase(0, end + 1);
-                if (next == script_.size()) {
-                    if (onEnd_) std::exchange(onEnd_, nullptr)();
-                    continue;
-                }
-                if (::write(fd_, script_[next].data(), script_[next].size()) < 0) return;
-                ++next;
-            }
+    void Answer(PeerEnd& end) {
+        if (next_ == script_.size()) {
+            if (onEnd_) std::exchange(onEnd_, nullptr)();
+            return;
         }
+        if (end.Write(script_[next_])) ++next_;
     }
 
-    int fd_;
     std::vector<std::string> script_;
     std::function<void()> onEnd_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    std::size_t next_ = 0;
+    PeerEnd end_;
 };
 
 // The start of a file: its S (a time-out of 1 s, no repeat counts), its F and
