@@ -19,13 +19,18 @@ std::string ErrnoText(int error) {
     return std::generic_category().message(error);
 }
 
+// True when anything is there, a dangling link too.
+bool Taken(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
 // The first marked name beside `target` that nothing holds yet.
 fs::path FreeMarkedName(const fs::path& target) {
-    std::error_code ec;
     for (int n = 1; n < kMarkedNames; ++n) {
         fs::path candidate = target;
         candidate += (n == 1 ? std::string() : "." + std::to_string(n)) + kPartSuffix;
-        if (!fs::exists(fs::symlink_status(candidate, ec))) return candidate;
+        if (!Taken(candidate)) return candidate;
     }
     return {};
 }
@@ -106,8 +111,7 @@ bool IsMarkedIncomplete(const fs::path& name) {
 }
 
 bool DiskFiles::Exists(const fs::path& path) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
+    return Taken(path);
 }
 
 std::unique_ptr<IncomingFile> DiskFiles::Create(const fs::path& target, std::string& error) {
