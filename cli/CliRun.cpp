@@ -108,8 +108,7 @@ int CaptureToFile(const CliOptions& options, const QString& port, const JobTexts
     if (!target.Open()) {
         const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
                                           : QStringLiteral("it cannot be written");
-        PrintMessage(
-            QStringLiteral("%1\n%2\n%3").arg(texts.couldNotOpenFile, options.file, reason));
+        PrintMessage(FileProblemText(texts.couldNotOpenFile, options.file, reason));
         return kExitFile;
     }
     QString error;
@@ -121,8 +120,8 @@ int CaptureToFile(const CliOptions& options, const QString& port, const JobTexts
     if (status != kExitFile && target.Commit()) return status;
     if (error.isEmpty()) error = QStringLiteral("it could not take the place of the file");
     const QString kept = target.Keep();
-    PrintMessage(QStringLiteral("%1\n%2\n%3\nWhat was captured is kept in %4.")
-                     .arg(QString::fromLatin1(kCouldNotWriteText), options.file, error, kept));
+    PrintMessage(FileProblemText(QString::fromLatin1(kCouldNotWriteText), options.file, error) +
+                 QStringLiteral("\nWhat was captured is kept in %1.").arg(kept));
     return kExitFile;
 }
 

@@ -11,11 +11,8 @@ QString PathText(const std::string& path) {
     return QDir::toNativeSeparators(FromEightBit(QByteArray::fromStdString(path)));
 }
 
-// The message's own text, then the file, then why.
 QString FileMessage(const QString& text, const std::string& path, const std::string& reason) {
-    QString message = text + QLatin1Char('\n') + PathText(path);
-    if (!reason.empty()) message += QLatin1Char('\n') + QString::fromLocal8Bit(reason);
-    return message;
+    return FileProblemText(text, PathText(path), QString::fromLocal8Bit(reason));
 }
 
 }  // namespace

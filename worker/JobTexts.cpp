@@ -1,5 +1,7 @@
 #include "worker/JobTexts.h"
 
+#include <QDir>
+
 #include "app/TextTable.h"
 
 JobTexts JobTexts::From(const QStringList& textTable) {
@@ -9,6 +11,12 @@ JobTexts JobTexts::From(const QStringList& textTable) {
     texts.transmissionError = TextAt(textTable, TextId::TransmissionError);
     texts.fileExistsOverwrite = TextAt(textTable, TextId::FileExistsOverwrite);
     return texts;
+}
+
+QString FileProblemText(const QString& text, const QString& path, const QString& reason) {
+    QString message = text + QLatin1Char('\n') + QDir::toNativeSeparators(path);
+    if (!reason.isEmpty()) message += QLatin1Char('\n') + reason;
+    return message;
 }
 
 QString NotReceivedText(const QString& target, const QString& kept, quint64 bytes, bool discarded) {

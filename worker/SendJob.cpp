@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,8 +12,7 @@ constexpr int kNameCapacity = 511;  // the 8-bit name, without its terminating z
 
 // "Could not open file!", then the file, then why.
 void ShowUnreadable(JobRun& run, const QString& reason) {
-    run.Show(QStringLiteral("%1\n%2\n%3")
-                 .arg(run.texts.couldNotOpenFile, QDir::toNativeSeparators(run.startPath), reason),
+    run.Show(FileProblemText(run.texts.couldNotOpenFile, run.startPath, reason),
              MessageIcon::Error);
     run.outcome = JobOutcome::FileFailed;
 }
