@@ -124,6 +124,17 @@ protected:
         return {};
     }
 
+    // Starts a capture into `name`, writes `text` to the line and waits (5 s
+    // at most) until the capture's working file holds it.
+    void CaptureOnRunningLine(const std::string& name, const std::string& text) {
+        Start({"capture", "--port", PortA(), "--out", QString::fromStdString(name)});
+        WaitUntilPortReady();
+        WriteToLine(text);
+        const auto deadline = Clock::now() + std::chrono::seconds(5);
+        while (CaptureSoFar(name) != text && Clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+
     std::size_t FilesInRoot() const {
         return static_cast<std::size_t>(
             std::distance(fs::directory_iterator(root), fs::directory_iterator()));
@@ -234,12 +245,7 @@ TEST_F(Cli, CaptureWritesCompleteLinesAndEndsWithZeroOnSigint) {
 TEST_F(Cli, CaptureEndsWellOnSighupAndKeepsItsTextWhenItCannotWrite) {
     const std::string text = "Tall;23.5;\r\nGran;17.0;\r\n";
     WriteWholeFile(root / "trees.txt", "yesterday");
-    Start({"capture", "--port", PortA(), "--out", "trees.txt"});
-    WaitUntilPortReady();
-    WriteToLine(text);
-    const auto deadline = Clock::now() + std::chrono::seconds(5);
-    while (CaptureSoFar("trees.txt") != text && Clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    CaptureOnRunningLine("trees.txt", text);
     Signal(SIGHUP);
     EXPECT_EQ(Finish(5000), 0) << err;
     EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
@@ -293,12 +299,7 @@ TEST_F(Cli, AStoppedSendExitsWith130) {
 TEST_F(Cli, AVanishingLineEndsTheRunWithStatus1AndSaysSo) {
     // A capture keeps every line that came before the adapter went away.
     const std::string text = "Tall;23.5;\r\nGran;17.0;\r\n";
-    Start({"capture", "--port", PortA(), "--out", "trees.txt"});
-    WaitUntilPortReady();
-    WriteToLine(text);
-    const auto deadline = Clock::now() + std::chrono::seconds(5);
-    while (CaptureSoFar("trees.txt") != text && Clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    CaptureOnRunningLine("trees.txt", text);
     line->CloseEnd(0);
     EXPECT_EQ(Finish(5000), 1) << err;
     EXPECT_EQ(err, "corvix-cli: The connection to the caliper was lost.\n");
