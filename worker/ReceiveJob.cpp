@@ -47,7 +47,6 @@ void RunReceiveJob(JobRun& run) {
             link->engine.receiveFolder = FolderPath(run.startPath);
             const int result =
                 link->engine.KermitReceive(nameBuffer.data(), dataBuffer.data(), kDataCapacity);
-            if (result == -1 || result == -2) break;
             // A request that could not be served was refused; nothing to report.
             if (result == kermit::KermitEngine::kRequestRefused) continue;
             if (result == kermit::KermitEngine::kFileDiscarded) {
@@ -55,6 +54,7 @@ void RunReceiveJob(JobRun& run) {
                 if (run.window != nullptr) run.window->OnFileNotReceived(link->reports.TakeNote());
                 continue;
             }
+            if (result < 0) break;
             FinishTransaction(run, *link, nameBuffer.data());
         }
         const QString note = link->reports.TakeNote();
