@@ -83,7 +83,6 @@ public:
     KermitEngine(KermitPort& port, std::atomic<int>& runFlag);
 
     void SetObserver(KermitObserver* observer) { observer_ = observer; }
-    KermitObserver* Observer() const { return observer_; }
     // The files received and served; files on disk unless set.
     void SetFiles(KermitFiles* files) { files_ = files != nullptr ? files : &diskFiles_; }
 
