@@ -15,7 +15,7 @@ std::optional<CliOptions::Command> CommandOf(const QString& word) {
 int BaudIndexOf(const QString& text) {
     bool ok = false;
     const int rate = text.toInt(&ok);
-    for (int i = 0; ok && i < 9; ++i)
+    for (int i = 0; ok && i < serial::kBaudCount; ++i)
         if (serial::kBaudTable[i] == rate) return i;
     return -1;
 }

@@ -111,7 +111,7 @@ QString PortLabel(const QString& port) {
 QString BaudLabel(const QStringList& baudRateList, int baudIndex) {
     if (baudIndex >= 0 && baudIndex < baudRateList.size()) return baudRateList[baudIndex];
     // A rate the port knows but the list does not offer (230400) shows its number.
-    if (baudIndex >= 0 && baudIndex < static_cast<int>(std::size(serial::kBaudTable)))
+    if (serial::IsBaudIndex(baudIndex))
         return QString::number(serial::kBaudTable[baudIndex]);
     return {};
 }

@@ -10,7 +10,7 @@ namespace {
 // line's rate, and never less than 50 ms.
 int PacketEndWaitMs(int baudIndex) {
     constexpr int kFloorMs = 50;
-    if (baudIndex < 0 || baudIndex > 8) return kFloorMs;
+    if (!serial::IsBaudIndex(baudIndex)) return kFloorMs;
     return std::max(kFloorMs, 5 * 10 * 1000 / serial::kBaudTable[baudIndex]);
 }
 
