@@ -52,10 +52,8 @@ int AppCore::EnumeratePorts() {
     return 0;
 }
 
-// The last caliper port of the discovery wins; with none, no port is chosen.
+// With no caliper port found, no port is chosen.
 void AppCore::ChoosePort() {
     EnumeratePorts();
-    for (const _tagPORTS& port : PortList) {
-        if (port.isCaliper == 1) Comport = port.name.chopped(1);
-    }
+    Comport = CaliperPortName(PortList);
 }

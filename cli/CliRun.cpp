@@ -30,10 +30,7 @@ int Ports() {
 // The port named on the command line, else the last caliper port found.
 QString ResolvePort(const QString& named) {
     if (!named.isEmpty()) return named;
-    QString found;
-    for (const _tagPORTS& port : EnumeratePorts())
-        if (port.isCaliper == 1) found = port.name.chopped(1);
-    return found;
+    return CaliperPortName(EnumeratePorts());
 }
 
 int ExitStatus(const CliOptions& options, const CComThread& worker, const ConsoleWindow& window) {

@@ -14,6 +14,7 @@
 #include "ui/ProgramIcon.h"
 #include "ui/QtMessageSink.h"
 #include "ui_CStemraDlg.h"
+#include "worker/JobTexts.h"
 
 #include <QFileInfo>
 
@@ -284,7 +285,7 @@ QString CStemraDlg::SaveCapture(QString path, const QByteArray& bytes, FileChoos
 
 void CStemraDlg::StartNotepad(const QString& path) {
     if (!services_.startEditor(path, QFileInfo(path).absolutePath())) {
-        ShowMessage(QStringLiteral("Error opening notepad.exe!"), MessageIcon::Error);
+        ShowMessage(QString::fromLatin1(kEditorErrorText), MessageIcon::Error);
     }
 }
 

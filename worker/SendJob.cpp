@@ -4,6 +4,7 @@
 #include <new>
 
 #include "app/EightBit.h"
+#include "app/PathParts.h"
 #include "worker/Jobs.h"
 
 namespace {
@@ -58,8 +59,7 @@ std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
 }  // namespace
 
 QByteArray AnnouncedName(const QString& path) {
-    const qsizetype cut =
-        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    const qsizetype cut = LastSeparator(path);
     if (cut < 0) return {};
     return ToEightBit(path.mid(cut + 1)).left(kNameCapacity);
 }
