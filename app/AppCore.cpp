@@ -33,7 +33,7 @@ bool AppCore::InitInstance(const QStringList& arguments, const QString& executab
 
     const ParsedCommandLine parsed = ReadCommandLine(arguments, Comport, Baud, BaudRateList);
     if (parsed.request.fromCommandLine) {
-        Comport = parsed.port;
+        Comport = parsed.portName;
         Baud = parsed.baud;
     }
     if (runMainWindow) runMainWindow(parsed.request);

@@ -199,13 +199,13 @@ void CStemraDlg::OnKermitSend() {
 
 void CStemraDlg::OnProgramLoad() {
     QString path = commandLineRequest.path;
-    if (commandLineRequest.fromCommandLine == 0) {
+    if (!commandLineRequest.fromCommandLine) {
         path =
             services_.chooseFile(this, LoadProgramChooser(Text(TextId::ChooseFile), app_.LastFile));
         if (path.isEmpty()) return;
     }
     RunSend(path);
-    if (commandLineRequest.fromCommandLine == 1) OnOK();
+    if (commandLineRequest.fromCommandLine) OnOK();
 }
 
 void CStemraDlg::RunSend(const QString& path) {
@@ -235,7 +235,7 @@ void CStemraDlg::OnKermitReceive() {
     request.port = app_.Comport;
     request.path = app_.LastDir;
     services_.jobWindows.runTransfer(this, request);
-    if (commandLineRequest.fromCommandLine == 1) OnOK();
+    if (commandLineRequest.fromCommandLine) OnOK();
 }
 
 void CStemraDlg::OnDataToPrinter() {
@@ -255,7 +255,7 @@ void CStemraDlg::OnDataToPrinter() {
 void CStemraDlg::OnReceiveAscii() {
     const FileChooserRequest chooser = ReceiveAsciiChooser(Text(TextId::ChooseFile));
     QString path = commandLineRequest.path;
-    if (commandLineRequest.fromCommandLine == 0) path = services_.chooseFile(this, chooser);
+    if (!commandLineRequest.fromCommandLine) path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
     const CaptureOutcome outcome =
         services_.jobWindows.runCapture(this, {app_.Baud, app_.Comport, app_.Margin});
@@ -267,7 +267,7 @@ void CStemraDlg::OnReceiveAscii() {
         if (path.isEmpty()) return;
         if (outcome.notepadRequested == 1) StartNotepad(path);
     }
-    if (commandLineRequest.fromCommandLine == 1) OnOK();
+    if (commandLineRequest.fromCommandLine) OnOK();
 }
 
 // The capture exists nowhere else: a place that cannot be written (no

@@ -174,7 +174,7 @@ TEST_F(MainWindowCommands, ACancelledViewerWritesNothingAndKeepsTheMargin) {
 
 TEST_F(MainWindowCommands, AFileThatCannotBeWrittenIsReportedAndNothingFollows) {
     test.app.Comport = QStringLiteral("COM4");
-    window->commandLineRequest = {1, 0, 1, test.FolderFile("no-such-folder/list.txt")};
+    window->commandLineRequest = {true, false, RequestMode::Capture, test.FolderFile("no-such-folder/list.txt")};
     recorder.captureAnswer = Captured("data\r\n", 1, 7);
     window->OnReceiveAscii();
     ASSERT_EQ(test.messages.shown.size(), 1);
@@ -219,7 +219,7 @@ TEST_F(MainWindowCommands, ACaptureThatCannotBeSavedWhereChosenCanBeSavedElsewhe
 
     // In a command-line run the window closes once the text is saved.
     QFile::remove(elsewhere);
-    window->commandLineRequest = {1, 0, 1, blocked[0]};
+    window->commandLineRequest = {true, false, RequestMode::Capture, blocked[0]};
     recorder.fileAnswers = {elsewhere};
     window->OnReceiveAscii();
     EXPECT_EQ(ReadBytes(elsewhere), bytes);
@@ -274,7 +274,7 @@ TEST_F(MainWindowCommands, ExitEndsTheWindowWithOkFromButtonAndMenu) {
 // ---- The command line's request
 
 TEST_F(MainWindowCommands, ACommandLineProgramLoadSendsWithoutAChooserAndCloses) {
-    window->commandLineRequest = {1, 1, 0, QStringLiteral("/data/prog.m$x")};
+    window->commandLineRequest = {true, true, RequestMode::Kermit, QStringLiteral("/data/prog.m$x")};
     window->RunStartupRequest();
     EXPECT_TRUE(recorder.fileChoosers.isEmpty());
     ASSERT_EQ(recorder.transfers.size(), 1);
@@ -285,7 +285,7 @@ TEST_F(MainWindowCommands, ACommandLineProgramLoadSendsWithoutAChooserAndCloses)
 
 TEST_F(MainWindowCommands, ACommandLineReceiveSetsLastDirAndCloses) {
     test.app.LastDir = QStringLiteral("/old");
-    window->commandLineRequest = {1, 0, 0, QStringLiteral("/data/in")};
+    window->commandLineRequest = {true, false, RequestMode::Kermit, QStringLiteral("/data/in")};
     window->RunStartupRequest();
     EXPECT_TRUE(recorder.folderStarts.isEmpty());
     EXPECT_EQ(test.app.LastDir, "/data/in");
@@ -296,7 +296,7 @@ TEST_F(MainWindowCommands, ACommandLineReceiveSetsLastDirAndCloses) {
 
 TEST_F(MainWindowCommands, ACommandLineCaptureClosesOnDoneAndStaysOpenWhenCancelled) {
     const QString file = test.FolderFile("LIST.TXT");
-    window->commandLineRequest = {1, 1, 1, file};  // a .TXT file named without KERMIT
+    window->commandLineRequest = {true, true, RequestMode::Capture, file};  // a .TXT file named without KERMIT
     recorder.captureAnswer = {QDialog::Rejected, {}, 0, 1};
     window->RunStartupRequest();
     ASSERT_EQ(recorder.captures.size(), 1);
@@ -311,10 +311,10 @@ TEST_F(MainWindowCommands, ACommandLineCaptureClosesOnDoneAndStaysOpenWhenCancel
 }
 
 TEST_F(MainWindowCommands, NoPortOrNoArgumentsStartNothing) {
-    window->commandLineRequest = {1, 1, 0, QStringLiteral("/data/prog.m$x")};
+    window->commandLineRequest = {true, true, RequestMode::Kermit, QStringLiteral("/data/prog.m$x")};
     test.app.Comport.clear();
     window->RunStartupRequest();
-    window->commandLineRequest = {0, 0, 0, {}};
+    window->commandLineRequest = {false, false, RequestMode::Kermit, {}};
     test.app.Comport = QStringLiteral("COM4");
     window->RunStartupRequest();
     EXPECT_TRUE(recorder.transfers.isEmpty());

@@ -82,7 +82,7 @@ TEST_F(MainWindowLanguage, InitialisationLoadsTheChosenLanguageBeforeTheCommandL
     ASSERT_TRUE(test.AddLanguage("RUS"));
     test.app.Language = 11;
     test.app.Comport = QStringLiteral("COM3");
-    Window().commandLineRequest = {1, 1, 0, test.FolderFile("prog.m$x")};
+    Window().commandLineRequest = {true, true, RequestMode::Kermit, test.FolderFile("prog.m$x")};
     QString buttonTextDuringJob;
     bool shownDuringJob = true;
     recorder.duringJob = [&] {
