@@ -209,15 +209,18 @@ void CStemraDlg::OnProgramLoad() {
 }
 
 void CStemraDlg::RunSend(const QString& path) {
+WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
+    return WorkerJob{.kind = kind,
+                     .portName = app_.Comport,
+                     .baudIndex = app_.Baud,
+                     .path = path,
+                     .blockCheck = app_.BlockCheck};
+}
+
     TransferRequest request;
     request.fileSize = ReadFileSize(path);
     app_.LastFile = path;
-    request.mode = 0;
-    request.direction = 1;
-    request.baudIndex = app_.Baud;
-    request.port = app_.Comport;
-    request.path = path;
-    services_.jobWindows.runTransfer(this, request);
+    services_.jobWindows.runTransfer(this, {Job(JobKind::Send, path), fileSize});
 }
 
 void CStemraDlg::OnKermitReceive() {
@@ -228,13 +231,7 @@ void CStemraDlg::OnKermitReceive() {
     } else {
         app_.LastDir = commandLineRequest.path;
     }
-    TransferRequest request;
-    request.mode = 0;
-    request.direction = 0;
-    request.baudIndex = app_.Baud;
-    request.port = app_.Comport;
-    request.path = app_.LastDir;
-    services_.jobWindows.runTransfer(this, request);
+    services_.jobWindows.runTransfer(this, {Job(JobKind::Receive, app_.LastDir)});
     if (commandLineRequest.fromCommandLine) OnOK();
 }
 
@@ -242,14 +239,15 @@ void CStemraDlg::OnDataToPrinter() {
     const FileChooserRequest chooser = DataToPrinterChooser(Text(TextId::ChooseFile));
     QString path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
-    const CaptureOutcome outcome =
-        services_.jobWindows.runCapture(this, {kPrinterBaudIndex, app_.Comport, app_.Margin});
+    WorkerJob job = Job(JobKind::Capture);
+    job.baudIndex = kPrinterBaudIndex;
+    const CaptureOutcome outcome = services_.jobWindows.runCapture(this, {job, app_.Margin});
     if (outcome.result != QDialog::Accepted) return;
     app_.Margin = outcome.marginChars;
     if (outcome.captureText.isEmpty()) return;
     path = SaveCapture(path, outcome.captureText, chooser);
     if (path.isEmpty()) return;
-    if (outcome.notepadRequested == 1) StartNotepad(path);
+    if (outcome.notepadRequested) StartNotepad(path);
 }
 
 void CStemraDlg::OnReceiveAscii() {
@@ -258,14 +256,14 @@ void CStemraDlg::OnReceiveAscii() {
     if (!commandLineRequest.fromCommandLine) path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
     const CaptureOutcome outcome =
-        services_.jobWindows.runCapture(this, {app_.Baud, app_.Comport, app_.Margin});
+        services_.jobWindows.runCapture(this, {Job(JobKind::Capture), app_.Margin});
     if (outcome.result != QDialog::Accepted) return;
     app_.Margin = outcome.marginChars;
     // Nothing captured replaces no file that is there.
     if (!outcome.captureText.isEmpty() || !QFileInfo::exists(path)) {
         path = SaveCapture(path, outcome.captureText, chooser);
         if (path.isEmpty()) return;
-        if (outcome.notepadRequested == 1) StartNotepad(path);
+        if (outcome.notepadRequested) StartNotepad(path);
     }
     if (commandLineRequest.fromCommandLine) OnOK();
 }

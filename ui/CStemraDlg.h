@@ -5,6 +5,7 @@
 #include "ui/DialogKeys.h"
 #include "ui/MainWindowServices.h"
 #include "ui/QtTranslations.h"
+#include "worker/WorkerJob.h"
 
 #include <memory>
 
@@ -68,6 +69,8 @@ private:
     void ConnectCommands();
     void CheckLanguageItem(int position, bool checked);
     void LayOut();
+    // The job of a command, on the chosen port at the chosen rate.
+    WorkerJob Job(JobKind kind, const QString& path = {}) const;
     QString Text(int id) const;
     MessageSink& Messages();
     void ShowMessage(const QString& text, MessageIcon icon);

@@ -23,7 +23,7 @@ protected:
     // The window ends with OK, as OnOK leaves it.
     bool Closed() const { return !window->isVisible() && window->result() == QDialog::Accepted; }
 
-    CaptureOutcome Captured(const QByteArray& bytes, int notepad = 0, int margin = 8) {
+    CaptureOutcome Captured(const QByteArray& bytes, bool notepad = false, int margin = 8) {
         return {QDialog::Accepted, bytes, notepad, margin};
     }
 
@@ -37,6 +37,7 @@ TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndR
     ASSERT_TRUE(WriteBytes(file, QByteArray(1234, 'x')));
     test.app.LastFile = test.FolderFile("old.m$x");
     recorder.fileAnswer = file;
+    test.app.BlockCheck = 3;
 
     window->Button(1001)->click();
     ASSERT_EQ(recorder.fileChoosers.size(), 1);
@@ -50,13 +51,13 @@ TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndR
     EXPECT_EQ(chooser.filters[2].description, "Forvanta (*.m$x; *.b$n)");
 
     ASSERT_EQ(recorder.transfers.size(), 1);
-    const TransferRequest& job = recorder.transfers[0];
-    EXPECT_EQ(job.mode, 0);
-    EXPECT_EQ(job.direction, 1);
-    EXPECT_EQ(job.baudIndex, 3);
-    EXPECT_EQ(job.port, "COM4");
-    EXPECT_EQ(job.path, file);
-    EXPECT_EQ(job.fileSize, 1234u);
+    const TransferRequest& request = recorder.transfers[0];
+    EXPECT_EQ(request.job.kind, JobKind::Send);
+    EXPECT_EQ(request.job.baudIndex, 3);
+    EXPECT_EQ(request.job.portName, "COM4");
+    EXPECT_EQ(request.job.path, file);
+    EXPECT_EQ(request.job.blockCheck, 3);
+    EXPECT_EQ(request.fileSize, 1234u);
     EXPECT_EQ(test.app.LastFile, file);
     EXPECT_TRUE(window->isVisible());
 }
@@ -86,7 +87,7 @@ TEST_F(MainWindowCommands, LoadProgramOffersProgramFilesAndLeavesTheWindowOpen) 
     EXPECT_EQ(recorder.fileChoosers[0].filters[0].patterns, "*.m$x;*.b$n");
     ASSERT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(recorder.transfers[0].fileSize, 5u);
-    EXPECT_EQ(recorder.transfers[0].direction, 1);
+    EXPECT_EQ(recorder.transfers[0].job.kind, JobKind::Send);
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -98,8 +99,8 @@ TEST_F(MainWindowCommands, KermitReceiveTakesTheChosenFolderIntoLastDir) {
     EXPECT_EQ(recorder.folderCapacity, 2048);
     EXPECT_EQ(test.app.LastDir, test.folder.path());
     ASSERT_EQ(recorder.transfers.size(), 1);
-    EXPECT_EQ(recorder.transfers[0].direction, 0);
-    EXPECT_EQ(recorder.transfers[0].path, test.folder.path());
+    EXPECT_EQ(recorder.transfers[0].job.kind, JobKind::Receive);
+    EXPECT_EQ(recorder.transfers[0].job.path, test.folder.path());
     EXPECT_EQ(recorder.transfers[0].fileSize, 0u);
 
     recorder.folderAnswer.clear();
@@ -113,7 +114,7 @@ TEST_F(MainWindowCommands, DataToPrinterCapturesAt4800AndWritesTheBytesUnchanged
     const QString file = test.FolderFile("treelist.txt");
     recorder.fileAnswer = file;
     const QByteArray bytes("Tall 24\r\n\xC5sa \x01\x00\xFF end\r\n", 22);
-    recorder.captureAnswer = Captured(bytes, 1, 9);
+    recorder.captureAnswer = Captured(bytes, true, 9);
 
     window->Button(1004)->click();
     ASSERT_EQ(recorder.fileChoosers.size(), 1);
@@ -123,8 +124,9 @@ TEST_F(MainWindowCommands, DataToPrinterCapturesAt4800AndWritesTheBytesUnchanged
     EXPECT_EQ(chooser.defaultExtension, "txt");
     EXPECT_EQ(chooser.filters[0].description, "Filer (*.*)");
     ASSERT_EQ(recorder.captures.size(), 1);
-    EXPECT_EQ(recorder.captures[0].baudIndex, 2);
-    EXPECT_EQ(recorder.captures[0].port, "COM4");
+    EXPECT_EQ(recorder.captures[0].job.baudIndex, 2);
+    EXPECT_EQ(recorder.captures[0].job.kind, JobKind::Capture);
+    EXPECT_EQ(recorder.captures[0].job.portName, "COM4");
     EXPECT_EQ(recorder.captures[0].marginChars, 5);
     EXPECT_EQ(test.app.Baud, 3);
     EXPECT_EQ(test.app.Margin, 9);
@@ -140,7 +142,7 @@ TEST_F(MainWindowCommands, AnEmptyCaptureReplacesNoFileButMakesAnEmptyNewOneForA
     const QString ascii = test.FolderFile("ascii.txt");
     ASSERT_TRUE(WriteBytes(printer, "earlier"));
     ASSERT_TRUE(WriteBytes(ascii, "earlier"));
-    recorder.captureAnswer = Captured({}, 1);
+    recorder.captureAnswer = Captured({}, true);
 
     recorder.fileAnswer = printer;
     window->OnCommand(CStemraDlg::kAsciiCommand);
@@ -158,13 +160,14 @@ TEST_F(MainWindowCommands, AnEmptyCaptureReplacesNoFileButMakesAnEmptyNewOneForA
     EXPECT_EQ(recorder.editorFiles, QStringList{ascii});
     ASSERT_EQ(recorder.fileChoosers.size(), 3);
     EXPECT_EQ(recorder.fileChoosers[1].filters[0].description, "Text (*.txt)");
-    EXPECT_EQ(recorder.captures[1].baudIndex, 3);
+    EXPECT_EQ(recorder.captures[1].job.baudIndex, 3);
+    EXPECT_EQ(recorder.captures[1].job.kind, JobKind::Capture);
 }
 
 TEST_F(MainWindowCommands, ACancelledViewerWritesNothingAndKeepsTheMargin) {
     const QString file = test.FolderFile("kept.txt");
     recorder.fileAnswer = file;
-    recorder.captureAnswer = {QDialog::Rejected, "data\r\n", 1, 12};
+    recorder.captureAnswer = {QDialog::Rejected, "data\r\n", true, 12};
     window->OnDataToPrinter();
     window->OnReceiveAscii();
     EXPECT_FALSE(QFile::exists(file));
@@ -174,8 +177,9 @@ TEST_F(MainWindowCommands, ACancelledViewerWritesNothingAndKeepsTheMargin) {
 
 TEST_F(MainWindowCommands, AFileThatCannotBeWrittenIsReportedAndNothingFollows) {
     test.app.Comport = QStringLiteral("COM4");
-    window->commandLineRequest = {true, false, RequestMode::Capture, test.FolderFile("no-such-folder/list.txt")};
-    recorder.captureAnswer = Captured("data\r\n", 1, 7);
+    window->commandLineRequest = {true, false, RequestMode::Capture,
+                                  test.FolderFile("no-such-folder/list.txt")};
+    recorder.captureAnswer = Captured("data\r\n", true, 7);
     window->OnReceiveAscii();
     ASSERT_EQ(test.messages.shown.size(), 1);
     EXPECT_EQ(test.messages.shown[0].caption, "Corvix");
@@ -199,7 +203,7 @@ TEST_F(MainWindowCommands, ACaptureThatCannotBeSavedWhereChosenCanBeSavedElsewhe
     }
     const QString elsewhere = test.FolderFile("list.txt");
     const QByteArray bytes = "Tall 24\r\nGran 18\r\n";
-    recorder.captureAnswer = Captured(bytes, 1);
+    recorder.captureAnswer = Captured(bytes, true);
     const QStringList answers = blocked + blocked + QStringList{elsewhere};
     recorder.fileAnswers = answers;
 
@@ -231,7 +235,7 @@ TEST_F(MainWindowCommands, ACaptureThatCannotBeSavedWhereChosenCanBeSavedElsewhe
 
 TEST_F(MainWindowCommands, AnEditorThatCannotStartIsReported) {
     recorder.fileAnswer = test.FolderFile("list.txt");
-    recorder.captureAnswer = Captured("x\n", 1);
+    recorder.captureAnswer = Captured("x\n", true);
     recorder.editorStarts = false;
     window->OnReceiveAscii();
     ASSERT_EQ(test.messages.shown.size(), 1);
@@ -278,7 +282,7 @@ TEST_F(MainWindowCommands, ACommandLineProgramLoadSendsWithoutAChooserAndCloses)
     window->RunStartupRequest();
     EXPECT_TRUE(recorder.fileChoosers.isEmpty());
     ASSERT_EQ(recorder.transfers.size(), 1);
-    EXPECT_EQ(recorder.transfers[0].path, "/data/prog.m$x");
+    EXPECT_EQ(recorder.transfers[0].job.path, "/data/prog.m$x");
     EXPECT_EQ(test.app.LastFile, "/data/prog.m$x");
     EXPECT_TRUE(Closed());
 }
@@ -290,14 +294,15 @@ TEST_F(MainWindowCommands, ACommandLineReceiveSetsLastDirAndCloses) {
     EXPECT_TRUE(recorder.folderStarts.isEmpty());
     EXPECT_EQ(test.app.LastDir, "/data/in");
     ASSERT_EQ(recorder.transfers.size(), 1);
-    EXPECT_EQ(recorder.transfers[0].path, "/data/in");
+    EXPECT_EQ(recorder.transfers[0].job.path, "/data/in");
     EXPECT_TRUE(Closed());
 }
 
 TEST_F(MainWindowCommands, ACommandLineCaptureClosesOnDoneAndStaysOpenWhenCancelled) {
     const QString file = test.FolderFile("LIST.TXT");
-    window->commandLineRequest = {true, true, RequestMode::Capture, file};  // a .TXT file named without KERMIT
-    recorder.captureAnswer = {QDialog::Rejected, {}, 0, 1};
+    window->commandLineRequest = {true, true, RequestMode::Capture,
+                                  file};  // a .TXT file named without KERMIT
+    recorder.captureAnswer = {QDialog::Rejected, {}, false, 1};
     window->RunStartupRequest();
     ASSERT_EQ(recorder.captures.size(), 1);
     EXPECT_TRUE(recorder.fileChoosers.isEmpty());

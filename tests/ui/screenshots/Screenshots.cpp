@@ -112,8 +112,8 @@ QByteArray LongerCapture() {
 bool ShootViewer(AppCore& app, const QString& folder) {
     CAsciiDlg viewer(app);
     viewer.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
-    viewer.baudIndex = 3;
-    viewer.portNumber = QStringLiteral("ttyUSB0");
+    viewer.job.baudIndex = 3;
+    viewer.job.portName = QStringLiteral("ttyUSB0");
     viewer.move(20, 20);
     viewer.show();
     const QByteArray text = LongerCapture();
