@@ -1,6 +1,7 @@
 #include "ui/CStemraDlg.h"
 
 #include "app/AppCore.h"
+#include "app/CommandIds.h"
 #include "app/Languages.h"
 #include "app/MainWindowLabels.h"
 #include "app/TextTable.h"
@@ -68,29 +69,29 @@ void CStemraDlg::OnCommand(int id) {
         return;
     }
     switch (id) {
-        case 1000:
-        case 32819:
+        case CommandId::SettingsButton:
+        case CommandId::SettingsItem:
             return OnSettings();
-        case 1001:
-        case 32789:
+        case CommandId::KermitSendButton:
+        case CommandId::SendFileItem:
             return OnKermitSend();
-        case 1002:
-        case 32791:
+        case CommandId::LoadProgramButton:
+        case CommandId::LoadProgramItem:
             return OnProgramLoad();
-        case 1003:
-        case 32818:
+        case CommandId::KermitReceiveButton:
+        case CommandId::ReceiveFileItem:
             return OnKermitReceive();
-        case 1004:
-        case kAsciiCommand:
+        case CommandId::DataToPrinterButton:
+        case CommandId::AsciiItem:
             return OnDataToPrinter();
-        case 1005:
+        case CommandId::ReceiveAsciiButton:
             return OnReceiveAscii();
-        case 1:
-        case 32793:
+        case CommandId::ExitButton:
+        case CommandId::ExitItem:
             return OnExit();
-        case 32814:
+        case CommandId::HelpItem:
             return OnHelp();
-        case 32815:
+        case CommandId::AboutItem:
             return OnAbout();
         default:
             return;
@@ -208,7 +209,6 @@ void CStemraDlg::OnProgramLoad() {
     if (commandLineRequest.fromCommandLine) OnOK();
 }
 
-void CStemraDlg::RunSend(const QString& path) {
 WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
     return WorkerJob{.kind = kind,
                      .portName = app_.Comport,
@@ -217,8 +217,8 @@ WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
                      .blockCheck = app_.BlockCheck};
 }
 
-    TransferRequest request;
-    request.fileSize = ReadFileSize(path);
+void CStemraDlg::RunSend(const QString& path) {
+    const std::uint32_t fileSize = ReadFileSize(path);
     app_.LastFile = path;
     services_.jobWindows.runTransfer(this, {Job(JobKind::Send, path), fileSize});
 }

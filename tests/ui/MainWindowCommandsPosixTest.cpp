@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "app/CommandIds.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CStemraDlg.h"
 
@@ -36,10 +37,10 @@ TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndR
     const QString file = test.FolderFile("data.512");
     ASSERT_TRUE(WriteBytes(file, QByteArray(1234, 'x')));
     test.app.LastFile = test.FolderFile("old.m$x");
-    recorder.fileAnswer = file;
     test.app.BlockCheck = 3;
+    recorder.fileAnswer = file;
 
-    window->Button(1001)->click();
+    window->Button(CommandId::KermitSendButton)->click();
     ASSERT_EQ(recorder.fileChoosers.size(), 1);
     const FileChooserRequest& chooser = recorder.fileChoosers[0];
     EXPECT_EQ(chooser.kind, FileChooserRequest::Kind::Open);
@@ -64,14 +65,14 @@ TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndR
 
 TEST_F(MainWindowCommands, ANameThatDoesNotExistIsSentWithUnknownSizeAndCancelChangesNothing) {
     recorder.fileAnswer = test.FolderFile("missing.512");
-    window->OnCommand(32789);
+    window->OnCommand(CommandId::SendFileItem);
     ASSERT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(recorder.transfers[0].fileSize, 0xFFFFFFFFu);
     EXPECT_EQ(test.app.LastFile, test.FolderFile("missing.512"));
 
     recorder.fileAnswer.clear();
-    window->OnCommand(32789);
-    window->OnCommand(32791);
+    window->OnCommand(CommandId::SendFileItem);
+    window->OnCommand(CommandId::LoadProgramItem);
     EXPECT_EQ(recorder.fileChoosers.size(), 3);
     EXPECT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(test.app.LastFile, test.FolderFile("missing.512"));
@@ -81,7 +82,7 @@ TEST_F(MainWindowCommands, LoadProgramOffersProgramFilesAndLeavesTheWindowOpen) 
     const QString file = test.FolderFile("prog.b$n");
     ASSERT_TRUE(WriteBytes(file, "12345"));
     recorder.fileAnswer = file;
-    window->Button(1002)->click();
+    window->Button(CommandId::LoadProgramButton)->click();
     ASSERT_EQ(recorder.fileChoosers.size(), 1);
     ASSERT_EQ(recorder.fileChoosers[0].filters.size(), 1);
     EXPECT_EQ(recorder.fileChoosers[0].filters[0].patterns, "*.m$x;*.b$n");
@@ -94,7 +95,7 @@ TEST_F(MainWindowCommands, LoadProgramOffersProgramFilesAndLeavesTheWindowOpen) 
 TEST_F(MainWindowCommands, KermitReceiveTakesTheChosenFolderIntoLastDir) {
     test.app.LastDir = QStringLiteral("/srv/in");
     recorder.folderAnswer = test.folder.path();
-    window->Button(1003)->click();
+    window->Button(CommandId::KermitReceiveButton)->click();
     EXPECT_EQ(recorder.folderStarts, QStringList{"/srv/in"});
     EXPECT_EQ(recorder.folderCapacity, 2048);
     EXPECT_EQ(test.app.LastDir, test.folder.path());
@@ -104,7 +105,7 @@ TEST_F(MainWindowCommands, KermitReceiveTakesTheChosenFolderIntoLastDir) {
     EXPECT_EQ(recorder.transfers[0].fileSize, 0u);
 
     recorder.folderAnswer.clear();
-    window->OnCommand(32818);
+    window->OnCommand(CommandId::ReceiveFileItem);
     EXPECT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(test.app.LastDir, test.folder.path());
     EXPECT_TRUE(window->isVisible());
@@ -116,7 +117,7 @@ TEST_F(MainWindowCommands, DataToPrinterCapturesAt4800AndWritesTheBytesUnchanged
     const QByteArray bytes("Tall 24\r\n\xC5sa \x01\x00\xFF end\r\n", 22);
     recorder.captureAnswer = Captured(bytes, true, 9);
 
-    window->Button(1004)->click();
+    window->Button(CommandId::DataToPrinterButton)->click();
     ASSERT_EQ(recorder.fileChoosers.size(), 1);
     const FileChooserRequest& chooser = recorder.fileChoosers[0];
     EXPECT_EQ(chooser.kind, FileChooserRequest::Kind::Save);
@@ -145,16 +146,16 @@ TEST_F(MainWindowCommands, AnEmptyCaptureReplacesNoFileButMakesAnEmptyNewOneForA
     recorder.captureAnswer = Captured({}, true);
 
     recorder.fileAnswer = printer;
-    window->OnCommand(CStemraDlg::kAsciiCommand);
+    window->OnCommand(CommandId::AsciiItem);
     EXPECT_EQ(ReadBytes(printer), "earlier");
 
     recorder.fileAnswer = ascii;
-    window->Button(1005)->click();
+    window->Button(CommandId::ReceiveAsciiButton)->click();
     EXPECT_EQ(ReadBytes(ascii), "earlier");
     EXPECT_TRUE(recorder.editorFiles.isEmpty());
 
     QFile::remove(ascii);
-    window->Button(1005)->click();
+    window->Button(CommandId::ReceiveAsciiButton)->click();
     EXPECT_TRUE(QFile::exists(ascii));
     EXPECT_EQ(ReadBytes(ascii), QByteArray());
     EXPECT_EQ(recorder.editorFiles, QStringList{ascii});
@@ -245,7 +246,7 @@ TEST_F(MainWindowCommands, AnEditorThatCannotStartIsReported) {
 
 TEST_F(MainWindowCommands, HelpOpensCorvixChmInTheProgramFolder) {
     test.app.ProgramFolder = QStringLiteral("/opt/corvix/");
-    window->OnCommand(32814);
+    window->OnCommand(CommandId::HelpItem);
     EXPECT_EQ(recorder.helpPaths, QStringList{"/opt/corvix//Corvix.chm"});
     EXPECT_TRUE(test.messages.shown.isEmpty());
 }
@@ -260,7 +261,7 @@ TEST_F(MainWindowCommands, AboutShowsItsCaptionInTheCurrentLanguageAndClosesWith
         results.append(dialog.result());
         return dialog.result();
     };
-    window->OnCommand(32815);
+    window->OnCommand(CommandId::AboutItem);
     window->OnAbout();
     EXPECT_EQ(recorder.dialogs, (QStringList{"CAboutDlg", "CAboutDlg"}));
     EXPECT_EQ(results, (QList<int>{QDialog::Accepted, QDialog::Rejected}));
@@ -278,7 +279,8 @@ TEST_F(MainWindowCommands, ExitEndsTheWindowWithOkFromButtonAndMenu) {
 // ---- The command line's request
 
 TEST_F(MainWindowCommands, ACommandLineProgramLoadSendsWithoutAChooserAndCloses) {
-    window->commandLineRequest = {true, true, RequestMode::Kermit, QStringLiteral("/data/prog.m$x")};
+    window->commandLineRequest = {true, true, RequestMode::Kermit,
+                                  QStringLiteral("/data/prog.m$x")};
     window->RunStartupRequest();
     EXPECT_TRUE(recorder.fileChoosers.isEmpty());
     ASSERT_EQ(recorder.transfers.size(), 1);
@@ -316,7 +318,8 @@ TEST_F(MainWindowCommands, ACommandLineCaptureClosesOnDoneAndStaysOpenWhenCancel
 }
 
 TEST_F(MainWindowCommands, NoPortOrNoArgumentsStartNothing) {
-    window->commandLineRequest = {true, true, RequestMode::Kermit, QStringLiteral("/data/prog.m$x")};
+    window->commandLineRequest = {true, true, RequestMode::Kermit,
+                                  QStringLiteral("/data/prog.m$x")};
     test.app.Comport.clear();
     window->RunStartupRequest();
     window->commandLineRequest = {false, false, RequestMode::Kermit, {}};
