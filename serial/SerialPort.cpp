@@ -53,10 +53,10 @@ SerialPort::~SerialPort() {
     Close();
 }
 
-int SerialPort::Open(const QString& port, int baudIndex) {
+int SerialPort::Open(const QString& portName, int baudIndex) {
     if (isOpen_) return 1;
-    if (!IsBaudIndex(baudIndex) || port.isEmpty()) return 0;
-    const QString path = SerialDevice::PathOf(port);
+    if (!IsBaudIndex(baudIndex) || portName.isEmpty()) return 0;
+    const QString path = SerialDevice::PathOf(portName);
     claimedPath_ = DeviceKey(path);
     if (!ClaimDevice()) return 0;
     if (!device_->Open(path, kBaudTable[baudIndex])) {

@@ -49,7 +49,7 @@ public:
     // device path at kBaudTable[baudIndex]. Returns 1 when open, 0 otherwise.
     // Already open: returns 1 and changes nothing. The run flag is left alone:
     // a stop requested while the port opens must not be lost.
-    int Open(const QString& port, int baudIndex);
+    int Open(const QString& portName, int baudIndex);
 
     // Always 1.
     int Close();
