@@ -73,6 +73,12 @@ int RunJob(const CliOptions& options, const WorkerJob& job, std::FILE* captureOu
     };
     SignalStop signalStop;
     QObject::connect(&signalStop, &SignalStop::stopRequested, stop);
+    // The job runs all the same; a stop from the terminal then ends the
+    // program at once, with no E packet and no file kept as NAME.part.
+    if (!signalStop.ok())
+        PrintMessage(
+            QStringLiteral("the stop signals could not be caught: Ctrl+C ends "
+                           "corvix-cli at once, without stopping the job first"));
     QTimer maxTime;
     maxTime.setSingleShot(true);
     QObject::connect(&maxTime, &QTimer::timeout, stop);
