@@ -24,7 +24,7 @@ namespace Ui {
 class CAsciiDlg;
 }
 
-// The ASCII viewer (template 134): shows a plain-text capture while it
+// The ASCII viewer (CAsciiDlg.ui): shows a plain-text capture while it
 // runs, one list item per received piece. Font, Print and the margin act on
 // what has been captured so far; Done and Notepad stop the capture and close
 // with Accepted, Cancel and the close box with Rejected, and the job's own

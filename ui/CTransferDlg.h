@@ -18,7 +18,7 @@ namespace Ui {
 class CTransferDlg;
 }
 
-// The window of one Kermit transfer (template 133): it starts the job when
+// The window of one Kermit transfer (CTransferDlg.ui): it starts the job when
 // first shown, shows what the worker reports (waiting, sending with a
 // progress bar, receiving with a byte count, the CTS dot), lets the user
 // cancel, and closes with Accepted when the worker reports the end of the

@@ -40,7 +40,8 @@ struct JobRun {
     std::unique_ptr<JobLink> CreateLink();
     // Destroys the link (closing the port) and clears `link`.
     void DestroyLink(std::unique_ptr<JobLink>& owned);
-    // The common end: link destroyed, endEvent signalled, WM_USER+667.
+    // The common end: link destroyed, endEvent signalled, the window told
+    // with OnJobOver.
     void EndJob(std::unique_ptr<JobLink>& owned);
     // Opens the port; on failure shows "ERROR: Comport!" and returns false.
     bool OpenPort(JobLink& link);
