@@ -33,7 +33,7 @@ bool AppCore::InitInstance(const QStringList& arguments, const QString& executab
 
     const ParsedCommandLine parsed = ReadCommandLine(arguments, Comport, Baud, BaudRateList);
     if (parsed.request.fromCommandLine) {
-        Comport = parsed.port;
+        Comport = parsed.portName;
         Baud = parsed.baud;
     }
     if (runMainWindow) runMainWindow(parsed.request);
@@ -52,10 +52,8 @@ int AppCore::EnumeratePorts() {
     return 0;
 }
 
-// The last caliper port of the discovery wins; with none, no port is chosen.
+// With no caliper port found, no port is chosen.
 void AppCore::ChoosePort() {
     EnumeratePorts();
-    for (const _tagPORTS& port : PortList) {
-        if (port.isCaliper == 1) Comport = port.name.chopped(1);
-    }
+    Comport = CaliperPortName(PortList);
 }

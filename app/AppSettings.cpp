@@ -34,7 +34,7 @@ QString ReadText(const QSettings& settings, const QString& key, const QString& f
 
 // Every rate the port accepts, 230400 (index 8) included, though the list
 // offers it nowhere.
-constexpr int kMaxBaudIndex = static_cast<int>(std::size(serial::kBaudTable)) - 1;
+constexpr int kMaxBaudIndex = serial::kBaudCount - 1;
 constexpr int kFontLimit = 1000;  // font heights and weights beyond this are not fonts
 constexpr int kMaxMargin = 999;
 

@@ -22,13 +22,14 @@ QString StripQuotes(const QString& token) {
 void ReadFileToken(const QString& token, Reading& reading) {
     CommandLineRequest& request = reading.parsed.request;
     request.path = StripQuotes(token);
-    request.isFile = 1;
+    request.isFile = true;
     const QString extension = request.path.right(3);
     if (extension.compare(u"TXT", Qt::CaseInsensitive) == 0) {
-        request.mode = reading.kermitSeen ? 0 : 1;
+        request.mode = reading.kermitSeen ? RequestMode::Kermit : RequestMode::Capture;
     } else {
         for (const char16_t* kermitExtension : {u"128", u"512", u"m$x", u"b$n"}) {
-            if (extension.compare(kermitExtension, Qt::CaseInsensitive) == 0) request.mode = 0;
+            if (extension.compare(kermitExtension, Qt::CaseInsensitive) == 0)
+                request.mode = RequestMode::Kermit;
         }
     }
 }
@@ -48,40 +49,37 @@ void ReadToken(const QString& token, const QStringList& baudRateList, Reading& r
     ParsedCommandLine& parsed = reading.parsed;
     if (token.startsWith(u"/dev/")) {
         // A device path names a port; checked first, as such paths may hold a dot.
-        parsed.port = token;
+        parsed.portName = token;
     } else if (token.contains(u'.')) {
         ReadFileToken(token, reading);
     } else if (token.startsWith(u"KERMIT")) {
         reading.kermitSeen = true;
-        parsed.request.mode = 0;
+        parsed.request.mode = RequestMode::Kermit;
     } else if (token.startsWith(u"BAUD")) {
         parsed.baud = BaudFromToken(QStringView(token).mid(4), baudRateList);
     } else if (token.startsWith(u"COM")) {
-        parsed.port = PortFromNumber(LeadingNumber(QStringView(token).mid(3)));
+        parsed.portName = PortFromNumber(LeadingNumber(QStringView(token).mid(3)));
     } else {
         parsed.request.path = token;
-        parsed.request.isFile = 0;
+        parsed.request.isFile = false;
     }
 }
 
 }  // namespace
 
-ParsedCommandLine ReadCommandLine(const QStringList& arguments, const QString& port, int baud,
+ParsedCommandLine ReadCommandLine(const QStringList& arguments, const QString& portName, int baud,
                                   const QStringList& baudRateList) {
     Reading reading;
-    reading.parsed.port = port;
+    reading.parsed.portName = portName;
     reading.parsed.baud = baud;
-    reading.parsed.request.fromCommandLine = arguments.isEmpty() ? 0 : 1;
+    reading.parsed.request.fromCommandLine = !arguments.isEmpty();
     for (const QString& token : arguments)
         ReadToken(token, baudRateList, reading);
     return reading.parsed;
 }
 
-StartupAction ChooseStartupAction(const CommandLineRequest& request, const QString& comport) {
-    if (request.fromCommandLine != 1 || comport.isEmpty()) return StartupAction::None;
-    if (request.mode == 0) {
-        return request.isFile == 1 ? StartupAction::LoadProgram : StartupAction::KermitReceive;
-    }
-    if (request.mode == 1) return StartupAction::ReceiveAscii;
-    return StartupAction::None;
+StartupAction ChooseStartupAction(const CommandLineRequest& request, const QString& portName) {
+    if (!request.fromCommandLine || portName.isEmpty()) return StartupAction::None;
+    if (request.mode == RequestMode::Capture) return StartupAction::ReceiveAscii;
+    return request.isFile ? StartupAction::LoadProgram : StartupAction::KermitReceive;
 }

@@ -3,22 +3,28 @@
 #include <QString>
 #include <QStringList>
 
+// What the command line asks of its path.
+enum class RequestMode {
+    Kermit,   // send the file, or receive into the folder
+    Capture,  // capture the caliper's text into the file
+};
+
 // What the command line leaves for the main window.
 struct CommandLineRequest {
-    int fromCommandLine = 0;  // 1 when there was at least one argument
-    int isFile = 0;           // 1 when the last path named a file
-    int mode = 0;             // 0 Kermit transfer, 1 text capture
-    QString path;             // the file or folder named; empty when none
+    bool fromCommandLine = false;  // there was at least one argument
+    bool isFile = false;           // the last path named a file
+    RequestMode mode = RequestMode::Kermit;
+    QString path;  // the file or folder named; empty when none
 };
 
 // The request together with the port and baud index the run works with.
 struct ParsedCommandLine {
     CommandLineRequest request;
-    QString port;  // port name, "" for none
-    int baud = 0;  // index into the baud-rate list, or a plain number given after BAUD
+    QString portName;  // "" for none
+    int baud = 0;      // index into the baud-rate list, or a plain number given after BAUD
 };
 
-// Reads the arguments (without the program name) from left to right; `port`
+// Reads the arguments (without the program name) from left to right; `portName`
 // and `baud` are the values the run starts with. Tokens:
 //   contains "."     a file: quotes stripped at both ends; TXT selects capture
 //                    unless KERMIT came first; 128, 512, m$x, b$n select Kermit
@@ -28,7 +34,7 @@ struct ParsedCommandLine {
 //   /dev/...         that port device
 //   anything else    a folder
 // Keywords are matched with exact case; extensions ignore case.
-ParsedCommandLine ReadCommandLine(const QStringList& arguments, const QString& port, int baud,
+ParsedCommandLine ReadCommandLine(const QStringList& arguments, const QString& portName, int baud,
                                   const QStringList& baudRateList);
 
 // What the main window starts once it is shown.
@@ -39,4 +45,4 @@ enum class StartupAction {
     ReceiveAscii,   // capture the caliper's text into the file `path`
 };
 
-StartupAction ChooseStartupAction(const CommandLineRequest& request, const QString& comport);
+StartupAction ChooseStartupAction(const CommandLineRequest& request, const QString& portName);

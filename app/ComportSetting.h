@@ -3,9 +3,9 @@
 #include <QString>
 #include <QVariant>
 
-// The setting "Comport" keeps the number n for a port named COM<n> (so the
-// Windows registry holds a number, as it always has), the name itself for
-// any other port, and -1 when no port is chosen. In the program a port is
+// The setting "Comport" keeps the number n for a port named COM<n> (a number,
+// which the Windows registry keeps as a DWORD), the name itself for any other
+// port, and -1 when no port is chosen. In the program a port is
 // always its name; the empty name means none.
 QVariant ComportToSetting(const QString& portName);
 

@@ -2,19 +2,19 @@
 
 const std::array<LanguageInfo, kLanguageCount>& Languages() {
     static const std::array<LanguageInfo, kLanguageCount> kLanguages = {{
-        {"DEU", "Corvix-DEU.xml", 32798, "&Deutsch", "de"},
-        {"ENG", "Corvix-ENG.xml", 32799, "&English", "en"},
-        {"ESP", "Corvix-ESP.xml", 32800, "E&spa\u00f1ol", "es"},
-        {"FRA", "Corvix-FRA.xml", 32801, "&Fran\u00e7ais", "fr"},
-        {"MAG", "Corvix-MAG.xml", 32802, "&Magyar", "hu"},
-        {"SVE", "Corvix-SVE.xml", 32803, "&Svenska", "sv"},
-        {"ROM", "Corvix-ROM.xml", 32804, "&Romana", "ro"},
-        {"CZH", "Corvix-CZH.xml", 32805, "&Cesky", "cs"},
-        {"POL", "Corvix-POL.xml", 32806, "&Polski", "pl"},
-        {"GRC", "Corvix-GRC.xml", 32807, "\u03b5\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac", "el"},
-        {"SVK", "Corvix-SVK.xml", 32808, "Sloven\u010dina", "sk"},
-        {"RUS", "Corvix-RUS.xml", 32809, "\u0420\u0443\u0441\u0441\u043a\u0438\u0439", "ru"},
-        {"SRP", "Corvix-SRP.xml", 32810, "\u0421\u0440\u043f\u0441\u043a\u0438", "sr"},
+        {"DEU", "Corvix-DEU.xml", "&Deutsch", "de"},
+        {"ENG", "Corvix-ENG.xml", "&English", "en"},
+        {"ESP", "Corvix-ESP.xml", "E&spa\u00f1ol", "es"},
+        {"FRA", "Corvix-FRA.xml", "&Fran\u00e7ais", "fr"},
+        {"MAG", "Corvix-MAG.xml", "&Magyar", "hu"},
+        {"SVE", "Corvix-SVE.xml", "&Svenska", "sv"},
+        {"ROM", "Corvix-ROM.xml", "&Romana", "ro"},
+        {"CZH", "Corvix-CZH.xml", "&Cesky", "cs"},
+        {"POL", "Corvix-POL.xml", "&Polski", "pl"},
+        {"GRC", "Corvix-GRC.xml", "\u03b5\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac", "el"},
+        {"SVK", "Corvix-SVK.xml", "Sloven\u010dina", "sk"},
+        {"RUS", "Corvix-RUS.xml", "\u0420\u0443\u0441\u0441\u043a\u0438\u0439", "ru"},
+        {"SRP", "Corvix-SRP.xml", "\u0421\u0440\u043f\u0441\u043a\u0438", "sr"},
     }};
     return kLanguages;
 }

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "app/CommandIds.h"
+#include "app/TextTable.h"
+
 // Where the main window puts which text after a language has been loaded,
 // in the order it relabels them.
 struct MenuLabel {
@@ -19,26 +22,26 @@ struct ButtonLabel {
 };
 
 inline constexpr std::array<MenuLabel, 12> kMenuLabels = {{
-    {0, -1, -1, true, 0, 8},
-    {0, 0, -1, false, 32819, 9},
-    {0, 2, -1, false, 32791, 11},
-    {0, 3, -1, false, 0, 12},
-    {0, 5, -1, false, 32793, 13},
-    {0, 1, -1, true, 0, 10},
-    {0, 1, 0, false, 32789, 14},
-    {0, 1, 1, false, 32818, 15},
-    {1, -1, -1, true, 0, 16},
-    {2, -1, -1, true, 0, 17},
-    {2, 0, -1, false, 32814, 18},
-    {2, 1, -1, false, 32815, 19},
+    {0, -1, -1, true, 0, TextId::CommunicationMenu},
+    {0, 0, -1, false, CommandId::SettingsItem, TextId::SettingsItem},
+    {0, 2, -1, false, CommandId::LoadProgramItem, TextId::LoadProgramItem},
+    {0, 3, -1, false, 0, TextId::AsciiItem},
+    {0, 5, -1, false, CommandId::ExitItem, TextId::ExitItem},
+    {0, 1, -1, true, 0, TextId::KermitMenu},
+    {0, 1, 0, false, CommandId::SendFileItem, TextId::SendFileItem},
+    {0, 1, 1, false, CommandId::ReceiveFileItem, TextId::ReceiveFileItem},
+    {1, -1, -1, true, 0, TextId::LanguageMenu},
+    {2, -1, -1, true, 0, TextId::HelpMenu},
+    {2, 0, -1, false, CommandId::HelpItem, TextId::HelpItem},
+    {2, 1, -1, false, CommandId::AboutItem, TextId::AboutItem},
 }};
 
 inline constexpr std::array<ButtonLabel, 7> kButtonLabels = {{
-    {1000, 1},
-    {1002, 2},
-    {1004, 3},
-    {1001, 4},
-    {1003, 5},
-    {1005, 6},
-    {1, 7},
+    {CommandId::SettingsButton, TextId::SettingsButton},
+    {CommandId::LoadProgramButton, TextId::LoadProgramButton},
+    {CommandId::DataToPrinterButton, TextId::DataToPrinterButton},
+    {CommandId::KermitSendButton, TextId::KermitSendButton},
+    {CommandId::KermitReceiveButton, TextId::KermitReceiveButton},
+    {CommandId::ReceiveAsciiButton, TextId::ReceiveAsciiButton},
+    {CommandId::ExitButton, TextId::ExitButton},
 }};

@@ -83,8 +83,8 @@ int main(int argc, char** argv) {
     viewer.dialogs.message = [&out](QWidget*, const QString& text, std::optional<MessageIcon>) {
         out << "message: " << text << "\n";
     };
-    viewer.portNumber = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
-    viewer.baudIndex = kBaudIndex115200;
+    viewer.job.portName = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
+    viewer.job.baudIndex = kBaudIndex115200;
     viewer.show();
 
     const QByteArray printout = Printout(lines);

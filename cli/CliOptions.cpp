@@ -12,10 +12,24 @@ std::optional<CliOptions::Command> CommandOf(const QString& word) {
     return std::nullopt;
 }
 
+// The job a command runs; `ports` runs none, and its kind is never read.
+JobKind JobKindOf(CliOptions::Command command) {
+    switch (command) {
+        case CliOptions::Command::Send:
+            return JobKind::Send;
+        case CliOptions::Command::Capture:
+            return JobKind::Capture;
+        case CliOptions::Command::Receive:
+        case CliOptions::Command::Ports:
+            break;
+    }
+    return JobKind::Receive;
+}
+
 int BaudIndexOf(const QString& text) {
     bool ok = false;
     const int rate = text.toInt(&ok);
-    for (int i = 0; ok && i < 9; ++i)
+    for (int i = 0; ok && i < serial::kBaudCount; ++i)
         if (serial::kBaudTable[i] == rate) return i;
     return -1;
 }
@@ -40,11 +54,11 @@ bool Accepts(CliOptions::Command command, const QString& option) {
 bool TakeValue(CliOptions& o, const QString& option, const QString& value, QString& error) {
     bool ok = true;
     if (option == QLatin1String("--port")) {
-        o.port = value;
+        o.job.portName = value;
         ok = !value.isEmpty();
     } else if (option == QLatin1String("--baud")) {
-        o.baudIndex = BaudIndexOf(value);
-        ok = o.baudIndex >= 0;
+        o.job.baudIndex = BaudIndexOf(value);
+        ok = o.job.baudIndex >= 0;
     } else if (option == QLatin1String("--dir")) {
         o.dir = value;
         ok = !value.isEmpty();
@@ -60,8 +74,8 @@ bool TakeValue(CliOptions& o, const QString& option, const QString& value, QStri
         o.maxTimeMs = ok ? static_cast<int>(seconds * 1000 + 0.5) : 0;
         ok = ok && o.maxTimeMs > 0;
     } else if (option == QLatin1String("--block-check")) {
-        o.blockCheck = value == QLatin1String("1") ? 1 : value == QLatin1String("3") ? 3 : 0;
-        ok = o.blockCheck != 0;
+        o.job.blockCheck = value == QLatin1String("1") ? 1 : value == QLatin1String("3") ? 3 : 0;
+        ok = o.job.blockCheck != 0;
     } else if (option == QLatin1String("--on-exists")) {
         if (value == QLatin1String("ask"))
             o.onExists = CliOptions::OnExists::Ask;
@@ -90,6 +104,7 @@ std::optional<CliOptions> ParseCliOptions(const QStringList& arguments, QString&
     }
     CliOptions o;
     o.command = *command;
+    o.job.kind = JobKindOf(o.command);
     QStringList operands;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];

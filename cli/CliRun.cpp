@@ -30,10 +30,7 @@ int Ports() {
 // The port named on the command line, else the last caliper port found.
 QString ResolvePort(const QString& named) {
     if (!named.isEmpty()) return named;
-    QString found;
-    for (const _tagPORTS& port : EnumeratePorts())
-        if (port.isCaliper == 1) found = port.name.chopped(1);
-    return found;
+    return CaliperPortName(EnumeratePorts());
 }
 
 int ExitStatus(const CliOptions& options, const CComThread& worker, const ConsoleWindow& window) {
@@ -58,21 +55,13 @@ int ExitStatus(const CliOptions& options, const CComThread& worker, const Consol
     return kExitFailed;
 }
 
-// Runs the job to its end; a signal or --max-time stops it like a user.
-int RunJob(const CliOptions& options, const QString& port, const QString& path,
-           std::FILE* captureOut, QString* outputError = nullptr) {
+// Runs `job` to its end; a signal or --max-time stops it like a user.
+int RunJob(const CliOptions& options, const WorkerJob& job, std::FILE* captureOut,
+           QString* outputError = nullptr) {
     const JobTexts texts = JobTexts::From(EnglishTexts());
-    const qint64 sendSize =
-        options.command == CliOptions::Command::Send ? QFileInfo(path).size() : 0;
+    const qint64 sendSize = job.kind == JobKind::Send ? QFileInfo(job.path).size() : 0;
     ConsoleWindow window(options, captureOut, sendSize);
     CComThread worker(texts);
-    worker.window = &window;
-    worker.mode = options.command == CliOptions::Command::Capture ? 1 : 0;
-    worker.direction = options.command == CliOptions::Command::Send ? 1 : 0;
-    worker.baudIndex = options.baudIndex;
-    worker.blockCheck = options.blockCheck;
-    worker.portNumber = port;
-    worker.path = path;
     // A terminal tool opens no editor windows on received text files.
     worker.editor = [](const QString&, const QString&) { return true; };
     window.requestStop = [&worker] { worker.RequestStop(); };
@@ -84,6 +73,12 @@ int RunJob(const CliOptions& options, const QString& port, const QString& path,
     };
     SignalStop signalStop;
     QObject::connect(&signalStop, &SignalStop::stopRequested, stop);
+    // The job runs all the same; a stop from the terminal then ends the
+    // program at once, with no E packet and no file kept as NAME.part.
+    if (!signalStop.ok())
+        PrintMessage(
+            QStringLiteral("the stop signals could not be caught: Ctrl+C ends "
+                           "corvix-cli at once, without stopping the job first"));
     QTimer maxTime;
     maxTime.setSingleShot(true);
     QObject::connect(&maxTime, &QTimer::timeout, stop);
@@ -91,7 +86,7 @@ int RunJob(const CliOptions& options, const QString& port, const QString& path,
     QObject::connect(worker.thread(), &QThread::finished, QCoreApplication::instance(),
                      &QCoreApplication::quit);
 
-    worker.PostJob();
+    worker.PostJob(job, &window);
     if (!worker.isFinished()) QCoreApplication::exec();
     worker.WaitUntilFinished();
     window.EndProgressLine();
@@ -102,7 +97,7 @@ int RunJob(const CliOptions& options, const QString& port, const QString& path,
 // A capture into a file replaces the file only once it has captured: a port
 // that never opened leaves the file as it was. Text that could not be
 // written whole stays in the new file beside it, and the message says where.
-int CaptureToFile(const CliOptions& options, const QString& port, const JobTexts& texts) {
+int CaptureToFile(const CliOptions& options, const WorkerJob& job, const JobTexts& texts) {
     CaptureTarget target(options.file);
     errno = 0;
     if (!target.Open()) {
@@ -112,7 +107,7 @@ int CaptureToFile(const CliOptions& options, const QString& port, const JobTexts
         return kExitFile;
     }
     QString error;
-    const int status = RunJob(options, port, QString(), target.stream(), &error);
+    const int status = RunJob(options, job, target.stream(), &error);
     if (status == kExitPort) {
         target.Discard();
         return status;
@@ -137,28 +132,29 @@ int RunCli(const QStringList& arguments) {
     }
     if (options->command == CliOptions::Command::Ports) return Ports();
 
-    const QString port = ResolvePort(options->port);
-    if (port.isEmpty()) {
+    WorkerJob job = options->job;
+    job.portName = ResolvePort(job.portName);
+    if (job.portName.isEmpty()) {
         PrintMessage(QStringLiteral("no caliper port found; name one with --port"));
         return kExitPort;
     }
     const JobTexts texts = JobTexts::From(EnglishTexts());
-    switch (options->command) {
-        case CliOptions::Command::Send:
-            return RunJob(*options, port, QFileInfo(options->file).absoluteFilePath(), nullptr);
-        case CliOptions::Command::Receive: {
+    switch (job.kind) {
+        case JobKind::Send:
+            job.path = QFileInfo(options->file).absoluteFilePath();
+            return RunJob(*options, job, nullptr);
+        case JobKind::Receive: {
             const QString dir = options->dir.isEmpty() ? QDir::currentPath() : options->dir;
             if (!QFileInfo(dir).isDir()) {
                 PrintMessage(QStringLiteral("no such folder: %1").arg(dir));
                 return kExitFile;
             }
-            return RunJob(*options, port, QDir(dir).absolutePath(), nullptr);
+            job.path = QDir(dir).absolutePath();
+            return RunJob(*options, job, nullptr);
         }
-        case CliOptions::Command::Capture:
-            if (options->file.isEmpty()) return RunJob(*options, port, QString(), stdout);
-            return CaptureToFile(*options, port, texts);
-        case CliOptions::Command::Ports:
-            break;
+        case JobKind::Capture:
+            if (options->file.isEmpty()) return RunJob(*options, job, stdout);
+            return CaptureToFile(*options, job, texts);
     }
     return kExitOk;
 }

@@ -37,7 +37,6 @@ public:
     bool outputFailed() const { return outputFailed_; }
     // Why the captured text could not be written; set once outputFailed().
     QString outputError() const { return outputFailed_ ? outputError_ : QString(); }
-    int transactions() const { return transactions_; }
     // Ends a progress line that is still open.
     void EndProgressLine();
 
@@ -53,7 +52,7 @@ private:
     bool progressOpen_ = false;
     QString receiving_;
     bool fileOpened_ = false;  // a file came in the transaction under way
-    QString outputError_;  // written before outputFailed_ is set
+    QString outputError_;      // written before outputFailed_ is set
     std::atomic<bool> outputFailed_{false};
     std::atomic<int> transactions_{0};
     std::mutex mutex_;

@@ -22,18 +22,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                       "9600", "19200", "38400", "57600"};
     const ParsedCommandLine parsed = ReadCommandLine(arguments, QStringLiteral("COM3"), 5, rates);
     const CommandLineRequest& r = parsed.request;
-    if (r.fromCommandLine != (arguments.isEmpty() ? 0 : 1)) std::abort();
-    if ((r.isFile != 0 && r.isFile != 1) || (r.mode != 0 && r.mode != 1)) std::abort();
-    if (r.isFile == 1 && !r.path.contains(u'.')) std::abort();
-    if (!parsed.port.isEmpty() && parsed.port != QStringLiteral("COM3") &&
-        !parsed.port.startsWith(u"COM") && !parsed.port.startsWith(u"/dev/"))
+    if (r.fromCommandLine == arguments.isEmpty()) std::abort();
+    if (r.mode != RequestMode::Kermit && r.mode != RequestMode::Capture) std::abort();
+    if (r.isFile && !r.path.contains(u'.')) std::abort();
+    if (!parsed.portName.isEmpty() && parsed.portName != QStringLiteral("COM3") &&
+        !parsed.portName.startsWith(u"COM") && !parsed.portName.startsWith(u"/dev/"))
         std::abort();
-    const StartupAction action = ChooseStartupAction(r, parsed.port);
-    if (parsed.port.isEmpty() || arguments.isEmpty()) {
+    const StartupAction action = ChooseStartupAction(r, parsed.portName);
+    if (parsed.portName.isEmpty() || arguments.isEmpty()) {
         if (action != StartupAction::None) std::abort();
-    } else if (action == StartupAction::LoadProgram && (r.isFile != 1 || r.mode != 0)) {
+    } else if (action == StartupAction::LoadProgram &&
+               (!r.isFile || r.mode != RequestMode::Kermit)) {
         std::abort();
-    } else if (action == StartupAction::ReceiveAscii && r.mode != 1) {
+    } else if (action == StartupAction::ReceiveAscii && r.mode != RequestMode::Capture) {
         std::abort();
     }
     return 0;

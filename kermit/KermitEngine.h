@@ -58,24 +58,31 @@ struct KermitState {
 
 // Kermit over one serial line: packets, parameters and encoding, the sending
 // side and the receiving side with its small server. Results are 0 for
-// success and -1 for failure (entries return a byte count), the reason left
-// in statusText. Every wait ends with a byte or with a cleared run flag.
+// success and a Result below zero otherwise (entries return a byte count),
+// the reason left in statusText. Every wait ends with a byte or with a
+// cleared run flag.
 class KermitEngine : public KermitState {
 public:
+    // What a call returns when it does not return a byte, a count or 0. Each
+    // has a value of its own, so that a caller testing for one cannot take
+    // another for it.
+    enum Result : int {
+        kFailed = -1,          // the call failed; statusText says why
+        kTimedOut = -2,        // a bounded byte wait that saw no byte
+        kRequestRefused = -3,  // KermitReceive: a request answered with E
+        kFileDiscarded = -4,   // KermitReceive: the sender discarded the file
+        kNoAnswer = -5,        // every attempt of a wait for an answer failed
+        kMalformed = -6,       // a data field that does not decode whole
+    };
+
     static constexpr int kNameSize = 128;          // fileName, 127 characters at most
     static constexpr int kNameBufferSize = 1024;   // the caller's name buffer
     static constexpr int kWaitSliceMs = 20;        // longest block between run-flag checks
-    static constexpr int kTimedOut = -2;           // a bounded byte wait that saw no byte
-    static constexpr int kNoAnswer = -2;           // every attempt of a wait for an answer failed
-    static constexpr int kMalformed = -2;          // a data field that does not decode whole
-    static constexpr int kRequestRefused = -3;     // KermitReceive: a request answered with E
     static constexpr int kDefaultPeerTimeout = 5;  // seconds, for a peer that names none
-    static constexpr int kFileDiscarded = -4;      // KermitReceive: the sender discarded the file
 
     KermitEngine(KermitPort& port, std::atomic<int>& runFlag);
 
     void SetObserver(KermitObserver* observer) { observer_ = observer; }
-    KermitObserver* Observer() const { return observer_; }
     // The files received and served; files on disk unless set.
     void SetFiles(KermitFiles* files) { files_ = files != nullptr ? files : &diskFiles_; }
 

@@ -14,12 +14,12 @@ public:
 
     virtual ~KermitObserver() = default;
 
-    // WM_USER+665, wParam 0: a file has been opened for receiving under `name`
-    // (8-bit text as it came from the line).
+    // A file has been opened for receiving under `name` (8-bit text as it
+    // came from the line).
     virtual void OnReceiveFileOpened(const char* name) = 0;
-    // WM_USER+665: bytes written so far into the current file.
+    // Bytes written so far into the current file, after each data packet.
     virtual void OnReceiveProgress(std::uint32_t bytes) = 0;
-    // WM_USER+666: bytes of the file sent before the data packet now going out.
+    // Bytes of the file sent before the data packet now going out.
     virtual void OnSendProgress(std::uint32_t bytes) = 0;
 
     // "File exists, overwrite?" with Yes, No and Cancel; `path` is the file.

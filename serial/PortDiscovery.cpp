@@ -38,3 +38,10 @@ QList<_tagPORTS> EnumeratePorts(const PortSource& source, PortNaming naming) {
     }
     return ports;
 }
+
+QString CaliperPortName(const QList<_tagPORTS>& ports) {
+    QString found;
+    for (const _tagPORTS& port : ports)
+        if (port.isCaliper == 1) found = port.name.chopped(1);
+    return found;
+}

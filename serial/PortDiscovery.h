@@ -52,3 +52,7 @@ int IsCaliperPort(const PortRecord& record);
 // sorted, duplicates kept. An empty list is the only sign of failure.
 QList<_tagPORTS> EnumeratePorts(const PortSource& source = SystemPortRecords,
                                 PortNaming naming = kHostPortNaming);
+
+// The name (without its ":") of the last caliper port in `ports`: with two
+// adapters plugged in, the last one listed wins. Empty when there is none.
+QString CaliperPortName(const QList<_tagPORTS>& ports);

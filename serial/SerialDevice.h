@@ -18,7 +18,7 @@ public:
     SerialDevice& operator=(const SerialDevice&) = delete;
 
     // The device a port name stands for: "COM5", "ttyUSB0" or a full path.
-    static QString PathOf(const QString& port);
+    static QString PathOf(const QString& portName);
 
     // Opens the device for this process alone and sets the line: `baud`,
     // 8N1, no flow control, DTR and RTS on where the device has them. False,

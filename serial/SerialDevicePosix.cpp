@@ -54,9 +54,9 @@ bool Configure(QSerialPort& port, int baud) {
 SerialDevice::SerialDevice() : state_(std::make_unique<State>()) {}
 SerialDevice::~SerialDevice() = default;
 
-QString SerialDevice::PathOf(const QString& port) {
-    if (!port.contains(QLatin1Char('/'))) return QStringLiteral("/dev/") + port;
-    return port;
+QString SerialDevice::PathOf(const QString& portName) {
+    if (!portName.contains(QLatin1Char('/'))) return QStringLiteral("/dev/") + portName;
+    return portName;
 }
 
 bool SerialDevice::Open(const QString& path, int baud) {

@@ -78,9 +78,10 @@ SerialDevice::~SerialDevice() {
     Close();
 }
 
-QString SerialDevice::PathOf(const QString& port) {
-    if (port.contains(QLatin1Char('\\')) || port.contains(QLatin1Char('/'))) return port;
-    return QStringLiteral("\\\\.\\") + port;
+QString SerialDevice::PathOf(const QString& portName) {
+    if (portName.contains(QLatin1Char('\\')) || portName.contains(QLatin1Char('/')))
+        return portName;
+    return QStringLiteral("\\\\.\\") + portName;
 }
 
 // "\\.\COMn" for reading and writing, shared with nobody: a second opener,

@@ -14,8 +14,6 @@
 
 namespace serial {
 
-const int kBaudTable[9] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, 230400};
-
 namespace {
 
 constexpr int kSettleMs = 300;
@@ -55,10 +53,10 @@ SerialPort::~SerialPort() {
     Close();
 }
 
-int SerialPort::Open(const QString& port, int baudIndex) {
+int SerialPort::Open(const QString& portName, int baudIndex) {
     if (isOpen_) return 1;
-    if (baudIndex < 0 || baudIndex > 8 || port.isEmpty()) return 0;
-    const QString path = SerialDevice::PathOf(port);
+    if (!IsBaudIndex(baudIndex) || portName.isEmpty()) return 0;
+    const QString path = SerialDevice::PathOf(portName);
     claimedPath_ = DeviceKey(path);
     if (!ClaimDevice()) return 0;
     if (!device_->Open(path, kBaudTable[baudIndex])) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <memory>
 
 #include "kermit/KermitPort.h"
@@ -14,8 +15,15 @@ namespace serial {
 
 class SerialDevice;
 
-// Baud index 0..8 -> rate. The settings offer 0..7; 8 is accepted all the same.
-extern const int kBaudTable[9];
+// Baud index -> rate. The settings offer all but the last; it is accepted all
+// the same.
+inline constexpr int kBaudTable[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, 230400};
+inline constexpr int kBaudCount = static_cast<int>(std::size(kBaudTable));
+
+// Whether `baudIndex` names a rate of kBaudTable.
+constexpr bool IsBaudIndex(int baudIndex) {
+    return baudIndex >= 0 && baudIndex < kBaudCount;
+}
 
 // Told when the modem status lines change while the port is being read.
 class SerialPortObserver {
@@ -41,7 +49,7 @@ public:
     // device path at kBaudTable[baudIndex]. Returns 1 when open, 0 otherwise.
     // Already open: returns 1 and changes nothing. The run flag is left alone:
     // a stop requested while the port opens must not be lost.
-    int Open(const QString& port, int baudIndex);
+    int Open(const QString& portName, int baudIndex);
 
     // Always 1.
     int Close();

@@ -8,11 +8,7 @@ JobWindowFactory AppJobWindows(AppCore& app, JobDialogs dialogs) {
     factory.runTransfer = [&app, dialogs](QWidget* owner, const TransferRequest& request) {
         CTransferDlg window(app, owner);
         window.dialogs = dialogs;
-        window.mode = request.mode;
-        window.direction = request.direction;
-        window.baudIndex = request.baudIndex;
-        window.portNumber = request.port;
-        window.path = request.path;
+        window.job = request.job;
         window.fileSize = request.fileSize;
         return window.exec();
     };
@@ -20,8 +16,7 @@ JobWindowFactory AppJobWindows(AppCore& app, JobDialogs dialogs) {
         CaptureOutcome outcome;
         CAsciiDlg viewer(app, owner);
         viewer.dialogs = dialogs;
-        viewer.baudIndex = request.baudIndex;
-        viewer.portNumber = request.port;
+        viewer.job = request.job;
         viewer.marginChars = request.marginChars;
         outcome.result = viewer.exec();
         outcome.captureText = viewer.captureText;

@@ -129,8 +129,9 @@ void CAsciiDlg::OnInitDialog() {
     ui_->marginEdit->setText(QString::number(marginChars));
     ui_->nationalCheck->setChecked(nationalChars != 0);
     ui_->pieceList->setFont(screenFont);
-    setWindowTitle(QStringLiteral("%1 (%2 %3)")
-                       .arg(ascii, PortLabel(portNumber), BaudLabel(app_.BaudRateList, baudIndex)));
+    setWindowTitle(
+        QStringLiteral("%1 (%2 %3)")
+            .arg(ascii, PortLabel(job.portName), BaudLabel(app_.BaudRateList, job.baudIndex)));
 }
 
 void CAsciiDlg::showEvent(QShowEvent* event) {
@@ -145,13 +146,7 @@ void CAsciiDlg::StartJob() {
     if (!makeWorker) return;
     worker = makeWorker(app_.TextTable);
     if (worker == nullptr) return;
-    worker->mode = 1;
-    worker->direction = 0;
-    worker->baudIndex = baudIndex;
-    worker->portNumber = portNumber;
-    worker->window = marshal_.get();
-    worker->path.clear();
-    worker->PostJob();
+    worker->PostJob(job, marshal_.get());
 }
 
 void CAsciiDlg::StopAndClose(int result) {
@@ -177,7 +172,7 @@ void CAsciiDlg::reject() {
 
 void CAsciiDlg::OnNotepad() {
     if (closing_) return;
-    notepadRequested = 1;
+    notepadRequested = true;
     accept();
 }
 

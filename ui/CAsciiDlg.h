@@ -13,6 +13,7 @@
 #include "ui/JobDialogs.h"
 #include "ui/LogFont.h"
 #include "worker/JobWindow.h"
+#include "worker/WorkerJob.h"
 
 class AppCore;
 class CComThread;
@@ -23,7 +24,7 @@ namespace Ui {
 class CAsciiDlg;
 }
 
-// The ASCII viewer (template 134): shows a plain-text capture while it
+// The ASCII viewer (CAsciiDlg.ui): shows a plain-text capture while it
 // runs, one list item per received piece. Font, Print and the margin act on
 // what has been captured so far; Done and Notepad stop the capture and close
 // with Accepted, Cancel and the close box with Rejected, and the job's own
@@ -40,9 +41,9 @@ public:
     explicit CAsciiDlg(AppCore& app, QWidget* parent = nullptr);
     ~CAsciiDlg() override;
 
-    int baudIndex = 0;
-    QString portNumber;  // the port's name: "COM3", "ttyUSB0", a device path
-    int notepadRequested = 0;
+    // The capture it runs, set by the creator before the window is shown.
+    WorkerJob job{.kind = JobKind::Capture};
+    bool notepadRequested = false;  // the Notepad button ended it
     std::unique_ptr<CComThread> worker;
     LogFont logFont;
     QFont screenFont;

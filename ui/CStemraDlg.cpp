@@ -1,6 +1,7 @@
 #include "ui/CStemraDlg.h"
 
 #include "app/AppCore.h"
+#include "app/CommandIds.h"
 #include "app/Languages.h"
 #include "app/MainWindowLabels.h"
 #include "app/TextTable.h"
@@ -14,6 +15,7 @@
 #include "ui/ProgramIcon.h"
 #include "ui/QtMessageSink.h"
 #include "ui_CStemraDlg.h"
+#include "worker/JobTexts.h"
 
 #include <QFileInfo>
 
@@ -67,29 +69,29 @@ void CStemraDlg::OnCommand(int id) {
         return;
     }
     switch (id) {
-        case 1000:
-        case 32819:
+        case CommandId::SettingsButton:
+        case CommandId::SettingsItem:
             return OnSettings();
-        case 1001:
-        case 32789:
+        case CommandId::KermitSendButton:
+        case CommandId::SendFileItem:
             return OnKermitSend();
-        case 1002:
-        case 32791:
+        case CommandId::LoadProgramButton:
+        case CommandId::LoadProgramItem:
             return OnProgramLoad();
-        case 1003:
-        case 32818:
+        case CommandId::KermitReceiveButton:
+        case CommandId::ReceiveFileItem:
             return OnKermitReceive();
-        case 1004:
-        case kAsciiCommand:
+        case CommandId::DataToPrinterButton:
+        case CommandId::AsciiItem:
             return OnDataToPrinter();
-        case 1005:
+        case CommandId::ReceiveAsciiButton:
             return OnReceiveAscii();
-        case 1:
-        case 32793:
+        case CommandId::ExitButton:
+        case CommandId::ExitItem:
             return OnExit();
-        case 32814:
+        case CommandId::HelpItem:
             return OnHelp();
-        case 32815:
+        case CommandId::AboutItem:
             return OnAbout();
         default:
             return;
@@ -198,25 +200,27 @@ void CStemraDlg::OnKermitSend() {
 
 void CStemraDlg::OnProgramLoad() {
     QString path = commandLineRequest.path;
-    if (commandLineRequest.fromCommandLine == 0) {
+    if (!commandLineRequest.fromCommandLine) {
         path =
             services_.chooseFile(this, LoadProgramChooser(Text(TextId::ChooseFile), app_.LastFile));
         if (path.isEmpty()) return;
     }
     RunSend(path);
-    if (commandLineRequest.fromCommandLine == 1) OnOK();
+    if (commandLineRequest.fromCommandLine) OnOK();
+}
+
+WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
+    return WorkerJob{.kind = kind,
+                     .portName = app_.Comport,
+                     .baudIndex = app_.Baud,
+                     .path = path,
+                     .blockCheck = app_.BlockCheck};
 }
 
 void CStemraDlg::RunSend(const QString& path) {
-    TransferRequest request;
-    request.fileSize = ReadFileSize(path);
+    const std::uint32_t fileSize = ReadFileSize(path);
     app_.LastFile = path;
-    request.mode = 0;
-    request.direction = 1;
-    request.baudIndex = app_.Baud;
-    request.port = app_.Comport;
-    request.path = path;
-    services_.jobWindows.runTransfer(this, request);
+    services_.jobWindows.runTransfer(this, {Job(JobKind::Send, path), fileSize});
 }
 
 void CStemraDlg::OnKermitReceive() {
@@ -227,46 +231,41 @@ void CStemraDlg::OnKermitReceive() {
     } else {
         app_.LastDir = commandLineRequest.path;
     }
-    TransferRequest request;
-    request.mode = 0;
-    request.direction = 0;
-    request.baudIndex = app_.Baud;
-    request.port = app_.Comport;
-    request.path = app_.LastDir;
-    services_.jobWindows.runTransfer(this, request);
-    if (commandLineRequest.fromCommandLine == 1) OnOK();
+    services_.jobWindows.runTransfer(this, {Job(JobKind::Receive, app_.LastDir)});
+    if (commandLineRequest.fromCommandLine) OnOK();
 }
 
 void CStemraDlg::OnDataToPrinter() {
     const FileChooserRequest chooser = DataToPrinterChooser(Text(TextId::ChooseFile));
     QString path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
-    const CaptureOutcome outcome =
-        services_.jobWindows.runCapture(this, {kPrinterBaudIndex, app_.Comport, app_.Margin});
+    WorkerJob job = Job(JobKind::Capture);
+    job.baudIndex = kPrinterBaudIndex;
+    const CaptureOutcome outcome = services_.jobWindows.runCapture(this, {job, app_.Margin});
     if (outcome.result != QDialog::Accepted) return;
     app_.Margin = outcome.marginChars;
     if (outcome.captureText.isEmpty()) return;
     path = SaveCapture(path, outcome.captureText, chooser);
     if (path.isEmpty()) return;
-    if (outcome.notepadRequested == 1) StartNotepad(path);
+    if (outcome.notepadRequested) StartNotepad(path);
 }
 
 void CStemraDlg::OnReceiveAscii() {
     const FileChooserRequest chooser = ReceiveAsciiChooser(Text(TextId::ChooseFile));
     QString path = commandLineRequest.path;
-    if (commandLineRequest.fromCommandLine == 0) path = services_.chooseFile(this, chooser);
+    if (!commandLineRequest.fromCommandLine) path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
     const CaptureOutcome outcome =
-        services_.jobWindows.runCapture(this, {app_.Baud, app_.Comport, app_.Margin});
+        services_.jobWindows.runCapture(this, {Job(JobKind::Capture), app_.Margin});
     if (outcome.result != QDialog::Accepted) return;
     app_.Margin = outcome.marginChars;
     // Nothing captured replaces no file that is there.
     if (!outcome.captureText.isEmpty() || !QFileInfo::exists(path)) {
         path = SaveCapture(path, outcome.captureText, chooser);
         if (path.isEmpty()) return;
-        if (outcome.notepadRequested == 1) StartNotepad(path);
+        if (outcome.notepadRequested) StartNotepad(path);
     }
-    if (commandLineRequest.fromCommandLine == 1) OnOK();
+    if (commandLineRequest.fromCommandLine) OnOK();
 }
 
 // The capture exists nowhere else: a place that cannot be written (no
@@ -284,7 +283,7 @@ QString CStemraDlg::SaveCapture(QString path, const QByteArray& bytes, FileChoos
 
 void CStemraDlg::StartNotepad(const QString& path) {
     if (!services_.startEditor(path, QFileInfo(path).absolutePath())) {
-        ShowMessage(QStringLiteral("Error opening notepad.exe!"), MessageIcon::Error);
+        ShowMessage(QString::fromLatin1(kEditorErrorText), MessageIcon::Error);
     }
 }
 

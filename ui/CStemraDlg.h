@@ -5,6 +5,7 @@
 #include "ui/DialogKeys.h"
 #include "ui/MainWindowServices.h"
 #include "ui/QtTranslations.h"
+#include "worker/WorkerJob.h"
 
 #include <memory>
 
@@ -23,10 +24,6 @@ class CStemraDlg;
 class CStemraDlg : public KeyedDialog {
     Q_OBJECT
 public:
-    // The ASCII item of the Communication menu (Data to printer) has this
-    // command of its own.
-    static constexpr int kAsciiCommand = 32811;
-
     explicit CStemraDlg(AppCore& app, MainWindowServices services = {}, QWidget* parent = nullptr);
     ~CStemraDlg() override;
 
@@ -72,6 +69,8 @@ private:
     MessageSink& Messages();
     void ShowMessage(const QString& text, MessageIcon icon);
 
+    // The job of a command, on the chosen port at the chosen rate.
+    WorkerJob Job(JobKind kind, const QString& path = {}) const;
     void RunSend(const QString& path);
     // Writes the captured text to `path`. When that fails the error is shown
     // and `chooser` offered again, until the text is written or the user

@@ -10,6 +10,7 @@
 
 #include "app/AppCore.h"
 #include "app/EightBit.h"
+#include "app/PathParts.h"
 #include "app/TextTable.h"
 #include "ui/DialogUnits.h"
 #include "ui/FittedText.h"
@@ -48,21 +49,19 @@ CTransferDlg::~CTransferDlg() {
 }
 
 QString CTransferDlg::FileName() const {
-    const qsizetype cut =
-        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
-    return path.mid(cut + 1);
+    return job.path.mid(LastSeparator(job.path) + 1);
 }
 
 QString CTransferDlg::PortAndBaud() const {
-    return QStringLiteral("%1 %2").arg(PortLabel(portNumber),
-                                       BaudLabel(app_.BaudRateList, baudIndex));
+    return QStringLiteral("%1 %2").arg(PortLabel(job.portName),
+                                       BaudLabel(app_.BaudRateList, job.baudIndex));
 }
 
 void CTransferDlg::ShowStatus(const QString& status) {
-    statusLine = direction == 1 ? QStringLiteral("%1 (%2)\n%3 (%4 Bytes)")
-                                      .arg(status, PortAndBaud(), FileName())
-                                      .arg(static_cast<std::int32_t>(fileSize))
-                                : QStringLiteral("%1 (%2)").arg(status, PortAndBaud());
+    statusLine = job.kind == JobKind::Send ? QStringLiteral("%1 (%2)\n%3 (%4 Bytes)")
+                                                 .arg(status, PortAndBaud(), FileName())
+                                                 .arg(static_cast<std::int32_t>(fileSize))
+                                           : QStringLiteral("%1 (%2)").arg(status, PortAndBaud());
     ShowStatusLine();
 }
 
@@ -70,9 +69,9 @@ void CTransferDlg::OnInitDialog() {
     if (initialised_) return;
     initialised_ = true;
     const QStringList& texts = app_.TextTable;
-    if (direction == 1) {
+    if (job.kind == JobKind::Send) {
         setWindowTitle(TextAt(texts, TextId::KermitSendButton));
-        if (path.contains(kProgramFileMark)) isProgramFile = 1;
+        isProgramFile = job.path.contains(kProgramFileMark);
     } else {
         setWindowTitle(TextAt(texts, TextId::KermitReceiveButton));
     }
@@ -102,22 +101,15 @@ void CTransferDlg::StartJob() {
     if (!makeWorker) return;
     worker = makeWorker(app_.TextTable);
     if (worker == nullptr) return;
-    worker->baudIndex = baudIndex;
-    worker->portNumber = portNumber;
-    worker->mode = mode;
-    worker->window = marshal_.get();
-    worker->direction = direction;
-    worker->path = path;
-    worker->blockCheck = app_.BlockCheck;
-    worker->PostJob();
+    worker->PostJob(job, marshal_.get());
 }
 
 void CTransferDlg::OnOK() {
-    if (cancelLocked == 0) reject();
+    if (!cancelLocked) reject();
 }
 
 void CTransferDlg::reject() {
-    if (cancelLocked == 1 || closing_) return;
+    if (cancelLocked || closing_) return;
     closing_ = true;
     if (worker != nullptr) worker->Stop();
     QDialog::reject();
@@ -133,9 +125,9 @@ void CTransferDlg::OnJobOver() {
 void CTransferDlg::OnSendProgress(std::uint32_t bytes) {
     if (bytes <= 1) {
         ShowStatus(TextAt(app_.TextTable, TextId::Sending));
-        if (isProgramFile == 1) {
+        if (isProgramFile) {
             ui_->cancelButton->setEnabled(false);
-            cancelLocked = 1;
+            cancelLocked = true;
         }
     }
     ui_->progressBar->setValue(ProgressUnits(std::min(bytes, fileSize)));

@@ -8,6 +8,7 @@
 #include "ui/DialogKeys.h"
 #include "ui/JobDialogs.h"
 #include "worker/JobWindow.h"
+#include "worker/WorkerJob.h"
 
 class AppCore;
 class CComThread;
@@ -17,7 +18,7 @@ namespace Ui {
 class CTransferDlg;
 }
 
-// The window of one Kermit transfer (template 133): it starts the job when
+// The window of one Kermit transfer (CTransferDlg.ui): it starts the job when
 // first shown, shows what the worker reports (waiting, sending with a
 // progress bar, receiving with a byte count, the CTS dot), lets the user
 // cancel, and closes with Accepted when the worker reports the end of the
@@ -32,18 +33,15 @@ public:
     explicit CTransferDlg(AppCore& app, QWidget* parent = nullptr);
     ~CTransferDlg() override;
 
-    // The job, set by the creator before the window is shown.
-    int mode = 0;                // 0 Kermit transfer
-    QString path;                // sending: the file; receiving: the folder
+    // The job, a send or a receive, set by the creator before the window is
+    // shown.
+    WorkerJob job;
     std::uint32_t fileSize = 0;  // sending: the size of the file
-    int baudIndex = 0;           // index into the settings' list of rates
-    QString portNumber;          // the port's name: "COM3", "ttyUSB0", a device path
-    int direction = 0;           // 1 send, 0 receive
 
     // The window's own state.
     std::unique_ptr<CComThread> worker;  // the job's worker, from the first show on
-    int isProgramFile = 0;               // 1 when the path being sent contains ".b$n"
-    int cancelLocked = 0;                // 1 once a program file flows: no cancelling
+    bool isProgramFile = false;          // the path being sent contains ".b$n"
+    bool cancelLocked = false;           // a program file flows: no cancelling
     QString statusLine;                  // the two-line status text
     int ctsShown = 0;                    // the CTS state the dot shows
     QString byteCountText;               // "%d bytes" while receiving

@@ -5,13 +5,14 @@
 #include <functional>
 
 // The help file "Corvix.chm" in `programFolder`, which already ends with a
-// separator; one more separator is put between, as the system always has.
+// separator; one more separator is put between all the same, and a doubled
+// separator names the same file.
 QString HelpFilePath(const QString& programFolder);
 
 // What Help shows for the help file `chmPath`: the file itself when it exists
 // and the desktop can show it; otherwise the HTML pages beside it
 // ("help/index.html" in the same folder) when they are there; otherwise the
-// file, as before.
+// file itself, so that the desktop's own error names it.
 QString HelpTarget(const QString& chmPath, const std::function<bool()>& haveChmViewer);
 
 // Whether the desktop has a program for files of `mimeType` ("text/html":

@@ -104,15 +104,14 @@ WorkerFactory SystemWorkers() {
     };
 }
 
-QString PortLabel(const QString& port) {
-    return port + QLatin1Char(':');
+QString PortLabel(const QString& portName) {
+    return portName + QLatin1Char(':');
 }
 
 QString BaudLabel(const QStringList& baudRateList, int baudIndex) {
     if (baudIndex >= 0 && baudIndex < baudRateList.size()) return baudRateList[baudIndex];
     // A rate the port knows but the list does not offer (230400) shows its number.
-    if (baudIndex >= 0 && baudIndex < static_cast<int>(std::size(serial::kBaudTable)))
-        return QString::number(serial::kBaudTable[baudIndex]);
+    if (serial::IsBaudIndex(baudIndex)) return QString::number(serial::kBaudTable[baudIndex]);
     return {};
 }
 

@@ -45,7 +45,7 @@ using WorkerFactory = std::function<std::unique_ptr<CComThread>(const QStringLis
 WorkerFactory SystemWorkers();
 
 // "COM3:" for the port "COM3", "ttyUSB0:" for "ttyUSB0".
-QString PortLabel(const QString& port);
+QString PortLabel(const QString& portName);
 // The text of rate `baudIndex` in `baudRateList`; the port's own number for
 // a rate it accepts beyond the list; empty for any other index.
 QString BaudLabel(const QStringList& baudRateList, int baudIndex);

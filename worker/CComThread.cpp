@@ -56,11 +56,10 @@ CComThread::~CComThread() {
     thread_.wait();
 }
 
-void CComThread::PostJob() {
+void CComThread::PostJob(const WorkerJob& job, JobWindow* window) {
     {
         std::lock_guard lock(handOver_);
-        posted_ =
-            PostedJob{window, mode, baudIndex, portNumber, direction, path, blockCheck, editor};
+        posted_ = PostedJob{job, window, editor};
     }
     auto* message = new QEvent(JobMessageType());
     ReleaseTo(message);
@@ -79,28 +78,29 @@ QString CComThread::statusText() const {
 
 void CComThread::RunJob() {
     endEvent.Reset();
-    PostedJob job = TakePostedJob();
+    const PostedJob posted = TakePostedJob();
     // The engine reports once a packet; the window gets a few a second.
-    ProgressThrottle throttle(job.window);
-    JobRun run{.window = job.window != nullptr ? &throttle : nullptr,
+    ProgressThrottle throttle(posted.window);
+    JobRun run{.job = posted.job,
+               .window = posted.window != nullptr ? &throttle : nullptr,
                .texts = texts_,
                .runFlag = runFlag_,
                .link = link,
                .endEvent = endEvent,
-               .editor = job.editor,
-               .portName = job.portNumber,
-               .baudIndex = job.baudIndex,
-               .blockCheck = job.blockCheck,
-               .startPath = job.path,
-               .path = job.path,
+               .editor = posted.editor,
                .outcome = JobOutcome::None,
                .statusText = {}};
-    if (job.direction == 1)
-        RunSendJob(run);
-    else if (job.mode == 1)
-        RunCaptureJob(run);
-    else
-        RunReceiveJob(run);
+    switch (posted.job.kind) {
+        case JobKind::Send:
+            RunSendJob(run);
+            break;
+        case JobKind::Receive:
+            RunReceiveJob(run);
+            break;
+        case JobKind::Capture:
+            RunCaptureJob(run);
+            break;
+    }
     {
         std::lock_guard lock(handOver_);
         statusText_ = run.statusText;

@@ -13,13 +13,14 @@
 #include "worker/JobTexts.h"
 #include "worker/JobWindow.h"
 #include "worker/Jobs.h"
+#include "worker/WorkerJob.h"
 
 // The worker of one job: a thread with its own event loop that runs exactly
 // one job on the serial line and then ends.
 //
 // The window that shows the job creates it (the thread starts at once),
-// writes the job fields, calls PostJob, and keeps the object until the
-// thread has finished. To stop the job it runs the stop sequence, Stop()
+// posts the job with PostJob, and keeps the object until the thread has
+// finished. To stop the job it runs the stop sequence, Stop()
 // (or RequestStop, EndThread and WaitUntilFinished one by one); the wait
 // keeps serving the caller's events, so a piece of captured text or a
 // message box the worker is waiting on is still handled.
@@ -33,15 +34,6 @@ public:
     CComThread(const CComThread&) = delete;
     CComThread& operator=(const CComThread&) = delete;
 
-    // The job (WorkerJob), written before PostJob.
-    JobWindow* window = nullptr;  // receives every message of the job
-    int mode = 0;                 // 0 Kermit transfer, 1 text capture
-    int baudIndex = 3;            // index into serial::kBaudTable
-    QString portNumber;           // port name ("COM5", "ttyUSB0") or device path
-    int direction = 0;            // 1 send; anything else receive
-    QString path;                 // send: the file; receive: the folder; capture: unused
-    int blockCheck = 1;           // block check a send proposes: 1, or 3 when chosen
-
     // The link object of the running job; none outside a job.
     std::atomic<JobLink*> link{nullptr};
     // Signalled at the end of a job and by the stop sequence.
@@ -50,10 +42,10 @@ public:
     // Starts the editor on received text files; tests put their own here.
     EditorLauncher editor = StartEditor;
 
-    // Takes a copy of the job fields and posts the job message
-    // "CComThread OnDoContinuous" to the worker's thread. The job runs on that
-    // copy, so the fields may be reused as soon as this returns.
-    void PostJob();
+    // Takes a copy of `job` and posts the job message "CComThread
+    // OnDoContinuous" to the worker's thread. `window` receives every message
+    // of the job; it may be none (nothing is shown then).
+    void PostJob(const WorkerJob& job, JobWindow* window);
 
     // The job message's handler, on the worker thread.
     void RunJob();
@@ -83,14 +75,10 @@ public:
     QString statusText() const;
 
 private:
+    // What PostJob hands to the worker's thread.
     struct PostedJob {
+        WorkerJob job;
         JobWindow* window = nullptr;
-        int mode = 0;
-        int baudIndex = 3;
-        QString portNumber;
-        int direction = 0;
-        QString path;
-        int blockCheck = 1;
         EditorLauncher editor;
     };
     PostedJob TakePostedJob();

@@ -33,15 +33,7 @@ void EngineReports::OnSendProgress(std::uint32_t bytes) {
 kermit::KermitObserver::Overwrite EngineReports::AskOverwrite(const std::string& path) {
     if (window_ == nullptr) return Overwrite::Cancel;
     const QString file = FromEightBit(QByteArray::fromStdString(path));
-    switch (window_->AskOverwrite(texts_.fileExistsOverwrite, file)) {
-        case JobWindow::Overwrite::Yes:
-            return Overwrite::Yes;
-        case JobWindow::Overwrite::No:
-            return Overwrite::No;
-        case JobWindow::Overwrite::Cancel:
-            break;
-    }
-    return Overwrite::Cancel;
+    return window_->AskOverwrite(texts_.fileExistsOverwrite, file);
 }
 
 // Save As works in UTF-8 both ways.

@@ -10,7 +10,7 @@ namespace {
 // line's rate, and never less than 50 ms.
 int PacketEndWaitMs(int baudIndex) {
     constexpr int kFloorMs = 50;
-    if (baudIndex < 0 || baudIndex > 8) return kFloorMs;
+    if (!serial::IsBaudIndex(baudIndex)) return kFloorMs;
     return std::max(kFloorMs, 5 * 10 * 1000 / serial::kBaudTable[baudIndex]);
 }
 
@@ -18,8 +18,8 @@ int PacketEndWaitMs(int baudIndex) {
 
 std::unique_ptr<JobLink> JobRun::CreateLink() {
     auto owned = std::make_unique<JobLink>(runFlag, window, texts);
-    owned->engine.checkOffer = blockCheck;
-    owned->engine.packetEndWaitMs = PacketEndWaitMs(baudIndex);
+    owned->engine.checkOffer = job.blockCheck;
+    owned->engine.packetEndWaitMs = PacketEndWaitMs(job.baudIndex);
     link = owned.get();
     return owned;
 }
@@ -38,7 +38,7 @@ void JobRun::EndJob(std::unique_ptr<JobLink>& owned) {
 }
 
 bool JobRun::OpenPort(JobLink& owned) {
-    if (owned.Open(portName, baudIndex) == 1) return true;
+    if (owned.Open(job.portName, job.baudIndex) == 1) return true;
     Show(QString::fromLatin1(kComportErrorText), MessageIcon::Warning);
     outcome = JobOutcome::PortFailed;
     return false;

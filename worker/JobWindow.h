@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/MessageSink.h"
+#include "kermit/KermitObserver.h"
 
 // The window that shows a job (or the command line standing in for one), as
 // the worker sees it: one method per window message of the job, plus the
@@ -19,7 +20,8 @@
 // them; the others are notifications and may be queued.
 class JobWindow {
 public:
-    enum class Overwrite { Yes, No, Cancel };
+    // The answer to "File exists, overwrite?" goes to the engine as it is.
+    using Overwrite = kermit::KermitObserver::Overwrite;
 
     virtual ~JobWindow() = default;
 

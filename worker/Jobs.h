@@ -10,6 +10,7 @@
 #include "worker/JobLink.h"
 #include "worker/JobTexts.h"
 #include "worker/JobWindow.h"
+#include "worker/WorkerJob.h"
 
 // How a job ended.
 enum class JobOutcome {
@@ -24,17 +25,13 @@ enum class JobOutcome {
 
 // Everything one job works with, taken from its worker when the job starts.
 struct JobRun {
+    const WorkerJob& job;  // as it was posted; job.path is the start path
     JobWindow* window = nullptr;
     const JobTexts& texts;
     std::atomic<int>& runFlag;
     std::atomic<JobLink*>& link;
     AutoResetEvent& endEvent;
     const EditorLauncher& editor;
-    QString portName;
-    int baudIndex = 0;
-    int blockCheck = 1;
-    QString startPath;
-    QString& path;  // receive: the folder the last file went to
 
     JobOutcome outcome = JobOutcome::None;
     QString statusText;  // the engine's status text at the end, trimmed
@@ -43,7 +40,8 @@ struct JobRun {
     std::unique_ptr<JobLink> CreateLink();
     // Destroys the link (closing the port) and clears `link`.
     void DestroyLink(std::unique_ptr<JobLink>& owned);
-    // The common end: link destroyed, endEvent signalled, WM_USER+667.
+    // The common end: link destroyed, endEvent signalled, the window told
+    // with OnJobOver.
     void EndJob(std::unique_ptr<JobLink>& owned);
     // Opens the port; on failure shows "ERROR: Comport!" and returns false.
     bool OpenPort(JobLink& link);

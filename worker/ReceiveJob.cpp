@@ -25,9 +25,10 @@ void FinishTransaction(JobRun& run, JobLink& link, char* nameBuffer) {
     // The answer to a remote directory request leaves CR LF in the buffer.
     const QByteArray name = WithoutLineEnd(QByteArray(nameBuffer));
     std::memcpy(nameBuffer, name.constData(), name.size() + 1);
-    run.path = FolderText(link.engine.receiveFolder);
-    if (run.window != nullptr) run.window->OnTransactionDone(run.path, name);
-    if (OpensInEditor(name) && !run.editor(FromEightBit(name), run.path))
+    // The folder the file went to: a Save As may have moved it.
+    const QString folder = FolderText(link.engine.receiveFolder);
+    if (run.window != nullptr) run.window->OnTransactionDone(folder, name);
+    if (OpensInEditor(name) && !run.editor(FromEightBit(name), folder))
         run.Show(QString::fromLatin1(kEditorErrorText), MessageIcon::Error);
 }
 
@@ -43,11 +44,10 @@ void RunReceiveJob(JobRun& run) {
     bool discarded = false;
     if (run.OpenPort(*link)) {
         for (;;) {
-            QDir::setCurrent(run.startPath);
-            link->engine.receiveFolder = FolderPath(run.startPath);
+            QDir::setCurrent(run.job.path);
+            link->engine.receiveFolder = FolderPath(run.job.path);
             const int result =
                 link->engine.KermitReceive(nameBuffer.data(), dataBuffer.data(), kDataCapacity);
-            if (result == -1 || result == -2) break;
             // A request that could not be served was refused; nothing to report.
             if (result == kermit::KermitEngine::kRequestRefused) continue;
             if (result == kermit::KermitEngine::kFileDiscarded) {
@@ -55,6 +55,7 @@ void RunReceiveJob(JobRun& run) {
                 if (run.window != nullptr) run.window->OnFileNotReceived(link->reports.TakeNote());
                 continue;
             }
+            if (result < 0) break;
             FinishTransaction(run, *link, nameBuffer.data());
         }
         const QString note = link->reports.TakeNote();

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "app/EightBit.h"
+#include "app/PathParts.h"
 #include "worker/Jobs.h"
 
 namespace {
@@ -12,8 +13,7 @@ constexpr int kNameCapacity = 511;  // the 8-bit name, without its terminating z
 
 // "Could not open file!", then the file, then why.
 void ShowUnreadable(JobRun& run, const QString& reason) {
-    run.Show(FileProblemText(run.texts.couldNotOpenFile, run.startPath, reason),
-             MessageIcon::Error);
+    run.Show(FileProblemText(run.texts.couldNotOpenFile, run.job.path, reason), MessageIcon::Error);
     run.outcome = JobOutcome::FileFailed;
 }
 
@@ -30,8 +30,8 @@ QString NotSendable(const QFileInfo& info) {
 // Reads the whole file into a buffer one byte longer than the file. Shows
 // the job's message and returns nothing when that fails.
 std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
-    QFile file(run.startPath);
-    const QString notSendable = NotSendable(QFileInfo(run.startPath));
+    QFile file(run.job.path);
+    const QString notSendable = NotSendable(QFileInfo(run.job.path));
     if (!notSendable.isEmpty()) {
         ShowUnreadable(run, notSendable);
         return nullptr;
@@ -58,8 +58,7 @@ std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
 }  // namespace
 
 QByteArray AnnouncedName(const QString& path) {
-    const qsizetype cut =
-        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    const qsizetype cut = LastSeparator(path);
     if (cut < 0) return {};
     return ToEightBit(path.mid(cut + 1)).left(kNameCapacity);
 }
@@ -69,7 +68,7 @@ void RunSendJob(JobRun& run) {
     qint64 length = 0;
     std::unique_ptr<std::uint8_t[]> data = LoadFile(run, length);
     if (data != nullptr && run.OpenPort(*link)) {
-        const QByteArray name = AnnouncedName(run.startPath);
+        const QByteArray name = AnnouncedName(run.job.path);
         const int result =
             link->engine.KermitSend(name.constData(), data.get(), static_cast<std::size_t>(length));
         data.reset();

@@ -14,24 +14,24 @@ ParsedCommandLine Read(const QStringList& arguments, const QString& port = QStri
 
 TEST(CommandLine, NoArgumentsLeavesEverythingAsStored) {
     const ParsedCommandLine parsed = Read({});
-    EXPECT_EQ(parsed.request.fromCommandLine, 0);
-    EXPECT_EQ(parsed.request.isFile, 0);
-    EXPECT_EQ(parsed.request.mode, 0);
+    EXPECT_FALSE(parsed.request.fromCommandLine);
+    EXPECT_FALSE(parsed.request.isFile);
+    EXPECT_EQ(parsed.request.mode, RequestMode::Kermit);
     EXPECT_TRUE(parsed.request.path.isEmpty());
-    EXPECT_EQ(parsed.port, "COM1");
+    EXPECT_EQ(parsed.portName, "COM1");
     EXPECT_EQ(parsed.baud, 3);
-    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.port), StartupAction::None);
+    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.portName), StartupAction::None);
 }
 
 TEST(CommandLine, PortRateAndProgramFileSendAtOnce) {
     const ParsedCommandLine parsed = Read({"COM5", "BAUD38400", "C:\\out\\prog.m$x"}, QString(), 3);
-    EXPECT_EQ(parsed.request.fromCommandLine, 1);
-    EXPECT_EQ(parsed.port, "COM5");
+    EXPECT_TRUE(parsed.request.fromCommandLine);
+    EXPECT_EQ(parsed.portName, "COM5");
     EXPECT_EQ(parsed.baud, 5);
-    EXPECT_EQ(parsed.request.isFile, 1);
-    EXPECT_EQ(parsed.request.mode, 0);
+    EXPECT_TRUE(parsed.request.isFile);
+    EXPECT_EQ(parsed.request.mode, RequestMode::Kermit);
     EXPECT_EQ(parsed.request.path, "C:\\out\\prog.m$x");
-    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.port), StartupAction::LoadProgram);
+    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.portName), StartupAction::LoadProgram);
 }
 
 TEST(CommandLine, BaudMatchesTheOfferedTextsExactlyElseTakesTheNumber) {
@@ -50,84 +50,84 @@ TEST(CommandLine, KermitMakesATextFileASendWhereverItStands) {
          {QStringList{"KERMIT", "C:\\data\\list.txt"}, QStringList{"C:\\data\\list.txt", "KERMIT"},
           QStringList{"KERMITXYZ", "C:\\data\\LIST.TXT"}}) {
         const ParsedCommandLine parsed = Read(arguments);
-        EXPECT_EQ(parsed.request.isFile, 1) << arguments.join(' ').toStdString();
-        EXPECT_EQ(parsed.request.mode, 0) << arguments.join(' ').toStdString();
-        EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.port), StartupAction::LoadProgram);
+        EXPECT_TRUE(parsed.request.isFile) << arguments.join(' ').toStdString();
+        EXPECT_EQ(parsed.request.mode, RequestMode::Kermit) << arguments.join(' ').toStdString();
+        EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.portName), StartupAction::LoadProgram);
     }
 }
 
 TEST(CommandLine, TextFileWithoutKermitIsCapturedIntoThatFile) {
     const ParsedCommandLine parsed = Read({"C:\\data\\list.TxT"});
-    EXPECT_EQ(parsed.request.isFile, 1);
-    EXPECT_EQ(parsed.request.mode, 1);
-    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.port), StartupAction::ReceiveAscii);
+    EXPECT_TRUE(parsed.request.isFile);
+    EXPECT_EQ(parsed.request.mode, RequestMode::Capture);
+    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.portName), StartupAction::ReceiveAscii);
 
     // A later folder token becomes the capture file.
     const ParsedCommandLine folder = Read({"a.txt", "C:\\capture"});
-    EXPECT_EQ(folder.request.isFile, 0);
-    EXPECT_EQ(folder.request.mode, 1);
+    EXPECT_FALSE(folder.request.isFile);
+    EXPECT_EQ(folder.request.mode, RequestMode::Capture);
     EXPECT_EQ(folder.request.path, "C:\\capture");
-    EXPECT_EQ(ChooseStartupAction(folder.request, folder.port), StartupAction::ReceiveAscii);
+    EXPECT_EQ(ChooseStartupAction(folder.request, folder.portName), StartupAction::ReceiveAscii);
 }
 
 TEST(CommandLine, ProgramExtensionsSelectKermitAndOthersKeepTheMode) {
-    EXPECT_EQ(Read({"a.txt", "b.512"}).request.mode, 0);
-    EXPECT_EQ(Read({"a.txt", "b.128"}).request.mode, 0);
-    EXPECT_EQ(Read({"a.txt", "b.B$N"}).request.mode, 0);
-    EXPECT_EQ(Read({"a.txt", "b.M$X"}).request.mode, 0);
-    EXPECT_EQ(Read({"a.txt", "b.dat"}).request.mode, 1);
-    EXPECT_EQ(Read({"b.dat"}).request.mode, 0);
+    EXPECT_EQ(Read({"a.txt", "b.512"}).request.mode, RequestMode::Kermit);
+    EXPECT_EQ(Read({"a.txt", "b.128"}).request.mode, RequestMode::Kermit);
+    EXPECT_EQ(Read({"a.txt", "b.B$N"}).request.mode, RequestMode::Kermit);
+    EXPECT_EQ(Read({"a.txt", "b.M$X"}).request.mode, RequestMode::Kermit);
+    EXPECT_EQ(Read({"a.txt", "b.dat"}).request.mode, RequestMode::Capture);
+    EXPECT_EQ(Read({"b.dat"}).request.mode, RequestMode::Kermit);
 }
 
 TEST(CommandLine, QuotesAreStrippedFromFileTokensOnly) {
     EXPECT_EQ(Read({"\"\"C:\\my files\\list.txt\""}).request.path, "C:\\my files\\list.txt");
-    EXPECT_EQ(Read({"\"C:\\my files\\list.txt\""}).request.mode, 1);
+    EXPECT_EQ(Read({"\"C:\\my files\\list.txt\""}).request.mode, RequestMode::Capture);
     EXPECT_EQ(Read({"\"C:\\incoming\""}).request.path, "\"C:\\incoming\"");
     EXPECT_EQ(Read({"\".\""}).request.path, ".");
-    EXPECT_EQ(Read({"\"\".\"\""}).request.isFile, 1);
+    EXPECT_TRUE(Read({"\"\".\"\""}).request.isFile);
 }
 
 TEST(CommandLine, TokenWithoutDotIsAReceiveFolder) {
     const ParsedCommandLine parsed = Read({"C:\\data\\incoming"});
-    EXPECT_EQ(parsed.request.isFile, 0);
-    EXPECT_EQ(parsed.request.mode, 0);
+    EXPECT_FALSE(parsed.request.isFile);
+    EXPECT_EQ(parsed.request.mode, RequestMode::Kermit);
     EXPECT_EQ(parsed.request.path, "C:\\data\\incoming");
-    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.port), StartupAction::KermitReceive);
+    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.portName), StartupAction::KermitReceive);
 }
 
 TEST(CommandLine, FolderWithADotIsTakenAsAFile) {
     const ParsedCommandLine parsed = Read({"C:\\data.2024\\in"});
-    EXPECT_EQ(parsed.request.isFile, 1);
+    EXPECT_TRUE(parsed.request.isFile);
     EXPECT_EQ(parsed.request.path, "C:\\data.2024\\in");
-    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.port), StartupAction::LoadProgram);
+    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.portName), StartupAction::LoadProgram);
 }
 
 TEST(CommandLine, KeywordsAreMatchedWithExactCase) {
     const ParsedCommandLine parsed = Read({"a.txt", "kermit"});
     EXPECT_EQ(parsed.request.path, "kermit");
-    EXPECT_EQ(parsed.request.isFile, 0);
-    EXPECT_EQ(parsed.request.mode, 1);
-    EXPECT_EQ(Read({"com5"}).port, "COM1");
+    EXPECT_FALSE(parsed.request.isFile);
+    EXPECT_EQ(parsed.request.mode, RequestMode::Capture);
+    EXPECT_EQ(Read({"com5"}).portName, "COM1");
     EXPECT_EQ(Read({"com5"}).request.path, "com5");
 }
 
 TEST(CommandLine, LaterPathsReplaceEarlierOnes) {
     const ParsedCommandLine parsed = Read({"C:\\first", "D:\\second.m$x", "E:\\third"});
     EXPECT_EQ(parsed.request.path, "E:\\third");
-    EXPECT_EQ(parsed.request.isFile, 0);
+    EXPECT_FALSE(parsed.request.isFile);
 }
 
 TEST(CommandLine, PortTokens) {
-    EXPECT_EQ(Read({"COM12"}).port, "COM12");
-    EXPECT_EQ(Read({"COM"}).port, "COM0");
-    EXPECT_EQ(Read({"COM-1"}).port, "");
+    EXPECT_EQ(Read({"COM12"}).portName, "COM12");
+    EXPECT_EQ(Read({"COM"}).portName, "COM0");
+    EXPECT_EQ(Read({"COM-1"}).portName, "");
     const ParsedCommandLine device = Read({"/dev/ttyUSB0", "BAUD4800"});
-    EXPECT_EQ(device.port, "/dev/ttyUSB0");
+    EXPECT_EQ(device.portName, "/dev/ttyUSB0");
     EXPECT_EQ(device.baud, 2);
     EXPECT_TRUE(device.request.path.isEmpty());
     // A device path may hold a dot and is still a port, not a file.
-    EXPECT_EQ(Read({"/dev/tty.usbserial-A1"}).port, "/dev/tty.usbserial-A1");
-    EXPECT_EQ(Read({"/dev/tty.usbserial-A1"}).request.isFile, 0);
+    EXPECT_EQ(Read({"/dev/tty.usbserial-A1"}).portName, "/dev/tty.usbserial-A1");
+    EXPECT_FALSE(Read({"/dev/tty.usbserial-A1"}).request.isFile);
 }
 
 TEST(CommandLine, PathsAreKeptAsTyped) {
@@ -141,7 +141,7 @@ TEST(CommandLine, PathsAreKeptAsTyped) {
 
 TEST(CommandLine, NothingStartsWithoutAPort) {
     const ParsedCommandLine parsed = Read({"C:\\out\\prog.m$x"}, QString());
-    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.port), StartupAction::None);
+    EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.portName), StartupAction::None);
 }
 
 }  // namespace

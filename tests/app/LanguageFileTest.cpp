@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "app/AppCore.h"
 #include "app/LanguageFile.h"
+#include "app/Languages.h"
 #include "app/TextTable.h"
 
 #include <gtest/gtest.h>
@@ -192,17 +193,17 @@ TEST(LanguageSwitch, MissingIdentifiersKeepThePreviousLanguagesText) {
                            kHeader + "<r><s id=\"16\" value=\"Langue\"/></r>"));
     ASSERT_TRUE(WriteBytes(folder.filePath("Corvix-SVE.xml"), kHeader + "<r><s id=\"16\""));
 
-    EXPECT_EQ(app.OnLanguageCommand(32798), 1);
-    EXPECT_EQ(app.OnLanguageCommand(32801), 1);
+    EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand), 1);
+    EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand + 3), 1);
     EXPECT_EQ(app.Language, 3);
     EXPECT_EQ(app.TextTable[16], "Langue");
     EXPECT_EQ(app.TextTable[17], "Hilfe");
 
     // A failed load keeps the texts but the language still changes.
-    EXPECT_EQ(app.OnLanguageCommand(32803), 0);
+    EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand + 5), 0);
     EXPECT_EQ(app.Language, 5);
     EXPECT_EQ(app.TextTable[16], "Langue");
-    EXPECT_EQ(app.OnLanguageCommand(32810), 0);
+    EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand + 12), 0);
     EXPECT_EQ(app.Language, 12);
     EXPECT_EQ(sink.shown.size(), 2);
 

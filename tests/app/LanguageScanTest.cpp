@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "app/AppCore.h"
 #include "app/LanguageScan.h"
+#include "app/Languages.h"
 #include "app/TextTable.h"
 
 #include <gtest/gtest.h>
@@ -111,7 +112,7 @@ TEST(LanguageStart, TheWindowsScanMovesTheChoiceAndLoadsEnglish) {
     app.Language = 5;
     app.ScanLanguageFiles();
     EXPECT_EQ(app.Language, 1);
-    EXPECT_EQ(app.OnLanguageCommand(32798 + app.Language), 1);
+    EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand + app.Language), 1);
     EXPECT_EQ(app.TextTable, EnglishTexts());
     EXPECT_TRUE(sink.shown.isEmpty());
 }

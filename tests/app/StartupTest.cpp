@@ -64,7 +64,7 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndWritesThemBack) {
     EXPECT_TRUE(app.Comport.isEmpty());
     EXPECT_EQ(discoveries, 1);
     EXPECT_EQ(windowRuns, 1);
-    EXPECT_EQ(shownRequest.fromCommandLine, 0);
+    EXPECT_FALSE(shownRequest.fromCommandLine);
 
     EXPECT_EQ(app.BaudRateList, DefaultBaudRateList());
     EXPECT_EQ(app.TextTable, EnglishTexts());
@@ -144,8 +144,8 @@ TEST_F(Startup, ARunWithArgumentsWritesNothing) {
     Run({"COM5", "BAUD38400", "C:\\out\\prog.m$x"});
     EXPECT_EQ(app.Comport, "COM5");
     EXPECT_EQ(app.Baud, 5);
-    EXPECT_EQ(shownRequest.fromCommandLine, 1);
-    EXPECT_EQ(shownRequest.isFile, 1);
+    EXPECT_TRUE(shownRequest.fromCommandLine);
+    EXPECT_TRUE(shownRequest.isFile);
     EXPECT_EQ(shownRequest.path, "C:\\out\\prog.m$x");
 
     auto stored = settings.Open();

@@ -22,6 +22,7 @@
 
 #include "CaliperRig.h"
 #include "app/AppCore.h"
+#include "app/CommandIds.h"
 #include "app/TextTable.h"
 #include "tools/corvix-caliper/Printer.h"
 #include "ui/AppJobWindows.h"
@@ -147,7 +148,7 @@ TEST(MainWindowWithCaliper, LoadReceiveOverwriteAndCapturePrinted) {
                 Screenshot(transfer, "demo-load-program");
             }
         });
-        EXPECT_TRUE(Press(window, 1002));
+        EXPECT_TRUE(Press(window, CommandId::LoadProgramButton));
     }
     EXPECT_TRUE(sawTransfer);
     EXPECT_EQ(rig.FinishCaliper(), 0) << rig.caliperOutput;
@@ -180,7 +181,7 @@ TEST(MainWindowWithCaliper, LoadReceiveOverwriteAndCapturePrinted) {
             cancelPressed = true;
             QTest::mouseClick(transfer->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
         });
-        EXPECT_TRUE(Press(window, 1003));
+        EXPECT_TRUE(Press(window, CommandId::KermitReceiveButton));
     }
     EXPECT_EQ(questions, 1);
     EXPECT_EQ(rig.FinishCaliper(), 0) << rig.caliperOutput;
@@ -214,7 +215,7 @@ TEST(MainWindowWithCaliper, LoadReceiveOverwriteAndCapturePrinted) {
                 stage = Done;
             }
         });
-        EXPECT_TRUE(Press(window, 1005));
+        EXPECT_TRUE(Press(window, CommandId::ReceiveAsciiButton));
     }
     EXPECT_EQ(stage, Done);
     EXPECT_EQ(rig.FinishCaliper(), 0) << rig.caliperOutput;

@@ -31,8 +31,8 @@ protected:
         auto viewer = std::make_unique<CAsciiDlg>(app);
         viewer->dialogs = dialogs.Dialogs();
         viewer->makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
-        viewer->baudIndex = 2;
-        viewer->portNumber = QStringLiteral("COM3");
+        viewer->job.baudIndex = 2;
+        viewer->job.portName = QStringLiteral("COM3");
         viewer->marginChars = 1;
         return viewer;
     }
@@ -113,7 +113,7 @@ TEST_F(AsciiViewerTest, CancelAndCloseBoxLeaveNotepadUnrequested) {
     cancelled->show();
     QTest::keyClick(cancelled.get(), Qt::Key_Escape);
     EXPECT_EQ(cancelled->result(), QDialog::Rejected);
-    EXPECT_EQ(cancelled->notepadRequested, 0);
+    EXPECT_FALSE(cancelled->notepadRequested);
 
     auto closed = Viewer();
     closed->show();
@@ -121,13 +121,13 @@ TEST_F(AsciiViewerTest, CancelAndCloseBoxLeaveNotepadUnrequested) {
     closed->close();
     EXPECT_FALSE(closed->isVisible());
     EXPECT_EQ(closed->result(), QDialog::Rejected);
-    EXPECT_EQ(closed->notepadRequested, 0);
+    EXPECT_FALSE(closed->notepadRequested);
 
     auto notepad = Viewer();
     notepad->show();
     QTest::mouseClick(Button(*notepad, "notepadButton"), Qt::LeftButton);
     EXPECT_EQ(notepad->result(), QDialog::Accepted);
-    EXPECT_EQ(notepad->notepadRequested, 1);
+    EXPECT_TRUE(notepad->notepadRequested);
 
     auto ended = Viewer();
     ended->show();
@@ -302,8 +302,8 @@ TEST_F(AsciiViewerTest, CapturesFromALineUntilDone) {
     ASSERT_TRUE(line.ok());
     auto viewer = Viewer();
     viewer->makeWorker = SystemWorkers();
-    viewer->portNumber = line.port;
-    viewer->baudIndex = 7;
+    viewer->job.portName = line.port;
+    viewer->job.baudIndex = 7;
     viewer->show();
     ASSERT_NE(viewer->worker, nullptr);
     // The job purges the line once it has opened it: repeat a first line
@@ -338,8 +338,8 @@ TEST_F(AsciiViewerTest, ALostLineKeepsWhatCameInTheViewer) {
         dialogs.messages.clear();
         auto viewer = Viewer();
         viewer->makeWorker = SystemWorkers();
-        viewer->portNumber = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
-        viewer->baudIndex = 7;
+        viewer->job.portName = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
+        viewer->job.baudIndex = 7;
         viewer->show();
         ASSERT_NE(viewer->worker, nullptr);
         if (withText) {

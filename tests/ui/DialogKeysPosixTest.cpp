@@ -85,7 +85,7 @@ TEST(DialogKeys, EnterPressesTheFocusedButtonEscCancelsAndTheFirstControlHasTheF
     viewer.dialogs.chooseFont = [&](QWidget*, const QFont&) {
         return ++fonts, std::optional<QFont>();
     };
-    viewer.portNumber = line.port;
+    viewer.job.portName = line.port;
     viewer.show();
     EXPECT_EQ(FocusName(&viewer), QStringLiteral("marginEdit"));
     for (const char* name : {"fontButton", "printButton"}) {
@@ -104,7 +104,7 @@ TEST(DialogKeys, EnterPressesTheFocusedButtonEscCancelsAndTheFirstControlHasTheF
     CTransferDlg transfer(test.app);
     transfer.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
     transfer.show();
-    transfer.cancelLocked = 1;
+    transfer.cancelLocked = true;
     Press(&transfer, Qt::Key_Escape);
     EXPECT_TRUE(transfer.isVisible());
 

@@ -25,8 +25,8 @@ bool Save(QWidget& widget, const QString& name) {
 template <typename Window>
 void WithoutWorker(Window& window) {
     window.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
-    window.portNumber = QStringLiteral("ttyUSB0");
-    window.baudIndex = 7;
+    window.job.portName = QStringLiteral("ttyUSB0");
+    window.job.baudIndex = 7;
 }
 
 TEST(JobWindowScreenshots, TransferAndViewer) {
@@ -37,8 +37,8 @@ TEST(JobWindowScreenshots, TransferAndViewer) {
 
     CTransferDlg sending(app);
     WithoutWorker(sending);
-    sending.direction = 1;
-    sending.path = QStringLiteral("/home/forester/stands/STAND12.DAT");
+    sending.job.kind = JobKind::Send;
+    sending.job.path = QStringLiteral("/home/forester/stands/STAND12.DAT");
     sending.fileSize = 48213;
     sending.show();
     EXPECT_TRUE(Save(sending, QStringLiteral("transfer-waiting.png")));
@@ -49,7 +49,7 @@ TEST(JobWindowScreenshots, TransferAndViewer) {
 
     CTransferDlg receiving(app);
     WithoutWorker(receiving);
-    receiving.path = QDir::tempPath();
+    receiving.job.path = QDir::tempPath();
     receiving.show();
     receiving.OnReceiveFileOpened("TREES.TXT");
     receiving.OnReceiveProgress(1536);

@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "app/CommandIds.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CStemraDlg.h"
 
@@ -23,7 +24,7 @@ protected:
     // The window ends with OK, as OnOK leaves it.
     bool Closed() const { return !window->isVisible() && window->result() == QDialog::Accepted; }
 
-    CaptureOutcome Captured(const QByteArray& bytes, int notepad = 0, int margin = 8) {
+    CaptureOutcome Captured(const QByteArray& bytes, bool notepad = false, int margin = 8) {
         return {QDialog::Accepted, bytes, notepad, margin};
     }
 
@@ -36,9 +37,10 @@ TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndR
     const QString file = test.FolderFile("data.512");
     ASSERT_TRUE(WriteBytes(file, QByteArray(1234, 'x')));
     test.app.LastFile = test.FolderFile("old.m$x");
+    test.app.BlockCheck = 3;
     recorder.fileAnswer = file;
 
-    window->Button(1001)->click();
+    window->Button(CommandId::KermitSendButton)->click();
     ASSERT_EQ(recorder.fileChoosers.size(), 1);
     const FileChooserRequest& chooser = recorder.fileChoosers[0];
     EXPECT_EQ(chooser.kind, FileChooserRequest::Kind::Open);
@@ -50,27 +52,27 @@ TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndR
     EXPECT_EQ(chooser.filters[2].description, "Forvanta (*.m$x; *.b$n)");
 
     ASSERT_EQ(recorder.transfers.size(), 1);
-    const TransferRequest& job = recorder.transfers[0];
-    EXPECT_EQ(job.mode, 0);
-    EXPECT_EQ(job.direction, 1);
-    EXPECT_EQ(job.baudIndex, 3);
-    EXPECT_EQ(job.port, "COM4");
-    EXPECT_EQ(job.path, file);
-    EXPECT_EQ(job.fileSize, 1234u);
+    const TransferRequest& request = recorder.transfers[0];
+    EXPECT_EQ(request.job.kind, JobKind::Send);
+    EXPECT_EQ(request.job.baudIndex, 3);
+    EXPECT_EQ(request.job.portName, "COM4");
+    EXPECT_EQ(request.job.path, file);
+    EXPECT_EQ(request.job.blockCheck, 3);
+    EXPECT_EQ(request.fileSize, 1234u);
     EXPECT_EQ(test.app.LastFile, file);
     EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowCommands, ANameThatDoesNotExistIsSentWithUnknownSizeAndCancelChangesNothing) {
     recorder.fileAnswer = test.FolderFile("missing.512");
-    window->OnCommand(32789);
+    window->OnCommand(CommandId::SendFileItem);
     ASSERT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(recorder.transfers[0].fileSize, 0xFFFFFFFFu);
     EXPECT_EQ(test.app.LastFile, test.FolderFile("missing.512"));
 
     recorder.fileAnswer.clear();
-    window->OnCommand(32789);
-    window->OnCommand(32791);
+    window->OnCommand(CommandId::SendFileItem);
+    window->OnCommand(CommandId::LoadProgramItem);
     EXPECT_EQ(recorder.fileChoosers.size(), 3);
     EXPECT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(test.app.LastFile, test.FolderFile("missing.512"));
@@ -80,30 +82,30 @@ TEST_F(MainWindowCommands, LoadProgramOffersProgramFilesAndLeavesTheWindowOpen) 
     const QString file = test.FolderFile("prog.b$n");
     ASSERT_TRUE(WriteBytes(file, "12345"));
     recorder.fileAnswer = file;
-    window->Button(1002)->click();
+    window->Button(CommandId::LoadProgramButton)->click();
     ASSERT_EQ(recorder.fileChoosers.size(), 1);
     ASSERT_EQ(recorder.fileChoosers[0].filters.size(), 1);
     EXPECT_EQ(recorder.fileChoosers[0].filters[0].patterns, "*.m$x;*.b$n");
     ASSERT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(recorder.transfers[0].fileSize, 5u);
-    EXPECT_EQ(recorder.transfers[0].direction, 1);
+    EXPECT_EQ(recorder.transfers[0].job.kind, JobKind::Send);
     EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowCommands, KermitReceiveTakesTheChosenFolderIntoLastDir) {
     test.app.LastDir = QStringLiteral("/srv/in");
     recorder.folderAnswer = test.folder.path();
-    window->Button(1003)->click();
+    window->Button(CommandId::KermitReceiveButton)->click();
     EXPECT_EQ(recorder.folderStarts, QStringList{"/srv/in"});
     EXPECT_EQ(recorder.folderCapacity, 2048);
     EXPECT_EQ(test.app.LastDir, test.folder.path());
     ASSERT_EQ(recorder.transfers.size(), 1);
-    EXPECT_EQ(recorder.transfers[0].direction, 0);
-    EXPECT_EQ(recorder.transfers[0].path, test.folder.path());
+    EXPECT_EQ(recorder.transfers[0].job.kind, JobKind::Receive);
+    EXPECT_EQ(recorder.transfers[0].job.path, test.folder.path());
     EXPECT_EQ(recorder.transfers[0].fileSize, 0u);
 
     recorder.folderAnswer.clear();
-    window->OnCommand(32818);
+    window->OnCommand(CommandId::ReceiveFileItem);
     EXPECT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(test.app.LastDir, test.folder.path());
     EXPECT_TRUE(window->isVisible());
@@ -113,9 +115,9 @@ TEST_F(MainWindowCommands, DataToPrinterCapturesAt4800AndWritesTheBytesUnchanged
     const QString file = test.FolderFile("treelist.txt");
     recorder.fileAnswer = file;
     const QByteArray bytes("Tall 24\r\n\xC5sa \x01\x00\xFF end\r\n", 22);
-    recorder.captureAnswer = Captured(bytes, 1, 9);
+    recorder.captureAnswer = Captured(bytes, true, 9);
 
-    window->Button(1004)->click();
+    window->Button(CommandId::DataToPrinterButton)->click();
     ASSERT_EQ(recorder.fileChoosers.size(), 1);
     const FileChooserRequest& chooser = recorder.fileChoosers[0];
     EXPECT_EQ(chooser.kind, FileChooserRequest::Kind::Save);
@@ -123,8 +125,9 @@ TEST_F(MainWindowCommands, DataToPrinterCapturesAt4800AndWritesTheBytesUnchanged
     EXPECT_EQ(chooser.defaultExtension, "txt");
     EXPECT_EQ(chooser.filters[0].description, "Filer (*.*)");
     ASSERT_EQ(recorder.captures.size(), 1);
-    EXPECT_EQ(recorder.captures[0].baudIndex, 2);
-    EXPECT_EQ(recorder.captures[0].port, "COM4");
+    EXPECT_EQ(recorder.captures[0].job.baudIndex, 2);
+    EXPECT_EQ(recorder.captures[0].job.kind, JobKind::Capture);
+    EXPECT_EQ(recorder.captures[0].job.portName, "COM4");
     EXPECT_EQ(recorder.captures[0].marginChars, 5);
     EXPECT_EQ(test.app.Baud, 3);
     EXPECT_EQ(test.app.Margin, 9);
@@ -140,31 +143,32 @@ TEST_F(MainWindowCommands, AnEmptyCaptureReplacesNoFileButMakesAnEmptyNewOneForA
     const QString ascii = test.FolderFile("ascii.txt");
     ASSERT_TRUE(WriteBytes(printer, "earlier"));
     ASSERT_TRUE(WriteBytes(ascii, "earlier"));
-    recorder.captureAnswer = Captured({}, 1);
+    recorder.captureAnswer = Captured({}, true);
 
     recorder.fileAnswer = printer;
-    window->OnCommand(CStemraDlg::kAsciiCommand);
+    window->OnCommand(CommandId::AsciiItem);
     EXPECT_EQ(ReadBytes(printer), "earlier");
 
     recorder.fileAnswer = ascii;
-    window->Button(1005)->click();
+    window->Button(CommandId::ReceiveAsciiButton)->click();
     EXPECT_EQ(ReadBytes(ascii), "earlier");
     EXPECT_TRUE(recorder.editorFiles.isEmpty());
 
     QFile::remove(ascii);
-    window->Button(1005)->click();
+    window->Button(CommandId::ReceiveAsciiButton)->click();
     EXPECT_TRUE(QFile::exists(ascii));
     EXPECT_EQ(ReadBytes(ascii), QByteArray());
     EXPECT_EQ(recorder.editorFiles, QStringList{ascii});
     ASSERT_EQ(recorder.fileChoosers.size(), 3);
     EXPECT_EQ(recorder.fileChoosers[1].filters[0].description, "Text (*.txt)");
-    EXPECT_EQ(recorder.captures[1].baudIndex, 3);
+    EXPECT_EQ(recorder.captures[1].job.baudIndex, 3);
+    EXPECT_EQ(recorder.captures[1].job.kind, JobKind::Capture);
 }
 
 TEST_F(MainWindowCommands, ACancelledViewerWritesNothingAndKeepsTheMargin) {
     const QString file = test.FolderFile("kept.txt");
     recorder.fileAnswer = file;
-    recorder.captureAnswer = {QDialog::Rejected, "data\r\n", 1, 12};
+    recorder.captureAnswer = {QDialog::Rejected, "data\r\n", true, 12};
     window->OnDataToPrinter();
     window->OnReceiveAscii();
     EXPECT_FALSE(QFile::exists(file));
@@ -174,8 +178,9 @@ TEST_F(MainWindowCommands, ACancelledViewerWritesNothingAndKeepsTheMargin) {
 
 TEST_F(MainWindowCommands, AFileThatCannotBeWrittenIsReportedAndNothingFollows) {
     test.app.Comport = QStringLiteral("COM4");
-    window->commandLineRequest = {1, 0, 1, test.FolderFile("no-such-folder/list.txt")};
-    recorder.captureAnswer = Captured("data\r\n", 1, 7);
+    window->commandLineRequest = {true, false, RequestMode::Capture,
+                                  test.FolderFile("no-such-folder/list.txt")};
+    recorder.captureAnswer = Captured("data\r\n", true, 7);
     window->OnReceiveAscii();
     ASSERT_EQ(test.messages.shown.size(), 1);
     EXPECT_EQ(test.messages.shown[0].caption, "Corvix");
@@ -199,7 +204,7 @@ TEST_F(MainWindowCommands, ACaptureThatCannotBeSavedWhereChosenCanBeSavedElsewhe
     }
     const QString elsewhere = test.FolderFile("list.txt");
     const QByteArray bytes = "Tall 24\r\nGran 18\r\n";
-    recorder.captureAnswer = Captured(bytes, 1);
+    recorder.captureAnswer = Captured(bytes, true);
     const QStringList answers = blocked + blocked + QStringList{elsewhere};
     recorder.fileAnswers = answers;
 
@@ -219,7 +224,7 @@ TEST_F(MainWindowCommands, ACaptureThatCannotBeSavedWhereChosenCanBeSavedElsewhe
 
     // In a command-line run the window closes once the text is saved.
     QFile::remove(elsewhere);
-    window->commandLineRequest = {1, 0, 1, blocked[0]};
+    window->commandLineRequest = {true, false, RequestMode::Capture, blocked[0]};
     recorder.fileAnswers = {elsewhere};
     window->OnReceiveAscii();
     EXPECT_EQ(ReadBytes(elsewhere), bytes);
@@ -231,7 +236,7 @@ TEST_F(MainWindowCommands, ACaptureThatCannotBeSavedWhereChosenCanBeSavedElsewhe
 
 TEST_F(MainWindowCommands, AnEditorThatCannotStartIsReported) {
     recorder.fileAnswer = test.FolderFile("list.txt");
-    recorder.captureAnswer = Captured("x\n", 1);
+    recorder.captureAnswer = Captured("x\n", true);
     recorder.editorStarts = false;
     window->OnReceiveAscii();
     ASSERT_EQ(test.messages.shown.size(), 1);
@@ -241,7 +246,7 @@ TEST_F(MainWindowCommands, AnEditorThatCannotStartIsReported) {
 
 TEST_F(MainWindowCommands, HelpOpensCorvixChmInTheProgramFolder) {
     test.app.ProgramFolder = QStringLiteral("/opt/corvix/");
-    window->OnCommand(32814);
+    window->OnCommand(CommandId::HelpItem);
     EXPECT_EQ(recorder.helpPaths, QStringList{"/opt/corvix//Corvix.chm"});
     EXPECT_TRUE(test.messages.shown.isEmpty());
 }
@@ -256,7 +261,7 @@ TEST_F(MainWindowCommands, AboutShowsItsCaptionInTheCurrentLanguageAndClosesWith
         results.append(dialog.result());
         return dialog.result();
     };
-    window->OnCommand(32815);
+    window->OnCommand(CommandId::AboutItem);
     window->OnAbout();
     EXPECT_EQ(recorder.dialogs, (QStringList{"CAboutDlg", "CAboutDlg"}));
     EXPECT_EQ(results, (QList<int>{QDialog::Accepted, QDialog::Rejected}));
@@ -274,30 +279,32 @@ TEST_F(MainWindowCommands, ExitEndsTheWindowWithOkFromButtonAndMenu) {
 // ---- The command line's request
 
 TEST_F(MainWindowCommands, ACommandLineProgramLoadSendsWithoutAChooserAndCloses) {
-    window->commandLineRequest = {1, 1, 0, QStringLiteral("/data/prog.m$x")};
+    window->commandLineRequest = {true, true, RequestMode::Kermit,
+                                  QStringLiteral("/data/prog.m$x")};
     window->RunStartupRequest();
     EXPECT_TRUE(recorder.fileChoosers.isEmpty());
     ASSERT_EQ(recorder.transfers.size(), 1);
-    EXPECT_EQ(recorder.transfers[0].path, "/data/prog.m$x");
+    EXPECT_EQ(recorder.transfers[0].job.path, "/data/prog.m$x");
     EXPECT_EQ(test.app.LastFile, "/data/prog.m$x");
     EXPECT_TRUE(Closed());
 }
 
 TEST_F(MainWindowCommands, ACommandLineReceiveSetsLastDirAndCloses) {
     test.app.LastDir = QStringLiteral("/old");
-    window->commandLineRequest = {1, 0, 0, QStringLiteral("/data/in")};
+    window->commandLineRequest = {true, false, RequestMode::Kermit, QStringLiteral("/data/in")};
     window->RunStartupRequest();
     EXPECT_TRUE(recorder.folderStarts.isEmpty());
     EXPECT_EQ(test.app.LastDir, "/data/in");
     ASSERT_EQ(recorder.transfers.size(), 1);
-    EXPECT_EQ(recorder.transfers[0].path, "/data/in");
+    EXPECT_EQ(recorder.transfers[0].job.path, "/data/in");
     EXPECT_TRUE(Closed());
 }
 
 TEST_F(MainWindowCommands, ACommandLineCaptureClosesOnDoneAndStaysOpenWhenCancelled) {
     const QString file = test.FolderFile("LIST.TXT");
-    window->commandLineRequest = {1, 1, 1, file};  // a .TXT file named without KERMIT
-    recorder.captureAnswer = {QDialog::Rejected, {}, 0, 1};
+    window->commandLineRequest = {true, true, RequestMode::Capture,
+                                  file};  // a .TXT file named without KERMIT
+    recorder.captureAnswer = {QDialog::Rejected, {}, false, 1};
     window->RunStartupRequest();
     ASSERT_EQ(recorder.captures.size(), 1);
     EXPECT_TRUE(recorder.fileChoosers.isEmpty());
@@ -311,10 +318,11 @@ TEST_F(MainWindowCommands, ACommandLineCaptureClosesOnDoneAndStaysOpenWhenCancel
 }
 
 TEST_F(MainWindowCommands, NoPortOrNoArgumentsStartNothing) {
-    window->commandLineRequest = {1, 1, 0, QStringLiteral("/data/prog.m$x")};
+    window->commandLineRequest = {true, true, RequestMode::Kermit,
+                                  QStringLiteral("/data/prog.m$x")};
     test.app.Comport.clear();
     window->RunStartupRequest();
-    window->commandLineRequest = {0, 0, 0, {}};
+    window->commandLineRequest = {false, false, RequestMode::Kermit, {}};
     test.app.Comport = QStringLiteral("COM4");
     window->RunStartupRequest();
     EXPECT_TRUE(recorder.transfers.isEmpty());

@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "app/CommandIds.h"
 #include "app/Languages.h"
 #include "app/MainWindowLabels.h"
 #include "ui/CStemraDlg.h"
@@ -66,14 +67,16 @@ TEST_F(MainWindowLanguage, TheTemplateShowsTheSwedishTextsAndTheMenuLayout) {
     QList<int> ids;
     for (int i : {0, 2, 3, 5})
         ids.append(items[i]->property("commandId").toInt());
-    EXPECT_EQ(ids, (QList<int>{32819, 32791, CStemraDlg::kAsciiCommand, 32793}));
-    EXPECT_EQ(Window().Popup(2)->actions()[0]->property("commandId").toInt(), 32814);
-    EXPECT_EQ(Window().Popup(2)->actions()[1]->property("commandId").toInt(), 32815);
+    EXPECT_EQ(ids, (QList<int>{CommandId::SettingsItem, CommandId::LoadProgramItem,
+                               CommandId::AsciiItem, CommandId::ExitItem}));
+    EXPECT_EQ(Window().Popup(2)->actions()[0]->property("commandId").toInt(), CommandId::HelpItem);
+    EXPECT_EQ(Window().Popup(2)->actions()[1]->property("commandId").toInt(), CommandId::AboutItem);
 
     ASSERT_EQ(Window().Popup(1)->actions().size(), kLanguageCount);
     for (int i = 0; i < kLanguageCount; ++i) {
         EXPECT_EQ(Window().LanguageItem(i)->text(), LanguageMenuText(i));
-        EXPECT_EQ(Window().LanguageItem(i)->property("commandId").toInt(), 32798 + i);
+        EXPECT_EQ(Window().LanguageItem(i)->property("commandId").toInt(),
+                  CommandId::FirstLanguageItem + i);
     }
 }
 
@@ -82,11 +85,11 @@ TEST_F(MainWindowLanguage, InitialisationLoadsTheChosenLanguageBeforeTheCommandL
     ASSERT_TRUE(test.AddLanguage("RUS"));
     test.app.Language = 11;
     test.app.Comport = QStringLiteral("COM3");
-    Window().commandLineRequest = {1, 1, 0, test.FolderFile("prog.m$x")};
+    Window().commandLineRequest = {true, true, RequestMode::Kermit, test.FolderFile("prog.m$x")};
     QString buttonTextDuringJob;
     bool shownDuringJob = true;
     recorder.duringJob = [&] {
-        buttonTextDuringJob = Window().Button(1002)->text();
+        buttonTextDuringJob = Window().Button(CommandId::LoadProgramButton)->text();
         shownDuringJob = Window().isVisible();
     };
 
@@ -131,8 +134,8 @@ TEST_F(MainWindowLanguage, SwitchingRelabelsInPlaceAndKeepsSubmenusChecksAndStat
     EXPECT_EQ(CheckedLanguages(), QList<int>{12});
     EXPECT_EQ(test.app.Language, 12);
     EXPECT_EQ(Window().Popup(0)->actions()[1]->menu(), kermit);
-    EXPECT_EQ(kermit->actions()[0]->property("commandId").toInt(), 32789);
-    EXPECT_EQ(kermit->actions()[1]->property("commandId").toInt(), 32818);
+    EXPECT_EQ(kermit->actions()[0]->property("commandId").toInt(), CommandId::SendFileItem);
+    EXPECT_EQ(kermit->actions()[1]->property("commandId").toInt(), CommandId::ReceiveFileItem);
     EXPECT_FALSE(Window().LanguageItem(5)->isEnabled());
     EXPECT_EQ(Window().LanguageItem(12)->text(), LanguageMenuText(12));
 

@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "app/CommandIds.h"
 #include "app/ComportSetting.h"
 #include "ui/CSettingsDlg.h"
 #include "ui/CStemraDlg.h"
@@ -35,7 +36,7 @@ protected:
             return inDialog(settings);
         };
         CStemraDlg window(test.app, recorder.Services());
-        window.Button(1000)->click();
+        window.Button(CommandId::SettingsButton)->click();
     }
     int Ok(CSettingsDlg& dialog) {
         dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();

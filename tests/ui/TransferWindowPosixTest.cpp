@@ -34,15 +34,15 @@ protected:
     TransferWindowTest() { PrepareApp(app); }
 
     // A window whose job runs on no line at all: the test plays the worker.
-    std::unique_ptr<CTransferDlg> Window(int direction, const QString& path, quint32 size = 0) {
+    std::unique_ptr<CTransferDlg> Window(JobKind kind, const QString& path, quint32 size = 0) {
         auto window = std::make_unique<CTransferDlg>(app);
         window->dialogs = dialogs.Dialogs();
         window->makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
-        window->direction = direction;
-        window->path = path;
+        window->job.kind = kind;
+        window->job.path = path;
         window->fileSize = size;
-        window->baudIndex = 3;
-        window->portNumber = QStringLiteral("COM3");
+        window->job.baudIndex = 3;
+        window->job.portName = QStringLiteral("COM3");
         return window;
     }
 
@@ -61,7 +61,7 @@ protected:
 };
 
 TEST_F(TransferWindowTest, SendingWaitsThenSendsAndMovesTheBar) {
-    auto window = Window(1, QStringLiteral("/home/user/stands/plot7.dat"), 3000);
+    auto window = Window(JobKind::Send, QStringLiteral("/home/user/stands/plot7.dat"), 3000);
     window->OnInitDialog();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kermit send"));
     EXPECT_EQ(Status(*window)->text(),
@@ -80,33 +80,33 @@ TEST_F(TransferWindowTest, SendingWaitsThenSendsAndMovesTheBar) {
     window->OnSendProgress(2940);
     EXPECT_EQ(Bar(*window)->value(), 2940);
     EXPECT_TRUE(Button(*window)->isEnabled());
-    EXPECT_EQ(window->cancelLocked, 0);
+    EXPECT_FALSE(window->cancelLocked);
 }
 
 // A size that could not be read is shown signed; the rate the list does not
 // offer shows its number.
 TEST_F(TransferWindowTest, UnreadableSizeShowsMinusOneAndRate8ItsNumber) {
-    auto window = Window(1, QStringLiteral("/gone/plot7.dat"), 0xFFFFFFFFu);
-    window->baudIndex = 8;
+    auto window = Window(JobKind::Send, QStringLiteral("/gone/plot7.dat"), 0xFFFFFFFFu);
+    window->job.baudIndex = 8;
     window->OnInitDialog();
     EXPECT_EQ(Status(*window)->text(),
               QStringLiteral("Waiting on caliper... (COM3: 230400)\nplot7.dat (-1 Bytes)"));
 }
 
 TEST_F(TransferWindowTest, ProgramFileLocksCancelOnceItFlows) {
-    auto waiting = Window(1, QStringLiteral("C:\\caliper\\MAIN.b$n"), 500);
+    auto waiting = Window(JobKind::Send, QStringLiteral("C:\\caliper\\MAIN.b$n"), 500);
     waiting->show();
-    EXPECT_EQ(waiting->isProgramFile, 1);
+    EXPECT_TRUE(waiting->isProgramFile);
     QTest::keyClick(waiting.get(), Qt::Key_Escape);
     EXPECT_FALSE(waiting->isVisible()) << "cancelled while waiting on the caliper";
     EXPECT_EQ(waiting->result(), QDialog::Rejected);
 
-    auto flowing = Window(1, QStringLiteral("C:\\caliper\\MAIN.b$n"), 500);
+    auto flowing = Window(JobKind::Send, QStringLiteral("C:\\caliper\\MAIN.b$n"), 500);
     flowing->show();
     flowing->OnSendProgress(0);
     EXPECT_EQ(Status(*flowing)->text(),
               QStringLiteral("Sending (COM3: 9600)\nMAIN.b$n (500 Bytes)"));
-    EXPECT_EQ(flowing->cancelLocked, 1);
+    EXPECT_TRUE(flowing->cancelLocked);
     EXPECT_FALSE(Button(*flowing)->isEnabled());
     QTest::keyClick(flowing.get(), Qt::Key_Escape);
     flowing->close();
@@ -118,11 +118,11 @@ TEST_F(TransferWindowTest, ProgramFileLocksCancelOnceItFlows) {
 }
 
 TEST_F(TransferWindowTest, ControlProgramIsNeverLocked) {
-    auto window = Window(1, QStringLiteral("/caliper/SETUP.m$x"), 800);
+    auto window = Window(JobKind::Send, QStringLiteral("/caliper/SETUP.m$x"), 800);
     window->show();
     window->OnSendProgress(0);
     window->OnSendProgress(400);
-    EXPECT_EQ(window->isProgramFile, 0);
+    EXPECT_FALSE(window->isProgramFile);
     EXPECT_TRUE(Button(*window)->isEnabled());
     QTest::mouseClick(Button(*window), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
@@ -131,7 +131,7 @@ TEST_F(TransferWindowTest, ControlProgramIsNeverLocked) {
 
 TEST_F(TransferWindowTest, ReceivingSeveralFilesShowsEachNameAndItsCount) {
     QTemporaryDir folder;
-    auto window = Window(0, folder.path());
+    auto window = Window(JobKind::Receive, folder.path());
     window->show();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kermit receive"));
     EXPECT_EQ(Status(*window)->text(), QStringLiteral("Waiting on caliper... (COM3: 9600)"));
@@ -169,7 +169,7 @@ TEST_F(TransferWindowTest, ReceivingSeveralFilesShowsEachNameAndItsCount) {
 // A status too long for its place is shortened, never run under the dot.
 TEST_F(TransferWindowTest, AFileInShowsWaitingForTheNextAndLongStatusesStayInSight) {
     QTemporaryDir folder;
-    auto window = Window(0, folder.path());
+    auto window = Window(JobKind::Receive, folder.path());
     window->show();
     window->OnReceiveFileOpened("STAND1.DAT");
     window->OnReceiveProgress(2193);
@@ -210,7 +210,7 @@ TEST_F(TransferWindowTest, WithItsOwnerHiddenTheWindowCentresOnTheScreen) {
     CTransferDlg window(app, &owner);
     window.dialogs = dialogs.Dialogs();
     window.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
-    window.portNumber = QStringLiteral("COM3");
+    window.job.portName = QStringLiteral("COM3");
     window.show();
     const QPoint screenCentre = owner.screen()->availableGeometry().center();
     EXPECT_LE((window.frameGeometry().center() - screenCentre).manhattanLength(), 4)
@@ -219,7 +219,7 @@ TEST_F(TransferWindowTest, WithItsOwnerHiddenTheWindowCentresOnTheScreen) {
 }
 
 TEST_F(TransferWindowTest, LineStatusDotChangesOnlyWhenTheStateDoes) {
-    auto window = Window(0, QDir::tempPath());
+    auto window = Window(JobKind::Receive, QDir::tempPath());
     window->show();
     QWidget* red = Dot(*window, "ctsOnDot");
     QWidget* black = Dot(*window, "ctsOffDot");
@@ -248,10 +248,10 @@ TEST_F(TransferWindowTest, CancelDuringAJobEndsTheWorker) {
     TestLine line;
     ASSERT_TRUE(line.ok());
     QTemporaryDir folder;
-    auto window = Window(0, folder.path());
+    auto window = Window(JobKind::Receive, folder.path());
     window->makeWorker = SystemWorkers();
-    window->portNumber = line.port;
-    window->baudIndex = 7;
+    window->job.portName = line.port;
+    window->job.baudIndex = 7;
     window->show();
     ASSERT_NE(window->worker, nullptr);
     ASSERT_TRUE(EventuallyTrue([&] { return window->worker->link.load() != nullptr; }));
@@ -271,9 +271,9 @@ TEST_F(TransferWindowTest, CancelDuringAJobEndsTheWorker) {
 TEST_F(TransferWindowTest, JobEndClosesTheWindowAfterTheWorker) {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("plot.dat"));
-    auto window = Window(1, file, 10);
+    auto window = Window(JobKind::Send, file, 10);
     window->makeWorker = SystemWorkers();
-    window->portNumber = folder.filePath(QStringLiteral("no-such-port"));
+    window->job.portName = folder.filePath(QStringLiteral("no-such-port"));
     window->show();
     ASSERT_TRUE(EventuallyTrue([&] { return !window->isVisible(); }));
     EXPECT_EQ(window->result(), QDialog::Accepted);

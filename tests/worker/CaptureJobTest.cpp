@@ -24,7 +24,7 @@ bool PiecesCount(RecordingWindow& window, std::size_t count) {
 
 TEST_F(CaptureJob, DeliversLinesAndLongLinesInPiecesOfAtMost511Bytes) {
     OpenLine();
-    auto worker = StartJob(1, 0, QString());
+    auto worker = StartJob(JobKind::Capture, QString());
     WaitUntilPortReady();
     const std::string longLine = std::string(1200, 'x') + "\n";
     WriteToLine("abc\r\n");
@@ -51,7 +51,7 @@ TEST_F(CaptureJob, DeliversLinesAndLongLinesInPiecesOfAtMost511Bytes) {
 
 TEST_F(CaptureJob, AnUnfinishedLineAtTheStopIsNotDelivered) {
     OpenLine();
-    auto worker = StartJob(1, 0, QString());
+    auto worker = StartJob(JobKind::Capture, QString());
     WaitUntilPortReady();
     WriteToLine("one\n");
     ASSERT_TRUE(PiecesCount(window, 1));
@@ -65,7 +65,7 @@ TEST_F(CaptureJob, DataToPrinterOpensAt4800WhateverTheSettingsSay) {
     OpenLine();
     // The settings say 9600 (index 3); the printer stand-in asks for index 2.
     for (const auto& [index, speed] : {std::pair{2, B4800}, std::pair{3, B9600}}) {
-        auto worker = StartJob(1, 0, QString(), index);
+        auto worker = StartJob(JobKind::Capture, QString(), index);
         WaitUntilPortReady();
         const int fd = ::open(DeviceA().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         ASSERT_GE(fd, 0);
@@ -80,7 +80,7 @@ TEST_F(CaptureJob, DataToPrinterOpensAt4800WhateverTheSettingsSay) {
 
 TEST_F(CaptureJob, AVanishingLineEndsTheJobWithAMessage) {
     OpenLine();
-    auto worker = StartJob(1, 0, QString());
+    auto worker = StartJob(JobKind::Capture, QString());
     WaitUntilPortReady();
     line->CloseEnd(linesim::LineSim::kSideA);
     ASSERT_TRUE(Finished(*worker, 5000));

@@ -51,12 +51,13 @@ TEST_F(JobFailure, APortInUseEndsEveryJobWithComportErrorAndJobOver) {
     WriteWholeFile(file, "x");
 
     struct Job {
-        int mode, direction;
+        JobKind kind;
         QString path;
     };
-    for (const Job& job : {Job{0, 1, QString::fromStdString(file.string())},
-                           Job{0, 0, QString::fromStdString(rx.string())}, Job{1, 0, QString()}}) {
-        auto worker = StartJob(job.mode, job.direction, job.path);
+    for (const Job& job : {Job{JobKind::Send, QString::fromStdString(file.string())},
+                           Job{JobKind::Receive, QString::fromStdString(rx.string())},
+                           Job{JobKind::Capture, QString()}}) {
+        auto worker = StartJob(job.kind, job.path);
         ASSERT_TRUE(Finished(*worker, 5000));
         EXPECT_EQ(worker->outcome(), JobOutcome::PortFailed);
     }
@@ -91,7 +92,7 @@ TEST_F(JobFailure, AFileThatCannotBeReadIsReportedBeforeThePortIsTouched) {
     }
     for (const fs::path& path : paths) {
         RecordingWindow target;
-        auto worker = StartJob(0, 1, QString::fromStdString(path.string()), 7, &target);
+        auto worker = StartJob(JobKind::Send, QString::fromStdString(path.string()), 7, &target);
         ASSERT_TRUE(Finished(*worker, 5000)) << path;
         EXPECT_EQ(worker->outcome(), JobOutcome::FileFailed) << path;
         const auto events = target.Events();
@@ -127,7 +128,7 @@ linesim::Options SlowLine() {
 TEST_F(JobFailure, AReceiveOnAVanishingLineEndsWithAMessageInsteadOfWaitingForever) {
     OpenLine();
     WatchPortAtJobOver();
-    auto worker = StartJob(0, 0, QString::fromStdString(rx.string()));
+    auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     WaitUntilPortReady();
     CutLineAndExpectLostLineEnd(*worker);
 }
@@ -139,7 +140,7 @@ TEST_F(JobFailure, ASendWhoseLineVanishesMidFileEndsByItselfAfterClosingThePort)
     WriteWholeFile(file, RandomBytes(100000, 11));
     WatchPortAtJobOver();
     StartCKermit({"receive"}, peerDir);
-    auto worker = StartJob(0, 1, QString::fromStdString(file.string()));
+    auto worker = StartJob(JobKind::Send, QString::fromStdString(file.string()));
     ASSERT_TRUE(window.WaitFor(ProgressPast(666, 2000), 30000)) << PeerLog();
     CutLineAndExpectLostLineEnd(*worker);
 }
@@ -150,7 +151,7 @@ TEST_F(JobFailure, AReceiveCutOffMidFileKeepsWhatCameInAMarkedFileAndSaysSo) {
     const std::string content = RandomBytes(100000, 12);
     WriteWholeFile(peerDir / "trees.dat", content);
     WatchPortAtJobOver();
-    auto worker = StartJob(0, 0, QString::fromStdString(rx.string()));
+    auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     WaitUntilPortReady();
     StartCKermit({"send trees.dat"}, peerDir);
     ASSERT_TRUE(window.WaitFor(ProgressPast(665, 2000), 30000)) << PeerLog();

@@ -43,10 +43,7 @@ TEST_F(HandOver, TextReachesTheWindowThreadAndAStopDuringAPendingPieceDoesNotDea
     ThreadCheckingWindow target;
     QtJobWindow bridge(&windowObject, target);
     auto worker = std::make_unique<CComThread>(JobTexts::From(EnglishTexts()));
-    worker->window = &bridge;
-    worker->mode = 1;
-    worker->portNumber = PortA();
-    worker->PostJob();
+    worker->PostJob({.kind = JobKind::Capture, .portName = PortA()}, &bridge);
     WaitUntilPortReady();
     // The worker now waits for this thread to take the piece, while this
     // thread runs the stop sequence without having served any event.
@@ -68,10 +65,7 @@ TEST_F(HandOver, AMessageBoxIsAnsweredOnTheWindowThreadWhileItWaitsForTheWorker)
     ThreadCheckingWindow target;
     QtJobWindow bridge(&windowObject, target);
     auto worker = std::make_unique<CComThread>(JobTexts::From(EnglishTexts()));
-    worker->window = &bridge;
-    worker->mode = 1;
-    worker->portNumber = PortA();
-    worker->PostJob();
+    worker->PostJob({.kind = JobKind::Capture, .portName = PortA()}, &bridge);
     worker->WaitUntilFinished();
     QCoreApplication::processEvents();  // the queued WM_USER+667
     ::close(holder);

@@ -32,7 +32,7 @@ int ThreadCount() {
     return count;
 }
 
-enum class Kind { Send, Receive, Capture };
+using Kind = JobKind;
 
 // A peer being started holds copies of this process's descriptors, and with
 // them the port locks, until its exec. Starting a peer and probing a port
@@ -124,15 +124,14 @@ private:
         where << Name() << " round " << round << ", stopped after " << delayMs << " ms";
         RecordingWindow window;
         CComThread worker(JobTexts::From(EnglishTexts()));
-        worker.window = &window;
-        worker.mode = kind_ == Kind::Capture ? 1 : 0;
-        worker.direction = kind_ == Kind::Send ? 1 : 0;
-        worker.portNumber = QString::fromStdString(line_.Path(0));
-        worker.baudIndex = 7;
-        worker.path = QString::fromStdString(
-            (kind_ == Kind::Send ? root_ / "send.bin" : root_ / "rx").string());
+        const WorkerJob job{
+            .kind = kind_,
+            .portName = QString::fromStdString(line_.Path(0)),
+            .baudIndex = 7,
+            .path = QString::fromStdString(
+                (kind_ == Kind::Send ? root_ / "send.bin" : root_ / "rx").string())};
         worker.editor = [](const QString&, const QString&) { return true; };
-        worker.PostJob();
+        worker.PostJob(job, &window);
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
 
         const auto stopAt = std::chrono::steady_clock::now();

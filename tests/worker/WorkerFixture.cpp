@@ -67,20 +67,15 @@ std::string WorkerTest::DeviceA() const {
     return line->DevicePath(linesim::LineSim::kSideA);
 }
 
-std::unique_ptr<CComThread> WorkerTest::StartJob(int mode, int direction, const QString& path,
-                                                 int baudIndex, RecordingWindow* target) {
+std::unique_ptr<CComThread> WorkerTest::StartJob(JobKind kind, const QString& path, int baudIndex,
+                                                 RecordingWindow* target) {
     auto worker = std::make_unique<CComThread>(JobTexts::From(EnglishTexts()));
-    worker->window = target != nullptr ? target : &window;
-    worker->mode = mode;
-    worker->direction = direction;
-    worker->baudIndex = baudIndex;
-    worker->portNumber = PortA();
-    worker->path = path;
     worker->editor = [this](const QString& file, const QString&) {
         editorCalls.push_back(file);
         return editorWorks;
     };
-    worker->PostJob();
+    worker->PostJob({.kind = kind, .portName = PortA(), .baudIndex = baudIndex, .path = path},
+                    target != nullptr ? target : &window);
     return worker;
 }
 

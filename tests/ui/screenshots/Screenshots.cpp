@@ -8,6 +8,7 @@
 // into "ascii-print.pdf" in the same folder.
 
 #include "app/AppCore.h"
+#include "app/Languages.h"
 #include "app/TextTable.h"
 #include "ui/AsciiPrint.h"
 #include "ui/CAboutDlg.h"
@@ -72,7 +73,7 @@ bool SaveScreen(const QString& folder, const QString& name) {
 // with the print dialog open.
 bool ShootLanguage(AppCore& app, CStemraDlg& window, int language, const QString& folder,
                    const QString& tag) {
-    window.OnLanguageCommand(32798 + language);
+    window.OnLanguageCommand(kFirstLanguageCommand + language);
     window.move(20, 20);
     window.show();
     QFileDialog chooser(&window);
@@ -112,8 +113,8 @@ QByteArray LongerCapture() {
 bool ShootViewer(AppCore& app, const QString& folder) {
     CAsciiDlg viewer(app);
     viewer.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
-    viewer.baudIndex = 3;
-    viewer.portNumber = QStringLiteral("ttyUSB0");
+    viewer.job.baudIndex = 3;
+    viewer.job.portName = QStringLiteral("ttyUSB0");
     viewer.move(20, 20);
     viewer.show();
     const QByteArray text = LongerCapture();
@@ -167,9 +168,9 @@ int main(int argc, char** argv) {
     ok &= Save(window, out, QStringLiteral("main-swedish.png"));
     window.OnInitDialog();
     ok &= Save(window, out, QStringLiteral("main-english.png"));
-    window.OnLanguageCommand(32809);
+    window.OnLanguageCommand(kFirstLanguageCommand + 11);
     ok &= Save(window, out, QStringLiteral("main-russian.png"));
-    window.OnLanguageCommand(32799);
+    window.OnLanguageCommand(kFirstLanguageCommand + kEnglish);
     window.hide();
 
     CSettingsDlg settings(app, 3, QStringLiteral("ttyUSB0"));
@@ -183,7 +184,7 @@ int main(int argc, char** argv) {
 
     ok &= ShootLanguage(app, window, 3, out, QStringLiteral("french"));
     ok &= ShootLanguage(app, window, 11, out, QStringLiteral("russian"));
-    window.OnLanguageCommand(32799);
+    window.OnLanguageCommand(kFirstLanguageCommand + kEnglish);
 
     app.FontFace = QStringLiteral("Courier");
     app.FontHeight = 10;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// What a job does on the line.
+enum class JobKind {
+    Send,     // a file (or a caliper program) goes to the caliper with Kermit
+    Receive,  // files come from the caliper with Kermit, and its requests are served
+    Capture,  // the text the caliper prints is captured as it comes
+};
+
+// One job, as the command that asks for it describes it: made once where the
+// request is made (a main-window command, corvix-cli) and handed whole to the
+// job's window, its worker and the job itself. An option a job needs goes
+// here, and nowhere else on the way. Every field has its default, so that a
+// job can be written with only the fields that differ.
+struct WorkerJob {
+    JobKind kind = JobKind::Receive;
+    QString portName = {};  // "COM5", "ttyUSB0" or a device path; empty for none
+    int baudIndex = 3;      // index into serial::kBaudTable
+    QString path = {};      // send: the file; receive: the folder; capture: unused
+    int blockCheck = 1;     // block check a send proposes: 1, or 3 when chosen
+};
