@@ -58,10 +58,14 @@ int KermitEngine::ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, 
     window.Start(windowSize, (seq + 1) & 63);
     buffer = DecodeRoom(buffer, capacity);
     int bytesWritten = 0;
-    for (int attempt = 0; attempt < retryLimit; ++attempt) {
+    // Every packet of the window may arrive damaged and be sent again up to
+    // the sender's own limit: the attempts run for all of them together.
+    const int attempts = retryLimit * windowSize;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         if (GetPacket(len, rseq, type, recvBuffer) < 0) {
-            if (attempt + 1 < retryLimit) PutPacket(0, window.OldestSeq(), 'N', nullptr);
+            if (RunFlagCleared()) break;
+            if (attempt + 1 < attempts) PutPacket(0, window.OldestSeq(), 'N', nullptr);
             continue;
         }
         if (type == 'E') return NotReceived(file, false);
