@@ -11,12 +11,14 @@ struct CliOptions {
     enum class OnExists { Ask, Replace, Cancel };
 
     Command command = Command::Ports;
-    QString port;        // empty: the caliper port found by discovery
-    int baudIndex = 3;   // 9600
-    QString file;        // send: the file; capture: the output file ("" = stdout)
-    QString dir;         // receive: the folder ("" = the current folder)
-    int count = 0;       // receive: end after this many transactions; 0 = no limit
-    int blockCheck = 1;  // send and receive: block check proposed when sending, 1 or 3
+    QString port;           // empty: the caliper port found by discovery
+    int baudIndex = 3;      // 9600
+    QString file;           // send: the file; capture: the output file ("" = stdout)
+    QString dir;            // receive: the folder ("" = the current folder)
+    int count = 0;          // receive: end after this many transactions; 0 = no limit
+    int blockCheck = 1;     // send and receive: block check proposed when sending, 1 or 3
+    int packetLength = 94;  // send and receive: long packets proposed, 94 (none) to 4096
+    int window = 1;         // send and receive: window proposed, 1 (none) to 31
     OnExists onExists = OnExists::Ask;
     int maxTimeMs = 0;  // 0 = no limit
     bool quiet = false;

@@ -71,6 +71,7 @@ int RunJob(const CliOptions& options, const QString& port, const QString& path,
     worker.direction = options.command == CliOptions::Command::Send ? 1 : 0;
     worker.baudIndex = options.baudIndex;
     worker.blockCheck = options.blockCheck;
+    worker.proposal = {options.packetLength, options.window};
     worker.portNumber = port;
     worker.path = path;
     // A terminal tool opens no editor windows on received text files.

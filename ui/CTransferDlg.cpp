@@ -109,6 +109,7 @@ void CTransferDlg::StartJob() {
     worker->direction = direction;
     worker->path = path;
     worker->blockCheck = app_.BlockCheck;
+    worker->proposal = {app_.PacketLength, app_.Window};
     worker->PostJob();
 }
 

@@ -59,8 +59,8 @@ CComThread::~CComThread() {
 void CComThread::PostJob() {
     {
         std::lock_guard lock(handOver_);
-        posted_ =
-            PostedJob{window, mode, baudIndex, portNumber, direction, path, blockCheck, editor};
+        posted_ = PostedJob{window, mode,       baudIndex, portNumber, direction,
+                            path,   blockCheck, proposal,  editor};
     }
     auto* message = new QEvent(JobMessageType());
     ReleaseTo(message);
@@ -91,6 +91,7 @@ void CComThread::RunJob() {
                .portName = job.portNumber,
                .baudIndex = job.baudIndex,
                .blockCheck = job.blockCheck,
+               .proposal = job.proposal,
                .startPath = job.path,
                .path = job.path,
                .outcome = JobOutcome::None,

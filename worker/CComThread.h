@@ -41,6 +41,7 @@ public:
     int direction = 0;            // 1 send; anything else receive
     QString path;                 // send: the file; receive: the folder; capture: unused
     int blockCheck = 1;           // block check a send proposes: 1, or 3 when chosen
+    kermit::Proposal proposal;    // long packets and window a send proposes
 
     // The link object of the running job; none outside a job.
     std::atomic<JobLink*> link{nullptr};
@@ -91,6 +92,7 @@ private:
         int direction = 0;
         QString path;
         int blockCheck = 1;
+        kermit::Proposal proposal;
         EditorLauncher editor;
     };
     PostedJob TakePostedJob();

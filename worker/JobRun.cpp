@@ -19,6 +19,8 @@ int PacketEndWaitMs(int baudIndex) {
 std::unique_ptr<JobLink> JobRun::CreateLink() {
     auto owned = std::make_unique<JobLink>(runFlag, window, texts);
     owned->engine.checkOffer = blockCheck;
+    owned->engine.packetLengthOffer = proposal.packetLength;
+    owned->engine.windowOffer = proposal.window;
     owned->engine.packetEndWaitMs = PacketEndWaitMs(baudIndex);
     link = owned.get();
     return owned;

@@ -33,6 +33,7 @@ struct JobRun {
     QString portName;
     int baudIndex = 0;
     int blockCheck = 1;
+    kermit::Proposal proposal;
     QString startPath;
     QString& path;  // receive: the folder the last file went to
 
