@@ -45,9 +45,8 @@ namespace kermit {
 
 // Data packets under a sliding window: as many in flight as the window
 // holds, each answered in any order. A NAK asks for its packet again, an
-// answer that could not be read for the oldest; a packet goes retryLimit
-// times at most. Returns 0 when every packet is acknowledged, with seq at
-// the next packet's number.
+// answer that could not be read for the oldest (see Resend for how often). Returns 0 when every
+// packet is acknowledged, with seq at the next packet's number.
 int KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length) {
     if (sendWindow_ == nullptr) sendWindow_ = std::make_unique<SendWindow>();
     SendWindow& window = *sendWindow_;
@@ -79,12 +78,15 @@ int KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length)
     return 0;
 }
 
-// Sends packet `rseq` of the window once more; kNoAnswer when it has gone
-// retryLimit times already.
+// Sends packet `rseq` of the window once more; kNoAnswer when it has gone as
+// often as retryLimit sends of every packet of the window would make. Under
+// a window the peer asks for a damaged packet itself, and its own limit ends
+// a hopeless transfer with E; a long packet on a noisy line needs more sends
+// than a short one to arrive whole.
 int KermitEngine::Resend(SendWindow& window, int rseq) {
     SendWindow::Packet* packet = window.Find(rseq);
     if (packet == nullptr) return 0;
-    if (packet->retries + 1 >= retryLimit) return kNoAnswer;
+    if (packet->retries + 1 >= retryLimit * windowSize) return kNoAnswer;
     ++packet->retries;
     WritePacket(packet->len, packet->seq, 'D', packet->data, checkType);
     packet->sentAtRead = inputReads_;
