@@ -97,8 +97,8 @@ int KermitEngine::Resend(SendWindow& window, int rseq) {
 // One answer under the window. A Y takes its packet off; an N of a packet in
 // flight sends it again, unless the N had arrived before that packet last
 // went (it asks for the copy already on its way); an N of the packet after
-// the window says every packet before it arrived. Anything else asks for
-// nothing, and retryLimit of them in a row count as a lost answer.
+// the window asks for the oldest. Anything else asks for nothing, and
+// retryLimit of them in a row count as a lost answer.
 int KermitEngine::TakeWindowAnswer(SendWindow& window, int len, int rseq, int type, int& idle) {
     if (type == 'E') {
         SetStatusPlain(std::string_view(reinterpret_cast<const char*>(recvBuffer), len));
@@ -120,10 +120,14 @@ int KermitEngine::TakeWindowAnswer(SendWindow& window, int len, int rseq, int ty
         idle = 0;
         return stale ? 0 : Resend(window, rseq);
     }
-    if (type == 'N' && rseq == window.NextSeq() && !window.Empty()) {
-        window.AcknowledgeAll();
+    if (type == 'N' && rseq == window.NextSeq()) {
+        // The packet after the window: the peer waits, and says nothing of
+        // what it has (C-Kermit sends it while a packet is still missing).
+        // The oldest goes again; a peer that has it answers it again.
+        SendWindow::Packet& oldest = window.Oldest();
         idle = 0;
-        return 0;
+        const bool stale = inputReads_ == oldest.sentAtRead && inputNext_ <= oldest.sentAtEnd;
+        return stale ? 0 : Resend(window, oldest.seq);
     }
     if (++idle < retryLimit) return 0;
     idle = 0;

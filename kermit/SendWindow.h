@@ -37,11 +37,6 @@ public:
     int NextSeq() const { return (baseSeq_ + count_) & 63; }
     // Drops acknowledged packets from the bottom of the window.
     void Slide();
-    // Every packet in flight is acknowledged at once.
-    void AcknowledgeAll() {
-        baseSeq_ = NextSeq();
-        count_ = 0;
-    }
 
 private:
     Packet packets_[kMaxWindow];
