@@ -29,7 +29,9 @@ public:
     QString Comport;
     int Language = 1;
     int Margin = 1;
-    int BlockCheck = 1;  // block check a send proposes: 1, or 3 for peers that speak it
+    int BlockCheck = 1;     // block check a send proposes: 1, or 3 for peers that speak it
+    int PacketLength = 94;  // long packets a send proposes: 94 for none, up to 4096
+    int Window = 1;         // window a send proposes: 1 for none, up to 31
     QStringList BaudRateList;
     QList<_tagPORTS> PortList;
     QString ProgramFolder;

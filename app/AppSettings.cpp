@@ -52,6 +52,8 @@ void AppCore::ReadFontLineSettings(const QSettings& settings) {
     Baud = ReadNumber(settings, QStringLiteral("Baud"), 3, 0, kMaxBaudIndex);
     Comport = ComportFromSetting(settings.value(QStringLiteral("Comport")));
     BlockCheck = ReadNumber(settings, QStringLiteral("BlockCheck"), 1, 1, 3) == 3 ? 3 : 1;
+    PacketLength = ReadNumber(settings, QStringLiteral("PacketLength"), 94, 94, 4096);
+    Window = ReadNumber(settings, QStringLiteral("Window"), 1, 1, 31);
 }
 
 void AppCore::ReadFileLanguageSettings(const QSettings& settings) {
@@ -74,4 +76,6 @@ void AppCore::WriteSettings(const SettingWriter& write) const {
     write(QStringLiteral("FontFace"), FontFace);
     write(QStringLiteral("Margin"), Margin);
     write(QStringLiteral("BlockCheck"), BlockCheck);
+    write(QStringLiteral("PacketLength"), PacketLength);
+    write(QStringLiteral("Window"), Window);
 }

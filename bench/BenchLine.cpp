@@ -11,13 +11,14 @@
 
 namespace bench {
 
-BenchLine::BenchLine(Kind kind, int baud) {
+BenchLine::BenchLine(Kind kind, int baud, int latencyMs) {
     if (kind == Kind::Socat) {
         StartSocat();
         return;
     }
     linesim::Options options;
     options.baud = baud;
+    options.latencyMs = latencyMs;
     linesim_ = std::make_unique<linesim::LineSim>(options);
     if (!linesim_->IsRunning()) return;
     for (int side = 0; side < 2; ++side)

@@ -21,7 +21,7 @@ class BenchLine {
 public:
     enum class Kind { Socat, Linesim };
 
-    BenchLine(Kind kind, int baud);
+    BenchLine(Kind kind, int baud, int latencyMs = 0);
     ~BenchLine();
     BenchLine(const BenchLine&) = delete;
     BenchLine& operator=(const BenchLine&) = delete;

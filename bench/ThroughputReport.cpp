@@ -65,6 +65,13 @@ void PrintDirection(const LineChoice& line, const char* direction,
     for (std::size_t i = 0; i < corvix.size() && i < ckermit.size(); ++i)
         if (corvix[i].seconds > 0) ratios.push_back(ckSeconds(ckermit[i]) / corvix[i].seconds);
     std::printf("  round ratios: median %.2f\n", Median(ratios));
+    if (line.baud > 0) {
+        // The least time the line needs for the bytes each run carried.
+        const double rate = line.baud / 10.0;
+        const Pick limit = [rate](const Transfer& t) { return t.lineBytes / rate; };
+        std::printf("%17sline limit (s): corvix %.2f  c-kermit %.2f\n", "", MedianOf(corvix, limit),
+                    MedianOf(ckermit, limit));
+    }
 }
 
 }  // namespace

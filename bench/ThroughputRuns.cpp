@@ -20,23 +20,47 @@ void Settle(double seconds) {
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }
 
-std::vector<std::string> CorvixArgs(const std::string& cli, const std::string& command,
-                                    const std::string& device) {
-    return {cli,       command,         "--port",
-            device,    "--baud",        std::to_string(kBaudName),
-            "--quiet", "--block-check", std::to_string(gBlockCheck)};
+int CheckOf(const LineChoice& choice) {
+    return choice.check != 0 ? choice.check : gBlockCheck;
+}
+
+std::vector<std::string> CorvixArgs(const LineChoice& choice, const std::string& cli,
+                                    const std::string& command, const std::string& device) {
+    std::vector<std::string> args = {cli,       command,         "--port",
+                                     device,    "--baud",        std::to_string(kBaudName),
+                                     "--quiet", "--block-check", std::to_string(CheckOf(choice))};
+    if (choice.packetLength != 94 || choice.window != 1) {
+        for (const std::string& a :
+             {std::string("--packet-length"), std::to_string(choice.packetLength),
+              std::string("--window"), std::to_string(choice.window)})
+            args.push_back(a);
+    }
+    return args;
+}
+
+// C-Kermit with the line's own offer after the same parameters, then `commands`.
+void StartPeer(const LineChoice& choice, Process& process, const std::string& device,
+               const fs::path& dir, const std::vector<std::string>& commands) {
+    std::vector<std::string> all = {"set block-check " + std::to_string(CheckOf(choice))};
+    if (choice.packetLength != 94 || choice.window != 1) {
+        all.push_back("set window " + std::to_string(choice.window));
+        all.push_back("set send packet-length " + std::to_string(choice.packetLength));
+        all.push_back("set receive packet-length " + std::to_string(choice.packetLength));
+    }
+    all.insert(all.end(), commands.begin(), commands.end());
+    StartCKermit(process, device, dir, all);
 }
 
 Transfer CorvixSends(const LineChoice& choice, const std::string& cli, const fs::path& dir,
                      const std::string& data) {
     Transfer t;
-    BenchLine line(choice.kind, choice.baud);
+    BenchLine line(choice.kind, choice.baud, choice.latencyMs);
     if (!line.ok()) return t;
     fs::remove_all(dir / "ck-rx");
     Process receiver, corvix;
-    StartCKermit(receiver, line.Path(1), dir / "ck-rx", {"receive"});
+    StartPeer(choice, receiver, line.Path(1), dir / "ck-rx", {"receive"});
     Settle(0.5);
-    std::vector<std::string> args = CorvixArgs(cli, "send", line.Path(0));
+    std::vector<std::string> args = CorvixArgs(choice, cli, "send", line.Path(0));
     args.push_back((dir / "bench.bin").string());
     LineClock clock(line);
     corvix.Start(args, dir, dir / "corvix.out");
@@ -53,19 +77,19 @@ Transfer CorvixSends(const LineChoice& choice, const std::string& cli, const fs:
 Transfer CorvixReceives(const LineChoice& choice, const std::string& cli, const fs::path& dir,
                         const std::string& data) {
     Transfer t;
-    BenchLine line(choice.kind, choice.baud);
+    BenchLine line(choice.kind, choice.baud, choice.latencyMs);
     if (!line.ok()) return t;
     fs::remove_all(dir / "corvix-rx");
     fs::create_directories(dir / "corvix-rx");
     Process sender, corvix;
-    std::vector<std::string> args = CorvixArgs(cli, "receive", line.Path(0));
+    std::vector<std::string> args = CorvixArgs(choice, cli, "receive", line.Path(0));
     for (const char* a : {"--count", "1", "--on-exists", "replace", "--dir"})
         args.emplace_back(a);
     args.push_back((dir / "corvix-rx").string());
     corvix.Start(args, dir, dir / "corvix.out");
     Settle(0.8);  // start-up and the port's settling time
     LineClock clock(line);
-    StartCKermit(sender, line.Path(1), dir, {"send bench.bin"});
+    StartPeer(choice, sender, line.Path(1), dir, {"send bench.bin"});
     const bool sent = sender.Wait(kLimitSeconds) == 0;
     const bool received = corvix.Wait(30) == 0;
     t.seconds = clock.Stop();
@@ -80,14 +104,14 @@ Transfer CorvixReceives(const LineChoice& choice, const std::string& cli, const 
 // sending, the sender's for Corvix receiving.
 Transfer CKermitToCKermit(const LineChoice& choice, const fs::path& dir, const std::string& data) {
     Transfer t;
-    BenchLine line(choice.kind, choice.baud);
+    BenchLine line(choice.kind, choice.baud, choice.latencyMs);
     if (!line.ok()) return t;
     fs::remove_all(dir / "ck-rx");
     Process receiver, sender;
-    StartCKermit(receiver, line.Path(1), dir / "ck-rx", {"receive"});
+    StartPeer(choice, receiver, line.Path(1), dir / "ck-rx", {"receive"});
     Settle(0.5);
     LineClock clock(line);
-    StartCKermit(sender, line.Path(0), dir, {"send bench.bin"});
+    StartPeer(choice, sender, line.Path(0), dir, {"send bench.bin"});
     const bool sent = sender.Wait(kLimitSeconds) == 0;
     const bool received = receiver.Wait(30) == 0;
     t.seconds = clock.Stop();

@@ -11,7 +11,11 @@ namespace bench {
 struct LineChoice {
     const char* name;
     BenchLine::Kind kind;
-    int baud;  // 0: unpaced
+    int baud;               // 0: unpaced
+    int latencyMs = 0;      // a paced line's bytes handed over this much later
+    int check = 0;          // block check every side proposes; 0: gBlockCheck's
+    int packetLength = 94;  // long packets and window every side offers: 94
+    int window = 1;         // and 1 for the same parameters as kSameParameters
 };
 
 // One transfer: its time on the line (first byte to last, either way), the

@@ -1,14 +1,16 @@
 // Corvix against C-Kermit with the same protocol parameters (packets of 94,
 // window 1, block check 1, no attribute packets), over two kinds of line: a
-// socat relay and linesim, unpaced and paced at 115200 baud. corvix-cli
+// socat relay and linesim, unpaced and paced at 115200 baud, and paced with a
+// USB adapter's latency, where long packets and a window are offered. corvix-cli
 // sends to a C-Kermit receiver and receives from a C-Kermit sender; C-Kermit
 // to C-Kermit is the yardstick for both. Runs alternate, so that the load of
 // the machine falls on both sides alike; the table gives medians. Then the
 // turnaround inside Corvix (last piece of a packet in to the answer written)
 // and a receiver idling on a silent line. Prints tables; not a test.
 //
-//   kermit_throughput [--size BYTES] [--paced-size BYTES] [--rounds N]
-//                     [--idle SECONDS] [--cli PATH] [--only socat|linesim|paced]
+//   kermit_throughput [--size BYTES] [--paced-size BYTES] [--latency-size BYTES]
+//                     [--rounds N] [--idle SECONDS] [--cli PATH]
+//                     [--only socat|linesim|paced|latency]
 //                     [--block-check 1|3]
 
 #include <QCoreApplication>
@@ -30,6 +32,7 @@ namespace {
 struct Settings {
     std::size_t size = 1000000;
     std::size_t pacedSize = 200000;
+    std::size_t latencySize = 100000;
     int rounds = 3;
     int idleSeconds = 10;
     std::string only;
@@ -42,6 +45,7 @@ Settings ReadSettings(int argc, char** argv, std::string& cli) {
         const char* value = argv[i + 1];
         if (opt == "--size") s.size = std::strtoul(value, nullptr, 10);
         if (opt == "--paced-size") s.pacedSize = std::strtoul(value, nullptr, 10);
+        if (opt == "--latency-size") s.latencySize = std::strtoul(value, nullptr, 10);
         if (opt == "--rounds") s.rounds = std::atoi(value);
         if (opt == "--idle") s.idleSeconds = std::atoi(value);
         if (opt == "--cli") cli = value;
@@ -69,31 +73,37 @@ int main(int argc, char** argv) {
     fs::create_directories(dir);
     const std::string data = RandomData(s.size);
     const std::string pacedData = data.substr(0, std::min(s.size, s.pacedSize));
+    const std::string latencyData = data.substr(0, std::min(s.size, s.latencySize));
 
     std::printf(
         "random data, packets of 94, window 1, block check %d, no attributes;\n"
         "%d alternating rounds per line, medians; corvix-cli: %s\n\n",
         gBlockCheck, s.rounds, cli.c_str());
     PrintThroughputHeader();
+    // The fourth line has a USB adapter's latency: every side offers long
+    // packets of 4000 and a window of 8, with block check 3.
     const struct {
-        const char* name;
-        BenchLine::Kind kind;
-        int baud;
+        LineChoice choice;
         const std::string& file;
-    } lines[] = {{"socat", BenchLine::Kind::Socat, 0, data},
-                 {"linesim", BenchLine::Kind::Linesim, 0, data},
-                 {"paced", BenchLine::Kind::Linesim, 115200, pacedData}};
+    } lines[] = {{{"socat", BenchLine::Kind::Socat, 0}, data},
+                 {{"linesim", BenchLine::Kind::Linesim, 0}, data},
+                 {{"paced", BenchLine::Kind::Linesim, 115200}, pacedData},
+                 {{"latency", BenchLine::Kind::Linesim, 115200, 8, 3, 4000, 8}, latencyData}};
     for (const auto& line : lines) {
-        if (!s.only.empty() && s.only != line.name) continue;
-        const LineChoice choice{line.name, line.kind, line.baud};
-        PrintThroughput(choice, RunRounds(choice, cli, dir, line.file, s.rounds), line.file.size());
+        if (!s.only.empty() && s.only != line.choice.name) continue;
+        if (line.choice.latencyMs > 0)
+            std::printf("latency: %d ms each way, block check 3, long packets of %d, window %d\n",
+                        line.choice.latencyMs, line.choice.packetLength, line.choice.window);
+        PrintThroughput(line.choice, RunRounds(line.choice, cli, dir, line.file, s.rounds),
+                        line.file.size());
     }
     std::printf(
         "\nturnaround inside Corvix: last piece of a packet in -> answer written "
         "(microseconds)\n");
     for (const auto& line : lines) {
-        if (line.baud != 0 || (!s.only.empty() && s.only != line.name)) continue;
-        PrintTurnaround({line.name, line.kind, 0}, dir, data);
+        const LineChoice& c = line.choice;
+        if (c.baud != 0 || (!s.only.empty() && s.only != c.name)) continue;
+        PrintTurnaround({c.name, c.kind, 0}, dir, data);
     }
     if (s.idleSeconds > 0) PrintIdle(cli, s.idleSeconds, s.rounds);
     fs::remove_all(dir);

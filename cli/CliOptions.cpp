@@ -45,7 +45,8 @@ bool Accepts(CliOptions::Command command, const QString& option) {
         option == QLatin1String("--on-exists"))
         return command == C::Receive;
     if (option == QLatin1String("--out")) return command == C::Capture;
-    if (option == QLatin1String("--block-check"))
+    if (option == QLatin1String("--block-check") || option == QLatin1String("--packet-length") ||
+        option == QLatin1String("--window"))
         return command == C::Send || command == C::Receive;
     return false;
 }
@@ -76,6 +77,20 @@ bool TakeValue(CliOptions& o, const QString& option, const QString& value, QStri
     } else if (option == QLatin1String("--block-check")) {
         o.job.blockCheck = value == QLatin1String("1") ? 1 : value == QLatin1String("3") ? 3 : 0;
         ok = o.job.blockCheck != 0;
+    } else if (option == QLatin1String("--packet-length")) {
+        o.job.proposal.packetLength = value.toInt(&ok);
+        ok = ok && o.job.proposal.packetLength >= 94 && o.job.proposal.packetLength <= 4096;
+        if (!ok) {
+            error = QStringLiteral("bad value for --packet-length: '%1' (94 to 4096)").arg(value);
+            return false;
+        }
+    } else if (option == QLatin1String("--window")) {
+        o.job.proposal.window = value.toInt(&ok);
+        ok = ok && o.job.proposal.window >= 1 && o.job.proposal.window <= 31;
+        if (!ok) {
+            error = QStringLiteral("bad value for --window: '%1' (1 to 31)").arg(value);
+            return false;
+        }
     } else if (option == QLatin1String("--on-exists")) {
         if (value == QLatin1String("ask"))
             o.onExists = CliOptions::OnExists::Ask;
@@ -143,10 +158,14 @@ std::optional<CliOptions> ParseCliOptions(const QStringList& arguments, QString&
 QString CliUsage() {
     return QStringLiteral(
         "usage: corvix-cli ports\n"
-        "       corvix-cli send [--port P] [--baud RATE] [--block-check 1|3] FILE\n"
+        "       corvix-cli send [--port P] [--baud RATE] [--block-check 1|3]\n"
+        "                       [--packet-length N] [--window N] FILE\n"
         "       corvix-cli receive [--port P] [--baud RATE] [--dir DIR] [--count N]\n"
         "                          [--on-exists ask|replace|cancel] [--block-check 1|3]\n"
+        "                          [--packet-length N] [--window N]\n"
         "       corvix-cli capture [--port P] [--baud RATE] [--out FILE]\n"
         "common: --max-time SECONDS, --quiet; RATE is one of 1200 2400 4800 9600\n"
-        "        19200 38400 57600 115200 230400 (default 9600)\n");
+        "        19200 38400 57600 115200 230400 (default 9600); --packet-length (94 to\n"
+        "        4096) and --window (1 to 31) make a send propose long packets and a\n"
+        "        window (default 94 and 1: neither)\n");
 }

@@ -64,17 +64,34 @@ CORVIX_NOT_GUIDING int FuzzLine::ReadAvailable(std::uint8_t* buffer, int maxLeng
     return n;
 }
 
+// The characters from SEQ to the end of the check of a packet that starts
+// with its mark at packet[0] and ends with its EOL `length` characters
+// later, or -1 when none ends there: LEN counts them, or for a long packet
+// (LEN 0) LENX1 and LENX2 with a valid header check.
+CORVIX_NOT_GUIDING int CountedLength(const std::uint8_t* packet, int length) {
+    if (length < 3 || packet[0] != 1) return -1;
+    const int len = kermit::unchar(packet[1]);
+    if (len != 0) return len + 3 == length ? len : -1;
+    if (length < 8) return -1;
+    const int sum = packet[1] + packet[2] + packet[3] + packet[4] + packet[5];
+    if (packet[6] != kermit::tochar((sum + ((sum & 192) >> 6)) & 63)) return -1;
+    const int lenx = kermit::unchar(packet[4]) * 95 + kermit::unchar(packet[5]);
+    if (lenx > kermit::kMaxPacketData + 3 || lenx + 8 != length) return -1;
+    return lenx + 5;  // the extended header counts as SEQ and TYPE do
+}
+
 // Pads (which may themselves be marks), the mark, LEN, SEQ, TYPE, data,
-// check, EOL, in one write: anything else aborts.
+// check, EOL, in one write: anything else aborts. A long packet has its
+// extended header, and only when it needs one.
 CORVIX_NOT_GUIDING int FuzzLine::Write(const std::uint8_t* buffer, int length) {
     int start = 0;
-    while (start + 1 < length &&
-           (buffer[start] != 1 || start + kermit::unchar(buffer[start + 1]) + 3 != length))
+    while (start + 1 < length && CountedLength(buffer + start, length - start) < 0)
         ++start;
     if (start + 1 >= length) std::abort();
     const std::uint8_t* packet = buffer + start;
-    const int len = kermit::unchar(packet[1]);
-    if (len > 94) std::abort();
+    const int len = CountedLength(packet, length - start);
+    const bool extended = kermit::unchar(packet[1]) == 0;
+    if (extended ? len - 3 <= 94 : len > 94) std::abort();
     const bool init = packet[3] == 'S' || packet[3] == 'I';
     const int type = engine_ == nullptr ? 1 : engine_->lastCheckType;
     if (type < 1 || type > 3 || (init && type != 1)) std::abort();

@@ -24,8 +24,9 @@ void PacketCheck(int type, const std::uint8_t* from, int count, std::uint8_t* ou
 // is cleared, as a user's stop would.
 //
 // Every packet the engine writes is checked as it goes out: one mark, a LEN
-// that fits 94, a valid check of the type the engine says it sent (type 1
-// for S and I), and the type recorded in checkTypesUsed.
+// that fits 94 or, for a packet too long for it, the extended header of long
+// packets with its own check, a valid check of the type the engine says it
+// sent (type 1 for S and I), and the type recorded in checkTypesUsed.
 class FuzzLine : public kermit::KermitPort {
 public:
     static constexpr std::uint8_t kSilence = 0xFF;

@@ -1,9 +1,12 @@
 // Whatever Send-Init parameters a peer announces: the acknowledgement built
 // from them is well formed, names the block check the peer proposed (2 or 3,
-// else 1), has ten fields when the peer sent ten or more (the tenth saying no
-// capabilities) and nine otherwise; every packet this side sends fits 94 with
-// that block check, and data encoded under the adopted settings decodes to
-// itself on the peer's side (which decodes with this side's control prefix).
+// else 1), has nine fields when the peer sent nine or fewer, else the
+// capability fields: CAPAS alone saying none, or with WINDO (and MAXLX1,
+// MAXLX2 for long packets) naming what is in force, never more than 31 and
+// 4096; every packet this side sends fits 94 with that block check, or its
+// extended header when long packets are in force, and data encoded under the
+// adopted settings decodes to itself on the peer's side (which decodes with
+// this side's control prefix).
 #include <sanitizer/asan_interface.h>
 
 #include <array>
@@ -36,21 +39,33 @@ void CheckAck(const kermit::KermitEngine& engine, const std::uint8_t* peer, int 
         (ack[8] != '~' && ack[8] != ' ') || ack[7] != '0' + proposed ||
         engine.peerCheck != proposed)
         std::abort();
-    if (fields != (n >= 10 ? 10 : 9) || (fields == 10 && ack[9] != kermit::tochar(0))) std::abort();
+    if (n < 10) {
+        if (fields != 9 || engine.longLen != 0 || engine.windowSize != 1) std::abort();
+        return;
+    }
+    const bool longs = engine.longLen > 0, windows = engine.windowSize > 1;
+    if (ack[9] != kermit::tochar((longs ? 2 : 0) | (windows ? 4 : 0))) std::abort();
+    if (fields != (longs ? 13 : windows ? 11 : 10)) std::abort();
+    if (engine.windowSize < 1 || engine.windowSize > kermit::kMaxWindow) std::abort();
+    if (fields >= 11 && ack[10] != kermit::tochar(engine.windowSize)) std::abort();
+    if (longs && (engine.longLen <= 94 || engine.longLen > kermit::kMaxPacketData ||
+                  ack[11] != kermit::tochar(engine.longLen / 95) ||
+                  ack[12] != kermit::tochar(engine.longLen % 95)))
+        std::abort();
 }
 
 // Everything the encoding, the decoding and the packet framing read. Many
 // inputs come down to settings already tried, and the round trip of the same
 // sample under the same settings does the same again: it runs once per
 // settings (a fresh process, as when an input is replayed, runs it anew).
-using Settings = std::array<int, 9>;
+using Settings = std::array<int, 10>;
 
 bool FirstTime(const kermit::KermitEngine& e) {
     static std::set<Settings> tried;
     if (tried.size() > 1000000) tried.clear();
     return tried
         .insert({e.maxLen, e.ctlPrefixOut, e.binPrefix, e.repeatPrefix, e.checkType, e.padCount,
-                 e.padChar, e.eol, e.mark})
+                 e.padChar, e.eol, e.mark, e.longLen})
         .second;
 }
 
@@ -69,6 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int n = std::min<int>(data[0] % 95, static_cast<int>(size - 1));
     std::memcpy(engine.recvBuffer, data + 1, n);
     engine.ApplyPeerParams(n);
+    engine.AgreeOnCapabilities(true);
 
     if (engine.maxLen < 10 || engine.maxLen > 94) std::abort();
     const int fields = engine.BuildAckParams();

@@ -2,8 +2,11 @@
 // transfer ends (success, failure or the stop when the input runs dry), every
 // packet sent is well formed and fits 94, the number of packets stays within
 // the attempts the answers allow, and no packet carries a block check this
-// side did not propose. The first input byte picks the file and the check
-// proposed (1, or 3 from 4 up); the line's silences time out the closing B.
+// side did not propose. The first input byte picks the file, the check
+// proposed (1, or 3 with bit 2), and whether long packets (bit 3) and a
+// window (bit 4) are proposed, so that answers that agree to them drive the
+// extended header and the window's selective repeat; the line's silences
+// time out the closing B.
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -45,6 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kermit::KermitEngine engine(line, run);
     line.Watch(&engine);
     engine.checkOffer = data[0] & 4 ? 3 : 1;
+    engine.packetLengthOffer = data[0] & 8 ? 300 : 94;
+    engine.windowOffer = data[0] & 16 ? 4 : 1;
     const int result = engine.KermitSend("STAND12.DAT", file.data(), file.size());
     if (result != 0 && result != -1) std::abort();
     // Each answer read can bring at most one packet (a resend); the first

@@ -39,6 +39,17 @@ def packet(seq, kind, data=b"", eol=b"\r", check=1):
     return b"\x01" + body + block_check(body, check) + eol
 
 
+def long_packet(seq, kind, data, eol=b"\r", check=1):
+    """A long packet: LEN 0, LENX1, LENX2 and the header's own check."""
+    if isinstance(data, str):
+        data = data.encode("latin-1")
+    lenx = len(data) + check
+    head = bytes([32, seq + 32, ord(kind), lenx // 95 + 32, lenx % 95 + 32])
+    hs = sum(head)
+    body = head + bytes([((hs + ((hs & 192) >> 6)) & 63) + 32]) + data
+    return b"\x01" + body + block_check(body, check) + eol
+
+
 # The line's silences: 0xFF k is not delivered but keeps the line silent for
 # 2^(k % 14) ms; 0xFF 0xFF delivers 0xFF.
 def silence(ms_log2):
@@ -185,6 +196,23 @@ write("fuzz_send_acks", "closing-break-no-eol", b"\x01" + packet(0, "Y", PARAMS)
       + b"".join(packet(s, "Y") for s in range(1, 4)) + packet(4, "Y", eol=b"") + PACKET_END)
 write("fuzz_send_acks", "empty-naks", b"\x00" + packet(0, "N") + packet(0, "S", "(* @-#N1 ")
       + packet(1, "N") + packet(1, "Y") + packet(2, "E", "Disk full"))
+
+# Long packets and windows. The reader with long packets in force (first
+# byte 3: check 1, long packets); a receiver answering C-Kermit's offer of
+# long packets and a window of 30, its data packets out of order; a sender
+# proposing both (first byte 0x1a: all bytes, long packets of 300, window 4)
+# to a peer that agrees, answered out of order with a NAK among them.
+LONG_TEXT = ("Pine 31.5;Spruce 28.0;" * 40)[:700]
+write("fuzz_packet_reader", "long", b"\x03" + long_packet(5, "D", LONG_TEXT) + packet(6, "Z"))
+write("fuzz_receive", "file-long-window", b"\x03" + packet(0, "S", PARAMS_CKERMIT)
+      + packet(1, "F", "LONG.DAT", check=3) + long_packet(3, "D", LONG_TEXT, check=3)
+      + long_packet(2, "D", LONG_TEXT, check=3) + packet(5, "Z", check=3)
+      + long_packet(4, "D", LONG_TEXT, check=3) + long_packet(2, "D", LONG_TEXT, check=3)
+      + packet(5, "Z", check=3) + packet(6, "B", check=3))
+PARAMS_LONG_WINDOW = PARAMS + b"&$#("
+write("fuzz_send_acks", "long-window", b"\x1a" + packet(0, "Y", PARAMS_LONG_WINDOW) + packet(1, "Y")
+      + packet(3, "Y") + packet(2, "N") + packet(2, "Y") + packet(4, "Y") + packet(5, "N")
+      + packet(6, "N") + packet(5, "Y") + packet(6, "Y") + packet(7, "Y") + packet(8, "Y"))
 
 # Data coding: bin prefix choice, repeat flag, packet length, then data.
 write("fuzz_decode_encode", "text", b"\x00\x01\x54" + b"Pine 31.5\r\nSpruce ~~~ #&\r\n")

@@ -15,7 +15,15 @@ bool IsControl(int x) {
 
 // Fills sendBuffer with as much of src as one data field holds. A group (a
 // repeat run or one byte with its prefixes) is never split across packets.
+// With long packets in force a field holds what the agreed length leaves
+// after the extended header and the check.
 int KermitEngine::EncodeData(const std::uint8_t* src, int n) {
+    // LEN, SEQ, TYPE, LENX1, LENX2, HCHECK; room in sendBuffer for the group
+    // that is written before it is known to fit.
+    constexpr int kLongHeader = 6;
+    constexpr int kGroupRoom = 6;
+    const int limit =
+        longLen > 0 ? std::min(longLen - kLongHeader + 2, kMaxPacketData - kGroupRoom) : maxLen;
     int out = 0;
     int i = 0;
     while (i < n) {
@@ -39,7 +47,7 @@ int KermitEngine::EncodeData(const std::uint8_t* src, int n) {
             sendBuffer[out++] = static_cast<std::uint8_t>(ctlPrefixOut);
         }
         sendBuffer[out++] = static_cast<std::uint8_t>(x);
-        if (out + 2 + CheckLength(checkType) > maxLen) {
+        if (out + 2 + CheckLength(checkType) > limit) {
             out = groupStart;
             break;
         }
@@ -56,31 +64,38 @@ int KermitEngine::EncodeData(const std::uint8_t* src, int n) {
 // taking what decodes would write a file short.
 int KermitEngine::DecodeData(std::uint8_t* dst, int capacity, int len) {
     len = std::clamp(len, 0, static_cast<int>(sizeof recvBuffer));
+    return DecodeField(recvBuffer, len, dst, capacity, repeatPrefix, binPrefix, ctlPrefixIn);
+}
+
+// DecodeData of any field with the given prefixes; with no dst it only
+// counts (and checks) what the field decodes to.
+int KermitEngine::DecodeField(const std::uint8_t* src, int len, std::uint8_t* dst, int capacity,
+                              int repeatPrefix, int binPrefix, int ctlPrefixIn) {
     int p = 0;
     int written = 0;
     while (p < len) {
-        int a = recvBuffer[p++];
+        int a = src[p++];
         int count = 1;
         int high = 0;
         if (repeatPrefix != 0 && a == repeatPrefix) {
             if (p + 1 >= len) return kMalformed;
-            count = unchar(recvBuffer[p++]);
+            count = unchar(src[p++]);
             if (count < 1) return kMalformed;
-            a = recvBuffer[p++];
+            a = src[p++];
         }
         if (binPrefix != 0 && a == binPrefix) {
             if (p >= len) return kMalformed;
-            a = recvBuffer[p++];
+            a = src[p++];
             high = 128;
         }
         int value = a | high;
         if (a == ctlPrefixIn) {
             if (p >= len) return kMalformed;
-            value = recvBuffer[p++] | high;
+            value = src[p++] | high;
             if (IsControl(value ^ 64)) value ^= 64;
         }
         if (count > capacity - written) return -1;
-        std::memset(dst + written, value, count);
+        if (dst != nullptr) std::memset(dst + written, value, count);
         written += count;
     }
     return written;

@@ -3,11 +3,15 @@
 #include <cstring>
 
 #include "kermit/KermitEngine.h"
+#include "kermit/ReceiveWindow.h"
+#include "kermit/SendWindow.h"
 
 namespace kermit {
 
 KermitEngine::KermitEngine(KermitPort& port, std::atomic<int>& runFlag)
     : port_(port), runFlag_(runFlag) {}
+
+KermitEngine::~KermitEngine() = default;
 
 // The run flag is left alone: it belongs to the job, and setting it here could
 // swallow a stop that arrived between two transactions.
@@ -38,6 +42,7 @@ int KermitEngine::TakeByte() {
         inputNext_ = 0;
         inputEnd_ = std::min(got, kInputSize);
         staleEnd_ = 0;
+        ++inputReads_;
     }
     return input_[inputNext_++];
 }

@@ -13,33 +13,41 @@
 #include "kermit/KermitFiles.h"
 #include "kermit/KermitObserver.h"
 #include "kermit/KermitPort.h"
+#include "kermit/Proposal.h"
 
 namespace kermit {
+
+class SendWindow;
+class ReceiveWindow;
 
 // The protocol state of one transaction; ResetEngine puts all of it back to
 // these values at the start of every transaction.
 struct KermitState {
-    std::int32_t checkSum = 0;          // running sum of the packet being read
-    std::uint16_t checkCrc = 0;         // running CRC-16 of the packet being read
-    std::int32_t checkType = 1;         // block check of the packets read and sent now: 1, 2 or 3
-    std::int32_t peerCheck = 1;         // block check the peer's Send-Init or its answer named
-    std::int32_t peerTimeout = 0;       // seconds the peer asks to be waited for, 0 = not said
-    bool peerHasCapas = false;          // the peer's Send-Init carried field 10 (CAPAS) or more
-    char statusText[128] = {};          // last status or error text
-    std::int32_t seq = 0;               // this side's sequence number, 0..63
-    std::uint8_t mark = 1;              // SOH starts every packet
-    std::uint8_t eol = 13;              // sent after every packet; the peer's EOL
-    std::int32_t maxLen = 94;           // largest LEN value this side sends
-    std::int32_t padCount = 0;          // pad characters before each packet
-    std::int32_t padChar = 0;           // the pad character
-    std::int32_t ctlPrefixIn = '#';     // control prefix the peer uses
-    std::int32_t ctlPrefixOut = '#';    // control prefix this side uses
-    std::int32_t binPrefix = 0;         // 8-bit prefix in force, 0 = off
-    std::int32_t repeatPrefix = 0;      // repeat prefix in force, 0 = off
-    std::int32_t retryLimit = 5;        // attempts of every wait for an answer
-    std::int32_t repeatOffer = '~';     // repeat prefix offered and accepted
-    std::uint8_t sendBuffer[128] = {};  // encoded data field of the next packet
-    std::uint8_t recvBuffer[128] = {};  // data field of the last packet read
+    std::int32_t checkSum = 0;        // running sum of the packet being read
+    std::uint16_t checkCrc = 0;       // running CRC-16 of the packet being read
+    std::int32_t checkType = 1;       // block check of the packets read and sent now: 1, 2 or 3
+    std::int32_t peerCheck = 1;       // block check the peer's Send-Init or its answer named
+    std::int32_t peerTimeout = 0;     // seconds the peer asks to be waited for, 0 = not said
+    bool peerHasCapas = false;        // the peer's Send-Init carried field 10 (CAPAS) or more
+    std::int32_t peerLongLen = 0;     // long-packet length the peer offered, 0 = none
+    std::int32_t peerWindow = 1;      // window the peer offered, 1 = none
+    std::int32_t longLen = 0;         // long packets in force: their length, 0 = short only
+    std::int32_t windowSize = 1;      // packets in flight at once, 1 = stop-and-wait
+    char statusText[128] = {};        // last status or error text
+    std::int32_t seq = 0;             // this side's sequence number, 0..63
+    std::uint8_t mark = 1;            // SOH starts every packet
+    std::uint8_t eol = 13;            // sent after every packet; the peer's EOL
+    std::int32_t maxLen = 94;         // largest LEN value this side sends
+    std::int32_t padCount = 0;        // pad characters before each packet
+    std::int32_t padChar = 0;         // the pad character
+    std::int32_t ctlPrefixIn = '#';   // control prefix the peer uses
+    std::int32_t ctlPrefixOut = '#';  // control prefix this side uses
+    std::int32_t binPrefix = 0;       // 8-bit prefix in force, 0 = off
+    std::int32_t repeatPrefix = 0;    // repeat prefix in force, 0 = off
+    std::int32_t retryLimit = 5;      // attempts of every wait for an answer
+    std::int32_t repeatOffer = '~';   // repeat prefix offered and accepted
+    std::uint8_t sendBuffer[kMaxPacketData] = {};  // encoded data field of the next packet
+    std::uint8_t recvBuffer[kMaxPacketData] = {};  // data field of the last packet read
     // The last packet sent, kept so that it can be sent again exactly.
     std::int32_t lastLen = 0;
     std::int32_t lastSeq = 0;
@@ -53,7 +61,7 @@ struct KermitState {
     // there is none; its sequence number; its data field.
     std::int32_t nextHeaderLen = -1;
     std::int32_t nextHeaderSeq = 0;
-    std::uint8_t nextHeader[128] = {};
+    std::uint8_t nextHeader[kMaxPacketData] = {};
 };
 
 // Kermit over one serial line: packets, parameters and encoding, the sending
@@ -81,6 +89,7 @@ public:
     static constexpr int kDefaultPeerTimeout = 5;  // seconds, for a peer that names none
 
     KermitEngine(KermitPort& port, std::atomic<int>& runFlag);
+    ~KermitEngine();
 
     void SetObserver(KermitObserver* observer) { observer_ = observer; }
     // The files received and served; files on disk unless set.
@@ -94,6 +103,11 @@ public:
     char fileName[kNameSize] = {};
     // Block check this side proposes when it sends: 1, or 3 when chosen.
     int checkOffer = 1;
+    // Long packets this side proposes when it sends: their length, 95 to
+    // 4096, or 94 for none; the window it proposes, 2 to 31, or 1 for none.
+    // The defaults propose neither: the nine Send-Init fields of the caliper.
+    int packetLengthOffer = kShortPacketLen;
+    int windowOffer = 1;
     // How long the byte after a packet's check is waited for: a few
     // character times at the line's rate.
     int packetEndWaitMs = 50;
@@ -105,12 +119,16 @@ public:
     int ReadByteWithin(int milliseconds);
     int PutPacket(int len, int seq, int type, const std::uint8_t* data);
     int RepeatLastPacket();
+    void WritePacket(int len, int seq, int type, const std::uint8_t* data, int check);
     int GetPacket(int& len, int& seq, int& type, std::uint8_t* data);
     int EncodeData(const std::uint8_t* src, int n);
     int DecodeData(std::uint8_t* dst, int capacity, int len);
+    static int DecodeField(const std::uint8_t* src, int len, std::uint8_t* dst, int capacity,
+                           int repeatPrefix, int binPrefix, int ctlPrefixIn);
     void ApplyPeerParams(int n);
     int BuildAckParams();
-    void BuildInitParams();
+    int BuildInitParams();
+    void AgreeOnCapabilities(bool answering);
 
     // Sending side.
     int KermitSend(const char* name, const std::uint8_t* data, std::size_t length);
@@ -118,6 +136,7 @@ public:
     int SendInit();
     int SendHeader(int type, const char* name);
     int SendFileData(const std::uint8_t* data, std::size_t length);
+    int SendWindowedData(const std::uint8_t* data, std::size_t length);
     int SendBreak();
     int SendClosingBreak();
 
@@ -153,6 +172,20 @@ private:
     int ReceiveHeader();
     int TakeHeader(int& len, int& seq, int& type);
     int ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity);
+    int ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, int capacity);
+    int WriteDecoded(IncomingFile& file, const std::uint8_t* field, int len, std::uint8_t* buffer,
+                     int capacity, int& bytesWritten);
+    std::uint8_t* DecodeRoom(std::uint8_t* buffer, int& capacity);
+    int Resend(SendWindow& window, int seq);
+    int TakeWindowAnswer(SendWindow& window, int len, int rseq, int type, int& idle);
+    int AnswerWindowed(ReceiveWindow& window, IncomingFile& file, int len, int rseq, int type,
+                       std::uint8_t* buffer, int capacity, int& bytesWritten);
+    int TakeInOrder(ReceiveWindow& window, IncomingFile& file, std::uint8_t* buffer, int capacity,
+                    int& bytesWritten);
+    // Source bytes offered to one EncodeData: more than any data field can
+    // hold, however well the bytes compress.
+    std::size_t DataOffer() const { return longLen > 0 ? std::size_t{1} << 17 : 8192; }
+    int ReadLongHeader(int& len, int check);
     int WriteFailed(IncomingFile& file);
     int NotReceived(IncomingFile& file, bool discarded);
     bool RunFlagCleared() const { return runFlag_.load() == 0; }
@@ -162,8 +195,16 @@ private:
     KermitObserver* observer_ = nullptr;
     DiskFiles diskFiles_;
     KermitFiles* files_ = &diskFiles_;
-    std::uint8_t lineBuffer_[1024] = {};  // one packet as it goes on the line
-    bool markPending_ = false;            // the last packet ended on the next one's mark
+    // One packet as it goes on the line: pads, the extended header, the
+    // longest data field, the check and the EOL.
+    std::uint8_t lineBuffer_[kMaxPacketData + 128] = {};
+    // Decoded data of a long packet: a repeat group of three characters may
+    // stand for 94 bytes, far more than the caller's buffer may hold.
+    std::unique_ptr<std::uint8_t[]> longDecode_;
+    // The packets of a window, made when a window is first in force.
+    std::unique_ptr<SendWindow> sendWindow_;
+    std::unique_ptr<ReceiveWindow> receiveWindow_;
+    bool markPending_ = false;   // the last packet ended on the next one's mark
     int awaited_ = 0;            // bytes of the packet being read still due, its end included
     bool timed_ = false;         // the packet being read must arrive by deadline_
     std::int64_t deadline_ = 0;  // on the port's clock, while timed_
@@ -183,6 +224,9 @@ private:
     // input_[0, staleEnd_) had arrived when this side last wrote a packet:
     // whatever the peer sent there, it sent before it could see that packet.
     int staleEnd_ = 0;
+    // Reads of the port so far: with inputNext_, where an answer stood in
+    // the input, so that it can be told whether it came after a packet went.
+    std::uint64_t inputReads_ = 0;
 };
 
 inline constexpr int tochar(int x) {

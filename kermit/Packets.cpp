@@ -27,28 +27,47 @@ int KermitEngine::PutPacket(int len, int seq, int type, const std::uint8_t* data
 }
 
 int KermitEngine::RepeatLastPacket() {
+    WritePacket(lastLen, lastSeq, lastType, lastData, lastCheckType);
+    return 0;
+}
+
+// One packet in one write. A packet whose data field does not fit the short
+// format goes with the extended header (LEN 0, LENX1, LENX2, HCHECK), which
+// is only ever the case when long packets are in force.
+void KermitEngine::WritePacket(int len, int seq, int type, const std::uint8_t* data, int check) {
     int n = 0;
     for (int i = 0; i < padCount; ++i)
         lineBuffer_[n++] = static_cast<std::uint8_t>(padChar);
     lineBuffer_[n++] = mark;
     const int start = n;
-    lineBuffer_[n++] = static_cast<std::uint8_t>(tochar(lastLen + 2 + CheckLength(lastCheckType)));
-    lineBuffer_[n++] = static_cast<std::uint8_t>(tochar(lastSeq));
-    lineBuffer_[n++] = static_cast<std::uint8_t>(lastType);
-    if (lastLen > 0) std::memcpy(lineBuffer_ + n, lastData, lastLen);
-    n += lastLen;
+    const int counted = len + 2 + CheckLength(check);
+    const bool extended = counted > kShortPacketLen;
+    lineBuffer_[n++] = static_cast<std::uint8_t>(tochar(extended ? 0 : counted));
+    lineBuffer_[n++] = static_cast<std::uint8_t>(tochar(seq));
+    lineBuffer_[n++] = static_cast<std::uint8_t>(type);
+    if (extended) {
+        const int lenx = len + CheckLength(check);
+        lineBuffer_[n++] = static_cast<std::uint8_t>(tochar(lenx / 95));
+        lineBuffer_[n++] = static_cast<std::uint8_t>(tochar(lenx % 95));
+        int headerSum = 0;
+        for (int i = start; i < n; ++i)
+            headerSum += lineBuffer_[i];
+        lineBuffer_[n++] =
+            static_cast<std::uint8_t>(tochar((headerSum + ((headerSum & 192) >> 6)) & 63));
+    }
+    if (len > 0) std::memcpy(lineBuffer_ + n, data, len);
+    n += len;
     int sum = 0;
     std::uint16_t crc = 0;
     for (int i = start; i < n; ++i) {
         sum += lineBuffer_[i];
         crc = Crc16Step(crc, lineBuffer_[i]);
     }
-    MakeCheck(lastCheckType, sum, crc, lineBuffer_ + n);
-    n += CheckLength(lastCheckType);
+    MakeCheck(check, sum, crc, lineBuffer_ + n);
+    n += CheckLength(check);
     lineBuffer_[n++] = eol;
     port_.Write(lineBuffer_, n);
     staleEnd_ = inputEnd_;
-    return 0;
 }
 
 // The next byte of a packet: without a time limit, or by the deadline of a
@@ -107,8 +126,12 @@ int KermitEngine::ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* da
     if ((r = ReadPacketChar(c, true)) != kRead) return r;
     type = c;
     const int check = IsInitType(type) ? 1 : checkType;
-    len = counted - 2 - CheckLength(check);
-    if (len < 0 || len > 94) return SetStatus("PACKETLEN");
+    if (counted == 0 && longLen > 0) {
+        if ((r = ReadLongHeader(len, check)) != kRead) return r;
+    } else {
+        len = counted - 2 - CheckLength(check);
+        if (len < 0 || len > 94) return SetStatus("PACKETLEN");
+    }
     for (int i = 0; i < len; ++i) {
         if ((r = ReadPacketChar(c, true)) != kRead) return r;
         data[i] = static_cast<std::uint8_t>(c);
@@ -120,6 +143,25 @@ int KermitEngine::ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* da
         if (c != expected[i]) return SetStatus("CHKSUM");
     }
     return ReadPacketEnd();
+}
+
+// The extended header of a long packet, after its TYPE: LENX1 and LENX2
+// count the data and the check, HCHECK checks the header from LEN on.
+int KermitEngine::ReadLongHeader(int& len, int check) {
+    const int headerSum = checkSum;
+    int x1 = 0, x2 = 0, hcheck = 0;
+    int r = ReadPacketChar(x1, true);
+    if (r != kRead) return r;
+    if ((r = ReadPacketChar(x2, true)) != kRead) return r;
+    const int sum = headerSum + x1 + x2;
+    if ((r = ReadPacketChar(hcheck, true)) != kRead) return r;
+    if (hcheck != tochar((sum + ((sum & 192) >> 6)) & 63)) return SetStatus("CHKSUM");
+    const int lenx = unchar(x1) * 95 + unchar(x2);
+    len = lenx - CheckLength(check);
+    if (unchar(x1) < 0 || unchar(x2) < 0 || len < 0 || len > kMaxPacketData)
+        return SetStatus("PACKETLEN");
+    awaited_ = lenx + 1;
+    return kRead;
 }
 
 // What follows the check is the peer's EOL, a control character, or the mark

@@ -1,16 +1,38 @@
+#include <algorithm>
+
 #include "kermit/KermitEngine.h"
 
 namespace kermit {
 namespace {
 
+// Bits of the first CAPAS character (after unchar).
+constexpr int kCapasMore = 1;     // another CAPAS character follows
+constexpr int kCapasLong = 2;     // long packets
+constexpr int kCapasWindows = 4;  // sliding windows
+
 bool IsBinPrefix(int c) {
     return (c >= 33 && c <= 62) || (c >= 96 && c <= 126);
 }
 
+// The capability fields after the nine: CAPAS, WINDO, MAXLX1, MAXLX2. Returns
+// how many fields there are in all.
+int PutCapabilities(std::uint8_t* params, int longLen, int window) {
+    const int bits = (longLen > 0 ? kCapasLong : 0) | (window > 1 ? kCapasWindows : 0);
+    params[9] = static_cast<std::uint8_t>(tochar(bits));
+    if (bits == 0) return 10;
+    params[10] = static_cast<std::uint8_t>(tochar(std::max(window, 1)));
+    if (longLen == 0) return 11;
+    params[11] = static_cast<std::uint8_t>(tochar(longLen / 95));
+    params[12] = static_cast<std::uint8_t>(tochar(longLen % 95));
+    return 13;
+}
+
 }  // namespace
 
-// The nine Send-Init parameters this side offers in its S packet.
-void KermitEngine::BuildInitParams() {
+// The Send-Init parameters this side offers in its S packet: the nine of the
+// caliper, and the capability fields only when long packets or a window are
+// proposed. Returns how many there are.
+int KermitEngine::BuildInitParams() {
     const std::uint8_t params[9] = {static_cast<std::uint8_t>(tochar(maxLen)),
                                     '%',
                                     ' ',
@@ -21,13 +43,19 @@ void KermitEngine::BuildInitParams() {
                                     static_cast<std::uint8_t>('0' + CheckOffered()),
                                     static_cast<std::uint8_t>(repeatOffer)};
     std::copy(std::begin(params), std::end(params), sendBuffer);
+    const int longOffer =
+        packetLengthOffer > kShortPacketLen ? std::min(packetLengthOffer, kMaxPacketData) : 0;
+    const int windowProposal = std::clamp(windowOffer, 1, kMaxWindow);
+    if (longOffer == 0 && windowProposal == 1) return 9;
+    return PutCapabilities(sendBuffer, longOffer, windowProposal);
 }
 
 // The parameters of an acknowledgement of the peer's S or I, built after the
 // peer's parameters were adopted; returns how many there are. The block check
-// is the one the peer proposed. A peer that sent capability fields gets a
-// tenth field saying none (no long packets, windows or attributes), so that
-// it never reads past the end of the answer; any other peer gets nine.
+// is the one the peer proposed. A peer that sent capability fields gets them
+// answered: long packets and a window when it offered them (as agreed by
+// AgreeOnCapabilities), else a tenth field saying none, so that it never
+// reads past the end of the answer; any other peer gets nine.
 int KermitEngine::BuildAckParams() {
     BuildInitParams();
     const int qbin = IsBinPrefix(binPrefix) ? binPrefix : binPrefixRefused ? 'N' : 'Y';
@@ -35,8 +63,22 @@ int KermitEngine::BuildAckParams() {
     sendBuffer[7] = static_cast<std::uint8_t>('0' + peerCheck);
     sendBuffer[8] = static_cast<std::uint8_t>(repeatPrefix != 0 ? repeatOffer : ' ');
     if (!peerHasCapas) return 9;
-    sendBuffer[9] = static_cast<std::uint8_t>(tochar(0));
-    return 10;
+    return PutCapabilities(sendBuffer, longLen, windowSize);
+}
+
+// Long packets and windows after the Send-Init exchange. Answering the
+// peer's S or I, this side takes what the peer offered, up to its own
+// room; reading the answer to its own S, each is used only when both named
+// it, at the smaller of the two.
+void KermitEngine::AgreeOnCapabilities(bool answering) {
+    if (answering) {
+        longLen = std::min(peerLongLen, kMaxPacketData);
+        windowSize = std::min(peerWindow, kMaxWindow);
+        return;
+    }
+    const bool longOffered = packetLengthOffer > kShortPacketLen;
+    longLen = longOffered ? std::min({peerLongLen, packetLengthOffer, kMaxPacketData}) : 0;
+    windowSize = windowOffer > 1 ? std::min({peerWindow, windowOffer, kMaxWindow}) : 1;
 }
 
 int KermitEngine::CheckOffered() const {
@@ -49,6 +91,29 @@ int KermitEngine::CheckOffered() const {
 int KermitEngine::AgreeOnCheck(bool answering) {
     checkType = answering || peerCheck == CheckOffered() ? peerCheck : 1;
     return checkType;
+}
+
+// The peer's CAPAS characters (as many as their continuation bits say), then
+// WINDO and MAXLX1, MAXLX2. A CAPAS that promises a character the packet does
+// not have offers nothing; so does a length no longer than a short packet's.
+static void ApplyPeerCapabilities(const std::uint8_t* p, int n, std::int32_t& longOffer,
+                                  std::int32_t& window) {
+    longOffer = 0;
+    window = 1;
+    int at = 9;
+    if (at >= n) return;
+    const int bits = unchar(p[at]);
+    while (at < n && (unchar(p[at]) & kCapasMore) != 0)
+        ++at;
+    if (at >= n) return;
+    const int windo = at + 1, maxlx1 = at + 2, maxlx2 = at + 3;
+    if ((bits & kCapasWindows) != 0 && windo < n)
+        window = std::clamp(unchar(p[windo]), 1, kMaxWindow);
+    if ((bits & kCapasLong) != 0 && maxlx2 < n) {
+        const int length = unchar(p[maxlx1]) * 95 + unchar(p[maxlx2]);
+        if (length > kShortPacketLen && unchar(p[maxlx1]) >= 0 && unchar(p[maxlx2]) >= 0)
+            longOffer = length;
+    }
 }
 
 void KermitEngine::ApplyPeerParams(int n) {
@@ -69,6 +134,7 @@ void KermitEngine::ApplyPeerParams(int n) {
     peerCheck = n >= 8 && (p[7] == '2' || p[7] == '3') ? p[7] - '0' : 1;
     if (n >= 9 && p[8] == repeatOffer) repeatPrefix = repeatOffer;
     peerHasCapas = n >= 10;
+    ApplyPeerCapabilities(p, n, peerLongLen, peerWindow);
     // Every prefix must differ from the others, or a character in the data
     // could be read two ways and the file would arrive changed. An 8-bit
     // prefix that is a control prefix is refused (the acknowledgement says

@@ -108,6 +108,16 @@ std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
     return file;
 }
 
+// Where a data field is decoded: the caller's buffer, or under long packets
+// the engine's own, which holds the most any long field decodes to.
+std::uint8_t* KermitEngine::DecodeRoom(std::uint8_t* buffer, int& capacity) {
+    if (longLen == 0) return buffer;
+    constexpr int kLongDecodeSize = (kMaxPacketData / 3 + 1) * 94;
+    if (longDecode_ == nullptr) longDecode_ = std::make_unique<std::uint8_t[]>(kLongDecodeSize);
+    capacity = kLongDecodeSize;
+    return longDecode_.get();
+}
+
 // A file that did not arrive whole: the target stays as it was, what arrived
 // is kept beside it, and the observer hears where. Returns -1, or
 // kFileDiscarded when the sender gave the file up.
@@ -134,6 +144,8 @@ int KermitEngine::WriteFailed(IncomingFile& file) {
 // taken: a peer that streams packets back to back never lets the byte wait
 // see the stop. A Z that carries D (discard) ends the file as not received.
 int KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
+    if (windowSize > 1) return ReceiveWindowedData(file, buffer, capacity);
+    buffer = DecodeRoom(buffer, capacity);
     int bytesWritten = 0;
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;

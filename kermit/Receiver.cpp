@@ -90,6 +90,7 @@ int KermitEngine::WaitForCommand() {
         if (type == 'E') break;
         if (rseq == 0 && (type == 'S' || type == 'I')) {
             ApplyPeerParams(len);
+            AgreeOnCapabilities(true);
             checkType = 1;
             PutPacket(BuildAckParams(), 0, 'Y', sendBuffer);
             // An I changes no block check: C-Kermit sends the R or G that

@@ -32,6 +32,7 @@ int KermitEngine::AwaitAck(AckKind kind) {
             if (kind == AckKind::Init) {
                 ApplyPeerParams(len);
                 AgreeOnCheck(false);
+                AgreeOnCapabilities(false);
             }
             seq = (seq + 1) & 63;
             return 0;
@@ -53,8 +54,7 @@ int KermitEngine::AwaitAck(AckKind kind) {
 // exchange agreed on (an I before a G command); the answer sets the check anew.
 int KermitEngine::SendInit() {
     checkType = 1;
-    BuildInitParams();
-    PutPacket(9, seq, 'S', sendBuffer);
+    PutPacket(BuildInitParams(), seq, 'S', sendBuffer);
     return AwaitAck(AckKind::Init) < 0 ? -1 : 0;
 }
 
@@ -65,11 +65,17 @@ int KermitEngine::SendHeader(int type, const char* name) {
     return AwaitAck(AckKind::Plain) < 0 ? -1 : 0;
 }
 
+// The data packets, one at a time or under the window agreed, then the Z.
 int KermitEngine::SendFileData(const std::uint8_t* data, std::size_t length) {
+    if (windowSize > 1) {
+        if (SendWindowedData(data, length) < 0) return -1;
+        PutPacket(0, seq, 'Z', nullptr);
+        return AwaitAck(AckKind::Plain) < 0 ? -1 : 0;
+    }
     std::size_t sent = 0;
     while (sent < length) {
         if (observer_ != nullptr) observer_->OnSendProgress(static_cast<std::uint32_t>(sent));
-        const int offer = static_cast<int>(std::min<std::size_t>(8192, length - sent));
+        const int offer = static_cast<int>(std::min<std::size_t>(DataOffer(), length - sent));
         const int consumed = EncodeData(data + sent, offer);
         if (consumed <= 0) return -1;
         PutPacket(encodedLen, seq, 'D', sendBuffer);

@@ -214,7 +214,8 @@ WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
                      .portName = app_.Comport,
                      .baudIndex = app_.Baud,
                      .path = path,
-                     .blockCheck = app_.BlockCheck};
+                     .blockCheck = app_.BlockCheck,
+                     .proposal = {app_.PacketLength, app_.Window}};
 }
 
 void CStemraDlg::RunSend(const QString& path) {

@@ -19,6 +19,8 @@ int PacketEndWaitMs(int baudIndex) {
 std::unique_ptr<JobLink> JobRun::CreateLink() {
     auto owned = std::make_unique<JobLink>(runFlag, window, texts);
     owned->engine.checkOffer = job.blockCheck;
+    owned->engine.packetLengthOffer = job.proposal.packetLength;
+    owned->engine.windowOffer = job.proposal.window;
     owned->engine.packetEndWaitMs = PacketEndWaitMs(job.baudIndex);
     link = owned.get();
     return owned;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "kermit/Proposal.h"
+
 // What a job does on the line.
 enum class JobKind {
     Send,     // a file (or a caliper program) goes to the caliper with Kermit
@@ -16,8 +18,9 @@ enum class JobKind {
 // job can be written with only the fields that differ.
 struct WorkerJob {
     JobKind kind = JobKind::Receive;
-    QString portName = {};  // "COM5", "ttyUSB0" or a device path; empty for none
-    int baudIndex = 3;      // index into serial::kBaudTable
-    QString path = {};      // send: the file; receive: the folder; capture: unused
-    int blockCheck = 1;     // block check a send proposes: 1, or 3 when chosen
+    QString portName = {};           // "COM5", "ttyUSB0" or a device path; empty for none
+    int baudIndex = 3;               // index into serial::kBaudTable
+    QString path = {};               // send: the file; receive: the folder; capture: unused
+    int blockCheck = 1;              // block check a send proposes: 1, or 3 when chosen
+    kermit::Proposal proposal = {};  // long packets and window a Send-Init proposes
 };

@@ -187,11 +187,15 @@ Outcome Classify(const Verdict& v) {
 bool StartCKermit(interop::PeerProcess& peer, const linesim::LineSim& line, const RunSpec& spec,
                   const fs::path& workDir, const std::string& name) {
     const bool corvixSends = spec.direction == Direction::CorvixSends;
-    const std::vector<std::string> commands = {
-        "set receive timeout 1", "set send timeout 1 fixed",
-        "set block-check " + std::to_string(spec.check),
-        "log packets " + (workDir / "peer-packets.log").string(),
-        corvixSends ? std::string("receive") : "send " + name};
+    std::vector<std::string> commands = {"set receive timeout 1", "set send timeout 1 fixed",
+                                         "set block-check " + std::to_string(spec.check),
+                                         "log packets " + (workDir / "peer-packets.log").string()};
+    if (spec.packetLength != 94 || spec.window != 1) {
+        commands.push_back("set window " + std::to_string(spec.window));
+        commands.push_back("set send packet-length " + std::to_string(spec.packetLength));
+        commands.push_back("set receive packet-length " + std::to_string(spec.packetLength));
+    }
+    commands.push_back(corvixSends ? std::string("receive") : "send " + name);
     test_support::WriteWholeFile(
         workDir / "peer.ksc",
         interop::CKermitScript(line.Path(linesim::LineSim::kSideB), commands));
@@ -252,6 +256,8 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     kermit::KermitEngine engine(traced, run);
     engine.receiveFolder = workDir / "rx";
     engine.checkOffer = spec.check;
+    engine.packetLengthOffer = spec.packetLength;
+    engine.windowOffer = spec.window;
     char nameBuffer[kermit::KermitEngine::kNameBufferSize] = {};
     std::vector<std::uint8_t> dataBuffer(8192);
 
@@ -266,6 +272,8 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
 
     result.corvixStatus = engine.statusText;
     result.checkInForce = engine.checkType;
+    result.longInForce = engine.longLen;
+    result.windowInForce = engine.windowSize;
     const auto counters = line.GetCounters();
     for (int d = 0; d < 2; ++d)
         result.faults += counters.flipped[d] + counters.dropped[d];

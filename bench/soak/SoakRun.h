@@ -34,6 +34,8 @@ struct RunSpec {
     Direction direction = Direction::CorvixSends;
     std::uint64_t seed = 1;  // picks the file and the faults
     int check = 1;           // block check both sides propose: 1, or 3 (the CRC)
+    int packetLength = 94;   // long packets both sides offer; 94: none
+    int window = 1;          // window both sides offer; 1: none
     int minSize = 8 * 1024;
     int maxSize = 32 * 1024;
     int limitSeconds = 300;     // C-Kermit is killed after this long
@@ -56,6 +58,8 @@ struct RunResult {
     int waitingAfter = 0;      // TYPE of the last packet Corvix had sent when stopped
     std::uint64_t faults = 0;  // bytes flipped or dropped, both directions
     int checkInForce = 1;      // the block check Corvix used after the Send-Init exchange
+    int longInForce = 0;       // long-packet length Corvix used, 0 for none
+    int windowInForce = 1;     // window Corvix used
 };
 
 // One transfer of a new file over a new faulty linesim line between Corvix's

@@ -12,6 +12,7 @@
 //
 //   line_soak [--runs N] [--seed FIRST] [--checks 1,3] [--faults flip,drop]
 //             [--rates 10000,1000] [--directions send,receive]
+//             [--packet-length N] [--window N]
 //             [--keep DIR | --keep-all DIR]
 //
 // A run is repeated with the same cell and its seed: --runs 1 --seed SEED.
@@ -46,7 +47,9 @@ struct Settings {
     std::vector<soak::Direction> directions = {soak::Direction::CorvixSends,
                                                soak::Direction::CKermitSends};
     fs::path keep;
-    bool keepAll = false;  // every run's folder, not only those that need a look
+    bool keepAll = false;   // every run's folder, not only those that need a look
+    int packetLength = 94;  // long packets both sides offer (94: none)
+    int window = 1;         // window both sides offer (1: none)
 };
 
 struct Cell {
@@ -94,6 +97,10 @@ bool ReadSettings(int argc, char** argv, Settings& s) {
             for (const auto& d : Split(value))
                 s.directions.push_back(d == "receive" ? soak::Direction::CKermitSends
                                                       : soak::Direction::CorvixSends);
+        } else if (option == "--packet-length") {
+            s.packetLength = std::atoi(value.c_str());
+        } else if (option == "--window") {
+            s.window = std::atoi(value.c_str());
         } else if (option == "--keep" || option == "--keep-all") {
             s.keep = value;
             s.keepAll = s.keepAll || option == "--keep-all";
@@ -101,7 +108,8 @@ bool ReadSettings(int argc, char** argv, Settings& s) {
             return false;
         }
     }
-    return argc % 2 == 1 && s.runs > 0;
+    return argc % 2 == 1 && s.runs > 0 && s.packetLength >= 94 && s.packetLength <= 4096 &&
+           s.window >= 1 && s.window <= 31;
 }
 
 const char* DirectionOption(soak::Direction d) {
@@ -131,11 +139,12 @@ void Keep(const fs::path& keep, const fs::path& work, const Cell& cell, const so
 void PrintRun(const Cell& cell, const soak::RunSpec& spec, const soak::RunResult& r) {
     std::fprintf(stderr,
                  "check %d  %-12s 1/%-6d %-18s seed %-6llu %-10s %6.1f s  %3llu faults  "
-                 "corvix %6d \"%s\" (check %d)  c-kermit exit %d",
+                 "corvix %6d \"%s\" (check %d, long %d, window %d)  c-kermit exit %d",
                  cell.check, soak::FaultName(cell.fault), cell.oneIn,
                  soak::DirectionName(cell.direction), static_cast<unsigned long long>(spec.seed),
                  soak::OutcomeName(r.outcome), r.seconds, static_cast<unsigned long long>(r.faults),
-                 r.corvixResult, r.corvixStatus.c_str(), r.checkInForce, r.peerExit);
+                 r.corvixResult, r.corvixStatus.c_str(), r.checkInForce, r.longInForce,
+                 r.windowInForce, r.peerExit);
     if (r.stopSeconds >= 0) {
         std::fprintf(stderr, ", stopped waiting after %c: ended %.3f s later",
                      r.waitingAfter > 32 ? r.waitingAfter : '?', r.stopSeconds);
@@ -152,6 +161,8 @@ void RunCell(const Settings& s, Cell& cell) {
         spec.direction = cell.direction;
         spec.seed = s.firstSeed + static_cast<std::uint64_t>(i);
         spec.check = cell.check;
+        spec.packetLength = s.packetLength;
+        spec.window = s.window;
         const soak::RunResult r = soak::RunOne(spec, work);
         ++cell.counts[static_cast<int>(r.outcome)];
         cell.faults += r.faults;
@@ -219,7 +230,8 @@ int main(int argc, char** argv) {
         std::fprintf(
             stderr,
             "usage: line_soak [--runs N] [--seed FIRST] [--checks 1,3] [--faults flip,drop] "
-            "[--rates 10000,1000] [--directions send,receive] [--keep DIR | --keep-all DIR]\n");
+            "[--rates 10000,1000] [--directions send,receive] [--packet-length N] [--window N]\n"
+            "                 [--keep DIR | --keep-all DIR]\n");
         return 2;
     }
     std::vector<Cell> cells;

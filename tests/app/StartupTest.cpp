@@ -76,7 +76,9 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndWritesThemBack) {
     EXPECT_EQ(stored->value("Baud").toInt(), 3);
     EXPECT_EQ(stored->value("FontFace").toString(), "Courier");
     EXPECT_EQ(stored->value("BlockCheck").toInt(), 1);
-    EXPECT_EQ(stored->childKeys().size(), 13);  // the twelve and BlockCheck
+    EXPECT_EQ(stored->value("PacketLength").toInt(), 94);
+    EXPECT_EQ(stored->value("Window").toInt(), 1);
+    EXPECT_EQ(stored->childKeys().size(), 15);  // the twelve, BlockCheck, PacketLength, Window
 }
 
 TEST_F(Startup, TheLastCaliperPortIsChosenWhenNoneIsStored) {
@@ -176,6 +178,8 @@ TEST_F(Startup, ChangesMadeWhileTheWindowRunsAreSaved) {
         app.FontFace = "DejaVu Sans Mono";
         app.Margin = 4;
         app.BlockCheck = 3;
+        app.PacketLength = 4000;
+        app.Window = 8;
     };
     Run({});
     AppCore next;
@@ -192,6 +196,8 @@ TEST_F(Startup, ChangesMadeWhileTheWindowRunsAreSaved) {
     EXPECT_EQ(next.FontFace, "DejaVu Sans Mono");
     EXPECT_EQ(next.Margin, 4);
     EXPECT_EQ(next.BlockCheck, 3);
+    EXPECT_EQ(next.PacketLength, 4000);
+    EXPECT_EQ(next.Window, 8);
 }
 
 TEST(Settings, AreWrittenInTheirFixedOrder) {
@@ -200,7 +206,7 @@ TEST(Settings, AreWrittenInTheirFixedOrder) {
     app.WriteSettings([&keys](const QString& key, const QVariant&) { keys.append(key); });
     EXPECT_EQ(keys, QStringList({"Comport", "Baud", "Language", "LastFile", "LastDir", "FontHeight",
                                  "FontItalic", "FontUnderline", "FontStrike", "FontWeight",
-                                 "FontFace", "Margin", "BlockCheck"}));
+                                 "FontFace", "Margin", "BlockCheck", "PacketLength", "Window"}));
 }
 
 TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
@@ -217,6 +223,8 @@ TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
         stored->setValue("Comport", -5);
         stored->setValue("LastDir", QStringList{"a", "b"});
         stored->setValue("BlockCheck", 2);
+        stored->setValue("PacketLength", 5000);
+        stored->setValue("Window", 0);
     }
     Run({});
     EXPECT_EQ(app.Baud, 3);
@@ -231,6 +239,8 @@ TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
     EXPECT_EQ(discoveries, 1);
     EXPECT_EQ(app.LastDir, "a, b");
     EXPECT_EQ(app.BlockCheck, 1);
+    EXPECT_EQ(app.PacketLength, 94);
+    EXPECT_EQ(app.Window, 1);
 }
 
 // A settings file edited by hand or damaged: each bad value gives its

@@ -164,6 +164,33 @@ TEST_F(Cli, SendDeliversTheFileToCKermit) {
     EXPECT_EQ(err, "");  // not a terminal: no progress
 }
 
+// --packet-length and --window reach the Send-Init: C-Kermit's packet log
+// shows long packets (LEN 0, the extended header) from Corvix. Values out of
+// range are refused with their range.
+TEST_F(Cli, SendProposesLongPacketsAndAWindowWhenAskedAndRefusesBadValues) {
+    EXPECT_EQ(Run({"send", "--packet-length", "93", "x.dat"}), 2);
+    EXPECT_NE(err.find("bad value for --packet-length: '93' (94 to 4096)"), std::string::npos)
+        << err;
+    EXPECT_EQ(Run({"receive", "--window", "32"}), 2);
+    EXPECT_NE(err.find("bad value for --window: '32' (1 to 31)"), std::string::npos) << err;
+    EXPECT_EQ(Run({"send", "--window", "four", "x.dat"}), 2);
+    EXPECT_EQ(Run({"capture", "--window", "4"}), 2);
+
+    REQUIRE_CKERMIT();
+    const std::string content = RandomBytes(40000);
+    WriteWholeFile(root / "plots.dat", content);
+    const std::string log = (root / "packets.log").string();
+    StartCKermit(
+        {"set window 8", "set receive packet-length 4000", "log packets " + log, "receive"});
+    EXPECT_EQ(Run({"send", "--port", PortA(), "--baud", "115200", "--packet-length", "4000",
+                   "--window", "8", "plots.dat"}),
+              0)
+        << err;
+    peer.Wait(10000);
+    EXPECT_TRUE(ReadWholeFile(root / "peer" / "plots.dat") == content);
+    EXPECT_NE(ReadWholeFile(log).find("-^A \""), std::string::npos);  // a long D, sequence 2
+}
+
 TEST_F(Cli, ReceiveEndsAfterCountTransactions) {
     REQUIRE_CKERMIT();
     const std::string first = RandomBytes(9000), second = "Tall;23.5\r\n";

@@ -7,8 +7,10 @@ namespace {
 class ReceiveFromCKermit : public InteropTest {
 protected:
     // Receives the file set; `check` is the block check C-Kermit's settings
-    // lead to (it proposes 3 unless told otherwise).
-    void ReceiveAll(const std::vector<std::string>& extraSettings, int check = 3) {
+    // lead to (it proposes 3 unless told otherwise), `inForce` the long
+    // packets and window (it offers 4000 and 30 unless told otherwise).
+    void ReceiveAll(const std::vector<std::string>& extraSettings, int check = 3,
+                    kermit::Proposal inForce = {3999, 30}) {
         const auto files = StandardFileSet();
         std::vector<std::string> commands = extraSettings;
         for (const TestFile& f : files) {
@@ -24,6 +26,8 @@ protected:
                 << PeerLog();
             EXPECT_STREQ(nameBuffer, f.name.c_str());
             EXPECT_EQ(engine->checkType, check) << f.name;
+            EXPECT_EQ(engine->longLen, inForce.packetLength) << f.name;
+            EXPECT_EQ(engine->windowSize, inForce.window) << f.name;
             EXPECT_TRUE(ReadWholeFile(rx / f.name) == f.bytes) << f.name << " differs";
         }
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
@@ -32,10 +36,12 @@ protected:
     // Receives `bytes` as `name` from C-Kermit over a line with faults; the
     // file must arrive whole, and the line must have done some damage.
     void ReceiveOverFaultyLine(const std::string& name, const std::string& bytes,
-                               const linesim::Options& options) {
+                               const linesim::Options& options,
+                               std::vector<std::string> peerSettings = {}) {
+        peerSettings.push_back("send " + name);
         WriteWholeFile(peerDir / name, bytes);
         OpenLine(options);
-        StartCKermit({"send " + name}, peerDir);
+        StartCKermit(peerSettings, peerDir);
         ASSERT_EQ(CorvixReceiveOnce(), static_cast<int>(bytes.size())) << engine->statusText << "\n"
                                                                        << PeerLog();
         EXPECT_TRUE(ReadWholeFile(rx / name) == bytes);
@@ -54,7 +60,24 @@ TEST_F(ReceiveFromCKermit, EveryFileArrivesByteExact) {
 
 TEST_F(ReceiveFromCKermit, WithBlockCheck1AsACaliperSpeaksIt) {
     REQUIRE_PEER("kermit");
-    ReceiveAll({"set block-check 1"}, 1);
+    ReceiveAll({"set block-check 1"}, 1, {3999, 30});
+}
+
+// What C-Kermit offers is answered: long packets only, a window only, both.
+TEST_F(ReceiveFromCKermit, WithLongPacketsOnly) {
+    REQUIRE_PEER("kermit");
+    ReceiveAll({"set window 1", "set send packet-length 4000"}, 3, {3999, 1});
+}
+
+TEST_F(ReceiveFromCKermit, WithAWindowOnly) {
+    REQUIRE_PEER("kermit");
+    ReceiveAll({"set window 8", "set receive packet-length 94"}, 3, {0, 8});
+}
+
+TEST_F(ReceiveFromCKermit, WithLongPacketsAndAWindowOf8) {
+    REQUIRE_PEER("kermit");
+    ReceiveAll({"set window 8", "set receive packet-length 4000", "set send packet-length 4000"}, 3,
+               {3999, 8});
 }
 
 TEST_F(ReceiveFromCKermit, WithoutRepeatCounts) {
@@ -75,6 +98,9 @@ TEST_F(ReceiveFromCKermit, BitFlipsOnTheLineStillDeliverTheFileByteExact) {
 
 // A lost byte leaves a packet short: its check, or its end, gives it away,
 // and so does the loss of the EOL itself once the peer sends the packet again.
+// A line that loses 1 byte in 1,000 carries hardly a packet of 4000 whole,
+// and C-Kermit sends every copy as long: here it sends short packets, one at
+// a time.
 TEST_F(ReceiveFromCKermit, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
     REQUIRE_PEER("kermit");
     std::string bytes;
@@ -83,7 +109,24 @@ TEST_F(ReceiveFromCKermit, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
     linesim::Options options;
     options.dropOneIn = 1000;
     options.seed = 5;
-    ReceiveOverFaultyLine("lossy.bin", bytes, options);
+    ReceiveOverFaultyLine("lossy.bin", bytes, options,
+                          {"set send packet-length 94", "set window 1"});
+}
+
+// Under a window a lost packet is asked for again while the ones after it
+// are kept; the file is written in order, every packet once.
+TEST_F(ReceiveFromCKermit, LostPacketsUnderAWindowOfLongPacketsAreAskedForAgain) {
+    REQUIRE_PEER("kermit");
+    std::string bytes;
+    for (int i = 0; i < 120000; ++i)
+        bytes += static_cast<char>((i * 7) ^ (i >> 9) ^ (i * i >> 3));
+    linesim::Options options;
+    options.dropOneIn = 20000;
+    options.seed = 3;
+    ReceiveOverFaultyLine("window.bin", bytes, options,
+                          {"set window 8", "set send packet-length 1000"});
+    EXPECT_EQ(engine->windowSize, 8);
+    EXPECT_GT(engine->longLen, 94);
 }
 
 TEST_F(ReceiveFromCKermit, NamesThatPointOutsideLandInsideTheReceiveFolder) {

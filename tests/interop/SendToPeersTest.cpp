@@ -9,11 +9,15 @@ protected:
     // Sends `bytes` as `name` to C-Kermit over a line with faults; the file
     // must arrive whole, and the line must have done some damage.
     void SendOverFaultyLine(const std::string& name, const std::string& bytes,
-                            const linesim::Options& options) {
+                            const linesim::Options& options, kermit::Proposal proposal = {},
+                            std::vector<std::string> peerSettings = {}) {
         fs::create_directories(root / "tx");
         WriteWholeFile(root / "tx" / name, bytes);
         OpenLine(options);
-        StartCKermit({"receive"}, peerDir);
+        engine->packetLengthOffer = proposal.packetLength;
+        engine->windowOffer = proposal.window;
+        peerSettings.push_back("receive");
+        StartCKermit(peerSettings, peerDir);
         ASSERT_EQ(CorvixSend(root / "tx" / name, name), 0) << engine->statusText << "\n"
                                                            << PeerLog();
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
@@ -34,12 +38,16 @@ protected:
     }
 
     // Sends the file set; `offer` is the block check Corvix proposes and
-    // `used` the one the transfer must end up with.
+    // `used` the one the transfer must end up with; `proposal` the long
+    // packets and window it proposes, `inForce` what must be agreed.
     void SendAllToCKermit(const std::vector<std::string>& extraSettings, int offer = 1,
-                          int used = 1) {
+                          int used = 1, kermit::Proposal proposal = {},
+                          kermit::Proposal inForce = {0, 1}) {
         const auto files = PrepareFiles();
         OpenLine();
         engine->checkOffer = offer;
+        engine->packetLengthOffer = proposal.packetLength;
+        engine->windowOffer = proposal.window;
         std::vector<std::string> commands = extraSettings;
         for (size_t i = 0; i < files.size(); ++i)
             commands.push_back("receive");
@@ -49,6 +57,8 @@ protected:
                 << f.name << ": " << engine->statusText << "\n"
                 << PeerLog();
             EXPECT_EQ(engine->checkType, used) << f.name;
+            EXPECT_EQ(engine->longLen, inForce.packetLength) << f.name;
+            EXPECT_EQ(engine->windowSize, inForce.window) << f.name;
         }
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
         for (const TestFile& f : files) {
@@ -65,6 +75,25 @@ TEST_F(SendToPeers, CKermitReceivesEveryFileByteExact) {
 TEST_F(SendToPeers, CKermitAgreesToBlockCheck3WhenCorvixProposesIt) {
     REQUIRE_PEER("kermit");
     SendAllToCKermit({}, 3, 3);
+}
+
+// Corvix proposing long packets, a window or both, to a C-Kermit that
+// offers 4000 and 8: what both named is used, at the smaller length.
+TEST_F(SendToPeers, CKermitWithLongPacketsOnly) {
+    REQUIRE_PEER("kermit");
+    SendAllToCKermit({"set window 8", "set receive packet-length 4000"}, 3, 3, {4096, 1},
+                     {3999, 1});
+}
+
+TEST_F(SendToPeers, CKermitWithAWindowOnly) {
+    REQUIRE_PEER("kermit");
+    SendAllToCKermit({"set window 8", "set receive packet-length 4000"}, 3, 3, {94, 8}, {0, 8});
+}
+
+TEST_F(SendToPeers, CKermitWithLongPacketsAndAWindow) {
+    REQUIRE_PEER("kermit");
+    SendAllToCKermit({"set window 8", "set receive packet-length 4000"}, 1, 1, {2000, 31},
+                     {2000, 8});
 }
 
 TEST_F(SendToPeers, CKermitWithShortPacketsAndNoRepeatCounts) {
@@ -106,6 +135,22 @@ TEST_F(SendToPeers, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
     options.dropOneIn = 1000;
     options.seed = 2;
     SendOverFaultyLine("lossy.bin", bytes, options);
+}
+
+// A window of long packets: a packet lost on the line, or its answer, is
+// sent again, and no more are in flight than C-Kermit allowed.
+TEST_F(SendToPeers, LostPacketsUnderAWindowOfLongPacketsAreSentAgain) {
+    REQUIRE_PEER("kermit");
+    std::string bytes;
+    for (int i = 0; i < 120000; ++i)
+        bytes += static_cast<char>((i * 7919) ^ (i >> 4));
+    linesim::Options options;
+    options.dropOneIn = 20000;
+    options.seed = 4;
+    SendOverFaultyLine("window.bin", bytes, options, {1000, 8},
+                       {"set window 8", "set receive packet-length 1000"});
+    EXPECT_EQ(engine->windowSize, 8);
+    EXPECT_GT(engine->longLen, 94);
 }
 
 }  // namespace

@@ -33,6 +33,9 @@ public:
     explicit ScriptedPort(std::atomic<int>& runFlag) : runFlag_(runFlag) {}
 
     std::function<void(const Packet&)> onPacket;
+    // A peer's own timer: called when the engine waits on an empty line;
+    // true when it fed something, so that the line is not dead yet.
+    std::function<bool()> onIdle;
     std::vector<Packet> sent;  // every packet the engine wrote, in order
     std::string wire;          // every byte the engine wrote
     int idleWaits = 0;         // waits that found nothing to read

@@ -165,6 +165,7 @@ void LineSim::CloseEndLocked(int side) {
     CloseFd(end.slave);
     CloseFd(end.master);
     dirs_[1 - side].pending.clear();  // nobody left to deliver to
+    dirs_[1 - side].handOverAt.clear();
 }
 
 void LineSim::Stop() {
@@ -210,6 +211,12 @@ void LineSim::ReadFrom(int side) {
             ++counters_.flipped[dir];
         }
         d.pending.push_back(byte);
+        if (Delayed()) {
+            // It leaves at the paced rate after the byte before it, or as
+            // soon as it came, and arrives the latency later.
+            d.lastLeft = std::max(d.lastLeft, NowSeconds()) + 10.0 / options_.baud;
+            d.handOverAt.push_back(d.lastLeft + options_.latencyMs / 1000.0);
+        }
     }
 }
 
@@ -219,7 +226,12 @@ void LineSim::Deliver(int dir, double now) {
     const int fd = ends_[1 - dir].master;
     if (fd < 0 || d.pending.empty()) return;
     std::size_t allowed = d.pending.size();
-    if (options_.baud > 0) {
+    if (Delayed()) {
+        allowed = 0;
+        while (allowed < d.handOverAt.size() && d.handOverAt[allowed] <= now)
+            ++allowed;
+        if (allowed == 0) return;
+    } else if (options_.baud > 0) {
         if (now < d.readyAt) return;
         const double rate = options_.baud / 10.0;
         allowed = std::min(allowed, static_cast<std::size_t>((now - d.readyAt) * rate) + 1);
@@ -234,6 +246,7 @@ void LineSim::Deliver(int dir, double now) {
     }
     if (n <= 0) return;  // full for now; POLLOUT tells us when there is room
     d.pending.erase(d.pending.begin(), d.pending.begin() + n);
+    if (Delayed()) d.handOverAt.erase(d.handOverAt.begin(), d.handOverAt.begin() + n);
     counters_.relayed[dir] += static_cast<std::uint64_t>(n);
     if (options_.baud > 0) d.readyAt += n * 10.0 / options_.baud;
 }
@@ -242,8 +255,8 @@ int LineSim::PollTimeoutMs(double now) const {
     if (options_.baud <= 0) return -1;
     double wait = -1;
     for (const Direction& d : dirs_) {
-        if (d.pending.empty() || now >= d.readyAt) continue;
-        const double w = d.readyAt - now;
+        if (d.pending.empty() || now >= DueAt(d)) continue;
+        const double w = DueAt(d) - now;
         if (wait < 0 || w < wait) wait = w;
     }
     return wait < 0 ? -1 : static_cast<int>(std::ceil(wait * 1000.0));
@@ -263,7 +276,7 @@ void LineSim::Run() {
                 short events = 0;
                 if (dirs_[side].pending.size() < kBacklogLimit) events |= POLLIN;
                 const Direction& toHere = dirs_[1 - side];
-                if (!toHere.pending.empty() && (options_.baud <= 0 || now >= toHere.readyAt)) {
+                if (!toHere.pending.empty() && (options_.baud <= 0 || now >= DueAt(toHere))) {
                     events |= POLLOUT;
                 }
                 fds[count] = {ends_[side].master, events, 0};

@@ -12,9 +12,12 @@ namespace linesim {
 
 // How the simulated cable behaves.
 struct Options {
-    std::string linkA;       // optional symlink to end A's device ("" = none)
-    std::string linkB;       // optional symlink to end B's device
-    int baud = 0;            // pacing, 10 bits per byte; 0 = as fast as possible
+    std::string linkA;  // optional symlink to end A's device ("" = none)
+    std::string linkB;  // optional symlink to end B's device
+    int baud = 0;       // pacing, 10 bits per byte; 0 = as fast as possible
+    // On a paced line, each byte is handed over this long after it left, as
+    // a USB adapter holds what it received until its latency timer runs out.
+    int latencyMs = 0;
     int flipOneIn = 0;       // flip one random bit in 1 of N bytes (0 = never)
     int dropOneIn = 0;       // drop 1 of N bytes (0 = never)
     std::uint64_t seed = 1;  // makes flips and drops repeatable
@@ -73,6 +76,8 @@ private:
     struct Direction {
         std::deque<std::uint8_t> pending;  // read from the source, not yet delivered
         double readyAt = 0;                // pacing: when the next byte may leave
+        std::deque<double> handOverAt;     // with a latency: when each pending byte is due
+        double lastLeft = 0;               // with a latency: when the last byte read left
         std::uint64_t rng = 0;
     };
 
@@ -85,6 +90,9 @@ private:
     void Deliver(int dir, double now);
     int PollTimeoutMs(double now) const;
     bool Chance(int dir, int oneIn);
+    bool Delayed() const { return options_.baud > 0 && options_.latencyMs > 0; }
+    // The time the first pending byte of `d` may be delivered.
+    double DueAt(const Direction& d) const { return Delayed() ? d.handOverAt.front() : d.readyAt; }
 
     Options options_;
     End ends_[2];

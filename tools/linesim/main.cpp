@@ -14,7 +14,7 @@ namespace {
 
 void Usage() {
     std::fprintf(stderr,
-                 "usage: linesim [--baud N] [--flip N] [--drop N] [--seed S]"
+                 "usage: linesim [--baud N [--latency MS]] [--flip N] [--drop N] [--seed S]"
                  " [--link-a PATH] [--link-b PATH]\n");
 }
 
@@ -39,6 +39,8 @@ bool ParseArgs(int argc, char** argv, linesim::Options& options) {
             return false;
         } else if (arg == "--baud") {
             options.baud = static_cast<int>(number);
+        } else if (arg == "--latency") {
+            options.latencyMs = static_cast<int>(number);
         } else if (arg == "--flip") {
             options.flipOneIn = static_cast<int>(number);
         } else if (arg == "--drop") {
@@ -49,7 +51,8 @@ bool ParseArgs(int argc, char** argv, linesim::Options& options) {
             return false;
         }
     }
-    return true;
+    // The latency is that of a paced line's bytes; alone it means nothing.
+    return options.latencyMs == 0 || options.baud > 0;
 }
 
 }  // namespace

@@ -1,0 +1,146 @@
+#include "kermit/ReceiveWindow.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kermit {
+
+void ReceiveWindow::Start(int size, int firstSeq) {
+    size_ = std::clamp(size, 1, kMaxWindow);
+    first_ = 0;
+    baseSeq_ = firstSeq & 63;
+    for (Packet& p : packets_)
+        p.filled = p.nakSent = false;
+}
+
+int ReceiveWindow::Offset(int seq) const {
+    const int offset = (seq - baseSeq_) & 63;
+    return offset < size_ ? offset : -1;
+}
+
+bool ReceiveWindow::Taken(int seq) const {
+    const int behind = (baseSeq_ - seq) & 63;
+    return behind >= 1 && behind <= size_;
+}
+
+ReceiveWindow::Packet& ReceiveWindow::At(int offset) {
+    return packets_[(first_ + offset) % kMaxWindow];
+}
+
+void ReceiveWindow::Store(int seq, int type, const std::uint8_t* data, int len) {
+    Packet& p = At(Offset(seq));
+    p.filled = true;
+    p.type = type;
+    p.len = std::clamp(len, 0, kMaxPacketData);
+    if (p.len > 0) std::memcpy(p.data, data, p.len);
+}
+
+void ReceiveWindow::Slide() {
+    Packet& p = At(0);
+    p.filled = p.nakSent = false;
+    first_ = (first_ + 1) % kMaxWindow;
+    baseSeq_ = (baseSeq_ + 1) & 63;
+}
+
+}  // namespace kermit
+
+namespace kermit {
+
+// Phase 2 under a sliding window. Every packet of the window is
+// acknowledged as it comes and kept until those before it have come; a
+// packet that comes ahead of a missing one asks for the missing one with N,
+// once, and so does a packet that could not be read for the oldest missing.
+// The file is written in order, every packet once. A Z is acknowledged only
+// when every packet before it was written.
+int KermitEngine::ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
+    if (receiveWindow_ == nullptr) receiveWindow_ = std::make_unique<ReceiveWindow>();
+    ReceiveWindow& window = *receiveWindow_;
+    window.Start(windowSize, (seq + 1) & 63);
+    buffer = DecodeRoom(buffer, capacity);
+    int bytesWritten = 0;
+    // Every packet of the window may arrive damaged and be sent again up to
+    // the sender's own limit: the attempts run for all of them together.
+    const int attempts = retryLimit * windowSize;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        int len = 0, rseq = 0, type = 0;
+        if (GetPacket(len, rseq, type, recvBuffer) < 0) {
+            if (RunFlagCleared()) break;
+            if (attempt + 1 < attempts) PutPacket(0, window.OldestSeq(), 'N', nullptr);
+            continue;
+        }
+        if (type == 'E') return NotReceived(file, false);
+        if (type == 'B') {
+            PutPacket(0, seq, 'Y', nullptr);
+            return NotReceived(file, false);
+        }
+        if (RunFlagCleared()) {
+            SendError("MEMORY FULL");
+            return NotReceived(file, false);
+        }
+        const int r = AnswerWindowed(window, file, len, rseq, type, buffer, capacity, bytesWritten);
+        if (r < 0) return r;
+        if (r == 1) return bytesWritten;
+        if (r == 0) attempt = -1;
+    }
+    return NotReceived(file, false);
+}
+
+// One well-formed packet under the window: 0 when it moved the transfer on,
+// 1 when the file is complete, 2 when it asked for nothing, or the result of
+// a failed file (negative).
+int KermitEngine::AnswerWindowed(ReceiveWindow& window, IncomingFile& file, int len, int rseq,
+                                 int type, std::uint8_t* buffer, int capacity, int& bytesWritten) {
+    const int offset = window.Offset(rseq);
+    if (offset < 0 || (type != 'D' && type != 'Z')) {
+        // A packet already written whose acknowledgement was lost is
+        // acknowledged again; anything else is passed over.
+        if (window.Taken(rseq) && type == 'D') PutPacket(0, rseq, 'Y', nullptr);
+        return 2;
+    }
+    if (type == 'D' && DecodeField(recvBuffer, len, nullptr, capacity, repeatPrefix, binPrefix,
+                                   ctlPrefixIn) == kMalformed) {
+        PutPacket(0, rseq, 'N', nullptr);
+        return 2;
+    }
+    if (!window.At(offset).filled) window.Store(rseq, type, recvBuffer, len);
+    if (type == 'D') PutPacket(0, rseq, 'Y', nullptr);
+    for (int missing = 0; missing < offset; ++missing) {
+        ReceiveWindow::Packet& gap = window.At(missing);
+        if (gap.filled || gap.nakSent) continue;
+        gap.nakSent = true;
+        PutPacket(0, (window.OldestSeq() + missing) & 63, 'N', nullptr);
+    }
+    return TakeInOrder(window, file, buffer, capacity, bytesWritten);
+}
+
+// Writes the packets at the bottom of the window that have come, in order.
+// 0 after data, 1 after the Z that ends the file (acknowledged), or the
+// result of a failed file.
+int KermitEngine::TakeInOrder(ReceiveWindow& window, IncomingFile& file, std::uint8_t* buffer,
+                              int capacity, int& bytesWritten) {
+    while (window.Oldest().filled) {
+        ReceiveWindow::Packet& packet = window.Oldest();
+        seq = window.OldestSeq();
+        if (packet.type == 'Z') {
+            window.Slide();
+            const bool discard = packet.len > 0 && packet.data[0] == 'D';
+            if (!discard && !file.Finish()) return WriteFailed(file);
+            PutPacket(0, seq, 'Y', nullptr);
+            if (discard) return NotReceived(file, true);
+            return 1;
+        }
+        const int n = DecodeField(packet.data, packet.len, buffer, capacity, repeatPrefix,
+                                  binPrefix, ctlPrefixIn);
+        window.Slide();
+        if (n < 0) {
+            SendError("MEMORY FULL");
+            return NotReceived(file, false);
+        }
+        if (n > 0 && !file.Write(buffer, static_cast<std::size_t>(n))) return WriteFailed(file);
+        bytesWritten += n;
+        if (observer_ != nullptr) observer_->OnReceiveProgress(bytesWritten);
+    }
+    return 0;
+}
+
+}  // namespace kermit

@@ -1,0 +1,137 @@
+#include "kermit/SendWindow.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kermit {
+
+void SendWindow::Start(int size, int nextSeq) {
+    size_ = std::clamp(size, 1, kMaxWindow);
+    first_ = 0;
+    count_ = 0;
+    baseSeq_ = nextSeq & 63;
+}
+
+SendWindow::Packet& SendWindow::Add(const std::uint8_t* data, int len) {
+    Packet& p = packets_[(first_ + count_) % kMaxWindow];
+    p.seq = NextSeq();
+    p.len = std::clamp(len, 0, kMaxPacketData);
+    p.retries = 0;
+    p.acked = false;
+    if (p.len > 0) std::memcpy(p.data, data, p.len);
+    ++count_;
+    return p;
+}
+
+// Sequence numbers are taken modulo 64; a window of at most 31 keeps the
+// packets in flight apart from those of the window before.
+SendWindow::Packet* SendWindow::Find(int seq) {
+    const int offset = (seq - baseSeq_) & 63;
+    if (offset >= count_) return nullptr;
+    return &packets_[(first_ + offset) % kMaxWindow];
+}
+
+void SendWindow::Slide() {
+    while (count_ > 0 && packets_[first_].acked) {
+        first_ = (first_ + 1) % kMaxWindow;
+        --count_;
+        baseSeq_ = (baseSeq_ + 1) & 63;
+    }
+}
+
+}  // namespace kermit
+
+namespace kermit {
+
+// Data packets under a sliding window: as many in flight as the window
+// holds, each answered in any order. A NAK asks for its packet again, an
+// answer that could not be read for the oldest (see Resend for how often). Returns 0 when every
+// packet is acknowledged, with seq at the next packet's number.
+int KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length) {
+    if (sendWindow_ == nullptr) sendWindow_ = std::make_unique<SendWindow>();
+    SendWindow& window = *sendWindow_;
+    window.Start(windowSize, seq);
+    std::size_t sent = 0;
+    int idle = 0;  // answers in a row that asked for nothing
+    while (sent < length || !window.Empty()) {
+        while (sent < length && !window.Full()) {
+            if (observer_ != nullptr) observer_->OnSendProgress(static_cast<std::uint32_t>(sent));
+            const int offer = static_cast<int>(std::min(DataOffer(), length - sent));
+            const int consumed = EncodeData(data + sent, offer);
+            if (consumed <= 0) return -1;
+            SendWindow::Packet& packet = window.Add(sendBuffer, encodedLen);
+            WritePacket(packet.len, packet.seq, 'D', packet.data, checkType);
+            packet.sentAtRead = inputReads_;
+            packet.sentAtEnd = inputEnd_;
+            seq = window.NextSeq();
+            sent += static_cast<std::size_t>(consumed);
+        }
+        int len = 0, rseq = 0, type = 0;
+        if (GetPacket(len, rseq, type, recvBuffer) < 0) {
+            if (RunFlagCleared()) return -1;
+            if (Resend(window, window.Oldest().seq) < 0) return kNoAnswer;
+            continue;
+        }
+        const int r = TakeWindowAnswer(window, len, rseq, type, idle);
+        if (r < 0) return r;
+    }
+    return 0;
+}
+
+// Sends packet `rseq` of the window once more; kNoAnswer when it has gone as
+// often as retryLimit sends of every packet of the window would make. Under
+// a window the peer asks for a damaged packet itself, and its own limit ends
+// a hopeless transfer with E; a long packet on a noisy line needs more sends
+// than a short one to arrive whole.
+int KermitEngine::Resend(SendWindow& window, int rseq) {
+    SendWindow::Packet* packet = window.Find(rseq);
+    if (packet == nullptr) return 0;
+    if (packet->retries + 1 >= retryLimit * windowSize) return kNoAnswer;
+    ++packet->retries;
+    WritePacket(packet->len, packet->seq, 'D', packet->data, checkType);
+    packet->sentAtRead = inputReads_;
+    packet->sentAtEnd = inputEnd_;
+    return 0;
+}
+
+// One answer under the window. A Y takes its packet off; an N of a packet in
+// flight sends it again, unless the N had arrived before that packet last
+// went (it asks for the copy already on its way); an N of the packet after
+// the window asks for the oldest. Anything else asks for nothing, and
+// retryLimit of them in a row count as a lost answer.
+int KermitEngine::TakeWindowAnswer(SendWindow& window, int len, int rseq, int type, int& idle) {
+    if (type == 'E') {
+        SetStatusPlain(std::string_view(reinterpret_cast<const char*>(recvBuffer), len));
+        return -1;
+    }
+    if (RunFlagCleared()) {
+        SetStatusPlain("QUIT");
+        return -1;
+    }
+    SendWindow::Packet* packet = window.Find(rseq);
+    if (type == 'Y' && packet != nullptr && !packet->acked) {
+        packet->acked = true;
+        window.Slide();
+        idle = 0;
+        return 0;
+    }
+    if (type == 'N' && packet != nullptr && !packet->acked) {
+        const bool stale = inputReads_ == packet->sentAtRead && inputNext_ <= packet->sentAtEnd;
+        idle = 0;
+        return stale ? 0 : Resend(window, rseq);
+    }
+    if (type == 'N' && rseq == window.NextSeq()) {
+        // The packet after the window: the peer waits, and says nothing of
+        // what it has (C-Kermit sends it while a packet is still missing).
+        // The oldest goes again; a peer that has it answers it again.
+        SendWindow::Packet& oldest = window.Oldest();
+        idle = 0;
+        const bool stale = inputReads_ == oldest.sentAtRead && inputNext_ <= oldest.sentAtEnd;
+        return stale ? 0 : Resend(window, oldest.seq);
+    }
+    if (++idle < retryLimit) return 0;
+    idle = 0;
+    return Resend(window, window.Oldest().seq);
+}
+
+}  // namespace kermit
