@@ -92,9 +92,10 @@ int KermitEngine::AnswerWindowed(ReceiveWindow& window, IncomingFile& file, int 
                                  int type, std::uint8_t* buffer, int capacity, int& bytesWritten) {
     const int offset = window.Offset(rseq);
     if (offset < 0 || (type != 'D' && type != 'Z')) {
-        // A packet already written whose acknowledgement was lost is
-        // acknowledged again; anything else is passed over.
-        if (window.Taken(rseq) && type == 'D') PutPacket(0, rseq, 'Y', nullptr);
+        // A packet already taken (a data packet, or the header before the
+        // window) whose acknowledgement was lost is acknowledged again;
+        // anything else is passed over.
+        if (window.Taken(rseq)) PutPacket(0, rseq, 'Y', nullptr);
         return 2;
     }
     if (type == 'D' && DecodeField(recvBuffer, len, nullptr, capacity, repeatPrefix, binPrefix,
