@@ -119,7 +119,7 @@ TEST_F(ReceiveFromCKermit, LostPacketsUnderAWindowOfLongPacketsAreAskedForAgain)
     REQUIRE_PEER("kermit");
     std::string bytes;
     for (int i = 0; i < 120000; ++i)
-        bytes += static_cast<char>((i * 7) ^ (i >> 9) ^ (i * i >> 3));
+        bytes += static_cast<char>((i * 7) ^ (i >> 9) ^ (static_cast<long long>(i) * i >> 3));
     linesim::Options options;
     options.dropOneIn = 20000;
     options.seed = 3;
