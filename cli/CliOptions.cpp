@@ -51,6 +51,18 @@ bool Accepts(CliOptions::Command command, const QString& option) {
     return false;
 }
 
+// A whole number from `low` to `high` for `option`; a bad one is refused
+// with the range in the message.
+bool TakeInRange(const QString& option, const QString& value, int low, int high, int& number,
+                 QString& error) {
+    bool ok = false;
+    number = value.toInt(&ok);
+    if (ok && number >= low && number <= high) return true;
+    error =
+        QStringLiteral("bad value for %1: '%2' (%3 to %4)").arg(option, value).arg(low).arg(high);
+    return false;
+}
+
 // Takes the value of `option`; false when it is bad.
 bool TakeValue(CliOptions& o, const QString& option, const QString& value, QString& error) {
     bool ok = true;
@@ -78,19 +90,9 @@ bool TakeValue(CliOptions& o, const QString& option, const QString& value, QStri
         o.job.blockCheck = value == QLatin1String("1") ? 1 : value == QLatin1String("3") ? 3 : 0;
         ok = o.job.blockCheck != 0;
     } else if (option == QLatin1String("--packet-length")) {
-        o.job.proposal.packetLength = value.toInt(&ok);
-        ok = ok && o.job.proposal.packetLength >= 94 && o.job.proposal.packetLength <= 4096;
-        if (!ok) {
-            error = QStringLiteral("bad value for --packet-length: '%1' (94 to 4096)").arg(value);
-            return false;
-        }
+        return TakeInRange(option, value, 94, 4096, o.job.proposal.packetLength, error);
     } else if (option == QLatin1String("--window")) {
-        o.job.proposal.window = value.toInt(&ok);
-        ok = ok && o.job.proposal.window >= 1 && o.job.proposal.window <= 31;
-        if (!ok) {
-            error = QStringLiteral("bad value for --window: '%1' (1 to 31)").arg(value);
-            return false;
-        }
+        return TakeInRange(option, value, 1, 31, o.job.proposal.window, error);
     } else if (option == QLatin1String("--on-exists")) {
         if (value == QLatin1String("ask"))
             o.onExists = CliOptions::OnExists::Ask;

@@ -188,6 +188,7 @@ private:
     int ReadLongHeader(int& len, int check);
     int WriteFailed(IncomingFile& file);
     int NotReceived(IncomingFile& file, bool discarded);
+    int EndedBySenderOrStop(IncomingFile& file, int type);
     bool RunFlagCleared() const { return runFlag_.load() == 0; }
 
     KermitPort& port_;

@@ -131,6 +131,21 @@ int KermitEngine::NotReceived(IncomingFile& file, bool discarded) {
     return discarded ? kFileDiscarded : -1;
 }
 
+// The sender's E or B, or the user's stop, ends a file whatever arrived
+// before: the failed file's result, or 0 when the packet is none of these.
+int KermitEngine::EndedBySenderOrStop(IncomingFile& file, int type) {
+    if (type == 'E') return NotReceived(file, false);
+    if (type == 'B') {
+        PutPacket(0, seq, 'Y', nullptr);
+        return NotReceived(file, false);
+    }
+    if (RunFlagCleared()) {
+        SendError("MEMORY FULL");
+        return NotReceived(file, false);
+    }
+    return 0;
+}
+
 // The peer hears of it with an E packet; the user with the file and why.
 int KermitEngine::WriteFailed(IncomingFile& file) {
     SendError("WRITE ERROR");
@@ -182,15 +197,7 @@ int KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capa
             PutPacket(0, seq, 'Y', nullptr);
             return bytesWritten;
         }
-        if (type == 'E') return NotReceived(file, false);
-        if (type == 'B') {
-            PutPacket(0, seq, 'Y', nullptr);
-            return NotReceived(file, false);
-        }
-        if (RunFlagCleared()) {
-            SendError("MEMORY FULL");
-            return NotReceived(file, false);
-        }
+        if (const int ended = EndedBySenderOrStop(file, type); ended < 0) return ended;
         if (StaleRepeat(rseq)) {
             --attempt;
             continue;

@@ -68,15 +68,7 @@ int KermitEngine::ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, 
             if (attempt + 1 < attempts) PutPacket(0, window.OldestSeq(), 'N', nullptr);
             continue;
         }
-        if (type == 'E') return NotReceived(file, false);
-        if (type == 'B') {
-            PutPacket(0, seq, 'Y', nullptr);
-            return NotReceived(file, false);
-        }
-        if (RunFlagCleared()) {
-            SendError("MEMORY FULL");
-            return NotReceived(file, false);
-        }
+        if (const int ended = EndedBySenderOrStop(file, type); ended < 0) return ended;
         const int r = AnswerWindowed(window, file, len, rseq, type, buffer, capacity, bytesWritten);
         if (r < 0) return r;
         if (r == 1) return bytesWritten;
