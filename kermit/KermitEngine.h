@@ -189,6 +189,7 @@ private:
     int WriteFailed(IncomingFile& file);
     int NotReceived(IncomingFile& file, bool discarded);
     int EndedBySenderOrStop(IncomingFile& file, int type);
+    int WriteDecoded(IncomingFile& file, const std::uint8_t* buffer, int n, int& bytesWritten);
     bool RunFlagCleared() const { return runFlag_.load() == 0; }
 
     KermitPort& port_;

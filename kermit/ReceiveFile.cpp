@@ -146,6 +146,20 @@ int KermitEngine::EndedBySenderOrStop(IncomingFile& file, int type) {
     return 0;
 }
 
+// One data packet's decoded bytes (`n`, negative when they did not fit) go
+// to the file and are reported: 0, or the failed file's result.
+int KermitEngine::WriteDecoded(IncomingFile& file, const std::uint8_t* buffer, int n,
+                               int& bytesWritten) {
+    if (n < 0) {
+        SendError("MEMORY FULL");
+        return NotReceived(file, false);
+    }
+    if (n > 0 && !file.Write(buffer, static_cast<std::size_t>(n))) return WriteFailed(file);
+    bytesWritten += n;
+    if (observer_ != nullptr) observer_->OnReceiveProgress(bytesWritten);
+    return 0;
+}
+
 // The peer hears of it with an E packet; the user with the file and why.
 int KermitEngine::WriteFailed(IncomingFile& file) {
     SendError("WRITE ERROR");
@@ -176,13 +190,8 @@ int KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capa
                 continue;
             }
             seq = rseq;
-            if (n < 0) {
-                SendError("MEMORY FULL");
-                return NotReceived(file, false);
-            }
-            if (n > 0 && !file.Write(buffer, static_cast<std::size_t>(n))) return WriteFailed(file);
-            bytesWritten += n;
-            if (observer_ != nullptr) observer_->OnReceiveProgress(bytesWritten);
+            if (const int failed = WriteDecoded(file, buffer, n, bytesWritten); failed < 0)
+                return failed;
             PutPacket(0, seq, 'Y', nullptr);
             attempt = -1;
             continue;

@@ -125,13 +125,8 @@ int KermitEngine::TakeInOrder(ReceiveWindow& window, IncomingFile& file, std::ui
         const int n = DecodeField(packet.data, packet.len, buffer, capacity, repeatPrefix,
                                   binPrefix, ctlPrefixIn);
         window.Slide();
-        if (n < 0) {
-            SendError("MEMORY FULL");
-            return NotReceived(file, false);
-        }
-        if (n > 0 && !file.Write(buffer, static_cast<std::size_t>(n))) return WriteFailed(file);
-        bytesWritten += n;
-        if (observer_ != nullptr) observer_->OnReceiveProgress(bytesWritten);
+        if (const int failed = WriteDecoded(file, buffer, n, bytesWritten); failed < 0)
+            return failed;
     }
     return 0;
 }
