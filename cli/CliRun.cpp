@@ -123,6 +123,13 @@ int CaptureToFile(const CliOptions& options, const WorkerJob& job, const JobText
 }  // namespace
 
 int RunCli(const QStringList& arguments) {
+    // Asked for help, the usage goes to standard output and is no mistake.
+    static const QStringList helpWords = {QStringLiteral("--help"), QStringLiteral("-h"),
+                                          QStringLiteral("help")};
+    if (arguments.size() == 1 && helpWords.contains(arguments.first())) {
+        std::fputs(CliUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     QString error;
     const std::optional<CliOptions> options = ParseCliOptions(arguments, error);
     if (!options) {

@@ -346,6 +346,9 @@ TEST_F(Cli, AVanishingLineEndsTheRunWithStatus1AndSaysSo) {
 TEST_F(Cli, ExitStatusesForUsagePortAndFileFailures) {
     EXPECT_EQ(Run({}), 2);
     EXPECT_NE(err.find("usage: corvix-cli"), std::string::npos);
+    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_EQ(out.rfind("usage: corvix-cli", 0), 0u);
+    EXPECT_EQ(err, "");
     EXPECT_EQ(Run({"fetch"}), 2);
     EXPECT_EQ(Run({"send", "--port", PortA()}), 2);
     EXPECT_EQ(Run({"receive", "--baud", "14400"}), 2);
