@@ -1,6 +1,18 @@
 #include "app/TextTable.h"
 
-QStringList EnglishTexts() {
+namespace {
+
+struct Message {
+    int id;
+    const char* text;  // UTF-8
+};
+
+// The English messages from identifier 41 on, in identifier order.
+constexpr Message kMessages[] = {
+    {0, nullptr},
+};
+
+QStringList OriginalTexts() {
     return {
         QString(),
         QStringLiteral("Settings"),
@@ -44,6 +56,18 @@ QStringList EnglishTexts() {
         QStringLiteral("Notepad"),
         QStringLiteral("File exists, overwrite?"),
     };
+}
+
+}  // namespace
+
+QStringList EnglishTexts() {
+    QStringList table = OriginalTexts();
+    for (const Message& message : kMessages) {
+        if (message.text == nullptr) continue;
+        while (table.size() <= message.id) table.append(QString());
+        table[message.id] = QString::fromUtf8(message.text);
+    }
+    return table;
 }
 
 QString TextAt(const QStringList& table, int id) {

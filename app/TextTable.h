@@ -46,12 +46,18 @@ enum : int {
     Margin = 38,
     Notepad = 39,
     FileExistsOverwrite = 40,
+
+    // Messages beyond the original table, from 41 on. Each has its English
+    // text in kMessages (TextTable.cpp) and in Corvix-ENG.xml, and its
+    // translation in every delivered language file. Ids are never reused.
 };
 }  // namespace TextId
 
 inline constexpr int kEnglishTextCount = 41;
 
-// The 41 English texts, identifiers 0 to 40, as the table holds them at start.
+// Every English text by identifier, as the table holds it at start: the 41
+// original entries, then the messages from 41 on (an id without a text is an
+// empty entry).
 QStringList EnglishTexts();
 
 // Entry `id` of `table`; an empty text when the table has no such entry.

@@ -10,7 +10,12 @@ JobTexts JobTexts::From(const QStringList& textTable) {
     texts.outOfMemory = TextAt(textTable, TextId::OutOfMemory);
     texts.transmissionError = TextAt(textTable, TextId::TransmissionError);
     texts.fileExistsOverwrite = TextAt(textTable, TextId::FileExistsOverwrite);
+    texts.table = textTable;
     return texts;
+}
+
+QString JobTexts::At(int id) const {
+    return TextAt(table, id);
 }
 
 QString FileProblemText(const QString& text, const QString& path, const QString& reason) {

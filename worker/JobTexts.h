@@ -10,8 +10,12 @@ struct JobTexts {
     QString outOfMemory;          // 26
     QString transmissionError;    // 27
     QString fileExistsOverwrite;  // 40
+    QStringList table;            // the whole table, for the messages from 41 on
 
     static JobTexts From(const QStringList& textTable);
+
+    // Entry `id` of the copied table.
+    QString At(int id) const;
 };
 
 // Fixed texts, the same in every language.
