@@ -155,8 +155,8 @@ TEST(HelpFile, TheHelpWindowFitsA1024By768Screen) {
                    "offscreen:configfile=" + config.fileName()});
         ASSERT_TRUE(run.waitForFinished(60000));
         const QByteArray output = run.readAll();
-        EXPECT_EQ(run.exitCode(), 0) << size << ":\n" << output.toStdString();
-        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << size << ":\n"
+                                                            << output.toStdString();
     }
 }
 
