@@ -136,7 +136,8 @@ void CStemraDlg::OnLanguageCommand(int commandId) {
     }
     if (app_.OnLanguageCommand(commandId) != 1) return;
     ApplyLanguageTexts();
-    qtTexts_.Switch(LanguageLocaleName(app_.Language), QtTranslationFolders(app_.ProgramFolder));
+    textsLanguage_ = LanguageLocaleName(app_.Language);
+    qtTexts_.Switch(textsLanguage_, QtTranslationFolders(app_.ProgramFolder));
 }
 
 // Items are relabelled in place, so each keeps its command; a popup's title
@@ -289,7 +290,7 @@ void CStemraDlg::StartNotepad(const QString& path) {
 }
 
 void CStemraDlg::OnHelp() {
-    services_.openHelp(HelpFilePath(app_.ProgramFolder));
+    services_.openHelp(HelpFilePath(app_.ProgramFolder), textsLanguage_);
 }
 
 void CStemraDlg::OnAbout() {

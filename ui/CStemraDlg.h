@@ -87,5 +87,8 @@ private:
     std::unique_ptr<Ui::CStemraDlg> ui_;
     std::unique_ptr<MessageSink> ownSink_;
     QtTranslations qtTexts_;  // Qt's own texts in the chosen language
-    bool ended_ = false;      // OnOK has ended the window
+    // The code ("de") of the language the window speaks: that of the last
+    // language file read, the help's language.
+    QString textsLanguage_ = QStringLiteral("en");
+    bool ended_ = false;  // OnOK has ended the window
 };

@@ -15,11 +15,38 @@ QString HelpFilePath(const QString& programFolder) {
     return programFolder + QDir::separator() + QStringLiteral("Corvix.chm");
 }
 
-QString HelpTarget(const QString& chmPath, const std::function<bool()>& haveChmViewer) {
+namespace {
+
+// A language's own folder of pages: a plain code of letters ("de"), so that
+// no text can lead out of the help folder; English has none.
+bool HasOwnPages(const QString& language) {
+    if (language.isEmpty() || language == QStringLiteral("en")) return false;
+    for (const QChar c : language) {
+        if (c < QLatin1Char('a') || c > QLatin1Char('z')) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString HelpPage(const QString& helpFolder, const QString& language, const QString& page) {
+    if (HasOwnPages(language)) {
+        const QString translated =
+            helpFolder + QLatin1Char('/') + language + QLatin1Char('/') + page;
+        if (QFileInfo::exists(translated)) return translated;
+    }
+    return helpFolder + QLatin1Char('/') + page;
+}
+
+QString HelpTarget(const QString& chmPath, const std::function<bool()>& haveChmViewer,
+                   const QString& language) {
     const QFileInfo chm(QDir::fromNativeSeparators(chmPath));
+    const QString folder = chm.absolutePath() + QStringLiteral("/help");
+    const QString english = folder + QStringLiteral("/index.html");
+    const QString translated = HelpPage(folder, language, QStringLiteral("index.html"));
+    if (translated != english) return QDir::toNativeSeparators(translated);
     if (chm.exists() && haveChmViewer()) return chmPath;
-    const QString pages = chm.absolutePath() + QStringLiteral("/help/index.html");
-    if (QFileInfo::exists(pages)) return QDir::toNativeSeparators(pages);
+    if (QFileInfo::exists(english)) return QDir::toNativeSeparators(english);
     return chmPath;
 }
 
@@ -67,8 +94,8 @@ void ShowHelpWindow(const QString& page) {
 
 // The pages go to the browser, or to Corvix's own window when there is none
 // or it cannot be started; a help that is not there says so.
-void OpenHelpFile(const QString& path) {
-    const QString target = HelpTarget(path, DesktopHasChmViewer);
+void OpenHelpFile(const QString& path, const QString& language) {
+    const QString target = HelpTarget(path, DesktopHasChmViewer, language);
     const QUrl url = QUrl::fromLocalFile(QDir::fromNativeSeparators(target));
     switch (ChooseHelpViewer(target, DesktopHandles)) {
         case HelpViewer::Desktop:

@@ -9,11 +9,21 @@
 // separator names the same file.
 QString HelpFilePath(const QString& programFolder);
 
-// What Help shows for the help file `chmPath`: the file itself when it exists
-// and the desktop can show it; otherwise the HTML pages beside it
-// ("help/index.html" in the same folder) when they are there; otherwise the
-// file itself, so that the desktop's own error names it.
-QString HelpTarget(const QString& chmPath, const std::function<bool()>& haveChmViewer);
+// The page `page` ("index.html") of the HTML help in `helpFolder`, in the
+// interface language `language` (its code, "de"): the translation in the
+// language's own folder ("<helpFolder>/de/index.html") when it is there,
+// otherwise the English page in `helpFolder` itself.
+QString HelpPage(const QString& helpFolder, const QString& language, const QString& page);
+
+// What Help shows for the help file `chmPath` in the interface language
+// `language` (its code, "de"; empty or "en" for English): the pages
+// translated into that language when there are any (the help file itself is
+// English); otherwise the file itself when it exists and the desktop can show
+// it; otherwise the English HTML pages beside it ("help/index.html" in the
+// same folder) when they are there; otherwise the file itself, so that the
+// desktop's own error names it.
+QString HelpTarget(const QString& chmPath, const std::function<bool()>& haveChmViewer,
+                   const QString& language = QString());
 
 // Whether the desktop has a program for files of `mimeType` ("text/html":
 // a web browser). On Windows always; on Linux as xdg-open would find one.
@@ -31,7 +41,8 @@ HelpViewer ChooseHelpViewer(const QString& target,
 // Shows the HTML page `page` in Corvix's own help window (one at a time).
 void ShowHelpWindow(const QString& page);
 
-// Shows the help for the help file `path`: in the desktop's viewer or
-// browser, in Corvix's own help window when there is none, or with a
-// message saying it cannot be shown. Never nothing at all.
-void OpenHelpFile(const QString& path);
+// Shows the help for the help file `path` in the interface language
+// `language` (as HelpTarget): in the desktop's viewer or browser, in Corvix's
+// own help window when there is none, or with a message saying it cannot be
+// shown. Never nothing at all.
+void OpenHelpFile(const QString& path, const QString& language);

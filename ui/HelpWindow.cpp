@@ -1,6 +1,10 @@
 #include "ui/HelpWindow.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
+
+#include <algorithm>
 
 #include "ui/ProgramIcon.h"
 #include "ui_HelpWindow.h"
@@ -15,6 +19,24 @@ HelpWindow::HelpWindow(QWidget* parent)
         setWindowTitle(title.isEmpty() ? QStringLiteral("Corvix")
                                        : QStringLiteral("Corvix: %1").arg(title));
     });
+    FitToScreen();
+}
+
+// The window's room is its screen's free area (without task bars and panels),
+// measured in the same units as the window itself, whatever the screen's
+// scale. It takes three quarters of the height and at most nine tenths of
+// the width, so that the frame the desktop puts around it fits as well, and
+// is no wider than a page of help reads well.
+void HelpWindow::FitToScreen() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect room = screen->availableGeometry();
+    const int readableWidth = width();  // as designed
+    resize(std::min(readableWidth, room.width() * 9 / 10), room.height() * 3 / 4);
+    QRect frame(QPoint(), size());
+    frame.moveCenter(room.center());
+    move(frame.topLeft());
 }
 
 HelpWindow::~HelpWindow() = default;

@@ -13,6 +13,7 @@ class HelpWindow;
 // Corvix's own small help window: the HTML help pages in a browser of
 // their own, for a desktop that has no web browser to show them. Links
 // between the pages are followed inside it; links to the web open outside.
+// It opens in the middle of its owner's screen, sized to fit there.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -24,5 +25,7 @@ public:
     QTextBrowser* browser() const;
 
 private:
+    void FitToScreen();
+
     std::unique_ptr<Ui::HelpWindow> ui_;
 };

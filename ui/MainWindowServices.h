@@ -27,5 +27,6 @@ struct MainWindowServices {
     // filled by the main window with the program's own (AppJobWindows).
     JobWindowFactory jobWindows;
     EditorLauncher startEditor = StartEditor;
-    std::function<void(const QString& path)> openHelp = OpenHelpFile;
+    // The help file and the interface language's code ("de").
+    std::function<void(const QString& path, const QString& language)> openHelp = OpenHelpFile;
 };

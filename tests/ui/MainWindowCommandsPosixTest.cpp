@@ -249,6 +249,13 @@ TEST_F(MainWindowCommands, HelpOpensCorvixChmInTheProgramFolder) {
     window->OnCommand(CommandId::HelpItem);
     EXPECT_EQ(recorder.helpPaths, QStringList{"/opt/corvix//Corvix.chm"});
     EXPECT_TRUE(test.messages.shown.isEmpty());
+
+    // The help speaks the language the window speaks.
+    test.app.ProgramFolder = QDir::toNativeSeparators(test.folder.path()) + QDir::separator();
+    ASSERT_TRUE(test.AddLanguage("DEU"));
+    window->OnLanguageCommand(CommandId::FirstLanguageItem);
+    window->OnCommand(CommandId::HelpItem);
+    EXPECT_EQ(recorder.helpLanguages, (QStringList{"en", "de"}));
 }
 
 TEST_F(MainWindowCommands, AboutShowsItsCaptionInTheCurrentLanguageAndClosesWithEnterOrEsc) {

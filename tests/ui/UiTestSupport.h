@@ -128,7 +128,10 @@ struct ServiceRecorder {
             editorFiles.append(file);
             return editorStarts;
         };
-        services.openHelp = [this](const QString& path) { helpPaths.append(path); };
+        services.openHelp = [this](const QString& path, const QString& language) {
+            helpPaths.append(path);
+            helpLanguages.append(language);
+        };
         return services;
     }
 
@@ -147,4 +150,5 @@ struct ServiceRecorder {
     bool editorStarts = true;
     QStringList editorFiles;
     QStringList helpPaths;
+    QStringList helpLanguages;
 };
