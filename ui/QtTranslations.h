@@ -14,8 +14,7 @@ class QTranslator;
 // Where Qt's translation files are looked for: beside the program first (an
 // installation on Windows carries them in its "translations" folder, one on
 // Linux carries Corvix's own beside the program), then Qt's own translations
-// folder. `programFolder` ends with a
-// separator.
+// folder. `programFolder` ends with a separator.
 QStringList QtTranslationFolders(const QString& programFolder);
 
 class QtTranslations {

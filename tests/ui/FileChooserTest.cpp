@@ -1,6 +1,5 @@
 #include "UiTestSupport.h"
 #include "ui/FileChooser.h"
-
 #include "ui/QtTranslations.h"
 
 #include <gtest/gtest.h>

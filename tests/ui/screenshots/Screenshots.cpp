@@ -1,12 +1,12 @@
 // Draws the main window (with the Swedish texts of its template, then in
 // English and in Russian), the Settings dialog, the About box, and Qt's file
 // chooser and a Yes/No question in Greek into PNG files in the folder given
-// as the first argument. Under a real (virtual)
-// display it also takes whole-screen shots: the French and the Russian
-// main window with their file chooser and print dialog open, the ASCII
-// viewer at its real size with a longer capture, Settings keeping a port
-// that was not discovered, and the help window; and it prints that capture
-// into "ascii-print.pdf" in the same folder.
+// as the first argument. Under a real (virtual) display it also takes
+// whole-screen shots: the French and the Russian main window with their file
+// chooser and print dialog open, the ASCII viewer at its real size with a
+// longer capture, Settings keeping a port that was not discovered, and the
+// help window; and it prints that capture into "ascii-print.pdf" in the same
+// folder.
 
 #include "app/AppCore.h"
 #include "app/Languages.h"
