@@ -34,6 +34,10 @@ if(NOT (UNIX AND NOT APPLE))
     return()
 endif()
 
+# Corvix's own catalogues of Qt's texts, beside the programs; Debian's own
+# come from qt6-translations-l10n.
+install(FILES ${CORVIX_QT_CATALOGUES} DESTINATION ${CORVIX_PROGRAM_DIR})
+
 # Links in bin, relative, so a staged install (DESTDIR, packages) keeps them.
 foreach(program Corvix corvix-cli)
     install(CODE "

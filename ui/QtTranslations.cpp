@@ -6,6 +6,20 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+// Qt's catalogue of its base module ("qtbase_fr.qm", which holds every Qt
+// text Corvix shows) wins where the language has one; Corvix's own serve
+// the languages Qt's translations lack; a catalogue of the whole of Qt
+// ("qt_sv.qm"), where that is all there is, comes last.
+const QStringList& Catalogues() {
+    static const QStringList kCatalogues{QStringLiteral("qtbase"), QStringLiteral("corvix_qtbase"),
+                                         QStringLiteral("qt")};
+    return kCatalogues;
+}
+
+}  // namespace
+
 QStringList QtTranslationFolders(const QString& programFolder) {
     const QString program = QDir::fromNativeSeparators(programFolder);
     return {QDir::cleanPath(program + QStringLiteral("/translations")), QDir::cleanPath(program),
@@ -25,11 +39,9 @@ bool QtTranslations::Switch(const QString& localeName, const QStringList& folder
     }
     if (localeName.isEmpty() || localeName == QStringLiteral("en")) return false;
     auto translator = std::make_unique<QTranslator>();
-    // "qt_fr.qm" gathers the catalogues of Qt's modules; "qtbase_fr.qm"
-    // alone serves where only that one is shipped.
     const QLocale locale(localeName);
-    for (const QString& folder : folders) {
-        for (const QString& catalogue : {QStringLiteral("qt"), QStringLiteral("qtbase")}) {
+    for (const QString& catalogue : Catalogues()) {
+        for (const QString& folder : folders) {
             if (!translator->load(locale, catalogue, QStringLiteral("_"), folder)) continue;
             if (!QCoreApplication::installTranslator(translator.get())) return false;
             translator_ = std::move(translator);

@@ -12,9 +12,9 @@ class QTranslator;
 // language files and are not touched.
 
 // Where Qt's translation files are looked for: beside the program first (an
-// installation on Windows carries them there, or in its "translations"
-// folder), then Qt's own translations folder. `programFolder` ends with a
-// separator.
+// installation on Windows carries them in its "translations" folder, one on
+// Linux carries Corvix's own beside the program), then Qt's own translations
+// folder. `programFolder` ends with a separator.
 QStringList QtTranslationFolders(const QString& programFolder);
 
 class QtTranslations {
@@ -25,9 +25,10 @@ public:
     QtTranslations& operator=(const QtTranslations&) = delete;
 
     // Puts Qt's texts for `localeName` ("fr", "ru") in place of those shown
-    // so far, from the first folder of `folders` that has them. English, or
-    // a language Qt has no texts for, leaves Qt's own English. Returns true
-    // when a translation was loaded.
+    // so far: Qt's own catalogue from the first folder of `folders` that has
+    // it, or else Corvix's own ("corvix_qtbase_el.qm"), searched the same
+    // way. English, or a language neither has, leaves Qt's own English.
+    // Returns true when a translation was loaded.
     bool Switch(const QString& localeName, const QStringList& folders);
 
 private:

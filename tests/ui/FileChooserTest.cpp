@@ -1,8 +1,14 @@
 #include "UiTestSupport.h"
 #include "ui/FileChooser.h"
+#include "ui/QtTranslations.h"
 
 #include <gtest/gtest.h>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -54,6 +60,54 @@ TEST(FileChooserDialog, TheLastFileIsOfferedOnlyWhenTheFilterListsIt) {
     EXPECT_EQ(offered(KermitSendChooser(QStringLiteral("Choose file"), folder.filePath("LOGOUT"))),
               ".")
         << "*.* lists only names with a dot";
+}
+
+// Greek, Swedish, Romanian and Serbian have no Qt catalogue of Debian's:
+// Corvix's own, beside the program, put the message box's Yes and No and the
+// file chooser's labels and buttons in those languages. Where Qt has a
+// catalogue of its own, that one is used.
+TEST(FileChooserDialog, QtsOwnTextsSpeakTheLanguagesQtHasNoCatalogueFor) {
+    const QString program = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QStringList folders = QtTranslationFolders(program);
+    const QStringList english{"&Open", "Open", "&Save", "Save", "Cancel", "&Cancel"};
+    for (const char* language : {"el", "sv", "ro", "sr"}) {
+        SCOPED_TRACE(language);
+        QtTranslations texts;
+        ASSERT_TRUE(texts.Switch(QString::fromLatin1(language), folders));
+
+        QMessageBox question(QMessageBox::Question, "Corvix", "?",
+                             QMessageBox::Yes | QMessageBox::No);
+        EXPECT_NE(question.button(QMessageBox::Yes)->text(), "&Yes");
+        EXPECT_NE(question.button(QMessageBox::No)->text(), "&No");
+
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        ConfigureFileDialog(dialog, ReceiveAsciiChooser(QStringLiteral("Corvix")));
+        const QList<std::pair<const char*, QString>> labels{{"lookInLabel", "Look in:"},
+                                                            {"fileNameLabel", "File &name:"},
+                                                            {"fileTypeLabel", "Files of type:"}};
+        for (const auto& [name, englishText] : labels) {
+            const auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
+            ASSERT_NE(label, nullptr) << name;
+            EXPECT_FALSE(label->text().isEmpty()) << name;
+            EXPECT_NE(label->text(), englishText) << name;
+        }
+        const auto* box = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        ASSERT_NE(box, nullptr);
+        ASSERT_EQ(box->buttons().size(), 2);
+        for (const QAbstractButton* button : box->buttons())
+            EXPECT_FALSE(english.contains(button->text())) << button->text().toStdString();
+    }
+
+    // French has Qt's catalogue: a catalogue of Corvix's for French would
+    // not be used.
+    QTemporaryDir folder;
+    ASSERT_TRUE(
+        QFile::copy(program + "corvix_qtbase_el.qm", folder.filePath("corvix_qtbase_fr.qm")));
+    QtTranslations texts;
+    ASSERT_TRUE(
+        texts.Switch("fr", {folder.path(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
 }
 
 }  // namespace

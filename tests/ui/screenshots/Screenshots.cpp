@@ -1,11 +1,12 @@
 // Draws the main window (with the Swedish texts of its template, then in
-// English and in Russian), the Settings dialog and the About box into PNG
-// files in the folder given as the first argument. Under a real (virtual)
-// display it also takes whole-screen shots: the French and the Russian
-// main window with their file chooser and print dialog open, the ASCII
-// viewer at its real size with a longer capture, Settings keeping a port
-// that was not discovered, and the help window; and it prints that capture
-// into "ascii-print.pdf" in the same folder.
+// English and in Russian), the Settings dialog, the About box, and Qt's file
+// chooser and a Yes/No question in Greek into PNG files in the folder given
+// as the first argument. Under a real (virtual) display it also takes
+// whole-screen shots: the French and the Russian main window with their file
+// chooser and print dialog open, the ASCII viewer at its real size with a
+// longer capture, Settings keeping a port that was not discovered, and the
+// help window; and it prints that capture into "ascii-print.pdf" in the same
+// folder.
 
 #include "app/AppCore.h"
 #include "app/Languages.h"
@@ -27,6 +28,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -96,6 +98,28 @@ bool ShootLanguage(AppCore& app, CStemraDlg& window, int language, const QString
     return ok;
 }
 
+// Qt's own file chooser and a Yes/No question (the one asked before a
+// received file replaces another) with the main window in Greek, whose Qt
+// texts come from Corvix's own catalogue.
+bool ShootGreekDialogs(AppCore& app, CStemraDlg& window, const QString& folder) {
+    window.OnLanguageCommand(kFirstLanguageCommand + 9);
+    QFileDialog chooser;
+    chooser.setOption(QFileDialog::DontUseNativeDialog, true);
+    ConfigureFileDialog(chooser,
+                        KermitSendChooser(TextAt(app.TextTable, TextId::ChooseFile),
+                                          QStringLiteral(CORVIX_SAMPLES_DIR "/trees.txt")));
+    bool ok = Save(chooser, folder, QStringLiteral("greek-file-chooser.png"));
+    chooser.hide();
+    const QString text = TextAt(app.TextTable, TextId::FileExistsOverwrite) +
+                         QStringLiteral("\n/home/forester/trees.dat");
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Corvix"), text,
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    ok &= Save(question, folder, QStringLiteral("greek-yes-no-question.png"));
+    question.hide();
+    window.OnLanguageCommand(kFirstLanguageCommand + kEnglish);
+    return ok;
+}
+
 // A capture of the sample report three times over, fed as the caliper's
 // lines would come.
 QByteArray LongerCapture() {
@@ -152,6 +176,11 @@ int main(int argc, char** argv) {
     for (const QString& name : languages.entryList({QStringLiteral("Corvix-*.xml")})) {
         QFile::copy(languages.filePath(name), programFolder.filePath(name));
     }
+    // Corvix's own catalogues of Qt's texts, built beside this program.
+    const QDir built(QCoreApplication::applicationDirPath());
+    for (const QString& name : built.entryList({QStringLiteral("corvix_qtbase_*.qm")})) {
+        QFile::copy(built.filePath(name), programFolder.filePath(name));
+    }
     AppCore app;
     app.ProgramFolder = programFolder.path() + QLatin1Char('/');
     app.BaudRateList = DefaultBaudRateList();
@@ -180,6 +209,7 @@ int main(int argc, char** argv) {
     CAboutDlg about(app.TextTable);
     ok &= Save(about, out, QStringLiteral("about.png"));
     about.hide();
+    ok &= ShootGreekDialogs(app, window, out);
     if (QGuiApplication::platformName() == QStringLiteral("offscreen")) return ok ? 0 : 1;
 
     ok &= ShootLanguage(app, window, 3, out, QStringLiteral("french"));
