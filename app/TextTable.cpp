@@ -9,7 +9,22 @@ struct Message {
 
 // The English messages from identifier 41 on, in identifier order.
 constexpr Message kMessages[] = {
-    {0, nullptr},
+    {90,
+     "The port is not present. Check that the cable is plugged in and that the port's name is "
+     "right."},
+    {91,
+     "You have no permission to use the port. Add your user to the group that owns it, %1 (dialout "
+     "on Debian), then log in again."},
+    {92,
+     "You have no permission to use the port. Add your user to the group that owns it (dialout on "
+     "Debian), then log in again."},
+    {93, "The port is in use by another program: process %1 holds it (lock file %2)."},
+    {94, "The port is in use by another program (lock file %1)."},
+    {95, "The port is in use by another program."},
+    {96, "The port is not a serial port, or it refused the line settings."},
+    {97, "The baud rate setting is not one of the rates offered."},
+    {98, "The port could not be opened: %1"},
+    {99, "%1 (not plugged in)"},
 };
 
 QStringList OriginalTexts() {
@@ -64,7 +79,8 @@ QStringList EnglishTexts() {
     QStringList table = OriginalTexts();
     for (const Message& message : kMessages) {
         if (message.text == nullptr) continue;
-        while (table.size() <= message.id) table.append(QString());
+        while (table.size() <= message.id)
+            table.append(QString());
         table[message.id] = QString::fromUtf8(message.text);
     }
     return table;

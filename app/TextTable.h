@@ -50,6 +50,19 @@ enum : int {
     // Messages beyond the original table, from 41 on. Each has its English
     // text in kMessages (TextTable.cpp) and in Corvix-ENG.xml, and its
     // translation in every delivered language file. Ids are never reused.
+
+    // Why a port could not be opened, after "ERROR: Comport!" and the port.
+    PortNotPresent = 90,
+    PortNoPermissionGroup = 91,
+    PortNoPermission = 92,
+    PortInUseByProcess = 93,
+    PortInUseLockFile = 94,
+    PortInUse = 95,
+    PortNotSerial = 96,
+    PortBadBaud = 97,
+    PortOpenFailed = 98,
+    // A stored port that discovery did not find, in the Settings port list.
+    PortNotPluggedIn = 99,
 };
 }  // namespace TextId
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "serial/PortFailure.h"
+
 namespace serial {
 
 // The operating system's side of one open serial device: one file per
@@ -20,17 +22,23 @@ public:
     // The device a port name stands for: "COM5", "ttyUSB0" or a full path.
     static QString PathOf(const QString& portName);
 
+    // The port as the user knows it, for messages: the device path on POSIX
+    // systems ("/dev/ttyUSB0" for "ttyUSB0"), the port name on Windows.
+    static QString ShownName(const QString& portName);
+
     // Opens the device for this process alone and sets the line: `baud`,
     // 8N1, no flow control, DTR and RTS on where the device has them. False,
-    // and closed, when the device cannot be opened or refuses the line.
-    bool Open(const QString& path, int baud);
+    // and closed, with `failure` saying why, when the device cannot be opened
+    // or refuses the line.
+    bool Open(const QString& path, int baud, PortFailure& failure);
     void Close();
 
     // Throws away what is queued both ways.
     void Purge();
 
     // Bytes this process already took in from the device and has not handed
-    // out yet; they come before anything still in the device.
+    // out yet (a wait's read on Windows); they come before anything still in
+    // the device.
     qint64 Buffered() const;
     int ReadBuffered(std::uint8_t* buffer, int maxLength);
 

@@ -1,26 +1,30 @@
+#include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
-#include <QSerialPort>
+#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
 
+#include "serial/PortLock.h"
 #include "serial/SerialDevice.h"
 #include "serial/SerialPort.h"
 
 namespace serial {
 
-// The port class opens and sets up the device; reads, writes and waits then
-// go straight to its descriptor: a packet trickling in at the line's rate
-// wakes the thread once a piece, and each piece costs one poll and one read
-// rather than the port class's buffering and signalling on top.
+// The device itself, opened without waiting: reads and writes go straight to
+// its descriptor, so a packet trickling in at the line's rate wakes the
+// thread once a piece, and each piece costs one poll and one read.
 struct SerialDevice::State {
-    QSerialPort port;
     int fd = -1;
+    PortLock lock;
 };
 
 namespace {
@@ -33,63 +37,174 @@ bool DeviceGone(int fd) {
     return ::poll(&probe, 1, 0) > 0 && (probe.revents & kGoneEvents) != 0;
 }
 
-// Exclusive advisory lock on the device: a second opener, root or not, finds
-// it taken. A device without modem lines (a pseudo-terminal) refuses DTR and
-// RTS; that is no reason to fail.
-bool Configure(QSerialPort& port, int baud) {
-    if (::flock(static_cast<int>(port.handle()), LOCK_EX | LOCK_NB) != 0) return false;
-    const bool lineSet = port.setBaudRate(baud) && port.setDataBits(QSerialPort::Data8) &&
-                         port.setParity(QSerialPort::NoParity) &&
-                         port.setStopBits(QSerialPort::OneStop) &&
-                         port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!lineSet) return false;
-    port.setDataTerminalReady(true);
-    port.setRequestToSend(true);
-    port.clearError();
+PortFailure FailureOf(PortProblem problem, int error = 0) {
+    PortFailure failure;
+    failure.problem = problem;
+    if (problem == PortProblem::Other) failure.systemText = qt_error_string(error);
+    return failure;
+}
+
+// Why the device at a path that could not be looked at or opened is out of reach.
+PortFailure OpenFailure(int error, const struct stat* device) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+        case ENXIO:
+        case ENODEV:
+            return FailureOf(PortProblem::NotPresent);
+        case EACCES:
+        case EPERM: {
+            PortFailure failure = FailureOf(PortProblem::NoPermission);
+            const group* owner = device != nullptr ? ::getgrgid(device->st_gid) : nullptr;
+            if (owner != nullptr) failure.group = QString::fromLocal8Bit(owner->gr_name);
+            return failure;
+        }
+        case EBUSY:
+            return FailureOf(PortProblem::InUse);
+        case EISDIR:
+            return FailureOf(PortProblem::NotSerial);
+        default:
+            return FailureOf(PortProblem::Other, error);
+    }
+}
+
+// The device for this process alone: nobody else holds it exclusively, an
+// advisory lock on it (a second opener, root or not, finds it taken) and
+// exclusive mode (the system refuses every other opener but the administrator).
+bool HoldExclusively(int fd, PortFailure& failure) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        failure = errno == EWOULDBLOCK ? FailureOf(PortProblem::InUse)
+                                       : FailureOf(PortProblem::Other, errno);
+        return false;
+    }
+#ifdef TIOCGEXCL
+    // The administrator's open passes another program's exclusive mode: ask.
+    int exclusive = 0;
+    if (::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) {
+        failure = FailureOf(PortProblem::InUse);
+        return false;
+    }
+#endif
+    ::ioctl(fd, TIOCEXCL);
+    return true;
+}
+
+struct Rate {
+    int baud;
+    speed_t speed;
+};
+
+constexpr Rate kRates[] = {
+    {1200, B1200},     {2400, B2400},   {4800, B4800},   {9600, B9600},
+    {19200, B19200},   {38400, B38400}, {57600, B57600}, {115200, B115200},
+#ifdef B230400
+    {230400, B230400},
+#endif
+};
+
+speed_t SpeedOf(int baud) {
+    for (const Rate& rate : kRates) {
+        if (rate.baud == baud) return rate.speed;
+    }
+    return B0;
+}
+
+// 8N1 at `baud`, raw, no flow control, reads that never wait. A device
+// without modem lines (a pseudo-terminal) refuses DTR and RTS; that is no
+// reason to fail.
+bool SetLine(int fd, int baud) {
+    termios line{};
+    const speed_t speed = SpeedOf(baud);
+    if (speed == B0 || ::tcgetattr(fd, &line) != 0) return false;
+    ::cfmakeraw(&line);
+    line.c_iflag &= ~(IXON | IXOFF | IXANY | INPCK);
+    line.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
+#ifdef CRTSCTS
+    line.c_cflag &= ~CRTSCTS;
+#endif
+    line.c_cflag |= CS8 | CLOCAL | CREAD;
+    line.c_cc[VMIN] = 0;
+    line.c_cc[VTIME] = 0;
+    if (::cfsetispeed(&line, speed) != 0 || ::cfsetospeed(&line, speed) != 0) return false;
+    if (::tcsetattr(fd, TCSANOW, &line) != 0) return false;
+    int lines = TIOCM_DTR | TIOCM_RTS;
+    ::ioctl(fd, TIOCMBIS, &lines);
     return true;
 }
 
 }  // namespace
 
 SerialDevice::SerialDevice() : state_(std::make_unique<State>()) {}
-SerialDevice::~SerialDevice() = default;
-
-QString SerialDevice::PathOf(const QString& portName) {
-    if (!portName.contains(QLatin1Char('/'))) return QStringLiteral("/dev/") + portName;
-    return portName;
+SerialDevice::~SerialDevice() {
+    Close();
 }
 
-bool SerialDevice::Open(const QString& path, int baud) {
-    QSerialPort& port = state_->port;
-    port.setPortName(path);
-    if (!port.open(QIODevice::ReadWrite) || !Configure(port, baud)) {
-        if (port.isOpen()) port.close();
-        port.clearError();
+// A name that is no path ("ttyUSB0", "pts/3") is a device under /dev.
+QString SerialDevice::PathOf(const QString& portName) {
+    const bool path = portName.startsWith(QLatin1Char('/')) ||
+                      portName.startsWith(QLatin1String("./")) ||
+                      portName.startsWith(QLatin1String("../"));
+    return path ? portName : QStringLiteral("/dev/") + portName;
+}
+
+QString SerialDevice::ShownName(const QString& portName) {
+    return PathOf(portName);
+}
+
+// The lock files first, so that a device another program holds is not even
+// opened: opening a serial device raises its modem lines.
+bool SerialDevice::Open(const QString& path, int baud, PortFailure& failure) {
+    State& s = *state_;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat device {};
+    if (::stat(name.constData(), &device) != 0) {
+        failure = OpenFailure(errno, nullptr);
         return false;
     }
-    state_->fd = static_cast<int>(port.handle());
+    if (!s.lock.Acquire(path, failure)) return false;
+    const int fd = ::open(name.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        failure = OpenFailure(errno, &device);
+        s.lock.Release();
+        return false;
+    }
+    if (!HoldExclusively(fd, failure)) {
+        ::close(fd);
+        s.lock.Release();
+        return false;
+    }
+    s.fd = fd;
+    if (!SetLine(fd, baud)) {
+        failure = FailureOf(PortProblem::NotSerial);
+        Close();
+        return false;
+    }
     return true;
 }
 
+// Exclusive mode outlives the descriptor where the device stays set up (the
+// far end of a pseudo-terminal open): it is given up before closing.
 void SerialDevice::Close() {
-    state_->port.close();
-    state_->port.clearError();
-    state_->fd = -1;
+    State& s = *state_;
+    if (s.fd >= 0) {
+        ::ioctl(s.fd, TIOCNXCL);
+        ::close(s.fd);
+    }
+    s.fd = -1;
+    s.lock.Release();
 }
 
 void SerialDevice::Purge() {
-    state_->port.clear(QSerialPort::AllDirections);
-    state_->port.clearError();
+    ::tcflush(state_->fd, TCIOFLUSH);
 }
 
-// The port class reads on its own only while the thread's queue is served.
+// Nothing is read ahead on this side.
 qint64 SerialDevice::Buffered() const {
-    return state_->port.bytesAvailable();
+    return 0;
 }
 
-int SerialDevice::ReadBuffered(std::uint8_t* buffer, int maxLength) {
-    const qint64 got = state_->port.read(reinterpret_cast<char*>(buffer), maxLength);
-    return got > 0 ? static_cast<int>(got) : 0;
+int SerialDevice::ReadBuffered(std::uint8_t*, int) {
+    return 0;
 }
 
 bool SerialDevice::WaitReadable(int milliseconds, int& lost) {

@@ -34,6 +34,27 @@ bool IsGone(DWORD error) {
     }
 }
 
+// Why "\\.\COMn" could not be opened. Windows answers a port that another
+// program holds with "access denied": it is never a question of rights.
+PortFailure OpenFailure(DWORD error) {
+    PortFailure failure;
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            failure.problem = PortProblem::NotPresent;
+            break;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+            failure.problem = PortProblem::InUse;
+            break;
+        default:
+            failure.problem = PortProblem::Other;
+            failure.systemText = qt_error_string(static_cast<int>(error));
+            break;
+    }
+    return failure;
+}
+
 }  // namespace
 
 // The device opened for plain synchronous I/O. Its read time-outs make a read
@@ -84,13 +105,20 @@ QString SerialDevice::PathOf(const QString& portName) {
     return QStringLiteral("\\\\.\\") + portName;
 }
 
+QString SerialDevice::ShownName(const QString& portName) {
+    return portName;
+}
+
 // "\\.\COMn" for reading and writing, shared with nobody: a second opener,
 // in this program or another, finds it taken.
-bool SerialDevice::Open(const QString& path, int baud) {
+bool SerialDevice::Open(const QString& path, int baud, PortFailure& failure) {
     State& s = *state_;
     s.handle = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()),
                            GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (s.handle == INVALID_HANDLE_VALUE) return false;
+    if (s.handle == INVALID_HANDLE_VALUE) {
+        failure = OpenFailure(GetLastError());
+        return false;
+    }
 
     s.timeouts = COMMTIMEOUTS{};
     s.timeouts.ReadIntervalTimeout = 1;
@@ -128,6 +156,8 @@ bool SerialDevice::Open(const QString& path, int baud) {
     const bool queuesSet = SetupComm(s.handle, kQueueSize, kQueueSize) != 0;
     if (!lineSet || !queuesSet) {
         Close();
+        failure = PortFailure{};
+        failure.problem = PortProblem::NotSerial;
         return false;
     }
     return true;

@@ -53,13 +53,20 @@ SerialPort::~SerialPort() {
     Close();
 }
 
+QString SerialPort::ShownName(const QString& portName) {
+    return SerialDevice::ShownName(portName);
+}
+
 int SerialPort::Open(const QString& portName, int baudIndex) {
     if (isOpen_) return 1;
-    if (!IsBaudIndex(baudIndex) || portName.isEmpty()) return 0;
+    failure_ = {};
+    if (portName.isEmpty()) return Refuse(PortProblem::NotPresent);
+    if (!IsBaudIndex(baudIndex)) return Refuse(PortProblem::BadBaud);
     const QString path = SerialDevice::PathOf(portName);
     claimedPath_ = DeviceKey(path);
-    if (!ClaimDevice()) return 0;
-    if (!device_->Open(path, kBaudTable[baudIndex])) {
+    // Another job of this program holds it.
+    if (!ClaimDevice()) return Refuse(PortProblem::InUse);
+    if (!device_->Open(path, kBaudTable[baudIndex], failure_)) {
         ReleaseDevice();
         return 0;
     }
@@ -72,6 +79,12 @@ int SerialPort::Open(const QString& portName, int baudIndex) {
     charMicros_ = 10 * 1000000LL / kBaudTable[baudIndex];  // start, 8 data, stop
     pacedPieces_ = 0;
     return 1;
+}
+
+int SerialPort::Refuse(PortProblem problem) {
+    failure_ = {};
+    failure_.problem = problem;
+    return 0;
 }
 
 bool SerialPort::ClaimDevice() {

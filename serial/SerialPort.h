@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "kermit/KermitPort.h"
+#include "serial/PortFailure.h"
 
 namespace serial {
 
@@ -50,6 +51,13 @@ public:
     // Already open: returns 1 and changes nothing. The run flag is left alone:
     // a stop requested while the port opens must not be lost.
     int Open(const QString& portName, int baudIndex);
+
+    // Why the last Open returned 0; PortProblem::None after one that opened.
+    const PortFailure& failure() const { return failure_; }
+
+    // The port named `portName` as a message shows it: its device path on
+    // POSIX systems ("/dev/ttyUSB0" for "ttyUSB0"), its name on Windows.
+    static QString ShownName(const QString& portName);
 
     // Always 1.
     int Close();
@@ -96,6 +104,7 @@ public:
     int lineLost() const { return lineLost_; }
 
 private:
+    int Refuse(PortProblem problem);
     bool ClaimDevice();
     void ReleaseDevice();
     bool WaitForDevice(int milliseconds);
@@ -118,6 +127,7 @@ private:
     qint64 lastPieceMicros_ = -1;  // when the last read brought bytes
     int pacedPieces_ = 0;          // pieces in a row that came no faster than the rate
     QString claimedPath_;
+    PortFailure failure_;
     int isOpen_ = 0;
     int lineLost_ = 0;
 };

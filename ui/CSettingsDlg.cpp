@@ -6,11 +6,25 @@
 #include "ui/PortChoice.h"
 #include "ui_CSettingsDlg.h"
 
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
 #include <algorithm>
 
 namespace {
 
 constexpr int kRefreshMilliseconds = 1000;
+
+// The width the editable port list needs to show a device path whole: the
+// path's text, the list's frame and arrow, and the edit field's margins.
+int DevicePathFieldWidth(const QComboBox* list) {
+    const QFontMetrics metrics = list->fontMetrics();
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = true;
+    const QSize text(DevicePathWidth(metrics) + 2 * metrics.averageCharWidth(), metrics.height());
+    return list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, list).width();
+}
 
 }  // namespace
 
@@ -62,7 +76,7 @@ void CSettingsDlg::FillPortList(const QString& selectedName) {
     for (const _tagPORTS& port : app_.PortList)
         list->addItem(PortEntryText(port), PortNameOf(port));
     if (!storedPort_.isEmpty() && IndexOfPort(app_.PortList, storedPort_) < 0)
-        list->addItem(storedPort_ + QLatin1Char(':'), storedPort_);
+        list->addItem(AbsentPortEntryText(app_.TextTable, storedPort_), storedPort_);
     int index = selectedName.isEmpty() ? -1 : list->findData(selectedName);
     if (index < 0) index = PreselectedPort(app_.PortList, storedPort_);
     list->setCurrentIndex(index < list->count() ? index : -1);
@@ -135,6 +149,9 @@ void CSettingsDlg::LayOut() {
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         QRect place = list->geometry().translated(push, 0);
         place.setWidth(std::max(place.width(), list->sizeHint().width()));
+        // Where ports are devices, a path such as /dev/serial/by-id/... is typed here.
+        if (list == ui_->portList && app_.portNaming == PortNaming::Posix)
+            place.setWidth(std::max(place.width(), DevicePathFieldWidth(list)));
         list->setGeometry(place);
         listsRight = std::max(listsRight, place.right());
     }

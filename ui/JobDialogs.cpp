@@ -13,6 +13,7 @@
 
 #include "serial/SerialPort.h"
 #include "ui/FontChoice.h"
+#include "ui/PortChoice.h"
 #include "ui/QtMessageSink.h"
 #include "worker/CComThread.h"
 #include "worker/JobTexts.h"
@@ -105,7 +106,7 @@ WorkerFactory SystemWorkers() {
 }
 
 QString PortLabel(const QString& portName) {
-    return portName + QLatin1Char(':');
+    return PortEntryName(portName);
 }
 
 QString BaudLabel(const QStringList& baudRateList, int baudIndex) {

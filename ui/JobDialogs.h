@@ -44,7 +44,7 @@ struct JobDialogs {
 using WorkerFactory = std::function<std::unique_ptr<CComThread>(const QStringList& textTable)>;
 WorkerFactory SystemWorkers();
 
-// "COM3:" for the port "COM3", "ttyUSB0:" for "ttyUSB0".
+// "COM3:" for the port "COM3", "ttyUSB0:" for "ttyUSB0"; a device path as it is.
 QString PortLabel(const QString& portName);
 // The text of rate `baudIndex` in `baudRateList`; the port's own number for
 // a rate it accepts beyond the list; empty for any other index.

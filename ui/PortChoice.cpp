@@ -1,5 +1,32 @@
 #include "ui/PortChoice.h"
 
+#include "app/TextTable.h"
+
+namespace {
+
+// An adapter's name as the system files it under /dev/serial/by-id.
+constexpr char kLongDevicePath[] = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KZP3M-if00-port0";
+
+bool IsDevicePath(const QString& portName) {
+    return portName.contains(QLatin1Char('/')) || portName.contains(QLatin1Char('\\'));
+}
+
+}  // namespace
+
+QString PortEntryName(const QString& portName) {
+    return IsDevicePath(portName) ? portName : portName + QLatin1Char(':');
+}
+
+QString AbsentPortEntryText(const QStringList& textTable, const QString& portName) {
+    const QString text = TextAt(textTable, TextId::PortNotPluggedIn);
+    if (!text.contains(QStringLiteral("%1"))) return PortEntryName(portName);
+    return text.arg(PortEntryName(portName));
+}
+
+int DevicePathWidth(const QFontMetrics& metrics) {
+    return metrics.horizontalAdvance(QString::fromLatin1(kLongDevicePath));
+}
+
 QString PortEntryText(const _tagPORTS& port) {
     return port.isCaliper == 1 ? port.name + QStringLiteral(" (FV)") : port.name;
 }

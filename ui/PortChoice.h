@@ -2,8 +2,22 @@
 
 #include "serial/PortDiscovery.h"
 
+#include <QFontMetrics>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+// A port name as lists and labels show it: a name gets its ":" ("COM5:",
+// "ttyUSB0:"), a device path stays as it is.
+QString PortEntryName(const QString& portName);
+
+// The port list's entry for the stored port `portName` when discovery did not
+// find it: the table's "%1 (not plugged in)" around its shown name.
+QString AbsentPortEntryText(const QStringList& textTable, const QString& portName);
+
+// The width, in `metrics`, that a port field needs for a device path of the
+// length USB serial adapters get under /dev/serial/by-id.
+int DevicePathWidth(const QFontMetrics& metrics);
 
 // The port list's entry for a discovered port: its name, marked " (FV)"
 // when it belongs to the caliper's adapter ("COM5: (FV)").

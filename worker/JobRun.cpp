@@ -3,6 +3,7 @@
 
 #include "serial/SerialPort.h"
 #include "worker/Jobs.h"
+#include "worker/PortFailureText.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ void JobRun::EndJob(std::unique_ptr<JobLink>& owned) {
 
 bool JobRun::OpenPort(JobLink& owned) {
     if (owned.Open(job.portName, job.baudIndex) == 1) return true;
-    Show(QString::fromLatin1(kComportErrorText), MessageIcon::Warning);
+    Show(PortFailureText(texts, job.portName, owned.port.failure()), MessageIcon::Warning);
     outcome = JobOutcome::PortFailed;
     return false;
 }

@@ -18,7 +18,7 @@ enum class JobOutcome {
     Succeeded,   // a send went through
     Stopped,     // stopped by the user (a receive or capture always ends so)
     Failed,      // the transfer failed; statusText says why
-    PortFailed,  // "ERROR: Comport!"
+    PortFailed,  // "ERROR: Comport!", the port and why
     FileFailed,  // a file could not be read or written
     LineLost,    // the device went away during the job
 };
@@ -43,7 +43,8 @@ struct JobRun {
     // The common end: link destroyed, endEvent signalled, the window told
     // with OnJobOver.
     void EndJob(std::unique_ptr<JobLink>& owned);
-    // Opens the port; on failure shows "ERROR: Comport!" and returns false.
+    // Opens the port; on failure shows "ERROR: Comport!" with the port and
+    // why, and returns false.
     bool OpenPort(JobLink& link);
     // A message box, when there is a window to show it.
     void Show(const QString& text, MessageIcon icon) const;

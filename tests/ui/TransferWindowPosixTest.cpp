@@ -1,3 +1,7 @@
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -9,7 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdlib>
+
 #include "JobWindowTestSupport.h"
+#include "LockHolder.h"
 #include "TestLinePosix.h"
 #include "ui/CTransferDlg.h"
 #include "worker/CComThread.h"
@@ -27,6 +34,22 @@ protected:
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide) ++changes;
         return false;
     }
+};
+
+// Works as another user until destroyed; only the effective ids change, so
+// the administrator's come back.
+class AsUser {
+public:
+    explicit AsUser(uid_t id) : ok_(::setegid(id) == 0 && ::seteuid(id) == 0) {}
+    ~AsUser() {
+        if (::seteuid(0) != 0 || ::setegid(0) != 0) std::abort();
+    }
+    AsUser(const AsUser&) = delete;
+    AsUser& operator=(const AsUser&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    bool ok_;
 };
 
 class TransferWindowTest : public ::testing::Test {
@@ -280,6 +303,58 @@ TEST_F(TransferWindowTest, JobEndClosesTheWindowAfterTheWorker) {
     EXPECT_TRUE(window->worker->isFinished());
     ASSERT_FALSE(dialogs.messages.isEmpty());
     EXPECT_TRUE(dialogs.messages.last().text.startsWith(QStringLiteral("Could not open file!\n")));
+}
+
+// The window's message on a port that cannot be opened names the port and
+// says why: not there, not the user's to open, held by another program.
+TEST_F(TransferWindowTest, APortThatCannotBeOpenedSaysWhichAndWhy) {
+    QTemporaryDir folder;
+    const auto failureLines = [&](const QString& port) {
+        auto window = Window(JobKind::Receive, folder.path());
+        window->makeWorker = SystemWorkers();
+        window->job.portName = port;
+        dialogs.messages.clear();
+        window->show();
+        EXPECT_TRUE(EventuallyTrue([&] { return !window->isVisible(); }));
+        EXPECT_EQ(dialogs.messages.size(), 1);
+        return dialogs.messages.isEmpty() ? QStringList()
+                                          : dialogs.messages.last().text.split(QLatin1Char('\n'));
+    };
+    const QString comport = QStringLiteral("ERROR: Comport!");
+    const QString missing = QStringLiteral("/dev/corvix-no-such-port");
+    EXPECT_EQ(failureLines(missing),
+              (QStringList{comport, missing, TextAt(app.TextTable, TextId::PortNotPresent)}));
+
+    TestLine line;
+    ASSERT_TRUE(line.ok());
+    const std::string device = line.port.toStdString();
+    {
+        test_support::LockHolder holder(device);
+        ASSERT_TRUE(holder.ok());
+        const QString reason =
+            QStringLiteral(
+                "The port is in use by another program: process %1 holds it (lock "
+                "file %2).")
+                .arg(holder.pid())
+                .arg(QString::fromStdString(holder.file()));
+        EXPECT_EQ(failureLines(line.port), (QStringList{comport, line.port, reason}));
+    }
+
+    const group* dialout = ::getgrnam("dialout");
+    ASSERT_NE(dialout, nullptr);
+    ASSERT_EQ(::chown(device.c_str(), 0, dialout->gr_gid), 0);
+    ASSERT_EQ(::chmod(device.c_str(), 0660), 0);
+    QStringList refused;
+    {
+        AsUser nobody(65534);
+        ASSERT_TRUE(nobody.ok());
+        refused = failureLines(line.port);
+    }
+    EXPECT_EQ(refused,
+              (QStringList{comport, line.port,
+                           QStringLiteral("You have no permission to use the port. Add your user "
+                                          "to the group that owns it, dialout (dialout on "
+                                          "Debian), then log in again.")}));
 }
 
 }  // namespace

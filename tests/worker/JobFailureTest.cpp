@@ -65,7 +65,8 @@ TEST_F(JobFailure, APortInUseEndsEveryJobWithComportErrorAndJobOver) {
     ASSERT_EQ(events.size(), 6u);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(events[2 * i].what, "box");
-        EXPECT_EQ(events[2 * i].text, "ERROR: Comport!");
+        EXPECT_EQ(events[2 * i].text,
+                  "ERROR: Comport!\n" + PortA() + "\nThe port is in use by another program.");
         EXPECT_EQ(events[2 * i].icon, MessageIcon::Warning);
         EXPECT_EQ(events[2 * i + 1].message, 667);
     }
