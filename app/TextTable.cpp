@@ -9,7 +9,12 @@ struct Message {
 
 // The English messages from identifier 41 on, in identifier order.
 constexpr Message kMessages[] = {
-    {0, nullptr},
+    {TextId::DiscardUnsavedCapture,
+     "The captured text has not been saved. Do you want to discard it? Choose No to choose "
+     "another file for it."},
+    {TextId::PagesNotInPrint,
+     "Nothing was printed: pages %1 to %2 were asked for, and the capture fills pages 1 to %3 "
+     "on this paper."},
 };
 
 QStringList OriginalTexts() {
@@ -64,7 +69,8 @@ QStringList EnglishTexts() {
     QStringList table = OriginalTexts();
     for (const Message& message : kMessages) {
         if (message.text == nullptr) continue;
-        while (table.size() <= message.id) table.append(QString());
+        while (table.size() <= message.id)
+            table.append(QString());
         table[message.id] = QString::fromUtf8(message.text);
     }
     return table;
