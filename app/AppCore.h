@@ -37,6 +37,7 @@ public:
     QString ProgramFolder;
     QString LastFile;
     QString LastDir;
+    QString CaptureDir;  // where the last capture was saved or printed to a file
     int FontHeight = 10;
     int FontItalic = 0;
     int FontUnderline = 0;

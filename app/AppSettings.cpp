@@ -59,6 +59,7 @@ void AppCore::ReadFontLineSettings(const QSettings& settings) {
 void AppCore::ReadFileLanguageSettings(const QSettings& settings) {
     LastFile = ReadText(settings, QStringLiteral("LastFile"), QString());
     LastDir = ReadText(settings, QStringLiteral("LastDir"), QString());
+    CaptureDir = ReadText(settings, QStringLiteral("CaptureDir"), QString());
     Language = ReadNumber(settings, QStringLiteral("Language"), kEnglish, 0, kLanguageCount - 1);
 }
 
@@ -78,4 +79,5 @@ void AppCore::WriteSettings(const SettingWriter& write) const {
     write(QStringLiteral("BlockCheck"), BlockCheck);
     write(QStringLiteral("PacketLength"), PacketLength);
     write(QStringLiteral("Window"), Window);
+    write(QStringLiteral("CaptureDir"), CaptureDir);
 }

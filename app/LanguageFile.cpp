@@ -3,6 +3,7 @@
 #include "app/LeadingNumber.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QXmlStreamReader>
 
 void MergeLanguageNode(const QXmlStreamAttributes& attributes, QStringList& table) {
@@ -45,8 +46,10 @@ bool MergeDocument(QXmlStreamReader& reader, QStringList& table, bool& hasRoot) 
 
 int ReadLanguageFile(const QString& path, QStringList& table, MessageSink& messages) {
     const QString caption = QString::fromUtf16(kXmlErrorCaption);
+    // Only a regular file is read: a FIFO or a terminal would block the
+    // program before its window appears, a device such as /dev/zero never ends.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         messages.ShowMessage(QStringLiteral("Cannot load XML file"), caption, MessageIcon::Error);
         return 0;
     }

@@ -25,7 +25,8 @@ inline constexpr int kMaxTextLength = 1000;
 // empty entries as needed.
 void MergeLanguageNode(const QXmlStreamAttributes& attributes, QStringList& table);
 
-// Reads one language file and merges every element below its root element,
+// Reads one language file (a regular file; anything else counts as one that
+// cannot be loaded) and merges every element below its root element,
 // at any depth, parent before children, in document order. Returns 1 on
 // success. On failure reports one message to `messages` and returns 0;
 // `table` is then unchanged.

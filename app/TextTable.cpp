@@ -25,6 +25,12 @@ constexpr Message kMessages[] = {
     {97, "The baud rate setting is not one of the rates offered."},
     {98, "The port could not be opened: %1"},
     {99, "%1 (not plugged in)"},
+    {TextId::DiscardUnsavedCapture,
+     "The captured text has not been saved. Do you want to discard it? Choose No to choose "
+     "another file for it."},
+    {TextId::PagesNotInPrint,
+     "Nothing was printed: pages %1 to %2 were asked for, and the capture fills pages 1 to %3 "
+     "on this paper."},
 };
 
 QStringList OriginalTexts() {

@@ -63,6 +63,8 @@ enum : int {
     PortOpenFailed = 98,
     // A stored port that discovery did not find, in the Settings port list.
     PortNotPluggedIn = 99,
+    DiscardUnsavedCapture = 120,
+    PagesNotInPrint = 121,
 };
 }  // namespace TextId
 

@@ -1,6 +1,7 @@
 #include "ui/AsciiPrint.h"
 
 #include <QFontMetrics>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPrinter>
 
@@ -96,14 +97,15 @@ QFont PrinterFont(const QPrinter& printer, const CapturePrint& job) {
     return FontFromLogFont(font, &printer);
 }
 
-// Draws the laid-out pages; false when a further page could not be started.
+// Draws the laid-out pages in `order`; false when a further page could not
+// be started.
 bool DrawPages(QPrinter& printer, QPainter& painter, const QList<QStringList>& pages,
-               const PageGeometry& page) {
+               const QList<int>& order, const PageGeometry& page) {
     const QFontMetrics metrics = painter.fontMetrics();
-    for (qsizetype p = 0; p < pages.size(); ++p) {
-        if (p > 0 && !printer.newPage()) return false;
+    for (qsizetype k = 0; k < order.size(); ++k) {
+        if (k > 0 && !printer.newPage()) return false;
         int top = page.frame.top();
-        for (const QString& line : pages[p]) {
+        for (const QString& line : pages[order[k]]) {
             WalkTabs(metrics, line, page.tabStop, [&](int x, const QString& piece) {
                 painter.drawText(QPoint(page.frame.left() + x, top + page.ascent), piece);
             });
@@ -146,7 +148,27 @@ std::optional<QList<QStringList>> LayOutCapture(const QByteArray& text, int line
     return walk.pages;
 }
 
-PrintResult PrintCapture(QPrinter& printer, const CapturePrint& job) {
+QList<int> PrintedPages(const QPrinter& printer, int pageCount) {
+    const bool ranged = printer.printRange() == QPrinter::PageRange;
+    const QPageRanges ranges = printer.pageRanges();
+    QList<int> chosen;
+    for (int number = 1; number <= pageCount; ++number) {
+        if (!ranged || ranges.isEmpty() || ranges.contains(number)) chosen.append(number - 1);
+    }
+    if (printer.pageOrder() == QPrinter::LastPageFirst) std::reverse(chosen.begin(), chosen.end());
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+    QList<int> order;
+    if (printer.collateCopies()) {
+        for (int copy = 0; copy < copies; ++copy)
+            order += chosen;
+    } else {
+        for (const int index : chosen)
+            order += QList<int>(copies, index);
+    }
+    return order;
+}
+
+PrintResult PrintCapture(QPrinter& printer, const CapturePrint& job, int* pageCount) {
     const QFont font = PrinterFont(printer, job);
     const QFontMetrics metrics(font, &printer);
     const PageGeometry page = GeometryFor(printer, metrics, job.marginChars);
@@ -157,6 +179,9 @@ PrintResult PrintCapture(QPrinter& printer, const CapturePrint& job) {
     const std::optional<QList<QStringList>> pages =
         LayOutCapture(job.text, page.linesPerPage, page.frame.width(), measure);
     if (!pages) return PrintResult::NothingFits;
+    if (pageCount != nullptr) *pageCount = static_cast<int>(pages->size());
+    const QList<int> order = PrintedPages(printer, static_cast<int>(pages->size()));
+    if (order.isEmpty()) return PrintResult::NoPageInRange;
 
     printer.setDocName(QString::fromLatin1(kPrintDocumentName));
     QPainter painter;
@@ -168,7 +193,7 @@ PrintResult PrintCapture(QPrinter& printer, const CapturePrint& job) {
     }
     painter.save();
     painter.setFont(font);
-    const bool drawn = DrawPages(printer, painter, *pages, page);
+    const bool drawn = DrawPages(printer, painter, *pages, order, page);
     painter.restore();
     if (!drawn) {
         printer.abort();
@@ -189,6 +214,8 @@ QString PrintResultText(PrintResult result) {
             return QString::fromLatin1(kStartPageText);
         case PrintResult::NothingFits:
             return QString::fromLatin1(kNothingFitsText);
+        case PrintResult::NoPageInRange:
+            break;  // the viewer says which pages, from its text table
     }
     return {};
 }

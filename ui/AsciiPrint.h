@@ -50,10 +50,19 @@ enum class PrintResult {
     NotStarted,      // the document could not be started
     PageNotStarted,  // a page could not be started; the document is aborted
     NothingFits,     // refused before starting: no character fits a line
+    NoPageInRange,   // refused before starting: the chosen pages do not exist
 };
 
+// The laid-out pages (0-based) that go to `printer`, in the order they are
+// printed: only those of the page range chosen in the print dialog, last
+// first when it asks for that, and each copy when the printer does not make
+// copies itself (one copy after the other when collated, else each page
+// repeated). Empty when the range holds none of the `pageCount` pages.
+QList<int> PrintedPages(const QPrinter& printer, int pageCount);
+
 // Prints `job` on `printer` (already chosen and set up) as one document.
-PrintResult PrintCapture(QPrinter& printer, const CapturePrint& job);
+// `pageCount`, when given, receives the number of pages the capture fills.
+PrintResult PrintCapture(QPrinter& printer, const CapturePrint& job, int* pageCount = nullptr);
 
 // The message the viewer shows for `result`; empty for Printed.
 QString PrintResultText(PrintResult result);

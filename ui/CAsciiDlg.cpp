@@ -1,7 +1,9 @@
 #include "ui/CAsciiDlg.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QPageRanges>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
@@ -237,14 +239,25 @@ void CAsciiDlg::OnPrint() {
     if (!ReadMargin()) Message(QString::fromLatin1(kMarginEntryText));
     if (!dialogs.choosePrinter) return;
     QPrinter printer(QPrinter::HighResolution);
-    if (!dialogs.choosePrinter(this, printer)) return;
+    if (!dialogs.choosePrinter(this, printer, app_.CaptureDir)) return;
     if (!HasPrinter(printer)) {
         Message(QString::fromLatin1(kNoPrinterText));
         return;
     }
+    int pages = 0;
     const PrintResult result =
-        PrintCapture(printer, {captureText, logFont, screenFontHeight, marginChars});
-    if (result != PrintResult::Printed) Message(PrintResultText(result));
+        PrintCapture(printer, {captureText, logFont, screenFontHeight, marginChars}, &pages);
+    if (result == PrintResult::NoPageInRange) {
+        const QPageRanges asked = printer.pageRanges();
+        Message(TextAt(app_.TextTable, TextId::PagesNotInPrint)
+                    .arg(asked.firstPage())
+                    .arg(asked.lastPage())
+                    .arg(pages));
+    } else if (result != PrintResult::Printed) {
+        Message(PrintResultText(result));
+    } else if (printer.outputFormat() == QPrinter::PdfFormat) {
+        app_.CaptureDir = QFileInfo(printer.outputFileName()).absolutePath();
+    }
 }
 
 void CAsciiDlg::OnCapturedText(const QByteArray& piece) {

@@ -238,7 +238,8 @@ void CStemraDlg::OnKermitReceive() {
 }
 
 void CStemraDlg::OnDataToPrinter() {
-    const FileChooserRequest chooser = DataToPrinterChooser(Text(TextId::ChooseFile));
+    const FileChooserRequest chooser =
+        DataToPrinterChooser(Text(TextId::ChooseFile), app_.CaptureDir);
     QString path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
     WorkerJob job = Job(JobKind::Capture);
@@ -253,7 +254,8 @@ void CStemraDlg::OnDataToPrinter() {
 }
 
 void CStemraDlg::OnReceiveAscii() {
-    const FileChooserRequest chooser = ReceiveAsciiChooser(Text(TextId::ChooseFile));
+    const FileChooserRequest chooser =
+        ReceiveAsciiChooser(Text(TextId::ChooseFile), app_.CaptureDir);
     QString path = commandLineRequest.path;
     if (!commandLineRequest.fromCommandLine) path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
@@ -271,14 +273,21 @@ void CStemraDlg::OnReceiveAscii() {
 }
 
 // The capture exists nowhere else: a place that cannot be written (no
-// permission, a folder that has gone, a full disk) must not lose it.
+// permission, a folder that has gone, a full disk) must not lose it, and
+// neither may a chooser cancelled after that without a question.
 QString CStemraDlg::SaveCapture(QString path, const QByteArray& bytes, FileChooserRequest chooser) {
     for (;;) {
         QString error;
-        if (WriteCaptureFile(path, bytes, &error)) return path;
+        if (WriteCaptureFile(path, bytes, &error)) {
+            app_.CaptureDir = QFileInfo(path).absolutePath();
+            return path;
+        }
         ShowMessage(error, MessageIcon::Error);
         chooser.startName = path;
-        path = services_.chooseFile(this, chooser);
+        do {
+            path = services_.chooseFile(this, chooser);
+        } while (path.isEmpty() && !bytes.isEmpty() &&
+                 !services_.askYesNo(this, Text(TextId::DiscardUnsavedCapture)));
         if (path.isEmpty()) return path;
     }
 }

@@ -1,5 +1,6 @@
 #include "ui/FileChooser.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -45,12 +46,25 @@ FileChooserRequest LoadProgramChooser(const QString& title, const QString& lastF
     return {FileChooserRequest::Kind::Open, title, {kForvanta}, lastFile, {}};
 }
 
-FileChooserRequest DataToPrinterChooser(const QString& title) {
-    return {FileChooserRequest::Kind::Save, title, {kAllFiles}, kTreeList, QStringLiteral("txt")};
+namespace {
+
+QString TreeListIn(const QString& folder) {
+    return folder.isEmpty() ? kTreeList : QDir(folder).filePath(kTreeList);
 }
 
-FileChooserRequest ReceiveAsciiChooser(const QString& title) {
-    return {FileChooserRequest::Kind::Save, title, {kText}, kTreeList, QStringLiteral("txt")};
+}  // namespace
+
+FileChooserRequest DataToPrinterChooser(const QString& title, const QString& folder) {
+    return {FileChooserRequest::Kind::Save,
+            title,
+            {kAllFiles},
+            TreeListIn(folder),
+            QStringLiteral("txt")};
+}
+
+FileChooserRequest ReceiveAsciiChooser(const QString& title, const QString& folder) {
+    return {
+        FileChooserRequest::Kind::Save, title, {kText}, TreeListIn(folder), QStringLiteral("txt")};
 }
 
 void ConfigureFileDialog(QFileDialog& dialog, const FileChooserRequest& request) {

@@ -32,8 +32,10 @@ bool MatchesFilter(const FileFilter& filter, const QString& name);
 // the current language.
 FileChooserRequest KermitSendChooser(const QString& title, const QString& lastFile);
 FileChooserRequest LoadProgramChooser(const QString& title, const QString& lastFile);
-FileChooserRequest DataToPrinterChooser(const QString& title);
-FileChooserRequest ReceiveAsciiChooser(const QString& title);
+// The capture choosers offer "treelist.txt" in `folder`, the folder last
+// used, or in the chooser's own start folder when it is empty.
+FileChooserRequest DataToPrinterChooser(const QString& title, const QString& folder = {});
+FileChooserRequest ReceiveAsciiChooser(const QString& title, const QString& folder = {});
 
 // Sets `dialog` up for `request`. The start name is offered only when the
 // first filter lists it; otherwise the chooser opens in its folder. An open chooser also takes the

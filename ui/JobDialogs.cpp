@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -61,11 +62,20 @@ std::optional<QString> SystemSaveAs(QWidget* owner, const QString& path) {
     return chosen;
 }
 
+const QString kPdfName = QStringLiteral("Corvix Ascii print.pdf");
+
+// The PDF file offered first: in the folder last used, else in Documents.
+QString StartPdfFile(const QString& pdfFolder) {
+    const QString folder = pdfFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : pdfFolder;
+    return QDir(folder).filePath(kPdfName);
+}
+
 // Without any printer the print dialog has nothing to offer: the print goes
 // to a PDF file, chosen like any other file to save.
-bool ChoosePdfFile(QWidget* owner, QPrinter& printer) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString start = QDir(folder).filePath(QStringLiteral("Corvix Ascii print.pdf"));
+bool ChoosePdfFile(QWidget* owner, QPrinter& printer, const QString& pdfFolder) {
+    const QString start = StartPdfFile(pdfFolder);
     const QString chosen =
         QFileDialog::getSaveFileName(owner, kCaption, start, QStringLiteral("PDF (*.pdf)"));
     if (chosen.isEmpty()) return false;
@@ -76,12 +86,24 @@ bool ChoosePdfFile(QWidget* owner, QPrinter& printer) {
     return true;
 }
 
-// No selection and no page range; copies and collation stay with the
-// printer. Printing to a PDF file is one more choice beside the printers.
-bool SystemPrintDialog(QWidget* owner, QPrinter& printer) {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) return ChoosePdfFile(owner, printer);
+// A page range, but no selection and no current page: a capture has
+// neither. Copies are the printer's, or repeated pages where it makes none
+// (a PDF file). Printing to a PDF file is one more choice beside the printers.
+constexpr auto kPrintDialogOptions = QAbstractPrintDialog::PrintPageRange |
+                                     QAbstractPrintDialog::PrintShowPageSize |
+                                     QAbstractPrintDialog::PrintToFile;
+
+bool SystemPrintDialog(QWidget* owner, QPrinter& printer, const QString& pdfFolder) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        return ChoosePdfFile(owner, printer, pdfFolder);
     QPrintDialog dialog(&printer, owner);
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
+    dialog.setOptions(kPrintDialogOptions);
+    // The dialog's own field for the PDF file starts in the working folder;
+    // where it can be found, it starts in the folder last used instead.
+    if (auto* pdfFile = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        pdfFile != nullptr && !pdfFolder.isEmpty()) {
+        pdfFile->setText(StartPdfFile(pdfFolder));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

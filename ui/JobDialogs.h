@@ -28,9 +28,10 @@ struct JobDialogs {
     // Save As preset with `path`; the chosen path, or nothing.
     std::function<std::optional<QString>(QWidget* owner, const QString& path)> askSaveAs;
     // The print dialog for `printer`, with printing to a PDF file among its
-    // choices; with no printer at all, a chooser for the PDF file. True when
-    // the user chose to print.
-    std::function<bool(QWidget* owner, QPrinter& printer)> choosePrinter;
+    // choices; with no printer at all, a chooser for the PDF file. A PDF file
+    // is first offered in `pdfFolder` (when not empty). True when the user
+    // chose to print.
+    std::function<bool(QWidget* owner, QPrinter& printer, const QString& pdfFolder)> choosePrinter;
     // The font chooser started from `initial`; the chosen font, or nothing.
     std::function<std::optional<QFont>(QWidget* owner, const QFont& initial)> chooseFont;
 

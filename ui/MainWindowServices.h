@@ -5,6 +5,7 @@
 #include "ui/FileChooser.h"
 #include "ui/HelpFile.h"
 #include "ui/JobWindows.h"
+#include "ui/QtMessageSink.h"
 
 #include <QDialog>
 
@@ -21,6 +22,8 @@ struct MainWindowServices {
     // The folder chooser, as BrowseForFolder.
     std::function<int(QWidget* owner, const QString& startFolder, QString* output, int capacity)>
         chooseFolder = BrowseForFolder;
+    // A question with Yes and No (No the default); true for Yes.
+    std::function<bool(QWidget* owner, const QString& text)> askYesNo = AskYesNo;
     // Runs a dialog (Settings, About) modally and returns its result.
     std::function<int(QDialog& dialog)> runDialog = [](QDialog& dialog) { return dialog.exec(); };
     // The transfer window and the ASCII viewer; a function left empty is

@@ -38,3 +38,11 @@ void QtMessageSink::ShowMessage(const QString& text, const QString& caption, Mes
     KeepCaptionReadable(box);
     box.exec();
 }
+
+bool AskYesNo(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Corvix"), text,
+                    QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::No);
+    KeepCaptionReadable(box);
+    return box.exec() == QMessageBox::Yes;
+}

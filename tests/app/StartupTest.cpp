@@ -78,7 +78,8 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndWritesThemBack) {
     EXPECT_EQ(stored->value("BlockCheck").toInt(), 1);
     EXPECT_EQ(stored->value("PacketLength").toInt(), 94);
     EXPECT_EQ(stored->value("Window").toInt(), 1);
-    EXPECT_EQ(stored->childKeys().size(), 15);  // the twelve, BlockCheck, PacketLength, Window
+    // the twelve, BlockCheck, PacketLength, Window, CaptureDir
+    EXPECT_EQ(stored->childKeys().size(), 16);
 }
 
 TEST_F(Startup, TheLastCaliperPortIsChosenWhenNoneIsStored) {
@@ -204,9 +205,10 @@ TEST(Settings, AreWrittenInTheirFixedOrder) {
     AppCore app;
     QStringList keys;
     app.WriteSettings([&keys](const QString& key, const QVariant&) { keys.append(key); });
-    EXPECT_EQ(keys, QStringList({"Comport", "Baud", "Language", "LastFile", "LastDir", "FontHeight",
-                                 "FontItalic", "FontUnderline", "FontStrike", "FontWeight",
-                                 "FontFace", "Margin", "BlockCheck", "PacketLength", "Window"}));
+    EXPECT_EQ(keys,
+              QStringList({"Comport", "Baud", "Language", "LastFile", "LastDir", "FontHeight",
+                           "FontItalic", "FontUnderline", "FontStrike", "FontWeight", "FontFace",
+                           "Margin", "BlockCheck", "PacketLength", "Window", "CaptureDir"}));
 }
 
 TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {

@@ -116,7 +116,7 @@ TEST(MainWindowWithCaliper, LoadReceiveOverwriteAndCapturePrinted) {
     app.Baud = 5;  // 38400: the caliper prints at that rate
     JobDialogs dialogs = JobDialogs::System();
     int printDialogs = 0;
-    dialogs.choosePrinter = [&](QWidget*, QPrinter& printer) {
+    dialogs.choosePrinter = [&](QWidget*, QPrinter& printer, const QString&) {
         ++printDialogs;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);

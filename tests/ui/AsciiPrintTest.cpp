@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPrinter>
@@ -43,7 +44,9 @@ protected:
                                           QMarginsF(0, 0, 0, 0)));
     }
 
-    LogFont PrinterFont() const { return font; }  // screen height -12 is 12 points
+    LogFont PrinterFont() const {
+        return font;
+    }  // screen height -12 is 12 points
 
     PrintResult Print(const QByteArray& text, int lines = 10, double width = 400, int margin = 0) {
         QPrinter printer(QPrinter::HighResolution);
@@ -175,6 +178,56 @@ TEST_F(AsciiPrintTest, RefusesWhenNotEvenOneCharacterFits) {
     EXPECT_EQ(Print("abc\r\n", 10, 5), PrintResult::NothingFits);
     EXPECT_EQ(Print("abc\r\n", 1), PrintResult::NothingFits) << "no room for a single line";
     EXPECT_FALSE(PrintResultText(PrintResult::NothingFits).isEmpty());
+}
+
+// Twenty lines fill three pages of nine lines. The print keeps to the pages
+// the print dialog asked for, in its order, with its copies (a PDF file makes
+// none of its own), and prints nothing when no asked page exists.
+TEST_F(AsciiPrintTest, OnlyThePagesAskedForArePrintedInTheirOrderAndCopies) {
+    const auto print = [this](const std::function<void(QPrinter&)>& ask, int* pages = nullptr) {
+        QPrinter printer(QPrinter::HighResolution);
+        PreparePrinter(printer, 10, 400);
+        ask(printer);
+        return PrintCapture(printer, {NumberedLines(20), font, -12, 0}, pages);
+    };
+    const auto firstLines = [this] {
+        QStringList first;
+        for (int page = 1; page <= Pages(); ++page)
+            first << PageLines(page).value(0);
+        return first;
+    };
+    const auto range = [](int from, int to) {
+        return [from, to](QPrinter& printer) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(from, to);
+        };
+    };
+
+    ASSERT_EQ(print(range(2, 2)), PrintResult::Printed);
+    EXPECT_EQ(firstLines(), QStringList{"Line 10"});
+
+    ASSERT_EQ(print([&](QPrinter& printer) {
+                  range(2, 3)(printer);
+                  printer.setPageOrder(QPrinter::LastPageFirst);
+                  printer.setCopyCount(2);
+                  printer.setCollateCopies(true);
+              }),
+              PrintResult::Printed);
+    EXPECT_EQ(firstLines(), (QStringList{"Line 19", "Line 10", "Line 19", "Line 10"}));
+
+    ASSERT_EQ(print([&](QPrinter& printer) {
+                  printer.setCopyCount(2);
+                  printer.setCollateCopies(false);
+              }),
+              PrintResult::Printed);
+    EXPECT_EQ(firstLines(),
+              (QStringList{"Line 1", "Line 1", "Line 10", "Line 10", "Line 19", "Line 19"}));
+
+    QFile::remove(pdf);
+    int pages = 0;
+    EXPECT_EQ(print(range(4, 5), &pages), PrintResult::NoPageInRange);
+    EXPECT_EQ(pages, 3);
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 // The walk itself, with one unit of width per character.

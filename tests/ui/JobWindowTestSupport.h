@@ -39,6 +39,7 @@ struct DialogRecorder {
     std::optional<QFont> fontAnswer;
     std::function<bool(QPrinter&)> printerAnswer;
     int printDialogs = 0;
+    QStringList pdfFolders;  // the folder each print dialog offered a PDF file in
 
     JobDialogs Dialogs() {
         JobDialogs dialogs;
@@ -47,8 +48,9 @@ struct DialogRecorder {
         };
         dialogs.askOverwrite = [](QWidget*, const QString&) { return JobWindow::Overwrite::Yes; };
         dialogs.askSaveAs = [](QWidget*, const QString&) { return std::optional<QString>(); };
-        dialogs.choosePrinter = [this](QWidget*, QPrinter& printer) {
+        dialogs.choosePrinter = [this](QWidget*, QPrinter& printer, const QString& pdfFolder) {
             ++printDialogs;
+            pdfFolders.append(pdfFolder);
             return printerAnswer ? printerAnswer(printer) : false;
         };
         dialogs.chooseFont = [this](QWidget*, const QFont&) { return fontAnswer; };

@@ -110,6 +110,10 @@ struct ServiceRecorder {
             *output = folderAnswer;
             return 1;
         };
+        services.askYesNo = [this](QWidget*, const QString& text) {
+            questions.append(text);
+            return yesNoAnswers.isEmpty() ? yesNoAnswer : yesNoAnswers.takeFirst();
+        };
         services.runDialog = [this](QDialog& dialog) {
             dialogs.append(QString::fromLatin1(dialog.metaObject()->className()));
             return dialogAnswer ? dialogAnswer(dialog) : int(QDialog::Rejected);
@@ -141,6 +145,9 @@ struct ServiceRecorder {
     QString folderAnswer;
     QStringList folderStarts;
     int folderCapacity = 0;
+    QStringList questions;
+    bool yesNoAnswer = true;   // Yes
+    QList<bool> yesNoAnswers;  // answered first, one per question
     std::function<int(QDialog&)> dialogAnswer;
     QStringList dialogs;
     std::function<void()> duringJob;

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -105,6 +106,11 @@ bool LineSim::OpenEnd(End& end, const std::string& link) {
         return false;
     }
     ::fcntl(end.master, F_SETFL, ::fcntl(end.master, F_GETFL) | O_NONBLOCK);
+    int packetMode = 1;
+    if (options_.onInputFlushed && ::ioctl(end.master, TIOCPKT, &packetMode) != 0) {
+        error_ = "cannot watch " + end.device + ": " + std::strerror(errno);
+        return false;
+    }
     end.path = end.device;
     if (!link.empty()) {
         if (!PlaceLink(end.device, link)) {
@@ -184,16 +190,29 @@ bool LineSim::Chance(int dir, int oneIn) {
     return oneIn > 0 && SplitMix(dirs_[dir].rng) % static_cast<std::uint64_t>(oneIn) == 0;
 }
 
+// In packet mode every read starts with a status byte: TIOCPKT_DATA before
+// the bytes the program wrote, or the events alone (a flush, a stop).
+bool LineSim::TakePacket(int side, std::uint8_t*& data, ssize_t& n) {
+    const std::uint8_t status = data[0];
+    ++data;
+    --n;
+    if (status == TIOCPKT_DATA) return n > 0;
+    if ((status & TIOCPKT_FLUSHREAD) != 0) options_.onInputFlushed(side);
+    return false;
+}
+
 // Takes what the program on end `side` wrote and queues it for the other end,
 // applying the configured faults on the way.
 void LineSim::ReadFrom(int side) {
     std::uint8_t buf[kChunk];
-    const ssize_t n = ::read(ends_[side].master, buf, sizeof buf);
+    ssize_t n = ::read(ends_[side].master, buf, sizeof buf);
     if (n <= 0) {
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
         CloseEndLocked(side);  // the slave went away for good
         return;
     }
+    std::uint8_t* data = buf;
+    if (options_.onInputFlushed && !TakePacket(side, data, n)) return;
     const int dir = side;  // A reads feed A->B (0), B reads feed B->A (1)
     Direction& d = dirs_[dir];
     if (ends_[1 - side].master < 0) return;
@@ -201,7 +220,7 @@ void LineSim::ReadFrom(int side) {
         d.readyAt = std::max(d.readyAt, NowSeconds()) + 10.0 / options_.baud;
     }
     for (ssize_t i = 0; i < n; ++i) {
-        std::uint8_t byte = buf[i];
+        std::uint8_t byte = data[i];
         if (Chance(dir, options_.dropOneIn)) {
             ++counters_.dropped[dir];
             continue;

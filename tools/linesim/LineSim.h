@@ -1,9 +1,11 @@
 #pragma once
 
+#include <sys/types.h>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -21,6 +23,11 @@ struct Options {
     int flipOneIn = 0;       // flip one random bit in 1 of N bytes (0 = never)
     int dropOneIn = 0;       // drop 1 of N bytes (0 = never)
     std::uint64_t seed = 1;  // makes flips and drops repeatable
+    // Called on the relay thread, with kSideA or kSideB, each time the
+    // program on that end discards what it has received and not yet read
+    // (tcflush of its input, as a port does once it is set up). With it the
+    // masters run in packet mode, which tells of such flushes.
+    std::function<void(int side)> onInputFlushed;
 };
 
 // Byte counts; index 0 = from A to B, index 1 = from B to A.
@@ -82,6 +89,9 @@ private:
     };
 
     bool OpenEnd(End& end, const std::string& link);
+    // A packet-mode read: true with the data in [data, data + n) when it
+    // carried data; a status packet is reported and gives false.
+    bool TakePacket(int side, std::uint8_t*& data, ssize_t& n);
     void CloseEndLocked(int side);
     void ServeCloseRequests();
     void Wake();

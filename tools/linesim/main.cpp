@@ -1,5 +1,8 @@
 // linesim: a simulated serial cable made of two linked pseudo-terminals.
 // Prints "A <device>" and "B <device>", then relays bytes until SIGINT/SIGTERM.
+// With --report-flushes it also prints "flush A" (or B) each time the program
+// on that end discards its unread input, as a port does once it is set up, so
+// that a script can tell when a program listens without opening its device.
 
 #include <cerrno>
 #include <csignal>
@@ -15,7 +18,7 @@ namespace {
 void Usage() {
     std::fprintf(stderr,
                  "usage: linesim [--baud N [--latency MS]] [--flip N] [--drop N] [--seed S]"
-                 " [--link-a PATH] [--link-b PATH]\n");
+                 " [--link-a PATH] [--link-b PATH] [--report-flushes]\n");
 }
 
 bool ParseNumber(const char* text, long long& value) {
@@ -28,6 +31,13 @@ bool ParseNumber(const char* text, long long& value) {
 bool ParseArgs(int argc, char** argv, linesim::Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--report-flushes") {
+            options.onInputFlushed = [](int side) {
+                std::printf("flush %c\n", side == linesim::LineSim::kSideA ? 'A' : 'B');
+                std::fflush(stdout);
+            };
+            continue;
+        }
         if (i + 1 >= argc) return false;
         const char* value = argv[++i];
         long long number = 0;
