@@ -93,7 +93,11 @@ std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
             const auto utf8 = path.u8string();
             const auto chosen = observer_->AskSaveAs(std::string(utf8.begin(), utf8.end()));
             if (!chosen) return nullptr;
+            // A name without a folder, or with a relative one, is taken in
+            // the receive folder, as the question was asked there.
             path = std::filesystem::path(std::u8string(chosen->begin(), chosen->end()));
+            if (path.is_relative()) path = receiveFolder / path;
+            path = path.lexically_normal();
             std::error_code ec;
             receiveFolder = path.parent_path();
             std::filesystem::current_path(receiveFolder, ec);

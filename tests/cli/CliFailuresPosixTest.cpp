@@ -10,6 +10,34 @@ using namespace cli_test;
 
 constexpr std::size_t npos = std::string::npos;
 
+// Asked on a terminal, "no" then a name: the name is taken in the receive
+// folder, a folder in it too, and the file is reported where it went.
+TEST_F(Cli, SaveAsAnswersAreTakenInTheReceiveFolderAndReportedWhereTheFileWent) {
+    REQUIRE_CKERMIT();
+    const std::string content = RandomBytes(3000);
+    WriteWholeFile(root / "rx" / "plot.dat", "old");
+    fs::create_directories(root / "rx" / "sub");
+    WriteWholeFile(root / "peer" / "plot.dat", content);
+    linesim::LineSim terminal;
+    ASSERT_TRUE(terminal.IsRunning()) << terminal.Error();
+    const int keys = ::open(terminal.Path(1).c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(keys, 0);
+    const std::string answers = "n\nrenamed.bin\nn\nsub/y.bin\n";
+    ASSERT_EQ(::write(keys, answers.data(), answers.size()), ssize_t(answers.size()));
+    StartCKermit({"send plot.dat", "send plot.dat"});
+    cli.setWorkingDirectory(QString::fromStdString(root.string()));
+    cli.start(QStringLiteral("/bin/sh"),
+              {"-c", QString::fromStdString("exec \"$0\" \"$@\" < " + terminal.Path(0)),
+               CORVIX_CLI_PATH, "receive", "--port", PortA(), "--dir", "rx", "--count", "2"});
+    EXPECT_EQ(Finish(), 0) << err;
+    ::close(keys);
+    EXPECT_EQ(ReadWholeFile(root / "rx" / "plot.dat"), "old");
+    EXPECT_TRUE(ReadWholeFile(root / "rx" / "renamed.bin") == content);
+    EXPECT_TRUE(ReadWholeFile(root / "rx" / "sub" / "y.bin") == content);
+    EXPECT_NE(err.find("done: " + (root / "rx" / "renamed.bin").string() + "\n"), npos) << err;
+    EXPECT_NE(err.find("done: " + (root / "rx" / "sub" / "y.bin").string() + "\n"), npos) << err;
+}
+
 // 125 times "Å" and ".x": 127 characters, 252 bytes in the file system,
 // too long for the marked name of a file under way.
 TEST_F(Cli, ALegalNameOf127CharactersIsReceivedUnderTheSendersName) {
