@@ -1,5 +1,8 @@
 // corvix-cli's failures name the file they concern and say why; answers and
 // names a user gives or a sender announces land where they are meant to.
+#include <sys/resource.h>
+
+#include <csignal>
 #include <fstream>
 
 #include "CliFixture.h"
@@ -9,6 +12,45 @@ namespace {
 using namespace cli_test;
 
 constexpr std::size_t npos = std::string::npos;
+
+// The limits are set in the child alone. SIGXFSZ is put back to its default
+// there, so that only the program itself can keep the limit from killing it.
+void LimitChild(QProcess& process, int resource, rlim_t limit) {
+    process.setChildProcessModifier([resource, limit] {
+        const rlimit value{limit, limit};
+        ::setrlimit(resource, &value);
+        std::signal(SIGXFSZ, SIG_DFL);
+    });
+}
+
+// Over the file-size limit a write fails like any other: exit 4, and the
+// message names the file and where what was written is kept.
+TEST_F(Cli, AWriteOverTheFileSizeLimitIsAFailureThatNamesTheFile) {
+    LimitChild(cli, RLIMIT_FSIZE, 8192);
+    std::string lines;
+    for (int i = 0; i < 800; ++i)
+        lines += "Bjork;" + std::to_string(1000 + i) + ";12.25;\r\n";
+    Start({"capture", "--port", PortA(), "--out", "trees.txt", "--max-time", "3"});
+    WaitUntilPortReady();
+    WriteToLine(lines);
+    EXPECT_EQ(Finish(10000), 4) << err;
+    EXPECT_NE(err.find("corvix-cli: Could not write file!\ntrees.txt\nFile too large\n"
+                       "What was captured is kept in trees.txt."),
+              npos)
+        << err;
+
+    REQUIRE_CKERMIT();
+    WriteWholeFile(root / "peer" / "big.bin", RandomBytes(40000));
+    StartCKermit({"send big.bin"});
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx"}), 4) << err;
+    const fs::path target = root / "rx" / "big.bin";
+    EXPECT_NE(
+        err.find("corvix-cli: Could not write file!\n" + target.string() + "\nFile too large"),
+        npos)
+        << err;
+    EXPECT_NE(err.find("What arrived is kept in " + target.string() + ".part (8192 bytes)."), npos)
+        << err;
+}
 
 // Asked on a terminal, "no" then a name: the name is taken in the receive
 // folder, a folder in it too, and the file is reported where it went.
