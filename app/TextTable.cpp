@@ -10,6 +10,8 @@ struct Message {
 // The English messages from identifier 41 on, in identifier order.
 constexpr Message kMessages[] = {
     {0, nullptr},
+    {100, "The caliper says: %1"},
+    {101, "The file is %1 bytes long: there is not enough memory to load it."},
 };
 
 QStringList OriginalTexts() {
@@ -64,7 +66,8 @@ QStringList EnglishTexts() {
     QStringList table = OriginalTexts();
     for (const Message& message : kMessages) {
         if (message.text == nullptr) continue;
-        while (table.size() <= message.id) table.append(QString());
+        while (table.size() <= message.id)
+            table.append(QString());
         table[message.id] = QString::fromUtf8(message.text);
     }
     return table;

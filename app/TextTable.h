@@ -50,6 +50,10 @@ enum : int {
     // Messages beyond the original table, from 41 on. Each has its English
     // text in kMessages (TextTable.cpp) and in Corvix-ENG.xml, and its
     // translation in every delivered language file. Ids are never reused.
+
+    // Failures that name their file and reason.
+    CaliperSays = 100,
+    FileTooLargeToLoad = 101,
 };
 }  // namespace TextId
 

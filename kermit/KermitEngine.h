@@ -162,6 +162,7 @@ private:
     int AgreeOnCheck(bool answering);
     int CheckOffered() const;
     int SendError(std::string_view text);
+    int PeerError(int len);
     void RepeatUnlessLast(int attempt);
     bool StaleRepeat(int rseq) const;
     void SetStatusPlain(std::string_view text);
@@ -188,7 +189,7 @@ private:
     int ReadLongHeader(int& len, int check);
     int WriteFailed(IncomingFile& file);
     int NotReceived(IncomingFile& file, bool discarded);
-    int EndedBySenderOrStop(IncomingFile& file, int type);
+    int EndedBySenderOrStop(IncomingFile& file, int type, int len);
     int WriteDecoded(IncomingFile& file, const std::uint8_t* buffer, int n, int& bytesWritten);
     bool RunFlagCleared() const { return runFlag_.load() == 0; }
 

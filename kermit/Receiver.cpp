@@ -26,6 +26,20 @@ int KermitEngine::SendError(std::string_view text) {
     return -1;
 }
 
+// The E packet just read (its data field `len` long, in recvBuffer) ended
+// the transfer: the observer hears the peer's message. Returns -1.
+int KermitEngine::PeerError(int len) {
+    if (observer_ == nullptr) return -1;
+    std::uint8_t text[kMaxPacketData];
+    const int n =
+        DecodeField(recvBuffer, len, text, sizeof text, repeatPrefix, binPrefix, ctlPrefixIn);
+    if (n >= 0)
+        observer_->OnPeerError(std::string(reinterpret_cast<const char*>(text), n));
+    else
+        observer_->OnPeerError(std::string(reinterpret_cast<const char*>(recvBuffer), len));
+    return -1;
+}
+
 int KermitEngine::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
     const int result = ServeOnce(nameBuffer, dataBuffer, dataLength);
     if (fileName[0] != '\0') CopyText(nameBuffer, kNameBufferSize, fileName);
@@ -87,7 +101,10 @@ int KermitEngine::WaitForCommand() {
             ++attempts;
             continue;
         }
-        if (type == 'E') break;
+        if (type == 'E') {
+            PeerError(len);
+            break;
+        }
         if (rseq == 0 && (type == 'S' || type == 'I')) {
             ApplyPeerParams(len);
             AgreeOnCapabilities(true);

@@ -46,6 +46,7 @@ void RunReceiveJob(JobRun& run) {
         for (;;) {
             QDir::setCurrent(run.job.path);
             link->engine.receiveFolder = FolderPath(run.job.path);
+            link->reports.ForgetFailedFile();
             const int result =
                 link->engine.KermitReceive(nameBuffer.data(), dataBuffer.data(), kDataCapacity);
             // A request that could not be served was refused; nothing to report.

@@ -23,6 +23,34 @@ void LimitChild(QProcess& process, int resource, rlim_t limit) {
     });
 }
 
+TEST_F(Cli, ASendThatFailsNamesItsFileAndWhatTheCaliperSaid) {
+    // A file too large to load names itself and its size.
+    const fs::path huge = root / "huge.dat";
+    std::ofstream{huge}.close();
+    fs::resize_file(huge, 3ULL << 30);  // sparse: no disk space is taken
+    LimitChild(cli, RLIMIT_AS, 1536ULL << 20);
+    EXPECT_EQ(Run({"send", "--port", PortA(), "huge.dat"}), 4) << err;
+    EXPECT_NE(err.find("corvix-cli: Unable to allocate memory to load the file!\n" + huge.string() +
+                       "\nThe file is 3221225472 bytes long"),
+              npos)
+        << err;
+    cli.setChildProcessModifier({});
+
+    // The caliper refuses the file with an E packet (it cannot write it).
+    REQUIRE_CKERMIT();
+    WriteWholeFile(root / "plots.dat", RandomBytes(5000));
+    fs::create_directories(root / "peer" / "plots.dat");
+    StartCKermit({"receive"});
+    EXPECT_EQ(Run({"send", "--port", PortA(), "plots.dat"}), 1) << err;
+    const std::string file = (root / "plots.dat").string();
+    EXPECT_NE(err.find("corvix-cli: There was en error in the transmission!\n" + file +
+                       "\nThe caliper says: Write access denied\n"),
+              npos)
+        << err;
+    EXPECT_NE(err.find("corvix-cli: transfer failed: Write access denied (" + file + ")\n"), npos)
+        << err;
+}
+
 // Over the file-size limit a write fails like any other: exit 4, and the
 // message names the file and where what was written is kept.
 TEST_F(Cli, AWriteOverTheFileSizeLimitIsAFailureThatNamesTheFile) {

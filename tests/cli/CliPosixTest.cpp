@@ -414,6 +414,7 @@ TEST_F(Cli, AFileThatDoesNotArriveWholeLeavesTheOldFileAndKeepsWhatCame) {
         EXPECT_EQ(Run(receive()), 1) << err;
         expectKept("plot.dat.2.part", "half");
         EXPECT_NE(err.find("transfer failed: ERR: GETDATA"), std::string::npos) << err;
+        EXPECT_NE(err.find("\nThe caliper says: cancelled\n"), std::string::npos) << err;
     }
     {  // the line goes away
         ScriptedSender sender(line->Path(1), FileStart("plot.dat", {"lost"}),

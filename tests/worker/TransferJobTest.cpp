@@ -87,7 +87,9 @@ TEST_F(TransferJob, ASendThePeerRefusesShowsTheTransmissionError) {
     EXPECT_EQ(worker->outcome(), JobOutcome::Failed);
     const auto boxes = window.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "There was en error in the transmission!");
+    EXPECT_EQ(boxes[0].text, "There was en error in the transmission!\n" +
+                                 QString::fromStdString(file.string()) +
+                                 "\nThe caliper says: DISK FULL");
     EXPECT_EQ(boxes[0].icon, MessageIcon::Warning);
     EXPECT_EQ(window.Events().back().message, 667);
 }
