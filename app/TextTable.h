@@ -51,9 +51,11 @@ enum : int {
     // text in kMessages (TextTable.cpp) and in Corvix-ENG.xml, and its
     // translation in every delivered language file. Ids are never reused.
 
-    // Failures that name their file and reason.
+    // Failures that name their file and reason; the editor; text answers.
     CaliperSays = 100,
     FileTooLargeToLoad = 101,
+    NoTextOpener = 102,
+    DirectoryAnswered = 103,
 };
 }  // namespace TextId
 

@@ -95,6 +95,16 @@ public:
     // The files received and served; files on disk unless set.
     void SetFiles(KermitFiles* files) { files_ = files != nullptr ? files : &diskFiles_; }
 
+    // What the last KermitReceive that succeeded did.
+    enum class Transaction {
+        None,          // nothing to report (a B in place of a file)
+        FileReceived,  // a file came in
+        FileServed,    // a file was sent in answer to R
+        TextAnswered,  // a text was sent in answer to a generic D command
+        LoggedOut,     // the peer logged out
+    };
+    Transaction lastTransaction = Transaction::None;
+
     // Folder that received files go into; a Save As may move it.
     std::filesystem::path receiveFolder;
     // Which file-name rules received and requested names are held to.

@@ -86,10 +86,15 @@ TEST_F(Cli, ReceiveEndsAfterCountTransactions) {
 TEST_F(Cli, EachTransactionSaysWhatItWasAFileInOrTheCaliperLoggingOut) {
     REQUIRE_CKERMIT();
     WriteWholeFile(root / "peer" / "first.bin", RandomBytes(3000));
-    StartCKermit({"send first.bin", "bye"});
-    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--count", "2"}), 0) << err;
+    StartCKermit({"send first.bin", "remote directory", "bye"});
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--count", "3"}), 0) << err;
     EXPECT_NE(err.find("corvix-cli: done: "), std::string::npos) << err;
     EXPECT_NE(err.find("rx/first.bin\n"), std::string::npos) << err;
+    EXPECT_NE(err.find("corvix-cli: The caliper asked for a directory listing and was answered "
+                       "with the text 'first.bin'.\n"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(err.find("served:"), std::string::npos) << err;
     EXPECT_NE(err.find("corvix-cli: the caliper logged out\n"), std::string::npos) << err;
     EXPECT_EQ(err.find("LOGOUT"), std::string::npos) << err;
 }
