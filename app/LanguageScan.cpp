@@ -1,7 +1,6 @@
 #include "app/LanguageScan.h"
 
 #include "app/EightBit.h"
-#include "app/TextTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +57,6 @@ QByteArray EnglishTemplate(const QStringList& table) {
         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
         "<resource CompactMode=\"1\" Langauage=\"English\">\n";
     for (qsizetype id = 1; id < table.size(); ++id) {
-        if (id >= kEnglishTextCount && table[id].isEmpty()) continue;  // an id not in use
         bytes += "<string id=\"" + QByteArray::number(id) + "\" value=\"" + ToEightBit(table[id]) +
                  "\"/>\n";
     }

@@ -48,11 +48,15 @@ TEST_F(LanguageFile, IdentifiersAreReadLikeNumbersWithBlanksAndSign) {
 }
 
 TEST_F(LanguageFile, AHighIdentifierGrowsTheTableWithEmptyEntries) {
-    ASSERT_EQ(Load(kHeader + "<resource><string id=\"45\" value=\"extra\"/></resource>"), 1);
-    ASSERT_EQ(table.size(), 46);
-    for (int id = 41; id <= 44; ++id)
+    const int size = static_cast<int>(EnglishTexts().size());
+    const int high = size + 4;
+    ASSERT_EQ(Load(kHeader + "<resource><string id=\"" + QByteArray::number(high) +
+                   "\" value=\"extra\"/></resource>"),
+              1);
+    ASSERT_EQ(table.size(), high + 1);
+    for (int id = size; id < high; ++id)
         EXPECT_TRUE(table[id].isEmpty()) << id;
-    EXPECT_EQ(table[45], "extra");
+    EXPECT_EQ(table[high], "extra");
 }
 
 TEST_F(LanguageFile, NestedElementsAreEntriesAndThirdAttributesAreIgnored) {
@@ -91,7 +95,7 @@ TEST_F(LanguageFile, HugeAndDeeplyNestedFilesLoadWithoutGrowingTheTable) {
         many += "<s id=\"" + QByteArray::number(i % 40 + 1) + "\" value=\"Text " +
                 QByteArray::number(i) + "\"/>\n";
     ASSERT_EQ(Load(many + "</r>"), 1);
-    ASSERT_EQ(table.size(), 41);
+    ASSERT_EQ(table.size(), EnglishTexts().size());
     EXPECT_EQ(table[40], "Text 99999");
 
     table = EnglishTexts();
