@@ -31,6 +31,13 @@ constexpr Message kMessages[] = {
     {TextId::PagesNotInPrint,
      "Nothing was printed: pages %1 to %2 were asked for, and the capture fills pages 1 to %3 "
      "on this paper."},
+    {0, nullptr},
+    {100, "The caliper says: %1"},
+    {101, "The file is %1 bytes long: there is not enough memory to load it."},
+    {102,
+     "No program to open it was found. Corvix opens text files with the desktop's opener, "
+     "xdg-open, from the package xdg-utils."},
+    {103, "The caliper asked for a directory listing and was answered with the text '%1'."},
 };
 
 QStringList OriginalTexts() {

@@ -65,6 +65,11 @@ enum : int {
     PortNotPluggedIn = 99,
     DiscardUnsavedCapture = 120,
     PagesNotInPrint = 121,
+    // Failures that name their file and reason; the editor; text answers.
+    CaliperSays = 100,
+    FileTooLargeToLoad = 101,
+    NoTextOpener = 102,
+    DirectoryAnswered = 103,
 };
 }  // namespace TextId
 

@@ -51,7 +51,10 @@ int ExitStatus(const CliOptions& options, const CComThread& worker, const Consol
         case JobOutcome::Failed:
             break;
     }
-    PrintMessage(QStringLiteral("transfer failed: %1").arg(worker.statusText()));
+    const QString file = worker.failedFile();
+    PrintMessage(file.isEmpty()
+                     ? QStringLiteral("transfer failed: %1").arg(worker.statusText())
+                     : QStringLiteral("transfer failed: %1 (%2)").arg(worker.statusText(), file));
     return kExitFailed;
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/EightBit.h"
+#include "app/TextTable.h"
 #include "cli/ConsoleInput.h"
 
 namespace {
@@ -78,12 +79,20 @@ QString TransactionLine(const QString& folder, const QByteArray& name, bool file
     return QStringLiteral("served: ") + file;
 }
 
+void ConsoleWindow::OnTextAnswered(const QByteArray& text) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    answered_ = TextAt(EnglishTexts(), TextId::DirectoryAnswered).arg(FromEightBit(text));
+}
+
 void ConsoleWindow::OnTransactionDone(const QString& folder, const QByteArray& name) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         EndProgressLine();
-        if (!options_.quiet) PrintMessage(TransactionLine(folder, name, fileOpened_));
+        const QString line =
+            answered_.isEmpty() ? TransactionLine(folder, name, fileOpened_) : answered_;
+        if (!options_.quiet) PrintMessage(line);
         fileOpened_ = false;
+        answered_.clear();
     }
     CountFile();
 }

@@ -29,6 +29,7 @@ public:
     void OnJobOver() override;
     void OnCtsChanged(int) override {}
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    void OnTextAnswered(const QByteArray& text) override;
     void OnFileNotReceived(const QString& message) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
@@ -52,6 +53,7 @@ private:
     bool progressOpen_ = false;
     QString receiving_;
     bool fileOpened_ = false;  // a file came in the transaction under way
+    QString answered_;         // the transaction under way: the text it answered with
     QString outputError_;      // written before outputFailed_ is set
     std::atomic<bool> outputFailed_{false};
     std::atomic<int> transactions_{0};

@@ -32,8 +32,9 @@ if(UNIX AND NOT APPLE)
             "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), "
             "libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), ")
     endif()
-    # Qt's own dialogs (file, print, font choosers) in the interface language.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+    # Qt's own dialogs (file, print, font choosers) in the interface language;
+    # xdg-open, which opens received text files and captures in an editor.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
     set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer")
     # The package reloads the udev rules when installed and removed.
     set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA

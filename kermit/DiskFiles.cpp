@@ -14,6 +14,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kMarkedNames = 1000;  // NAME.part, NAME.2.part ... NAME.999.part
+// The longest name of a folder entry in the file systems in use: 255 bytes
+// (UTF-8) on Linux and macOS, 255 UTF-16 units on Windows.
+constexpr std::size_t kMaxNameUnits = 255;
 
 std::string ErrnoText(int error) {
     return std::generic_category().message(error);
@@ -25,11 +28,30 @@ bool Taken(const fs::path& path) {
     return fs::exists(fs::symlink_status(path, ec));
 }
 
-// The first marked name beside `target` that nothing holds yet.
+// `name` cut, at a character boundary, until `suffix` fits after it within
+// the longest name a folder entry may have.
+fs::path NameWithin(const fs::path& name, const std::string& suffix) {
+    fs::path fitted = name;
+    fitted += suffix;
+    if (fitted.native().size() <= kMaxNameUnits) return fitted;
+    std::u8string stem = name.u8string();
+    do {
+        // Drop the last character: its trailing bytes, then its lead byte.
+        while (!stem.empty() && (static_cast<unsigned char>(stem.back()) & 0xC0) == 0x80)
+            stem.pop_back();
+        if (!stem.empty()) stem.pop_back();
+        fitted = fs::path(stem);
+        fitted += suffix;
+    } while (!stem.empty() && fitted.native().size() > kMaxNameUnits);
+    return fitted;
+}
+
+// The first marked name beside `target` that nothing holds yet. A name so
+// long that the mark would not fit is shortened in the marked name only.
 fs::path FreeMarkedName(const fs::path& target) {
     for (int n = 1; n < kMarkedNames; ++n) {
-        fs::path candidate = target;
-        candidate += (n == 1 ? std::string() : "." + std::to_string(n)) + kPartSuffix;
+        const std::string suffix = (n == 1 ? std::string() : "." + std::to_string(n)) + kPartSuffix;
+        const fs::path candidate = target.parent_path() / NameWithin(target.filename(), suffix);
         if (!Taken(candidate)) return candidate;
     }
     return {};
@@ -118,6 +140,10 @@ std::unique_ptr<IncomingFile> DiskFiles::Create(const fs::path& target, std::str
     std::error_code ec;
     if (fs::is_directory(target, ec)) {
         error = ErrnoText(EISDIR);
+        return nullptr;
+    }
+    if (target.filename().native().size() > kMaxNameUnits) {
+        error = ErrnoText(ENAMETOOLONG);
         return nullptr;
     }
     const fs::path working = FreeMarkedName(target);

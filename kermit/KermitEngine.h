@@ -95,6 +95,16 @@ public:
     // The files received and served; files on disk unless set.
     void SetFiles(KermitFiles* files) { files_ = files != nullptr ? files : &diskFiles_; }
 
+    // What the last KermitReceive that succeeded did.
+    enum class Transaction {
+        None,          // nothing to report (a B in place of a file)
+        FileReceived,  // a file came in
+        FileServed,    // a file was sent in answer to R
+        TextAnswered,  // a text was sent in answer to a generic D command
+        LoggedOut,     // the peer logged out
+    };
+    Transaction lastTransaction = Transaction::None;
+
     // Folder that received files go into; a Save As may move it.
     std::filesystem::path receiveFolder;
     // Which file-name rules received and requested names are held to.
@@ -162,6 +172,7 @@ private:
     int AgreeOnCheck(bool answering);
     int CheckOffered() const;
     int SendError(std::string_view text);
+    int PeerError(int len);
     void RepeatUnlessLast(int attempt);
     bool StaleRepeat(int rseq) const;
     void SetStatusPlain(std::string_view text);
@@ -188,7 +199,7 @@ private:
     int ReadLongHeader(int& len, int check);
     int WriteFailed(IncomingFile& file);
     int NotReceived(IncomingFile& file, bool discarded);
-    int EndedBySenderOrStop(IncomingFile& file, int type);
+    int EndedBySenderOrStop(IncomingFile& file, int type, int len);
     int WriteDecoded(IncomingFile& file, const std::uint8_t* buffer, int n, int& bytesWritten);
     bool RunFlagCleared() const { return runFlag_.load() == 0; }
 

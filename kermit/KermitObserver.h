@@ -35,6 +35,9 @@ public:
     virtual void ShowCouldNotWriteFile(const std::string& path, const std::string& reason) {
         (void)path, (void)reason;
     }
+    // The peer ended the transfer with an E packet; `text` is its message,
+    // decoded, in 8-bit text as it came from the line.
+    virtual void OnPeerError(const std::string& text) { (void)text; }
     // The sender's file name was refused; `reason` says why.
     virtual void ShowNameRefused(const std::string& reason) { (void)reason; }
     // A file did not arrive whole: `target` is left as it was, what arrived

@@ -65,7 +65,7 @@ int KermitEngine::ReceiveHeader() {
             SetStatusPlain(fileName);
             return 1;
         }
-        if (type == 'E') return -1;
+        if (type == 'E') return PeerError(len);
         if (type == 'B') {
             PutPacket(0, seq, 'Y', nullptr);
             return 0;
@@ -93,7 +93,11 @@ std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
             const auto utf8 = path.u8string();
             const auto chosen = observer_->AskSaveAs(std::string(utf8.begin(), utf8.end()));
             if (!chosen) return nullptr;
+            // A name without a folder, or with a relative one, is taken in
+            // the receive folder, as the question was asked there.
             path = std::filesystem::path(std::u8string(chosen->begin(), chosen->end()));
+            if (path.is_relative()) path = receiveFolder / path;
+            path = path.lexically_normal();
             std::error_code ec;
             receiveFolder = path.parent_path();
             std::filesystem::current_path(receiveFolder, ec);
@@ -133,8 +137,11 @@ int KermitEngine::NotReceived(IncomingFile& file, bool discarded) {
 
 // The sender's E or B, or the user's stop, ends a file whatever arrived
 // before: the failed file's result, or 0 when the packet is none of these.
-int KermitEngine::EndedBySenderOrStop(IncomingFile& file, int type) {
-    if (type == 'E') return NotReceived(file, false);
+int KermitEngine::EndedBySenderOrStop(IncomingFile& file, int type, int len) {
+    if (type == 'E') {
+        PeerError(len);
+        return NotReceived(file, false);
+    }
     if (type == 'B') {
         PutPacket(0, seq, 'Y', nullptr);
         return NotReceived(file, false);
@@ -206,7 +213,7 @@ int KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capa
             PutPacket(0, seq, 'Y', nullptr);
             return bytesWritten;
         }
-        if (const int ended = EndedBySenderOrStop(file, type); ended < 0) return ended;
+        if (const int ended = EndedBySenderOrStop(file, type, len); ended < 0) return ended;
         if (StaleRepeat(rseq)) {
             --attempt;
             continue;
@@ -240,7 +247,7 @@ int KermitEngine::AwaitNextHeader(bool keepNextFile) {
             PutPacket(0, seq, type == 'B' ? 'Y' : 'B', nullptr);
             return 0;
         }
-        if (type == 'E') return -1;
+        if (type == 'E') return PeerError(len);
         if (StaleRepeat(rseq)) {
             --attempt;
             continue;

@@ -68,7 +68,7 @@ int KermitEngine::ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, 
             if (attempt + 1 < attempts) PutPacket(0, window.OldestSeq(), 'N', nullptr);
             continue;
         }
-        if (const int ended = EndedBySenderOrStop(file, type); ended < 0) return ended;
+        if (const int ended = EndedBySenderOrStop(file, type, len); ended < 0) return ended;
         const int r = AnswerWindowed(window, file, len, rseq, type, buffer, capacity, bytesWritten);
         if (r < 0) return r;
         if (r == 1) return bytesWritten;

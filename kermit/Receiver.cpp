@@ -26,6 +26,20 @@ int KermitEngine::SendError(std::string_view text) {
     return -1;
 }
 
+// The E packet just read (its data field `len` long, in recvBuffer) ended
+// the transfer: the observer hears the peer's message. Returns -1.
+int KermitEngine::PeerError(int len) {
+    if (observer_ == nullptr) return -1;
+    std::uint8_t text[kMaxPacketData];
+    const int n =
+        DecodeField(recvBuffer, len, text, sizeof text, repeatPrefix, binPrefix, ctlPrefixIn);
+    if (n >= 0)
+        observer_->OnPeerError(std::string(reinterpret_cast<const char*>(text), n));
+    else
+        observer_->OnPeerError(std::string(reinterpret_cast<const char*>(recvBuffer), len));
+    return -1;
+}
+
 int KermitEngine::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
     const int result = ServeOnce(nameBuffer, dataBuffer, dataLength);
     if (fileName[0] != '\0') CopyText(nameBuffer, kNameBufferSize, fileName);
@@ -37,6 +51,7 @@ int KermitEngine::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int 
 // goes on with the next call.
 int KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
     CopyText(fileName, sizeof fileName, nameBuffer);
+    lastTransaction = Transaction::None;
     if (nextHeaderLen >= 0) return ReceiveBatchFile(dataBuffer, dataLength);
     switch (WaitForCommand()) {
         case 'S':
@@ -68,6 +83,7 @@ int KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
     if (bytes == -1) return SetStatus("ERR: GETDATA");
     if (AwaitNextHeader(true) < 0) return SetStatus("ERR: GETBRK");
     if (bytes == kFileDiscarded) SetStatus("DISCARDED");
+    if (bytes >= 0) lastTransaction = Transaction::FileReceived;
     return bytes;
 }
 
@@ -87,7 +103,10 @@ int KermitEngine::WaitForCommand() {
             ++attempts;
             continue;
         }
-        if (type == 'E') break;
+        if (type == 'E') {
+            PeerError(len);
+            break;
+        }
         if (rseq == 0 && (type == 'S' || type == 'I')) {
             ApplyPeerParams(len);
             AgreeOnCapabilities(true);
@@ -150,6 +169,7 @@ int KermitEngine::ServeFileRequest() {
     if (SendHeader('F', fileName) < 0) return SetStatus("ERR: FILEHDR");
     if (SendFileData(content.data(), content.size()) < 0) return SetStatus("ERR: SNDDATA");
     if (SendClosingBreak() < 0) return SetStatus("ERR: SNDBRK!");
+    lastTransaction = Transaction::FileServed;
     return 0;
 }
 
@@ -168,11 +188,13 @@ int KermitEngine::ServeGenericCommand(const char* nameBuffer) {
         const auto* text = reinterpret_cast<const std::uint8_t*>(fileName);
         if (SendFileData(text, std::strlen(fileName)) < 0) return SetStatus("ERR: SNDDATA");
         if (SendClosingBreak() < 0) return SetStatus("ERR: SNDBRK!");
+        lastTransaction = Transaction::TextAnswered;
         return 0;
     }
     if (command == 'B' || command == 'L') {
         CopyText(fileName, sizeof fileName, kLogout.data());
         PutPacket(0, seq, 'Y', nullptr);
+        lastTransaction = Transaction::LoggedOut;
         return 0;
     }
     SendError(kUnknownCommand);

@@ -102,7 +102,7 @@ int KermitEngine::Resend(SendWindow& window, int rseq) {
 int KermitEngine::TakeWindowAnswer(SendWindow& window, int len, int rseq, int type, int& idle) {
     if (type == 'E') {
         SetStatusPlain(std::string_view(reinterpret_cast<const char*>(recvBuffer), len));
-        return -1;
+        return PeerError(len);
     }
     if (RunFlagCleared()) {
         SetStatusPlain("QUIT");

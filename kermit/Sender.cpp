@@ -39,7 +39,7 @@ int KermitEngine::AwaitAck(AckKind kind) {
         }
         if (type == 'E') {
             SetStatusPlain(std::string_view(reinterpret_cast<const char*>(recvBuffer), len));
-            return -1;
+            return PeerError(len);
         }
         if (kind == AckKind::Data && RunFlagCleared()) {
             SetStatusPlain("QUIT");

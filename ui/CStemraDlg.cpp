@@ -2,6 +2,7 @@
 
 #include "app/AppCore.h"
 #include "app/CommandIds.h"
+#include "app/EditorLauncher.h"
 #include "app/Languages.h"
 #include "app/MainWindowLabels.h"
 #include "app/TextTable.h"
@@ -15,8 +16,8 @@
 #include "ui/ProgramIcon.h"
 #include "ui/QtMessageSink.h"
 #include "ui_CStemraDlg.h"
-#include "worker/JobTexts.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -294,7 +295,8 @@ QString CStemraDlg::SaveCapture(QString path, const QByteArray& bytes, FileChoos
 
 void CStemraDlg::StartNotepad(const QString& path) {
     if (!services_.startEditor(path, QFileInfo(path).absolutePath())) {
-        ShowMessage(QString::fromLatin1(kEditorErrorText), MessageIcon::Error);
+        ShowMessage(EditorFailureText(app_.TextTable, QDir::toNativeSeparators(path)),
+                    MessageIcon::Error);
     }
 }
 

@@ -76,6 +76,11 @@ QString CComThread::statusText() const {
     return statusText_;
 }
 
+QString CComThread::failedFile() const {
+    std::lock_guard lock(handOver_);
+    return failedFile_;
+}
+
 void CComThread::RunJob() {
     endEvent.Reset();
     const PostedJob posted = TakePostedJob();
@@ -89,7 +94,8 @@ void CComThread::RunJob() {
                .endEvent = endEvent,
                .editor = posted.editor,
                .outcome = JobOutcome::None,
-               .statusText = {}};
+               .statusText = {},
+               .failedFile = {}};
     switch (posted.job.kind) {
         case JobKind::Send:
             RunSendJob(run);
@@ -104,6 +110,7 @@ void CComThread::RunJob() {
     {
         std::lock_guard lock(handOver_);
         statusText_ = run.statusText;
+        failedFile_ = run.failedFile;
     }
     outcome_ = run.outcome;
     // Draining: until the job's own end or the window's stop request. A stop

@@ -73,6 +73,8 @@ public:
     // the thread has finished.
     JobOutcome outcome() const { return outcome_; }
     QString statusText() const;
+    // The file a failure concerns, as the user knows it; empty when none.
+    QString failedFile() const;
 
 private:
     // What PostJob hands to the worker's thread.
@@ -94,4 +96,5 @@ private:
     const JobTexts texts_;
     std::atomic<JobOutcome> outcome_{JobOutcome::None};
     QString statusText_;
+    QString failedFile_;
 };

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "app/EightBit.h"
+#include "app/TextTable.h"
 
 namespace {
 
@@ -13,6 +14,16 @@ QString PathText(const std::string& path) {
 
 QString FileMessage(const QString& text, const std::string& path, const std::string& reason) {
     return FileProblemText(text, PathText(path), QString::fromLocal8Bit(reason));
+}
+
+// The peer's words as they may be shown: control characters (a terminal
+// would obey them) become blanks.
+QString ShownText(const std::string& text) {
+    QString shown = FromEightBit(QByteArray::fromStdString(text));
+    for (QChar& c : shown) {
+        if (!c.isPrint()) c = QLatin1Char(' ');
+    }
+    return shown.simplified();
 }
 
 }  // namespace
@@ -46,6 +57,7 @@ std::optional<std::string> EngineReports::AskSaveAs(const std::string& path) {
 
 void EngineReports::ShowCouldNotOpenFile(const std::string& path, const std::string& reason) {
     fileFailed_ = true;
+    failedFile_ = PathText(path);
     if (window_ == nullptr) return;
     window_->ShowMessage(FileMessage(texts_.couldNotOpenFile, path, reason), MessageIcon::Error);
 }
@@ -53,6 +65,7 @@ void EngineReports::ShowCouldNotOpenFile(const std::string& path, const std::str
 // Shown with what became of the file, once the transfer has ended.
 void EngineReports::ShowCouldNotWriteFile(const std::string& path, const std::string& reason) {
     fileFailed_ = true;
+    failedFile_ = PathText(path);
     writeNote_ = FileMessage(QString::fromLatin1(kCouldNotWriteText), path, reason);
 }
 
@@ -64,17 +77,31 @@ void EngineReports::ShowNameRefused(const std::string& reason) {
 
 void EngineReports::OnFileNotReceived(const std::string& target, const std::string& kept,
                                       std::uint64_t bytes, bool discarded) {
+    failedFile_ = PathText(target);
     keptNote_ = NotReceivedText(PathText(target), kept.empty() ? QString() : PathText(kept), bytes,
                                 discarded);
 }
 
+void EngineReports::OnPeerError(const std::string& text) {
+    peerError_ = ShownText(text);
+    peerNoted_ = false;
+}
+
+QString EngineReports::PeerSays() const {
+    if (peerError_.isEmpty()) return {};
+    return texts_.At(TextId::CaliperSays).arg(peerError_);
+}
+
 QString EngineReports::TakeNote() {
-    QString note = writeNote_;
-    if (!note.isEmpty() && !keptNote_.isEmpty()) note += QLatin1Char('\n');
-    note += keptNote_;
+    QStringList lines;
+    for (const QString& part : {writeNote_, keptNote_}) {
+        if (!part.isEmpty()) lines += part;
+    }
+    if (!peerNoted_ && !peerError_.isEmpty()) lines += PeerSays();
+    peerNoted_ = true;
     writeNote_.clear();
     keptNote_.clear();
-    return note;
+    return lines.join(QLatin1Char('\n'));
 }
 
 void EngineReports::OnModemStatusChanged(int ctsOn) {

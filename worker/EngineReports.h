@@ -20,21 +20,33 @@ public:
     void ShowCouldNotOpenFile(const std::string& path, const std::string& reason) override;
     void ShowCouldNotWriteFile(const std::string& path, const std::string& reason) override;
     void ShowNameRefused(const std::string& reason) override;
+    void OnPeerError(const std::string& text) override;
     void OnFileNotReceived(const std::string& target, const std::string& kept, std::uint64_t bytes,
                            bool discarded) override;
     void OnModemStatusChanged(int ctsOn) override;
 
     // True once the receiver could not create or write a file.
     bool fileFailed() const { return fileFailed_; }
+    // The last file the receiver could not make, write or receive whole, as
+    // the user knows it; empty when there was none.
+    QString failedFile() const { return failedFile_; }
+    // A new transaction begins: no file of it has failed yet.
+    void ForgetFailedFile() { failedFile_.clear(); }
+    // "The caliper says: ..." with the peer's last E message; empty when the
+    // peer sent none.
+    QString PeerSays() const;
     // What became of the last file that did not arrive whole (and why, when
-    // it could not be written), for the user; empty when nothing is to be
-    // said. Taking it clears it.
+    // it could not be written or the peer said why), for the user; empty
+    // when nothing is to be said. Taking it clears it.
     QString TakeNote();
 
 private:
     JobWindow* window_;
     const JobTexts& texts_;
     bool fileFailed_ = false;
+    QString failedFile_;
+    QString peerError_;       // the peer's message, fit to be shown
+    bool peerNoted_ = false;  // TakeNote has passed it on
     QString writeNote_;
     QString keptNote_;
 };

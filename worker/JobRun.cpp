@@ -30,6 +30,7 @@ std::unique_ptr<JobLink> JobRun::CreateLink() {
 void JobRun::DestroyLink(std::unique_ptr<JobLink>& owned) {
     if (owned == nullptr) return;
     statusText = QString::fromLatin1(owned->engine.statusText).trimmed();
+    if (failedFile.isEmpty()) failedFile = owned->reports.failedFile();
     link = nullptr;
     owned.reset();
 }
@@ -62,4 +63,10 @@ void JobRun::SetFailureOutcome(const JobLink& owned) {
     } else {
         outcome = JobOutcome::Failed;
     }
+}
+
+QString JobRun::FailureReason(const JobLink& owned) const {
+    const QString peerSays = owned.reports.PeerSays();
+    if (!peerSays.isEmpty()) return peerSays;
+    return QString::fromLatin1(owned.engine.statusText).trimmed();
 }

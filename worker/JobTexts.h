@@ -20,7 +20,6 @@ struct JobTexts {
 
 // Fixed texts, the same in every language.
 inline const char* const kComportErrorText = "ERROR: Comport!";
-inline const char* const kEditorErrorText = "Error opening notepad.exe!";
 inline const char* const kLineLostText = "The connection to the caliper was lost.";
 inline const char* const kDiscardedText = "a file was discarded by the sender";
 inline const char* const kCouldNotWriteText = "Could not write file!";

@@ -49,6 +49,10 @@ public:
     // them (see ReceivedFile.h).
     virtual void OnTransactionDone(const QString& folder, const QByteArray& name) = 0;
 
+    // The transaction now done answered the peer's remote directory request
+    // with `text` (8-bit, without its line end); OnTransactionDone follows.
+    virtual void OnTextAnswered(const QByteArray& text) { (void)text; }
+
     // A received file did not arrive whole (the sender discarded it) and the
     // job goes on; `message` says what became of it. A message box unless
     // the window shows it otherwise.

@@ -35,6 +35,7 @@ struct JobRun {
 
     JobOutcome outcome = JobOutcome::None;
     QString statusText;  // the engine's status text at the end, trimmed
+    QString failedFile;  // the file a failure concerns, as the user knows it
 
     // The link object of the job, published in `link` while it exists.
     std::unique_ptr<JobLink> CreateLink();
@@ -50,6 +51,9 @@ struct JobRun {
     void Show(const QString& text, MessageIcon icon) const;
     // Sorts out how a Kermit call that returned failure ended.
     void SetFailureOutcome(const JobLink& link);
+    // Why a Kermit call failed, for the user: the peer's own words when it
+    // sent them, else the engine's status text.
+    QString FailureReason(const JobLink& link) const;
 };
 
 void RunSendJob(JobRun& run);

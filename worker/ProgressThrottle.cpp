@@ -67,6 +67,11 @@ void ProgressThrottle::OnTransactionDone(const QString& folder, const QByteArray
     if (target_ != nullptr) target_->OnTransactionDone(folder, name);
 }
 
+void ProgressThrottle::OnTextAnswered(const QByteArray& text) {
+    Flush();
+    if (target_ != nullptr) target_->OnTextAnswered(text);
+}
+
 void ProgressThrottle::OnFileNotReceived(const QString& message) {
     Flush();
     if (target_ != nullptr) target_->OnFileNotReceived(message);

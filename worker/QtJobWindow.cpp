@@ -55,6 +55,10 @@ void QtJobWindow::OnTransactionDone(const QString& folder, const QByteArray& nam
     Post([this, folder, name] { target_.OnTransactionDone(folder, name); });
 }
 
+void QtJobWindow::OnTextAnswered(const QByteArray& text) {
+    Post([this, text] { target_.OnTextAnswered(text); });
+}
+
 void QtJobWindow::OnFileNotReceived(const QString& message) {
     Post([this, message] { target_.OnFileNotReceived(message); });
 }

@@ -19,17 +19,31 @@ std::filesystem::path FolderPath(const QString& folder) {
     return std::filesystem::path(folder.toStdU16String());
 }
 
+// Opens a text or print file in the editor. When no editor starts, the user
+// hears of it once a job (`noted`), not once a file.
+void OpenInEditor(JobRun& run, const QByteArray& name, const QString& folder, bool& noted) {
+    if (!OpensInEditor(name) || run.editor(FromEightBit(name), folder) || noted) return;
+    noted = true;
+    const QString file = QDir::toNativeSeparators(QDir(folder).filePath(FromEightBit(name)));
+    run.Show(EditorFailureText(run.texts.table, file), MessageIcon::Error);
+}
+
 // After a completed transaction: tells the window where the file went and
-// opens a text or print file in the editor.
-void FinishTransaction(JobRun& run, JobLink& link, char* nameBuffer) {
-    // The answer to a remote directory request leaves CR LF in the buffer.
+// opens a text or print file in the editor. The answer to a remote directory
+// request is a text, not a file: it is reported as such and opens nothing.
+void FinishTransaction(JobRun& run, JobLink& link, char* nameBuffer, bool& editorNoted) {
+    // The text answer leaves CR LF in the buffer.
     const QByteArray name = WithoutLineEnd(QByteArray(nameBuffer));
     std::memcpy(nameBuffer, name.constData(), name.size() + 1);
     // The folder the file went to: a Save As may have moved it.
     const QString folder = FolderText(link.engine.receiveFolder);
-    if (run.window != nullptr) run.window->OnTransactionDone(folder, name);
-    if (OpensInEditor(name) && !run.editor(FromEightBit(name), folder))
-        run.Show(QString::fromLatin1(kEditorErrorText), MessageIcon::Error);
+    const bool textAnswer =
+        link.engine.lastTransaction == kermit::KermitEngine::Transaction::TextAnswered;
+    if (run.window != nullptr) {
+        if (textAnswer) run.window->OnTextAnswered(name);
+        run.window->OnTransactionDone(folder, name);
+    }
+    if (!textAnswer) OpenInEditor(run, name, folder, editorNoted);
 }
 
 }  // namespace
@@ -42,10 +56,12 @@ void RunReceiveJob(JobRun& run) {
     std::vector<char> nameBuffer(kermit::KermitEngine::kNameBufferSize, '\0');
     std::vector<std::uint8_t> dataBuffer(kDataCapacity + 1);
     bool discarded = false;
+    bool editorNoted = false;
     if (run.OpenPort(*link)) {
         for (;;) {
             QDir::setCurrent(run.job.path);
             link->engine.receiveFolder = FolderPath(run.job.path);
+            link->reports.ForgetFailedFile();
             const int result =
                 link->engine.KermitReceive(nameBuffer.data(), dataBuffer.data(), kDataCapacity);
             // A request that could not be served was refused; nothing to report.
@@ -56,7 +72,7 @@ void RunReceiveJob(JobRun& run) {
                 continue;
             }
             if (result < 0) break;
-            FinishTransaction(run, *link, nameBuffer.data());
+            FinishTransaction(run, *link, nameBuffer.data(), editorNoted);
         }
         const QString note = link->reports.TakeNote();
         if (!note.isEmpty()) run.Show(note, MessageIcon::Warning);

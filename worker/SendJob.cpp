@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -5,6 +6,7 @@
 
 #include "app/EightBit.h"
 #include "app/PathParts.h"
+#include "app/TextTable.h"
 #include "worker/Jobs.h"
 
 namespace {
@@ -43,7 +45,8 @@ std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
     length = file.size();
     std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[length + 1]);
     if (buffer == nullptr) {
-        run.Show(run.texts.outOfMemory, MessageIcon::Error);
+        const QString reason = run.texts.At(TextId::FileTooLargeToLoad).arg(length);
+        run.Show(FileProblemText(run.texts.outOfMemory, run.job.path, reason), MessageIcon::Error);
         run.outcome = JobOutcome::FileFailed;
         return nullptr;
     }
@@ -75,7 +78,10 @@ void RunSendJob(JobRun& run) {
         if (result == -1) {
             run.SetFailureOutcome(*link);
             if (run.outcome == JobOutcome::Failed || run.outcome == JobOutcome::FileFailed) {
-                run.Show(run.texts.transmissionError, MessageIcon::Warning);
+                run.failedFile = QDir::toNativeSeparators(run.job.path);
+                run.Show(FileProblemText(run.texts.transmissionError, run.job.path,
+                                         run.FailureReason(*link)),
+                         MessageIcon::Warning);
                 run.outcome = JobOutcome::Failed;
             }
         } else {

@@ -273,7 +273,8 @@ TEST_F(MainWindowCommands, AnEditorThatCannotStartIsReported) {
     recorder.editorStarts = false;
     window->OnReceiveAscii();
     ASSERT_EQ(test.messages.shown.size(), 1);
-    EXPECT_EQ(test.messages.shown[0].text, "Error opening notepad.exe!");
+    EXPECT_TRUE(test.messages.shown[0].text.startsWith("Error opening notepad.exe!\n" +
+                                                       test.FolderFile("list.txt")));
     EXPECT_EQ(ReadBytes(test.FolderFile("list.txt")), "x\n");
 }
 

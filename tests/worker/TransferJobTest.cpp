@@ -87,7 +87,9 @@ TEST_F(TransferJob, ASendThePeerRefusesShowsTheTransmissionError) {
     EXPECT_EQ(worker->outcome(), JobOutcome::Failed);
     const auto boxes = window.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "There was en error in the transmission!");
+    EXPECT_EQ(boxes[0].text, "There was en error in the transmission!\n" +
+                                 QString::fromStdString(file.string()) +
+                                 "\nThe caliper says: DISK FULL");
     EXPECT_EQ(boxes[0].icon, MessageIcon::Warning);
     EXPECT_EQ(window.Events().back().message, 667);
 }
@@ -163,13 +165,37 @@ TEST_F(TransferJob, TextAndPrintFilesOpenInTheEditorAndAFailingEditorDoesNotEndT
     worker->Stop();
 
     EXPECT_EQ(editorCalls, (std::vector<QString>{"LIST.PRN", "data.txt", "last.txt"}));
+    // One note for the job, naming the first file that could not be opened.
     const auto boxes = window.Boxes();
-    ASSERT_EQ(boxes.size(), 3u);
-    for (const Event& box : boxes) {
-        EXPECT_EQ(box.text, "Error opening notepad.exe!");
-        EXPECT_EQ(box.icon, MessageIcon::Error);
-    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.startsWith("Error opening notepad.exe!\n" +
+                                         QString::fromStdString((rx / "LIST.PRN").string())))
+        << boxes[0].text.toStdString();
+    EXPECT_EQ(boxes[0].icon, MessageIcon::Error);
     EXPECT_EQ(ReadWholeFile(rx / "last.txt"), "content of last.txt\r\n");
+}
+
+// The caliper's remote directory request is answered with the name of the
+// last file received: a text answer, which opens no editor on that file.
+TEST_F(TransferJob, ADirectoryRequestIsATextAnswerAndOpensNoEditor) {
+    REQUIRE_CKERMIT();
+    OpenLine();
+    WriteWholeFile(peerDir / "trees.txt", "Tall;23.5\r\n");
+    StartCKermit({"send trees.txt", "remote directory", "remote directory"}, peerDir);
+    auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
+    EXPECT_EQ(WaitPeer(60000), 0) << PeerLog();
+    ASSERT_TRUE(window.WaitFor(
+        [](const std::vector<Event>& e) {
+            return std::count_if(e.begin(), e.end(),
+                                 [](const Event& x) { return x.what == "done"; }) == 3;
+        },
+        10000));
+    worker->Stop();
+    EXPECT_EQ(editorCalls, std::vector<QString>{"trees.txt"});
+    std::vector<QByteArray> answers;
+    for (const Event& e : window.Events())
+        if (e.what == "text") answers.push_back(e.bytes);
+    EXPECT_EQ(answers, (std::vector<QByteArray>{"trees.txt", "trees.txt"}));
 }
 
 TEST_F(TransferJob, ReceiveAsksBeforeReplacingAndEndsWhenTheUserCancels) {
