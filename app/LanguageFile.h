@@ -26,7 +26,9 @@ inline constexpr int kMaxTextLength = 1000;
 void MergeLanguageNode(const QXmlStreamAttributes& attributes, QStringList& table);
 
 // Reads one language file and merges every element below its root element,
-// at any depth, parent before children, in document order. Returns 1 on
-// success. On failure reports one message to `messages` and returns 0;
+// at any depth, parent before children, in document order. The messages from
+// identifier kEnglishTextCount on start from English, so those the file
+// lacks are English whatever was read before; the others keep their texts.
+// Returns 1 on success. On failure reports one message to `messages` and returns 0;
 // `table` is then unchanged.
 int ReadLanguageFile(const QString& path, QStringList& table, MessageSink& messages);

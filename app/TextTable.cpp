@@ -9,7 +9,36 @@ struct Message {
 
 // The English messages from identifier 41 on, in identifier order.
 constexpr Message kMessages[] = {
-    {0, nullptr},
+    {TextId::LineLost, "The connection to the caliper was lost."},
+    {TextId::CouldNotWriteFile, "Could not write file!"},
+    {TextId::NameTooLong, "The sender's file name was refused: it is longer than %1 characters."},
+    {TextId::FileNotWhole, "%1 did not arrive whole."},
+    {TextId::FileDiscarded, "%1 was discarded by the sender."},
+    {TextId::ArrivedKeptIn, "What arrived is kept in %1 (%2 bytes)."},
+    {TextId::NothingArrived, "Nothing of it had arrived."},
+    {TextId::DiscardedStatus, "a file was discarded by the sender"},
+    {TextId::ReasonNoSuchFile, "No such file or directory"},
+    {TextId::ReasonPermissionDenied, "Permission denied"},
+    {TextId::ReasonIsFolder, "Is a directory"},
+    {TextId::ReasonNotFolder, "Not a directory"},
+    {TextId::ReasonNotPlainFile, "Not a plain file"},
+    {TextId::ReasonDiskFull, "No space left on device"},
+    {TextId::ReasonFileTooLarge, "File too large"},
+    {TextId::ReasonReadOnly, "Read-only file system"},
+    {TextId::ReasonTooManyOpen, "Too many open files"},
+    {TextId::ReasonNameTooLong, "File name too long"},
+    {TextId::ReasonQuotaExceeded, "Disk quota exceeded"},
+    {TextId::ReasonInputOutput, "Input/output error"},
+    {TextId::ReasonFileExists, "File exists"},
+    {TextId::ReasonBusy, "Device or resource busy"},
+    {TextId::SendSizeBytes, "%1 Bytes"},
+    {TextId::ReceivedBytes, "%1 bytes"},
+    {TextId::HelpMissing,
+     "The help cannot be shown: %1 is missing or nothing on this computer can open it."},
+    {TextId::CaptureNotWritten, "An error occurred while writing \"%1\"."},
+    {TextId::NothingFitsOnPage,
+     "Nothing was printed: with this font and margin not even one character fits on a line of "
+     "the page."},
 };
 
 QStringList OriginalTexts() {
@@ -64,7 +93,8 @@ QStringList EnglishTexts() {
     QStringList table = OriginalTexts();
     for (const Message& message : kMessages) {
         if (message.text == nullptr) continue;
-        while (table.size() <= message.id) table.append(QString());
+        while (table.size() <= message.id)
+            table.append(QString());
         table[message.id] = QString::fromUtf8(message.text);
     }
     return table;

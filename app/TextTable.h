@@ -50,6 +50,39 @@ enum : int {
     // Messages beyond the original table, from 41 on. Each has its English
     // text in kMessages (TextTable.cpp) and in Corvix-ENG.xml, and its
     // translation in every delivered language file. Ids are never reused.
+
+    // A job's messages.
+    LineLost = 41,
+    CouldNotWriteFile = 42,
+    NameTooLong = 43,
+    FileNotWhole = 44,
+    FileDiscarded = 45,
+    ArrivedKeptIn = 46,
+    NothingArrived = 47,
+    DiscardedStatus = 48,
+
+    // Why a file could not be opened, made or written.
+    ReasonNoSuchFile = 49,
+    ReasonPermissionDenied = 50,
+    ReasonIsFolder = 51,
+    ReasonNotFolder = 52,
+    ReasonNotPlainFile = 53,
+    ReasonDiskFull = 54,
+    ReasonFileTooLarge = 55,
+    ReasonReadOnly = 56,
+    ReasonTooManyOpen = 57,
+    ReasonNameTooLong = 58,
+    ReasonQuotaExceeded = 59,
+    ReasonInputOutput = 60,
+    ReasonFileExists = 61,
+    ReasonBusy = 62,
+
+    // The windows' own words.
+    SendSizeBytes = 63,
+    ReceivedBytes = 64,
+    HelpMissing = 65,
+    CaptureNotWritten = 66,
+    NothingFitsOnPage = 67,
 };
 }  // namespace TextId
 

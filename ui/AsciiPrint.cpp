@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/EightBit.h"
+#include "app/TextTable.h"
 
 namespace {
 
@@ -179,7 +180,7 @@ PrintResult PrintCapture(QPrinter& printer, const CapturePrint& job) {
     return PrintResult::Printed;
 }
 
-QString PrintResultText(PrintResult result) {
+QString PrintResultText(PrintResult result, const QStringList& table) {
     switch (result) {
         case PrintResult::Printed:
             return {};
@@ -188,7 +189,7 @@ QString PrintResultText(PrintResult result) {
         case PrintResult::PageNotStarted:
             return QString::fromLatin1(kStartPageText);
         case PrintResult::NothingFits:
-            return QString::fromLatin1(kNothingFitsText);
+            return TextAt(table, TextId::NothingFitsOnPage);
     }
     return {};
 }

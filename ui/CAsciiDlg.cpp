@@ -244,7 +244,7 @@ void CAsciiDlg::OnPrint() {
     }
     const PrintResult result =
         PrintCapture(printer, {captureText, logFont, screenFontHeight, marginChars});
-    if (result != PrintResult::Printed) Message(PrintResultText(result));
+    if (result != PrintResult::Printed) Message(PrintResultText(result, app_.TextTable));
 }
 
 void CAsciiDlg::OnCapturedText(const QByteArray& piece) {

@@ -274,7 +274,7 @@ void CStemraDlg::OnReceiveAscii() {
 QString CStemraDlg::SaveCapture(QString path, const QByteArray& bytes, FileChooserRequest chooser) {
     for (;;) {
         QString error;
-        if (WriteCaptureFile(path, bytes, &error)) return path;
+        if (WriteCaptureFile(path, bytes, &error, Text(TextId::CaptureNotWritten))) return path;
         ShowMessage(error, MessageIcon::Error);
         chooser.startName = path;
         path = services_.chooseFile(this, chooser);
@@ -289,7 +289,7 @@ void CStemraDlg::StartNotepad(const QString& path) {
 }
 
 void CStemraDlg::OnHelp() {
-    services_.openHelp(HelpFilePath(app_.ProgramFolder));
+    services_.openHelp(HelpFilePath(app_.ProgramFolder), Text(TextId::HelpMissing));
 }
 
 void CStemraDlg::OnAbout() {

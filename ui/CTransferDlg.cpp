@@ -58,10 +58,14 @@ QString CTransferDlg::PortAndBaud() const {
 }
 
 void CTransferDlg::ShowStatus(const QString& status) {
-    statusLine = job.kind == JobKind::Send ? QStringLiteral("%1 (%2)\n%3 (%4 Bytes)")
-                                                 .arg(status, PortAndBaud(), FileName())
-                                                 .arg(static_cast<std::int32_t>(fileSize))
-                                           : QStringLiteral("%1 (%2)").arg(status, PortAndBaud());
+    if (job.kind == JobKind::Send) {
+        const QString size =
+            TextAt(app_.TextTable, TextId::SendSizeBytes).arg(static_cast<std::int32_t>(fileSize));
+        statusLine =
+            QStringLiteral("%1 (%2)\n%3 (%4)").arg(status, PortAndBaud(), FileName(), size);
+    } else {
+        statusLine = QStringLiteral("%1 (%2)").arg(status, PortAndBaud());
+    }
     ShowStatusLine();
 }
 
@@ -145,7 +149,7 @@ void CTransferDlg::OnReceiveFileOpened(const QByteArray& name) {
 }
 
 void CTransferDlg::OnReceiveProgress(std::uint32_t bytes) {
-    byteCountText = QStringLiteral("%1 bytes").arg(bytes);
+    byteCountText = TextAt(app_.TextTable, TextId::ReceivedBytes).arg(bytes);
     ui_->byteCountLabel->setText(byteCountText);
 }
 

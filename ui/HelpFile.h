@@ -32,6 +32,7 @@ HelpViewer ChooseHelpViewer(const QString& target,
 void ShowHelpWindow(const QString& page);
 
 // Shows the help for the help file `path`: in the desktop's viewer or
-// browser, in Corvix's own help window when there is none, or with a
-// message saying it cannot be shown. Never nothing at all.
-void OpenHelpFile(const QString& path);
+// browser, in Corvix's own help window when there is none, or with the
+// message `missingText` (whose %1 is the file) saying it cannot be shown.
+// Never nothing at all.
+void OpenHelpFile(const QString& path, const QString& missingText);

@@ -27,5 +27,6 @@ struct MainWindowServices {
     // filled by the main window with the program's own (AppJobWindows).
     JobWindowFactory jobWindows;
     EditorLauncher startEditor = StartEditor;
-    std::function<void(const QString& path)> openHelp = OpenHelpFile;
+    // The help file and the message for when it cannot be shown.
+    std::function<void(const QString& path, const QString& missingText)> openHelp = OpenHelpFile;
 };

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "app/TextTable.h"
 #include "ui/AsciiPrint.h"
 
 namespace {
@@ -43,7 +44,9 @@ protected:
                                           QMarginsF(0, 0, 0, 0)));
     }
 
-    LogFont PrinterFont() const { return font; }  // screen height -12 is 12 points
+    LogFont PrinterFont() const {
+        return font;
+    }  // screen height -12 is 12 points
 
     PrintResult Print(const QByteArray& text, int lines = 10, double width = 400, int margin = 0) {
         QPrinter printer(QPrinter::HighResolution);
@@ -174,7 +177,7 @@ TEST_F(AsciiPrintTest, RefusesWhenNotEvenOneCharacterFits) {
     EXPECT_EQ(Print("abc\r\n", 10, 400, 1000), PrintResult::NothingFits);
     EXPECT_EQ(Print("abc\r\n", 10, 5), PrintResult::NothingFits);
     EXPECT_EQ(Print("abc\r\n", 1), PrintResult::NothingFits) << "no room for a single line";
-    EXPECT_FALSE(PrintResultText(PrintResult::NothingFits).isEmpty());
+    EXPECT_FALSE(PrintResultText(PrintResult::NothingFits, EnglishTexts()).isEmpty());
 }
 
 // The walk itself, with one unit of width per character.

@@ -128,7 +128,7 @@ struct ServiceRecorder {
             editorFiles.append(file);
             return editorStarts;
         };
-        services.openHelp = [this](const QString& path) { helpPaths.append(path); };
+        services.openHelp = [this](const QString& path, const QString&) { helpPaths.append(path); };
         return services;
     }
 
