@@ -1,6 +1,7 @@
 #include "app/LanguageFile.h"
 
 #include "app/LeadingNumber.h"
+#include "app/TextTable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +43,18 @@ bool MergeDocument(QXmlStreamReader& reader, QStringList& table, bool& hasRoot) 
     return !reader.hasError();
 }
 
+// `table` with the English texts again from identifier kEnglishTextCount on:
+// a file that lacks the newer messages leaves them English, not in the
+// language read before it.
+QStringList WithEnglishMessages(QStringList table) {
+    const QStringList english = EnglishTexts();
+    for (qsizetype id = kEnglishTextCount; id < table.size(); ++id)
+        table[id] = TextAt(english, int(id));
+    while (table.size() < english.size())
+        table.append(table.size() < kEnglishTextCount ? QString() : english.at(table.size()));
+    return table;
+}
+
 }  // namespace
 
 int ReadLanguageFile(const QString& path, QStringList& table, MessageSink& messages) {
@@ -56,7 +69,7 @@ int ReadLanguageFile(const QString& path, QStringList& table, MessageSink& messa
     QXmlStreamReader reader(&file);
     // Namespace declarations stay ordinary attributes, in the order they stand.
     reader.setNamespaceProcessing(false);
-    QStringList merged = table;
+    QStringList merged = WithEnglishMessages(table);
     bool hasRoot = false;
     if (!MergeDocument(reader, merged, hasRoot)) {
         messages.ShowMessage(ParseErrorText(reader), caption, MessageIcon::Warning);

@@ -27,7 +27,9 @@ void MergeLanguageNode(const QXmlStreamAttributes& attributes, QStringList& tabl
 
 // Reads one language file (a regular file; anything else counts as one that
 // cannot be loaded) and merges every element below its root element,
-// at any depth, parent before children, in document order. Returns 1 on
-// success. On failure reports one message to `messages` and returns 0;
+// at any depth, parent before children, in document order. The messages from
+// identifier kEnglishTextCount on start from English, so those the file
+// lacks are English whatever was read before; the others keep their texts.
+// Returns 1 on success. On failure reports one message to `messages` and returns 0;
 // `table` is then unchanged.
 int ReadLanguageFile(const QString& path, QStringList& table, MessageSink& messages);

@@ -53,16 +53,52 @@ LanguageScanResult ScanLanguageFiles(const QString& folder, int language,
     return result;
 }
 
+namespace {
+
+// `text` as an attribute value between double quotes: a raw & or < would
+// leave a file that cannot be read, and a raw line break reads as a blank.
+QByteArray EscapedValue(const QByteArray& text) {
+    QByteArray escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            case '\t':
+                escaped += "&#9;";
+                break;
+            case '\n':
+                escaped += "&#10;";
+                break;
+            case '\r':
+                escaped += "&#13;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+}  // namespace
+
 QByteArray EnglishTemplate(const QStringList& table) {
     QByteArray bytes =
         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
         "<resource CompactMode=\"1\" Langauage=\"English\">\n";
     for (qsizetype id = 1; id < table.size(); ++id) {
-        // Ids beyond the original table are given out in ranges; the gaps
-        // between them are no texts.
-        if (id >= kEnglishTextCount && table[id].isEmpty()) continue;
-        bytes += "<string id=\"" + QByteArray::number(id) + "\" value=\"" + ToEightBit(table[id]) +
-                 "\"/>\n";
+        bytes += "<string id=\"" + QByteArray::number(id) + "\" value=\"" +
+                 EscapedValue(ToEightBit(table[id])) + "\"/>\n";
     }
     bytes += "</resource>\n";
     return bytes;

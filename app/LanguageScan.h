@@ -28,7 +28,8 @@ LanguageScanResult ScanLanguageFiles(const QString& folder, int language, const 
 // The English template: an XML declaration, the root line, one
 // <string id="N" value="TEXT"/> line for each identifier from 1 to the last
 // entry of `table`, and the closing line; 8-bit text, LF after every line.
-// Texts are written as they are, without escaping.
+// Texts are written escaped as XML attribute values (& < > " and line
+// breaks), so that the file reads back as the same texts.
 QByteArray EnglishTemplate(const QStringList& table);
 
 // Creates (or empties) `path` and writes the template; false when it cannot.

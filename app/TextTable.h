@@ -51,25 +51,59 @@ enum : int {
     // text in kMessages (TextTable.cpp) and in Corvix-ENG.xml, and its
     // translation in every delivered language file. Ids are never reused.
 
+    // A job's messages.
+    LineLost = 41,
+    CouldNotWriteFile = 42,
+    NameTooLong = 43,
+    FileNotWhole = 44,
+    FileDiscarded = 45,
+    ArrivedKeptIn = 46,
+    NothingArrived = 47,
+    DiscardedStatus = 48,
+
+    // Why a file could not be opened, made or written.
+    ReasonNoSuchFile = 49,
+    ReasonPermissionDenied = 50,
+    ReasonIsFolder = 51,
+    ReasonNotFolder = 52,
+    ReasonNotPlainFile = 53,
+    ReasonDiskFull = 54,
+    ReasonFileTooLarge = 55,
+    ReasonReadOnly = 56,
+    ReasonTooManyOpen = 57,
+    ReasonNameTooLong = 58,
+    ReasonQuotaExceeded = 59,
+    ReasonInputOutput = 60,
+    ReasonFileExists = 61,
+    ReasonBusy = 62,
+
+    // The windows' own words.
+    SendSizeBytes = 63,
+    ReceivedBytes = 64,
+    HelpMissing = 65,
+    CaptureNotWritten = 66,
+    NothingFitsOnPage = 67,
+
     // Why a port could not be opened, after "ERROR: Comport!" and the port.
-    PortNotPresent = 90,
-    PortNoPermissionGroup = 91,
-    PortNoPermission = 92,
-    PortInUseByProcess = 93,
-    PortInUseLockFile = 94,
-    PortInUse = 95,
-    PortNotSerial = 96,
-    PortBadBaud = 97,
-    PortOpenFailed = 98,
+    PortNotPresent = 68,
+    PortNoPermissionGroup = 69,
+    PortNoPermission = 70,
+    PortInUseByProcess = 71,
+    PortInUseLockFile = 72,
+    PortInUse = 73,
+    PortNotSerial = 74,
+    PortBadBaud = 75,
+    PortOpenFailed = 76,
     // A stored port that discovery did not find, in the Settings port list.
-    PortNotPluggedIn = 99,
-    DiscardUnsavedCapture = 120,
-    PagesNotInPrint = 121,
+    PortNotPluggedIn = 77,
     // Failures that name their file and reason; the editor; text answers.
-    CaliperSays = 100,
-    FileTooLargeToLoad = 101,
-    NoTextOpener = 102,
-    DirectoryAnswered = 103,
+    CaliperSays = 78,
+    FileTooLargeToLoad = 79,
+    NoTextOpener = 80,
+    DirectoryAnswered = 81,
+    // A capture's questions and the print range.
+    DiscardUnsavedCapture = 82,
+    PagesNotInPrint = 83,
 };
 }  // namespace TextId
 

@@ -16,6 +16,7 @@
 #include "cli/SignalStop.h"
 #include "serial/PortDiscovery.h"
 #include "worker/CComThread.h"
+#include "worker/FileReasons.h"
 
 namespace {
 
@@ -104,8 +105,9 @@ int CaptureToFile(const CliOptions& options, const WorkerJob& job, const JobText
     CaptureTarget target(options.file);
     errno = 0;
     if (!target.Open()) {
-        const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
-                                          : QStringLiteral("it cannot be written");
+        const QString reason =
+            errno != 0 ? ReasonText(texts, std::error_code(errno, std::generic_category()))
+                       : QStringLiteral("it cannot be written");
         PrintMessage(FileProblemText(texts.couldNotOpenFile, options.file, reason));
         return kExitFile;
     }
@@ -118,7 +120,7 @@ int CaptureToFile(const CliOptions& options, const WorkerJob& job, const JobText
     if (status != kExitFile && target.Commit()) return status;
     if (error.isEmpty()) error = QStringLiteral("it could not take the place of the file");
     const QString kept = target.Keep();
-    PrintMessage(FileProblemText(QString::fromLatin1(kCouldNotWriteText), options.file, error) +
+    PrintMessage(FileProblemText(texts.At(TextId::CouldNotWriteFile), options.file, error) +
                  QStringLiteral("\nWhat was captured is kept in %1.").arg(kept));
     return kExitFile;
 }

@@ -112,7 +112,7 @@ public:
         const auto utf8 = saveAs_.u8string();
         return std::string(utf8.begin(), utf8.end());
     }
-    void ShowCouldNotOpenFile(const std::string&, const std::string&) override {}
+    void ShowCouldNotOpenFile(const std::string&, std::error_code) override {}
 
     bool opened = false;  // a file was opened to receive into
     // Files named as the sample that were opened, and those of them that did

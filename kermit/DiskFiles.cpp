@@ -18,8 +18,8 @@ constexpr int kMarkedNames = 1000;  // NAME.part, NAME.2.part ... NAME.999.part
 // (UTF-8) on Linux and macOS, 255 UTF-16 units on Windows.
 constexpr std::size_t kMaxNameUnits = 255;
 
-std::string ErrnoText(int error) {
-    return std::generic_category().message(error);
+std::error_code ErrnoCode(int error) {
+    return {error, std::generic_category()};
 }
 
 // True when anything is there, a dangling link too.
@@ -69,7 +69,7 @@ public:
         if (out_ == nullptr) return false;
         errno = 0;
         if (std::fwrite(data, 1, n, out_) == n) return true;
-        error_ = ErrnoText(errno != 0 ? errno : EIO);
+        error_ = ErrnoCode(errno != 0 ? errno : EIO);
         return false;
     }
 
@@ -81,7 +81,7 @@ public:
         if (fs::is_regular_file(old)) fs::permissions(working_, old.permissions(), ec);
         fs::rename(working_, Target(), ec);
         if (ec) {
-            error_ = ec.message();
+            error_ = ec;
             return false;
         }
         done_ = true;
@@ -101,21 +101,21 @@ public:
         return {working_, size};
     }
 
-    std::string Error() const override { return error_; }
+    std::error_code Error() const override { return error_; }
 
 private:
     bool Close() {
-        if (out_ == nullptr) return error_.empty();
+        if (out_ == nullptr) return !error_;
         errno = 0;
         const bool closed = std::fclose(out_) == 0;
         out_ = nullptr;
-        if (!closed && error_.empty()) error_ = ErrnoText(errno != 0 ? errno : EIO);
-        return closed && error_.empty();
+        if (!closed && !error_) error_ = ErrnoCode(errno != 0 ? errno : EIO);
+        return closed && !error_;
     }
 
     fs::path working_;
     std::FILE* out_;
-    std::string error_;
+    std::error_code error_;
     bool done_ = false;
 };
 
@@ -136,10 +136,10 @@ bool DiskFiles::Exists(const fs::path& path) {
     return Taken(path);
 }
 
-std::unique_ptr<IncomingFile> DiskFiles::Create(const fs::path& target, std::string& error) {
+std::unique_ptr<IncomingFile> DiskFiles::Create(const fs::path& target, std::error_code& error) {
     std::error_code ec;
     if (fs::is_directory(target, ec)) {
-        error = ErrnoText(EISDIR);
+        error = ErrnoCode(EISDIR);
         return nullptr;
     }
     if (target.filename().native().size() > kMaxNameUnits) {
@@ -148,13 +148,13 @@ std::unique_ptr<IncomingFile> DiskFiles::Create(const fs::path& target, std::str
     }
     const fs::path working = FreeMarkedName(target);
     if (working.empty()) {
-        error = ErrnoText(EEXIST);
+        error = ErrnoCode(EEXIST);
         return nullptr;
     }
     errno = 0;
     std::FILE* out = OpenFile(working, "wb");
     if (out == nullptr) {
-        error = ErrnoText(errno != 0 ? errno : EACCES);
+        error = ErrnoCode(errno != 0 ? errno : EACCES);
         return nullptr;
     }
     return std::make_unique<DiskIncomingFile>(target, working, out);

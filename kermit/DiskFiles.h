@@ -13,7 +13,7 @@ class DiskFiles : public KermitFiles {
 public:
     bool Exists(const std::filesystem::path& path) override;
     std::unique_ptr<IncomingFile> Create(const std::filesystem::path& target,
-                                         std::string& error) override;
+                                         std::error_code& error) override;
     bool ReadToServe(const std::filesystem::path& path,
                      std::vector<std::uint8_t>& content) override;
 };

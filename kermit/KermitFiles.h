@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace kermit {
@@ -34,7 +35,7 @@ public:
     virtual Kept Abandon() = 0;
 
     // Why the last Write or Finish failed, for the user.
-    virtual std::string Error() const = 0;
+    virtual std::error_code Error() const = 0;
     const std::filesystem::path& Target() const { return target_; }
 
 protected:
@@ -55,7 +56,7 @@ public:
     // Starts a file that becomes `target` once finished; nothing, with
     // `error` set, when it cannot be made.
     virtual std::unique_ptr<IncomingFile> Create(const std::filesystem::path& target,
-                                                 std::string& error) = 0;
+                                                 std::error_code& error) = 0;
     // The whole content of a file that a get asks for; false when there is
     // no such file or it may not be served (an incomplete one never is).
     virtual bool ReadToServe(const std::filesystem::path& path,

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace kermit {
 
@@ -28,18 +30,19 @@ public:
     virtual std::optional<std::string> AskSaveAs(const std::string& path) = 0;
     // "Could not open file!" with an error icon; `path` is the file, `reason`
     // why it could not be made.
-    virtual void ShowCouldNotOpenFile(const std::string& path, const std::string& reason) = 0;
+    virtual void ShowCouldNotOpenFile(const std::string& path, std::error_code reason) = 0;
 
     // The file at `path` could not be written (a full disk, a read-only file
     // system); `reason` says why. The transfer ends with it.
-    virtual void ShowCouldNotWriteFile(const std::string& path, const std::string& reason) {
+    virtual void ShowCouldNotWriteFile(const std::string& path, std::error_code reason) {
         (void)path, (void)reason;
     }
     // The peer ended the transfer with an E packet; `text` is its message,
     // decoded, in 8-bit text as it came from the line.
     virtual void OnPeerError(const std::string& text) { (void)text; }
-    // The sender's file name was refused; `reason` says why.
-    virtual void ShowNameRefused(const std::string& reason) { (void)reason; }
+    // The sender's file name was refused: it is longer than `longest`
+    // characters.
+    virtual void ShowNameRefused(std::size_t longest) { (void)longest; }
     // A file did not arrive whole: `target` is left as it was, what arrived
     // is kept in `kept` (empty when nothing arrived), `bytes` long.
     // `discarded` when the sender itself gave the file up (its Z said so).

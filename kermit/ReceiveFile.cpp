@@ -52,9 +52,7 @@ int KermitEngine::ReceiveHeader() {
             seq = rseq;
             if (n < 0) {
                 fileName[0] = '\0';
-                if (observer_ != nullptr)
-                    observer_->ShowNameRefused("longer than " + std::to_string(kNameSize - 1) +
-                                               " characters");
+                if (observer_ != nullptr) observer_->ShowNameRefused(kNameSize - 1);
                 return SendError("NAME TOO LONG");
             }
             fileName[n] = '\0';
@@ -105,7 +103,7 @@ std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
             std::memcpy(fileName, name.c_str(), name.size() + 1);
         }
     }
-    std::string error;
+    std::error_code error;
     std::unique_ptr<IncomingFile> file = files_->Create(path, error);
     if (file == nullptr && observer_ != nullptr)
         observer_->ShowCouldNotOpenFile(NameFromPath(path), error);

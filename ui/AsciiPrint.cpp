@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/EightBit.h"
+#include "app/TextTable.h"
 
 namespace {
 
@@ -204,7 +205,7 @@ PrintResult PrintCapture(QPrinter& printer, const CapturePrint& job, int* pageCo
     return PrintResult::Printed;
 }
 
-QString PrintResultText(PrintResult result) {
+QString PrintResultText(PrintResult result, const QStringList& table) {
     switch (result) {
         case PrintResult::Printed:
             return {};
@@ -213,7 +214,7 @@ QString PrintResultText(PrintResult result) {
         case PrintResult::PageNotStarted:
             return QString::fromLatin1(kStartPageText);
         case PrintResult::NothingFits:
-            return QString::fromLatin1(kNothingFitsText);
+            return TextAt(table, TextId::NothingFitsOnPage);
         case PrintResult::NoPageInRange:
             break;  // the viewer says which pages, from its text table
     }

@@ -19,9 +19,6 @@ inline const char* const kNoPrinterText = "Buy a printer!";
 inline const char* const kPrinterInitText = "Printer wouldn't initalize";
 inline const char* const kStartPageText = "Could not start page";
 inline const char* const kMarginEntryText = "Enter an integer.";
-inline const char* const kNothingFitsText =
-    "Nothing was printed: with this font and margin not even one character fits on a line "
-    "of the page.";
 
 // The width of `line` as printed: tabs expand to the next multiple of
 // `tabStop`, carriage returns and line feeds take no room.
@@ -64,5 +61,6 @@ QList<int> PrintedPages(const QPrinter& printer, int pageCount);
 // `pageCount`, when given, receives the number of pages the capture fills.
 PrintResult PrintCapture(QPrinter& printer, const CapturePrint& job, int* pageCount = nullptr);
 
-// The message the viewer shows for `result`; empty for Printed.
-QString PrintResultText(PrintResult result);
+// The message the viewer shows for `result`, from `table` where it is one
+// of the text table's; empty for Printed.
+QString PrintResultText(PrintResult result, const QStringList& table);

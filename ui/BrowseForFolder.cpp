@@ -4,7 +4,12 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+
+#include <algorithm>
 
 #include "ui/DialogKeys.h"
 
@@ -61,8 +66,27 @@ void FolderChooserDialog::accept() {
 }
 
 void FolderChooserDialog::setVisible(bool visible) {
-    if (visible && !isVisible()) PrepareDialogKeys(*this);
+    const bool showing = visible && !isVisible();
+    if (showing) PrepareDialogKeys(*this);
     QFileDialog::setVisible(visible);
+    if (showing) WidenPlaces();
+}
+
+// The places at the left (the computer, the home folder) show their names
+// whole: the chooser widens by what their column lacks.
+void FolderChooserDialog::WidenPlaces() {
+    auto* places = findChild<QListView*>(QStringLiteral("sidebar"));
+    auto* splitter = findChild<QSplitter*>(QStringLiteral("splitter"));
+    if (!places || !splitter || splitter->count() < 2) return;
+    QList<int> sizes = splitter->sizes();
+    const int needed = places->sizeHintForColumn(0) + 2 * places->frameWidth() +
+                       places->verticalScrollBar()->sizeHint().width();
+    const int lacking = needed - sizes[0];
+    if (lacking <= 0) return;
+    resize(width() + lacking, height());
+    sizes[0] = needed;
+    sizes[1] = std::max(0, splitter->width() - needed - splitter->handleWidth());
+    splitter->setSizes(sizes);
 }
 
 int BrowseForFolder(QWidget* owner, const QString& startFolder, QString* output, int capacity) {

@@ -30,6 +30,7 @@ public:
 
 private:
     void OnCurrentChanged(const QString& path);
+    void WidenPlaces();
     QAbstractButton* OkButton() const;
 };
 

@@ -2,6 +2,8 @@
 
 #include "ui/DialogKeys.h"
 
+#include <QSize>
+
 #include <memory>
 
 namespace Ui {
@@ -18,5 +20,7 @@ public:
     ~CAboutDlg() override;
 
 private:
+    void FitTitle(QSize size);
+
     std::unique_ptr<Ui::CAboutDlg> ui_;
 };

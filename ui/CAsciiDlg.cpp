@@ -19,6 +19,7 @@
 #include "ui/DialogUnits.h"
 #include "ui/FontChoice.h"
 #include "ui/ProgramIcon.h"
+#include "ui/TextRoom.h"
 #include "ui_CAsciiDlg.h"
 #include "worker/CComThread.h"
 #include "worker/QtJobWindow.h"
@@ -134,6 +135,7 @@ void CAsciiDlg::OnInitDialog() {
     setWindowTitle(
         QStringLiteral("%1 (%2 %3)")
             .arg(ascii, PortLabel(job.portName), BaudLabel(app_.BaudRateList, job.baudIndex)));
+    FitTexts();
 }
 
 void CAsciiDlg::showEvent(QShowEvent* event) {
@@ -224,8 +226,36 @@ void CAsciiDlg::MakeResizable() {
     resize(templateSize_);
 }
 
-void CAsciiDlg::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
+// The column at the right widens until its widest text shows whole, and
+// the window with it; a title that needs more room widens the list.
+void CAsciiDlg::FitTexts() {
+    int column = 0;
+    for (const auto& [control, place] : templatePlaces_) {
+        if (const auto* button = qobject_cast<const QPushButton*>(control))
+            column = std::max(column, ButtonFitWidth(button) - place.width());
+        else if (control == ui_->marginLabel)
+            column = std::max(column, LabelFitWidth(ui_->marginLabel) - place.width());
+    }
+    const int list = std::max(0, TitleFitWidth(this) - templateSize_.width() - column);
+    if (column == 0 && list == 0) return;
+    for (auto& [control, place] : templatePlaces_) {
+        if (control == ui_->pieceList) {
+            place.setWidth(place.width() + list);
+            continue;
+        }
+        const bool widens =
+            qobject_cast<const QPushButton*>(control) || control == ui_->marginLabel;
+        place.translate(list + (widens ? 0 : column), 0);
+        if (widens) place.setWidth(place.width() + column);
+    }
+    templateSize_.rwidth() += column + list;
+    setMinimumSize(templateSize_);
+    resize(size().expandedTo(templateSize_));
+    PlaceControlsForSize();
+}
+
+// The list takes whatever room the window has beyond its smallest size.
+void CAsciiDlg::PlaceControlsForSize() {
     const QSize grown = (size() - templateSize_).expandedTo(QSize(0, 0));
     for (const auto& [control, place] : templatePlaces_) {
         if (control == ui_->pieceList)
@@ -233,6 +263,11 @@ void CAsciiDlg::resizeEvent(QResizeEvent* event) {
         else
             control->setGeometry(place.translated(grown.width(), 0));
     }
+}
+
+void CAsciiDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    PlaceControlsForSize();
 }
 
 void CAsciiDlg::OnPrint() {
@@ -254,7 +289,7 @@ void CAsciiDlg::OnPrint() {
                     .arg(asked.lastPage())
                     .arg(pages));
     } else if (result != PrintResult::Printed) {
-        Message(PrintResultText(result));
+        Message(PrintResultText(result, app_.TextTable));
     } else if (printer.outputFormat() == QPrinter::PdfFormat) {
         app_.CaptureDir = QFileInfo(printer.outputFileName()).absolutePath();
     }

@@ -91,6 +91,8 @@ protected:
 private:
     QFont ScreenFont(const LogFont& font) const;
     void MakeResizable();
+    void FitTexts();
+    void PlaceControlsForSize();
 
     void StartJob();
     void StopAndClose(int result);

@@ -4,6 +4,7 @@
 #include "app/TextTable.h"
 #include "ui/DialogUnits.h"
 #include "ui/PortChoice.h"
+#include "ui/TextRoom.h"
 #include "ui_CSettingsDlg.h"
 
 #include <QStyle>
@@ -161,10 +162,27 @@ void CSettingsDlg::LayOut() {
                                                         ui_->comportLabel->height() / 2);
     ui_->baudrateLabel->move(ui_->baudrateLabel->x(), ui_->baudList->geometry().center().y() -
                                                           ui_->baudrateLabel->height() / 2);
-    const QSize size(std::max(templateSize.width(), listsRight + margin), templateSize.height());
-    const int buttonShift = (size.width() - templateSize.width()) / 2;
-    for (QPushButton* button : {ui_->okButton, ui_->cancelButton}) {
-        button->move(button->pos() + QPoint(buttonShift, 0));
+    const int width = std::max({templateSize.width(), listsRight + margin, TitleFitWidth(this)});
+    setFixedSize(PlaceButtons(width, templateSize), templateSize.height());
+}
+
+// The buttons stay in the middle; a text that needs more room than a button
+// has widens both alike, and the dialog with them where it must. Returns
+// the dialog's width.
+int CSettingsDlg::PlaceButtons(int width, QSize templateSize) {
+    QPushButton* ok = ui_->okButton;
+    QPushButton* cancel = ui_->cancelButton;
+    const int buttonWidth = std::max({ok->width(), ButtonFitWidth(ok), ButtonFitWidth(cancel)});
+    if (buttonWidth == ok->width()) {
+        const int shift = (width - templateSize.width()) / 2;
+        for (QPushButton* button : {ok, cancel})
+            button->move(button->pos() + QPoint(shift, 0));
+        return width;
     }
-    setFixedSize(size);
+    const int gap = cancel->x() - ok->geometry().right() - 1;
+    width = std::max(width, 2 * (buttonWidth + ok->x()) + gap);
+    const int left = (width - 2 * buttonWidth - gap) / 2;
+    ok->setGeometry(left, ok->y(), buttonWidth, ok->height());
+    cancel->setGeometry(left + buttonWidth + gap, cancel->y(), buttonWidth, cancel->height());
+    return width;
 }

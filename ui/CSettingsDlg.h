@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QTimer>
 
 #include <memory>
@@ -47,6 +48,7 @@ private:
     QString TypedPort() const;
     QString ChosenPortName() const;
     void LayOut();
+    int PlaceButtons(int width, QSize templateSize);
 
     AppCore& app_;
     QString storedPort_;

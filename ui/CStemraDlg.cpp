@@ -15,6 +15,7 @@
 #include "ui/PortChoice.h"
 #include "ui/ProgramIcon.h"
 #include "ui/QtMessageSink.h"
+#include "ui/TextRoom.h"
 #include "ui_CStemraDlg.h"
 
 #include <QDir>
@@ -279,7 +280,7 @@ void CStemraDlg::OnReceiveAscii() {
 QString CStemraDlg::SaveCapture(QString path, const QByteArray& bytes, FileChooserRequest chooser) {
     for (;;) {
         QString error;
-        if (WriteCaptureFile(path, bytes, &error)) {
+        if (WriteCaptureFile(path, bytes, &error, Text(TextId::CaptureNotWritten))) {
             app_.CaptureDir = QFileInfo(path).absolutePath();
             return path;
         }
@@ -301,7 +302,7 @@ void CStemraDlg::StartNotepad(const QString& path) {
 }
 
 void CStemraDlg::OnHelp() {
-    services_.openHelp(HelpFilePath(app_.ProgramFolder), textsLanguage_);
+    services_.openHelp(HelpFilePath(app_.ProgramFolder), textsLanguage_, Text(TextId::HelpMissing));
 }
 
 void CStemraDlg::OnAbout() {
@@ -352,17 +353,20 @@ void CStemraDlg::ShowMessage(const QString& text, MessageIcon icon) {
 
 // The template's places below the menu bar. When a text needs more room
 // than its button has, both columns widen by the same amount, and the
-// frame, the Exit button and the window with them.
+// frame, the Exit button and the window with them; so they do when the
+// menu titles or the window's title need a wider window.
 void CStemraDlg::LayOut() {
     const DialogBaseUnits base = BaseUnitsOf(font());
     const int top = ui_->menuBar->sizeHint().height();
     PlaceControls(this, base, top);
 
-    int extra = 0;
+    QSize client = DialogUnitsToPixels(TemplateDialogUnits(this), base);
+    const int wanted = std::max(ui_->menuBar->sizeHint().width(), TitleFitWidth(this));
+    int extra = std::max(0, (wanted - client.width() + 1) / 2);
     for (LeftAlignedButton* button : findChildren<LeftAlignedButton*>()) {
         extra = std::max(extra, button->TextFitWidth() - button->width());
     }
-    QSize client = DialogUnitsToPixels(TemplateDialogUnits(this), base);
+    extra = std::max(extra, (ButtonFitWidth(ui_->exitButton) - ui_->exitButton->width() + 1) / 2);
     if (extra > 0) {
         const int rightColumn = DialogUnitsToPixelsX(134, base);
         for (LeftAlignedButton* button : findChildren<LeftAlignedButton*>()) {

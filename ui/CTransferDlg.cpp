@@ -1,11 +1,12 @@
 #include "ui/CTransferDlg.h"
 
 #include <QDir>
-
+#include <QFontMetrics>
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <climits>
 
 #include "app/AppCore.h"
@@ -15,6 +16,7 @@
 #include "ui/DialogUnits.h"
 #include "ui/FittedText.h"
 #include "ui/ProgramIcon.h"
+#include "ui/TextRoom.h"
 #include "ui_CTransferDlg.h"
 #include "worker/CComThread.h"
 #include "worker/QtJobWindow.h"
@@ -23,6 +25,11 @@
 namespace {
 
 const QString kProgramFileMark = QStringLiteral(".b$n");
+// The window widens for a received file's name as long as this one; a
+// longer name wraps or is shortened in its middle.
+const QString kTypicalReceivedName = QStringLiteral("PLOT0000.DAT");
+// The window grows to at most this many times its template's width.
+constexpr int kMostWidening = 2;
 
 }  // namespace
 
@@ -57,11 +64,28 @@ QString CTransferDlg::PortAndBaud() const {
                                        BaudLabel(app_.BaudRateList, job.baudIndex));
 }
 
+QString CTransferDlg::WithPort(const QString& status) const {
+    return QStringLiteral("%1 (%2)").arg(status, PortAndBaud());
+}
+
+QString CTransferDlg::SendFileLine() const {
+    const QString size =
+        TextAt(app_.TextTable, TextId::SendSizeBytes).arg(static_cast<std::int32_t>(fileSize));
+    return QStringLiteral("%1 (%2)").arg(FileName(), size);
+}
+
+QString CTransferDlg::ReceivedFileLine(const QString& name) const {
+    return QStringLiteral("%1 (%2)").arg(name, PortAndBaud());
+}
+
+// A file just received, marked done.
+QString CTransferDlg::FileInLine(const QString& name) {
+    return QStringLiteral("\u2713 ") + name;
+}
+
 void CTransferDlg::ShowStatus(const QString& status) {
-    statusLine = job.kind == JobKind::Send ? QStringLiteral("%1 (%2)\n%3 (%4 Bytes)")
-                                                 .arg(status, PortAndBaud(), FileName())
-                                                 .arg(static_cast<std::int32_t>(fileSize))
-                                           : QStringLiteral("%1 (%2)").arg(status, PortAndBaud());
+    statusLine = WithPort(status);
+    if (job.kind == JobKind::Send) statusLine += QLatin1Char('\n') + SendFileLine();
     ShowStatusLine();
 }
 
@@ -75,14 +99,64 @@ void CTransferDlg::OnInitDialog() {
     } else {
         setWindowTitle(TextAt(texts, TextId::KermitReceiveButton));
     }
-    ShowStatus(TextAt(texts, TextId::WaitingOnCaliper));
     ui_->cancelButton->setText(TextAt(texts, TextId::Cancel));
+    FitTexts();
+    ShowStatus(TextAt(texts, TextId::WaitingOnCaliper));
     // The bar counts in units that keep a file of up to 4 GB within its range.
     progressShift_ = 0;
     while ((fileSize >> progressShift_) > static_cast<std::uint32_t>(INT_MAX))
         ++progressShift_;
     ui_->progressBar->setRange(0, std::max(1, ProgressUnits(fileSize)));
     ui_->progressBar->setValue(0);
+}
+
+// Every line the status can show, each on a line of its own, with a typical
+// name for a file still to come.
+QStringList CTransferDlg::LinesToFit() const {
+    const QStringList& texts = app_.TextTable;
+    QStringList lines{WithPort(TextAt(texts, TextId::WaitingOnCaliper))};
+    if (job.kind == JobKind::Send) {
+        lines << WithPort(TextAt(texts, TextId::Sending)) << SendFileLine();
+    } else {
+        lines << TextAt(texts, TextId::Receiving) << ReceivedFileLine(kTypicalReceivedName)
+              << FileInLine(kTypicalReceivedName)
+              << TextAt(texts, TextId::ReceivedBytes).arg(UINT32_MAX);
+    }
+    return lines;
+}
+
+// The window widens, up to twice its template's width, until its title and
+// each status line show whole; the status and the bar widen with it, the dot
+// keeps to the right and the button to the middle.
+void CTransferDlg::FitTexts() {
+    const QFontMetrics metrics(ui_->statusLabel->font());
+    int widest = 0;
+    for (const QString& line : LinesToFit())
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    int extra = widest + StatusReserve() + 1 - ui_->statusLabel->width();
+    extra = std::max({extra, TitleFitWidth(this) - width(), 0});
+    extra = std::min(extra, (kMostWidening - 1) * width());
+    for (QWidget* wide :
+         {static_cast<QWidget*>(ui_->statusLabel), static_cast<QWidget*>(ui_->progressBar),
+          static_cast<QWidget*>(ui_->byteCountLabel)})
+        wide->resize(wide->width() + extra, wide->height());
+    for (QWidget* dot : {ui_->ctsOnDot, ui_->ctsOffDot})
+        dot->move(dot->x() + extra, dot->y());
+    ui_->cancelButton->move(ui_->cancelButton->x() + extra / 2, ui_->cancelButton->y());
+    setFixedSize(width() + extra, height());
+    FitCancelButton();
+}
+
+// A button text longer than the button widens it about its middle.
+void CTransferDlg::FitCancelButton() {
+    QPushButton* button = ui_->cancelButton;
+    const int extra = std::max(0, ButtonFitWidth(button) - button->width());
+    button->setGeometry(button->geometry().adjusted(-extra / 2, 0, extra - extra / 2, 0));
+}
+
+// The status keeps clear of the line-status dot in its top right corner.
+int CTransferDlg::StatusReserve() const {
+    return std::max(0, ui_->statusLabel->geometry().right() - ui_->ctsOnDot->geometry().left() + 2);
 }
 
 int CTransferDlg::ProgressUnits(std::uint32_t bytes) const {
@@ -135,9 +209,8 @@ void CTransferDlg::OnSendProgress(std::uint32_t bytes) {
 
 void CTransferDlg::OnReceiveFileOpened(const QByteArray& name) {
     receivedName_ = name;
-    statusLine =
-        QStringLiteral("%1\n%2 (%3)")
-            .arg(TextAt(app_.TextTable, TextId::Receiving), FromEightBit(name), PortAndBaud());
+    statusLine = TextAt(app_.TextTable, TextId::Receiving) + QLatin1Char('\n') +
+                 ReceivedFileLine(FromEightBit(name));
     ShowStatusLine();
     ui_->progressBar->hide();
     ui_->byteCountLabel->show();
@@ -145,7 +218,7 @@ void CTransferDlg::OnReceiveFileOpened(const QByteArray& name) {
 }
 
 void CTransferDlg::OnReceiveProgress(std::uint32_t bytes) {
-    byteCountText = QStringLiteral("%1 bytes").arg(bytes);
+    byteCountText = TextAt(app_.TextTable, TextId::ReceivedBytes).arg(bytes);
     ui_->byteCountLabel->setText(byteCountText);
 }
 
@@ -162,18 +235,15 @@ void CTransferDlg::OnTransactionDone(const QString& folder, const QByteArray& na
     receivedName_.clear();
 }
 
-// The status keeps clear of the line-status dot in its top right corner.
 void CTransferDlg::ShowStatusLine() {
-    const int reserve = ui_->statusLabel->geometry().right() - ui_->ctsOnDot->geometry().left() + 2;
-    ShowFittedText(ui_->statusLabel, statusLine, std::max(0, reserve));
+    ShowFittedText(ui_->statusLabel, statusLine, StatusReserve());
 }
 
 // A file is in and the job waits for the next one: the waiting text again,
 // with the file just received below it and its count left standing.
 void CTransferDlg::ShowFileIn(const QByteArray& name) {
-    statusLine = QStringLiteral("%1 (%2)\n\u2713 %3")
-                     .arg(TextAt(app_.TextTable, TextId::WaitingOnCaliper), PortAndBaud(),
-                          FromEightBit(name));
+    statusLine = WithPort(TextAt(app_.TextTable, TextId::WaitingOnCaliper)) + QLatin1Char('\n') +
+                 FileInLine(FromEightBit(name));
     ShowStatusLine();
 }
 

@@ -80,6 +80,14 @@ private:
     void ShowStatus(const QString& status);
     void ShowFileIn(const QByteArray& name);
     void ShowStatusLine();
+    void FitTexts();
+    void FitCancelButton();
+    int StatusReserve() const;
+    QStringList LinesToFit() const;
+    QString WithPort(const QString& status) const;
+    QString SendFileLine() const;
+    QString ReceivedFileLine(const QString& name) const;
+    static QString FileInLine(const QString& name);
     QString FileName() const;
     QString PortAndBaud() const;
     int ProgressUnits(std::uint32_t bytes) const;

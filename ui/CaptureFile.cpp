@@ -6,7 +6,8 @@
 // The text goes into a new file beside the old one, which it replaces only
 // once it is written whole: a full disk leaves the earlier file as it was.
 // Where no file can be made beside it, the file is written in place.
-bool WriteCaptureFile(const QString& path, const QByteArray& bytes, QString* error) {
+bool WriteCaptureFile(const QString& path, const QByteArray& bytes, QString* error,
+                      const QString& failedText) {
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     // Unbuffered: a buffered write that fails only when commit() flushes it
@@ -15,8 +16,7 @@ bool WriteCaptureFile(const QString& path, const QByteArray& bytes, QString* err
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                          file.write(bytes) == bytes.size() && file.commit();
     if (!written && error) {
-        *error = QStringLiteral("An error occurred while writing \"%1\".\n%2")
-                     .arg(path, file.errorString());
+        *error = failedText.arg(path) + QLatin1Char('\n') + file.errorString();
     }
     return written;
 }

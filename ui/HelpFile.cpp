@@ -94,7 +94,7 @@ void ShowHelpWindow(const QString& page) {
 
 // The pages go to the browser, or to Corvix's own window when there is none
 // or it cannot be started; a help that is not there says so.
-void OpenHelpFile(const QString& path, const QString& language) {
+void OpenHelpFile(const QString& path, const QString& language, const QString& missingText) {
     const QString target = HelpTarget(path, DesktopHasChmViewer, language);
     const QUrl url = QUrl::fromLocalFile(QDir::fromNativeSeparators(target));
     switch (ChooseHelpViewer(target, DesktopHandles)) {
@@ -104,9 +104,7 @@ void OpenHelpFile(const QString& path, const QString& language) {
             [[fallthrough]];
         case HelpViewer::Missing:
             QMessageBox::warning(QApplication::activeModalWidget(), QStringLiteral("Corvix"),
-                                 QStringLiteral("The help cannot be shown: %1 is missing or "
-                                                "nothing on this computer can open it.")
-                                     .arg(QDir::toNativeSeparators(target)));
+                                 missingText.arg(QDir::toNativeSeparators(target)));
             return;
         case HelpViewer::OwnWindow:
             break;

@@ -43,6 +43,6 @@ void ShowHelpWindow(const QString& page);
 
 // Shows the help for the help file `path` in the interface language
 // `language` (as HelpTarget): in the desktop's viewer or browser, in Corvix's
-// own help window when there is none, or with a message saying it cannot be
-// shown. Never nothing at all.
-void OpenHelpFile(const QString& path, const QString& language);
+// own help window when there is none, or with the message `missingText`
+// (whose %1 is the file) saying it cannot be shown. Never nothing at all.
+void OpenHelpFile(const QString& path, const QString& language, const QString& missingText);

@@ -30,6 +30,8 @@ struct MainWindowServices {
     // filled by the main window with the program's own (AppJobWindows).
     JobWindowFactory jobWindows;
     EditorLauncher startEditor = StartEditor;
-    // The help file and the interface language's code ("de").
-    std::function<void(const QString& path, const QString& language)> openHelp = OpenHelpFile;
+    // The help file, the interface language's code ("de") and the message for
+    // when it cannot be shown.
+    std::function<void(const QString& path, const QString& language, const QString& missingText)>
+        openHelp = OpenHelpFile;
 };

@@ -1,3 +1,4 @@
+#include "app/TextTable.h"
 #include "worker/Jobs.h"
 
 namespace {
@@ -39,7 +40,7 @@ void RunCaptureJob(JobRun& run) {
     if (lost) {
         // The device went away: nobody will stop this job, so it ends itself.
         run.outcome = JobOutcome::LineLost;
-        run.Show(QString::fromLatin1(kLineLostText), MessageIcon::Warning);
+        run.Show(run.texts.At(TextId::LineLost), MessageIcon::Warning);
         run.endEvent.Set();
         if (run.window != nullptr) run.window->OnJobOver();
     }

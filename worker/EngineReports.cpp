@@ -4,6 +4,7 @@
 
 #include "app/EightBit.h"
 #include "app/TextTable.h"
+#include "worker/FileReasons.h"
 
 namespace {
 
@@ -12,8 +13,9 @@ QString PathText(const std::string& path) {
     return QDir::toNativeSeparators(FromEightBit(QByteArray::fromStdString(path)));
 }
 
-QString FileMessage(const QString& text, const std::string& path, const std::string& reason) {
-    return FileProblemText(text, PathText(path), QString::fromLocal8Bit(reason));
+QString FileMessage(const JobTexts& texts, const QString& text, const std::string& path,
+                    std::error_code reason) {
+    return FileProblemText(text, PathText(path), ReasonText(texts, reason));
 }
 
 // The peer's words as they may be shown: control characters (a terminal
@@ -55,31 +57,31 @@ std::optional<std::string> EngineReports::AskSaveAs(const std::string& path) {
     return chosen->toStdString();
 }
 
-void EngineReports::ShowCouldNotOpenFile(const std::string& path, const std::string& reason) {
+void EngineReports::ShowCouldNotOpenFile(const std::string& path, std::error_code reason) {
     fileFailed_ = true;
     failedFile_ = PathText(path);
     if (window_ == nullptr) return;
-    window_->ShowMessage(FileMessage(texts_.couldNotOpenFile, path, reason), MessageIcon::Error);
+    window_->ShowMessage(FileMessage(texts_, texts_.couldNotOpenFile, path, reason),
+                         MessageIcon::Error);
 }
 
 // Shown with what became of the file, once the transfer has ended.
-void EngineReports::ShowCouldNotWriteFile(const std::string& path, const std::string& reason) {
+void EngineReports::ShowCouldNotWriteFile(const std::string& path, std::error_code reason) {
     fileFailed_ = true;
     failedFile_ = PathText(path);
-    writeNote_ = FileMessage(QString::fromLatin1(kCouldNotWriteText), path, reason);
+    writeNote_ = FileMessage(texts_, texts_.At(TextId::CouldNotWriteFile), path, reason);
 }
 
-void EngineReports::ShowNameRefused(const std::string& reason) {
+void EngineReports::ShowNameRefused(std::size_t longest) {
     if (window_ == nullptr) return;
-    window_->ShowMessage(QString::fromLatin1(kNameRefusedText).arg(QString::fromStdString(reason)),
-                         MessageIcon::Error);
+    window_->ShowMessage(texts_.At(TextId::NameTooLong).arg(longest), MessageIcon::Error);
 }
 
 void EngineReports::OnFileNotReceived(const std::string& target, const std::string& kept,
                                       std::uint64_t bytes, bool discarded) {
     failedFile_ = PathText(target);
-    keptNote_ = NotReceivedText(PathText(target), kept.empty() ? QString() : PathText(kept), bytes,
-                                discarded);
+    keptNote_ = NotReceivedText(texts_, PathText(target), kept.empty() ? QString() : PathText(kept),
+                                bytes, discarded);
 }
 
 void EngineReports::OnPeerError(const std::string& text) {

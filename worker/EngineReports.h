@@ -17,9 +17,9 @@ public:
     void OnSendProgress(std::uint32_t bytes) override;
     Overwrite AskOverwrite(const std::string& path) override;
     std::optional<std::string> AskSaveAs(const std::string& path) override;
-    void ShowCouldNotOpenFile(const std::string& path, const std::string& reason) override;
-    void ShowCouldNotWriteFile(const std::string& path, const std::string& reason) override;
-    void ShowNameRefused(const std::string& reason) override;
+    void ShowCouldNotOpenFile(const std::string& path, std::error_code reason) override;
+    void ShowCouldNotWriteFile(const std::string& path, std::error_code reason) override;
+    void ShowNameRefused(std::size_t longest) override;
     void OnPeerError(const std::string& text) override;
     void OnFileNotReceived(const std::string& target, const std::string& kept, std::uint64_t bytes,
                            bool discarded) override;

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/TextTable.h"
 #include "serial/SerialPort.h"
 #include "worker/Jobs.h"
 #include "worker/PortFailureText.h"
@@ -54,7 +55,7 @@ void JobRun::Show(const QString& text, MessageIcon icon) const {
 
 void JobRun::SetFailureOutcome(const JobLink& owned) {
     if (owned.lineLost()) {
-        Show(QString::fromLatin1(kLineLostText), MessageIcon::Warning);
+        Show(texts.At(TextId::LineLost), MessageIcon::Warning);
         outcome = JobOutcome::LineLost;
     } else if (std::strstr(owned.engine.statusText, "QUIT") != nullptr) {
         outcome = JobOutcome::Stopped;

@@ -24,12 +24,10 @@ QString FileProblemText(const QString& text, const QString& path, const QString&
     return message;
 }
 
-QString NotReceivedText(const QString& target, const QString& kept, quint64 bytes, bool discarded) {
-    const QString what = discarded ? QStringLiteral("%1 was discarded by the sender.")
-                                   : QStringLiteral("%1 did not arrive whole.");
-    const QString where =
-        kept.isEmpty()
-            ? QStringLiteral("Nothing of it had arrived.")
-            : QStringLiteral("What arrived is kept in %1 (%2 bytes).").arg(kept).arg(bytes);
+QString NotReceivedText(const JobTexts& texts, const QString& target, const QString& kept,
+                        quint64 bytes, bool discarded) {
+    const QString what = texts.At(discarded ? TextId::FileDiscarded : TextId::FileNotWhole);
+    const QString where = kept.isEmpty() ? texts.At(TextId::NothingArrived)
+                                         : texts.At(TextId::ArrivedKeptIn).arg(kept).arg(bytes);
     return what.arg(target) + QLatin1Char(' ') + where;
 }

@@ -20,10 +20,7 @@ struct JobTexts {
 
 // Fixed texts, the same in every language.
 inline const char* const kComportErrorText = "ERROR: Comport!";
-inline const char* const kLineLostText = "The connection to the caliper was lost.";
-inline const char* const kDiscardedText = "a file was discarded by the sender";
-inline const char* const kCouldNotWriteText = "Could not write file!";
-inline const char* const kNameRefusedText = "The sender's file name was refused: %1.";
+inline const char* const kEditorErrorText = "Error opening notepad.exe!";
 
 // A message about one file: its own text, then the file as the user knows
 // it, then why (left out when `reason` is empty), each on its own line.
@@ -31,4 +28,5 @@ QString FileProblemText(const QString& text, const QString& path, const QString&
 
 // What became of a received file that did not arrive whole: `target` is as it
 // was, what arrived is in `kept` (empty when nothing had), `bytes` long.
-QString NotReceivedText(const QString& target, const QString& kept, quint64 bytes, bool discarded);
+QString NotReceivedText(const JobTexts& texts, const QString& target, const QString& kept,
+                        quint64 bytes, bool discarded);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/EightBit.h"
+#include "app/TextTable.h"
 #include "worker/Jobs.h"
 #include "worker/ReceivedFile.h"
 
@@ -81,6 +82,6 @@ void RunReceiveJob(JobRun& run) {
     run.EndJob(link);
     if (discarded && run.outcome == JobOutcome::Stopped) {
         run.outcome = JobOutcome::Failed;
-        run.statusText = QString::fromLatin1(kDiscardedText);
+        run.statusText = run.texts.At(TextId::DiscardedStatus);
     }
 }

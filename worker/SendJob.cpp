@@ -7,6 +7,7 @@
 #include "app/EightBit.h"
 #include "app/PathParts.h"
 #include "app/TextTable.h"
+#include "worker/FileReasons.h"
 #include "worker/Jobs.h"
 
 namespace {
@@ -19,27 +20,38 @@ void ShowUnreadable(JobRun& run, const QString& reason) {
     run.outcome = JobOutcome::FileFailed;
 }
 
-// Why a file is not one that can be sent; empty when it is a regular file.
-// Only a regular file is opened: opening a named pipe or a device could wait
-// for ever, and a folder has nothing to send.
-QString NotSendable(const QFileInfo& info) {
-    if (!info.exists()) return QStringLiteral("No such file or directory");
-    if (info.isDir()) return QStringLiteral("Is a folder");
-    if (!info.isFile()) return QStringLiteral("Not a plain file");
+// Why a file is not one that can be sent; empty when it is a regular file
+// that may be read. Only a regular file is opened: opening a named pipe or a
+// device could wait for ever, and a folder has nothing to send.
+QString NotSendable(const JobTexts& texts, const QFileInfo& info) {
+    if (!info.exists())
+        return ReasonText(texts, std::make_error_code(std::errc::no_such_file_or_directory));
+    if (info.isDir()) return ReasonText(texts, std::make_error_code(std::errc::is_a_directory));
+    if (!info.isFile()) return texts.At(TextId::ReasonNotPlainFile);
+    if (!info.isReadable())
+        return ReasonText(texts, std::make_error_code(std::errc::permission_denied));
     return {};
+}
+
+// Why an opened file failed: the system's words, but a lack of file handles
+// in the user's language.
+QString FileErrorText(const JobTexts& texts, const QFile& file) {
+    if (file.error() == QFileDevice::ResourceError)
+        return ReasonText(texts, std::make_error_code(std::errc::too_many_files_open));
+    return file.errorString();
 }
 
 // Reads the whole file into a buffer one byte longer than the file. Shows
 // the job's message and returns nothing when that fails.
 std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
     QFile file(run.job.path);
-    const QString notSendable = NotSendable(QFileInfo(run.job.path));
+    const QString notSendable = NotSendable(run.texts, QFileInfo(run.job.path));
     if (!notSendable.isEmpty()) {
         ShowUnreadable(run, notSendable);
         return nullptr;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        ShowUnreadable(run, file.errorString());
+        ShowUnreadable(run, FileErrorText(run.texts, file));
         return nullptr;
     }
     length = file.size();
@@ -51,7 +63,7 @@ std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
         return nullptr;
     }
     if (file.read(reinterpret_cast<char*>(buffer.get()), length) != length) {
-        ShowUnreadable(run, file.errorString());
+        ShowUnreadable(run, FileErrorText(run.texts, file));
         return nullptr;
     }
     buffer[length] = 0;

@@ -48,14 +48,14 @@ TEST_F(LanguageFile, IdentifiersAreReadLikeNumbersWithBlanksAndSign) {
 }
 
 TEST_F(LanguageFile, AHighIdentifierGrowsTheTableWithEmptyEntries) {
-    const int end = static_cast<int>(EnglishTexts().size());
-    ASSERT_EQ(Load(kHeader + "<resource><string id=\"" + QByteArray::number(end + 4) +
+    const int high = int(EnglishTexts().size()) + 4;
+    ASSERT_EQ(Load(kHeader + "<resource><string id=\"" + QByteArray::number(high) +
                    "\" value=\"extra\"/></resource>"),
               1);
-    ASSERT_EQ(table.size(), end + 5);
-    for (int id = end; id < end + 4; ++id)
+    ASSERT_EQ(table.size(), high + 1);
+    for (int id = high - 4; id < high; ++id)
         EXPECT_TRUE(table[id].isEmpty()) << id;
-    EXPECT_EQ(table[end + 4], "extra");
+    EXPECT_EQ(table[high], "extra");
 }
 
 TEST_F(LanguageFile, NestedElementsAreEntriesAndThirdAttributesAreIgnored) {
@@ -182,6 +182,7 @@ TEST_F(LanguageFile, AnEmptyFileIsNotWellFormed) {
     EXPECT_TRUE(sink.shown[0].text.startsWith("Error 0x")) << sink.shown[0].text.toStdString();
 }
 
+// Of the newer messages a file lacks, the English text shows instead.
 TEST(LanguageSwitch, MissingIdentifiersKeepThePreviousLanguagesText) {
     QTemporaryDir folder;
     RecordingSink sink;
@@ -191,16 +192,20 @@ TEST(LanguageSwitch, MissingIdentifiersKeepThePreviousLanguagesText) {
     app.TextTable = EnglishTexts();
     ASSERT_TRUE(WriteBytes(folder.filePath("Corvix-DEU.xml"),
                            kHeader + "<r><s id=\"16\" value=\"Sprache\"/>"
-                                     "<s id=\"17\" value=\"Hilfe\"/></r>"));
+                                     "<s id=\"17\" value=\"Hilfe\"/>"
+                                     "<s id=\"41\" value=\"Verbindung verloren.\"/></r>"));
     ASSERT_TRUE(WriteBytes(folder.filePath("Corvix-FRA.xml"),
                            kHeader + "<r><s id=\"16\" value=\"Langue\"/></r>"));
     ASSERT_TRUE(WriteBytes(folder.filePath("Corvix-SVE.xml"), kHeader + "<r><s id=\"16\""));
 
     EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand), 1);
+    EXPECT_EQ(app.TextTable[TextId::LineLost], "Verbindung verloren.");
     EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand + 3), 1);
     EXPECT_EQ(app.Language, 3);
     EXPECT_EQ(app.TextTable[16], "Langue");
     EXPECT_EQ(app.TextTable[17], "Hilfe");
+    EXPECT_EQ(app.TextTable[TextId::LineLost], EnglishTexts()[TextId::LineLost]);
+    EXPECT_EQ(app.TextTable.size(), EnglishTexts().size());
 
     // A failed load keeps the texts but the language still changes.
     EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand + 5), 0);

@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 #include "app/AppCore.h"
+#include "app/LanguageFile.h"
 #include "app/LanguageScan.h"
 #include "app/Languages.h"
 #include "app/TextTable.h"
@@ -77,31 +78,40 @@ TEST_F(LanguageScan, AFolderWithoutWriteAccessGetsNoTemplate) {
 TEST(EnglishTemplate, IsByteExact) {
     const QByteArray bytes = EnglishTemplate(EnglishTexts());
     const QList<QByteArray> lines = bytes.split('\n');
-    // The two opening lines, one per text (the gaps between the ranges of
-    // ids given out are no texts), the closing line, each ending in LF.
-    const qsizetype texts = EnglishTexts().size() - EnglishTexts().count(QString());
-    ASSERT_EQ(lines.size(), texts + 4);
+    // The header, identifiers 1 to 40, the newer messages, the closing line;
+    // each line ends in LF.
+    ASSERT_EQ(lines.size(), 44 + EnglishTexts().size() - kEnglishTextCount);
     EXPECT_TRUE(lines.last().isEmpty());
     EXPECT_EQ(lines[0], "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>");
     EXPECT_EQ(lines[1], "<resource CompactMode=\"1\" Langauage=\"English\">");
     EXPECT_EQ(lines[2], "<string id=\"1\" value=\"Settings\"/>");
     EXPECT_EQ(lines[4], "<string id=\"3\" value=\"Data to printer (4800baud)\"/>");
     EXPECT_EQ(lines[41], "<string id=\"40\" value=\"File exists, overwrite?\"/>");
+    EXPECT_TRUE(lines[42].startsWith("<string id=\"41\" value=\""));
     EXPECT_EQ(lines[lines.size() - 2], "</resource>");
     EXPECT_FALSE(bytes.contains('\r'));
     EXPECT_FALSE(bytes.contains("id=\"0\""));
 }
 
+// Escaped, so that the file reads back as the very texts it was written from.
 TEST(EnglishTemplate, WritesTextsAsEightBitAndUpToTheLastEntry) {
     QStringList table = EnglishTexts();
-    table[5] = QString::fromUtf8("Åtta & <nio>");
+    table[5] = QString::fromUtf8("Åtta & <nio> \"tio\"\nelva");
     const QByteArray last = QByteArray::number(table.size() + 1);
     table.append(QString());
     table.append("Sista");
     const QByteArray bytes = EnglishTemplate(table);
-    EXPECT_TRUE(bytes.contains("<string id=\"5\" value=\"\xC5tta & <nio>\"/>\n"));
+    EXPECT_TRUE(
+        bytes.contains("<string id=\"5\" value=\"\xC5tta &amp; &lt;nio&gt; &quot;tio&quot;"
+                       "&#10;elva\"/>\n"));
     EXPECT_TRUE(
         bytes.endsWith("\"/>\n<string id=\"" + last + "\" value=\"Sista\"/>\n</resource>\n"));
+    QTemporaryDir folder;
+    ASSERT_TRUE(WriteBytes(folder.filePath("Corvix-ENG.xml"), bytes));
+    QStringList read = EnglishTexts();
+    RecordingSink sink;
+    ASSERT_EQ(ReadLanguageFile(folder.filePath("Corvix-ENG.xml"), read, sink), 1);
+    EXPECT_EQ(read[5], table[5]);
 }
 
 TEST(LanguageStart, TheWindowsScanMovesTheChoiceAndLoadsEnglish) {

@@ -36,7 +36,7 @@ public:
     void OnSendProgress(std::uint32_t) override {}
     Overwrite AskOverwrite(const std::string&) override { return Overwrite::Yes; }
     std::optional<std::string> AskSaveAs(const std::string&) override { return std::nullopt; }
-    void ShowCouldNotOpenFile(const std::string&, const std::string&) override {}
+    void ShowCouldNotOpenFile(const std::string&, std::error_code) override {}
 };
 
 // Corvix's engine on end A of a linesim line, a real Kermit program on end B.

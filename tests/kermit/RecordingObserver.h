@@ -35,10 +35,10 @@ public:
         events.push_back("save as? " + path);
         return saveAsAnswer;
     }
-    void ShowCouldNotOpenFile(const std::string& path, const std::string&) override {
+    void ShowCouldNotOpenFile(const std::string& path, std::error_code) override {
         events.push_back("could not open " + path);
     }
-    void ShowCouldNotWriteFile(const std::string& path, const std::string&) override {
+    void ShowCouldNotWriteFile(const std::string& path, std::error_code) override {
         events.push_back("could not write " + path);
     }
     void OnFileNotReceived(const std::string& target, const std::string& kept, std::uint64_t bytes,

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "app/TextTable.h"
 #include "ui/AsciiPrint.h"
 
 namespace {
@@ -177,7 +178,7 @@ TEST_F(AsciiPrintTest, RefusesWhenNotEvenOneCharacterFits) {
     EXPECT_EQ(Print("abc\r\n", 10, 400, 1000), PrintResult::NothingFits);
     EXPECT_EQ(Print("abc\r\n", 10, 5), PrintResult::NothingFits);
     EXPECT_EQ(Print("abc\r\n", 1), PrintResult::NothingFits) << "no room for a single line";
-    EXPECT_FALSE(PrintResultText(PrintResult::NothingFits).isEmpty());
+    EXPECT_FALSE(PrintResultText(PrintResult::NothingFits, EnglishTexts()).isEmpty());
 }
 
 // Twenty lines fill three pages of nine lines. The print keeps to the pages

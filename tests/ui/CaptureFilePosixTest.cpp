@@ -8,9 +8,12 @@
 
 #include <csignal>
 
+#include "app/TextTable.h"
 #include "ui/CaptureFile.h"
 
 namespace {
+
+const QString kFailedText = TextAt(EnglishTexts(), TextId::CaptureNotWritten);
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -33,7 +36,7 @@ TEST(CaptureFile, AWriteThatFailsHalfWayLeavesTheEarlierFileAsItWas) {
     small.rlim_cur = 4096;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const bool written = WriteCaptureFile(path, QByteArray(10000, 'x'), &error);
+    const bool written = WriteCaptureFile(path, QByteArray(10000, 'x'), &error, kFailedText);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -43,7 +46,8 @@ TEST(CaptureFile, AWriteThatFailsHalfWayLeavesTheEarlierFileAsItWas) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"trees.txt"});
 
     // With room, the new text takes the file's place whole.
-    ASSERT_TRUE(WriteCaptureFile(path, QByteArray(10000, 'x'), &error)) << error.toStdString();
+    ASSERT_TRUE(WriteCaptureFile(path, QByteArray(10000, 'x'), &error, kFailedText))
+        << error.toStdString();
     EXPECT_EQ(ReadAll(path), QByteArray(10000, 'x'));
 }
 

@@ -132,7 +132,7 @@ struct ServiceRecorder {
             editorFiles.append(file);
             return editorStarts;
         };
-        services.openHelp = [this](const QString& path, const QString& language) {
+        services.openHelp = [this](const QString& path, const QString& language, const QString&) {
             helpPaths.append(path);
             helpLanguages.append(language);
         };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "WorkerFixture.h"
+#include "app/TextTable.h"
 
 namespace worker_test {
 namespace {
@@ -84,14 +85,18 @@ TEST_F(JobFailure, AFileThatCannotBeReadIsReportedBeforeThePortIsTouched) {
     ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
     WriteWholeFile(root / "plain.dat", "x");
     ASSERT_EQ(::mkfifo((root / "pipe.dat").c_str(), 0600), 0);
-    std::vector<fs::path> paths = {root / "no such file.dat", rx, root / "plain.dat" / "x.dat",
-                                   root / "pipe.dat"};
+    // Each with its reason from the text table.
+    std::vector<std::pair<fs::path, int>> paths = {
+        {root / "no such file.dat", TextId::ReasonNoSuchFile},
+        {rx, TextId::ReasonIsFolder},
+        {root / "plain.dat" / "x.dat", TextId::ReasonNoSuchFile},
+        {root / "pipe.dat", TextId::ReasonNotPlainFile}};
     if (::geteuid() != 0) {  // permissions do not stop root
         WriteWholeFile(root / "locked.dat", "x");
         fs::permissions(root / "locked.dat", fs::perms::none);
-        paths.push_back(root / "locked.dat");
+        paths.push_back({root / "locked.dat", TextId::ReasonPermissionDenied});
     }
-    for (const fs::path& path : paths) {
+    for (const auto& [path, reason] : paths) {
         RecordingWindow target;
         auto worker = StartJob(JobKind::Send, QString::fromStdString(path.string()), 7, &target);
         ASSERT_TRUE(Finished(*worker, 5000)) << path;
@@ -103,7 +108,7 @@ TEST_F(JobFailure, AFileThatCannotBeReadIsReportedBeforeThePortIsTouched) {
         ASSERT_EQ(lines.size(), 3) << events[0].text.toStdString();
         EXPECT_EQ(lines[0], "Could not open file!");
         EXPECT_EQ(lines[1].toStdString(), path.string());
-        EXPECT_FALSE(lines[2].isEmpty());
+        EXPECT_EQ(lines[2], EnglishTexts()[reason]);
         EXPECT_EQ(events[0].icon, MessageIcon::Error);
         EXPECT_EQ(events[1].message, 667);
     }
