@@ -35,7 +35,7 @@ if(NOT (UNIX AND NOT APPLE))
 endif()
 
 # Corvix's own catalogues of Qt's texts, beside the programs; Debian's own
-# come from qt6-translations-l10n.
+# come from qt6-translations-l10n, and the program loads ours beside them.
 install(FILES ${CORVIX_QT_CATALOGUES} DESTINATION ${CORVIX_PROGRAM_DIR})
 
 # Links in bin, relative, so a staged install (DESTDIR, packages) keeps them.

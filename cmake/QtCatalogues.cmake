@@ -1,6 +1,7 @@
 # Qt's own texts (the message box buttons, the file, folder, font and print
-# dialogs) in the languages for which Debian ships no Qt catalogue: Corvix's
-# own catalogues in resources/qt-translations, compiled by Qt's lrelease into
+# dialogs) where Debian's Qt catalogues fall short: Corvix's own catalogues in
+# resources/qt-translations (every text for a language Debian has none for,
+# the texts Debian's lacks for the others), compiled by Qt's lrelease into
 # corvix_qtbase_XX.qm beside the executables, where the program finds them.
 # The host's lrelease serves the Windows build as well: the files are the
 # same on every platform.

@@ -26,8 +26,9 @@ endforeach()
 # Qt's own texts (file chooser, print dialog) in the program's languages, as
 # Linux gets them from qt6-translations-l10n: the catalogues are the same on
 # every platform and sit in the folder's "translations". Corvix's own
-# catalogues serve the languages Debian has none for (Greek, Swedish,
-# Romanian, Serbian) and sit there too.
+# catalogues sit there too: every text for the languages Debian has none for
+# (Greek, Swedish, Romanian, Serbian), and for the others the texts Debian's
+# lack, loaded beside Debian's.
 install(FILES ${CORVIX_QT_CATALOGUES} DESTINATION ${CORVIX_PROGRAM_DIR}/translations)
 set(CORVIX_QT_TRANSLATIONS_DIR /usr/share/qt6/translations CACHE PATH
     "Qt's translation catalogues shipped with the Windows folder")

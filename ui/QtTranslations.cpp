@@ -8,14 +8,15 @@
 
 namespace {
 
-// Qt's catalogue of its base module ("qtbase_fr.qm", which holds every Qt
-// text Corvix shows) wins where the language has one; Corvix's own serve
-// the languages Qt's translations lack; a catalogue of the whole of Qt
-// ("qt_sv.qm"), where that is all there is, comes last.
-const QStringList& Catalogues() {
-    static const QStringList kCatalogues{QStringLiteral("qtbase"), QStringLiteral("corvix_qtbase"),
-                                         QStringLiteral("qt")};
-    return kCatalogues;
+// The first of `folders` that holds `catalogue` for `locale`, loaded; null
+// where none does.
+std::unique_ptr<QTranslator> Load(const QLocale& locale, const QString& catalogue,
+                                  const QStringList& folders) {
+    auto translator = std::make_unique<QTranslator>();
+    for (const QString& folder : folders) {
+        if (translator->load(locale, catalogue, QStringLiteral("_"), folder)) return translator;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -29,24 +30,29 @@ QStringList QtTranslationFolders(const QString& programFolder) {
 QtTranslations::QtTranslations() = default;
 
 QtTranslations::~QtTranslations() {
-    if (translator_) QCoreApplication::removeTranslator(translator_.get());
+    Remove();
 }
 
+void QtTranslations::Remove() {
+    for (const auto& translator : translators_)
+        QCoreApplication::removeTranslator(translator.get());
+    translators_.clear();
+}
+
+// Qt asks the translator installed last first: Corvix's catalogue goes in
+// before Qt's, so that Qt's own ("qtbase_fr.qm") answers for every text it
+// has and ours for the rest. A catalogue of the whole of Qt ("qt_sv.qm")
+// serves only a language that has neither.
 bool QtTranslations::Switch(const QString& localeName, const QStringList& folders) {
-    if (translator_) {
-        QCoreApplication::removeTranslator(translator_.get());
-        translator_.reset();
-    }
+    Remove();
     if (localeName.isEmpty() || localeName == QStringLiteral("en")) return false;
-    auto translator = std::make_unique<QTranslator>();
     const QLocale locale(localeName);
-    for (const QString& catalogue : Catalogues()) {
-        for (const QString& folder : folders) {
-            if (!translator->load(locale, catalogue, QStringLiteral("_"), folder)) continue;
-            if (!QCoreApplication::installTranslator(translator.get())) return false;
-            translator_ = std::move(translator);
-            return true;
-        }
+    std::unique_ptr<QTranslator> ours = Load(locale, QStringLiteral("corvix_qtbase"), folders);
+    std::unique_ptr<QTranslator> qts = Load(locale, QStringLiteral("qtbase"), folders);
+    if (!ours && !qts) qts = Load(locale, QStringLiteral("qt"), folders);
+    for (auto* translator : {&ours, &qts}) {
+        if (!*translator || !QCoreApplication::installTranslator(translator->get())) continue;
+        translators_.push_back(std::move(*translator));
     }
-    return false;
+    return !translators_.empty();
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QTranslator;
 
@@ -25,12 +26,16 @@ public:
     QtTranslations& operator=(const QtTranslations&) = delete;
 
     // Puts Qt's texts for `localeName` ("fr", "ru") in place of those shown
-    // so far: Qt's own catalogue from the first folder of `folders` that has
-    // it, or else Corvix's own ("corvix_qtbase_el.qm"), searched the same
-    // way. English, or a language neither has, leaves Qt's own English.
-    // Returns true when a translation was loaded.
+    // so far: Qt's own catalogue ("qtbase_fr.qm") from the first folder of
+    // `folders` that has it, and beside it Corvix's own
+    // ("corvix_qtbase_fr.qm"), searched the same way, for the texts Qt's
+    // lacks; for a language Qt has none for, Corvix's alone. English, or a
+    // language neither has, leaves Qt's own English. Returns true when a
+    // translation was loaded.
     bool Switch(const QString& localeName, const QStringList& folders);
 
 private:
-    std::unique_ptr<QTranslator> translator_;
+    void Remove();
+
+    std::vector<std::unique_ptr<QTranslator>> translators_;
 };
