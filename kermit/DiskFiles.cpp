@@ -143,7 +143,7 @@ std::unique_ptr<IncomingFile> DiskFiles::Create(const fs::path& target, std::err
         return nullptr;
     }
     if (target.filename().native().size() > kMaxNameUnits) {
-        error = ErrnoText(ENAMETOOLONG);
+        error = ErrnoCode(ENAMETOOLONG);
         return nullptr;
     }
     const fs::path working = FreeMarkedName(target);

@@ -20,7 +20,6 @@ struct JobTexts {
 
 // Fixed texts, the same in every language.
 inline const char* const kComportErrorText = "ERROR: Comport!";
-inline const char* const kEditorErrorText = "Error opening notepad.exe!";
 
 // A message about one file: its own text, then the file as the user knows
 // it, then why (left out when `reason` is empty), each on its own line.
