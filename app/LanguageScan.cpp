@@ -1,6 +1,7 @@
 #include "app/LanguageScan.h"
 
 #include "app/EightBit.h"
+#include "app/TextTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +58,8 @@ QByteArray EnglishTemplate(const QStringList& table) {
         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
         "<resource CompactMode=\"1\" Langauage=\"English\">\n";
     for (qsizetype id = 1; id < table.size(); ++id) {
+        // Ids from 41 on are numbered by kind of message and may leave gaps.
+        if (id >= kEnglishTextCount && table[id].isEmpty()) continue;
         bytes += "<string id=\"" + QByteArray::number(id) + "\" value=\"" + ToEightBit(table[id]) +
                  "\"/>\n";
     }

@@ -27,7 +27,8 @@ LanguageScanResult ScanLanguageFiles(const QString& folder, int language, const 
 
 // The English template: an XML declaration, the root line, one
 // <string id="N" value="TEXT"/> line for each identifier from 1 to the last
-// entry of `table`, and the closing line; 8-bit text, LF after every line.
+// entry of `table` (an empty entry after the 40 original ones is left out),
+// and the closing line; 8-bit text, LF after every line.
 // Texts are written as they are, without escaping.
 QByteArray EnglishTemplate(const QStringList& table);
 

@@ -9,7 +9,11 @@ struct Message {
 
 // The English messages from identifier 41 on, in identifier order.
 constexpr Message kMessages[] = {
-    {0, nullptr},
+    {TextId::PeerStoppedAnswering,
+     "The caliper stopped answering while %1 was being sent: nothing came back for %2 seconds."},
+    {TextId::NoAnswerYet,
+     "No answer from the caliper yet. Start the caliper's receive function, and set both sides "
+     "to the same baud rate (%1)."},
 };
 
 QStringList OriginalTexts() {
@@ -64,7 +68,8 @@ QStringList EnglishTexts() {
     QStringList table = OriginalTexts();
     for (const Message& message : kMessages) {
         if (message.text == nullptr) continue;
-        while (table.size() <= message.id) table.append(QString());
+        while (table.size() <= message.id)
+            table.append(QString());
         table[message.id] = QString::fromUtf8(message.text);
     }
     return table;

@@ -50,6 +50,8 @@ enum : int {
     // Messages beyond the original table, from 41 on. Each has its English
     // text in kMessages (TextTable.cpp) and in Corvix-ENG.xml, and its
     // translation in every delivered language file. Ids are never reused.
+    PeerStoppedAnswering = 80,  // %1 the file, %2 seconds
+    NoAnswerYet = 81,           // %1 the baud rate
 };
 }  // namespace TextId
 

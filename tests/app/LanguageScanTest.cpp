@@ -77,28 +77,30 @@ TEST_F(LanguageScan, AFolderWithoutWriteAccessGetsNoTemplate) {
 TEST(EnglishTemplate, IsByteExact) {
     const QByteArray bytes = EnglishTemplate(EnglishTexts());
     const QList<QByteArray> lines = bytes.split('\n');
-    ASSERT_EQ(lines.size(), 44);  // 43 lines, each ending in LF
+    // 43 lines, each ending in LF, and one for each message from 41 on.
+    const qsizetype messages = EnglishTexts().mid(kEnglishTextCount).size() -
+                               EnglishTexts().mid(kEnglishTextCount).count(QString());
+    ASSERT_EQ(lines.size(), 44 + messages);
     EXPECT_TRUE(lines.last().isEmpty());
     EXPECT_EQ(lines[0], "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>");
     EXPECT_EQ(lines[1], "<resource CompactMode=\"1\" Langauage=\"English\">");
     EXPECT_EQ(lines[2], "<string id=\"1\" value=\"Settings\"/>");
     EXPECT_EQ(lines[4], "<string id=\"3\" value=\"Data to printer (4800baud)\"/>");
     EXPECT_EQ(lines[41], "<string id=\"40\" value=\"File exists, overwrite?\"/>");
-    EXPECT_EQ(lines[42], "</resource>");
+    EXPECT_EQ(lines[42 + messages], "</resource>");
     EXPECT_FALSE(bytes.contains('\r'));
     EXPECT_FALSE(bytes.contains("id=\"0\""));
 }
 
 TEST(EnglishTemplate, WritesTextsAsEightBitAndUpToTheLastEntry) {
-    QStringList table = EnglishTexts();
+    QStringList table = EnglishTexts().mid(0, kEnglishTextCount);
     table[5] = QString::fromUtf8("Åtta & <nio>");
     table.append(QString());
     table.append("Sista");
     const QByteArray bytes = EnglishTemplate(table);
     EXPECT_TRUE(bytes.contains("<string id=\"5\" value=\"\xC5tta & <nio>\"/>\n"));
-    EXPECT_TRUE(
-        bytes.contains("<string id=\"41\" value=\"\"/>\n<string id=\"42\" value=\"Sista\"/>\n"
-                       "</resource>\n"));
+    EXPECT_TRUE(bytes.contains("<string id=\"42\" value=\"Sista\"/>\n</resource>\n"));
+    EXPECT_FALSE(bytes.contains("<string id=\"41\""));  // an empty message is left out
 }
 
 TEST(LanguageStart, TheWindowsScanMovesTheChoiceAndLoadsEnglish) {

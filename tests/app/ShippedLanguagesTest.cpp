@@ -24,7 +24,7 @@ TEST(ShippedLanguages, EveryFileDefinesAllTextsInItsOwnWords) {
         RecordingSink sink;
         ASSERT_EQ(ReadLanguageFile(ShippedFile(index), table, sink), 1);
         EXPECT_TRUE(sink.shown.isEmpty());
-        ASSERT_EQ(table.size(), kEnglishTextCount);
+        ASSERT_GE(table.size(), kEnglishTextCount);
         EXPECT_TRUE(table[0].isEmpty());
         for (int id = 1; id < kEnglishTextCount; ++id) {
             EXPECT_FALSE(table[id].trimmed().isEmpty()) << id;
