@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -5,6 +6,7 @@
 
 #include "app/EightBit.h"
 #include "app/PathParts.h"
+#include "app/TextTable.h"
 #include "worker/Jobs.h"
 
 namespace {
@@ -55,6 +57,17 @@ std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
     return buffer;
 }
 
+// "There was en error in the transmission!", and when the caliper fell
+// silent, that it stopped answering, with the file and how long it said
+// nothing.
+QString FailureText(const JobRun& run, const kermit::KermitEngine& engine) {
+    if (engine.silentSeconds <= 0) return run.texts.transmissionError;
+    const QString silence = run.texts.At(TextId::PeerStoppedAnswering)
+                                .arg(QDir::toNativeSeparators(run.job.path))
+                                .arg(engine.silentSeconds);
+    return run.texts.transmissionError + QLatin1Char('\n') + silence;
+}
+
 }  // namespace
 
 QByteArray AnnouncedName(const QString& path) {
@@ -75,7 +88,7 @@ void RunSendJob(JobRun& run) {
         if (result == -1) {
             run.SetFailureOutcome(*link);
             if (run.outcome == JobOutcome::Failed || run.outcome == JobOutcome::FileFailed) {
-                run.Show(run.texts.transmissionError, MessageIcon::Warning);
+                run.Show(FailureText(run, link->engine), MessageIcon::Warning);
                 run.outcome = JobOutcome::Failed;
             }
         } else {
