@@ -48,7 +48,8 @@ constexpr Message kMessages[] = {
     {TextId::PortNoPermission,
      "You have no permission to use the port. Add your user to the group that owns it (dialout on "
      "Debian), then log in again."},
-    {TextId::PortInUseByProcess, "The port is in use by another program: process %1 holds it (lock file %2)."},
+    {TextId::PortInUseByProcess,
+     "The port is in use by another program: process %1 holds it (lock file %2)."},
     {TextId::PortInUseLockFile, "The port is in use by another program (lock file %1)."},
     {TextId::PortInUse, "The port is in use by another program."},
     {TextId::PortNotSerial, "The port is not a serial port, or it refused the line settings."},
@@ -56,17 +57,24 @@ constexpr Message kMessages[] = {
     {TextId::PortOpenFailed, "The port could not be opened: %1"},
     {TextId::PortNotPluggedIn, "%1 (not plugged in)"},
     {TextId::CaliperSays, "The caliper says: %1"},
-    {TextId::FileTooLargeToLoad, "The file is %1 bytes long: there is not enough memory to load it."},
+    {TextId::FileTooLargeToLoad,
+     "The file is %1 bytes long: there is not enough memory to load it."},
     {TextId::NoTextOpener,
      "No program to open it was found. Corvix opens text files with the desktop's opener, "
      "xdg-open, from the package xdg-utils."},
-    {TextId::DirectoryAnswered, "The caliper asked for a directory listing and was answered with the text '%1'."},
+    {TextId::DirectoryAnswered,
+     "The caliper asked for a directory listing and was answered with the text '%1'."},
     {TextId::DiscardUnsavedCapture,
      "The captured text has not been saved. Do you want to discard it? Choose No to choose "
      "another file for it."},
     {TextId::PagesNotInPrint,
      "Nothing was printed: pages %1 to %2 were asked for, and the capture fills pages 1 to %3 "
      "on this paper."},
+    {TextId::PeerStoppedAnswering,
+     "The caliper stopped answering while %1 was being sent: nothing came back for %2 seconds."},
+    {TextId::NoAnswerYet,
+     "No answer from the caliper yet. Start the caliper's receive function, and set both sides "
+     "to the same baud rate (%1)."},
 };
 
 QStringList OriginalTexts() {

@@ -104,6 +104,9 @@ enum : int {
     // A capture's questions and the print range.
     DiscardUnsavedCapture = 82,
     PagesNotInPrint = 83,
+    // A send whose caliper fell silent, and the hint while none has answered.
+    PeerStoppedAnswering = 84,  // %1 the file, %2 seconds
+    NoAnswerYet = 85,           // %1 the baud rate
 };
 }  // namespace TextId
 

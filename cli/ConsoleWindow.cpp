@@ -8,6 +8,7 @@
 #include "app/EightBit.h"
 #include "app/TextTable.h"
 #include "cli/ConsoleInput.h"
+#include "serial/SerialPort.h"
 
 namespace {
 
@@ -63,6 +64,16 @@ void ConsoleWindow::OnSendProgress(std::uint32_t bytes) {
             .arg(bytes)
             .arg(sendSize_)
             .arg(percent, 3));
+}
+
+// The hint goes out once, also with --quiet: it is no progress, and a run
+// that waits in silence leaves its user guessing.
+void ConsoleWindow::OnNoAnswerYet() {
+    if (hinted_.exchange(true)) return;
+    const int index = options_.job.baudIndex;
+    const QString baud = serial::IsBaudIndex(index) ? QString::number(serial::kBaudTable[index])
+                                                    : QString::number(index);
+    ShowMessage(TextAt(EnglishTexts(), TextId::NoAnswerYet).arg(baud), MessageIcon::Information);
 }
 
 void ConsoleWindow::OnJobOver() {

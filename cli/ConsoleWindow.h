@@ -26,6 +26,7 @@ public:
     void OnReceiveFileOpened(const QByteArray& name) override;
     void OnReceiveProgress(std::uint32_t bytes) override;
     void OnSendProgress(std::uint32_t bytes) override;
+    void OnNoAnswerYet() override;
     void OnJobOver() override;
     void OnCtsChanged(int) override {}
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
@@ -54,7 +55,8 @@ private:
     QString receiving_;
     bool fileOpened_ = false;  // a file came in the transaction under way
     QString answered_;         // the transaction under way: the text it answered with
-    QString outputError_;      // written before outputFailed_ is set
+    std::atomic<bool> hinted_{false};
+    QString outputError_;  // written before outputFailed_ is set
     std::atomic<bool> outputFailed_{false};
     std::atomic<int> transactions_{0};
     std::mutex mutex_;

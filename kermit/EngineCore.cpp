@@ -56,7 +56,8 @@ void KermitEngine::WaitForLine(int milliseconds) {
 }
 
 // Waits for the next byte without a time limit; between short blocking waits
-// it serves the thread's own messages and looks at the run flag. A port that
+// it serves the thread's own messages, looks at the run flag and, in the
+// first wait of a send, tells the observer when no answer has come in time. A port that
 // the read after a wait emptied is not asked again before the next wait: a
 // byte that came since ends that wait at once, and a packet trickling in
 // costs one wait and one read a piece.
@@ -69,6 +70,7 @@ int KermitEngine::ReadByte() {
     for (;;) {
         port_.PumpMessages();
         if (RunFlagCleared()) return SetStatus("QUIT");
+        HintIfLate();
         WaitForLine(kWaitSliceMs);
         const int c = TakeByte();
         if (c >= 0) {

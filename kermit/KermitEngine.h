@@ -28,6 +28,9 @@ struct KermitState {
     std::int32_t checkType = 1;       // block check of the packets read and sent now: 1, 2 or 3
     std::int32_t peerCheck = 1;       // block check the peer's Send-Init or its answer named
     std::int32_t peerTimeout = 0;     // seconds the peer asks to be waited for, 0 = not said
+    bool peerAnswered = false;        // a whole packet of the peer's has been read
+    std::int32_t silentSeconds = 0;   // how long the peer had been silent when that ended
+                                      // the transfer; 0 = silence did not end it
     bool peerHasCapas = false;        // the peer's Send-Init carried field 10 (CAPAS) or more
     std::int32_t peerLongLen = 0;     // long-packet length the peer offered, 0 = none
     std::int32_t peerWindow = 1;      // window the peer offered, 1 = none
@@ -54,6 +57,9 @@ struct KermitState {
     std::int32_t lastType = 0;
     std::int32_t lastCheckType = 1;
     const std::uint8_t* lastData = nullptr;
+    std::int32_t lastSends = 0;     // how often the last packet went
+    std::int32_t spareAnswers = 0;  // answers still due to extra copies of the packet
+                                    // acknowledged last, passed over when they come
     std::int32_t encodedLen = 0;    // output length of the last EncodeData
     bool binPrefixRefused = false;  // the peer's 8-bit prefix clashed with a control prefix
     // The sender's next F, read after the last file's Z: the transaction goes
@@ -87,6 +93,12 @@ public:
     static constexpr int kNameBufferSize = 1024;   // the caller's name buffer
     static constexpr int kWaitSliceMs = 20;        // longest block between run-flag checks
     static constexpr int kDefaultPeerTimeout = 5;  // seconds, for a peer that names none
+    // The first wait of a send has no limit; once it has lasted this long the
+    // observer hears that no answer has come yet.
+    static constexpr int kNoAnswerHintMs = 10000;
+    // Once the peer has answered, it may stay silent retryLimit of its
+    // time-outs, and never less than this, before a send gives up.
+    static constexpr int kSilenceFloorMs = 60000;
 
     KermitEngine(KermitPort& port, std::atomic<int>& runFlag);
     ~KermitEngine();
@@ -169,6 +181,11 @@ private:
     int ReadPacketEnd();
     int AwaitAck(AckKind kind);
     int GetAnswer(AckKind kind, int& len, int& seq, int& type);
+    int AnswerWaitMs() const;
+    std::int64_t SilenceLimitMs() const;
+    bool SilentTooLong(std::int64_t heardAt);
+    bool SpareAnswer(int type, int rseq);
+    void HintIfLate();
     int AgreeOnCheck(bool answering);
     int CheckOffered() const;
     int SendError(std::string_view text);
@@ -187,7 +204,7 @@ private:
     int WriteDecoded(IncomingFile& file, const std::uint8_t* field, int len, std::uint8_t* buffer,
                      int capacity, int& bytesWritten);
     std::uint8_t* DecodeRoom(std::uint8_t* buffer, int& capacity);
-    int Resend(SendWindow& window, int seq);
+    int Resend(SendWindow& window, int seq, bool counted = true);
     int TakeWindowAnswer(SendWindow& window, int len, int rseq, int type, int& idle);
     int AnswerWindowed(ReceiveWindow& window, IncomingFile& file, int len, int rseq, int type,
                        std::uint8_t* buffer, int capacity, int& bytesWritten);
@@ -221,6 +238,8 @@ private:
     int awaited_ = 0;            // bytes of the packet being read still due, its end included
     bool timed_ = false;         // the packet being read must arrive by deadline_
     std::int64_t deadline_ = 0;  // on the port's clock, while timed_
+    bool timedOut_ = false;      // the last timed read ended at its deadline
+    std::int64_t hintAt_ = 0;    // when the first wait of a send is late; 0 = not waiting
 
     // Input taken from the port but not read yet. One read of the port takes
     // all that has arrived, up to kInputSize bytes, and TakeByte hands it out

@@ -23,6 +23,9 @@ public:
     virtual void OnReceiveProgress(std::uint32_t bytes) = 0;
     // Bytes of the file sent before the data packet now going out.
     virtual void OnSendProgress(std::uint32_t bytes) = 0;
+    // A send has waited KermitEngine::kNoAnswerHintMs for the peer's first
+    // answer and goes on waiting; said once a transaction.
+    virtual void OnNoAnswerYet() {}
 
     // "File exists, overwrite?" with Yes, No and Cancel; `path` is the file.
     virtual Overwrite AskOverwrite(const std::string& path) = 0;

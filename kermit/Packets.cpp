@@ -22,12 +22,14 @@ int KermitEngine::PutPacket(int len, int seq, int type, const std::uint8_t* data
     lastType = type;
     lastCheckType = IsInitType(type) ? 1 : checkType;
     lastData = data;
+    lastSends = 0;
     RepeatLastPacket();
     return 0;
 }
 
 int KermitEngine::RepeatLastPacket() {
     WritePacket(lastLen, lastSeq, lastType, lastData, lastCheckType);
+    ++lastSends;
     return 0;
 }
 
@@ -71,12 +73,14 @@ void KermitEngine::WritePacket(int len, int seq, int type, const std::uint8_t* d
 }
 
 // The next byte of a packet: without a time limit, or by the deadline of a
-// timed read, which fails as "TIMEOUT".
+// timed read, which fails as "TIMEOUT" and sets timedOut_.
 int KermitEngine::NextByte() {
     if (!timed_) return ReadByte();
     const std::int64_t left = std::max<std::int64_t>(0, deadline_ - port_.NowMs());
     const int c = ReadByteWithin(static_cast<int>(std::min<std::int64_t>(left, 1 << 30)));
-    return c == kTimedOut ? SetStatus("TIMEOUT") : c;
+    if (c != kTimedOut) return c;
+    timedOut_ = true;
+    return SetStatus("TIMEOUT");
 }
 
 // Waits for the mark that starts a packet, looking at the run flag after
@@ -200,6 +204,7 @@ int KermitEngine::GetPacket(int& len, int& seq, int& type, std::uint8_t* data) {
         r = ReadPacketBody(len, seq, type, data);
     }
     awaited_ = 0;
+    if (r == kRead) peerAnswered = true;
     return r;
 }
 

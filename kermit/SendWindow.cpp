@@ -45,7 +45,9 @@ namespace kermit {
 
 // Data packets under a sliding window: as many in flight as the window
 // holds, each answered in any order. A NAK asks for its packet again, an
-// answer that could not be read for the oldest (see Resend for how often). Returns 0 when every
+// answer that could not be read for the oldest (see Resend for how often).
+// A wait that runs out sends the oldest again without counting; a peer
+// silent for the whole silence limit ends the transfer. Returns 0 when every
 // packet is acknowledged, with seq at the next packet's number.
 int KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length) {
     if (sendWindow_ == nullptr) sendWindow_ = std::make_unique<SendWindow>();
@@ -53,6 +55,7 @@ int KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length)
     window.Start(windowSize, seq);
     std::size_t sent = 0;
     int idle = 0;  // answers in a row that asked for nothing
+    std::int64_t heardAt = port_.NowMs();
     while (sent < length || !window.Empty()) {
         while (sent < length && !window.Full()) {
             if (observer_ != nullptr) observer_->OnSendProgress(static_cast<std::uint32_t>(sent));
@@ -67,7 +70,14 @@ int KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length)
             sent += static_cast<std::size_t>(consumed);
         }
         int len = 0, rseq = 0, type = 0;
-        if (GetPacket(len, rseq, type, recvBuffer) < 0) {
+        const int got = GetAnswer(AckKind::Data, len, rseq, type);
+        if (timedOut_) {
+            if (SilentTooLong(heardAt)) return kNoAnswer;
+            Resend(window, window.Oldest().seq, false);
+            continue;
+        }
+        heardAt = port_.NowMs();
+        if (got < 0) {
             if (RunFlagCleared()) return -1;
             if (Resend(window, window.Oldest().seq) < 0) return kNoAnswer;
             continue;
@@ -82,12 +92,13 @@ int KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length)
 // often as retryLimit sends of every packet of the window would make. Under
 // a window the peer asks for a damaged packet itself, and its own limit ends
 // a hopeless transfer with E; a long packet on a noisy line needs more sends
-// than a short one to arrive whole.
-int KermitEngine::Resend(SendWindow& window, int rseq) {
+// than a short one to arrive whole. A send after a wait that ran out is not
+// `counted`: the silence limit bounds those.
+int KermitEngine::Resend(SendWindow& window, int rseq, bool counted) {
     SendWindow::Packet* packet = window.Find(rseq);
     if (packet == nullptr) return 0;
-    if (packet->retries + 1 >= retryLimit * windowSize) return kNoAnswer;
-    ++packet->retries;
+    if (counted && packet->retries + 1 >= retryLimit * windowSize) return kNoAnswer;
+    if (counted) ++packet->retries;
     WritePacket(packet->len, packet->seq, 'D', packet->data, checkType);
     packet->sentAtRead = inputReads_;
     packet->sentAtEnd = inputEnd_;

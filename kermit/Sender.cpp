@@ -5,13 +5,52 @@
 
 namespace kermit {
 
-// One packet of the answer. Only the closing B waits a bounded time: the
-// peer's own time-out, or kDefaultPeerTimeout when it named none.
+// How long one answer is waited for before the packet goes again: the
+// peer's own time-out, never less than kDefaultPeerTimeout.
+int KermitEngine::AnswerWaitMs() const {
+    return std::max(peerTimeout, kDefaultPeerTimeout) * 1000;
+}
+
+// How long the peer may say nothing before the send gives up: retryLimit of
+// its time-outs, and never less than kSilenceFloorMs, so that a caliper
+// busy writing its memory is given time.
+std::int64_t KermitEngine::SilenceLimitMs() const {
+    return std::max<std::int64_t>(std::int64_t{retryLimit} * AnswerWaitMs(), kSilenceFloorMs);
+}
+
+// True, with the status and silentSeconds set, when the peer has said
+// nothing since `heardAt` for the whole silence limit.
+bool KermitEngine::SilentTooLong(std::int64_t heardAt) {
+    const std::int64_t silent = port_.NowMs() - heardAt;
+    if (silent < SilenceLimitMs()) return false;
+    silentSeconds = static_cast<std::int32_t>(silent / 1000);
+    SetStatus("NO ANSWER");
+    return true;
+}
+
+// An answer to an extra copy of the packet acknowledged last: a peer that
+// paused got every copy that went meanwhile and answers each. Resending on
+// them would make it answer every following packet as often; they are
+// passed over, as many as copies went.
+bool KermitEngine::SpareAnswer(int type, int rseq) {
+    if (spareAnswers <= 0 || type != 'Y' || rseq != ((seq + 63) & 63)) return false;
+    --spareAnswers;
+    return true;
+}
+
+// One packet of the answer. The first wait of a send, before the peer has
+// said anything, has no limit (the user may still be starting the caliper's
+// receive function). Every other wait ends after the peer's time-out: the
+// closing B after the peer's own, or kDefaultPeerTimeout when it named none,
+// the rest after AnswerWaitMs. timedOut_ tells a wait that ran out.
 int KermitEngine::GetAnswer(AckKind kind, int& len, int& rseq, int& type) {
-    if (kind != AckKind::Break) return GetPacket(len, rseq, type, recvBuffer);
-    const int seconds = peerTimeout > 0 ? peerTimeout : kDefaultPeerTimeout;
+    timedOut_ = false;
+    if (kind != AckKind::Break && !peerAnswered) return GetPacket(len, rseq, type, recvBuffer);
+    const int waitMs = kind == AckKind::Break
+                           ? (peerTimeout > 0 ? peerTimeout : kDefaultPeerTimeout) * 1000
+                           : AnswerWaitMs();
     timed_ = true;
-    deadline_ = port_.NowMs() + seconds * 1000;
+    deadline_ = port_.NowMs() + waitMs;
     const int r = GetPacket(len, rseq, type, recvBuffer);
     timed_ = false;
     return r;
@@ -19,12 +58,23 @@ int KermitEngine::GetAnswer(AckKind kind, int& len, int& rseq, int& type) {
 
 // Stop-and-wait: the last packet is resent on anything but its
 // acknowledgement, so that it goes retryLimit times in all. kNoAnswer when
-// every attempt went by without it.
+// every attempt went by without it. A wait that runs out resends the packet
+// without counting an attempt; when the peer has then said nothing for the
+// whole silence limit, the exchange fails with kNoAnswer too. The B's waits
+// count as attempts: each ends after the peer's time-out.
 int KermitEngine::AwaitAck(AckKind kind) {
-    for (int attempt = 0; attempt < retryLimit; ++attempt) {
+    std::int64_t heardAt = port_.NowMs();
+    for (int attempt = 0; attempt < retryLimit;) {
         int len = 0, rseq = 0, type = 0;
-        if (GetAnswer(kind, len, rseq, type) < 0) {
-            if (attempt + 1 < retryLimit) RepeatLastPacket();
+        const int got = GetAnswer(kind, len, rseq, type);
+        if (timedOut_ && kind != AckKind::Break) {
+            if (SilentTooLong(heardAt)) return kNoAnswer;
+            RepeatLastPacket();
+            continue;
+        }
+        heardAt = port_.NowMs();
+        if (got < 0) {
+            if (++attempt < retryLimit) RepeatLastPacket();
             continue;
         }
         const bool initReply = kind == AckKind::Init && (type == 'I' || type == 'S');
@@ -34,6 +84,7 @@ int KermitEngine::AwaitAck(AckKind kind) {
                 AgreeOnCheck(false);
                 AgreeOnCapabilities(false);
             }
+            spareAnswers = lastSends - 1;
             seq = (seq + 1) & 63;
             return 0;
         }
@@ -45,7 +96,8 @@ int KermitEngine::AwaitAck(AckKind kind) {
             SetStatusPlain("QUIT");
             return -1;
         }
-        if (attempt + 1 < retryLimit) RepeatLastPacket();
+        if (SpareAnswer(type, rseq)) continue;
+        if (++attempt < retryLimit) RepeatLastPacket();
     }
     return kNoAnswer;
 }
@@ -55,7 +107,23 @@ int KermitEngine::AwaitAck(AckKind kind) {
 int KermitEngine::SendInit() {
     checkType = 1;
     PutPacket(BuildInitParams(), seq, 'S', sendBuffer);
-    return AwaitAck(AckKind::Init) < 0 ? -1 : 0;
+    hintAt_ = peerAnswered ? 0 : port_.NowMs() + kNoAnswerHintMs;
+    const int r = AwaitAck(AckKind::Init);
+    hintAt_ = 0;
+    return r < 0 ? -1 : 0;
+}
+
+// Called while the first wait of a send waits for a byte: once it is late,
+// the observer hears of it, once.
+void KermitEngine::HintIfLate() {
+    if (hintAt_ == 0) return;
+    if (peerAnswered) {
+        hintAt_ = 0;
+        return;
+    }
+    if (port_.NowMs() < hintAt_) return;
+    hintAt_ = 0;
+    if (observer_ != nullptr) observer_->OnNoAnswerYet();
 }
 
 int KermitEngine::SendHeader(int type, const char* name) {
@@ -118,14 +186,18 @@ int KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::size
 }
 
 // One whole transaction. After a failure one more B tries to close the
-// transaction on the peer's side; it waits a bounded time. The reason of the
-// failure is kept: neither a stop during that wait nor the B's own failure
-// may hide that the transfer had already failed.
+// transaction on the peer's side; it waits a bounded time, or not at all
+// when the peer had fallen silent for the whole silence limit. The reason of
+// the failure is kept: neither a stop during that wait nor the B's own
+// failure may hide that the transfer had already failed.
 int KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length) {
     if (SendFile(name, data, length) == 0) return 0;
     char reason[sizeof statusText];
     std::memcpy(reason, statusText, sizeof reason);
-    SendBreak();
+    if (silentSeconds > 0)
+        PutPacket(0, seq, 'B', nullptr);
+    else
+        SendBreak();
     if (std::strstr(reason, "QUIT") == nullptr) std::memcpy(statusText, reason, sizeof reason);
     return -1;
 }

@@ -46,6 +46,7 @@ CTransferDlg::CTransferDlg(AppCore& app, QWidget* parent)
     ui_->ctsOffDot->setPixmap(QPixmap(QStringLiteral(":/icons/LineStatusBlack.png")));
     ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, 0);
     ui_->byteCountLabel->hide();
+    ui_->hintLabel->hide();
     marshal_ = std::make_unique<QtJobWindow>(this, *this);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &CTransferDlg::OnOK);
 }
@@ -198,6 +199,8 @@ void CTransferDlg::OnJobOver() {
 
 void CTransferDlg::OnSendProgress(std::uint32_t bytes) {
     if (bytes <= 1) {
+        sending_ = true;
+        if (hintShown_) ShowHint(QString());
         ShowStatus(TextAt(app_.TextTable, TextId::Sending));
         if (isProgramFile) {
             ui_->cancelButton->setEnabled(false);
@@ -205,6 +208,27 @@ void CTransferDlg::OnSendProgress(std::uint32_t bytes) {
         }
     }
     ui_->progressBar->setValue(ProgressUnits(std::min(bytes, fileSize)));
+}
+
+// The caliper has not answered for ten seconds: below the status, what the
+// user can do about it. The window grows by the hint's height.
+void CTransferDlg::OnNoAnswerYet() {
+    if (job.kind != JobKind::Send || sending_ || closing_) return;
+    ShowHint(TextAt(app_.TextTable, TextId::NoAnswerYet)
+                 .arg(BaudLabel(app_.BaudRateList, job.baudIndex)));
+}
+
+// Shows `hint` below the template's controls, or takes it away when empty.
+void CTransferDlg::ShowHint(const QString& hint) {
+    hintShown_ = !hint.isEmpty();
+    QSize units = TemplateDialogUnits(this);
+    if (hintShown_) {
+        const QRect place = ControlDialogUnits(ui_->hintLabel);
+        units.setHeight(place.y() + place.height() + 1);
+    }
+    setFixedSize(DialogUnitsToPixels(units, BaseUnitsOf(font())));
+    ui_->hintLabel->setVisible(hintShown_);
+    if (hintShown_) ShowFittedText(ui_->hintLabel, hint, 0);
 }
 
 void CTransferDlg::OnReceiveFileOpened(const QByteArray& name) {

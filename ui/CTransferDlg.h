@@ -65,6 +65,7 @@ public:
     void OnReceiveFileOpened(const QByteArray& name) override;
     void OnReceiveProgress(std::uint32_t bytes) override;
     void OnSendProgress(std::uint32_t bytes) override;
+    void OnNoAnswerYet() override;
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
@@ -88,6 +89,7 @@ private:
     QString SendFileLine() const;
     QString ReceivedFileLine(const QString& name) const;
     static QString FileInLine(const QString& name);
+    void ShowHint(const QString& hint);
     QString FileName() const;
     QString PortAndBaud() const;
     int ProgressUnits(std::uint32_t bytes) const;
@@ -98,6 +100,8 @@ private:
     bool initialised_ = false;
     bool started_ = false;
     bool closing_ = false;
+    bool sending_ = false;  // the first send progress has come
+    bool hintShown_ = false;
     QByteArray receivedName_;  // the file of the receive transaction under way
     int progressShift_ = 0;    // the bar counts bytes >> this, to stay in int range
 };

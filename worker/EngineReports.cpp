@@ -42,6 +42,10 @@ void EngineReports::OnSendProgress(std::uint32_t bytes) {
     if (window_ != nullptr) window_->OnSendProgress(bytes);
 }
 
+void EngineReports::OnNoAnswerYet() {
+    if (window_ != nullptr) window_->OnNoAnswerYet();
+}
+
 // The engine names an existing file in 8-bit text.
 kermit::KermitObserver::Overwrite EngineReports::AskOverwrite(const std::string& path) {
     if (window_ == nullptr) return Overwrite::Cancel;

@@ -15,6 +15,7 @@ public:
     void OnReceiveFileOpened(const char* name) override;
     void OnReceiveProgress(std::uint32_t bytes) override;
     void OnSendProgress(std::uint32_t bytes) override;
+    void OnNoAnswerYet() override;
     Overwrite AskOverwrite(const std::string& path) override;
     std::optional<std::string> AskSaveAs(const std::string& path) override;
     void ShowCouldNotOpenFile(const std::string& path, std::error_code reason) override;

@@ -38,6 +38,10 @@ public:
     virtual void OnReceiveProgress(std::uint32_t bytes) = 0;
     // WM_USER+666: bytes of the file sent before the data packet now going out.
     virtual void OnSendProgress(std::uint32_t bytes) = 0;
+    // A send has waited ten seconds for the caliper's first answer and goes
+    // on waiting: the window adds a hint (the caliper's receive function,
+    // the same baud rate on both sides). Comes at most once a job.
+    virtual void OnNoAnswerYet() {}
     // WM_USER+667: the job is over (success, failure or stop). The port is
     // closed by then. A capture stopped by its window does not send it.
     virtual void OnJobOver() = 0;

@@ -52,6 +52,11 @@ void ProgressThrottle::OnReceiveFileOpened(const QByteArray& name) {
     if (target_ != nullptr) target_->OnReceiveFileOpened(name);
 }
 
+void ProgressThrottle::OnNoAnswerYet() {
+    Flush();
+    if (target_ != nullptr) target_->OnNoAnswerYet();
+}
+
 void ProgressThrottle::OnJobOver() {
     Flush();
     if (target_ != nullptr) target_->OnJobOver();

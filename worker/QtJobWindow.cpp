@@ -43,6 +43,10 @@ void QtJobWindow::OnSendProgress(std::uint32_t bytes) {
     Post([this, bytes] { target_.OnSendProgress(bytes); });
 }
 
+void QtJobWindow::OnNoAnswerYet() {
+    Post([this] { target_.OnNoAnswerYet(); });
+}
+
 void QtJobWindow::OnJobOver() {
     Post([this] { target_.OnJobOver(); });
 }

@@ -25,6 +25,7 @@ public:
     void OnReceiveFileOpened(const QByteArray& name) override;
     void OnReceiveProgress(std::uint32_t bytes) override;
     void OnSendProgress(std::uint32_t bytes) override;
+    void OnNoAnswerYet() override;
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;

@@ -70,6 +70,18 @@ std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
     return buffer;
 }
 
+// "There was en error in the transmission!", and when the caliper fell
+// silent, that it stopped answering, with the file and how long it said
+// nothing.
+QString FailureText(const JobRun& run, const JobLink& link) {
+    const int silent = link.engine.silentSeconds;
+    const QString reason = silent <= 0 ? run.FailureReason(link)
+                                       : run.texts.At(TextId::PeerStoppedAnswering)
+                                             .arg(QDir::toNativeSeparators(run.job.path))
+                                             .arg(silent);
+    return FileProblemText(run.texts.transmissionError, run.job.path, reason);
+}
+
 }  // namespace
 
 QByteArray AnnouncedName(const QString& path) {
@@ -91,9 +103,7 @@ void RunSendJob(JobRun& run) {
             run.SetFailureOutcome(*link);
             if (run.outcome == JobOutcome::Failed || run.outcome == JobOutcome::FileFailed) {
                 run.failedFile = QDir::toNativeSeparators(run.job.path);
-                run.Show(FileProblemText(run.texts.transmissionError, run.job.path,
-                                         run.FailureReason(*link)),
-                         MessageIcon::Warning);
+                run.Show(FailureText(run, *link), MessageIcon::Warning);
                 run.outcome = JobOutcome::Failed;
             }
         } else {

@@ -86,6 +86,10 @@ void PeerProcess::Kill() {
     pid_ = -1;
 }
 
+bool PeerProcess::Signal(int signal) {
+    return pid_ >= 0 && kill(pid_, signal) == 0;
+}
+
 bool HaveProgram(const std::string& program) {
     const std::string command = "command -v " + program + " >/dev/null 2>&1";
     return std::system(command.c_str()) == 0;

@@ -30,6 +30,8 @@ public:
     // while it runs. Never waits.
     std::optional<int> Poll();
     void Kill();
+    // Sends `signal` (SIGSTOP, SIGCONT) to the running program.
+    bool Signal(int signal);
 
 private:
     pid_t pid_ = -1;
