@@ -74,7 +74,9 @@ TEST(SilentCaliperCli, AStoppedCaliperEndsTheSendAndAPausedOneGetsTheFile) {
     EXPECT_NE(silent.err.find("The caliper stopped answering while " + path + " was being sent"),
               std::string::npos)
         << silent.err;
-    EXPECT_GE(*silent.endedAt - *stopped.stoppedAt, 60s);
+    // Corvix counts the silence from the peer's last answer, which came in
+    // just before the stop was stamped here: hence a little short of 60 s on a loaded machine.
+    EXPECT_GE(*silent.endedAt - *stopped.stoppedAt, 55s);
     EXPECT_LE(*silent.endedAt - *stopped.stoppedAt, 150s);
 
     ASSERT_TRUE(resumed.endedAt && paused.resumed);
