@@ -150,9 +150,12 @@ TEST(HelpFile, TheHelpWindowFitsA1024By768Screen) {
         environment.insert("CORVIX_SMALL_SCREEN", "1");
         run.setProcessEnvironment(environment);
         run.setProcessChannelMode(QProcess::MergedChannels);
+        // The plugin's arguments are split at colons: a Windows path ("C:/...")
+        // would be cut, so the file is named relative to the child's folder.
+        run.setWorkingDirectory(folder.path());
         run.start(QCoreApplication::applicationFilePath(),
                   {"--gtest_filter=HelpFile.TheHelpWindowFitsA1024By768Screen", "-platform",
-                   "offscreen:configfile=" + config.fileName()});
+                   "offscreen:configfile=screen.json"});
         ASSERT_TRUE(run.waitForFinished(60000));
         const QByteArray output = run.readAll();
         EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << size << ":\n"
