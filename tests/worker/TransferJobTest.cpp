@@ -11,6 +11,16 @@ namespace {
 
 using TransferJob = WorkerTest;
 
+// Waits until the window has been told of `count` finished transactions.
+bool WaitForDone(RecordingWindow& window, long count) {
+    return window.WaitFor(
+        [count](const std::vector<Event>& e) {
+            return std::count_if(e.begin(), e.end(),
+                                 [](const Event& x) { return x.what == "done"; }) == count;
+        },
+        10000);
+}
+
 // The receive progress of one file: its open, then rising byte counts up to
 // the file's size.
 void ExpectReceiveProgress(const std::vector<Event>& events, std::size_t& i, const QByteArray& name,
@@ -108,12 +118,7 @@ TEST_F(TransferJob, ReceiveServesFilesAGetADirectoryAndAByeAndGoesOnUntilStopped
 
     auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     EXPECT_EQ(WaitPeer(60000), 0) << PeerLog();
-    ASSERT_TRUE(window.WaitFor(
-        [](const std::vector<Event>& e) {
-            return std::count_if(e.begin(), e.end(),
-                                 [](const Event& x) { return x.what == "done"; }) == 5;
-        },
-        10000));
+    ASSERT_TRUE(WaitForDone(window, 5));
     // Logged out, the caliper may come back: the job still runs.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_FALSE(worker->isFinished());
@@ -156,12 +161,7 @@ TEST_F(TransferJob, TextAndPrintFilesOpenInTheEditorAndAFailingEditorDoesNotEndT
     editorWorks = false;
     auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     EXPECT_EQ(WaitPeer(60000), 0) << PeerLog();
-    ASSERT_TRUE(window.WaitFor(
-        [](const std::vector<Event>& e) {
-            return std::count_if(e.begin(), e.end(),
-                                 [](const Event& x) { return x.what == "done"; }) == 5;
-        },
-        10000));
+    ASSERT_TRUE(WaitForDone(window, 5));
     worker->Stop();
 
     EXPECT_EQ(editorCalls, (std::vector<QString>{"LIST.PRN", "data.txt", "last.txt"}));
@@ -184,12 +184,7 @@ TEST_F(TransferJob, ADirectoryRequestIsATextAnswerAndOpensNoEditor) {
     StartCKermit({"send trees.txt", "remote directory", "remote directory"}, peerDir);
     auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     EXPECT_EQ(WaitPeer(60000), 0) << PeerLog();
-    ASSERT_TRUE(window.WaitFor(
-        [](const std::vector<Event>& e) {
-            return std::count_if(e.begin(), e.end(),
-                                 [](const Event& x) { return x.what == "done"; }) == 3;
-        },
-        10000));
+    ASSERT_TRUE(WaitForDone(window, 3));
     worker->Stop();
     EXPECT_EQ(editorCalls, std::vector<QString>{"trees.txt"});
     std::vector<QByteArray> answers;
