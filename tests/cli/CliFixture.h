@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -88,6 +89,15 @@ protected:
     }
 
     void Signal(int number) { ::kill(static_cast<pid_t>(cli.processId()), number); }
+
+    // Limits `resource` in corvix-cli alone, where SIGXFSZ is at its default.
+    void LimitChild(int resource, rlim_t limit) {
+        cli.setChildProcessModifier([resource, limit] {
+            const rlimit value{limit, limit};
+            ::setrlimit(resource, &value);
+            ::signal(SIGXFSZ, SIG_DFL);
+        });
+    }
 
     void StartCKermit(const std::vector<std::string>& commands) {
         const fs::path script = root / "peer.ksc";

@@ -41,10 +41,6 @@ void RecordingWindow::OnTransactionDone(const QString& folder, const QByteArray&
     Add({0, "done", 0, name, folder, {}});
 }
 
-void RecordingWindow::OnTextAnswered(const QByteArray& text) {
-    Add({0, "text", 0, text, {}, {}});
-}
-
 void RecordingWindow::ShowMessage(const QString& text, MessageIcon icon) {
     Add({0, "box", 0, {}, text, icon});
 }

@@ -31,7 +31,6 @@ public:
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
-    void OnTextAnswered(const QByteArray& text) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
