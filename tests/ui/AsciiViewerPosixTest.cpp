@@ -295,29 +295,6 @@ TEST_F(AsciiViewerTest, PrintAsksForAnIntegerAndForAPrinter) {
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);
 }
 
-// Pages asked for that the capture does not fill print nothing, and the
-// message says which pages there are.
-TEST_F(AsciiViewerTest, PagesBeyondTheCaptureAreNamedAndNothingIsPrinted) {
-    auto viewer = Viewer();
-    viewer->show();
-    viewer->OnCapturedText("Tree 0001\r\n");
-    QTemporaryDir folder;
-    const QString pdf = folder.filePath(QStringLiteral("print.pdf"));
-    dialogs.printerAnswer = [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setPrintRange(QPrinter::PageRange);
-        printer.setFromTo(3, 4);
-        return true;
-    };
-    viewer->OnPrint();
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages[0].text,
-              QStringLiteral("Nothing was printed: pages 3 to 4 were asked for, and the capture "
-                             "fills pages 1 to 1 on this paper."));
-    EXPECT_FALSE(QFile::exists(pdf));
-}
-
 // A real capture job on a pseudo-terminal: lines arrive as items, a last
 // line without its line feed is not delivered, Done stops the worker.
 TEST_F(AsciiViewerTest, CapturesFromALineUntilDone) {

@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString kFailedText = TextAt(EnglishTexts(), TextId::CaptureNotWritten);
-
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
@@ -36,7 +34,8 @@ TEST(CaptureFile, AWriteThatFailsHalfWayLeavesTheEarlierFileAsItWas) {
     small.rlim_cur = 4096;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const bool written = WriteCaptureFile(path, QByteArray(10000, 'x'), &error, kFailedText);
+    const QString failed = TextAt(EnglishTexts(), TextId::CaptureNotWritten);
+    const bool written = WriteCaptureFile(path, QByteArray(10000, 'x'), &error, failed);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -46,7 +45,7 @@ TEST(CaptureFile, AWriteThatFailsHalfWayLeavesTheEarlierFileAsItWas) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"trees.txt"});
 
     // With room, the new text takes the file's place whole.
-    ASSERT_TRUE(WriteCaptureFile(path, QByteArray(10000, 'x'), &error, kFailedText))
+    ASSERT_TRUE(WriteCaptureFile(path, QByteArray(10000, 'x'), &error, failed))
         << error.toStdString();
     EXPECT_EQ(ReadAll(path), QByteArray(10000, 'x'));
 }
