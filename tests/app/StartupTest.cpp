@@ -78,8 +78,7 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndWritesThemBack) {
     EXPECT_EQ(stored->value("BlockCheck").toInt(), 1);
     EXPECT_EQ(stored->value("PacketLength").toInt(), 94);
     EXPECT_EQ(stored->value("Window").toInt(), 1);
-    // the twelve, BlockCheck, PacketLength, Window, CaptureDir
-    EXPECT_EQ(stored->childKeys().size(), 16);
+    EXPECT_EQ(stored->childKeys().size(), 16);  // 12, BlockCheck, PacketLength, Window, CaptureDir
 }
 
 TEST_F(Startup, TheLastCaliperPortIsChosenWhenNoneIsStored) {

@@ -184,8 +184,7 @@ TEST_F(MainWindowLanguage, QtsOwnTextsFollowTheLanguageMenu) {
     Window().LanguageItem(11)->trigger();
     EXPECT_EQ(cancel(), QString::fromUtf8("\u041e\u0442\u043c\u0435\u043d\u0430"));
     ExpectTexts(ShippedTexts(QStringLiteral("RUS")));
-    // Neither Qt nor this program folder has Romanian: Qt's texts go back
-    // to English, not stay Russian.
+    // No Romanian in Qt nor in this folder: Qt's texts go back to English, not Russian.
     Window().LanguageItem(6)->trigger();
     EXPECT_EQ(cancel(), "Cancel");
     ExpectTexts(ShippedTexts(QStringLiteral("ROM")));

@@ -112,7 +112,7 @@ struct ServiceRecorder {
         };
         services.askYesNo = [this](QWidget*, const QString& text) {
             questions.append(text);
-            return yesNoAnswers.isEmpty() ? yesNoAnswer : yesNoAnswers.takeFirst();
+            return yesNoAnswers.isEmpty() || yesNoAnswers.takeFirst();
         };
         services.runDialog = [this](QDialog& dialog) {
             dialogs.append(QString::fromLatin1(dialog.metaObject()->className()));
@@ -146,8 +146,7 @@ struct ServiceRecorder {
     QStringList folderStarts;
     int folderCapacity = 0;
     QStringList questions;
-    bool yesNoAnswer = true;   // Yes
-    QList<bool> yesNoAnswers;  // answered first, one per question
+    QList<bool> yesNoAnswers;  // one per question, Yes when none is left
     std::function<int(QDialog&)> dialogAnswer;
     QStringList dialogs;
     std::function<void()> duringJob;

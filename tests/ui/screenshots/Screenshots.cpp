@@ -5,8 +5,7 @@
 // whole-screen shots: the French and the Russian main window with their file
 // chooser and print dialog open, the ASCII viewer at its real size with a
 // longer capture, Settings keeping a port that was not discovered, and the
-// help window; and it prints that capture into "ascii-print.pdf" in the same
-// folder.
+// help window; and it prints that capture into "ascii-print.pdf" there.
 
 #include "app/AppCore.h"
 #include "app/Languages.h"
@@ -98,9 +97,7 @@ bool ShootLanguage(AppCore& app, CStemraDlg& window, int language, const QString
     return ok;
 }
 
-// Qt's own file chooser and a Yes/No question (the one asked before a
-// received file replaces another) with the main window in Greek, whose Qt
-// texts come from Corvix's own catalogue.
+// Qt's file chooser and Yes/No question in Greek: Qt's texts from Corvix's own catalogue.
 bool ShootGreekDialogs(AppCore& app, CStemraDlg& window, const QString& folder) {
     window.OnLanguageCommand(kFirstLanguageCommand + 9);
     QFileDialog chooser;
@@ -109,13 +106,10 @@ bool ShootGreekDialogs(AppCore& app, CStemraDlg& window, const QString& folder) 
                         KermitSendChooser(TextAt(app.TextTable, TextId::ChooseFile),
                                           QStringLiteral(CORVIX_SAMPLES_DIR "/trees.txt")));
     bool ok = Save(chooser, folder, QStringLiteral("greek-file-chooser.png"));
-    chooser.hide();
-    const QString text = TextAt(app.TextTable, TextId::FileExistsOverwrite) +
-                         QStringLiteral("\n/home/forester/trees.dat");
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Corvix"), text,
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Corvix"),
+                         TextAt(app.TextTable, TextId::FileExistsOverwrite),
                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     ok &= Save(question, folder, QStringLiteral("greek-yes-no-question.png"));
-    question.hide();
     window.OnLanguageCommand(kFirstLanguageCommand + kEnglish);
     return ok;
 }
@@ -176,11 +170,9 @@ int main(int argc, char** argv) {
     for (const QString& name : languages.entryList({QStringLiteral("Corvix-*.xml")})) {
         QFile::copy(languages.filePath(name), programFolder.filePath(name));
     }
-    // Corvix's own catalogues of Qt's texts, built beside this program.
-    const QDir built(QCoreApplication::applicationDirPath());
-    for (const QString& name : built.entryList({QStringLiteral("corvix_qtbase_*.qm")})) {
+    const QDir built(QCoreApplication::applicationDirPath());  // with Corvix's Qt catalogues
+    for (const QString& name : built.entryList({QStringLiteral("corvix_qtbase_*.qm")}))
         QFile::copy(built.filePath(name), programFolder.filePath(name));
-    }
     AppCore app;
     app.ProgramFolder = programFolder.path() + QLatin1Char('/');
     app.BaudRateList = DefaultBaudRateList();
