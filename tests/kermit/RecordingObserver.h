@@ -27,6 +27,8 @@ public:
         events.push_back("progress " + std::to_string(bytes));
     }
     void OnSendProgress(std::uint32_t bytes) override { sendProgress.push_back(bytes); }
+    int noAnswerYet = 0;
+    void OnNoAnswerYet() override { ++noAnswerYet; }
     Overwrite AskOverwrite(const std::string& path) override {
         events.push_back("overwrite? " + path);
         return overwriteAnswer;

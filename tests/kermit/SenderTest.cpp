@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
+#include <utility>
 
 #include "KermitPeer.h"
 #include "RecordingObserver.h"
@@ -314,4 +316,47 @@ TEST(Sender, TheBreakAfterAFailureGivesUpOnAPeerThatHasLeft) {
     EXPECT_EQ(rig.port.clockMs, 5 * 10000);  // five of the peer's 10 s
     EXPECT_EQ(rig.run.load(), 1);
     EXPECT_EQ(rig.Status().find("QUIT"), std::string::npos);
+}
+
+// The peer sleeps for the first 30 s: the S waits without limit (and
+// resends nothing) and the observer hears once that no answer came. Then it
+// falls asleep at the second D: for good, and the send ends once it has said
+// nothing for 60 s (its 10 s time-out, resent each time), with one B that is
+// not waited for; or for 25 s, and then it answers each copy it got, and the
+// send finishes without sending the next packet again on those answers.
+TEST(Sender, ThePeersFirstAnswerIsAwaitedWithoutLimitLaterSilenceEndsTheSend) {
+    for (const bool wakes : {false, true}) {
+        SCOPED_TRACE(wakes ? "asleep 25 s" : "asleep for good");
+        SendRig rig;
+        rig.port.silenceIsTime = true;
+        std::int64_t wakeAt = 30000, secondDataAt = -1;
+        std::vector<Packet> unread;
+        rig.interpose = [&](const Packet& p) {
+            if (p.type == 'D' && p.seq == 3 && secondDataAt < 0) {
+                secondDataAt = rig.port.clockMs;
+                wakeAt = wakes ? secondDataAt + 25000 : std::numeric_limits<std::int64_t>::max();
+            }
+            if (rig.port.clockMs >= wakeAt) return false;
+            unread.push_back(p);
+            return true;
+        };
+        rig.port.onIdle = [&] {
+            if (unread.empty() || rig.port.clockMs < wakeAt) return false;
+            for (const Packet& p : std::exchange(unread, {}))
+                rig.peer.Answer(rig.port, p);
+            return true;
+        };
+        const std::string content = Printable(300);  // four data packets
+        EXPECT_EQ(rig.Send(content), wakes ? 0 : -1);
+        EXPECT_EQ(rig.observer.noAnswerYet, 1);
+        if (wakes) {
+            EXPECT_EQ(rig.port.TypesSent(), "SFDDDDDDZB");  // the second D three times
+            EXPECT_EQ(rig.peer.content, content);
+            continue;
+        }
+        EXPECT_EQ(rig.port.TypesSent(), "SFDDDDDDDB");  // the second D six times
+        EXPECT_EQ(rig.port.clockMs - secondDataAt, 60000);
+        EXPECT_EQ(rig.engine.silentSeconds, 60);
+        EXPECT_EQ(rig.Status(), "    NO ANSWER");
+    }
 }
