@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FuzzLine.h"
+#include "disk/DiskFiles.h"
 
 namespace {
 
@@ -47,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3) return 0;
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(nullptr, 0, run);
-    kermit::KermitEngine engine(line, run);
+    disk::DiskFiles files;
+    kermit::KermitEngine engine(line, files, run);
     engine.ResetEngine();
     const int binChoice = data[0] % (sizeof kBinPrefixes);  // the last one is "off"
     engine.binPrefix = kBinPrefixes[binChoice];

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "FuzzLine.h"
+#include "disk/DiskFiles.h"
 
 namespace {
 
@@ -158,7 +159,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(data + 1, size - 1, run);
-    kermit::KermitEngine engine(line, run);
+    disk::DiskFiles files;
+    kermit::KermitEngine engine(line, files, run);
     line.Watch(&engine);
     engine.SetObserver(&observer);
     engine.checkOffer = data[0] / 3 % 2 ? 3 : 1;

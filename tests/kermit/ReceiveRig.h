@@ -13,6 +13,7 @@
 
 #include "RecordingObserver.h"
 #include "ScriptedPort.h"
+#include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
 
 namespace kermit_test {
@@ -69,7 +70,8 @@ inline std::vector<std::string> Listing(const fs::path& folder) {
 struct ReceiveRig {
     std::atomic<int> run{1};
     ScriptedPort port{run};
-    kermit::KermitEngine engine{port, run};
+    disk::DiskFiles files;
+    kermit::KermitEngine engine{port, files, run};
     RecordingObserver observer;
     std::deque<Packet> script;
     std::function<bool(const Packet&)> interpose;
