@@ -96,9 +96,7 @@ std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
             path = std::filesystem::path(std::u8string(chosen->begin(), chosen->end()));
             if (path.is_relative()) path = receiveFolder / path;
             path = path.lexically_normal();
-            std::error_code ec;
             receiveFolder = path.parent_path();
-            std::filesystem::current_path(receiveFolder, ec);
             const std::string name = files_.NameFromPath(path.filename()).substr(0, kNameSize - 1);
             std::memcpy(fileName, name.c_str(), name.size() + 1);
         }

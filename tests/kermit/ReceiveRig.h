@@ -21,8 +21,7 @@ namespace kermit_test {
 namespace fs = std::filesystem;
 
 // A fresh folder tree under the system's temporary folder: base/in is the
-// receive folder, base itself shows whether anything escaped it. The working
-// folder, which a Save As moves, is put back afterwards.
+// receive folder, base itself shows whether anything escaped it.
 class TempTree {
 public:
     TempTree() {
@@ -32,7 +31,6 @@ public:
     }
     ~TempTree() {
         std::error_code ec;
-        fs::current_path(savedCwd_, ec);
         fs::remove_all(base, ec);
     }
     TempTree(const TempTree&) = delete;
@@ -41,9 +39,6 @@ public:
     fs::path In() const { return base / "in"; }
 
     fs::path base;
-
-private:
-    fs::path savedCwd_ = fs::current_path();
 };
 
 inline std::string ReadWhole(const fs::path& path) {
