@@ -39,7 +39,9 @@ void DecodeAnything(kermit::KermitEngine& engine, const std::uint8_t* src, int n
     std::memcpy(engine.recvBuffer, src, len);
     auto room = std::make_unique<std::uint8_t[]>(capacity + 1);
     const int written = engine.DecodeData(room.get(), capacity, len);
-    if (written < -1 || written > capacity) std::abort();
+    // -1: it did not fit; kMalformed: it does not decode whole.
+    const bool refused = written == -1 || written == kermit::KermitEngine::kMalformed;
+    if ((written < 0 && !refused) || written > capacity) std::abort();
 }
 
 }  // namespace
