@@ -1,17 +1,17 @@
 #include "app/EightBit.h"
 
-#include "kermit/EightBitText.h"
+#include "disk/EightBitText.h"
 
 #include <string_view>
 
 QString FromEightBit(const QByteArray& bytes) {
     const std::string utf8 =
-        kermit::EightBitToUtf8(std::string_view(bytes.constData(), size_t(bytes.size())));
+        disk::EightBitToUtf8(std::string_view(bytes.constData(), size_t(bytes.size())));
     return QString::fromStdString(utf8);
 }
 
 QByteArray ToEightBit(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     return QByteArray::fromStdString(
-        kermit::Utf8ToEightBit(std::string_view(utf8.constData(), size_t(utf8.size()))));
+        disk::Utf8ToEightBit(std::string_view(utf8.constData(), size_t(utf8.size()))));
 }

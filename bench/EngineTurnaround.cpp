@@ -9,6 +9,7 @@
 #include "bench/BenchPeer.h"
 #include "bench/ThroughputRuns.h"
 #include "bench/TimingPort.h"
+#include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
 #include "serial/SerialPort.h"
 #include "worker/LineWatchPort.h"
@@ -41,7 +42,8 @@ std::vector<double> EngineRun(const LineChoice& choice, const fs::path& dir,
         return {};
     LineWatchPort watched(port, run);
     TimingPort timed(watched);
-    kermit::KermitEngine engine(timed, run);
+    disk::DiskFiles files;
+    kermit::KermitEngine engine(timed, files, run);
     engine.checkOffer = gBlockCheck;
     Process peer;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.data());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FuzzLine.h"
+#include "disk/DiskFiles.h"
 
 namespace {
 
@@ -38,7 +39,9 @@ void DecodeAnything(kermit::KermitEngine& engine, const std::uint8_t* src, int n
     std::memcpy(engine.recvBuffer, src, len);
     auto room = std::make_unique<std::uint8_t[]>(capacity + 1);
     const int written = engine.DecodeData(room.get(), capacity, len);
-    if (written < -1 || written > capacity) std::abort();
+    // -1: it did not fit; kMalformed: it does not decode whole.
+    const bool refused = written == -1 || written == kermit::KermitEngine::kMalformed;
+    if ((written < 0 && !refused) || written > capacity) std::abort();
 }
 
 }  // namespace
@@ -47,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3) return 0;
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(nullptr, 0, run);
-    kermit::KermitEngine engine(line, run);
+    disk::DiskFiles files;
+    kermit::KermitEngine engine(line, files, run);
     engine.ResetEngine();
     const int binChoice = data[0] % (sizeof kBinPrefixes);  // the last one is "off"
     engine.binPrefix = kBinPrefixes[binChoice];

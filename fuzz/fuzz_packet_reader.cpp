@@ -12,6 +12,7 @@
 #include <string>
 
 #include "FuzzLine.h"
+#include "disk/DiskFiles.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(data + 1, size - 1, run);
     line.keepDelivered = true;
-    kermit::KermitEngine engine(line, run);
+    disk::DiskFiles files;
+    kermit::KermitEngine engine(line, files, run);
     engine.ResetEngine();
     engine.checkType = data[0] % 3 + 1;
     const bool longPackets = data[0] / 3 % 2 != 0;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "FuzzLine.h"
+#include "disk/DiskFiles.h"
 
 namespace {
 
@@ -78,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(nullptr, 0, run);
     line.keepWritten = false;
-    kermit::KermitEngine engine(line, run);
+    disk::DiskFiles files;
+    kermit::KermitEngine engine(line, files, run);
     line.Watch(&engine);
     engine.ResetEngine();
     const int n = std::min<int>(data[0] % 95, static_cast<int>(size - 1));

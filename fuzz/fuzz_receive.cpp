@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "FuzzLine.h"
+#include "disk/DiskFiles.h"
 
 namespace {
 
@@ -86,7 +87,6 @@ struct Tree {
     }
     ~Tree() {
         std::error_code ec;
-        fs::current_path(fs::temp_directory_path(), ec);
         fs::remove_all(base, ec);
     }
 };
@@ -150,7 +150,6 @@ void CheckAndRefill(const Tree& tree, bool received, bool replaced) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Tree tree;
     if (size < 1) return 0;
-    fs::current_path(tree.in);
     // The first byte: the overwrite answer, and the block check proposed in
     // the S of an answer to R or G (1, or 3 from 3 up).
     const auto answer = static_cast<kermit::KermitObserver::Overwrite>(data[0] % 3);
@@ -158,7 +157,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(data + 1, size - 1, run);
-    kermit::KermitEngine engine(line, run);
+    disk::DiskFiles files;
+    kermit::KermitEngine engine(line, files, run);
     line.Watch(&engine);
     engine.SetObserver(&observer);
     engine.checkOffer = data[0] / 3 % 2 ? 3 : 1;

@@ -8,8 +8,8 @@
 
 namespace kermit {
 
-KermitEngine::KermitEngine(KermitPort& port, std::atomic<int>& runFlag)
-    : port_(port), runFlag_(runFlag) {}
+KermitEngine::KermitEngine(KermitPort& port, KermitFiles& files, std::atomic<int>& runFlag)
+    : windowsNameRules(files.WindowsNameRules()), port_(port), runFlag_(runFlag), files_(files) {}
 
 KermitEngine::~KermitEngine() = default;
 

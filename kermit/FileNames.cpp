@@ -1,7 +1,5 @@
 #include "kermit/FileNames.h"
 
-#include "kermit/EightBitText.h"
-
 #include <algorithm>
 #include <cctype>
 #include <string>
@@ -51,29 +49,6 @@ std::string PlainFileName(std::string_view name, bool windowsRules) {
 
 bool IsPlainFileName(std::string_view name, bool windowsRules) {
     return !name.empty() && PlainFileName(name, windowsRules) == name;
-}
-
-}  // namespace kermit
-
-namespace kermit {
-
-std::filesystem::path PathFromName(std::string_view name8bit) {
-    const std::string utf8 = EightBitToUtf8(name8bit);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string NameFromPath(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return Utf8ToEightBit(std::string(utf8.begin(), utf8.end()));
-}
-
-std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
-#ifdef _WIN32
-    std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-    return _wfopen(path.c_str(), wideMode.c_str());
-#else
-    return std::fopen(path.c_str(), mode);
-#endif
 }
 
 }  // namespace kermit

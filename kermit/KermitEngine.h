@@ -8,8 +8,6 @@
 #include <memory>
 #include <string_view>
 
-#include "kermit/DiskFiles.h"
-#include "kermit/FileNames.h"
 #include "kermit/KermitFiles.h"
 #include "kermit/KermitObserver.h"
 #include "kermit/KermitPort.h"
@@ -100,12 +98,12 @@ public:
     // time-outs, and never less than this, before a send gives up.
     static constexpr int kSilenceFloorMs = 60000;
 
-    KermitEngine(KermitPort& port, std::atomic<int>& runFlag);
+    // The engine reaches the line through `port` and the files it receives
+    // and serves through `files`; both outlive it.
+    KermitEngine(KermitPort& port, KermitFiles& files, std::atomic<int>& runFlag);
     ~KermitEngine();
 
     void SetObserver(KermitObserver* observer) { observer_ = observer; }
-    // The files received and served; files on disk unless set.
-    void SetFiles(KermitFiles* files) { files_ = files != nullptr ? files : &diskFiles_; }
 
     // What the last KermitReceive that succeeded did.
     enum class Transaction {
@@ -119,8 +117,9 @@ public:
 
     // Folder that received files go into; a Save As may move it.
     std::filesystem::path receiveFolder;
-    // Which file-name rules received and requested names are held to.
-    bool windowsNameRules = kWindowsNameRules;
+    // Which file-name rules received and requested names are held to: those
+    // of the files unless set.
+    bool windowsNameRules;
     // The file being received, or the argument of an R or G request.
     char fileName[kNameSize] = {};
     // Block check this side proposes when it sends: 1, or 3 when chosen.
@@ -222,9 +221,8 @@ private:
 
     KermitPort& port_;
     std::atomic<int>& runFlag_;
+    KermitFiles& files_;
     KermitObserver* observer_ = nullptr;
-    DiskFiles diskFiles_;
-    KermitFiles* files_ = &diskFiles_;
     // One packet as it goes on the line: pads, the extended header, the
     // longest data field, the check and the EOL.
     std::uint8_t lineBuffer_[kMaxPacketData + 128] = {};

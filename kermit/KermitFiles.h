@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -46,7 +47,8 @@ private:
 };
 
 // The files the engine works with, as it reaches the line through KermitPort:
-// received files, and the files it serves to a get.
+// received files, the files it serves to a get, and how they are named.
+// Whoever makes an engine hands it one; the engine itself touches no file.
 class KermitFiles {
 public:
     virtual ~KermitFiles() = default;
@@ -61,12 +63,13 @@ public:
     // no such file or it may not be served (an incomplete one never is).
     virtual bool ReadToServe(const std::filesystem::path& path,
                              std::vector<std::uint8_t>& content) = 0;
+
+    // A file name in the line's 8-bit text as a path of these files, and
+    // back ('?' for a character the names' code page lacks).
+    virtual std::filesystem::path PathFromName(std::string_view name8bit) const = 0;
+    virtual std::string NameFromPath(const std::filesystem::path& path) const = 0;
+    // True when names are held to Windows' rules (see PlainFileName).
+    virtual bool WindowsNameRules() const = 0;
 };
-
-// The mark of a file that did not arrive whole.
-inline constexpr char kPartSuffix[] = ".part";
-
-// True when `name` carries the mark, in any case.
-bool IsMarkedIncomplete(const std::filesystem::path& name);
 
 }  // namespace kermit

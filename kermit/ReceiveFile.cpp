@@ -82,9 +82,9 @@ int KermitEngine::ReceiveHeader() {
 // existing file is replaced. A Save As may change the folder and the name.
 // Nothing at the target changes before the file has arrived whole.
 std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
-    std::filesystem::path path = receiveFolder / PathFromName(fileName);
-    if (files_->Exists(path)) {
-        const auto answer = observer_ ? observer_->AskOverwrite(NameFromPath(path))
+    std::filesystem::path path = receiveFolder / files_.PathFromName(fileName);
+    if (files_.Exists(path)) {
+        const auto answer = observer_ ? observer_->AskOverwrite(files_.NameFromPath(path))
                                       : KermitObserver::Overwrite::Cancel;
         if (answer == KermitObserver::Overwrite::Cancel) return nullptr;
         if (answer == KermitObserver::Overwrite::No) {
@@ -96,17 +96,15 @@ std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
             path = std::filesystem::path(std::u8string(chosen->begin(), chosen->end()));
             if (path.is_relative()) path = receiveFolder / path;
             path = path.lexically_normal();
-            std::error_code ec;
             receiveFolder = path.parent_path();
-            std::filesystem::current_path(receiveFolder, ec);
-            const std::string name = NameFromPath(path.filename()).substr(0, kNameSize - 1);
+            const std::string name = files_.NameFromPath(path.filename()).substr(0, kNameSize - 1);
             std::memcpy(fileName, name.c_str(), name.size() + 1);
         }
     }
     std::error_code error;
-    std::unique_ptr<IncomingFile> file = files_->Create(path, error);
+    std::unique_ptr<IncomingFile> file = files_.Create(path, error);
     if (file == nullptr && observer_ != nullptr)
-        observer_->ShowCouldNotOpenFile(NameFromPath(path), error);
+        observer_->ShowCouldNotOpenFile(files_.NameFromPath(path), error);
     return file;
 }
 
@@ -126,9 +124,10 @@ std::uint8_t* KermitEngine::DecodeRoom(std::uint8_t* buffer, int& capacity) {
 int KermitEngine::NotReceived(IncomingFile& file, bool discarded) {
     const IncomingFile::Kept kept = file.Abandon();
     if (observer_ != nullptr) {
-        observer_->OnFileNotReceived(NameFromPath(file.Target()),
-                                     kept.path.empty() ? std::string() : NameFromPath(kept.path),
-                                     kept.bytes, discarded);
+        observer_->OnFileNotReceived(
+            files_.NameFromPath(file.Target()),
+            kept.path.empty() ? std::string() : files_.NameFromPath(kept.path), kept.bytes,
+            discarded);
     }
     return discarded ? kFileDiscarded : -1;
 }
@@ -169,7 +168,7 @@ int KermitEngine::WriteDecoded(IncomingFile& file, const std::uint8_t* buffer, i
 int KermitEngine::WriteFailed(IncomingFile& file) {
     SendError("WRITE ERROR");
     if (observer_ != nullptr)
-        observer_->ShowCouldNotWriteFile(NameFromPath(file.Target()), file.Error());
+        observer_->ShowCouldNotWriteFile(files_.NameFromPath(file.Target()), file.Error());
     return NotReceived(file, false);
 }
 

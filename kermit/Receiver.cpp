@@ -157,7 +157,7 @@ int KermitEngine::WaitForCommand() {
 int KermitEngine::ServeFileRequest() {
     std::vector<std::uint8_t> content;
     const bool found = IsPlainFileName(fileName, windowsNameRules) &&
-                       files_->ReadToServe(receiveFolder / PathFromName(fileName), content);
+                       files_.ReadToServe(receiveFolder / files_.PathFromName(fileName), content);
     if (!found) {
         SendError("FILE NOT FOUND");
         SetStatus("ERR: NOFILE");

@@ -1,7 +1,7 @@
 #include "worker/JobLink.h"
 
 JobLink::JobLink(std::atomic<int>& runFlag, JobWindow* window, const JobTexts& texts)
-    : reports(window, texts), port(runFlag), line(port, runFlag), engine(line, runFlag) {
+    : reports(window, texts), port(runFlag), line(port, runFlag), engine(line, files, runFlag) {
     port.SetObserver(&reports);
     engine.SetObserver(&reports);
 }

@@ -4,14 +4,15 @@
 
 #include <atomic>
 
+#include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
 #include "serial/SerialPort.h"
 #include "worker/EngineReports.h"
 #include "worker/LineWatchPort.h"
 
-// The link object of one job: the serial port and the Kermit engine on it,
-// sharing the worker's run flag, reporting to the job's window. Destroying
-// it closes the port.
+// The link object of one job: the serial port and the Kermit engine on it
+// with the files on disk, sharing the worker's run flag, reporting to the
+// job's window. Destroying it closes the port.
 class JobLink {
 public:
     JobLink(std::atomic<int>& runFlag, JobWindow* window, const JobTexts& texts);
@@ -26,5 +27,6 @@ public:
     EngineReports reports;
     serial::SerialPort port;
     LineWatchPort line;
+    disk::DiskFiles files;
     kermit::KermitEngine engine;
 };

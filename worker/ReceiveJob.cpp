@@ -60,7 +60,6 @@ void RunReceiveJob(JobRun& run) {
     bool editorNoted = false;
     if (run.OpenPort(*link)) {
         for (;;) {
-            QDir::setCurrent(run.job.path);
             link->engine.receiveFolder = FolderPath(run.job.path);
             link->reports.ForgetFailedFile();
             const int result =

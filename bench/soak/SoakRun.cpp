@@ -16,6 +16,7 @@
 #include "TestFiles.h"
 #include "bench/soak/SoakFiles.h"
 #include "bench/soak/TracingPort.h"
+#include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
 #include "serial/SerialPort.h"
 #include "tools/linesim/LineSim.h"
@@ -253,7 +254,8 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
         return result;
     }
     TracingPort traced(port);
-    kermit::KermitEngine engine(traced, run);
+    disk::DiskFiles files;
+    kermit::KermitEngine engine(traced, files, run);
     engine.receiveFolder = workDir / "rx";
     engine.checkOffer = spec.check;
     engine.packetLengthOffer = spec.packetLength;

@@ -10,6 +10,7 @@
 
 #include "PeerProcess.h"
 #include "TestFiles.h"
+#include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
 #include "serial/SerialPort.h"
 #include "tools/linesim/LineSim.h"
@@ -67,6 +68,7 @@ protected:
     std::atomic<int> run{1};
     std::unique_ptr<linesim::LineSim> line;
     std::unique_ptr<serial::SerialPort> port;
+    disk::DiskFiles files;
     std::unique_ptr<kermit::KermitEngine> engine;
     ReplacingObserver observer;
     PeerProcess peer;

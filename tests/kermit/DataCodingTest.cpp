@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ScriptedPort.h"
+#include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
 
 using kermit::KermitEngine;
@@ -15,7 +16,8 @@ namespace {
 struct DataCoding : ::testing::Test {
     std::atomic<int> run{1};
     ScriptedPort port{run};
-    KermitEngine engine{port, run};
+    disk::DiskFiles files;
+    KermitEngine engine{port, files, run};
 
     std::string Encode(const std::string& src, int* consumed = nullptr) {
         const int n = engine.EncodeData(reinterpret_cast<const std::uint8_t*>(src.data()),

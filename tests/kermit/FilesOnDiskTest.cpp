@@ -5,7 +5,7 @@
 
 #include "KermitPeer.h"
 #include "ReceiveRig.h"
-#include "kermit/EightBitText.h"
+#include "disk/EightBitText.h"
 
 using namespace kermit_test;
 
@@ -56,7 +56,7 @@ TEST_F(FilesOnDisk, EightBitNamesAreFilesOfTheCodePage) {
     // Byte 0xE8 in the ANSI code pages of the caliper's users.
     const std::map<unsigned, std::string> letters = {
         {1250, "\u010D"}, {1251, "\u0438"}, {1252, "\u00E8"}, {1253, "\u03B8"}, {1257, "\u010D"}};
-    const auto letter = letters.find(kermit::EightBitCodePage());
+    const auto letter = letters.find(disk::EightBitCodePage());
     if (letter == letters.end()) GTEST_SKIP() << "no letter known for this code page";
     const std::string name =
         "\xE8"
@@ -64,7 +64,7 @@ TEST_F(FilesOnDisk, EightBitNamesAreFilesOfTheCodePage) {
     EXPECT_EQ(ReceiveAndServe(name, "data", 0), "data");
     const std::u8string onDisk = fs::directory_iterator(tree.In())->path().filename().u8string();
     EXPECT_EQ(std::string(onDisk.begin(), onDisk.end()), letter->second + "CKA.TXT");
-    EXPECT_EQ(kermit::Utf8ToEightBit(letter->second), "\xE8");
+    EXPECT_EQ(disk::Utf8ToEightBit(letter->second), "\xE8");
 }
 
 // An engine left to its own choice holds names to the rules of the system it
@@ -83,8 +83,8 @@ TEST_F(FilesOnDisk, NamesFollowTheRulesOfTheSystem) {
 // A character the code page lacks never turns into a look-alike: a division
 // or fraction slash must not give a name a folder.
 TEST(EightBitText, CharactersTheCodePageLacksBecomeQuestionMarks) {
-    EXPECT_EQ(kermit::Utf8ToEightBit("a\u2215b\u2044c"), "a?b?c");
-    EXPECT_EQ(kermit::Utf8ToEightBit("x\xFFy"), "x?y");  // not UTF-8 at all
+    EXPECT_EQ(disk::Utf8ToEightBit("a\u2215b\u2044c"), "a?b?c");
+    EXPECT_EQ(disk::Utf8ToEightBit("x\xFFy"), "x?y");  // not UTF-8 at all
 }
 
 }  // namespace

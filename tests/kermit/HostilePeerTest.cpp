@@ -108,7 +108,8 @@ TEST_F(Hostile, FloodsEndOnTheStopWithoutMemoryGrowingWithThem) {
         for (int i = 0; i < 2; ++i) {
             std::atomic<int> run{1};
             EndlessPort port(run, lengths[i], "", flood.cycle);
-            kermit::KermitEngine engine(port, run);
+            disk::DiskFiles files;
+            kermit::KermitEngine engine(port, files, run);
             engine.receiveFolder = tree.In();
             char name[kermit::KermitEngine::kNameBufferSize] = {};
             std::uint8_t data[8192];
@@ -140,7 +141,8 @@ TEST_F(Hostile, EndlessStreamOfDataPacketsEndsOnTheStop) {
     std::atomic<int> run{1};
     EndlessPort port(run, 300 * 1024, bare(0, 'S', InitParams()) + bare(1, 'F', "FLOOD.DAT"),
                      packets);
-    kermit::KermitEngine engine(port, run);
+    disk::DiskFiles files;
+    kermit::KermitEngine engine(port, files, run);
     engine.receiveFolder = tree.In();
     char name[kermit::KermitEngine::kNameBufferSize] = {};
     std::uint8_t data[8192];

@@ -37,7 +37,8 @@ std::string Capabilities(int bits, int window, int length) {
 struct Line {
     std::atomic<int> run{1};
     ScriptedPort port{run};
-    KermitEngine engine{port, run};
+    disk::DiskFiles files;
+    KermitEngine engine{port, files, run};
 
     // Reads `bytes` as one packet with long packets of `longLen` in force.
     int Read(const std::string& bytes, int longLen, std::string* data = nullptr) {
@@ -227,7 +228,8 @@ struct WindowedReceiver {
 TEST(Windows, SenderKeepsToTheWindowAndSendsAgainOnlyWhatWasMissed) {
     std::atomic<int> run{1};
     ScriptedPort port{run};
-    KermitEngine engine{port, run};
+    disk::DiskFiles files;
+    KermitEngine engine{port, files, run};
     engine.packetLengthOffer = 600;
     engine.windowOffer = 8;
     WindowedReceiver peer{port, 4};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ScriptedPort.h"
+#include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
 
 using kermit::KermitEngine;
@@ -17,7 +18,8 @@ namespace {
 struct PacketLayer : ::testing::Test {
     std::atomic<int> run{1};
     ScriptedPort port{run};
-    KermitEngine engine{port, run};
+    disk::DiskFiles files;
+    KermitEngine engine{port, files, run};
     int len = -1, seq = -1, type = -1;
 
     int Get() { return engine.GetPacket(len, seq, type, engine.recvBuffer); }
@@ -191,7 +193,8 @@ struct TricklingPort : kermit::KermitPort {
 TEST(PacketWaits, WhatIsStillDueIsExactlyTheRestOfThePacket) {
     std::atomic<int> run{1};
     TricklingPort port;
-    KermitEngine engine{port, run};
+    disk::DiskFiles files;
+    KermitEngine engine{port, files, run};
     engine.packetEndWaitMs = 1000;
     port.bytes = MakePacket(5, 'D', "0123456789abcdefghij");  // mark, 24 counted, CR
     int len = 0, seq = 0, type = 0;

@@ -13,6 +13,7 @@
 
 #include "RecordingObserver.h"
 #include "ScriptedPort.h"
+#include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
 
 namespace kermit_test {
@@ -20,8 +21,7 @@ namespace kermit_test {
 namespace fs = std::filesystem;
 
 // A fresh folder tree under the system's temporary folder: base/in is the
-// receive folder, base itself shows whether anything escaped it. The working
-// folder, which a Save As moves, is put back afterwards.
+// receive folder, base itself shows whether anything escaped it.
 class TempTree {
 public:
     TempTree() {
@@ -31,7 +31,6 @@ public:
     }
     ~TempTree() {
         std::error_code ec;
-        fs::current_path(savedCwd_, ec);
         fs::remove_all(base, ec);
     }
     TempTree(const TempTree&) = delete;
@@ -40,9 +39,6 @@ public:
     fs::path In() const { return base / "in"; }
 
     fs::path base;
-
-private:
-    fs::path savedCwd_ = fs::current_path();
 };
 
 inline std::string ReadWhole(const fs::path& path) {
@@ -69,7 +65,8 @@ inline std::vector<std::string> Listing(const fs::path& folder) {
 struct ReceiveRig {
     std::atomic<int> run{1};
     ScriptedPort port{run};
-    kermit::KermitEngine engine{port, run};
+    disk::DiskFiles files;
+    kermit::KermitEngine engine{port, files, run};
     RecordingObserver observer;
     std::deque<Packet> script;
     std::function<bool(const Packet&)> interpose;

@@ -8,6 +8,7 @@
 #include "KermitPeer.h"
 #include "RecordingObserver.h"
 #include "ScriptedPort.h"
+#include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
 
 using kermit::KermitEngine;
@@ -20,7 +21,8 @@ namespace {
 struct SendRig {
     std::atomic<int> run{1};
     ScriptedPort port{run};
-    KermitEngine engine{port, run};
+    disk::DiskFiles files;
+    KermitEngine engine{port, files, run};
     RecordingObserver observer;
     ReceivingPeer peer;
     std::function<bool(const Packet&)> interpose;

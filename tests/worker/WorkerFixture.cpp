@@ -50,7 +50,6 @@ void WorkerTest::TearDown() {
     peer.Kill();
     if (peerFd >= 0) ::close(peerFd);
     line.reset();
-    fs::current_path(fs::temp_directory_path());
     if (!HasFailure()) fs::remove_all(root);
 }
 

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <thread>
 
-#include "kermit/FileNames.h"
+#include "disk/EightBitText.h"
 #include "tools/corvix-caliper/ClientRequests.h"
 #include "tools/corvix-caliper/Printer.h"
 #include "tools/corvix-caliper/Receiver.h"
@@ -67,7 +67,7 @@ bool Caliper::RunStep(const Step& step, std::string& outcome) {
 }
 
 bool Caliper::ReadStoreFile(const std::string& name, std::string& bytes, std::string& outcome) {
-    std::ifstream in(store_ / kermit::PathFromName(name), std::ios::binary);
+    std::ifstream in(store_ / disk::PathFromName(name), std::ios::binary);
     if (!in) {
         outcome = "no file " + name + " in the store " + store_.string();
         return false;
@@ -93,7 +93,7 @@ bool Caliper::DoSend(const std::string& name, std::string& outcome) {
     std::string bytes;
     if (!ReadStoreFile(name, bytes, outcome)) return false;
     Sender sender(link_);
-    const std::string announced = kermit::NameFromPath(kermit::PathFromName(name).filename());
+    const std::string announced = disk::NameFromPath(disk::PathFromName(name).filename());
     if (!sender.Send(announced, bytes)) {
         outcome = sender.error();
         return false;

@@ -15,7 +15,7 @@ std::string Describe(CaliperLink::Read read) {
 }
 
 CaliperLink::CaliperLink(kermit::KermitPort& line, const Timing& timing)
-    : line_(line), timing_(timing), engine_(*this, runFlag_) {}
+    : line_(line), timing_(timing), engine_(*this, files_, runFlag_) {}
 
 CaliperLink::Read CaliperLink::ReadPacket(int timeoutMs, Packet& packet) {
     deadline_ = Clock::now() + std::chrono::milliseconds(timeoutMs);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
 #include "kermit/KermitPort.h"
 
@@ -68,6 +69,7 @@ private:
     kermit::KermitPort& line_;
     Timing timing_;
     std::atomic<int> runFlag_{1};
+    disk::DiskFiles files_;  // the engine's; only its packet layer is used
     kermit::KermitEngine engine_;
     std::chrono::steady_clock::time_point deadline_{};
     bool timedOut_ = false;

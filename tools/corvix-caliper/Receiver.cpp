@@ -3,6 +3,8 @@
 #include <chrono>
 #include <fstream>
 
+#include "disk/EightBitText.h"
+#include "disk/SystemFiles.h"
 #include "kermit/FileNames.h"
 
 namespace caliper {
@@ -129,7 +131,7 @@ bool Receiver::OpenFile(const Packet& p) {
     std::string announced;
     if (!link_.Decode(announced, p.len, kermit::KermitEngine::kNameSize - 1))
         return Fail("file name too long", true);
-    current_ = kermit::PlainFileName(announced);
+    current_ = kermit::PlainFileName(announced, disk::WindowsNameRules());
     if (current_.empty()) current_ = "NONAME";
     return true;
 }
@@ -150,7 +152,7 @@ bool Receiver::EndFile(const Packet& p) {
         return true;
     }
     if (discard) return true;
-    const std::filesystem::path path = store_ / kermit::PathFromName(current_);
+    const std::filesystem::path path = store_ / disk::PathFromName(current_);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(content_.data(), static_cast<std::streamsize>(content_.size()));
     out.close();

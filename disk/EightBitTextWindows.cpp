@@ -1,19 +1,12 @@
-#include "kermit/EightBitText.h"
-
-#ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
-#else
-#include "kermit/Cp1252.h"
-#endif
 
-namespace kermit {
+#include "disk/EightBitText.h"
 
-#ifdef _WIN32
-// The engine's only call into the system: the ANSI code page tables live
-// there and nowhere else. Text goes through UTF-16 both ways.
+namespace disk {
 namespace {
 
+// The ANSI code page's tables live in the system and nowhere else. Text goes
+// through UTF-16 both ways.
 std::wstring Widen(unsigned codePage, std::string_view bytes) {
     if (bytes.empty()) return {};
     const int n = MultiByteToWideChar(codePage, 0, bytes.data(), int(bytes.size()), nullptr, 0);
@@ -50,18 +43,5 @@ std::string Utf8ToEightBit(std::string_view utf8) {
 unsigned EightBitCodePage() {
     return GetACP();
 }
-#else
-std::string EightBitToUtf8(std::string_view bytes) {
-    return Cp1252ToUtf8(bytes);
-}
 
-std::string Utf8ToEightBit(std::string_view utf8) {
-    return Utf8ToCp1252(utf8);
-}
-
-unsigned EightBitCodePage() {
-    return 1252;
-}
-#endif
-
-}  // namespace kermit
+}  // namespace disk

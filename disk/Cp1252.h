@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace kermit {
+namespace disk {
 
 // The caliper's 8-bit text is Western European (Windows-1252): 0xC5 is "Å".
 // These turn such bytes into UTF-8 and back; a character the code page lacks
@@ -12,4 +12,4 @@ namespace kermit {
 std::string Cp1252ToUtf8(std::string_view bytes);
 std::string Utf8ToCp1252(std::string_view utf8);
 
-}  // namespace kermit
+}  // namespace disk

@@ -1,4 +1,4 @@
-#include "kermit/DiskFiles.h"
+#include "disk/DiskFiles.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,9 +6,10 @@
 #include <iterator>
 #include <system_error>
 
-#include "kermit/FileNames.h"
+#include "disk/EightBitText.h"
+#include "disk/SystemFiles.h"
 
-namespace kermit {
+namespace disk {
 namespace fs = std::filesystem;
 
 namespace {
@@ -57,7 +58,7 @@ fs::path FreeMarkedName(const fs::path& target) {
     return {};
 }
 
-class DiskIncomingFile : public IncomingFile {
+class DiskIncomingFile : public kermit::IncomingFile {
 public:
     DiskIncomingFile(fs::path target, fs::path working, std::FILE* out)
         : IncomingFile(std::move(target)), working_(std::move(working)), out_(out) {}
@@ -136,7 +137,8 @@ bool DiskFiles::Exists(const fs::path& path) {
     return Taken(path);
 }
 
-std::unique_ptr<IncomingFile> DiskFiles::Create(const fs::path& target, std::error_code& error) {
+std::unique_ptr<kermit::IncomingFile> DiskFiles::Create(const fs::path& target,
+                                                        std::error_code& error) {
     std::error_code ec;
     if (fs::is_directory(target, ec)) {
         error = ErrnoCode(EISDIR);
@@ -170,4 +172,16 @@ bool DiskFiles::ReadToServe(const fs::path& path, std::vector<std::uint8_t>& con
     return !in.bad();
 }
 
-}  // namespace kermit
+fs::path DiskFiles::PathFromName(std::string_view name8bit) const {
+    return disk::PathFromName(name8bit);
+}
+
+std::string DiskFiles::NameFromPath(const fs::path& path) const {
+    return disk::NameFromPath(path);
+}
+
+bool DiskFiles::WindowsNameRules() const {
+    return disk::WindowsNameRules();
+}
+
+}  // namespace disk

@@ -1,9 +1,9 @@
-#include "kermit/Cp1252.h"
+#include "disk/Cp1252.h"
 
 #include <array>
 #include <cstdint>
 
-namespace kermit {
+namespace disk {
 namespace {
 
 // Code points of 0x80..0x9F; the rest of the page equals Latin-1.
@@ -99,4 +99,4 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
-}  // namespace kermit
+}  // namespace disk

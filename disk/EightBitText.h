@@ -1,9 +1,10 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
-namespace kermit {
+namespace disk {
 
 // The one seam for 8-bit text: names on the line, names on disk, Save As
 // names, captured text. On Windows it is the system's ANSI code page, as
@@ -16,4 +17,8 @@ std::string Utf8ToEightBit(std::string_view utf8);
 // The code page these use: the ANSI code page on Windows, 1252 elsewhere.
 unsigned EightBitCodePage();
 
-}  // namespace kermit
+// A file name in that 8-bit text as a path, and back.
+std::filesystem::path PathFromName(std::string_view name8bit);
+std::string NameFromPath(const std::filesystem::path& path);
+
+}  // namespace disk

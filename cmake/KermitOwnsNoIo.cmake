@@ -1,0 +1,31 @@
+# The Kermit engine owns no I/O: run as `cmake -DKERMIT_DIR=... -P`, fails
+# naming every line of kermit/*.h and kermit/*.cpp that includes a platform
+# or Qt header, branches on the platform, opens, moves or asks after a file,
+# or changes the process's current folder.
+set(forbidden
+    "#[ \t]*include[ \t]*<(windows|unistd|fcntl|io|direct|dirent|Q[A-Za-z]*)\\.?h?>"
+    "#[ \t]*include[ \t]*<(sys/|fstream)"
+    "_WIN32|__linux__|__APPLE__|_MSC_VER"
+    "[^a-z_](fopen|_wfopen|freopen|ifstream|ofstream|fstream)[^a-z_]"
+    "(filesystem|fs)::(exists|status|symlink_status|file_size|rename|remove|remove_all|copy|copy_file|create_director[a-z]*|is_directory|is_regular_file|permissions|current_path|temp_directory_path|absolute|canonical|weakly_canonical|directory_iterator|recursive_directory_iterator|last_write_time|space)[^a-z_]"
+    "current_path|chdir|DiskFiles")
+file(GLOB sources ${KERMIT_DIR}/*.h ${KERMIT_DIR}/*.cpp)
+set(found "")
+foreach(source ${sources})
+    file(STRINGS ${source} lines)
+    set(number 0)
+    foreach(line IN LISTS lines)
+        math(EXPR number "${number} + 1")
+        foreach(pattern ${forbidden})
+            if(line MATCHES "${pattern}")
+                string(APPEND found "${source}:${number}: ${line}\n")
+                break()
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(NOT sources)
+    message(FATAL_ERROR "no sources under '${KERMIT_DIR}'")
+elseif(found)
+    message(FATAL_ERROR "kermit/ must own no I/O:\n${found}")
+endif()

@@ -1,0 +1,13 @@
+#include "disk/SystemFiles.h"
+
+namespace disk {
+
+std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
+    return std::fopen(path.c_str(), mode);
+}
+
+bool WindowsNameRules() {
+    return false;
+}
+
+}  // namespace disk
