@@ -148,7 +148,8 @@ std::optional<CliOptions> ParseCliOptions(const QStringList& arguments, QString&
         if (!TakeValue(o, a, arguments[++i], error)) return std::nullopt;
     }
     const int wanted = o.command == CliOptions::Command::Send ? 1 : 0;
-    if (operands.size() != wanted) {
+    // An empty FILE (a script's unset variable) names no file at all.
+    if (operands.size() != wanted || (wanted == 1 && operands.first().isEmpty())) {
         error = wanted == 1 ? QStringLiteral("send needs exactly one FILE")
                             : QStringLiteral("unexpected argument '%1'").arg(operands.first());
         return std::nullopt;

@@ -208,6 +208,8 @@ TEST_F(Cli, ExitStatusesForUsagePortAndFileFailures) {
     EXPECT_EQ(err, "");
     EXPECT_EQ(Run({"fetch"}), 2);
     EXPECT_EQ(Run({"send", "--port", PortA()}), 2);
+    EXPECT_EQ(Run({"send", "--port", PortA(), ""}), 2);
+    EXPECT_NE(err.find("send needs exactly one FILE"), std::string::npos) << err;
     EXPECT_EQ(Run({"receive", "--baud", "14400"}), 2);
     EXPECT_EQ(Run({"capture", "--count", "2"}), 2);
     EXPECT_EQ(Run({"receive", "--max-time"}), 2);
