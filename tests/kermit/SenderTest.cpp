@@ -33,9 +33,13 @@ struct SendRig {
             if (!interpose || !interpose(p)) peer.Answer(port, p);
         };
     }
+    // 0 when the file went through, -1 when the send failed or was stopped;
+    // `outcome` says which.
+    kermit::Outcome outcome = kermit::Outcome::Failed;
     int Send(const std::string& content, const char* name = "DATA.TXT") {
-        return engine.KermitSend(name, reinterpret_cast<const std::uint8_t*>(content.data()),
-                                 content.size());
+        outcome = engine.KermitSend(name, reinterpret_cast<const std::uint8_t*>(content.data()),
+                                    content.size());
+        return outcome == kermit::Outcome::Done ? 0 : -1;
     }
     std::string Status() const { return engine.statusText; }
     std::vector<std::string> DataFields() const {
