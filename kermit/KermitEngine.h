@@ -222,7 +222,7 @@ private:
     Received ServeFileRequest();
     Received ServeGenericCommand(const char* nameBuffer);
     Received ServeFailed(std::string_view text);
-    bool SendAnswer(const std::uint8_t* data, std::size_t length);
+    void AnswerInit(int len);
     Received ReceiveBatchFile(std::uint8_t* buffer, int capacity);
     std::unique_ptr<IncomingFile> OpenReceivedFile();
     Header ReceiveHeader();

@@ -92,6 +92,15 @@ Received KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
     return received;
 }
 
+// Takes the parameters of the peer's S or I (its data field `len` long) and
+// acknowledges it with this side's.
+void KermitEngine::AnswerInit(int len) {
+    ApplyPeerParams(len);
+    AgreeOnCapabilities(true);
+    checkType = 1;
+    PutPacket(BuildAckParams(), 0, 'Y', sendBuffer);
+}
+
 // The server's idle loop: waits for S, I, R or G; three attempts that bring
 // none of S, R and G end it.
 Command KermitEngine::WaitForCommand() {
@@ -113,10 +122,7 @@ Command KermitEngine::WaitForCommand() {
             break;
         }
         if (rseq == 0 && (type == 'S' || type == 'I')) {
-            ApplyPeerParams(len);
-            AgreeOnCapabilities(true);
-            checkType = 1;
-            PutPacket(BuildAckParams(), 0, 'Y', sendBuffer);
+            AnswerInit(len);
             // An I changes no block check: C-Kermit sends the R or G that
             // follows it with type 1, and the answer agrees on its own.
             if (type == 'S') {
