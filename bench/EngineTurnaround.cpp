@@ -51,8 +51,8 @@ std::vector<double> EngineRun(const LineChoice& choice, const fs::path& dir,
         fs::remove_all(dir / "ck-rx");
         StartCKermit(peer, line.Path(1), dir / "ck-rx", {"receive"});
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        ok = engine.KermitSend("bench.bin", bytes, data.size()) == 0 && peer.Wait(30) == 0 &&
-             ReadWholeFile(dir / "ck-rx" / "bench.bin") == data;
+        ok = engine.KermitSend("bench.bin", bytes, data.size()) == kermit::Outcome::Done &&
+             peer.Wait(30) == 0 && ReadWholeFile(dir / "ck-rx" / "bench.bin") == data;
     } else {
         fs::remove_all(dir / "engine-rx");
         fs::create_directories(dir / "engine-rx");
@@ -60,8 +60,9 @@ std::vector<double> EngineRun(const LineChoice& choice, const fs::path& dir,
         StartCKermit(peer, line.Path(1), dir, {"send bench.bin"});
         char name[kermit::KermitEngine::kNameBufferSize] = {};
         std::vector<std::uint8_t> buffer(kDataCapacity + 1);
-        ok = engine.KermitReceive(name, buffer.data(), kDataCapacity) >= 0 && peer.Wait(30) == 0 &&
-             ReadWholeFile(dir / "engine-rx" / "bench.bin") == data;
+        ok = engine.KermitReceive(name, buffer.data(), kDataCapacity).outcome ==
+                 kermit::Outcome::Done &&
+             peer.Wait(30) == 0 && ReadWholeFile(dir / "engine-rx" / "bench.bin") == data;
     }
     return timed.turnarounds();
 }

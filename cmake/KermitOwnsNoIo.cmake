@@ -1,16 +1,29 @@
 # The Kermit engine owns no I/O: run as `cmake -DKERMIT_DIR=... -P`, fails
 # naming every line of kermit/*.h and kermit/*.cpp that includes a platform
 # or Qt header, branches on the platform, opens, moves or asks after a file,
-# or changes the process's current folder.
+# or changes the process's current folder. With -DWORKER_DIR=..., it also
+# fails on a stop told by its status text ("QUIT") there or in kermit/: the
+# engine says Stopped().
+set(quit_test "(strstr|strcmp|strncmp|find|contains|compare)[ \t]*\\([^;]*\"QUIT|[=!]=[ \t]*\"QUIT|\"QUIT\"[ \t]*[=!]=")
 set(forbidden
     "#[ \t]*include[ \t]*<(windows|unistd|fcntl|io|direct|dirent|Q[A-Za-z]*)\\.?h?>"
     "#[ \t]*include[ \t]*<(sys/|fstream)"
     "_WIN32|__linux__|__APPLE__|_MSC_VER"
     "[^a-z_](fopen|_wfopen|freopen|ifstream|ofstream|fstream)[^a-z_]"
     "(filesystem|fs)::(exists|status|symlink_status|file_size|rename|remove|remove_all|copy|copy_file|create_director[a-z]*|is_directory|is_regular_file|permissions|current_path|temp_directory_path|absolute|canonical|weakly_canonical|directory_iterator|recursive_directory_iterator|last_write_time|space)[^a-z_]"
-    "current_path|chdir|DiskFiles")
+    "current_path|chdir|DiskFiles"
+    "${quit_test}")
 file(GLOB sources ${KERMIT_DIR}/*.h ${KERMIT_DIR}/*.cpp)
 set(found "")
+if(WORKER_DIR)
+    file(GLOB worker_sources ${WORKER_DIR}/*.h ${WORKER_DIR}/*.cpp)
+    foreach(source ${worker_sources})
+        file(STRINGS ${source} lines REGEX "${quit_test}")
+        foreach(line IN LISTS lines)
+            string(APPEND found "${source}: ${line}\n")
+        endforeach()
+    endforeach()
+endif()
 foreach(source ${sources})
     file(STRINGS ${source} lines)
     set(number 0)
@@ -27,5 +40,5 @@ endforeach()
 if(NOT sources)
     message(FATAL_ERROR "no sources under '${KERMIT_DIR}'")
 elseif(found)
-    message(FATAL_ERROR "kermit/ must own no I/O:\n${found}")
+    message(FATAL_ERROR "kermit/ must own no I/O, nor tell a stop by its text:\n${found}")
 endif()

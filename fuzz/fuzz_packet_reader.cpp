@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t taken = 0;  // where the last packet taken ended in what was read
     while (run.load() != 0) {
         int len = -1, seq = -1, type = -1;
-        if (engine.GetPacket(len, seq, type, engine.recvBuffer) == 0) {
+        if (engine.GetPacket(len, seq, type, engine.recvBuffer)) {
             if (len < 0 || len > (longPackets ? kermit::kMaxPacketData : 94)) std::abort();
             if (seq < -32 || seq > 223 || type < 0 || type > 255) std::abort();
             // The packet came whole after the one before it.
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
             }
             if (at == std::string::npos) std::abort();
-        } else if (std::strstr(engine.statusText, "QUIT") != nullptr) {
+        } else if (engine.Stopped()) {
             if (line.Remaining() != 0) std::abort();  // a stop nobody asked for
         }
         // Every read takes a character at least, so the reads run out with the input.

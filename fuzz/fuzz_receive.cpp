@@ -169,13 +169,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t call = 0;; ++call) {
         if (call > size) std::abort();
         engine.receiveFolder = tree.in;
-        const int result = engine.KermitReceive(nameBuffer, dataBuffer.data(), 8191);
+        const kermit::Received result = engine.KermitReceive(nameBuffer, dataBuffer.data(), 8191);
         if (std::memchr(nameBuffer, 0, sizeof nameBuffer) == nullptr) std::abort();
         if (engine.receiveFolder != tree.in) std::abort();
         // A refused request or a discarded file leaves the server going, as
         // in the receive job.
-        if (result < 0 && result != kermit::KermitEngine::kRequestRefused &&
-            result != kermit::KermitEngine::kFileDiscarded)
+        if (result.outcome != kermit::Outcome::Done &&
+            result.outcome != kermit::Outcome::RequestRefused &&
+            result.outcome != kermit::Outcome::FileDiscarded)
             break;
     }
     CheckAndRefill(tree, observer.opened, observer.sampleOpened > observer.sampleLost);

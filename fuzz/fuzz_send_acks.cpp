@@ -52,8 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     engine.checkOffer = data[0] & 4 ? 3 : 1;
     engine.packetLengthOffer = data[0] & 8 ? 300 : 94;
     engine.windowOffer = data[0] & 16 ? 4 : 1;
-    const int result = engine.KermitSend("STAND12.DAT", file.data(), file.size());
-    if (result != 0 && result != -1) std::abort();
+    const kermit::Outcome result = engine.KermitSend("STAND12.DAT", file.data(), file.size());
+    // A send ends done, failed or stopped, and stopped only by a cleared run flag.
+    if (result != kermit::Outcome::Done && result != kermit::Outcome::Failed &&
+        result != kermit::Outcome::Stopped)
+        std::abort();
+    if (result == kermit::Outcome::Stopped && run.load() != 0) std::abort();
     // Each answer read can bring at most one packet (a resend); the first
     // packet of each of S, F, D..., Z, B goes without one, plus the final B;
     // a closing B that times out is sent again, retryLimit times at most.

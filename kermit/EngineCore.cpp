@@ -17,19 +17,47 @@ KermitEngine::~KermitEngine() = default;
 // swallow a stop that arrived between two transactions.
 void KermitEngine::ResetEngine() {
     static_cast<KermitState&>(*this) = KermitState{};
+    stopped_ = false;
 }
 
-int KermitEngine::SetStatus(std::string_view text) {
+void KermitEngine::SetStatus(std::string_view text) {
     char aligned[sizeof statusText];
     std::snprintf(aligned, sizeof aligned, "%13.*s", static_cast<int>(text.size()), text.data());
     std::memcpy(statusText, aligned, sizeof statusText);
-    return -1;
+    stopped_ = false;
 }
 
 void KermitEngine::SetStatusPlain(std::string_view text) {
     const size_t n = std::min(text.size(), sizeof statusText - 1);
     std::memcpy(statusText, text.data(), n);
     statusText[n] = '\0';
+    stopped_ = false;
+}
+
+// A stop shows as QUIT, right-aligned as every status, or plain where the
+// sender meets it between answers.
+void KermitEngine::Stop() {
+    SetStatus("QUIT");
+    stopped_ = true;
+}
+
+void KermitEngine::StopPlain() {
+    SetStatusPlain("QUIT");
+    stopped_ = true;
+}
+
+KermitEngine::SavedStatus KermitEngine::SaveStatus() const {
+    return {statusText, stopped_};
+}
+
+void KermitEngine::RestoreStatus(const SavedStatus& saved) {
+    SetStatusPlain(saved.text);
+    stopped_ = saved.stopped;
+}
+
+Outcome KermitEngine::Ended(bool done) const {
+    if (done) return Outcome::Done;
+    return stopped_ ? Outcome::Stopped : Outcome::Failed;
 }
 
 // The next byte that has arrived, or -1 when none is waiting. The port is
@@ -69,7 +97,10 @@ int KermitEngine::ReadByte() {
     }
     for (;;) {
         port_.PumpMessages();
-        if (RunFlagCleared()) return SetStatus("QUIT");
+        if (RunFlagCleared()) {
+            Stop();
+            return kFailed;
+        }
         HintIfLate();
         WaitForLine(kWaitSliceMs);
         const int c = TakeByte();
@@ -81,14 +112,17 @@ int KermitEngine::ReadByte() {
 }
 
 // Waits at most `milliseconds` for the next byte: the byte, kTimedOut when
-// none came in time, or -1 when the run flag was cleared.
+// none came in time, or kFailed when the run flag was cleared.
 int KermitEngine::ReadByteWithin(int milliseconds) {
     const std::int64_t deadline = port_.NowMs() + milliseconds;
     for (;;) {
         const int c = TakeByte();
         if (c >= 0) return c;
         port_.PumpMessages();
-        if (RunFlagCleared()) return SetStatus("QUIT");
+        if (RunFlagCleared()) {
+            Stop();
+            return kFailed;
+        }
         const std::int64_t left = deadline - port_.NowMs();
         if (left <= 0) return kTimedOut;
         WaitForLine(static_cast<int>(std::min<std::int64_t>(left, kWaitSliceMs)));

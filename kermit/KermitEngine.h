@@ -6,11 +6,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "kermit/KermitFiles.h"
 #include "kermit/KermitObserver.h"
 #include "kermit/KermitPort.h"
+#include "kermit/Outcome.h"
 #include "kermit/Proposal.h"
 
 namespace kermit {
@@ -69,22 +72,18 @@ struct KermitState {
 };
 
 // Kermit over one serial line: packets, parameters and encoding, the sending
-// side and the receiving side with its small server. Results are 0 for
-// success and a Result below zero otherwise (entries return a byte count),
-// the reason left in statusText. Every wait ends with a byte or with a
-// cleared run flag.
+// side and the receiving side with its small server. The entries return an
+// Outcome; the reason of a failure is left in statusText, for people. Every
+// wait ends with a byte or with a cleared run flag, which is a stop.
 class KermitEngine : public KermitState {
 public:
-    // What a call returns when it does not return a byte, a count or 0. Each
-    // has a value of its own, so that a caller testing for one cannot take
-    // another for it.
+    // What a byte wait or a decode returns when it does not return a byte
+    // or a count. Each has a value of its own, so that a caller testing for
+    // one cannot take another for it.
     enum Result : int {
-        kFailed = -1,          // the call failed; statusText says why
-        kTimedOut = -2,        // a bounded byte wait that saw no byte
-        kRequestRefused = -3,  // KermitReceive: a request answered with E
-        kFileDiscarded = -4,   // KermitReceive: the sender discarded the file
-        kNoAnswer = -5,        // every attempt of a wait for an answer failed
-        kMalformed = -6,       // a data field that does not decode whole
+        kFailed = -1,     // a byte wait ended by a stop; a field that does not fit
+        kTimedOut = -2,   // a bounded byte wait that saw no byte
+        kMalformed = -6,  // a data field that does not decode whole
     };
 
     static constexpr int kNameSize = 128;          // fileName, 127 characters at most
@@ -104,6 +103,13 @@ public:
     ~KermitEngine();
 
     void SetObserver(KermitObserver* observer) { observer_ = observer; }
+
+    // The status reports a stop: the run flag was cleared while the engine
+    // waited. Any other status set since clears it.
+    bool Stopped() const { return stopped_; }
+    // Done, or how the last entry failed: Stopped when the status reports a
+    // stop, else Failed.
+    Outcome Ended(bool done) const;
 
     // What the last KermitReceive that succeeded did.
     enum class Transaction {
@@ -135,13 +141,16 @@ public:
 
     // Packet layer.
     void ResetEngine();
-    int SetStatus(std::string_view text);
+    void SetStatus(std::string_view text);
     int ReadByte();
     int ReadByteWithin(int milliseconds);
-    int PutPacket(int len, int seq, int type, const std::uint8_t* data);
-    int RepeatLastPacket();
+    // Sends a packet and keeps it for RepeatLastPacket; false, sending
+    // nothing, when data is missing.
+    bool PutPacket(int len, int seq, int type, const std::uint8_t* data);
+    void RepeatLastPacket();
     void WritePacket(int len, int seq, int type, const std::uint8_t* data, int check);
-    int GetPacket(int& len, int& seq, int& type, std::uint8_t* data);
+    // True with a whole packet read; false with the reason in statusText.
+    bool GetPacket(int& len, int& seq, int& type, std::uint8_t* data);
     int EncodeData(const std::uint8_t* src, int n);
     int DecodeData(std::uint8_t* dst, int capacity, int len);
     static int DecodeField(const std::uint8_t* src, int len, std::uint8_t* dst, int capacity,
@@ -152,34 +161,52 @@ public:
     void AgreeOnCapabilities(bool answering);
 
     // Sending side.
-    int KermitSend(const char* name, const std::uint8_t* data, std::size_t length);
-    int SendFile(const char* name, const std::uint8_t* data, std::size_t length);
-    int SendInit();
-    int SendHeader(int type, const char* name);
-    int SendFileData(const std::uint8_t* data, std::size_t length);
-    int SendWindowedData(const std::uint8_t* data, std::size_t length);
-    int SendBreak();
-    int SendClosingBreak();
+    // KermitSend returns Done, Failed or Stopped; each step of it true when
+    // the peer acknowledged it.
+    Outcome KermitSend(const char* name, const std::uint8_t* data, std::size_t length);
+    bool SendFile(const char* name, const std::uint8_t* data, std::size_t length);
+    bool SendInit();
+    bool SendHeader(int type, const char* name);
+    bool SendFileData(const std::uint8_t* data, std::size_t length);
+    bool SendBreak();
+    bool SendClosingBreak();
 
     // Receiving side and server.
-    int KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength);
-    int ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength);
-    int WaitForCommand();
-    int AwaitNextHeader(bool keepNextFile);
+    Received KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength);
+    Received ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength);
+    Command WaitForCommand();
+    bool AwaitNextHeader(bool keepNextFile);
 
 private:
     enum class AckKind { Plain, Init, Data, Break };
-    static constexpr int kRead = 0;
-    static constexpr int kRestart = 1;
+    // How a wait for an answer, or one answer under a window, ended: the
+    // answer taken (the transfer goes on), failed (an E or a stop), or no
+    // answer after every attempt or the whole silence limit.
+    enum class Ack { Taken, Failed, NoAnswer };
+    // One character or part of a packet read, the mark that restarts the
+    // packet, or a failed read with the reason in statusText.
+    enum class Read { Done, Restart, Failed };
+    // What the header wait brought.
+    enum class Header { Taken, Break, Failed };
+    // The status as it stands, to be put back after a step that may change it.
+    struct SavedStatus {
+        std::string text;
+        bool stopped = false;
+    };
     int TakeByte();
     void WaitForLine(int milliseconds);
     int NextByte();
-    int HuntMark();
-    int ReadPacketChar(int& c, bool counted);
-    int ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* data);
-    int ReadPacketEnd();
-    int AwaitAck(AckKind kind);
-    int GetAnswer(AckKind kind, int& len, int& seq, int& type);
+    bool HuntMark();
+    Read ReadPacketChar(int& c, bool counted);
+    Read ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* data);
+    Read ReadPacketEnd();
+    Read ReadFailed(std::string_view text);
+    void Stop();
+    void StopPlain();
+    SavedStatus SaveStatus() const;
+    void RestoreStatus(const SavedStatus& saved);
+    Ack AwaitAck(AckKind kind);
+    bool GetAnswer(AckKind kind, int& len, int& seq, int& type);
     int AnswerWaitMs() const;
     std::int64_t SilenceLimitMs() const;
     bool SilentTooLong(std::int64_t heardAt);
@@ -187,42 +214,49 @@ private:
     void HintIfLate();
     int AgreeOnCheck(bool answering);
     int CheckOffered() const;
-    int SendError(std::string_view text);
-    int PeerError(int len);
+    void SendError(std::string_view text);
+    void PeerError(int len);
     void RepeatUnlessLast(int attempt);
     bool StaleRepeat(int rseq) const;
     void SetStatusPlain(std::string_view text);
-    int ServeFileRequest();
-    int ServeGenericCommand(const char* nameBuffer);
-    int ReceiveBatchFile(std::uint8_t* buffer, int capacity);
+    Received ServeFileRequest();
+    Received ServeGenericCommand(const char* nameBuffer);
+    Received ServeFailed(std::string_view text);
+    void AnswerInit(int len);
+    Received ReceiveBatchFile(std::uint8_t* buffer, int capacity);
     std::unique_ptr<IncomingFile> OpenReceivedFile();
-    int ReceiveHeader();
-    int TakeHeader(int& len, int& seq, int& type);
-    int ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity);
-    int ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, int capacity);
-    int WriteDecoded(IncomingFile& file, const std::uint8_t* field, int len, std::uint8_t* buffer,
-                     int capacity, int& bytesWritten);
+    Header ReceiveHeader();
+    Header TakeFileName(int n);
+    bool TakeHeader(int& len, int& seq, int& type);
+    Received ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity);
+    Received ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, int capacity);
     std::uint8_t* DecodeRoom(std::uint8_t* buffer, int& capacity);
-    int Resend(SendWindow& window, int seq, bool counted = true);
-    int TakeWindowAnswer(SendWindow& window, int len, int rseq, int type, int& idle);
-    int AnswerWindowed(ReceiveWindow& window, IncomingFile& file, int len, int rseq, int type,
-                       std::uint8_t* buffer, int capacity, int& bytesWritten);
-    int TakeInOrder(ReceiveWindow& window, IncomingFile& file, std::uint8_t* buffer, int capacity,
-                    int& bytesWritten);
+    Ack SendWindowedData(const std::uint8_t* data, std::size_t length);
+    Ack Resend(SendWindow& window, int seq, bool counted = true);
+    Ack TakeWindowAnswer(SendWindow& window, int len, int rseq, int type, int& idle);
+    // Under a window: nothing when the transfer goes on (`moved` says
+    // whether the packet moved it), else how the file ended.
+    std::optional<Received> AnswerWindowed(ReceiveWindow& window, IncomingFile& file, int len,
+                                           int rseq, int type, std::uint8_t* buffer, int capacity,
+                                           int& bytesWritten, bool& moved);
+    std::optional<Received> TakeInOrder(ReceiveWindow& window, IncomingFile& file,
+                                        std::uint8_t* buffer, int capacity, int& bytesWritten);
     // Source bytes offered to one EncodeData: more than any data field can
     // hold, however well the bytes compress.
     std::size_t DataOffer() const { return longLen > 0 ? std::size_t{1} << 17 : 8192; }
-    int ReadLongHeader(int& len, int check);
-    int WriteFailed(IncomingFile& file);
-    int NotReceived(IncomingFile& file, bool discarded);
-    int EndedBySenderOrStop(IncomingFile& file, int type, int len);
-    int WriteDecoded(IncomingFile& file, const std::uint8_t* buffer, int n, int& bytesWritten);
+    Read ReadLongHeader(int& len, int check);
+    Received WriteFailed(IncomingFile& file);
+    Received NotReceived(IncomingFile& file, bool discarded);
+    std::optional<Received> EndedBySenderOrStop(IncomingFile& file, int type, int len);
+    std::optional<Received> WriteDecoded(IncomingFile& file, const std::uint8_t* buffer, int n,
+                                         int& bytesWritten);
     bool RunFlagCleared() const { return runFlag_.load() == 0; }
 
     KermitPort& port_;
     std::atomic<int>& runFlag_;
     KermitFiles& files_;
     KermitObserver* observer_ = nullptr;
+    bool stopped_ = false;  // see Stopped(); ResetEngine clears it with the status
     // One packet as it goes on the line: pads, the extended header, the
     // longest data field, the check and the EOL.
     std::uint8_t lineBuffer_[kMaxPacketData + 128] = {};

@@ -15,8 +15,8 @@ bool IsInitType(int type) {
 
 }  // namespace
 
-int KermitEngine::PutPacket(int len, int seq, int type, const std::uint8_t* data) {
-    if (len != 0 && data == nullptr) return -1;
+bool KermitEngine::PutPacket(int len, int seq, int type, const std::uint8_t* data) {
+    if (len != 0 && data == nullptr) return false;
     lastLen = len;
     lastSeq = seq;
     lastType = type;
@@ -24,13 +24,12 @@ int KermitEngine::PutPacket(int len, int seq, int type, const std::uint8_t* data
     lastData = data;
     lastSends = 0;
     RepeatLastPacket();
-    return 0;
+    return true;
 }
 
-int KermitEngine::RepeatLastPacket() {
+void KermitEngine::RepeatLastPacket() {
     WritePacket(lastLen, lastSeq, lastType, lastData, lastCheckType);
     ++lastSends;
-    return 0;
 }
 
 // One packet in one write. A packet whose data field does not fit the short
@@ -73,99 +72,109 @@ void KermitEngine::WritePacket(int len, int seq, int type, const std::uint8_t* d
 }
 
 // The next byte of a packet: without a time limit, or by the deadline of a
-// timed read, which fails as "TIMEOUT" and sets timedOut_.
+// timed read, which fails as "TIMEOUT" and sets timedOut_. kFailed when the
+// wait failed.
 int KermitEngine::NextByte() {
     if (!timed_) return ReadByte();
     const std::int64_t left = std::max<std::int64_t>(0, deadline_ - port_.NowMs());
     const int c = ReadByteWithin(static_cast<int>(std::min<std::int64_t>(left, 1 << 30)));
     if (c != kTimedOut) return c;
     timedOut_ = true;
-    return SetStatus("TIMEOUT");
+    SetStatus("TIMEOUT");
+    return kFailed;
+}
+
+KermitEngine::Read KermitEngine::ReadFailed(std::string_view text) {
+    SetStatus(text);
+    return Read::Failed;
 }
 
 // Waits for the mark that starts a packet, looking at the run flag after
 // every other character. A mark already read as the end of the last packet
-// starts this one.
-int KermitEngine::HuntMark() {
+// starts this one. False when the wait failed.
+bool KermitEngine::HuntMark() {
     if (markPending_) {
         markPending_ = false;
-        return 0;
+        return true;
     }
     for (;;) {
         const int c = NextByte();
-        if (c < 0) return -1;
-        if (c == mark) return 0;
+        if (c < 0) return false;
+        if (c == mark) return true;
         port_.PumpMessages();
-        if (RunFlagCleared()) return SetStatus("QUIT");
+        if (RunFlagCleared()) {
+            Stop();
+            return false;
+        }
     }
 }
 
-// One character of a packet: kRead with c set (and counted in the running
-// check), kRestart when it was the mark, or -1 when the wait failed.
-int KermitEngine::ReadPacketChar(int& c, bool counted) {
+// One character of a packet: Done with c set (and counted in the running
+// check), Restart when it was the mark, or Failed when the wait failed.
+KermitEngine::Read KermitEngine::ReadPacketChar(int& c, bool counted) {
     c = NextByte();
-    if (c < 0) return -1;
+    if (c < 0) return Read::Failed;
     if (awaited_ > 0) --awaited_;
-    if (c == mark) return kRestart;
+    if (c == mark) return Read::Restart;
     if (counted) {
         checkSum += c;
         checkCrc = Crc16Step(checkCrc, static_cast<std::uint8_t>(c));
     }
-    return kRead;
+    return Read::Done;
 }
 
 // LEN counts SEQ, TYPE, the data and the check, whose length depends on the
 // type: the data length is known only once TYPE has been read.
-int KermitEngine::ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* data) {
+KermitEngine::Read KermitEngine::ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* data) {
     checkSum = 0;
     checkCrc = 0;
     awaited_ = 0;
     int c = 0;
-    int r = ReadPacketChar(c, true);
-    if (r != kRead) return r;
+    Read r = ReadPacketChar(c, true);
+    if (r != Read::Done) return r;
     const int counted = unchar(c);
     awaited_ = counted + 1;  // SEQ to the check, and what ends the packet
-    if ((r = ReadPacketChar(c, true)) != kRead) return r;
+    if ((r = ReadPacketChar(c, true)) != Read::Done) return r;
     seq = c - 32;
-    if ((r = ReadPacketChar(c, true)) != kRead) return r;
+    if ((r = ReadPacketChar(c, true)) != Read::Done) return r;
     type = c;
     const int check = IsInitType(type) ? 1 : checkType;
     if (counted == 0 && longLen > 0) {
-        if ((r = ReadLongHeader(len, check)) != kRead) return r;
+        if ((r = ReadLongHeader(len, check)) != Read::Done) return r;
     } else {
         len = counted - 2 - CheckLength(check);
-        if (len < 0 || len > 94) return SetStatus("PACKETLEN");
+        if (len < 0 || len > 94) return ReadFailed("PACKETLEN");
     }
     for (int i = 0; i < len; ++i) {
-        if ((r = ReadPacketChar(c, true)) != kRead) return r;
+        if ((r = ReadPacketChar(c, true)) != Read::Done) return r;
         data[i] = static_cast<std::uint8_t>(c);
     }
     std::uint8_t expected[3];
     MakeCheck(check, checkSum, checkCrc, expected);
     for (int i = 0; i < CheckLength(check); ++i) {
-        if ((r = ReadPacketChar(c, false)) != kRead) return r;
-        if (c != expected[i]) return SetStatus("CHKSUM");
+        if ((r = ReadPacketChar(c, false)) != Read::Done) return r;
+        if (c != expected[i]) return ReadFailed("CHKSUM");
     }
     return ReadPacketEnd();
 }
 
 // The extended header of a long packet, after its TYPE: LENX1 and LENX2
 // count the data and the check, HCHECK checks the header from LEN on.
-int KermitEngine::ReadLongHeader(int& len, int check) {
+KermitEngine::Read KermitEngine::ReadLongHeader(int& len, int check) {
     const int headerSum = checkSum;
     int x1 = 0, x2 = 0, hcheck = 0;
-    int r = ReadPacketChar(x1, true);
-    if (r != kRead) return r;
-    if ((r = ReadPacketChar(x2, true)) != kRead) return r;
+    Read r = ReadPacketChar(x1, true);
+    if (r != Read::Done) return r;
+    if ((r = ReadPacketChar(x2, true)) != Read::Done) return r;
     const int sum = headerSum + x1 + x2;
-    if ((r = ReadPacketChar(hcheck, true)) != kRead) return r;
-    if (hcheck != tochar((sum + ((sum & 192) >> 6)) & 63)) return SetStatus("CHKSUM");
+    if ((r = ReadPacketChar(hcheck, true)) != Read::Done) return r;
+    if (hcheck != tochar((sum + ((sum & 192) >> 6)) & 63)) return ReadFailed("CHKSUM");
     const int lenx = unchar(x1) * 95 + unchar(x2);
     len = lenx - CheckLength(check);
     if (unchar(x1) < 0 || unchar(x2) < 0 || len < 0 || len > kMaxPacketData)
-        return SetStatus("PACKETLEN");
+        return ReadFailed("PACKETLEN");
     awaited_ = lenx + 1;
-    return kRead;
+    return Read::Done;
 }
 
 // What follows the check is the peer's EOL, a control character, or the mark
@@ -174,17 +183,17 @@ int KermitEngine::ReadLongHeader(int& len, int check) {
 // passed for the check, as one in 64 do. It fails like a bad check. When
 // nothing follows within a few character times, the packet ended there: a
 // peer whose EOL was lost, or one that has left, must not hold the reader.
-int KermitEngine::ReadPacketEnd() {
+KermitEngine::Read KermitEngine::ReadPacketEnd() {
     const int c = ReadByteWithin(packetEndWaitMs);
-    if (c == kTimedOut) return kRead;
-    if (c < 0) return -1;
+    if (c == kTimedOut) return Read::Done;
+    if (c < 0) return Read::Failed;
     if (c == mark) {
         markPending_ = true;
-        return kRead;
+        return Read::Done;
     }
     const int low = c & 127;
-    if (low < 32 || low == 127) return kRead;
-    return SetStatus("CHKSUM");
+    if (low < 32 || low == 127) return Read::Done;
+    return ReadFailed("CHKSUM");
 }
 
 // Reads one complete packet whose check matches and whose end is where its
@@ -192,20 +201,21 @@ int KermitEngine::ReadPacketEnd() {
 // field; anything between the EOL and the next mark is skipped by the next
 // hunt. Each restart looks at the run flag, so that a line streaming nothing
 // but marks cannot outlast a stop.
-int KermitEngine::GetPacket(int& len, int& seq, int& type, std::uint8_t* data) {
-    if (HuntMark() < 0) return -1;
-    int r = ReadPacketBody(len, seq, type, data);
-    while (r == kRestart) {
+bool KermitEngine::GetPacket(int& len, int& seq, int& type, std::uint8_t* data) {
+    if (!HuntMark()) return false;
+    Read r = ReadPacketBody(len, seq, type, data);
+    while (r == Read::Restart) {
         port_.PumpMessages();
         if (RunFlagCleared()) {
-            r = SetStatus("QUIT");
+            Stop();
+            r = Read::Failed;
             break;
         }
         r = ReadPacketBody(len, seq, type, data);
     }
     awaited_ = 0;
-    if (r == kRead) peerAnswered = true;
-    return r;
+    if (r == Read::Done) peerAnswered = true;
+    return r == Read::Done;
 }
 
 }  // namespace kermit

@@ -24,22 +24,22 @@ bool KermitEngine::StaleRepeat(int rseq) const {
 
 // The next packet of the header wait: the sender's F that was read after the
 // last file's Z, when there is one, else one from the line.
-int KermitEngine::TakeHeader(int& len, int& seq, int& type) {
+bool KermitEngine::TakeHeader(int& len, int& seq, int& type) {
     if (nextHeaderLen < 0) return GetPacket(len, seq, type, recvBuffer);
     len = nextHeaderLen;
     seq = nextHeaderSeq;
     type = 'F';
     std::memcpy(recvBuffer, nextHeader, sizeof recvBuffer);
     nextHeaderLen = -1;
-    return len;
+    return true;
 }
 
-// Phase 1: waits for the file header. Returns 1 with the header taken, 0 when
-// the peer ended the transaction with B instead, -1 on failure.
-int KermitEngine::ReceiveHeader() {
+// Phase 1: waits for the file header. Taken with the header taken, Break when
+// the peer ended the transaction with B instead, Failed on failure.
+KermitEngine::Header KermitEngine::ReceiveHeader() {
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (TakeHeader(len, rseq, type) < 0) {
+        if (!TakeHeader(len, rseq, type)) {
             RepeatUnlessLast(attempt);
             continue;
         }
@@ -50,32 +50,41 @@ int KermitEngine::ReceiveHeader() {
                 continue;
             }
             seq = rseq;
-            if (n < 0) {
-                fileName[0] = '\0';
-                if (observer_ != nullptr) observer_->ShowNameRefused(kNameSize - 1);
-                return SendError("NAME TOO LONG");
-            }
-            fileName[n] = '\0';
-            // A reserved device name gains a character: cut to the buffer.
-            const std::string plain =
-                PlainFileName(fileName, windowsNameRules).substr(0, kNameSize - 1);
-            std::memcpy(fileName, plain.c_str(), plain.size() + 1);
-            SetStatusPlain(fileName);
-            return 1;
+            return TakeFileName(n);
         }
-        if (type == 'E') return PeerError(len);
+        if (type == 'E') {
+            PeerError(len);
+            return Header::Failed;
+        }
         if (type == 'B') {
             PutPacket(0, seq, 'Y', nullptr);
-            return 0;
+            return Header::Break;
         }
-        if (RunFlagCleared()) return -1;
+        if (RunFlagCleared()) return Header::Failed;
         if (StaleRepeat(rseq)) {
             --attempt;
             continue;
         }
         RepeatUnlessLast(attempt);
     }
-    return -1;
+    return Header::Failed;
+}
+
+// The name of the header just decoded, `n` bytes long, or negative when it
+// did not fit: then the peer and the observer hear that it was refused.
+KermitEngine::Header KermitEngine::TakeFileName(int n) {
+    if (n < 0) {
+        fileName[0] = '\0';
+        if (observer_ != nullptr) observer_->ShowNameRefused(kNameSize - 1);
+        SendError("NAME TOO LONG");
+        return Header::Failed;
+    }
+    fileName[n] = '\0';
+    // A reserved device name gains a character: cut to the buffer.
+    const std::string plain = PlainFileName(fileName, windowsNameRules).substr(0, kNameSize - 1);
+    std::memcpy(fileName, plain.c_str(), plain.size() + 1);
+    SetStatusPlain(fileName);
+    return Header::Taken;
 }
 
 // Starts the file named by the header in the receive folder, asking before an
@@ -119,9 +128,9 @@ std::uint8_t* KermitEngine::DecodeRoom(std::uint8_t* buffer, int& capacity) {
 }
 
 // A file that did not arrive whole: the target stays as it was, what arrived
-// is kept beside it, and the observer hears where. Returns -1, or
-// kFileDiscarded when the sender gave the file up.
-int KermitEngine::NotReceived(IncomingFile& file, bool discarded) {
+// is kept beside it, and the observer hears where. Failed, or FileDiscarded
+// when the sender gave the file up.
+Received KermitEngine::NotReceived(IncomingFile& file, bool discarded) {
     const IncomingFile::Kept kept = file.Abandon();
     if (observer_ != nullptr) {
         observer_->OnFileNotReceived(
@@ -129,12 +138,13 @@ int KermitEngine::NotReceived(IncomingFile& file, bool discarded) {
             kept.path.empty() ? std::string() : files_.NameFromPath(kept.path), kept.bytes,
             discarded);
     }
-    return discarded ? kFileDiscarded : -1;
+    return {discarded ? Outcome::FileDiscarded : Outcome::Failed};
 }
 
 // The sender's E or B, or the user's stop, ends a file whatever arrived
-// before: the failed file's result, or 0 when the packet is none of these.
-int KermitEngine::EndedBySenderOrStop(IncomingFile& file, int type, int len) {
+// before: the failed file's result, or nothing when the packet is none of
+// these.
+std::optional<Received> KermitEngine::EndedBySenderOrStop(IncomingFile& file, int type, int len) {
     if (type == 'E') {
         PeerError(len);
         return NotReceived(file, false);
@@ -147,13 +157,13 @@ int KermitEngine::EndedBySenderOrStop(IncomingFile& file, int type, int len) {
         SendError("MEMORY FULL");
         return NotReceived(file, false);
     }
-    return 0;
+    return std::nullopt;
 }
 
 // One data packet's decoded bytes (`n`, negative when they did not fit) go
-// to the file and are reported: 0, or the failed file's result.
-int KermitEngine::WriteDecoded(IncomingFile& file, const std::uint8_t* buffer, int n,
-                               int& bytesWritten) {
+// to the file and are reported: nothing, or the failed file's result.
+std::optional<Received> KermitEngine::WriteDecoded(IncomingFile& file, const std::uint8_t* buffer,
+                                                   int n, int& bytesWritten) {
     if (n < 0) {
         SendError("MEMORY FULL");
         return NotReceived(file, false);
@@ -161,11 +171,11 @@ int KermitEngine::WriteDecoded(IncomingFile& file, const std::uint8_t* buffer, i
     if (n > 0 && !file.Write(buffer, static_cast<std::size_t>(n))) return WriteFailed(file);
     bytesWritten += n;
     if (observer_ != nullptr) observer_->OnReceiveProgress(bytesWritten);
-    return 0;
+    return std::nullopt;
 }
 
 // The peer hears of it with an E packet; the user with the file and why.
-int KermitEngine::WriteFailed(IncomingFile& file) {
+Received KermitEngine::WriteFailed(IncomingFile& file) {
     SendError("WRITE ERROR");
     if (observer_ != nullptr)
         observer_->ShowCouldNotWriteFile(files_.NameFromPath(file.Target()), file.Error());
@@ -176,13 +186,13 @@ int KermitEngine::WriteFailed(IncomingFile& file) {
 // without being written twice. A data packet that arrives after a stop is not
 // taken: a peer that streams packets back to back never lets the byte wait
 // see the stop. A Z that carries D (discard) ends the file as not received.
-int KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
+Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
     if (windowSize > 1) return ReceiveWindowedData(file, buffer, capacity);
     buffer = DecodeRoom(buffer, capacity);
     int bytesWritten = 0;
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (GetPacket(len, rseq, type, recvBuffer) < 0) {
+        if (!GetPacket(len, rseq, type, recvBuffer)) {
             RepeatUnlessLast(attempt);
             continue;
         }
@@ -194,8 +204,7 @@ int KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capa
                 continue;
             }
             seq = rseq;
-            if (const int failed = WriteDecoded(file, buffer, n, bytesWritten); failed < 0)
-                return failed;
+            if (auto failed = WriteDecoded(file, buffer, n, bytesWritten)) return *failed;
             PutPacket(0, seq, 'Y', nullptr);
             attempt = -1;
             continue;
@@ -208,9 +217,9 @@ int KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capa
             }
             if (!file.Finish()) return WriteFailed(file);
             PutPacket(0, seq, 'Y', nullptr);
-            return bytesWritten;
+            return {Outcome::Done, bytesWritten};
         }
-        if (const int ended = EndedBySenderOrStop(file, type, len); ended < 0) return ended;
+        if (auto ended = EndedBySenderOrStop(file, type, len)) return *ended;
         if (StaleRepeat(rseq)) {
             --attempt;
             continue;
@@ -226,10 +235,10 @@ int KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capa
 // `keepNextFile`): the answer to whatever packet follows it. A B is answered
 // with Y; anything else that comes next with B, as a peer that knows no more
 // files.
-int KermitEngine::AwaitNextHeader(bool keepNextFile) {
+bool KermitEngine::AwaitNextHeader(bool keepNextFile) {
     for (int attempt = 0; attempt < retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (GetPacket(len, rseq, type, recvBuffer) < 0) {
+        if (!GetPacket(len, rseq, type, recvBuffer)) {
             RepeatUnlessLast(attempt);
             continue;
         }
@@ -237,21 +246,24 @@ int KermitEngine::AwaitNextHeader(bool keepNextFile) {
             nextHeaderLen = len;
             nextHeaderSeq = rseq;
             std::memcpy(nextHeader, recvBuffer, sizeof nextHeader);
-            return 0;
+            return true;
         }
         if (rseq == ((seq + 1) & 63)) {
             seq = rseq;
             PutPacket(0, seq, type == 'B' ? 'Y' : 'B', nullptr);
-            return 0;
+            return true;
         }
-        if (type == 'E') return PeerError(len);
+        if (type == 'E') {
+            PeerError(len);
+            return false;
+        }
         if (StaleRepeat(rseq)) {
             --attempt;
             continue;
         }
         RepeatUnlessLast(attempt);
     }
-    return -1;
+    return false;
 }
 
 }  // namespace kermit

@@ -52,7 +52,7 @@ namespace kermit {
 // once, and so does a packet that could not be read for the oldest missing.
 // The file is written in order, every packet once. A Z is acknowledged only
 // when every packet before it was written.
-int KermitEngine::ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
+Received KermitEngine::ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
     if (receiveWindow_ == nullptr) receiveWindow_ = std::make_unique<ReceiveWindow>();
     ReceiveWindow& window = *receiveWindow_;
     window.Start(windowSize, (seq + 1) & 63);
@@ -63,37 +63,40 @@ int KermitEngine::ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, 
     const int attempts = retryLimit * windowSize;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (GetPacket(len, rseq, type, recvBuffer) < 0) {
+        if (!GetPacket(len, rseq, type, recvBuffer)) {
             if (RunFlagCleared()) break;
             if (attempt + 1 < attempts) PutPacket(0, window.OldestSeq(), 'N', nullptr);
             continue;
         }
-        if (const int ended = EndedBySenderOrStop(file, type, len); ended < 0) return ended;
-        const int r = AnswerWindowed(window, file, len, rseq, type, buffer, capacity, bytesWritten);
-        if (r < 0) return r;
-        if (r == 1) return bytesWritten;
-        if (r == 0) attempt = -1;
+        if (auto ended = EndedBySenderOrStop(file, type, len)) return *ended;
+        bool moved = false;
+        if (auto ended = AnswerWindowed(window, file, len, rseq, type, buffer, capacity,
+                                        bytesWritten, moved))
+            return *ended;
+        if (moved) attempt = -1;
     }
     return NotReceived(file, false);
 }
 
-// One well-formed packet under the window: 0 when it moved the transfer on,
-// 1 when the file is complete, 2 when it asked for nothing, or the result of
-// a failed file (negative).
-int KermitEngine::AnswerWindowed(ReceiveWindow& window, IncomingFile& file, int len, int rseq,
-                                 int type, std::uint8_t* buffer, int capacity, int& bytesWritten) {
+// One well-formed packet under the window: nothing while the file goes on,
+// with `moved` true when the packet moved the transfer on and false when it
+// asked for nothing; else how the file ended.
+std::optional<Received> KermitEngine::AnswerWindowed(ReceiveWindow& window, IncomingFile& file,
+                                                     int len, int rseq, int type,
+                                                     std::uint8_t* buffer, int capacity,
+                                                     int& bytesWritten, bool& moved) {
     const int offset = window.Offset(rseq);
     if (offset < 0 || (type != 'D' && type != 'Z')) {
         // A packet already taken (a data packet, or the header before the
         // window) whose acknowledgement was lost is acknowledged again;
         // anything else is passed over.
         if (window.Taken(rseq)) PutPacket(0, rseq, 'Y', nullptr);
-        return 2;
+        return std::nullopt;
     }
     if (type == 'D' && DecodeField(recvBuffer, len, nullptr, capacity, repeatPrefix, binPrefix,
                                    ctlPrefixIn) == kMalformed) {
         PutPacket(0, rseq, 'N', nullptr);
-        return 2;
+        return std::nullopt;
     }
     if (!window.At(offset).filled) window.Store(rseq, type, recvBuffer, len);
     if (type == 'D') PutPacket(0, rseq, 'Y', nullptr);
@@ -103,14 +106,16 @@ int KermitEngine::AnswerWindowed(ReceiveWindow& window, IncomingFile& file, int 
         gap.nakSent = true;
         PutPacket(0, (window.OldestSeq() + missing) & 63, 'N', nullptr);
     }
+    moved = true;
     return TakeInOrder(window, file, buffer, capacity, bytesWritten);
 }
 
 // Writes the packets at the bottom of the window that have come, in order.
-// 0 after data, 1 after the Z that ends the file (acknowledged), or the
-// result of a failed file.
-int KermitEngine::TakeInOrder(ReceiveWindow& window, IncomingFile& file, std::uint8_t* buffer,
-                              int capacity, int& bytesWritten) {
+// Nothing after data; Done after the Z that ends the file (acknowledged), or
+// the result of a failed file.
+std::optional<Received> KermitEngine::TakeInOrder(ReceiveWindow& window, IncomingFile& file,
+                                                  std::uint8_t* buffer, int capacity,
+                                                  int& bytesWritten) {
     while (window.Oldest().filled) {
         ReceiveWindow::Packet& packet = window.Oldest();
         seq = window.OldestSeq();
@@ -120,15 +125,14 @@ int KermitEngine::TakeInOrder(ReceiveWindow& window, IncomingFile& file, std::ui
             if (!discard && !file.Finish()) return WriteFailed(file);
             PutPacket(0, seq, 'Y', nullptr);
             if (discard) return NotReceived(file, true);
-            return 1;
+            return Received{Outcome::Done, bytesWritten};
         }
         const int n = DecodeField(packet.data, packet.len, buffer, capacity, repeatPrefix,
                                   binPrefix, ctlPrefixIn);
         window.Slide();
-        if (const int failed = WriteDecoded(file, buffer, n, bytesWritten); failed < 0)
-            return failed;
+        if (auto failed = WriteDecoded(file, buffer, n, bytesWritten)) return failed;
     }
-    return 0;
+    return std::nullopt;
 }
 
 }  // namespace kermit

@@ -19,17 +19,16 @@ void CopyText(char* dst, std::size_t size, const char* src) {
 
 }  // namespace
 
-int KermitEngine::SendError(std::string_view text) {
+void KermitEngine::SendError(std::string_view text) {
     const int n = static_cast<int>(std::min<std::size_t>(text.size(), 94));
     std::memcpy(sendBuffer, text.data(), n);
     PutPacket(n, seq, 'E', sendBuffer);
-    return -1;
 }
 
 // The E packet just read (its data field `len` long, in recvBuffer) ended
-// the transfer: the observer hears the peer's message. Returns -1.
-int KermitEngine::PeerError(int len) {
-    if (observer_ == nullptr) return -1;
+// the transfer: the observer hears the peer's message.
+void KermitEngine::PeerError(int len) {
+    if (observer_ == nullptr) return;
     std::uint8_t text[kMaxPacketData];
     const int n =
         DecodeField(recvBuffer, len, text, sizeof text, repeatPrefix, binPrefix, ctlPrefixIn);
@@ -37,59 +36,74 @@ int KermitEngine::PeerError(int len) {
         observer_->OnPeerError(std::string(reinterpret_cast<const char*>(text), n));
     else
         observer_->OnPeerError(std::string(reinterpret_cast<const char*>(recvBuffer), len));
-    return -1;
 }
 
-int KermitEngine::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
-    const int result = ServeOnce(nameBuffer, dataBuffer, dataLength);
+Received KermitEngine::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
+    const Received result = ServeOnce(nameBuffer, dataBuffer, dataLength);
     if (fileName[0] != '\0') CopyText(nameBuffer, kNameBufferSize, fileName);
     return result;
+}
+
+Received KermitEngine::ServeFailed(std::string_view text) {
+    SetStatus(text);
+    return {Outcome::Failed};
 }
 
 // One file of a transaction received, or one request of the peer answered.
 // A transaction that goes on after its file (the sender's next F has come)
 // goes on with the next call.
-int KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
+Received KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
     CopyText(fileName, sizeof fileName, nameBuffer);
     lastTransaction = Transaction::None;
     if (nextHeaderLen >= 0) return ReceiveBatchFile(dataBuffer, dataLength);
     switch (WaitForCommand()) {
-        case 'S':
+        case Command::SendInit:
             return ReceiveBatchFile(dataBuffer, dataLength);
-        case 'R':
+        case Command::FileRequest:
             return ServeFileRequest();
-        case 'G':
+        case Command::Generic:
             return ServeGenericCommand(nameBuffer);
-        case kRequestRefused:
-            return kRequestRefused;
-        default:
-            return -1;
+        case Command::Refused:
+            return {Outcome::RequestRefused};
+        case Command::None:
+            break;
     }
+    return {Ended(false)};
 }
 
 // One file of a transaction with the parameters of its S, then the packet
 // that follows it: the next F, kept for the next call, or the B. A B in place
 // of the first header ends the transaction with no file.
-int KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
-    const int header = ReceiveHeader();
-    if (header < 0) return SetStatus("ERR: GETDATA");
-    if (header == 0) return AwaitNextHeader(false) < 0 ? SetStatus("ERR: GETBRK") : 0;
+Received KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
+    const Header header = ReceiveHeader();
+    if (header == Header::Failed) return ServeFailed("ERR: GETDATA");
+    if (header == Header::Break)
+        return AwaitNextHeader(false) ? Received{Outcome::Done} : ServeFailed("ERR: GETBRK");
     std::unique_ptr<IncomingFile> file = OpenReceivedFile();
-    if (file == nullptr) return SetStatus("ERR: GETDATA");
+    if (file == nullptr) return ServeFailed("ERR: GETDATA");
     if (observer_ != nullptr) observer_->OnReceiveFileOpened(fileName);
     PutPacket(0, seq, 'Y', nullptr);
-    const int bytes = ReceiveData(*file, buffer, capacity);
+    const Received received = ReceiveData(*file, buffer, capacity);
     file.reset();
-    if (bytes == -1) return SetStatus("ERR: GETDATA");
-    if (AwaitNextHeader(true) < 0) return SetStatus("ERR: GETBRK");
-    if (bytes == kFileDiscarded) SetStatus("DISCARDED");
-    if (bytes >= 0) lastTransaction = Transaction::FileReceived;
-    return bytes;
+    if (received.outcome == Outcome::Failed) return ServeFailed("ERR: GETDATA");
+    if (!AwaitNextHeader(true)) return ServeFailed("ERR: GETBRK");
+    if (received.outcome == Outcome::FileDiscarded) SetStatus("DISCARDED");
+    if (received.outcome == Outcome::Done) lastTransaction = Transaction::FileReceived;
+    return received;
+}
+
+// Takes the parameters of the peer's S or I (its data field `len` long) and
+// acknowledges it with this side's.
+void KermitEngine::AnswerInit(int len) {
+    ApplyPeerParams(len);
+    AgreeOnCapabilities(true);
+    checkType = 1;
+    PutPacket(BuildAckParams(), 0, 'Y', sendBuffer);
 }
 
 // The server's idle loop: waits for S, I, R or G; three attempts that bring
 // none of S, R and G end it.
-int KermitEngine::WaitForCommand() {
+Command KermitEngine::WaitForCommand() {
     ResetEngine();
     PutPacket(0, 0, 'N', nullptr);
     int attempts = 0;
@@ -97,7 +111,7 @@ int KermitEngine::WaitForCommand() {
     int len = 0;
     while (attempts < 3) {
         int rseq = 0, type = 0;
-        lastReadFailed = GetPacket(len, rseq, type, recvBuffer) < 0;
+        lastReadFailed = !GetPacket(len, rseq, type, recvBuffer);
         if (lastReadFailed) {
             PutPacket(0, 0, 'N', nullptr);
             ++attempts;
@@ -108,15 +122,12 @@ int KermitEngine::WaitForCommand() {
             break;
         }
         if (rseq == 0 && (type == 'S' || type == 'I')) {
-            ApplyPeerParams(len);
-            AgreeOnCapabilities(true);
-            checkType = 1;
-            PutPacket(BuildAckParams(), 0, 'Y', sendBuffer);
+            AnswerInit(len);
             // An I changes no block check: C-Kermit sends the R or G that
             // follows it with type 1, and the answer agrees on its own.
             if (type == 'S') {
                 AgreeOnCheck(true);
-                return 'S';
+                return Command::SendInit;
             }
             ++attempts;
             continue;
@@ -134,27 +145,27 @@ int KermitEngine::WaitForCommand() {
                 fileName[0] = '\0';
                 SendError("NAME TOO LONG");
                 SetStatus("NAME TOO LONG");
-                return kRequestRefused;
+                return Command::Refused;
             }
             fileName[n] = '\0';
             SetStatusPlain(fileName);
-            return type;
+            return type == 'R' ? Command::FileRequest : Command::Generic;
         }
         SendError(kUnknownCommand);
         ResetEngine();
         ++attempts;
     }
-    if (!lastReadFailed && std::strstr(statusText, "QUIT") == nullptr) {
+    if (!lastReadFailed && !stopped_) {
         SetStatusPlain(std::string_view(reinterpret_cast<const char*>(recvBuffer), len));
     }
-    return -1;
+    return Command::None;
 }
 
 // R: the peer asks for a file. It is served from the receive folder, by plain
 // name only (a file that did not arrive whole never); anything else is refused with an E packet,
-// and the server goes on: the caller takes kRequestRefused as an answered request with nothing to
+// and the server goes on: the caller takes RequestRefused as an answered request with nothing to
 // report.
-int KermitEngine::ServeFileRequest() {
+Received KermitEngine::ServeFileRequest() {
     std::vector<std::uint8_t> content;
     const bool found = IsPlainFileName(fileName, windowsNameRules) &&
                        files_.ReadToServe(receiveFolder / files_.PathFromName(fileName), content);
@@ -162,43 +173,43 @@ int KermitEngine::ServeFileRequest() {
         SendError("FILE NOT FOUND");
         SetStatus("ERR: NOFILE");
         fileName[0] = '\0';
-        return kRequestRefused;
+        return {Outcome::RequestRefused};
     }
     ResetEngine();
-    if (SendInit() < 0) return SetStatus("ERR: SNDINIT");
-    if (SendHeader('F', fileName) < 0) return SetStatus("ERR: FILEHDR");
-    if (SendFileData(content.data(), content.size()) < 0) return SetStatus("ERR: SNDDATA");
-    if (SendClosingBreak() < 0) return SetStatus("ERR: SNDBRK!");
+    if (!SendInit()) return ServeFailed("ERR: SNDINIT");
+    if (!SendHeader('F', fileName)) return ServeFailed("ERR: FILEHDR");
+    if (!SendFileData(content.data(), content.size())) return ServeFailed("ERR: SNDDATA");
+    if (!SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
     lastTransaction = Transaction::FileServed;
-    return 0;
+    return {Outcome::Done};
 }
 
 // G: a generic command. D sends back the name buffer's text; B and L log out.
 // The answer keeps the block check that an I exchange agreed on.
-int KermitEngine::ServeGenericCommand(const char* nameBuffer) {
+Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
     const int agreed = checkType;
     ResetEngine();
     checkType = agreed;
     const char command = fileName[0];
     if (command == '\0' || command == 'D') {
-        if (SendInit() < 0) return SetStatus("ERR: SNDINIT");
-        if (SendHeader('X', "") < 0) return SetStatus("ERR: FILEHDR");
+        if (!SendInit()) return ServeFailed("ERR: SNDINIT");
+        if (!SendHeader('X', "")) return ServeFailed("ERR: FILEHDR");
         CopyText(fileName, sizeof fileName - 2, nameBuffer);
         std::strcat(fileName, "\r\n");
         const auto* text = reinterpret_cast<const std::uint8_t*>(fileName);
-        if (SendFileData(text, std::strlen(fileName)) < 0) return SetStatus("ERR: SNDDATA");
-        if (SendClosingBreak() < 0) return SetStatus("ERR: SNDBRK!");
+        if (!SendFileData(text, std::strlen(fileName))) return ServeFailed("ERR: SNDDATA");
+        if (!SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
         lastTransaction = Transaction::TextAnswered;
-        return 0;
+        return {Outcome::Done};
     }
     if (command == 'B' || command == 'L') {
         CopyText(fileName, sizeof fileName, kLogout.data());
         PutPacket(0, seq, 'Y', nullptr);
         lastTransaction = Transaction::LoggedOut;
-        return 0;
+        return {Outcome::Done};
     }
     SendError(kUnknownCommand);
-    return SetStatus("ERR: UNKNOWN");
+    return ServeFailed("ERR: UNKNOWN");
 }
 
 }  // namespace kermit

@@ -47,9 +47,9 @@ namespace kermit {
 // holds, each answered in any order. A NAK asks for its packet again, an
 // answer that could not be read for the oldest (see Resend for how often).
 // A wait that runs out sends the oldest again without counting; a peer
-// silent for the whole silence limit ends the transfer. Returns 0 when every
+// silent for the whole silence limit ends the transfer. Taken when every
 // packet is acknowledged, with seq at the next packet's number.
-int KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length) {
+KermitEngine::Ack KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length) {
     if (sendWindow_ == nullptr) sendWindow_ = std::make_unique<SendWindow>();
     SendWindow& window = *sendWindow_;
     window.Start(windowSize, seq);
@@ -61,7 +61,7 @@ int KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length)
             if (observer_ != nullptr) observer_->OnSendProgress(static_cast<std::uint32_t>(sent));
             const int offer = static_cast<int>(std::min(DataOffer(), length - sent));
             const int consumed = EncodeData(data + sent, offer);
-            if (consumed <= 0) return -1;
+            if (consumed <= 0) return Ack::Failed;
             SendWindow::Packet& packet = window.Add(sendBuffer, encodedLen);
             WritePacket(packet.len, packet.seq, 'D', packet.data, checkType);
             packet.sentAtRead = inputReads_;
@@ -70,66 +70,69 @@ int KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length)
             sent += static_cast<std::size_t>(consumed);
         }
         int len = 0, rseq = 0, type = 0;
-        const int got = GetAnswer(AckKind::Data, len, rseq, type);
+        const bool got = GetAnswer(AckKind::Data, len, rseq, type);
         if (timedOut_) {
-            if (SilentTooLong(heardAt)) return kNoAnswer;
+            if (SilentTooLong(heardAt)) return Ack::NoAnswer;
             Resend(window, window.Oldest().seq, false);
             continue;
         }
         heardAt = port_.NowMs();
-        if (got < 0) {
-            if (RunFlagCleared()) return -1;
-            if (Resend(window, window.Oldest().seq) < 0) return kNoAnswer;
+        if (!got) {
+            if (RunFlagCleared()) return Ack::Failed;
+            if (Resend(window, window.Oldest().seq) != Ack::Taken) return Ack::NoAnswer;
             continue;
         }
-        const int r = TakeWindowAnswer(window, len, rseq, type, idle);
-        if (r < 0) return r;
+        const Ack ack = TakeWindowAnswer(window, len, rseq, type, idle);
+        if (ack != Ack::Taken) return ack;
     }
-    return 0;
+    return Ack::Taken;
 }
 
-// Sends packet `rseq` of the window once more; kNoAnswer when it has gone as
+// Sends packet `rseq` of the window once more; NoAnswer when it has gone as
 // often as retryLimit sends of every packet of the window would make. Under
 // a window the peer asks for a damaged packet itself, and its own limit ends
 // a hopeless transfer with E; a long packet on a noisy line needs more sends
 // than a short one to arrive whole. A send after a wait that ran out is not
 // `counted`: the silence limit bounds those.
-int KermitEngine::Resend(SendWindow& window, int rseq, bool counted) {
+KermitEngine::Ack KermitEngine::Resend(SendWindow& window, int rseq, bool counted) {
     SendWindow::Packet* packet = window.Find(rseq);
-    if (packet == nullptr) return 0;
-    if (counted && packet->retries + 1 >= retryLimit * windowSize) return kNoAnswer;
+    if (packet == nullptr) return Ack::Taken;
+    if (counted && packet->retries + 1 >= retryLimit * windowSize) return Ack::NoAnswer;
     if (counted) ++packet->retries;
     WritePacket(packet->len, packet->seq, 'D', packet->data, checkType);
     packet->sentAtRead = inputReads_;
     packet->sentAtEnd = inputEnd_;
-    return 0;
+    return Ack::Taken;
 }
 
 // One answer under the window. A Y takes its packet off; an N of a packet in
 // flight sends it again, unless the N had arrived before that packet last
 // went (it asks for the copy already on its way); an N of the packet after
 // the window asks for the oldest. Anything else asks for nothing, and
-// retryLimit of them in a row count as a lost answer.
-int KermitEngine::TakeWindowAnswer(SendWindow& window, int len, int rseq, int type, int& idle) {
+// retryLimit of them in a row count as a lost answer. Taken while the
+// transfer goes on.
+KermitEngine::Ack KermitEngine::TakeWindowAnswer(SendWindow& window, int len, int rseq, int type,
+                                                 int& idle) {
     if (type == 'E') {
         SetStatusPlain(std::string_view(reinterpret_cast<const char*>(recvBuffer), len));
-        return PeerError(len);
+        PeerError(len);
+        return Ack::Failed;
     }
     if (RunFlagCleared()) {
-        SetStatusPlain("QUIT");
-        return -1;
+        StopPlain();
+        return Ack::Failed;
     }
     SendWindow::Packet* packet = window.Find(rseq);
     if (type == 'Y' && packet != nullptr && !packet->acked) {
         packet->acked = true;
         window.Slide();
         idle = 0;
-        return 0;
+        return Ack::Taken;
     }
     if (type == 'N' && packet != nullptr && !packet->acked) {
         const bool stale = inputReads_ == packet->sentAtRead && inputNext_ <= packet->sentAtEnd;
         idle = 0;
-        return stale ? 0 : Resend(window, rseq);
+        return stale ? Ack::Taken : Resend(window, rseq);
     }
     if (type == 'N' && rseq == window.NextSeq()) {
         // The packet after the window: the peer waits, and says nothing of
@@ -138,9 +141,9 @@ int KermitEngine::TakeWindowAnswer(SendWindow& window, int len, int rseq, int ty
         SendWindow::Packet& oldest = window.Oldest();
         idle = 0;
         const bool stale = inputReads_ == oldest.sentAtRead && inputNext_ <= oldest.sentAtEnd;
-        return stale ? 0 : Resend(window, oldest.seq);
+        return stale ? Ack::Taken : Resend(window, oldest.seq);
     }
-    if (++idle < retryLimit) return 0;
+    if (++idle < retryLimit) return Ack::Taken;
     idle = 0;
     return Resend(window, window.Oldest().seq);
 }

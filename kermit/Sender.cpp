@@ -43,7 +43,7 @@ bool KermitEngine::SpareAnswer(int type, int rseq) {
 // receive function). Every other wait ends after the peer's time-out: the
 // closing B after the peer's own, or kDefaultPeerTimeout when it named none,
 // the rest after AnswerWaitMs. timedOut_ tells a wait that ran out.
-int KermitEngine::GetAnswer(AckKind kind, int& len, int& rseq, int& type) {
+bool KermitEngine::GetAnswer(AckKind kind, int& len, int& rseq, int& type) {
     timedOut_ = false;
     if (kind != AckKind::Break && !peerAnswered) return GetPacket(len, rseq, type, recvBuffer);
     const int waitMs = kind == AckKind::Break
@@ -51,29 +51,30 @@ int KermitEngine::GetAnswer(AckKind kind, int& len, int& rseq, int& type) {
                            : AnswerWaitMs();
     timed_ = true;
     deadline_ = port_.NowMs() + waitMs;
-    const int r = GetPacket(len, rseq, type, recvBuffer);
+    const bool got = GetPacket(len, rseq, type, recvBuffer);
     timed_ = false;
-    return r;
+    return got;
 }
 
 // Stop-and-wait: the last packet is resent on anything but its
-// acknowledgement, so that it goes retryLimit times in all. kNoAnswer when
+// acknowledgement, so that it goes retryLimit times in all. NoAnswer when
 // every attempt went by without it. A wait that runs out resends the packet
 // without counting an attempt; when the peer has then said nothing for the
-// whole silence limit, the exchange fails with kNoAnswer too. The B's waits
-// count as attempts: each ends after the peer's time-out.
-int KermitEngine::AwaitAck(AckKind kind) {
+// whole silence limit, the exchange fails with NoAnswer too. An E or a stop
+// between answers fails it. The B's waits count as attempts: each ends after
+// the peer's time-out.
+KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
     std::int64_t heardAt = port_.NowMs();
     for (int attempt = 0; attempt < retryLimit;) {
         int len = 0, rseq = 0, type = 0;
-        const int got = GetAnswer(kind, len, rseq, type);
+        const bool got = GetAnswer(kind, len, rseq, type);
         if (timedOut_ && kind != AckKind::Break) {
-            if (SilentTooLong(heardAt)) return kNoAnswer;
+            if (SilentTooLong(heardAt)) return Ack::NoAnswer;
             RepeatLastPacket();
             continue;
         }
         heardAt = port_.NowMs();
-        if (got < 0) {
+        if (!got) {
             if (++attempt < retryLimit) RepeatLastPacket();
             continue;
         }
@@ -86,31 +87,32 @@ int KermitEngine::AwaitAck(AckKind kind) {
             }
             spareAnswers = lastSends - 1;
             seq = (seq + 1) & 63;
-            return 0;
+            return Ack::Taken;
         }
         if (type == 'E') {
             SetStatusPlain(std::string_view(reinterpret_cast<const char*>(recvBuffer), len));
-            return PeerError(len);
+            PeerError(len);
+            return Ack::Failed;
         }
         if (kind == AckKind::Data && RunFlagCleared()) {
-            SetStatusPlain("QUIT");
-            return -1;
+            StopPlain();
+            return Ack::Failed;
         }
         if (SpareAnswer(type, rseq)) continue;
         if (++attempt < retryLimit) RepeatLastPacket();
     }
-    return kNoAnswer;
+    return Ack::NoAnswer;
 }
 
 // The S and its acknowledgement carry a type-1 check whatever an earlier
 // exchange agreed on (an I before a G command); the answer sets the check anew.
-int KermitEngine::SendInit() {
+bool KermitEngine::SendInit() {
     checkType = 1;
     PutPacket(BuildInitParams(), seq, 'S', sendBuffer);
     hintAt_ = peerAnswered ? 0 : port_.NowMs() + kNoAnswerHintMs;
-    const int r = AwaitAck(AckKind::Init);
+    const Ack ack = AwaitAck(AckKind::Init);
     hintAt_ = 0;
-    return r < 0 ? -1 : 0;
+    return ack == Ack::Taken;
 }
 
 // Called while the first wait of a send waits for a byte: once it is late,
@@ -126,39 +128,39 @@ void KermitEngine::HintIfLate() {
     if (observer_ != nullptr) observer_->OnNoAnswerYet();
 }
 
-int KermitEngine::SendHeader(int type, const char* name) {
+bool KermitEngine::SendHeader(int type, const char* name) {
     const int length = static_cast<int>(std::strlen(name));
-    if (EncodeData(reinterpret_cast<const std::uint8_t*>(name), length) < length) return -1;
+    if (EncodeData(reinterpret_cast<const std::uint8_t*>(name), length) < length) return false;
     PutPacket(encodedLen, seq, type, sendBuffer);
-    return AwaitAck(AckKind::Plain) < 0 ? -1 : 0;
+    return AwaitAck(AckKind::Plain) == Ack::Taken;
 }
 
 // The data packets, one at a time or under the window agreed, then the Z.
-int KermitEngine::SendFileData(const std::uint8_t* data, std::size_t length) {
+bool KermitEngine::SendFileData(const std::uint8_t* data, std::size_t length) {
     if (windowSize > 1) {
-        if (SendWindowedData(data, length) < 0) return -1;
+        if (SendWindowedData(data, length) != Ack::Taken) return false;
         PutPacket(0, seq, 'Z', nullptr);
-        return AwaitAck(AckKind::Plain) < 0 ? -1 : 0;
+        return AwaitAck(AckKind::Plain) == Ack::Taken;
     }
     std::size_t sent = 0;
     while (sent < length) {
         if (observer_ != nullptr) observer_->OnSendProgress(static_cast<std::uint32_t>(sent));
         const int offer = static_cast<int>(std::min<std::size_t>(DataOffer(), length - sent));
         const int consumed = EncodeData(data + sent, offer);
-        if (consumed <= 0) return -1;
+        if (consumed <= 0) return false;
         PutPacket(encodedLen, seq, 'D', sendBuffer);
-        if (AwaitAck(AckKind::Data) < 0) return -1;
+        if (AwaitAck(AckKind::Data) != Ack::Taken) return false;
         sent += static_cast<std::size_t>(consumed);
     }
     PutPacket(0, seq, 'Z', nullptr);
-    return AwaitAck(AckKind::Plain) < 0 ? -1 : 0;
+    return AwaitAck(AckKind::Plain) == Ack::Taken;
 }
 
 // The B after a failed transfer: a peer that gave up has usually left, or
 // its E was lost, so each attempt waits at most the peer's time-out.
-int KermitEngine::SendBreak() {
+bool KermitEngine::SendBreak() {
     PutPacket(0, seq, 'B', nullptr);
-    return AwaitAck(AckKind::Break) < 0 ? -1 : 0;
+    return AwaitAck(AckKind::Break) == Ack::Taken;
 }
 
 // The B that ends a transaction whose Z was acknowledged: the peer has
@@ -166,40 +168,36 @@ int KermitEngine::SendBreak() {
 // must not keep the transaction open, so each attempt waits at most the
 // peer's time-out, and when none brings the answer the transaction counts as
 // done. An E or a stop still fails it.
-int KermitEngine::SendClosingBreak() {
-    char status[sizeof statusText];
-    std::memcpy(status, statusText, sizeof status);
+bool KermitEngine::SendClosingBreak() {
+    const SavedStatus status = SaveStatus();
     PutPacket(0, seq, 'B', nullptr);
-    const int r = AwaitAck(AckKind::Break);
-    if (r != kNoAnswer || RunFlagCleared()) return r < 0 ? -1 : 0;
-    std::memcpy(statusText, status, sizeof status);
-    return 0;
+    const Ack ack = AwaitAck(AckKind::Break);
+    if (ack != Ack::NoAnswer || RunFlagCleared()) return ack == Ack::Taken;
+    RestoreStatus(status);
+    return true;
 }
 
-int KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::size_t length) {
+bool KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::size_t length) {
     ResetEngine();
     SetStatus(name);
-    if (SendInit() < 0) return -1;
-    if (SendHeader('F', name) < 0) return -1;
-    if (SendFileData(data, length) < 0) return -1;
-    return SendClosingBreak();
+    return SendInit() && SendHeader('F', name) && SendFileData(data, length) && SendClosingBreak();
 }
 
 // One whole transaction. After a failure one more B tries to close the
 // transaction on the peer's side; it waits a bounded time, or not at all
 // when the peer had fallen silent for the whole silence limit. The reason of
 // the failure is kept: neither a stop during that wait nor the B's own
-// failure may hide that the transfer had already failed.
-int KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length) {
-    if (SendFile(name, data, length) == 0) return 0;
-    char reason[sizeof statusText];
-    std::memcpy(reason, statusText, sizeof reason);
+// failure may hide that the transfer had already failed. A transfer that
+// was stopped ends as that wait leaves it.
+Outcome KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length) {
+    if (SendFile(name, data, length)) return Outcome::Done;
+    const SavedStatus reason = SaveStatus();
     if (silentSeconds > 0)
         PutPacket(0, seq, 'B', nullptr);
     else
         SendBreak();
-    if (std::strstr(reason, "QUIT") == nullptr) std::memcpy(statusText, reason, sizeof reason);
-    return -1;
+    if (!reason.stopped) RestoreStatus(reason);
+    return Ended(false);
 }
 
 }  // namespace kermit

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstring>
 
 #include "app/TextTable.h"
 #include "serial/SerialPort.h"
@@ -57,7 +56,7 @@ void JobRun::SetFailureOutcome(const JobLink& owned) {
     if (owned.lineLost()) {
         Show(texts.At(TextId::LineLost), MessageIcon::Warning);
         outcome = JobOutcome::LineLost;
-    } else if (std::strstr(owned.engine.statusText, "QUIT") != nullptr) {
+    } else if (owned.engine.Stopped()) {
         outcome = JobOutcome::Stopped;
     } else if (owned.reports.fileFailed()) {
         outcome = JobOutcome::FileFailed;

@@ -62,16 +62,17 @@ void RunReceiveJob(JobRun& run) {
         for (;;) {
             link->engine.receiveFolder = FolderPath(run.job.path);
             link->reports.ForgetFailedFile();
-            const int result =
-                link->engine.KermitReceive(nameBuffer.data(), dataBuffer.data(), kDataCapacity);
+            const kermit::Outcome result =
+                link->engine.KermitReceive(nameBuffer.data(), dataBuffer.data(), kDataCapacity)
+                    .outcome;
             // A request that could not be served was refused; nothing to report.
-            if (result == kermit::KermitEngine::kRequestRefused) continue;
-            if (result == kermit::KermitEngine::kFileDiscarded) {
+            if (result == kermit::Outcome::RequestRefused) continue;
+            if (result == kermit::Outcome::FileDiscarded) {
                 discarded = true;
                 if (run.window != nullptr) run.window->OnFileNotReceived(link->reports.TakeNote());
                 continue;
             }
-            if (result < 0) break;
+            if (result != kermit::Outcome::Done) break;
             FinishTransaction(run, *link, nameBuffer.data(), editorNoted);
         }
         const QString note = link->reports.TakeNote();

@@ -96,10 +96,10 @@ void RunSendJob(JobRun& run) {
     std::unique_ptr<std::uint8_t[]> data = LoadFile(run, length);
     if (data != nullptr && run.OpenPort(*link)) {
         const QByteArray name = AnnouncedName(run.job.path);
-        const int result =
+        const kermit::Outcome result =
             link->engine.KermitSend(name.constData(), data.get(), static_cast<std::size_t>(length));
         data.reset();
-        if (result == -1) {
+        if (result != kermit::Outcome::Done) {
             run.SetFailureOutcome(*link);
             if (run.outcome == JobOutcome::Failed || run.outcome == JobOutcome::FileFailed) {
                 run.failedFile = QDir::toNativeSeparators(run.job.path);

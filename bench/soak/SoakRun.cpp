@@ -266,8 +266,14 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     Watchdog watchdog(peer, run, traced, spec);
     const auto start = Clock::now();
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.data());
-    result.corvixResult = corvixSends ? engine.KermitSend(name.c_str(), bytes, file.size())
-                                      : engine.KermitReceive(nameBuffer, dataBuffer.data(), 8191);
+    if (corvixSends) {
+        const bool sent =
+            engine.KermitSend(name.c_str(), bytes, file.size()) == kermit::Outcome::Done;
+        result.corvixResult = sent ? 0 : -1;
+    } else {
+        const kermit::Received received = engine.KermitReceive(nameBuffer, dataBuffer.data(), 8191);
+        result.corvixResult = received.outcome == kermit::Outcome::Done ? received.bytes : -1;
+    }
     result.seconds = SecondsSince(start);
     watchdog.CorvixReturned();
     result.peerExit = watchdog.Join(result);

@@ -48,7 +48,7 @@ struct RunSpec {
 
 struct RunResult {
     Outcome outcome = Outcome::Failed;
-    int corvixResult = -1;     // KermitSend's result, or KermitReceive's byte count
+    int corvixResult = -1;     // 0 for a send done, the bytes of a file received, -1 else
     std::string corvixStatus;  // the engine's status text
     int peerExit = -1;         // C-Kermit's exit status; -1 when it was killed
     std::size_t size = 0;      // bytes sent

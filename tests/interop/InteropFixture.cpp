@@ -113,13 +113,18 @@ std::string InteropTest::PeerLog() const {
 
 int InteropTest::CorvixSend(const fs::path& file, const std::string& announcedName) {
     const std::string bytes = ReadWholeFile(file);
-    return engine->KermitSend(announcedName.c_str(),
-                              reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    const kermit::Outcome sent = engine->KermitSend(
+        announcedName.c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    return sent == kermit::Outcome::Done ? 0 : -1;
 }
 
 int InteropTest::CorvixReceiveOnce() {
     engine->receiveFolder = rx;
-    return engine->KermitReceive(nameBuffer, dataBuffer.data(), 8191);
+    received = engine->KermitReceive(nameBuffer, dataBuffer.data(), 8191);
+    if (received.outcome == kermit::Outcome::Done) return received.bytes;
+    const bool failed =
+        received.outcome == kermit::Outcome::Failed || received.outcome == kermit::Outcome::Stopped;
+    return failed ? -1 : kNeither;
 }
 
 void InteropTest::ArmWatchdog(int seconds) {

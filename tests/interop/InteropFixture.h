@@ -58,8 +58,14 @@ protected:
     void MakePeerEndRaw();
     std::string PeerLog() const;
 
+    // 0 when the file went through, -1 when the send failed or was stopped.
     int CorvixSend(const fs::path& file, const std::string& announcedName);
+    // The bytes of the file received (0 for a request answered), -1 when the
+    // call failed or was stopped, kNeither for a refused request or a
+    // discarded file; `received` says how it ended.
     int CorvixReceiveOnce();
+    static constexpr int kNeither = -1000;
+    kermit::Received received;
     void ArmWatchdog(int seconds);
 
     fs::path root;  // private temp folder of this test

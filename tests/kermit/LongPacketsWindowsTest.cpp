@@ -41,14 +41,13 @@ struct Line {
     KermitEngine engine{port, files, run};
 
     // Reads `bytes` as one packet with long packets of `longLen` in force.
-    int Read(const std::string& bytes, int longLen, std::string* data = nullptr) {
+    bool Read(const std::string& bytes, int longLen, std::string* data = nullptr) {
         engine.longLen = longLen;
         engine.checkType = port.checkType = 3;
         port.Feed(bytes);
         int len = 0, seq = 0, type = 0;
-        const int r = engine.GetPacket(len, seq, type, engine.recvBuffer);
-        if (data != nullptr && r == 0)
-            data->assign(reinterpret_cast<char*>(engine.recvBuffer), len);
+        const bool r = engine.GetPacket(len, seq, type, engine.recvBuffer);
+        if (data != nullptr && r) data->assign(reinterpret_cast<char*>(engine.recvBuffer), len);
         return r;
     }
     std::string Status() const { return std::string(engine.statusText).substr(0, 13); }
@@ -73,7 +72,7 @@ TEST(LongPackets, ExtendedHeaderGoesOutAndComesBackAndItsDamageIsCaught) {
     {
         Line line;
         std::string data;
-        ASSERT_EQ(line.Read(packet, 4000, &data), 0);
+        ASSERT_TRUE(line.Read(packet, 4000, &data));
         EXPECT_EQ(data, field);
     }
     struct Bad {
@@ -93,7 +92,7 @@ TEST(LongPackets, ExtendedHeaderGoesOutAndComesBackAndItsDamageIsCaught) {
     };
     for (const Bad& b : bad) {
         Line line;
-        EXPECT_EQ(line.Read(b.bytes, b.longLen), -1);
+        EXPECT_FALSE(line.Read(b.bytes, b.longLen));
         EXPECT_EQ(line.Status(), b.status);
     }
 }
@@ -237,7 +236,8 @@ TEST(Windows, SenderKeepsToTheWindowAndSendsAgainOnlyWhatWasMissed) {
     port.onIdle = [&] { return peer.OnIdle(); };
     const std::string content = Noise(9000, 11);
 
-    ASSERT_EQ(engine.KermitSend("W.DAT", Bytes(content), content.size()), 0) << engine.statusText;
+    ASSERT_EQ(engine.KermitSend("W.DAT", Bytes(content), content.size()), kermit::Outcome::Done)
+        << engine.statusText;
     EXPECT_EQ(engine.longLen, 500);
     EXPECT_EQ(engine.windowSize, 4);
     std::string received;

@@ -22,7 +22,7 @@ struct PacketLayer : ::testing::Test {
     KermitEngine engine{port, files, run};
     int len = -1, seq = -1, type = -1;
 
-    int Get() { return engine.GetPacket(len, seq, type, engine.recvBuffer); }
+    bool Get() { return engine.GetPacket(len, seq, type, engine.recvBuffer); }
     std::string Status() const { return engine.statusText; }
     std::string Hex(const std::string& s) const {
         std::string out;
@@ -49,7 +49,7 @@ TEST_F(PacketLayer, RepeatSendsTheSamePacketAgainAndPadsWhenAsked) {
     engine.PutPacket(3, 5, 'D', reinterpret_cast<const std::uint8_t*>("abc"));
     engine.RepeatLastPacket();
     EXPECT_EQ(port.wire, MakePacket(5, 'D', "abc") + MakePacket(5, 'D', "abc"));
-    EXPECT_EQ(engine.PutPacket(3, 0, 'D', nullptr), -1);
+    EXPECT_FALSE(engine.PutPacket(3, 0, 'D', nullptr));
 
     port.wire.clear();
     engine.padCount = 2;
@@ -61,12 +61,12 @@ TEST_F(PacketLayer, RepeatSendsTheSamePacketAgainAndPadsWhenAsked) {
 
 TEST_F(PacketLayer, ReadsAPacketAfterNoiseAndTheOneBeforeIt) {
     port.Feed("garbage\r" + MakePacket(7, 'Y', "hi") + MakePacket(8, 'D', ""));
-    ASSERT_EQ(Get(), 0);
+    ASSERT_TRUE(Get());
     EXPECT_EQ(len, 2);
     EXPECT_EQ(seq, 7);
     EXPECT_EQ(type, 'Y');
     EXPECT_EQ(std::memcmp(engine.recvBuffer, "hi", 2), 0);
-    ASSERT_EQ(Get(), 0);  // LEN "#": empty data field
+    ASSERT_TRUE(Get());  // LEN "#": empty data field
     EXPECT_EQ(len, 0);
     EXPECT_EQ(type, 'D');
 }
@@ -77,22 +77,22 @@ TEST_F(PacketLayer, MarkInsideAPacketRestartsItWithoutError) {
         "\x01"
         "(#Dxx" +
         good);  // the second mark comes inside the data field
-    ASSERT_EQ(Get(), 0);
+    ASSERT_TRUE(Get());
     EXPECT_EQ(seq, 3);
     EXPECT_EQ(type, 'Y');
 }
 
 TEST_F(PacketLayer, BadLengthAndBadCheckAreReported) {
     port.Feed("\x01\x22 Y");  // LEN below "#"
-    EXPECT_EQ(Get(), -1);
+    EXPECT_FALSE(Get());
     EXPECT_EQ(Status(), "    PACKETLEN");
     port.Feed("\x01\x82 Y");  // LEN 130, above 129
-    EXPECT_EQ(Get(), -1);
+    EXPECT_FALSE(Get());
     EXPECT_EQ(Status(), "    PACKETLEN");
     std::string bad = MakePacket(1, 'Y', "x");
     bad[bad.size() - 2] ^= 1;
     port.Feed(bad);
-    EXPECT_EQ(Get(), -1);
+    EXPECT_FALSE(Get());
     EXPECT_EQ(Status(), "       CHKSUM");
 }
 
@@ -110,9 +110,9 @@ TEST_F(PacketLayer, PacketShorterThanItsCharactersIsNotTakenForGood) {
     damaged[1] ^= 0x40;
     ASSERT_EQ(MakePacket(33, 'D', data.substr(0, 26)), damaged.substr(0, 31) + "\r");
     port.Feed(damaged + intact);  // the sender sends it again on the old acknowledgement
-    EXPECT_EQ(Get(), -1);
+    EXPECT_FALSE(Get());
     EXPECT_EQ(Status(), "       CHKSUM");
-    ASSERT_EQ(Get(), 0);
+    ASSERT_TRUE(Get());
     EXPECT_EQ(len, 90);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(engine.recvBuffer), len), data);
 }
@@ -125,7 +125,7 @@ TEST_F(PacketLayer, PacketEndsOnAnyControlCharacterOrOnTheNextMark) {
     bare.pop_back();
     port.Feed(bare + MakePacket(4, 'Y', "d"));
     for (int expected = 1; expected <= 4; ++expected) {
-        ASSERT_EQ(Get(), 0) << expected;
+        ASSERT_TRUE(Get()) << expected;
         EXPECT_EQ(seq, expected);
     }
 }
@@ -133,13 +133,14 @@ TEST_F(PacketLayer, PacketEndsOnAnyControlCharacterOrOnTheNextMark) {
 TEST_F(PacketLayer, ClearedRunFlagEndsTheWaitWithQuit) {
     // The scripted line clears the flag when it runs dry, as a user stop would.
     port.Feed("noise without a mark");
-    EXPECT_EQ(Get(), -1);
+    EXPECT_FALSE(Get());
     EXPECT_EQ(Status(), "         QUIT");
+    EXPECT_TRUE(engine.Stopped());
     EXPECT_EQ(engine.ReadByte(), -1);
 }
 
 TEST_F(PacketLayer, StatusIsRightAlignedInThirteenAndKeepsLongTexts) {
-    EXPECT_EQ(engine.SetStatus("ERR: GETDATA"), -1);
+    engine.SetStatus("ERR: GETDATA");
     EXPECT_EQ(Status(), " ERR: GETDATA");
     engine.SetStatus(std::string(200, 'x'));
     EXPECT_EQ(Status(), std::string(127, 'x'));
@@ -198,7 +199,7 @@ TEST(PacketWaits, WhatIsStillDueIsExactlyTheRestOfThePacket) {
     engine.packetEndWaitMs = 1000;
     port.bytes = MakePacket(5, 'D', "0123456789abcdefghij");  // mark, 24 counted, CR
     int len = 0, seq = 0, type = 0;
-    ASSERT_EQ(engine.GetPacket(len, seq, type, engine.recvBuffer), 0);
+    ASSERT_TRUE(engine.GetPacket(len, seq, type, engine.recvBuffer));
     EXPECT_EQ(len, 20);
     // Nothing is due before the mark. Pieces of 4: the first brings mark,
     // LEN, SEQ and TYPE, leaving 22 (20 data, the check, the CR), then 4

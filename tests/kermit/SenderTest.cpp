@@ -33,9 +33,13 @@ struct SendRig {
             if (!interpose || !interpose(p)) peer.Answer(port, p);
         };
     }
+    // 0 when the file went through, -1 when the send failed or was stopped;
+    // `outcome` says which.
+    kermit::Outcome outcome = kermit::Outcome::Failed;
     int Send(const std::string& content, const char* name = "DATA.TXT") {
-        return engine.KermitSend(name, reinterpret_cast<const std::uint8_t*>(content.data()),
-                                 content.size());
+        outcome = engine.KermitSend(name, reinterpret_cast<const std::uint8_t*>(content.data()),
+                                    content.size());
+        return outcome == kermit::Outcome::Done ? 0 : -1;
     }
     std::string Status() const { return engine.statusText; }
     std::vector<std::string> DataFields() const {
@@ -170,6 +174,30 @@ TEST(Sender, ErrorPacketAtAnyPointEndsTheTransferWithItsText) {
     }
 }
 
+// A failure whose reason reads QUIT (the peer's words, or the name of the
+// file) is a failure, not a stop: its reason stays, though the wait for the
+// B after it ends on a stop.
+TEST(Sender, AFailureThatReadsQuitIsNoStop) {
+    SendRig rig;
+    bool silent = false;
+    rig.interpose = [&](const Packet& p) {
+        if (!silent && p.type != 'D') return false;
+        if (!silent) rig.port.FeedPacket(p.seq, 'E', "QUIT BY PEER");
+        silent = true;
+        return true;
+    };
+    EXPECT_EQ(rig.Send("some data"), -1);
+    EXPECT_EQ(rig.run.load(), 0);
+    EXPECT_EQ(rig.outcome, kermit::Outcome::Failed);
+    EXPECT_EQ(rig.Status(), "QUIT BY PEER");
+
+    SendRig named;
+    const std::string name = "QUIT" + Printable(88);
+    EXPECT_EQ(named.Send("x", name.c_str()), -1);
+    EXPECT_EQ(named.outcome, kermit::Outcome::Failed);
+    EXPECT_EQ(named.Status(), name);
+}
+
 TEST(Sender, NameThatDoesNotFitOnePacketFailsBeforeTheHeader) {
     SendRig fits;
     const std::string longest = Printable(91);
@@ -209,6 +237,7 @@ TEST(Sender, StopDuringDataEndsWithQuit) {
         };
         EXPECT_EQ(rig.Send(Printable(1000)), -1);
         EXPECT_NE(std::string(rig.Status()).find("QUIT"), std::string::npos) << rig.Status();
+        EXPECT_EQ(rig.outcome, kermit::Outcome::Stopped);
         EXPECT_EQ(rig.port.TypesSent().find('Z'), std::string::npos);
         EXPECT_LE(dataPackets - 1, 5);  // the stopped packet went at most retryLimit times
     }

@@ -146,7 +146,7 @@ TEST_F(Server, FileRequestIsServedFromTheReceiveFolder) {
 }
 
 // A refused request is answered with E and the server goes on: the caller
-// gets kRequestRefused, the name buffer keeps its text, and the next request
+// gets RequestRefused, the name buffer keeps its text, and the next request
 // is served.
 TEST_F(Server, FileRequestOutsideTheFolderOrForAMissingFileIsRefused) {
     WriteWhole(tree.base / "secret", "do not serve");
@@ -158,7 +158,8 @@ TEST_F(Server, FileRequestOutsideTheFolderOrForAMissingFileIsRefused) {
         ReceivingPeer peer;
         std::strcpy(rig.nameBuffer, "BEFORE.TXT");
         RequestAndReceive(rig, peer, 'R', name);
-        EXPECT_EQ(rig.Receive(), kermit::KermitEngine::kRequestRefused);
+        EXPECT_EQ(rig.Receive(), rig.kNeither);
+        EXPECT_EQ(rig.outcome, kermit::Outcome::RequestRefused);
         EXPECT_EQ(rig.port.TypesSent(), "NE");
         EXPECT_EQ(rig.port.sent.back().data, "FILE NOT FOUND");
         EXPECT_EQ(rig.Status(), "  ERR: NOFILE");

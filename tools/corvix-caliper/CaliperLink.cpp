@@ -21,9 +21,9 @@ CaliperLink::Read CaliperLink::ReadPacket(int timeoutMs, Packet& packet) {
     deadline_ = Clock::now() + std::chrono::milliseconds(timeoutMs);
     timedOut_ = false;
     runFlag_ = 1;
-    const int r = engine_.GetPacket(packet.len, packet.seq, packet.type, engine_.recvBuffer);
+    const bool got = engine_.GetPacket(packet.len, packet.seq, packet.type, engine_.recvBuffer);
     runFlag_ = 1;
-    if (r == 0) return Read::Packet;
+    if (got) return Read::Packet;
     return timedOut_ ? Read::Timeout : Read::Bad;
 }
 
