@@ -121,10 +121,7 @@ int InteropTest::CorvixSend(const fs::path& file, const std::string& announcedNa
 int InteropTest::CorvixReceiveOnce() {
     engine->receiveFolder = rx;
     received = engine->KermitReceive(nameBuffer, dataBuffer.data(), 8191);
-    if (received.outcome == kermit::Outcome::Done) return received.bytes;
-    const bool failed =
-        received.outcome == kermit::Outcome::Failed || received.outcome == kermit::Outcome::Stopped;
-    return failed ? -1 : kNeither;
+    return test_support::ReceivedNumber(received);
 }
 
 void InteropTest::ArmWatchdog(int seconds) {

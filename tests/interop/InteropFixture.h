@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "PeerProcess.h"
+#include "ReceivedNumber.h"
 #include "TestFiles.h"
 #include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
@@ -60,11 +61,9 @@ protected:
 
     // 0 when the file went through, -1 when the send failed or was stopped.
     int CorvixSend(const fs::path& file, const std::string& announcedName);
-    // The bytes of the file received (0 for a request answered), -1 when the
-    // call failed or was stopped, kNeither for a refused request or a
-    // discarded file; `received` says how it ended.
+    // The receive as a number (ReceivedNumber.h); `received` says how it ended.
     int CorvixReceiveOnce();
-    static constexpr int kNeither = -1000;
+    static constexpr int kNeither = test_support::kNeither;
     kermit::Received received;
     void ArmWatchdog(int seconds);
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ReceivedNumber.h"
 #include "RecordingObserver.h"
 #include "ScriptedPort.h"
 #include "disk/DiskFiles.h"
@@ -93,18 +94,13 @@ struct ReceiveRig {
     void Script(const std::vector<Packet>& packets) {
         script.insert(script.end(), packets.begin(), packets.end());
     }
-    // The bytes of the file received (0 for a request answered or no file),
-    // -1 when the call failed or was stopped, kNeither for a refused request
-    // or a discarded file; `outcome` says how it ended.
-    static constexpr int kNeither = -1000;
+    // The receive as a number (ReceivedNumber.h); `outcome` says how it ended.
+    static constexpr int kNeither = test_support::kNeither;
     kermit::Outcome outcome = kermit::Outcome::Failed;
     int Receive() {
         const kermit::Received r = engine.KermitReceive(nameBuffer, dataBuffer.data(), 8191);
         outcome = r.outcome;
-        if (r.outcome == kermit::Outcome::Done) return r.bytes;
-        const bool failed =
-            r.outcome == kermit::Outcome::Failed || r.outcome == kermit::Outcome::Stopped;
-        return failed ? -1 : kNeither;
+        return test_support::ReceivedNumber(r);
     }
     std::string Status() const { return engine.statusText; }
     std::vector<int> SeqsOf(char type) const {
