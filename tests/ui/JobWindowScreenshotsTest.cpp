@@ -22,13 +22,6 @@ bool Save(QWidget& widget, const QString& name) {
     return widget.grab().save(folder + QLatin1Char('/') + name);
 }
 
-template <typename Window>
-void WithoutWorker(Window& window) {
-    window.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
-    window.job.portName = QStringLiteral("ttyUSB0");
-    window.job.baudIndex = 7;
-}
-
 TEST(JobWindowScreenshots, TransferAndViewer) {
     if (!qEnvironmentVariableIsSet("CORVIX_SCREENSHOT_DIR"))
         GTEST_SKIP() << "set CORVIX_SCREENSHOT_DIR to draw the screenshots";
@@ -36,7 +29,7 @@ TEST(JobWindowScreenshots, TransferAndViewer) {
     PrepareApp(app);
 
     CTransferDlg sending(app);
-    WithoutWorker(sending);
+    WithoutWorker(sending, QStringLiteral("ttyUSB0"));
     sending.job.kind = JobKind::Send;
     sending.job.path = QStringLiteral("/home/forester/stands/STAND12.DAT");
     sending.fileSize = 48213;
@@ -48,7 +41,7 @@ TEST(JobWindowScreenshots, TransferAndViewer) {
     EXPECT_TRUE(Save(sending, QStringLiteral("transfer-sending.png")));
 
     CTransferDlg receiving(app);
-    WithoutWorker(receiving);
+    WithoutWorker(receiving, QStringLiteral("ttyUSB0"));
     receiving.job.path = QDir::tempPath();
     receiving.show();
     receiving.OnReceiveFileOpened("TREES.TXT");
@@ -58,7 +51,7 @@ TEST(JobWindowScreenshots, TransferAndViewer) {
     app.FontFace = QStringLiteral("DejaVu Sans Mono");
     app.FontHeight = -12;
     CAsciiDlg viewer(app);
-    WithoutWorker(viewer);
+    WithoutWorker(viewer, QStringLiteral("ttyUSB0"));
     viewer.marginChars = 1;
     viewer.show();
     viewer.OnCapturedText("Stand 12   Plot 4   2024-05-14\r\n");

@@ -6,11 +6,13 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/AppCore.h"
 #include "app/TextTable.h"
 #include "ui/JobDialogs.h"
+#include "worker/CComThread.h"
 
 // Runs events until `condition` holds or `milliseconds` have passed.
 inline bool EventuallyTrue(const std::function<bool()>& condition, int milliseconds = 5000) {
@@ -20,6 +22,14 @@ inline bool EventuallyTrue(const std::function<bool()>& condition, int milliseco
         QTest::qWait(5);
     }
     return true;
+}
+
+// A job window (transfer or viewer) that starts no worker, on `port`.
+template <typename Window>
+void WithoutWorker(Window& window, const QString& port, int baudIndex = 7) {
+    window.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
+    window.job.portName = port;
+    window.job.baudIndex = baudIndex;
 }
 
 // An application object with the English texts and the offered baud rates.

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 
+#include "JobWindowTestSupport.h"
 #include "UiTestSupport.h"
 #include "app/Languages.h"
 #include "ui/BrowseForFolder.h"
@@ -65,13 +66,6 @@ void ExpectWhole(QWidget& window, const std::string& where) {
     }
 }
 
-template <typename Window>
-void WithoutWorker(Window& window) {
-    window.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
-    window.job.portName = QStringLiteral("COM12");
-    window.job.baudIndex = 7;
-}
-
 TEST(WordsFit, EveryWindowInEveryLanguage) {
     TestApp test;
     for (int index = 0; index < kLanguageCount; ++index)
@@ -93,12 +87,12 @@ TEST(WordsFit, EveryWindowInEveryLanguage) {
         CAboutDlg about(test.app.TextTable);
         ExpectWhole(about, language + " about");
         CAsciiDlg viewer(test.app);
-        WithoutWorker(viewer);
+        WithoutWorker(viewer, QStringLiteral("COM12"));
         ExpectWhole(viewer, language + " ascii");
         FolderChooserDialog chooser(nullptr, QDir::tempPath());
         ExpectWhole(chooser, language + " folder");
         CTransferDlg sending(test.app);
-        WithoutWorker(sending);
+        WithoutWorker(sending, QStringLiteral("COM12"));
         sending.job.kind = JobKind::Send;
         sending.job.path = QStringLiteral("/home/forester/stands/STAND12.DAT");
         sending.fileSize = 4821300;
@@ -106,7 +100,7 @@ TEST(WordsFit, EveryWindowInEveryLanguage) {
         sending.OnSendProgress(0);
         ExpectWhole(sending, language + " sending");
         CTransferDlg receiving(test.app);
-        WithoutWorker(receiving);
+        WithoutWorker(receiving, QStringLiteral("COM12"));
         receiving.job.path = QDir::tempPath();
         ExpectWhole(receiving, language + " receive-waiting");
         receiving.OnReceiveFileOpened("PLOT0417.DAT");
