@@ -29,10 +29,10 @@ std::vector<std::string> CorvixArgs(const LineChoice& choice, const std::string&
     std::vector<std::string> args = {cli,       command,         "--port",
                                      device,    "--baud",        std::to_string(kBaudName),
                                      "--quiet", "--block-check", std::to_string(CheckOf(choice))};
-    if (choice.packetLength != 94 || choice.window != 1) {
+    if (choice.packetLength != 94 || choice.slidingWindow != 1) {
         for (const std::string& a :
              {std::string("--packet-length"), std::to_string(choice.packetLength),
-              std::string("--window"), std::to_string(choice.window)})
+              std::string("--window"), std::to_string(choice.slidingWindow)})
             args.push_back(a);
     }
     return args;
@@ -42,8 +42,8 @@ std::vector<std::string> CorvixArgs(const LineChoice& choice, const std::string&
 void StartPeer(const LineChoice& choice, Process& process, const std::string& device,
                const fs::path& dir, const std::vector<std::string>& commands) {
     std::vector<std::string> all = {"set block-check " + std::to_string(CheckOf(choice))};
-    if (choice.packetLength != 94 || choice.window != 1) {
-        all.push_back("set window " + std::to_string(choice.window));
+    if (choice.packetLength != 94 || choice.slidingWindow != 1) {
+        all.push_back("set window " + std::to_string(choice.slidingWindow));
         all.push_back("set send packet-length " + std::to_string(choice.packetLength));
         all.push_back("set receive packet-length " + std::to_string(choice.packetLength));
     }

@@ -15,7 +15,7 @@ struct LineChoice {
     int latencyMs = 0;      // a paced line's bytes handed over this much later
     int check = 0;          // block check every side proposes; 0: gBlockCheck's
     int packetLength = 94;  // long packets and window every side offers: 94
-    int window = 1;         // and 1 for the same parameters as kSameParameters
+    int slidingWindow = 1;  // and 1 for the same parameters as kSameParameters
 };
 
 // One transfer: its time on the line (first byte to last, either way), the

@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
         if (!s.only.empty() && s.only != line.choice.name) continue;
         if (line.choice.latencyMs > 0)
             std::printf("latency: %d ms each way, block check 3, long packets of %d, window %d\n",
-                        line.choice.latencyMs, line.choice.packetLength, line.choice.window);
+                        line.choice.latencyMs, line.choice.packetLength, line.choice.slidingWindow);
         PrintThroughput(line.choice, RunRounds(line.choice, cli, dir, line.file, s.rounds),
                         line.file.size());
     }

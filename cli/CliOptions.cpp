@@ -92,7 +92,7 @@ bool TakeValue(CliOptions& o, const QString& option, const QString& value, QStri
     } else if (option == QLatin1String("--packet-length")) {
         return TakeInRange(option, value, 94, 4096, o.job.proposal.packetLength, error);
     } else if (option == QLatin1String("--window")) {
-        return TakeInRange(option, value, 1, 31, o.job.proposal.window, error);
+        return TakeInRange(option, value, 1, 31, o.job.proposal.slidingWindow, error);
     } else if (option == QLatin1String("--on-exists")) {
         if (value == QLatin1String("ask"))
             o.onExists = CliOptions::OnExists::Ask;
@@ -169,6 +169,6 @@ QString CliUsage() {
         "       corvix-cli capture [--port P] [--baud RATE] [--out FILE]\n"
         "common: --max-time SECONDS, --quiet; RATE is one of 1200 2400 4800 9600\n"
         "        19200 38400 57600 115200 230400 (default 9600); --packet-length (94 to\n"
-        "        4096) and --window (1 to 31) make a send propose long packets and a\n"
+        "        4096) and --window (1 to 31) make a send propose long packets and a sliding\n"
         "        window (default 94 and 1: neither)\n");
 }

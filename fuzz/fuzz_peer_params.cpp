@@ -41,14 +41,15 @@ void CheckAck(const kermit::KermitEngine& engine, const std::uint8_t* peer, int 
         engine.peerCheck != proposed)
         std::abort();
     if (n < 10) {
-        if (fields != 9 || engine.longLen != 0 || engine.windowSize != 1) std::abort();
+        if (fields != 9 || engine.longLen != 0 || engine.slidingWindowSize != 1) std::abort();
         return;
     }
-    const bool longs = engine.longLen > 0, windows = engine.windowSize > 1;
+    const bool longs = engine.longLen > 0, windows = engine.slidingWindowSize > 1;
     if (ack[9] != kermit::tochar((longs ? 2 : 0) | (windows ? 4 : 0))) std::abort();
     if (fields != (longs ? 13 : windows ? 11 : 10)) std::abort();
-    if (engine.windowSize < 1 || engine.windowSize > kermit::kMaxWindow) std::abort();
-    if (fields >= 11 && ack[10] != kermit::tochar(engine.windowSize)) std::abort();
+    if (engine.slidingWindowSize < 1 || engine.slidingWindowSize > kermit::kMaxSlidingWindow)
+        std::abort();
+    if (fields >= 11 && ack[10] != kermit::tochar(engine.slidingWindowSize)) std::abort();
     if (longs && (engine.longLen <= 94 || engine.longLen > kermit::kMaxPacketData ||
                   ack[11] != kermit::tochar(engine.longLen / 95) ||
                   ack[12] != kermit::tochar(engine.longLen % 95)))

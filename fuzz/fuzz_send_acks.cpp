@@ -4,8 +4,8 @@
 // the attempts the answers allow, and no packet carries a block check this
 // side did not propose. The first input byte picks the file, the check
 // proposed (1, or 3 with bit 2), and whether long packets (bit 3) and a
-// window (bit 4) are proposed, so that answers that agree to them drive the
-// extended header and the window's selective repeat; the line's silences
+// sliding window (bit 4) are proposed, so that answers that agree to them drive the
+// extended header and the sliding window's selective repeat; the line's silences
 // time out the closing B.
 #include <cstdlib>
 #include <cstring>
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     line.Watch(&engine);
     engine.checkOffer = data[0] & 4 ? 3 : 1;
     engine.packetLengthOffer = data[0] & 8 ? 300 : 94;
-    engine.windowOffer = data[0] & 16 ? 4 : 1;
+    engine.slidingWindowOffer = data[0] & 16 ? 4 : 1;
     const kermit::Outcome result = engine.KermitSend("STAND12.DAT", file.data(), file.size());
     // A send ends done, failed or stopped, and stopped only by a cleared run flag.
     if (result != kermit::Outcome::Done && result != kermit::Outcome::Failed &&

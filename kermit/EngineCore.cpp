@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "kermit/KermitEngine.h"
-#include "kermit/ReceiveWindow.h"
-#include "kermit/SendWindow.h"
+#include "kermit/ReceiveSlidingWindow.h"
+#include "kermit/SendSlidingWindow.h"
 
 namespace kermit {
 

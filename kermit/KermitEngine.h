@@ -18,38 +18,38 @@
 
 namespace kermit {
 
-class SendWindow;
-class ReceiveWindow;
+class SendSlidingWindow;
+class ReceiveSlidingWindow;
 
 // The protocol state of one transaction; ResetEngine puts all of it back to
 // these values at the start of every transaction.
 struct KermitState {
-    std::int32_t checkSum = 0;        // running sum of the packet being read
-    std::uint16_t checkCrc = 0;       // running CRC-16 of the packet being read
-    std::int32_t checkType = 1;       // block check of the packets read and sent now: 1, 2 or 3
-    std::int32_t peerCheck = 1;       // block check the peer's Send-Init or its answer named
-    std::int32_t peerTimeout = 0;     // seconds the peer asks to be waited for, 0 = not said
-    bool peerAnswered = false;        // a whole packet of the peer's has been read
-    std::int32_t silentSeconds = 0;   // how long the peer had been silent when that ended
-                                      // the transfer; 0 = silence did not end it
-    bool peerHasCapas = false;        // the peer's Send-Init carried field 10 (CAPAS) or more
-    std::int32_t peerLongLen = 0;     // long-packet length the peer offered, 0 = none
-    std::int32_t peerWindow = 1;      // window the peer offered, 1 = none
-    std::int32_t longLen = 0;         // long packets in force: their length, 0 = short only
-    std::int32_t windowSize = 1;      // packets in flight at once, 1 = stop-and-wait
-    char statusText[128] = {};        // last status or error text
-    std::int32_t seq = 0;             // this side's sequence number, 0..63
-    std::uint8_t mark = 1;            // SOH starts every packet
-    std::uint8_t eol = 13;            // sent after every packet; the peer's EOL
-    std::int32_t maxLen = 94;         // largest LEN value this side sends
-    std::int32_t padCount = 0;        // pad characters before each packet
-    std::int32_t padChar = 0;         // the pad character
-    std::int32_t ctlPrefixIn = '#';   // control prefix the peer uses
-    std::int32_t ctlPrefixOut = '#';  // control prefix this side uses
-    std::int32_t binPrefix = 0;       // 8-bit prefix in force, 0 = off
-    std::int32_t repeatPrefix = 0;    // repeat prefix in force, 0 = off
-    std::int32_t retryLimit = 5;      // attempts of every wait for an answer
-    std::int32_t repeatOffer = '~';   // repeat prefix offered and accepted
+    std::int32_t checkSum = 0;           // running sum of the packet being read
+    std::uint16_t checkCrc = 0;          // running CRC-16 of the packet being read
+    std::int32_t checkType = 1;          // block check of the packets read and sent now: 1, 2 or 3
+    std::int32_t peerCheck = 1;          // block check the peer's Send-Init or its answer named
+    std::int32_t peerTimeout = 0;        // seconds the peer asks to be waited for, 0 = not said
+    bool peerAnswered = false;           // a whole packet of the peer's has been read
+    std::int32_t silentSeconds = 0;      // how long the peer had been silent when that ended
+                                         // the transfer; 0 = silence did not end it
+    bool peerHasCapas = false;           // the peer's Send-Init carried field 10 (CAPAS) or more
+    std::int32_t peerLongLen = 0;        // long-packet length the peer offered, 0 = none
+    std::int32_t peerSlidingWindow = 1;  // sliding window the peer offered, 1 = none
+    std::int32_t longLen = 0;            // long packets in force: their length, 0 = short only
+    std::int32_t slidingWindowSize = 1;  // packets in flight at once, 1 = stop-and-wait
+    char statusText[128] = {};           // last status or error text
+    std::int32_t seq = 0;                // this side's sequence number, 0..63
+    std::uint8_t mark = 1;               // SOH starts every packet
+    std::uint8_t eol = 13;               // sent after every packet; the peer's EOL
+    std::int32_t maxLen = 94;            // largest LEN value this side sends
+    std::int32_t padCount = 0;           // pad characters before each packet
+    std::int32_t padChar = 0;            // the pad character
+    std::int32_t ctlPrefixIn = '#';      // control prefix the peer uses
+    std::int32_t ctlPrefixOut = '#';     // control prefix this side uses
+    std::int32_t binPrefix = 0;          // 8-bit prefix in force, 0 = off
+    std::int32_t repeatPrefix = 0;       // repeat prefix in force, 0 = off
+    std::int32_t retryLimit = 5;         // attempts of every wait for an answer
+    std::int32_t repeatOffer = '~';      // repeat prefix offered and accepted
     std::uint8_t sendBuffer[kMaxPacketData] = {};  // encoded data field of the next packet
     std::uint8_t recvBuffer[kMaxPacketData] = {};  // data field of the last packet read
     // The last packet sent, kept so that it can be sent again exactly.
@@ -131,10 +131,10 @@ public:
     // Block check this side proposes when it sends: 1, or 3 when chosen.
     int checkOffer = 1;
     // Long packets this side proposes when it sends: their length, 95 to
-    // 4096, or 94 for none; the window it proposes, 2 to 31, or 1 for none.
+    // 4096, or 94 for none; the sliding window it proposes, 2 to 31, or 1 for none.
     // The defaults propose neither: the nine Send-Init fields of the caliper.
     int packetLengthOffer = kShortPacketLen;
-    int windowOffer = 1;
+    int slidingWindowOffer = 1;
     // How long the byte after a packet's check is waited for: a few
     // character times at the line's rate.
     int packetEndWaitMs = 50;
@@ -179,7 +179,7 @@ public:
 
 private:
     enum class AckKind { Plain, Init, Data, Break };
-    // How a wait for an answer, or one answer under a window, ended: the
+    // How a wait for an answer, or one answer under a sliding window, ended: the
     // answer taken (the transfer goes on), failed (an E or a stop), or no
     // answer after every attempt or the whole silence limit.
     enum class Ack { Taken, Failed, NoAnswer };
@@ -229,17 +229,19 @@ private:
     Header TakeFileName(int n);
     bool TakeHeader(int& len, int& seq, int& type);
     Received ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity);
-    Received ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, int capacity);
+    Received ReceiveSlidingWindowData(IncomingFile& file, std::uint8_t* buffer, int capacity);
     std::uint8_t* DecodeRoom(std::uint8_t* buffer, int& capacity);
-    Ack SendWindowedData(const std::uint8_t* data, std::size_t length);
-    Ack Resend(SendWindow& window, int seq, bool counted = true);
-    Ack TakeWindowAnswer(SendWindow& window, int len, int rseq, int type, int& idle);
-    // Under a window: nothing when the transfer goes on (`moved` says
+    Ack SendSlidingWindowData(const std::uint8_t* data, std::size_t length);
+    Ack Resend(SendSlidingWindow& slidingWindow, int seq, bool counted = true);
+    Ack TakeSlidingWindowAnswer(SendSlidingWindow& slidingWindow, int len, int rseq, int type,
+                                int& idle);
+    // Under a sliding window: nothing when the transfer goes on (`moved` says
     // whether the packet moved it), else how the file ended.
-    std::optional<Received> AnswerWindowed(ReceiveWindow& window, IncomingFile& file, int len,
-                                           int rseq, int type, std::uint8_t* buffer, int capacity,
-                                           int& bytesWritten, bool& moved);
-    std::optional<Received> TakeInOrder(ReceiveWindow& window, IncomingFile& file,
+    std::optional<Received> AnswerInSlidingWindow(ReceiveSlidingWindow& slidingWindow,
+                                                  IncomingFile& file, int len, int rseq, int type,
+                                                  std::uint8_t* buffer, int capacity,
+                                                  int& bytesWritten, bool& moved);
+    std::optional<Received> TakeInOrder(ReceiveSlidingWindow& slidingWindow, IncomingFile& file,
                                         std::uint8_t* buffer, int capacity, int& bytesWritten);
     // Source bytes offered to one EncodeData: more than any data field can
     // hold, however well the bytes compress.
@@ -263,9 +265,9 @@ private:
     // Decoded data of a long packet: a repeat group of three characters may
     // stand for 94 bytes, far more than the caller's buffer may hold.
     std::unique_ptr<std::uint8_t[]> longDecode_;
-    // The packets of a window, made when a window is first in force.
-    std::unique_ptr<SendWindow> sendWindow_;
-    std::unique_ptr<ReceiveWindow> receiveWindow_;
+    // The packets of a sliding window, made when one is first in force.
+    std::unique_ptr<SendSlidingWindow> sendSlidingWindow_;
+    std::unique_ptr<ReceiveSlidingWindow> receiveSlidingWindow_;
     bool markPending_ = false;   // the last packet ended on the next one's mark
     int awaited_ = 0;            // bytes of the packet being read still due, its end included
     bool timed_ = false;         // the packet being read must arrive by deadline_

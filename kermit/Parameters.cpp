@@ -6,9 +6,9 @@ namespace kermit {
 namespace {
 
 // Bits of the first CAPAS character (after unchar).
-constexpr int kCapasMore = 1;     // another CAPAS character follows
-constexpr int kCapasLong = 2;     // long packets
-constexpr int kCapasWindows = 4;  // sliding windows
+constexpr int kCapasMore = 1;            // another CAPAS character follows
+constexpr int kCapasLong = 2;            // long packets
+constexpr int kCapasSlidingWindows = 4;  // sliding windows
 
 bool IsBinPrefix(int c) {
     return (c >= 33 && c <= 62) || (c >= 96 && c <= 126);
@@ -16,11 +16,12 @@ bool IsBinPrefix(int c) {
 
 // The capability fields after the nine: CAPAS, WINDO, MAXLX1, MAXLX2. Returns
 // how many fields there are in all.
-int PutCapabilities(std::uint8_t* params, int longLen, int window) {
-    const int bits = (longLen > 0 ? kCapasLong : 0) | (window > 1 ? kCapasWindows : 0);
+int PutCapabilities(std::uint8_t* params, int longLen, int slidingWindow) {
+    const int bits =
+        (longLen > 0 ? kCapasLong : 0) | (slidingWindow > 1 ? kCapasSlidingWindows : 0);
     params[9] = static_cast<std::uint8_t>(tochar(bits));
     if (bits == 0) return 10;
-    params[10] = static_cast<std::uint8_t>(tochar(std::max(window, 1)));
+    params[10] = static_cast<std::uint8_t>(tochar(std::max(slidingWindow, 1)));
     if (longLen == 0) return 11;
     params[11] = static_cast<std::uint8_t>(tochar(longLen / 95));
     params[12] = static_cast<std::uint8_t>(tochar(longLen % 95));
@@ -30,7 +31,7 @@ int PutCapabilities(std::uint8_t* params, int longLen, int window) {
 }  // namespace
 
 // The Send-Init parameters this side offers in its S packet: the nine of the
-// caliper, and the capability fields only when long packets or a window are
+// caliper, and the capability fields only when long packets or a sliding window are
 // proposed. Returns how many there are.
 int KermitEngine::BuildInitParams() {
     const std::uint8_t params[9] = {static_cast<std::uint8_t>(tochar(maxLen)),
@@ -45,15 +46,15 @@ int KermitEngine::BuildInitParams() {
     std::copy(std::begin(params), std::end(params), sendBuffer);
     const int longOffer =
         packetLengthOffer > kShortPacketLen ? std::min(packetLengthOffer, kMaxPacketData) : 0;
-    const int windowProposal = std::clamp(windowOffer, 1, kMaxWindow);
-    if (longOffer == 0 && windowProposal == 1) return 9;
-    return PutCapabilities(sendBuffer, longOffer, windowProposal);
+    const int slidingWindowProposal = std::clamp(slidingWindowOffer, 1, kMaxSlidingWindow);
+    if (longOffer == 0 && slidingWindowProposal == 1) return 9;
+    return PutCapabilities(sendBuffer, longOffer, slidingWindowProposal);
 }
 
 // The parameters of an acknowledgement of the peer's S or I, built after the
 // peer's parameters were adopted; returns how many there are. The block check
 // is the one the peer proposed. A peer that sent capability fields gets them
-// answered: long packets and a window when it offered them (as agreed by
+// answered: long packets and a sliding window when it offered them (as agreed by
 // AgreeOnCapabilities), else a tenth field saying none, so that it never
 // reads past the end of the answer; any other peer gets nine.
 int KermitEngine::BuildAckParams() {
@@ -63,7 +64,7 @@ int KermitEngine::BuildAckParams() {
     sendBuffer[7] = static_cast<std::uint8_t>('0' + peerCheck);
     sendBuffer[8] = static_cast<std::uint8_t>(repeatPrefix != 0 ? repeatOffer : ' ');
     if (!peerHasCapas) return 9;
-    return PutCapabilities(sendBuffer, longLen, windowSize);
+    return PutCapabilities(sendBuffer, longLen, slidingWindowSize);
 }
 
 // Long packets and windows after the Send-Init exchange. Answering the
@@ -73,12 +74,14 @@ int KermitEngine::BuildAckParams() {
 void KermitEngine::AgreeOnCapabilities(bool answering) {
     if (answering) {
         longLen = std::min(peerLongLen, kMaxPacketData);
-        windowSize = std::min(peerWindow, kMaxWindow);
+        slidingWindowSize = std::min(peerSlidingWindow, kMaxSlidingWindow);
         return;
     }
     const bool longOffered = packetLengthOffer > kShortPacketLen;
     longLen = longOffered ? std::min({peerLongLen, packetLengthOffer, kMaxPacketData}) : 0;
-    windowSize = windowOffer > 1 ? std::min({peerWindow, windowOffer, kMaxWindow}) : 1;
+    slidingWindowSize = slidingWindowOffer > 1
+                            ? std::min({peerSlidingWindow, slidingWindowOffer, kMaxSlidingWindow})
+                            : 1;
 }
 
 int KermitEngine::CheckOffered() const {
@@ -97,9 +100,9 @@ int KermitEngine::AgreeOnCheck(bool answering) {
 // WINDO and MAXLX1, MAXLX2. A CAPAS that promises a character the packet does
 // not have offers nothing; so does a length no longer than a short packet's.
 static void ApplyPeerCapabilities(const std::uint8_t* p, int n, std::int32_t& longOffer,
-                                  std::int32_t& window) {
+                                  std::int32_t& slidingWindow) {
     longOffer = 0;
-    window = 1;
+    slidingWindow = 1;
     int at = 9;
     if (at >= n) return;
     const int bits = unchar(p[at]);
@@ -107,8 +110,8 @@ static void ApplyPeerCapabilities(const std::uint8_t* p, int n, std::int32_t& lo
         ++at;
     if (at >= n) return;
     const int windo = at + 1, maxlx1 = at + 2, maxlx2 = at + 3;
-    if ((bits & kCapasWindows) != 0 && windo < n)
-        window = std::clamp(unchar(p[windo]), 1, kMaxWindow);
+    if ((bits & kCapasSlidingWindows) != 0 && windo < n)
+        slidingWindow = std::clamp(unchar(p[windo]), 1, kMaxSlidingWindow);
     if ((bits & kCapasLong) != 0 && maxlx2 < n) {
         const int length = unchar(p[maxlx1]) * 95 + unchar(p[maxlx2]);
         if (length > kShortPacketLen && unchar(p[maxlx1]) >= 0 && unchar(p[maxlx2]) >= 0)
@@ -134,7 +137,7 @@ void KermitEngine::ApplyPeerParams(int n) {
     peerCheck = n >= 8 && (p[7] == '2' || p[7] == '3') ? p[7] - '0' : 1;
     if (n >= 9 && p[8] == repeatOffer) repeatPrefix = repeatOffer;
     peerHasCapas = n >= 10;
-    ApplyPeerCapabilities(p, n, peerLongLen, peerWindow);
+    ApplyPeerCapabilities(p, n, peerLongLen, peerSlidingWindow);
     // Every prefix must differ from the others, or a character in the data
     // could be read two ways and the file would arrive changed. An 8-bit
     // prefix that is a control prefix is refused (the acknowledgement says

@@ -187,7 +187,7 @@ Received KermitEngine::WriteFailed(IncomingFile& file) {
 // taken: a peer that streams packets back to back never lets the byte wait
 // see the stop. A Z that carries D (discard) ends the file as not received.
 Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
-    if (windowSize > 1) return ReceiveWindowedData(file, buffer, capacity);
+    if (slidingWindowSize > 1) return ReceiveSlidingWindowData(file, buffer, capacity);
     buffer = DecodeRoom(buffer, capacity);
     int bytesWritten = 0;
     for (int attempt = 0; attempt < retryLimit; ++attempt) {

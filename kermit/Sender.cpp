@@ -135,10 +135,10 @@ bool KermitEngine::SendHeader(int type, const char* name) {
     return AwaitAck(AckKind::Plain) == Ack::Taken;
 }
 
-// The data packets, one at a time or under the window agreed, then the Z.
+// The data packets, one at a time or under the sliding window agreed, then the Z.
 bool KermitEngine::SendFileData(const std::uint8_t* data, std::size_t length) {
-    if (windowSize > 1) {
-        if (SendWindowedData(data, length) != Ack::Taken) return false;
+    if (slidingWindowSize > 1) {
+        if (SendSlidingWindowData(data, length) != Ack::Taken) return false;
         PutPacket(0, seq, 'Z', nullptr);
         return AwaitAck(AckKind::Plain) == Ack::Taken;
     }

@@ -21,7 +21,7 @@ std::unique_ptr<JobLink> JobRun::CreateLink() {
     auto owned = std::make_unique<JobLink>(runFlag, window, texts);
     owned->engine.checkOffer = job.blockCheck;
     owned->engine.packetLengthOffer = job.proposal.packetLength;
-    owned->engine.windowOffer = job.proposal.window;
+    owned->engine.slidingWindowOffer = job.proposal.slidingWindow;
     owned->engine.packetEndWaitMs = PacketEndWaitMs(job.baudIndex);
     link = owned.get();
     return owned;

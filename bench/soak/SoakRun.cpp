@@ -191,8 +191,8 @@ bool StartCKermit(interop::PeerProcess& peer, const linesim::LineSim& line, cons
     std::vector<std::string> commands = {"set receive timeout 1", "set send timeout 1 fixed",
                                          "set block-check " + std::to_string(spec.check),
                                          "log packets " + (workDir / "peer-packets.log").string()};
-    if (spec.packetLength != 94 || spec.window != 1) {
-        commands.push_back("set window " + std::to_string(spec.window));
+    if (spec.packetLength != 94 || spec.slidingWindow != 1) {
+        commands.push_back("set window " + std::to_string(spec.slidingWindow));
         commands.push_back("set send packet-length " + std::to_string(spec.packetLength));
         commands.push_back("set receive packet-length " + std::to_string(spec.packetLength));
     }
@@ -259,7 +259,7 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     engine.receiveFolder = workDir / "rx";
     engine.checkOffer = spec.check;
     engine.packetLengthOffer = spec.packetLength;
-    engine.windowOffer = spec.window;
+    engine.slidingWindowOffer = spec.slidingWindow;
     char nameBuffer[kermit::KermitEngine::kNameBufferSize] = {};
     std::vector<std::uint8_t> dataBuffer(8192);
 
@@ -281,7 +281,7 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     result.corvixStatus = engine.statusText;
     result.checkInForce = engine.checkType;
     result.longInForce = engine.longLen;
-    result.windowInForce = engine.windowSize;
+    result.slidingWindowInForce = engine.slidingWindowSize;
     const auto counters = line.GetCounters();
     for (int d = 0; d < 2; ++d)
         result.faults += counters.flipped[d] + counters.dropped[d];

@@ -49,7 +49,7 @@ struct Settings {
     fs::path keep;
     bool keepAll = false;   // every run's folder, not only those that need a look
     int packetLength = 94;  // long packets both sides offer (94: none)
-    int window = 1;         // window both sides offer (1: none)
+    int slidingWindow = 1;  // sliding window both sides offer (1: none)
 };
 
 struct Cell {
@@ -100,7 +100,7 @@ bool ReadSettings(int argc, char** argv, Settings& s) {
         } else if (option == "--packet-length") {
             s.packetLength = std::atoi(value.c_str());
         } else if (option == "--window") {
-            s.window = std::atoi(value.c_str());
+            s.slidingWindow = std::atoi(value.c_str());
         } else if (option == "--keep" || option == "--keep-all") {
             s.keep = value;
             s.keepAll = s.keepAll || option == "--keep-all";
@@ -109,7 +109,7 @@ bool ReadSettings(int argc, char** argv, Settings& s) {
         }
     }
     return argc % 2 == 1 && s.runs > 0 && s.packetLength >= 94 && s.packetLength <= 4096 &&
-           s.window >= 1 && s.window <= 31;
+           s.slidingWindow >= 1 && s.slidingWindow <= 31;
 }
 
 const char* DirectionOption(soak::Direction d) {
@@ -144,7 +144,7 @@ void PrintRun(const Cell& cell, const soak::RunSpec& spec, const soak::RunResult
                  soak::DirectionName(cell.direction), static_cast<unsigned long long>(spec.seed),
                  soak::OutcomeName(r.outcome), r.seconds, static_cast<unsigned long long>(r.faults),
                  r.corvixResult, r.corvixStatus.c_str(), r.checkInForce, r.longInForce,
-                 r.windowInForce, r.peerExit);
+                 r.slidingWindowInForce, r.peerExit);
     if (r.stopSeconds >= 0) {
         std::fprintf(stderr, ", stopped waiting after %c: ended %.3f s later",
                      r.waitingAfter > 32 ? r.waitingAfter : '?', r.stopSeconds);
@@ -162,7 +162,7 @@ void RunCell(const Settings& s, Cell& cell) {
         spec.seed = s.firstSeed + static_cast<std::uint64_t>(i);
         spec.check = cell.check;
         spec.packetLength = s.packetLength;
-        spec.window = s.window;
+        spec.slidingWindow = s.slidingWindow;
         const soak::RunResult r = soak::RunOne(spec, work);
         ++cell.counts[static_cast<int>(r.outcome)];
         cell.faults += r.faults;

@@ -26,7 +26,7 @@ TEST_F(Cli, SendDeliversTheFileToCKermit) {
 // --packet-length and --window reach the Send-Init: C-Kermit's packet log
 // shows long packets (LEN 0, the extended header) from Corvix. Values out of
 // range are refused with their range.
-TEST_F(Cli, SendProposesLongPacketsAndAWindowWhenAskedAndRefusesBadValues) {
+TEST_F(Cli, SendProposesLongPacketsAndASlidingWindowWhenAskedAndRefusesBadValues) {
     EXPECT_EQ(Run({"send", "--packet-length", "93", "x.dat"}), 2);
     EXPECT_NE(err.find("bad value for --packet-length: '93' (94 to 4096)"), std::string::npos)
         << err;

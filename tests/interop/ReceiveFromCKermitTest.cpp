@@ -27,7 +27,7 @@ protected:
             EXPECT_STREQ(nameBuffer, f.name.c_str());
             EXPECT_EQ(engine->checkType, check) << f.name;
             EXPECT_EQ(engine->longLen, inForce.packetLength) << f.name;
-            EXPECT_EQ(engine->windowSize, inForce.window) << f.name;
+            EXPECT_EQ(engine->slidingWindowSize, inForce.slidingWindow) << f.name;
             EXPECT_TRUE(ReadWholeFile(rx / f.name) == f.bytes) << f.name << " differs";
         }
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
@@ -69,12 +69,12 @@ TEST_F(ReceiveFromCKermit, WithLongPacketsOnly) {
     ReceiveAll({"set window 1", "set send packet-length 4000"}, 3, {3999, 1});
 }
 
-TEST_F(ReceiveFromCKermit, WithAWindowOnly) {
+TEST_F(ReceiveFromCKermit, WithASlidingWindowOnly) {
     REQUIRE_PEER("kermit");
     ReceiveAll({"set window 8", "set receive packet-length 94"}, 3, {0, 8});
 }
 
-TEST_F(ReceiveFromCKermit, WithLongPacketsAndAWindowOf8) {
+TEST_F(ReceiveFromCKermit, WithLongPacketsAndASlidingWindowOf8) {
     REQUIRE_PEER("kermit");
     ReceiveAll({"set window 8", "set receive packet-length 4000", "set send packet-length 4000"}, 3,
                {3999, 8});
@@ -115,7 +115,7 @@ TEST_F(ReceiveFromCKermit, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
 
 // Under a window a lost packet is asked for again while the ones after it
 // are kept; the file is written in order, every packet once.
-TEST_F(ReceiveFromCKermit, LostPacketsUnderAWindowOfLongPacketsAreAskedForAgain) {
+TEST_F(ReceiveFromCKermit, LostPacketsUnderASlidingWindowOfLongPacketsAreAskedForAgain) {
     REQUIRE_PEER("kermit");
     std::string bytes;
     for (int i = 0; i < 120000; ++i)
@@ -125,7 +125,7 @@ TEST_F(ReceiveFromCKermit, LostPacketsUnderAWindowOfLongPacketsAreAskedForAgain)
     options.seed = 3;
     ReceiveOverFaultyLine("window.bin", bytes, options,
                           {"set window 8", "set send packet-length 1000"});
-    EXPECT_EQ(engine->windowSize, 8);
+    EXPECT_EQ(engine->slidingWindowSize, 8);
     EXPECT_GT(engine->longLen, 94);
 }
 

@@ -15,7 +15,7 @@ protected:
         WriteWholeFile(root / "tx" / name, bytes);
         OpenLine(options);
         engine->packetLengthOffer = proposal.packetLength;
-        engine->windowOffer = proposal.window;
+        engine->slidingWindowOffer = proposal.slidingWindow;
         peerSettings.push_back("receive");
         StartCKermit(peerSettings, peerDir);
         ASSERT_EQ(CorvixSend(root / "tx" / name, name), 0) << engine->statusText << "\n"
@@ -47,7 +47,7 @@ protected:
         OpenLine();
         engine->checkOffer = offer;
         engine->packetLengthOffer = proposal.packetLength;
-        engine->windowOffer = proposal.window;
+        engine->slidingWindowOffer = proposal.slidingWindow;
         std::vector<std::string> commands = extraSettings;
         for (size_t i = 0; i < files.size(); ++i)
             commands.push_back("receive");
@@ -58,7 +58,7 @@ protected:
                 << PeerLog();
             EXPECT_EQ(engine->checkType, used) << f.name;
             EXPECT_EQ(engine->longLen, inForce.packetLength) << f.name;
-            EXPECT_EQ(engine->windowSize, inForce.window) << f.name;
+            EXPECT_EQ(engine->slidingWindowSize, inForce.slidingWindow) << f.name;
         }
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
         for (const TestFile& f : files) {
@@ -85,12 +85,12 @@ TEST_F(SendToPeers, CKermitWithLongPacketsOnly) {
                      {3999, 1});
 }
 
-TEST_F(SendToPeers, CKermitWithAWindowOnly) {
+TEST_F(SendToPeers, CKermitWithASlidingWindowOnly) {
     REQUIRE_PEER("kermit");
     SendAllToCKermit({"set window 8", "set receive packet-length 4000"}, 3, 3, {94, 8}, {0, 8});
 }
 
-TEST_F(SendToPeers, CKermitWithLongPacketsAndAWindow) {
+TEST_F(SendToPeers, CKermitWithLongPacketsAndASlidingWindow) {
     REQUIRE_PEER("kermit");
     SendAllToCKermit({"set window 8", "set receive packet-length 4000"}, 1, 1, {2000, 31},
                      {2000, 8});
@@ -139,7 +139,7 @@ TEST_F(SendToPeers, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
 
 // A window of long packets: a packet lost on the line, or its answer, is
 // sent again, and no more are in flight than C-Kermit allowed.
-TEST_F(SendToPeers, LostPacketsUnderAWindowOfLongPacketsAreSentAgain) {
+TEST_F(SendToPeers, LostPacketsUnderASlidingWindowOfLongPacketsAreSentAgain) {
     REQUIRE_PEER("kermit");
     std::string bytes;
     for (int i = 0; i < 120000; ++i)
@@ -149,7 +149,7 @@ TEST_F(SendToPeers, LostPacketsUnderAWindowOfLongPacketsAreSentAgain) {
     options.seed = 4;
     SendOverFaultyLine("window.bin", bytes, options, {1000, 8},
                        {"set window 8", "set receive packet-length 1000"});
-    EXPECT_EQ(engine->windowSize, 8);
+    EXPECT_EQ(engine->slidingWindowSize, 8);
     EXPECT_GT(engine->longLen, 94);
 }
 

@@ -10,7 +10,7 @@ namespace kermit {
 // The data packets a sender has in flight under a sliding window, oldest
 // first. Each is kept whole until it is acknowledged, so that the one a NAK
 // names, or the oldest when an answer is lost, goes again exactly.
-class SendWindow {
+class SendSlidingWindow {
 public:
     struct Packet {
         int seq = 0;
@@ -39,7 +39,7 @@ public:
     void Slide();
 
 private:
-    Packet packets_[kMaxWindow];
+    Packet packets_[kMaxSlidingWindow];
     int size_ = 1;
     int first_ = 0;    // index of the oldest packet in flight
     int count_ = 0;    // packets in flight

@@ -1,33 +1,33 @@
-#include "kermit/ReceiveWindow.h"
+#include "kermit/ReceiveSlidingWindow.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace kermit {
 
-void ReceiveWindow::Start(int size, int firstSeq) {
-    size_ = std::clamp(size, 1, kMaxWindow);
+void ReceiveSlidingWindow::Start(int size, int firstSeq) {
+    size_ = std::clamp(size, 1, kMaxSlidingWindow);
     first_ = 0;
     baseSeq_ = firstSeq & 63;
     for (Packet& p : packets_)
         p.filled = p.nakSent = false;
 }
 
-int ReceiveWindow::Offset(int seq) const {
+int ReceiveSlidingWindow::Offset(int seq) const {
     const int offset = (seq - baseSeq_) & 63;
     return offset < size_ ? offset : -1;
 }
 
-bool ReceiveWindow::Taken(int seq) const {
+bool ReceiveSlidingWindow::Taken(int seq) const {
     const int behind = (baseSeq_ - seq) & 63;
     return behind >= 1 && behind <= size_;
 }
 
-ReceiveWindow::Packet& ReceiveWindow::At(int offset) {
-    return packets_[(first_ + offset) % kMaxWindow];
+ReceiveSlidingWindow::Packet& ReceiveSlidingWindow::At(int offset) {
+    return packets_[(first_ + offset) % kMaxSlidingWindow];
 }
 
-void ReceiveWindow::Store(int seq, int type, const std::uint8_t* data, int len) {
+void ReceiveSlidingWindow::Store(int seq, int type, const std::uint8_t* data, int len) {
     Packet& p = At(Offset(seq));
     p.filled = true;
     p.type = type;
@@ -35,10 +35,10 @@ void ReceiveWindow::Store(int seq, int type, const std::uint8_t* data, int len) 
     if (p.len > 0) std::memcpy(p.data, data, p.len);
 }
 
-void ReceiveWindow::Slide() {
+void ReceiveSlidingWindow::Slide() {
     Packet& p = At(0);
     p.filled = p.nakSent = false;
-    first_ = (first_ + 1) % kMaxWindow;
+    first_ = (first_ + 1) % kMaxSlidingWindow;
     baseSeq_ = (baseSeq_ + 1) & 63;
 }
 
@@ -52,26 +52,28 @@ namespace kermit {
 // once, and so does a packet that could not be read for the oldest missing.
 // The file is written in order, every packet once. A Z is acknowledged only
 // when every packet before it was written.
-Received KermitEngine::ReceiveWindowedData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
-    if (receiveWindow_ == nullptr) receiveWindow_ = std::make_unique<ReceiveWindow>();
-    ReceiveWindow& window = *receiveWindow_;
-    window.Start(windowSize, (seq + 1) & 63);
+Received KermitEngine::ReceiveSlidingWindowData(IncomingFile& file, std::uint8_t* buffer,
+                                                int capacity) {
+    if (receiveSlidingWindow_ == nullptr)
+        receiveSlidingWindow_ = std::make_unique<ReceiveSlidingWindow>();
+    ReceiveSlidingWindow& slidingWindow = *receiveSlidingWindow_;
+    slidingWindow.Start(slidingWindowSize, (seq + 1) & 63);
     buffer = DecodeRoom(buffer, capacity);
     int bytesWritten = 0;
     // Every packet of the window may arrive damaged and be sent again up to
     // the sender's own limit: the attempts run for all of them together.
-    const int attempts = retryLimit * windowSize;
+    const int attempts = retryLimit * slidingWindowSize;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         if (!GetPacket(len, rseq, type, recvBuffer)) {
             if (RunFlagCleared()) break;
-            if (attempt + 1 < attempts) PutPacket(0, window.OldestSeq(), 'N', nullptr);
+            if (attempt + 1 < attempts) PutPacket(0, slidingWindow.OldestSeq(), 'N', nullptr);
             continue;
         }
         if (auto ended = EndedBySenderOrStop(file, type, len)) return *ended;
         bool moved = false;
-        if (auto ended = AnswerWindowed(window, file, len, rseq, type, buffer, capacity,
-                                        bytesWritten, moved))
+        if (auto ended = AnswerInSlidingWindow(slidingWindow, file, len, rseq, type, buffer,
+                                               capacity, bytesWritten, moved))
             return *ended;
         if (moved) attempt = -1;
     }
@@ -81,16 +83,17 @@ Received KermitEngine::ReceiveWindowedData(IncomingFile& file, std::uint8_t* buf
 // One well-formed packet under the window: nothing while the file goes on,
 // with `moved` true when the packet moved the transfer on and false when it
 // asked for nothing; else how the file ended.
-std::optional<Received> KermitEngine::AnswerWindowed(ReceiveWindow& window, IncomingFile& file,
-                                                     int len, int rseq, int type,
-                                                     std::uint8_t* buffer, int capacity,
-                                                     int& bytesWritten, bool& moved) {
-    const int offset = window.Offset(rseq);
+std::optional<Received> KermitEngine::AnswerInSlidingWindow(ReceiveSlidingWindow& slidingWindow,
+                                                            IncomingFile& file, int len, int rseq,
+                                                            int type, std::uint8_t* buffer,
+                                                            int capacity, int& bytesWritten,
+                                                            bool& moved) {
+    const int offset = slidingWindow.Offset(rseq);
     if (offset < 0 || (type != 'D' && type != 'Z')) {
         // A packet already taken (a data packet, or the header before the
         // window) whose acknowledgement was lost is acknowledged again;
         // anything else is passed over.
-        if (window.Taken(rseq)) PutPacket(0, rseq, 'Y', nullptr);
+        if (slidingWindow.Taken(rseq)) PutPacket(0, rseq, 'Y', nullptr);
         return std::nullopt;
     }
     if (type == 'D' && DecodeField(recvBuffer, len, nullptr, capacity, repeatPrefix, binPrefix,
@@ -98,29 +101,29 @@ std::optional<Received> KermitEngine::AnswerWindowed(ReceiveWindow& window, Inco
         PutPacket(0, rseq, 'N', nullptr);
         return std::nullopt;
     }
-    if (!window.At(offset).filled) window.Store(rseq, type, recvBuffer, len);
+    if (!slidingWindow.At(offset).filled) slidingWindow.Store(rseq, type, recvBuffer, len);
     if (type == 'D') PutPacket(0, rseq, 'Y', nullptr);
     for (int missing = 0; missing < offset; ++missing) {
-        ReceiveWindow::Packet& gap = window.At(missing);
+        ReceiveSlidingWindow::Packet& gap = slidingWindow.At(missing);
         if (gap.filled || gap.nakSent) continue;
         gap.nakSent = true;
-        PutPacket(0, (window.OldestSeq() + missing) & 63, 'N', nullptr);
+        PutPacket(0, (slidingWindow.OldestSeq() + missing) & 63, 'N', nullptr);
     }
     moved = true;
-    return TakeInOrder(window, file, buffer, capacity, bytesWritten);
+    return TakeInOrder(slidingWindow, file, buffer, capacity, bytesWritten);
 }
 
 // Writes the packets at the bottom of the window that have come, in order.
 // Nothing after data; Done after the Z that ends the file (acknowledged), or
 // the result of a failed file.
-std::optional<Received> KermitEngine::TakeInOrder(ReceiveWindow& window, IncomingFile& file,
-                                                  std::uint8_t* buffer, int capacity,
-                                                  int& bytesWritten) {
-    while (window.Oldest().filled) {
-        ReceiveWindow::Packet& packet = window.Oldest();
-        seq = window.OldestSeq();
+std::optional<Received> KermitEngine::TakeInOrder(ReceiveSlidingWindow& slidingWindow,
+                                                  IncomingFile& file, std::uint8_t* buffer,
+                                                  int capacity, int& bytesWritten) {
+    while (slidingWindow.Oldest().filled) {
+        ReceiveSlidingWindow::Packet& packet = slidingWindow.Oldest();
+        seq = slidingWindow.OldestSeq();
         if (packet.type == 'Z') {
-            window.Slide();
+            slidingWindow.Slide();
             const bool discard = packet.len > 0 && packet.data[0] == 'D';
             if (!discard && !file.Finish()) return WriteFailed(file);
             PutPacket(0, seq, 'Y', nullptr);
@@ -129,7 +132,7 @@ std::optional<Received> KermitEngine::TakeInOrder(ReceiveWindow& window, Incomin
         }
         const int n = DecodeField(packet.data, packet.len, buffer, capacity, repeatPrefix,
                                   binPrefix, ctlPrefixIn);
-        window.Slide();
+        slidingWindow.Slide();
         if (auto failed = WriteDecoded(file, buffer, n, bytesWritten)) return failed;
     }
     return std::nullopt;

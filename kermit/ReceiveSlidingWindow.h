@@ -9,7 +9,7 @@ namespace kermit {
 // The packets a receiver holds under a sliding window: those that came ahead
 // of a missing one, kept until the gap is filled, so that the file is
 // written in order and every packet once.
-class ReceiveWindow {
+class ReceiveSlidingWindow {
 public:
     struct Packet {
         bool filled = false;
@@ -36,7 +36,7 @@ public:
     void Slide();
 
 private:
-    Packet packets_[kMaxWindow];
+    Packet packets_[kMaxSlidingWindow];
     int size_ = 1;
     int first_ = 0;
     int baseSeq_ = 0;

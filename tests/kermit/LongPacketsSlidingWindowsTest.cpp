@@ -29,8 +29,8 @@ const std::uint8_t* Bytes(const std::string& s) {
 
 // The capability fields of a Send-Init: CAPAS (long packets 2, windows 4),
 // WINDO, MAXLX1, MAXLX2.
-std::string Capabilities(int bits, int window, int length) {
-    return {static_cast<char>(bits + 32), static_cast<char>(window + 32),
+std::string Capabilities(int bits, int slidingWindow, int length) {
+    return {static_cast<char>(bits + 32), static_cast<char>(slidingWindow + 32),
             static_cast<char>(length / 95 + 32), static_cast<char>(length % 95 + 32)};
 }
 
@@ -102,7 +102,7 @@ TEST(LongPackets, SendInitProposesOnlyWhatIsChosenAndAnswersWhatThePeerOffers) {
     KermitEngine& e = line.engine;
     EXPECT_EQ(e.BuildInitParams(), 9);
     e.packetLengthOffer = 4000;
-    e.windowOffer = 8;
+    e.slidingWindowOffer = 8;
     ASSERT_EQ(e.BuildInitParams(), 13);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(e.sendBuffer), 13),
               "~% @-#Y1~" + Capabilities(6, 8, 4000));
@@ -110,8 +110,8 @@ TEST(LongPackets, SendInitProposesOnlyWhatIsChosenAndAnswersWhatThePeerOffers) {
     struct Case {
         std::string peer;  // the peer's Send-Init
         bool answering;    // the peer's S (true) or its answer to this side's S
-        int offerLength, offerWindow;
-        int longLen, window;
+        int offerLength, offerSlidingWindow;
+        int longLen, slidingWindow;
         std::string ack;  // capability fields of the answer ("" when not answering)
     };
     const std::string nine = InitParams(94, 0, '~');
@@ -138,12 +138,12 @@ TEST(LongPackets, SendInitProposesOnlyWhatIsChosenAndAnswersWhatThePeerOffers) {
         SCOPED_TRACE(c.peer);
         e.ResetEngine();
         e.packetLengthOffer = c.offerLength;
-        e.windowOffer = c.offerWindow;
+        e.slidingWindowOffer = c.offerSlidingWindow;
         std::memcpy(e.recvBuffer, c.peer.data(), c.peer.size());
         e.ApplyPeerParams(static_cast<int>(c.peer.size()));
         e.AgreeOnCapabilities(c.answering);
         EXPECT_EQ(e.longLen, c.longLen);
-        EXPECT_EQ(e.windowSize, c.window);
+        EXPECT_EQ(e.slidingWindowSize, c.slidingWindow);
         if (!c.answering) continue;
         const int n = e.BuildAckParams();
         EXPECT_EQ(std::string(reinterpret_cast<char*>(e.sendBuffer) + 9, n - 9), c.ack);
@@ -156,11 +156,11 @@ TEST(LongPackets, SendInitProposesOnlyWhatIsChosenAndAnswersWhatThePeerOffers) {
 // lost, one packet is asked for again with N, and once all answers of a
 // window are lost the peer's timer asks for the packet after them, which
 // says nothing of what it has: the oldest goes again.
-struct WindowedReceiver {
-    WindowedReceiver(ScriptedPort& line, int size) : port(line), window(size) {}
+struct SlidingWindowReceiver {
+    SlidingWindowReceiver(ScriptedPort& line, int size) : port(line), slidingWindow(size) {}
 
     ScriptedPort& port;
-    int window;
+    int slidingWindow;
     std::map<int, std::string> fields;  // by sequence number, first copy
     std::vector<int> held;
     std::set<int> acked;
@@ -173,8 +173,8 @@ struct WindowedReceiver {
     void OnPacket(const Packet& p) {
         if (p.type != 'D') {
             if (p.type == 'S')
-                port.Feed(
-                    MakePacket(0, 'Y', InitParams(94, 0, '~') + Capabilities(6, window, 500)));
+                port.Feed(MakePacket(0, 'Y',
+                                     InitParams(94, 0, '~') + Capabilities(6, slidingWindow, 500)));
             else
                 port.FeedPacket(p.seq, 'Y');
             return;
@@ -192,7 +192,7 @@ struct WindowedReceiver {
         }
         fields.emplace(p.seq, p.data);
         held.push_back(p.seq);
-        if (static_cast<int>(held.size()) >= window) Answer();
+        if (static_cast<int>(held.size()) >= slidingWindow) Answer();
     }
     void Answer() {
         while (fields.count(nextExpected) != 0)
@@ -205,7 +205,7 @@ struct WindowedReceiver {
             if (!lost || loseAll) acked.insert(seq);
         }
         lostAnswers = lostAnswers || loseAll;
-        for (int seq = 2; seq < nextExpected + window; ++seq) {
+        for (int seq = 2; seq < nextExpected + slidingWindow; ++seq) {
             if (copies.count(seq) == 0 || fields.count(seq) != 0 || asked.count(seq) != 0) continue;
             asked.insert(seq);
             port.FeedPacket(seq, 'N');
@@ -224,14 +224,14 @@ struct WindowedReceiver {
     }
 };
 
-TEST(Windows, SenderKeepsToTheWindowAndSendsAgainOnlyWhatWasMissed) {
+TEST(SlidingWindows, SenderKeepsToTheSlidingWindowAndSendsAgainOnlyWhatWasMissed) {
     std::atomic<int> run{1};
     ScriptedPort port{run};
     disk::DiskFiles files;
     KermitEngine engine{port, files, run};
     engine.packetLengthOffer = 600;
-    engine.windowOffer = 8;
-    WindowedReceiver peer{port, 4};
+    engine.slidingWindowOffer = 8;
+    SlidingWindowReceiver peer{port, 4};
     port.onPacket = [&](const Packet& p) { peer.OnPacket(p); };
     port.onIdle = [&] { return peer.OnIdle(); };
     const std::string content = Noise(9000, 11);
@@ -239,7 +239,7 @@ TEST(Windows, SenderKeepsToTheWindowAndSendsAgainOnlyWhatWasMissed) {
     ASSERT_EQ(engine.KermitSend("W.DAT", Bytes(content), content.size()), kermit::Outcome::Done)
         << engine.statusText;
     EXPECT_EQ(engine.longLen, 500);
-    EXPECT_EQ(engine.windowSize, 4);
+    EXPECT_EQ(engine.slidingWindowSize, 4);
     std::string received;
     for (const auto& [seq, field] : peer.fields)
         received += PeerDecode(field, {0, '~'});
@@ -252,7 +252,7 @@ TEST(Windows, SenderKeepsToTheWindowAndSendsAgainOnlyWhatWasMissed) {
     EXPECT_EQ(port.TypesSent().substr(port.TypesSent().size() - 2), "ZB");
 }
 
-TEST(Windows, ReceiverWritesInOrderOnceAndAsksForTheGaps) {
+TEST(SlidingWindows, ReceiverWritesInOrderOnceAndAsksForTheGaps) {
     TempTree tree;
     ReceiveRig rig(tree.In());
     const std::string content = Noise(6000, 3);

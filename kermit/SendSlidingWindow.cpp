@@ -1,19 +1,19 @@
-#include "kermit/SendWindow.h"
+#include "kermit/SendSlidingWindow.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace kermit {
 
-void SendWindow::Start(int size, int nextSeq) {
-    size_ = std::clamp(size, 1, kMaxWindow);
+void SendSlidingWindow::Start(int size, int nextSeq) {
+    size_ = std::clamp(size, 1, kMaxSlidingWindow);
     first_ = 0;
     count_ = 0;
     baseSeq_ = nextSeq & 63;
 }
 
-SendWindow::Packet& SendWindow::Add(const std::uint8_t* data, int len) {
-    Packet& p = packets_[(first_ + count_) % kMaxWindow];
+SendSlidingWindow::Packet& SendSlidingWindow::Add(const std::uint8_t* data, int len) {
+    Packet& p = packets_[(first_ + count_) % kMaxSlidingWindow];
     p.seq = NextSeq();
     p.len = std::clamp(len, 0, kMaxPacketData);
     p.retries = 0;
@@ -25,15 +25,15 @@ SendWindow::Packet& SendWindow::Add(const std::uint8_t* data, int len) {
 
 // Sequence numbers are taken modulo 64; a window of at most 31 keeps the
 // packets in flight apart from those of the window before.
-SendWindow::Packet* SendWindow::Find(int seq) {
+SendSlidingWindow::Packet* SendSlidingWindow::Find(int seq) {
     const int offset = (seq - baseSeq_) & 63;
     if (offset >= count_) return nullptr;
-    return &packets_[(first_ + offset) % kMaxWindow];
+    return &packets_[(first_ + offset) % kMaxSlidingWindow];
 }
 
-void SendWindow::Slide() {
+void SendSlidingWindow::Slide() {
     while (count_ > 0 && packets_[first_].acked) {
-        first_ = (first_ + 1) % kMaxWindow;
+        first_ = (first_ + 1) % kMaxSlidingWindow;
         --count_;
         baseSeq_ = (baseSeq_ + 1) & 63;
     }
@@ -49,40 +49,42 @@ namespace kermit {
 // A wait that runs out sends the oldest again without counting; a peer
 // silent for the whole silence limit ends the transfer. Taken when every
 // packet is acknowledged, with seq at the next packet's number.
-KermitEngine::Ack KermitEngine::SendWindowedData(const std::uint8_t* data, std::size_t length) {
-    if (sendWindow_ == nullptr) sendWindow_ = std::make_unique<SendWindow>();
-    SendWindow& window = *sendWindow_;
-    window.Start(windowSize, seq);
+KermitEngine::Ack KermitEngine::SendSlidingWindowData(const std::uint8_t* data,
+                                                      std::size_t length) {
+    if (sendSlidingWindow_ == nullptr) sendSlidingWindow_ = std::make_unique<SendSlidingWindow>();
+    SendSlidingWindow& slidingWindow = *sendSlidingWindow_;
+    slidingWindow.Start(slidingWindowSize, seq);
     std::size_t sent = 0;
     int idle = 0;  // answers in a row that asked for nothing
     std::int64_t heardAt = port_.NowMs();
-    while (sent < length || !window.Empty()) {
-        while (sent < length && !window.Full()) {
+    while (sent < length || !slidingWindow.Empty()) {
+        while (sent < length && !slidingWindow.Full()) {
             if (observer_ != nullptr) observer_->OnSendProgress(static_cast<std::uint32_t>(sent));
             const int offer = static_cast<int>(std::min(DataOffer(), length - sent));
             const int consumed = EncodeData(data + sent, offer);
             if (consumed <= 0) return Ack::Failed;
-            SendWindow::Packet& packet = window.Add(sendBuffer, encodedLen);
+            SendSlidingWindow::Packet& packet = slidingWindow.Add(sendBuffer, encodedLen);
             WritePacket(packet.len, packet.seq, 'D', packet.data, checkType);
             packet.sentAtRead = inputReads_;
             packet.sentAtEnd = inputEnd_;
-            seq = window.NextSeq();
+            seq = slidingWindow.NextSeq();
             sent += static_cast<std::size_t>(consumed);
         }
         int len = 0, rseq = 0, type = 0;
         const bool got = GetAnswer(AckKind::Data, len, rseq, type);
         if (timedOut_) {
             if (SilentTooLong(heardAt)) return Ack::NoAnswer;
-            Resend(window, window.Oldest().seq, false);
+            Resend(slidingWindow, slidingWindow.Oldest().seq, false);
             continue;
         }
         heardAt = port_.NowMs();
         if (!got) {
             if (RunFlagCleared()) return Ack::Failed;
-            if (Resend(window, window.Oldest().seq) != Ack::Taken) return Ack::NoAnswer;
+            if (Resend(slidingWindow, slidingWindow.Oldest().seq) != Ack::Taken)
+                return Ack::NoAnswer;
             continue;
         }
-        const Ack ack = TakeWindowAnswer(window, len, rseq, type, idle);
+        const Ack ack = TakeSlidingWindowAnswer(slidingWindow, len, rseq, type, idle);
         if (ack != Ack::Taken) return ack;
     }
     return Ack::Taken;
@@ -94,10 +96,10 @@ KermitEngine::Ack KermitEngine::SendWindowedData(const std::uint8_t* data, std::
 // a hopeless transfer with E; a long packet on a noisy line needs more sends
 // than a short one to arrive whole. A send after a wait that ran out is not
 // `counted`: the silence limit bounds those.
-KermitEngine::Ack KermitEngine::Resend(SendWindow& window, int rseq, bool counted) {
-    SendWindow::Packet* packet = window.Find(rseq);
+KermitEngine::Ack KermitEngine::Resend(SendSlidingWindow& slidingWindow, int rseq, bool counted) {
+    SendSlidingWindow::Packet* packet = slidingWindow.Find(rseq);
     if (packet == nullptr) return Ack::Taken;
-    if (counted && packet->retries + 1 >= retryLimit * windowSize) return Ack::NoAnswer;
+    if (counted && packet->retries + 1 >= retryLimit * slidingWindowSize) return Ack::NoAnswer;
     if (counted) ++packet->retries;
     WritePacket(packet->len, packet->seq, 'D', packet->data, checkType);
     packet->sentAtRead = inputReads_;
@@ -111,8 +113,8 @@ KermitEngine::Ack KermitEngine::Resend(SendWindow& window, int rseq, bool counte
 // the window asks for the oldest. Anything else asks for nothing, and
 // retryLimit of them in a row count as a lost answer. Taken while the
 // transfer goes on.
-KermitEngine::Ack KermitEngine::TakeWindowAnswer(SendWindow& window, int len, int rseq, int type,
-                                                 int& idle) {
+KermitEngine::Ack KermitEngine::TakeSlidingWindowAnswer(SendSlidingWindow& slidingWindow, int len,
+                                                        int rseq, int type, int& idle) {
     if (type == 'E') {
         SetStatusPlain(std::string_view(reinterpret_cast<const char*>(recvBuffer), len));
         PeerError(len);
@@ -122,30 +124,30 @@ KermitEngine::Ack KermitEngine::TakeWindowAnswer(SendWindow& window, int len, in
         StopPlain();
         return Ack::Failed;
     }
-    SendWindow::Packet* packet = window.Find(rseq);
+    SendSlidingWindow::Packet* packet = slidingWindow.Find(rseq);
     if (type == 'Y' && packet != nullptr && !packet->acked) {
         packet->acked = true;
-        window.Slide();
+        slidingWindow.Slide();
         idle = 0;
         return Ack::Taken;
     }
     if (type == 'N' && packet != nullptr && !packet->acked) {
         const bool stale = inputReads_ == packet->sentAtRead && inputNext_ <= packet->sentAtEnd;
         idle = 0;
-        return stale ? Ack::Taken : Resend(window, rseq);
+        return stale ? Ack::Taken : Resend(slidingWindow, rseq);
     }
-    if (type == 'N' && rseq == window.NextSeq()) {
+    if (type == 'N' && rseq == slidingWindow.NextSeq()) {
         // The packet after the window: the peer waits, and says nothing of
         // what it has (C-Kermit sends it while a packet is still missing).
         // The oldest goes again; a peer that has it answers it again.
-        SendWindow::Packet& oldest = window.Oldest();
+        SendSlidingWindow::Packet& oldest = slidingWindow.Oldest();
         idle = 0;
         const bool stale = inputReads_ == oldest.sentAtRead && inputNext_ <= oldest.sentAtEnd;
-        return stale ? Ack::Taken : Resend(window, oldest.seq);
+        return stale ? Ack::Taken : Resend(slidingWindow, oldest.seq);
     }
     if (++idle < retryLimit) return Ack::Taken;
     idle = 0;
-    return Resend(window, window.Oldest().seq);
+    return Resend(slidingWindow, slidingWindow.Oldest().seq);
 }
 
 }  // namespace kermit
