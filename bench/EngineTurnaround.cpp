@@ -43,8 +43,7 @@ std::vector<double> EngineRun(const LineChoice& choice, const fs::path& dir,
     LineWatchPort watched(port, run);
     TimingPort timed(watched);
     disk::DiskFiles files;
-    kermit::KermitEngine engine(timed, files, run);
-    engine.checkOffer = gBlockCheck;
+    kermit::KermitEngine engine(timed, files, run, {.blockCheck = gBlockCheck});
     Process peer;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.data());
     if (corvixSends) {
@@ -56,7 +55,7 @@ std::vector<double> EngineRun(const LineChoice& choice, const fs::path& dir,
     } else {
         fs::remove_all(dir / "engine-rx");
         fs::create_directories(dir / "engine-rx");
-        engine.receiveFolder = dir / "engine-rx";
+        engine.SetReceiveFolder(dir / "engine-rx");
         StartCKermit(peer, line.Path(1), dir, {"send bench.bin"});
         char name[kermit::KermitEngine::kNameBufferSize] = {};
         std::vector<std::uint8_t> buffer(kDataCapacity + 1);

@@ -87,12 +87,14 @@ bool TakeValue(CliOptions& o, const QString& option, const QString& value, QStri
         o.maxTimeMs = ok ? static_cast<int>(seconds * 1000 + 0.5) : 0;
         ok = ok && o.maxTimeMs > 0;
     } else if (option == QLatin1String("--block-check")) {
-        o.job.blockCheck = value == QLatin1String("1") ? 1 : value == QLatin1String("3") ? 3 : 0;
-        ok = o.job.blockCheck != 0;
+        o.job.offer.blockCheck = value == QLatin1String("1")   ? 1
+                                 : value == QLatin1String("3") ? 3
+                                                               : 0;
+        ok = o.job.offer.blockCheck != 0;
     } else if (option == QLatin1String("--packet-length")) {
-        return TakeInRange(option, value, 94, 4096, o.job.proposal.packetLength, error);
+        return TakeInRange(option, value, 94, 4096, o.job.offer.packetLength, error);
     } else if (option == QLatin1String("--window")) {
-        return TakeInRange(option, value, 1, 31, o.job.proposal.slidingWindow, error);
+        return TakeInRange(option, value, 1, 31, o.job.offer.slidingWindow, error);
     } else if (option == QLatin1String("--on-exists")) {
         if (value == QLatin1String("ask"))
             o.onExists = CliOptions::OnExists::Ask;

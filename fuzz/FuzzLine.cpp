@@ -93,7 +93,7 @@ CORVIX_NOT_GUIDING int FuzzLine::Write(const std::uint8_t* buffer, int length) {
     const bool extended = kermit::unchar(packet[1]) == 0;
     if (extended ? len - 3 <= 94 : len > 94) std::abort();
     const bool init = packet[3] == 'S' || packet[3] == 'I';
-    const int type = engine_ == nullptr ? 1 : engine_->lastCheckType;
+    const int type = link_ == nullptr ? 1 : link_->LastCheckType();
     if (type < 1 || type > 3 || (init && type != 1)) std::abort();
     const int checkLength = type;
     if (len < 2 + checkLength) std::abort();

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "kermit/KermitEngine.h"
 #include "kermit/KermitPort.h"
+#include "kermit/PacketLink.h"
 
 namespace corvix_fuzz {
 
@@ -37,9 +37,9 @@ public:
     FuzzLine(const std::uint8_t* data, std::size_t size, std::atomic<int>& runFlag)
         : data_(data), size_(size), runFlag_(runFlag) {}
 
-    // The engine whose packets are checked: tells which block check each one
+    // The link whose packets are checked: tells which block check each one
     // carries. Without it every packet must carry type 1.
-    void Watch(const kermit::KermitState* engine) { engine_ = engine; }
+    void Watch(const kermit::PacketLink* link) { link_ = link; }
 
     std::string written;          // every byte the engine wrote
     std::string delivered;        // every byte the engine read, when keepDelivered
@@ -63,7 +63,7 @@ private:
     std::size_t size_;
     std::size_t position_ = 0;
     std::atomic<int>& runFlag_;
-    const kermit::KermitState* engine_ = nullptr;
+    const kermit::PacketLink* link_ = nullptr;
     std::int64_t now_ = 0;
     std::int64_t silentUntil_ = 0;
     std::int64_t silenceLeft_ = kSilenceBudgetMs;

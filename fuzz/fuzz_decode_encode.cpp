@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "FuzzLine.h"
-#include "disk/DiskFiles.h"
 
 namespace {
 
@@ -16,16 +15,16 @@ namespace {
 // control prefix nor the repeat prefix.
 constexpr char kBinPrefixes[] = "!\"$%&'()*+,-./0123456789:;<=>`abcdefghijklmnopqrstuvwxyz{|}";
 
-void RoundTrip(kermit::KermitEngine& engine, const std::uint8_t* src, int n) {
+void RoundTrip(kermit::PacketLink& link, const std::uint8_t* src, int n) {
     std::vector<std::uint8_t> decoded;
     int used = 0;
     while (used < n) {
-        const int consumed = engine.EncodeData(src + used, n - used);
-        if (consumed <= 0 || engine.encodedLen + 3 > engine.maxLen) std::abort();
-        std::memcpy(engine.recvBuffer, engine.sendBuffer, engine.encodedLen);
+        const int consumed = link.EncodeData(src + used, n - used);
+        if (consumed <= 0 || link.EncodedLen() + 3 > link.InForce().maxLen) std::abort();
+        link.SetReceivedField(link.SendBuffer(), link.EncodedLen());
         // Exactly the room the consumed bytes need: one more would overflow.
         auto room = std::make_unique<std::uint8_t[]>(consumed);
-        if (engine.DecodeData(room.get(), consumed, engine.encodedLen) != consumed) std::abort();
+        if (link.DecodeData(room.get(), consumed, link.EncodedLen()) != consumed) std::abort();
         decoded.insert(decoded.end(), room.get(), room.get() + consumed);
         used += consumed;
     }
@@ -34,13 +33,13 @@ void RoundTrip(kermit::KermitEngine& engine, const std::uint8_t* src, int n) {
         std::abort();
 }
 
-void DecodeAnything(kermit::KermitEngine& engine, const std::uint8_t* src, int n, int capacity) {
+void DecodeAnything(kermit::PacketLink& link, const std::uint8_t* src, int n, int capacity) {
     const int len = std::min(n, 94);
-    std::memcpy(engine.recvBuffer, src, len);
+    link.SetReceivedField(src, len);
     auto room = std::make_unique<std::uint8_t[]>(capacity + 1);
-    const int written = engine.DecodeData(room.get(), capacity, len);
+    const int written = link.DecodeData(room.get(), capacity, len);
     // -1: it did not fit; kMalformed: it does not decode whole.
-    const bool refused = written == -1 || written == kermit::KermitEngine::kMalformed;
+    const bool refused = written == -1 || written == kermit::PacketLink::kMalformed;
     if ((written < 0 && !refused) || written > capacity) std::abort();
 }
 
@@ -50,16 +49,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3) return 0;
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(nullptr, 0, run);
-    disk::DiskFiles files;
-    kermit::KermitEngine engine(line, files, run);
-    engine.ResetEngine();
+    kermit::PacketLink link(line, run);
+    kermit::Agreed agreed;
     const int binChoice = data[0] % (sizeof kBinPrefixes);  // the last one is "off"
-    engine.binPrefix = kBinPrefixes[binChoice];
-    engine.repeatPrefix = (data[1] & 1) != 0 ? engine.repeatOffer : 0;
-    engine.maxLen = 10 + data[2] % 85;
+    agreed.binPrefix = kBinPrefixes[binChoice];
+    agreed.repeatPrefix = (data[1] & 1) != 0 ? link.Offered().repeatPrefix : 0;
+    agreed.maxLen = 10 + data[2] % 85;
+    link.SetInForce(agreed);
     const int n = static_cast<int>(std::min<std::size_t>(size - 3, 20000));
-    RoundTrip(engine, data + 3, n);
-    engine.ctlPrefixIn = 33 + data[1] % 94;
-    DecodeAnything(engine, data + 3, n, data[2] % 300);
+    RoundTrip(link, data + 3, n);
+    agreed.ctlPrefixIn = 33 + data[1] % 94;
+    link.SetInForce(agreed);
+    DecodeAnything(link, data + 3, n, data[2] % 300);
     return 0;
 }

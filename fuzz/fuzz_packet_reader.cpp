@@ -4,7 +4,7 @@
 // the buffer, a reported fault, or the stop that comes when the input runs
 // dry, and a packet that is taken arrived on the line after the one taken
 // before it, whole, with a valid check of its type (type 1 for S and I), in
-// the short format or the extended one of long packets. The engine takes
+// the short format or the extended one of long packets. The link takes
 // what has arrived in one read, several packets at a time. The line's
 // silences make the wait for the byte after a check end.
 #include <cstdlib>
@@ -12,7 +12,6 @@
 #include <string>
 
 #include "FuzzLine.h"
-#include "disk/DiskFiles.h"
 
 namespace {
 
@@ -46,17 +45,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(data + 1, size - 1, run);
     line.keepDelivered = true;
-    disk::DiskFiles files;
-    kermit::KermitEngine engine(line, files, run);
-    engine.ResetEngine();
-    engine.checkType = data[0] % 3 + 1;
+    kermit::PacketLink link(line, run);
+    kermit::Agreed agreed;
+    agreed.checkType = data[0] % 3 + 1;
     const bool longPackets = data[0] / 3 % 2 != 0;
-    engine.longLen = longPackets ? kermit::kMaxPacketData : 0;
+    agreed.longLen = longPackets ? kermit::kMaxPacketData : 0;
+    link.SetInForce(agreed);
     std::size_t reads = 0;
     std::size_t taken = 0;  // where the last packet taken ended in what was read
     while (run.load() != 0) {
         int len = -1, seq = -1, type = -1;
-        if (engine.GetPacket(len, seq, type, engine.recvBuffer)) {
+        if (link.GetPacket(len, seq, type)) {
             if (len < 0 || len > (longPackets ? kermit::kMaxPacketData : 94)) std::abort();
             if (seq < -32 || seq > 223 || type < 0 || type > 255) std::abort();
             // The packet came whole after the one before it.
@@ -65,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (const bool extended : {false, true}) {
                 if (extended && !longPackets) break;
                 const std::string packet =
-                    OnTheLine(engine.checkType, len, seq, type, engine.recvBuffer, extended);
+                    OnTheLine(agreed.checkType, len, seq, type, link.ReceivedField(), extended);
                 at = read.find(packet, taken);
                 if (at != std::string::npos) {
                     taken = at + packet.size();
@@ -73,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
             }
             if (at == std::string::npos) std::abort();
-        } else if (engine.Stopped()) {
+        } else if (link.Stopped()) {
             if (line.Remaining() != 0) std::abort();  // a stop nobody asked for
         }
         // Every read takes a character at least, so the reads run out with the input.

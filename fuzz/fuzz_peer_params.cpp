@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "FuzzLine.h"
-#include "disk/DiskFiles.h"
 
 namespace {
 
@@ -32,27 +31,28 @@ std::vector<std::uint8_t> Sample() {
     return sample;
 }
 
-void CheckAck(const kermit::KermitEngine& engine, const std::uint8_t* peer, int n, int fields) {
-    const std::uint8_t* ack = engine.sendBuffer;
+void CheckAck(const kermit::PacketLink& link, const std::uint8_t* peer, int n, int fields) {
+    const std::uint8_t* ack = link.SendBuffer();
+    const kermit::Agreed& agreed = link.InForce();
     const int proposed = n >= 8 && (peer[7] == '2' || peer[7] == '3') ? peer[7] - '0' : 1;
     // The fields this side decides (EOL only echoes what the peer asked for).
-    if (ack[0] != kermit::tochar(engine.maxLen) || ack[6] < 33 || ack[6] > 126 ||
+    if (ack[0] != kermit::tochar(agreed.maxLen) || ack[6] < 33 || ack[6] > 126 ||
         (ack[8] != '~' && ack[8] != ' ') || ack[7] != '0' + proposed ||
-        engine.peerCheck != proposed)
+        link.PeerCheck() != proposed)
         std::abort();
     if (n < 10) {
-        if (fields != 9 || engine.longLen != 0 || engine.slidingWindowSize != 1) std::abort();
+        if (fields != 9 || agreed.longLen != 0 || agreed.slidingWindowSize != 1) std::abort();
         return;
     }
-    const bool longs = engine.longLen > 0, windows = engine.slidingWindowSize > 1;
+    const bool longs = agreed.longLen > 0, windows = agreed.slidingWindowSize > 1;
     if (ack[9] != kermit::tochar((longs ? 2 : 0) | (windows ? 4 : 0))) std::abort();
     if (fields != (longs ? 13 : windows ? 11 : 10)) std::abort();
-    if (engine.slidingWindowSize < 1 || engine.slidingWindowSize > kermit::kMaxSlidingWindow)
+    if (agreed.slidingWindowSize < 1 || agreed.slidingWindowSize > kermit::kMaxSlidingWindow)
         std::abort();
-    if (fields >= 11 && ack[10] != kermit::tochar(engine.slidingWindowSize)) std::abort();
-    if (longs && (engine.longLen <= 94 || engine.longLen > kermit::kMaxPacketData ||
-                  ack[11] != kermit::tochar(engine.longLen / 95) ||
-                  ack[12] != kermit::tochar(engine.longLen % 95)))
+    if (fields >= 11 && ack[10] != kermit::tochar(agreed.slidingWindowSize)) std::abort();
+    if (longs && (agreed.longLen <= 94 || agreed.longLen > kermit::kMaxPacketData ||
+                  ack[11] != kermit::tochar(agreed.longLen / 95) ||
+                  ack[12] != kermit::tochar(agreed.longLen % 95)))
         std::abort();
 }
 
@@ -62,7 +62,7 @@ void CheckAck(const kermit::KermitEngine& engine, const std::uint8_t* peer, int 
 // settings (a fresh process, as when an input is replayed, runs it anew).
 using Settings = std::array<int, 10>;
 
-bool FirstTime(const kermit::KermitEngine& e) {
+bool FirstTime(const kermit::Agreed& e) {
     static std::set<Settings> tried;
     if (tried.size() > 1000000) tried.clear();
     return tried
@@ -76,38 +76,38 @@ bool FirstTime(const kermit::KermitEngine& e) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
     static const std::vector<std::uint8_t> sample = Sample();
-    static std::uint8_t room[sizeof kermit::KermitState::sendBuffer * 94];
+    static std::uint8_t room[kermit::kMaxPacketData * 94];
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(nullptr, 0, run);
     line.keepWritten = false;
-    disk::DiskFiles files;
-    kermit::KermitEngine engine(line, files, run);
-    line.Watch(&engine);
-    engine.ResetEngine();
+    kermit::PacketLink link(line, run);
+    line.Watch(&link);
     const int n = std::min<int>(data[0] % 95, static_cast<int>(size - 1));
-    std::memcpy(engine.recvBuffer, data + 1, n);
-    engine.ApplyPeerParams(n);
-    engine.AgreeOnCapabilities(true);
+    link.SetReceivedField(data + 1, n);
+    link.ApplyPeerParams(n);
+    link.AgreeOnCapabilities(true);
 
-    if (engine.maxLen < 10 || engine.maxLen > 94) std::abort();
-    const int fields = engine.BuildAckParams();
-    CheckAck(engine, data + 1, n, fields);
-    engine.PutPacket(fields, 0, 'Y', engine.sendBuffer);  // the line checks LEN and framing
+    if (link.InForce().maxLen < 10 || link.InForce().maxLen > 94) std::abort();
+    const int fields = link.BuildAckParams();
+    CheckAck(link, data + 1, n, fields);
+    link.PutPacket(fields, 0, 'Y', link.SendBuffer());  // the line checks LEN and framing
 
     // After the exchange both sides use the check the peer proposed.
-    engine.checkType = engine.peerCheck;
-    engine.ctlPrefixIn = engine.ctlPrefixOut;
-    if (!FirstTime(engine)) return 0;
+    kermit::Agreed agreed = link.InForce();
+    agreed.checkType = link.PeerCheck();
+    agreed.ctlPrefixIn = agreed.ctlPrefixOut;
+    link.SetInForce(agreed);
+    if (!FirstTime(agreed)) return 0;
     std::size_t used = 0;
     while (used < sample.size()) {
         const int consumed =
-            engine.EncodeData(sample.data() + used, static_cast<int>(sample.size() - used));
+            link.EncodeData(sample.data() + used, static_cast<int>(sample.size() - used));
         if (consumed <= 0 || consumed > static_cast<int>(sizeof room)) std::abort();
-        engine.PutPacket(engine.encodedLen, 1, 'D', engine.sendBuffer);
-        std::memcpy(engine.recvBuffer, engine.sendBuffer, engine.encodedLen);
+        link.PutPacket(link.EncodedLen(), 1, 'D', link.SendBuffer());
+        link.SetReceivedField(link.SendBuffer(), link.EncodedLen());
         // Decoding may not write past its room: the rest is poisoned.
         ASAN_POISON_MEMORY_REGION(room + consumed, sizeof room - consumed);
-        const int decoded = engine.DecodeData(room, consumed, engine.encodedLen);
+        const int decoded = link.DecodeData(room, consumed, link.EncodedLen());
         ASAN_UNPOISON_MEMORY_REGION(room, sizeof room);
         if (decoded != consumed) std::abort();
         if (std::memcmp(room, sample.data() + used, consumed) != 0) std::abort();

@@ -158,20 +158,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(data + 1, size - 1, run);
     disk::DiskFiles files;
-    kermit::KermitEngine engine(line, files, run);
-    line.Watch(&engine);
+    kermit::KermitEngine engine(line, files, run, {.blockCheck = data[0] / 3 % 2 ? 3 : 1});
+    line.Watch(&engine.Link());
     engine.SetObserver(&observer);
-    engine.checkOffer = data[0] / 3 % 2 ? 3 : 1;
     char nameBuffer[kermit::KermitEngine::kNameBufferSize] = {};
     static std::vector<std::uint8_t> dataBuffer(8192);
     std::fill(dataBuffer.begin(), dataBuffer.end(), 0);
     // Every call takes a packet of input, so the calls run out with it.
     for (std::size_t call = 0;; ++call) {
         if (call > size) std::abort();
-        engine.receiveFolder = tree.in;
+        engine.SetReceiveFolder(tree.in);
         const kermit::Received result = engine.KermitReceive(nameBuffer, dataBuffer.data(), 8191);
         if (std::memchr(nameBuffer, 0, sizeof nameBuffer) == nullptr) std::abort();
-        if (engine.receiveFolder != tree.in) std::abort();
+        if (engine.ReceiveFolder() != tree.in) std::abort();
         // A refused request or a discarded file leaves the server going, as
         // in the receive job.
         if (result.outcome != kermit::Outcome::Done &&

@@ -47,11 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     corvix_fuzz::FuzzLine line(data + 1, size - 1, run);
     line.keepWritten = false;
     disk::DiskFiles files;
-    kermit::KermitEngine engine(line, files, run);
-    line.Watch(&engine);
-    engine.checkOffer = data[0] & 4 ? 3 : 1;
-    engine.packetLengthOffer = data[0] & 8 ? 300 : 94;
-    engine.slidingWindowOffer = data[0] & 16 ? 4 : 1;
+    const kermit::Offer offer = {.blockCheck = data[0] & 4 ? 3 : 1,
+                                 .packetLength = data[0] & 8 ? 300 : 94,
+                                 .slidingWindow = data[0] & 16 ? 4 : 1};
+    kermit::KermitEngine engine(line, files, run, offer);
+    line.Watch(&engine.Link());
     const kermit::Outcome result = engine.KermitSend("STAND12.DAT", file.data(), file.size());
     // A send ends done, failed or stopped, and stopped only by a cleared run flag.
     if (result != kermit::Outcome::Done && result != kermit::Outcome::Failed &&
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // packet of each of S, F, D..., Z, B goes without one, plus the final B;
     // a closing B that times out is sent again, retryLimit times at most.
     const std::size_t answers = (size - 1) / 5 + 1;
-    if (line.packets > answers * 5 + file.size() + 16 + engine.retryLimit) std::abort();
-    if ((line.checkTypesUsed & ~(1u << 1 | 1u << engine.checkOffer)) != 0) std::abort();
+    if (line.packets > answers * 5 + file.size() + 16 + engine.RetryLimit()) std::abort();
+    if ((line.checkTypesUsed & ~(1u << 1 | 1u << offer.blockCheck)) != 0) std::abort();
     return 0;
 }

@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "kermit/BlockCheck.h"
-#include "kermit/KermitEngine.h"
+#include "kermit/PacketLink.h"
 
 namespace kermit {
 namespace {
@@ -17,43 +17,46 @@ bool IsControl(int x) {
 // repeat run or one byte with its prefixes) is never split across packets.
 // With long packets in force a field holds what the agreed length leaves
 // after the extended header and the check.
-int KermitEngine::EncodeData(const std::uint8_t* src, int n) {
+int PacketLink::EncodeData(const std::uint8_t* src, int n) {
+    std::uint8_t* const field = state_.sendBuffer;
+    const Agreed& a = state_.agreed;
     // LEN, SEQ, TYPE, LENX1, LENX2, HCHECK; room in sendBuffer for the group
     // that is written before it is known to fit.
     constexpr int kLongHeader = 6;
     constexpr int kGroupRoom = 6;
-    const int limit =
-        longLen > 0 ? std::min(longLen - kLongHeader + 2, kMaxPacketData - kGroupRoom) : maxLen;
+    const int limit = a.longLen > 0
+                          ? std::min(a.longLen - kLongHeader + 2, kMaxPacketData - kGroupRoom)
+                          : a.maxLen;
     int out = 0;
     int i = 0;
     while (i < n) {
         const int groupStart = out;
         int x = src[i];
         int consumed = 1;
-        if (repeatPrefix != 0 && i + 3 <= n && src[i + 1] == x && src[i + 2] == x) {
+        if (a.repeatPrefix != 0 && i + 3 <= n && src[i + 1] == x && src[i + 2] == x) {
             while (consumed < 94 && i + consumed < n && src[i + consumed] == x)
                 ++consumed;
-            sendBuffer[out++] = static_cast<std::uint8_t>(repeatPrefix);
-            sendBuffer[out++] = static_cast<std::uint8_t>(tochar(consumed));
+            field[out++] = static_cast<std::uint8_t>(a.repeatPrefix);
+            field[out++] = static_cast<std::uint8_t>(tochar(consumed));
         }
-        if ((x & 128) != 0 && binPrefix != 0) {
-            sendBuffer[out++] = static_cast<std::uint8_t>(binPrefix);
+        if ((x & 128) != 0 && a.binPrefix != 0) {
+            field[out++] = static_cast<std::uint8_t>(a.binPrefix);
             x &= 127;
         }
         if (IsControl(x)) {
-            sendBuffer[out++] = static_cast<std::uint8_t>(ctlPrefixOut);
+            field[out++] = static_cast<std::uint8_t>(a.ctlPrefixOut);
             x = ctl(x);
-        } else if (x == binPrefix || x == ctlPrefixOut || x == repeatPrefix) {
-            sendBuffer[out++] = static_cast<std::uint8_t>(ctlPrefixOut);
+        } else if (x == a.binPrefix || x == a.ctlPrefixOut || x == a.repeatPrefix) {
+            field[out++] = static_cast<std::uint8_t>(a.ctlPrefixOut);
         }
-        sendBuffer[out++] = static_cast<std::uint8_t>(x);
-        if (out + 2 + CheckLength(checkType) > limit) {
+        field[out++] = static_cast<std::uint8_t>(x);
+        if (out + 2 + CheckLength(a.checkType) > limit) {
             out = groupStart;
             break;
         }
         i += consumed;
     }
-    encodedLen = out;
+    state_.encodedLen = out;
     return i;
 }
 
@@ -62,15 +65,16 @@ int KermitEngine::EncodeData(const std::uint8_t* src, int n) {
 // group cut short by the end of the field, a repeat count below 1). No
 // sender makes such a field; a damaged packet that passed its check does, and
 // taking what decodes would write a file short.
-int KermitEngine::DecodeData(std::uint8_t* dst, int capacity, int len) {
-    len = std::clamp(len, 0, static_cast<int>(sizeof recvBuffer));
-    return DecodeField(recvBuffer, len, dst, capacity, repeatPrefix, binPrefix, ctlPrefixIn);
+int PacketLink::DecodeData(std::uint8_t* dst, int capacity, int len) {
+    len = std::clamp(len, 0, static_cast<int>(sizeof state_.recvBuffer));
+    return DecodeField(state_.recvBuffer, len, dst, capacity, state_.agreed.repeatPrefix,
+                       state_.agreed.binPrefix, state_.agreed.ctlPrefixIn);
 }
 
 // DecodeData of any field with the given prefixes; with no dst it only
 // counts (and checks) what the field decodes to.
-int KermitEngine::DecodeField(const std::uint8_t* src, int len, std::uint8_t* dst, int capacity,
-                              int repeatPrefix, int binPrefix, int ctlPrefixIn) {
+int PacketLink::DecodeField(const std::uint8_t* src, int len, std::uint8_t* dst, int capacity,
+                            int repeatPrefix, int binPrefix, int ctlPrefixIn) {
     int p = 0;
     int written = 0;
     while (p < len) {

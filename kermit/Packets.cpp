@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "kermit/BlockCheck.h"
-#include "kermit/KermitEngine.h"
+#include "kermit/PacketLink.h"
 
 namespace kermit {
 namespace {
@@ -15,31 +15,33 @@ bool IsInitType(int type) {
 
 }  // namespace
 
-bool KermitEngine::PutPacket(int len, int seq, int type, const std::uint8_t* data) {
+bool PacketLink::PutPacket(int len, int seq, int type, const std::uint8_t* data) {
     if (len != 0 && data == nullptr) return false;
-    lastLen = len;
-    lastSeq = seq;
-    lastType = type;
-    lastCheckType = IsInitType(type) ? 1 : checkType;
-    lastData = data;
-    lastSends = 0;
+    state_.lastLen = len;
+    state_.lastSeq = seq;
+    state_.lastType = type;
+    state_.lastCheckType = IsInitType(type) ? 1 : state_.agreed.checkType;
+    state_.lastData = data;
+    state_.lastSends = 0;
     RepeatLastPacket();
     return true;
 }
 
-void KermitEngine::RepeatLastPacket() {
-    WritePacket(lastLen, lastSeq, lastType, lastData, lastCheckType);
-    ++lastSends;
+void PacketLink::RepeatLastPacket() {
+    WritePacket(state_.lastLen, state_.lastSeq, state_.lastType, state_.lastData,
+                state_.lastCheckType);
+    ++state_.lastSends;
 }
 
 // One packet in one write. A packet whose data field does not fit the short
 // format goes with the extended header (LEN 0, LENX1, LENX2, HCHECK), which
 // is only ever the case when long packets are in force.
-void KermitEngine::WritePacket(int len, int seq, int type, const std::uint8_t* data, int check) {
+void PacketLink::WritePacket(int len, int seq, int type, const std::uint8_t* data, int check) {
+    const Agreed& a = state_.agreed;
     int n = 0;
-    for (int i = 0; i < padCount; ++i)
-        lineBuffer_[n++] = static_cast<std::uint8_t>(padChar);
-    lineBuffer_[n++] = mark;
+    for (int i = 0; i < a.padCount; ++i)
+        lineBuffer_[n++] = static_cast<std::uint8_t>(a.padChar);
+    lineBuffer_[n++] = a.mark;
     const int start = n;
     const int counted = len + 2 + CheckLength(check);
     const bool extended = counted > kShortPacketLen;
@@ -66,7 +68,7 @@ void KermitEngine::WritePacket(int len, int seq, int type, const std::uint8_t* d
     }
     MakeCheck(check, sum, crc, lineBuffer_ + n);
     n += CheckLength(check);
-    lineBuffer_[n++] = eol;
+    lineBuffer_[n++] = a.eol;
     port_.Write(lineBuffer_, n);
     staleEnd_ = inputEnd_;
 }
@@ -74,7 +76,7 @@ void KermitEngine::WritePacket(int len, int seq, int type, const std::uint8_t* d
 // The next byte of a packet: without a time limit, or by the deadline of a
 // timed read, which fails as "TIMEOUT" and sets timedOut_. kFailed when the
 // wait failed.
-int KermitEngine::NextByte() {
+int PacketLink::NextByte() {
     if (!timed_) return ReadByte();
     const std::int64_t left = std::max<std::int64_t>(0, deadline_ - port_.NowMs());
     const int c = ReadByteWithin(static_cast<int>(std::min<std::int64_t>(left, 1 << 30)));
@@ -84,7 +86,7 @@ int KermitEngine::NextByte() {
     return kFailed;
 }
 
-KermitEngine::Read KermitEngine::ReadFailed(std::string_view text) {
+PacketLink::Read PacketLink::ReadFailed(std::string_view text) {
     SetStatus(text);
     return Read::Failed;
 }
@@ -92,7 +94,7 @@ KermitEngine::Read KermitEngine::ReadFailed(std::string_view text) {
 // Waits for the mark that starts a packet, looking at the run flag after
 // every other character. A mark already read as the end of the last packet
 // starts this one. False when the wait failed.
-bool KermitEngine::HuntMark() {
+bool PacketLink::HuntMark() {
     if (markPending_) {
         markPending_ = false;
         return true;
@@ -100,7 +102,7 @@ bool KermitEngine::HuntMark() {
     for (;;) {
         const int c = NextByte();
         if (c < 0) return false;
-        if (c == mark) return true;
+        if (c == state_.agreed.mark) return true;
         port_.PumpMessages();
         if (RunFlagCleared()) {
             Stop();
@@ -111,23 +113,23 @@ bool KermitEngine::HuntMark() {
 
 // One character of a packet: Done with c set (and counted in the running
 // check), Restart when it was the mark, or Failed when the wait failed.
-KermitEngine::Read KermitEngine::ReadPacketChar(int& c, bool counted) {
+PacketLink::Read PacketLink::ReadPacketChar(int& c, bool counted) {
     c = NextByte();
     if (c < 0) return Read::Failed;
     if (awaited_ > 0) --awaited_;
-    if (c == mark) return Read::Restart;
+    if (c == state_.agreed.mark) return Read::Restart;
     if (counted) {
-        checkSum += c;
-        checkCrc = Crc16Step(checkCrc, static_cast<std::uint8_t>(c));
+        state_.checkSum += c;
+        state_.checkCrc = Crc16Step(state_.checkCrc, static_cast<std::uint8_t>(c));
     }
     return Read::Done;
 }
 
 // LEN counts SEQ, TYPE, the data and the check, whose length depends on the
 // type: the data length is known only once TYPE has been read.
-KermitEngine::Read KermitEngine::ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* data) {
-    checkSum = 0;
-    checkCrc = 0;
+PacketLink::Read PacketLink::ReadPacketBody(int& len, int& seq, int& type, std::uint8_t* data) {
+    state_.checkSum = 0;
+    state_.checkCrc = 0;
     awaited_ = 0;
     int c = 0;
     Read r = ReadPacketChar(c, true);
@@ -138,8 +140,8 @@ KermitEngine::Read KermitEngine::ReadPacketBody(int& len, int& seq, int& type, s
     seq = c - 32;
     if ((r = ReadPacketChar(c, true)) != Read::Done) return r;
     type = c;
-    const int check = IsInitType(type) ? 1 : checkType;
-    if (counted == 0 && longLen > 0) {
+    const int check = IsInitType(type) ? 1 : state_.agreed.checkType;
+    if (counted == 0 && state_.agreed.longLen > 0) {
         if ((r = ReadLongHeader(len, check)) != Read::Done) return r;
     } else {
         len = counted - 2 - CheckLength(check);
@@ -150,7 +152,7 @@ KermitEngine::Read KermitEngine::ReadPacketBody(int& len, int& seq, int& type, s
         data[i] = static_cast<std::uint8_t>(c);
     }
     std::uint8_t expected[3];
-    MakeCheck(check, checkSum, checkCrc, expected);
+    MakeCheck(check, state_.checkSum, state_.checkCrc, expected);
     for (int i = 0; i < CheckLength(check); ++i) {
         if ((r = ReadPacketChar(c, false)) != Read::Done) return r;
         if (c != expected[i]) return ReadFailed("CHKSUM");
@@ -160,8 +162,8 @@ KermitEngine::Read KermitEngine::ReadPacketBody(int& len, int& seq, int& type, s
 
 // The extended header of a long packet, after its TYPE: LENX1 and LENX2
 // count the data and the check, HCHECK checks the header from LEN on.
-KermitEngine::Read KermitEngine::ReadLongHeader(int& len, int check) {
-    const int headerSum = checkSum;
+PacketLink::Read PacketLink::ReadLongHeader(int& len, int check) {
+    const int headerSum = state_.checkSum;
     int x1 = 0, x2 = 0, hcheck = 0;
     Read r = ReadPacketChar(x1, true);
     if (r != Read::Done) return r;
@@ -183,11 +185,11 @@ KermitEngine::Read KermitEngine::ReadLongHeader(int& len, int check) {
 // passed for the check, as one in 64 do. It fails like a bad check. When
 // nothing follows within a few character times, the packet ended there: a
 // peer whose EOL was lost, or one that has left, must not hold the reader.
-KermitEngine::Read KermitEngine::ReadPacketEnd() {
-    const int c = ReadByteWithin(packetEndWaitMs);
+PacketLink::Read PacketLink::ReadPacketEnd() {
+    const int c = ReadByteWithin(packetEndWaitMs_);
     if (c == kTimedOut) return Read::Done;
     if (c < 0) return Read::Failed;
-    if (c == mark) {
+    if (c == state_.agreed.mark) {
         markPending_ = true;
         return Read::Done;
     }
@@ -201,8 +203,10 @@ KermitEngine::Read KermitEngine::ReadPacketEnd() {
 // field; anything between the EOL and the next mark is skipped by the next
 // hunt. Each restart looks at the run flag, so that a line streaming nothing
 // but marks cannot outlast a stop.
-bool KermitEngine::GetPacket(int& len, int& seq, int& type, std::uint8_t* data) {
+bool PacketLink::GetPacket(int& len, int& seq, int& type) {
+    timedOut_ = false;
     if (!HuntMark()) return false;
+    std::uint8_t* const data = state_.recvBuffer;
     Read r = ReadPacketBody(len, seq, type, data);
     while (r == Read::Restart) {
         port_.PumpMessages();
@@ -214,8 +218,16 @@ bool KermitEngine::GetPacket(int& len, int& seq, int& type, std::uint8_t* data) 
         r = ReadPacketBody(len, seq, type, data);
     }
     awaited_ = 0;
-    if (r == Read::Done) peerAnswered = true;
+    if (r == Read::Done) state_.peerAnswered = true;
     return r == Read::Done;
+}
+
+bool PacketLink::GetPacketWithin(int milliseconds, int& len, int& seq, int& type) {
+    timed_ = true;
+    deadline_ = port_.NowMs() + milliseconds;
+    const bool got = GetPacket(len, seq, type);
+    timed_ = false;
+    return got;
 }
 
 }  // namespace kermit

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "kermit/KermitEngine.h"
+#include "kermit/PacketLink.h"
 
 namespace kermit {
 namespace {
@@ -33,22 +33,22 @@ int PutCapabilities(std::uint8_t* params, int longLen, int slidingWindow) {
 // The Send-Init parameters this side offers in its S packet: the nine of the
 // caliper, and the capability fields only when long packets or a sliding window are
 // proposed. Returns how many there are.
-int KermitEngine::BuildInitParams() {
-    const std::uint8_t params[9] = {static_cast<std::uint8_t>(tochar(maxLen)),
+int PacketLink::BuildInitParams() {
+    const std::uint8_t params[9] = {static_cast<std::uint8_t>(tochar(state_.agreed.maxLen)),
                                     '%',
                                     ' ',
                                     static_cast<std::uint8_t>(ctl(0)),
-                                    static_cast<std::uint8_t>(tochar(eol)),
+                                    static_cast<std::uint8_t>(tochar(state_.agreed.eol)),
                                     '#',
                                     'Y',
                                     static_cast<std::uint8_t>('0' + CheckOffered()),
-                                    static_cast<std::uint8_t>(repeatOffer)};
-    std::copy(std::begin(params), std::end(params), sendBuffer);
+                                    static_cast<std::uint8_t>(offer_.repeatPrefix)};
+    std::copy(std::begin(params), std::end(params), state_.sendBuffer);
     const int longOffer =
-        packetLengthOffer > kShortPacketLen ? std::min(packetLengthOffer, kMaxPacketData) : 0;
-    const int slidingWindowProposal = std::clamp(slidingWindowOffer, 1, kMaxSlidingWindow);
+        offer_.packetLength > kShortPacketLen ? std::min(offer_.packetLength, kMaxPacketData) : 0;
+    const int slidingWindowProposal = std::clamp(offer_.slidingWindow, 1, kMaxSlidingWindow);
     if (longOffer == 0 && slidingWindowProposal == 1) return 9;
-    return PutCapabilities(sendBuffer, longOffer, slidingWindowProposal);
+    return PutCapabilities(state_.sendBuffer, longOffer, slidingWindowProposal);
 }
 
 // The parameters of an acknowledgement of the peer's S or I, built after the
@@ -57,43 +57,49 @@ int KermitEngine::BuildInitParams() {
 // answered: long packets and a sliding window when it offered them (as agreed by
 // AgreeOnCapabilities), else a tenth field saying none, so that it never
 // reads past the end of the answer; any other peer gets nine.
-int KermitEngine::BuildAckParams() {
+int PacketLink::BuildAckParams() {
+    Agreed& a = state_.agreed;
     BuildInitParams();
-    const int qbin = IsBinPrefix(binPrefix) ? binPrefix : binPrefixRefused ? 'N' : 'Y';
-    sendBuffer[6] = static_cast<std::uint8_t>(qbin);
-    sendBuffer[7] = static_cast<std::uint8_t>('0' + peerCheck);
-    sendBuffer[8] = static_cast<std::uint8_t>(repeatPrefix != 0 ? repeatOffer : ' ');
-    if (!peerHasCapas) return 9;
-    return PutCapabilities(sendBuffer, longLen, slidingWindowSize);
+    const int qbin = IsBinPrefix(a.binPrefix) ? a.binPrefix : state_.binPrefixRefused ? 'N' : 'Y';
+    state_.sendBuffer[6] = static_cast<std::uint8_t>(qbin);
+    state_.sendBuffer[7] = static_cast<std::uint8_t>('0' + state_.peerCheck);
+    state_.sendBuffer[8] =
+        static_cast<std::uint8_t>(a.repeatPrefix != 0 ? offer_.repeatPrefix : ' ');
+    if (!state_.peerHasCapas) return 9;
+    return PutCapabilities(state_.sendBuffer, a.longLen, a.slidingWindowSize);
 }
 
 // Long packets and windows after the Send-Init exchange. Answering the
 // peer's S or I, this side takes what the peer offered, up to its own
 // room; reading the answer to its own S, each is used only when both named
 // it, at the smaller of the two.
-void KermitEngine::AgreeOnCapabilities(bool answering) {
+void PacketLink::AgreeOnCapabilities(bool answering) {
+    Agreed& a = state_.agreed;
     if (answering) {
-        longLen = std::min(peerLongLen, kMaxPacketData);
-        slidingWindowSize = std::min(peerSlidingWindow, kMaxSlidingWindow);
+        a.longLen = std::min(state_.peerLongLen, kMaxPacketData);
+        a.slidingWindowSize = std::min(state_.peerSlidingWindow, kMaxSlidingWindow);
         return;
     }
-    const bool longOffered = packetLengthOffer > kShortPacketLen;
-    longLen = longOffered ? std::min({peerLongLen, packetLengthOffer, kMaxPacketData}) : 0;
-    slidingWindowSize = slidingWindowOffer > 1
-                            ? std::min({peerSlidingWindow, slidingWindowOffer, kMaxSlidingWindow})
-                            : 1;
+    const bool longOffered = offer_.packetLength > kShortPacketLen;
+    a.longLen =
+        longOffered ? std::min({state_.peerLongLen, offer_.packetLength, kMaxPacketData}) : 0;
+    a.slidingWindowSize =
+        offer_.slidingWindow > 1
+            ? std::min({state_.peerSlidingWindow, offer_.slidingWindow, kMaxSlidingWindow})
+            : 1;
 }
 
-int KermitEngine::CheckOffered() const {
-    return checkOffer == 3 ? 3 : 1;
+int PacketLink::CheckOffered() const {
+    return offer_.blockCheck == 3 ? 3 : 1;
 }
 
 // The block check in force after the Send-Init exchange. Answering the
 // peer's S or I, this side takes what the peer proposed; reading the answer
 // to its own S, type 3 is used only when both named it.
-int KermitEngine::AgreeOnCheck(bool answering) {
-    checkType = answering || peerCheck == CheckOffered() ? peerCheck : 1;
-    return checkType;
+int PacketLink::AgreeOnCheck(bool answering) {
+    state_.agreed.checkType =
+        answering || state_.peerCheck == CheckOffered() ? state_.peerCheck : 1;
+    return state_.agreed.checkType;
 }
 
 // The peer's CAPAS characters (as many as their continuation bits say), then
@@ -119,35 +125,36 @@ static void ApplyPeerCapabilities(const std::uint8_t* p, int n, std::int32_t& lo
     }
 }
 
-void KermitEngine::ApplyPeerParams(int n) {
-    const std::uint8_t* p = recvBuffer;
+void PacketLink::ApplyPeerParams(int n) {
+    Agreed& a = state_.agreed;
+    const std::uint8_t* p = state_.recvBuffer;
     if (n <= 0) {
-        maxLen = 80;
+        a.maxLen = 80;
     } else {
         const int m = unchar(p[0]);
-        if (m < maxLen) maxLen = m;
-        if (m < 10) maxLen = 80;
+        if (m < a.maxLen) a.maxLen = m;
+        if (m < 10) a.maxLen = 80;
     }
-    if (n >= 2) peerTimeout = std::max(0, unchar(p[1]));
-    if (n >= 3) padCount = std::max(0, unchar(p[2]));
-    if (n >= 4) padChar = ctl(p[3]) & 0xFF;
-    if (n >= 5) eol = static_cast<std::uint8_t>(unchar(p[4]));
-    if (n >= 6) ctlPrefixIn = p[5];
-    if (n >= 7 && IsBinPrefix(p[6])) binPrefix = p[6];
-    peerCheck = n >= 8 && (p[7] == '2' || p[7] == '3') ? p[7] - '0' : 1;
-    if (n >= 9 && p[8] == repeatOffer) repeatPrefix = repeatOffer;
-    peerHasCapas = n >= 10;
-    ApplyPeerCapabilities(p, n, peerLongLen, peerSlidingWindow);
+    if (n >= 2) state_.peerTimeout = std::max(0, unchar(p[1]));
+    if (n >= 3) a.padCount = std::max(0, unchar(p[2]));
+    if (n >= 4) a.padChar = ctl(p[3]) & 0xFF;
+    if (n >= 5) a.eol = static_cast<std::uint8_t>(unchar(p[4]));
+    if (n >= 6) a.ctlPrefixIn = p[5];
+    if (n >= 7 && IsBinPrefix(p[6])) a.binPrefix = p[6];
+    state_.peerCheck = n >= 8 && (p[7] == '2' || p[7] == '3') ? p[7] - '0' : 1;
+    if (n >= 9 && p[8] == offer_.repeatPrefix) a.repeatPrefix = offer_.repeatPrefix;
+    state_.peerHasCapas = n >= 10;
+    ApplyPeerCapabilities(p, n, state_.peerLongLen, state_.peerSlidingWindow);
     // Every prefix must differ from the others, or a character in the data
     // could be read two ways and the file would arrive changed. An 8-bit
     // prefix that is a control prefix is refused (the acknowledgement says
     // N); repeat counts give way to an 8-bit prefix or a control prefix "~".
-    if (binPrefix != 0 && (binPrefix == ctlPrefixOut || binPrefix == ctlPrefixIn)) {
-        binPrefix = 0;
-        binPrefixRefused = true;
+    if (a.binPrefix != 0 && (a.binPrefix == a.ctlPrefixOut || a.binPrefix == a.ctlPrefixIn)) {
+        a.binPrefix = 0;
+        state_.binPrefixRefused = true;
     }
-    if (repeatPrefix != 0 && (repeatPrefix == binPrefix || repeatPrefix == ctlPrefixIn))
-        repeatPrefix = 0;
+    if (a.repeatPrefix != 0 && (a.repeatPrefix == a.binPrefix || a.repeatPrefix == a.ctlPrefixIn))
+        a.repeatPrefix = 0;
 }
 
 }  // namespace kermit

@@ -9,7 +9,7 @@ namespace kermit {
 // The receiver counts as the sender does: its last packet goes retryLimit
 // times in all, so the last failed attempt of a wait sends nothing more.
 void KermitEngine::RepeatUnlessLast(int attempt) {
-    if (attempt + 1 < retryLimit) RepeatLastPacket();
+    if (attempt + 1 < state_.retryLimit) link_.RepeatLastPacket();
 }
 
 // A repeat of the packet this side last answered that had arrived, whole,
@@ -19,37 +19,38 @@ void KermitEngine::RepeatUnlessLast(int attempt) {
 // send every following packet twice, and counting it would spend the
 // attempts of the wait on packets already answered. It is passed over.
 bool KermitEngine::StaleRepeat(int rseq) const {
-    return rseq == seq && inputNext_ <= staleEnd_;
+    return rseq == state_.seq && link_.ReadBeforeLastWrite();
 }
 
 // The next packet of the header wait: the sender's F that was read after the
 // last file's Z, when there is one, else one from the line.
-bool KermitEngine::TakeHeader(int& len, int& seq, int& type) {
-    if (nextHeaderLen < 0) return GetPacket(len, seq, type, recvBuffer);
-    len = nextHeaderLen;
-    seq = nextHeaderSeq;
+bool KermitEngine::TakeHeader(int& len, int& rseq, int& type) {
+    if (state_.nextHeaderLen < 0) return link_.GetPacket(len, rseq, type);
+    len = state_.nextHeaderLen;
+    rseq = state_.nextHeaderSeq;
     type = 'F';
-    std::memcpy(recvBuffer, nextHeader, sizeof recvBuffer);
-    nextHeaderLen = -1;
+    link_.SetReceivedField(state_.nextHeader, state_.nextHeaderLen);
+    state_.nextHeaderLen = -1;
     return true;
 }
 
 // Phase 1: waits for the file header. Taken with the header taken, Break when
 // the peer ended the transaction with B instead, Failed on failure.
 KermitEngine::Header KermitEngine::ReceiveHeader() {
-    for (int attempt = 0; attempt < retryLimit; ++attempt) {
+    for (int attempt = 0; attempt < state_.retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         if (!TakeHeader(len, rseq, type)) {
             RepeatUnlessLast(attempt);
             continue;
         }
-        if (type == 'F' && rseq == ((seq + 1) & 63)) {
-            const int n = DecodeData(reinterpret_cast<std::uint8_t*>(fileName), kNameSize - 1, len);
-            if (n == kMalformed) {
+        if (type == 'F' && rseq == ((state_.seq + 1) & 63)) {
+            const int n =
+                link_.DecodeData(reinterpret_cast<std::uint8_t*>(fileName_), kNameSize - 1, len);
+            if (n == PacketLink::kMalformed) {
                 RepeatUnlessLast(attempt);
                 continue;
             }
-            seq = rseq;
+            state_.seq = rseq;
             return TakeFileName(n);
         }
         if (type == 'E') {
@@ -57,10 +58,10 @@ KermitEngine::Header KermitEngine::ReceiveHeader() {
             return Header::Failed;
         }
         if (type == 'B') {
-            PutPacket(0, seq, 'Y', nullptr);
+            link_.PutPacket(0, state_.seq, 'Y', nullptr);
             return Header::Break;
         }
-        if (RunFlagCleared()) return Header::Failed;
+        if (link_.RunFlagCleared()) return Header::Failed;
         if (StaleRepeat(rseq)) {
             --attempt;
             continue;
@@ -74,16 +75,16 @@ KermitEngine::Header KermitEngine::ReceiveHeader() {
 // did not fit: then the peer and the observer hear that it was refused.
 KermitEngine::Header KermitEngine::TakeFileName(int n) {
     if (n < 0) {
-        fileName[0] = '\0';
+        fileName_[0] = '\0';
         if (observer_ != nullptr) observer_->ShowNameRefused(kNameSize - 1);
         SendError("NAME TOO LONG");
         return Header::Failed;
     }
-    fileName[n] = '\0';
+    fileName_[n] = '\0';
     // A reserved device name gains a character: cut to the buffer.
-    const std::string plain = PlainFileName(fileName, windowsNameRules).substr(0, kNameSize - 1);
-    std::memcpy(fileName, plain.c_str(), plain.size() + 1);
-    SetStatusPlain(fileName);
+    const std::string plain = PlainFileName(fileName_, windowsNameRules_).substr(0, kNameSize - 1);
+    std::memcpy(fileName_, plain.c_str(), plain.size() + 1);
+    link_.SetStatusPlain(fileName_);
     return Header::Taken;
 }
 
@@ -91,7 +92,7 @@ KermitEngine::Header KermitEngine::TakeFileName(int n) {
 // existing file is replaced. A Save As may change the folder and the name.
 // Nothing at the target changes before the file has arrived whole.
 std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
-    std::filesystem::path path = receiveFolder / files_.PathFromName(fileName);
+    std::filesystem::path path = receiveFolder_ / files_.PathFromName(fileName_);
     if (files_.Exists(path)) {
         const auto answer = observer_ ? observer_->AskOverwrite(files_.NameFromPath(path))
                                       : KermitObserver::Overwrite::Cancel;
@@ -103,11 +104,11 @@ std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
             // A name without a folder, or with a relative one, is taken in
             // the receive folder, as the question was asked there.
             path = std::filesystem::path(std::u8string(chosen->begin(), chosen->end()));
-            if (path.is_relative()) path = receiveFolder / path;
+            if (path.is_relative()) path = receiveFolder_ / path;
             path = path.lexically_normal();
-            receiveFolder = path.parent_path();
+            receiveFolder_ = path.parent_path();
             const std::string name = files_.NameFromPath(path.filename()).substr(0, kNameSize - 1);
-            std::memcpy(fileName, name.c_str(), name.size() + 1);
+            std::memcpy(fileName_, name.c_str(), name.size() + 1);
         }
     }
     std::error_code error;
@@ -120,7 +121,7 @@ std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
 // Where a data field is decoded: the caller's buffer, or under long packets
 // the engine's own, which holds the most any long field decodes to.
 std::uint8_t* KermitEngine::DecodeRoom(std::uint8_t* buffer, int& capacity) {
-    if (longLen == 0) return buffer;
+    if (link_.InForce().longLen == 0) return buffer;
     constexpr int kLongDecodeSize = (kMaxPacketData / 3 + 1) * 94;
     if (longDecode_ == nullptr) longDecode_ = std::make_unique<std::uint8_t[]>(kLongDecodeSize);
     capacity = kLongDecodeSize;
@@ -150,10 +151,10 @@ std::optional<Received> KermitEngine::EndedBySenderOrStop(IncomingFile& file, in
         return NotReceived(file, false);
     }
     if (type == 'B') {
-        PutPacket(0, seq, 'Y', nullptr);
+        link_.PutPacket(0, state_.seq, 'Y', nullptr);
         return NotReceived(file, false);
     }
-    if (RunFlagCleared()) {
+    if (link_.RunFlagCleared()) {
         SendError("MEMORY FULL");
         return NotReceived(file, false);
     }
@@ -187,36 +188,37 @@ Received KermitEngine::WriteFailed(IncomingFile& file) {
 // taken: a peer that streams packets back to back never lets the byte wait
 // see the stop. A Z that carries D (discard) ends the file as not received.
 Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
-    if (slidingWindowSize > 1) return ReceiveSlidingWindowData(file, buffer, capacity);
+    if (link_.InForce().slidingWindowSize > 1)
+        return ReceiveSlidingWindowData(file, buffer, capacity);
     buffer = DecodeRoom(buffer, capacity);
     int bytesWritten = 0;
-    for (int attempt = 0; attempt < retryLimit; ++attempt) {
+    for (int attempt = 0; attempt < state_.retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (!GetPacket(len, rseq, type, recvBuffer)) {
+        if (!link_.GetPacket(len, rseq, type)) {
             RepeatUnlessLast(attempt);
             continue;
         }
-        const bool next = rseq == ((seq + 1) & 63);
-        if (type == 'D' && next && !RunFlagCleared()) {
-            const int n = DecodeData(buffer, capacity, len);
-            if (n == kMalformed) {
+        const bool next = rseq == ((state_.seq + 1) & 63);
+        if (type == 'D' && next && !link_.RunFlagCleared()) {
+            const int n = link_.DecodeData(buffer, capacity, len);
+            if (n == PacketLink::kMalformed) {
                 RepeatUnlessLast(attempt);
                 continue;
             }
-            seq = rseq;
+            state_.seq = rseq;
             if (auto failed = WriteDecoded(file, buffer, n, bytesWritten)) return *failed;
-            PutPacket(0, seq, 'Y', nullptr);
+            link_.PutPacket(0, state_.seq, 'Y', nullptr);
             attempt = -1;
             continue;
         }
         if (type == 'Z' && next) {
-            seq = rseq;
-            if (len > 0 && recvBuffer[0] == 'D') {
-                PutPacket(0, seq, 'Y', nullptr);
+            state_.seq = rseq;
+            if (len > 0 && link_.ReceivedField()[0] == 'D') {
+                link_.PutPacket(0, state_.seq, 'Y', nullptr);
                 return NotReceived(file, true);
             }
             if (!file.Finish()) return WriteFailed(file);
-            PutPacket(0, seq, 'Y', nullptr);
+            link_.PutPacket(0, state_.seq, 'Y', nullptr);
             return {Outcome::Done, bytesWritten};
         }
         if (auto ended = EndedBySenderOrStop(file, type, len)) return *ended;
@@ -236,21 +238,21 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
 // with Y; anything else that comes next with B, as a peer that knows no more
 // files.
 bool KermitEngine::AwaitNextHeader(bool keepNextFile) {
-    for (int attempt = 0; attempt < retryLimit; ++attempt) {
+    for (int attempt = 0; attempt < state_.retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (!GetPacket(len, rseq, type, recvBuffer)) {
+        if (!link_.GetPacket(len, rseq, type)) {
             RepeatUnlessLast(attempt);
             continue;
         }
-        if (keepNextFile && type == 'F' && rseq == ((seq + 1) & 63)) {
-            nextHeaderLen = len;
-            nextHeaderSeq = rseq;
-            std::memcpy(nextHeader, recvBuffer, sizeof nextHeader);
+        if (keepNextFile && type == 'F' && rseq == ((state_.seq + 1) & 63)) {
+            state_.nextHeaderLen = len;
+            state_.nextHeaderSeq = rseq;
+            std::memcpy(state_.nextHeader, link_.ReceivedField(), sizeof state_.nextHeader);
             return true;
         }
-        if (rseq == ((seq + 1) & 63)) {
-            seq = rseq;
-            PutPacket(0, seq, type == 'B' ? 'Y' : 'B', nullptr);
+        if (rseq == ((state_.seq + 1) & 63)) {
+            state_.seq = rseq;
+            link_.PutPacket(0, state_.seq, type == 'B' ? 'Y' : 'B', nullptr);
             return true;
         }
         if (type == 'E') {

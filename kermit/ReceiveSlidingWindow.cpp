@@ -1,5 +1,7 @@
 #include "kermit/ReceiveSlidingWindow.h"
 
+#include "kermit/KermitEngine.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -57,17 +59,17 @@ Received KermitEngine::ReceiveSlidingWindowData(IncomingFile& file, std::uint8_t
     if (receiveSlidingWindow_ == nullptr)
         receiveSlidingWindow_ = std::make_unique<ReceiveSlidingWindow>();
     ReceiveSlidingWindow& slidingWindow = *receiveSlidingWindow_;
-    slidingWindow.Start(slidingWindowSize, (seq + 1) & 63);
+    slidingWindow.Start(link_.InForce().slidingWindowSize, (state_.seq + 1) & 63);
     buffer = DecodeRoom(buffer, capacity);
     int bytesWritten = 0;
     // Every packet of the window may arrive damaged and be sent again up to
     // the sender's own limit: the attempts run for all of them together.
-    const int attempts = retryLimit * slidingWindowSize;
+    const int attempts = state_.retryLimit * link_.InForce().slidingWindowSize;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (!GetPacket(len, rseq, type, recvBuffer)) {
-            if (RunFlagCleared()) break;
-            if (attempt + 1 < attempts) PutPacket(0, slidingWindow.OldestSeq(), 'N', nullptr);
+        if (!link_.GetPacket(len, rseq, type)) {
+            if (link_.RunFlagCleared()) break;
+            if (attempt + 1 < attempts) link_.PutPacket(0, slidingWindow.OldestSeq(), 'N', nullptr);
             continue;
         }
         if (auto ended = EndedBySenderOrStop(file, type, len)) return *ended;
@@ -93,21 +95,22 @@ std::optional<Received> KermitEngine::AnswerInSlidingWindow(ReceiveSlidingWindow
         // A packet already taken (a data packet, or the header before the
         // window) whose acknowledgement was lost is acknowledged again;
         // anything else is passed over.
-        if (slidingWindow.Taken(rseq)) PutPacket(0, rseq, 'Y', nullptr);
+        if (slidingWindow.Taken(rseq)) link_.PutPacket(0, rseq, 'Y', nullptr);
         return std::nullopt;
     }
-    if (type == 'D' && DecodeField(recvBuffer, len, nullptr, capacity, repeatPrefix, binPrefix,
-                                   ctlPrefixIn) == kMalformed) {
-        PutPacket(0, rseq, 'N', nullptr);
+    if (type == 'D' &&
+        link_.DecodeFrom(link_.ReceivedField(), len, nullptr, capacity) == PacketLink::kMalformed) {
+        link_.PutPacket(0, rseq, 'N', nullptr);
         return std::nullopt;
     }
-    if (!slidingWindow.At(offset).filled) slidingWindow.Store(rseq, type, recvBuffer, len);
-    if (type == 'D') PutPacket(0, rseq, 'Y', nullptr);
+    if (!slidingWindow.At(offset).filled)
+        slidingWindow.Store(rseq, type, link_.ReceivedField(), len);
+    if (type == 'D') link_.PutPacket(0, rseq, 'Y', nullptr);
     for (int missing = 0; missing < offset; ++missing) {
         ReceiveSlidingWindow::Packet& gap = slidingWindow.At(missing);
         if (gap.filled || gap.nakSent) continue;
         gap.nakSent = true;
-        PutPacket(0, (slidingWindow.OldestSeq() + missing) & 63, 'N', nullptr);
+        link_.PutPacket(0, (slidingWindow.OldestSeq() + missing) & 63, 'N', nullptr);
     }
     moved = true;
     return TakeInOrder(slidingWindow, file, buffer, capacity, bytesWritten);
@@ -121,17 +124,16 @@ std::optional<Received> KermitEngine::TakeInOrder(ReceiveSlidingWindow& slidingW
                                                   int capacity, int& bytesWritten) {
     while (slidingWindow.Oldest().filled) {
         ReceiveSlidingWindow::Packet& packet = slidingWindow.Oldest();
-        seq = slidingWindow.OldestSeq();
+        state_.seq = slidingWindow.OldestSeq();
         if (packet.type == 'Z') {
             slidingWindow.Slide();
             const bool discard = packet.len > 0 && packet.data[0] == 'D';
             if (!discard && !file.Finish()) return WriteFailed(file);
-            PutPacket(0, seq, 'Y', nullptr);
+            link_.PutPacket(0, state_.seq, 'Y', nullptr);
             if (discard) return NotReceived(file, true);
             return Received{Outcome::Done, bytesWritten};
         }
-        const int n = DecodeField(packet.data, packet.len, buffer, capacity, repeatPrefix,
-                                  binPrefix, ctlPrefixIn);
+        const int n = link_.DecodeFrom(packet.data, packet.len, buffer, capacity);
         slidingWindow.Slide();
         if (auto failed = WriteDecoded(file, buffer, n, bytesWritten)) return failed;
     }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "kermit/KermitEngine.h"
+#include "kermit/PacketLink.h"
 
 namespace kermit {
 

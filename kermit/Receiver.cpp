@@ -20,9 +20,8 @@ void CopyText(char* dst, std::size_t size, const char* src) {
 }  // namespace
 
 void KermitEngine::SendError(std::string_view text) {
-    const int n = static_cast<int>(std::min<std::size_t>(text.size(), 94));
-    std::memcpy(sendBuffer, text.data(), n);
-    PutPacket(n, seq, 'E', sendBuffer);
+    const int n = link_.PutText(text, 94);
+    link_.PutPacket(n, state_.seq, 'E', link_.SendBuffer());
 }
 
 // The E packet just read (its data field `len` long, in recvBuffer) ended
@@ -30,22 +29,22 @@ void KermitEngine::SendError(std::string_view text) {
 void KermitEngine::PeerError(int len) {
     if (observer_ == nullptr) return;
     std::uint8_t text[kMaxPacketData];
-    const int n =
-        DecodeField(recvBuffer, len, text, sizeof text, repeatPrefix, binPrefix, ctlPrefixIn);
+    const int n = link_.DecodeFrom(link_.ReceivedField(), len, text, sizeof text);
     if (n >= 0)
         observer_->OnPeerError(std::string(reinterpret_cast<const char*>(text), n));
     else
-        observer_->OnPeerError(std::string(reinterpret_cast<const char*>(recvBuffer), len));
+        observer_->OnPeerError(
+            std::string(reinterpret_cast<const char*>(link_.ReceivedField()), len));
 }
 
 Received KermitEngine::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
     const Received result = ServeOnce(nameBuffer, dataBuffer, dataLength);
-    if (fileName[0] != '\0') CopyText(nameBuffer, kNameBufferSize, fileName);
+    if (fileName_[0] != '\0') CopyText(nameBuffer, kNameBufferSize, fileName_);
     return result;
 }
 
 Received KermitEngine::ServeFailed(std::string_view text) {
-    SetStatus(text);
+    link_.SetStatus(text);
     return {Outcome::Failed};
 }
 
@@ -53,9 +52,9 @@ Received KermitEngine::ServeFailed(std::string_view text) {
 // A transaction that goes on after its file (the sender's next F has come)
 // goes on with the next call.
 Received KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
-    CopyText(fileName, sizeof fileName, nameBuffer);
-    lastTransaction = Transaction::None;
-    if (nextHeaderLen >= 0) return ReceiveBatchFile(dataBuffer, dataLength);
+    CopyText(fileName_, sizeof fileName_, nameBuffer);
+    lastTransaction_ = Transaction::None;
+    if (state_.nextHeaderLen >= 0) return ReceiveBatchFile(dataBuffer, dataLength);
     switch (WaitForCommand()) {
         case Command::SendInit:
             return ReceiveBatchFile(dataBuffer, dataLength);
@@ -68,7 +67,7 @@ Received KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffe
         case Command::None:
             break;
     }
-    return {Ended(false)};
+    return {link_.Ended(false)};
 }
 
 // One file of a transaction with the parameters of its S, then the packet
@@ -81,39 +80,39 @@ Received KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
         return AwaitNextHeader(false) ? Received{Outcome::Done} : ServeFailed("ERR: GETBRK");
     std::unique_ptr<IncomingFile> file = OpenReceivedFile();
     if (file == nullptr) return ServeFailed("ERR: GETDATA");
-    if (observer_ != nullptr) observer_->OnReceiveFileOpened(fileName);
-    PutPacket(0, seq, 'Y', nullptr);
+    if (observer_ != nullptr) observer_->OnReceiveFileOpened(fileName_);
+    link_.PutPacket(0, state_.seq, 'Y', nullptr);
     const Received received = ReceiveData(*file, buffer, capacity);
     file.reset();
     if (received.outcome == Outcome::Failed) return ServeFailed("ERR: GETDATA");
     if (!AwaitNextHeader(true)) return ServeFailed("ERR: GETBRK");
-    if (received.outcome == Outcome::FileDiscarded) SetStatus("DISCARDED");
-    if (received.outcome == Outcome::Done) lastTransaction = Transaction::FileReceived;
+    if (received.outcome == Outcome::FileDiscarded) link_.SetStatus("DISCARDED");
+    if (received.outcome == Outcome::Done) lastTransaction_ = Transaction::FileReceived;
     return received;
 }
 
 // Takes the parameters of the peer's S or I (its data field `len` long) and
 // acknowledges it with this side's.
 void KermitEngine::AnswerInit(int len) {
-    ApplyPeerParams(len);
-    AgreeOnCapabilities(true);
-    checkType = 1;
-    PutPacket(BuildAckParams(), 0, 'Y', sendBuffer);
+    link_.ApplyPeerParams(len);
+    link_.AgreeOnCapabilities(true);
+    link_.UseCheck(1);
+    link_.PutPacket(link_.BuildAckParams(), 0, 'Y', link_.SendBuffer());
 }
 
 // The server's idle loop: waits for S, I, R or G; three attempts that bring
 // none of S, R and G end it.
 Command KermitEngine::WaitForCommand() {
     ResetEngine();
-    PutPacket(0, 0, 'N', nullptr);
+    link_.PutPacket(0, 0, 'N', nullptr);
     int attempts = 0;
     bool lastReadFailed = false;
     int len = 0;
     while (attempts < 3) {
         int rseq = 0, type = 0;
-        lastReadFailed = !GetPacket(len, rseq, type, recvBuffer);
+        lastReadFailed = !link_.GetPacket(len, rseq, type);
         if (lastReadFailed) {
-            PutPacket(0, 0, 'N', nullptr);
+            link_.PutPacket(0, 0, 'N', nullptr);
             ++attempts;
             continue;
         }
@@ -126,37 +125,39 @@ Command KermitEngine::WaitForCommand() {
             // An I changes no block check: C-Kermit sends the R or G that
             // follows it with type 1, and the answer agrees on its own.
             if (type == 'S') {
-                AgreeOnCheck(true);
+                link_.AgreeOnCheck(true);
                 return Command::SendInit;
             }
             ++attempts;
             continue;
         }
         if (rseq == 0 && (type == 'R' || type == 'G')) {
-            const int n = DecodeData(reinterpret_cast<std::uint8_t*>(fileName), kNameSize - 1, len);
-            if (n == kMalformed) {
+            const int n =
+                link_.DecodeData(reinterpret_cast<std::uint8_t*>(fileName_), kNameSize - 1, len);
+            if (n == PacketLink::kMalformed) {
                 lastReadFailed = true;
-                SetStatus("CHKSUM");
-                PutPacket(0, 0, 'N', nullptr);
+                link_.SetStatus("CHKSUM");
+                link_.PutPacket(0, 0, 'N', nullptr);
                 ++attempts;
                 continue;
             }
             if (n < 0) {
-                fileName[0] = '\0';
+                fileName_[0] = '\0';
                 SendError("NAME TOO LONG");
-                SetStatus("NAME TOO LONG");
+                link_.SetStatus("NAME TOO LONG");
                 return Command::Refused;
             }
-            fileName[n] = '\0';
-            SetStatusPlain(fileName);
+            fileName_[n] = '\0';
+            link_.SetStatusPlain(fileName_);
             return type == 'R' ? Command::FileRequest : Command::Generic;
         }
         SendError(kUnknownCommand);
         ResetEngine();
         ++attempts;
     }
-    if (!lastReadFailed && !stopped_) {
-        SetStatusPlain(std::string_view(reinterpret_cast<const char*>(recvBuffer), len));
+    if (!lastReadFailed && !link_.Stopped()) {
+        link_.SetStatusPlain(
+            std::string_view(reinterpret_cast<const char*>(link_.ReceivedField()), len));
     }
     return Command::None;
 }
@@ -167,45 +168,45 @@ Command KermitEngine::WaitForCommand() {
 // report.
 Received KermitEngine::ServeFileRequest() {
     std::vector<std::uint8_t> content;
-    const bool found = IsPlainFileName(fileName, windowsNameRules) &&
-                       files_.ReadToServe(receiveFolder / files_.PathFromName(fileName), content);
+    const bool found = IsPlainFileName(fileName_, windowsNameRules_) &&
+                       files_.ReadToServe(receiveFolder_ / files_.PathFromName(fileName_), content);
     if (!found) {
         SendError("FILE NOT FOUND");
-        SetStatus("ERR: NOFILE");
-        fileName[0] = '\0';
+        link_.SetStatus("ERR: NOFILE");
+        fileName_[0] = '\0';
         return {Outcome::RequestRefused};
     }
     ResetEngine();
     if (!SendInit()) return ServeFailed("ERR: SNDINIT");
-    if (!SendHeader('F', fileName)) return ServeFailed("ERR: FILEHDR");
+    if (!SendHeader('F', fileName_)) return ServeFailed("ERR: FILEHDR");
     if (!SendFileData(content.data(), content.size())) return ServeFailed("ERR: SNDDATA");
     if (!SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
-    lastTransaction = Transaction::FileServed;
+    lastTransaction_ = Transaction::FileServed;
     return {Outcome::Done};
 }
 
 // G: a generic command. D sends back the name buffer's text; B and L log out.
 // The answer keeps the block check that an I exchange agreed on.
 Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
-    const int agreed = checkType;
+    const int agreed = link_.InForce().checkType;
     ResetEngine();
-    checkType = agreed;
-    const char command = fileName[0];
+    link_.UseCheck(agreed);
+    const char command = fileName_[0];
     if (command == '\0' || command == 'D') {
         if (!SendInit()) return ServeFailed("ERR: SNDINIT");
         if (!SendHeader('X', "")) return ServeFailed("ERR: FILEHDR");
-        CopyText(fileName, sizeof fileName - 2, nameBuffer);
-        std::strcat(fileName, "\r\n");
-        const auto* text = reinterpret_cast<const std::uint8_t*>(fileName);
-        if (!SendFileData(text, std::strlen(fileName))) return ServeFailed("ERR: SNDDATA");
+        CopyText(fileName_, sizeof fileName_ - 2, nameBuffer);
+        std::strcat(fileName_, "\r\n");
+        const auto* text = reinterpret_cast<const std::uint8_t*>(fileName_);
+        if (!SendFileData(text, std::strlen(fileName_))) return ServeFailed("ERR: SNDDATA");
         if (!SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
-        lastTransaction = Transaction::TextAnswered;
+        lastTransaction_ = Transaction::TextAnswered;
         return {Outcome::Done};
     }
     if (command == 'B' || command == 'L') {
-        CopyText(fileName, sizeof fileName, kLogout.data());
-        PutPacket(0, seq, 'Y', nullptr);
-        lastTransaction = Transaction::LoggedOut;
+        CopyText(fileName_, sizeof fileName_, kLogout.data());
+        link_.PutPacket(0, state_.seq, 'Y', nullptr);
+        lastTransaction_ = Transaction::LoggedOut;
         return {Outcome::Done};
     }
     SendError(kUnknownCommand);

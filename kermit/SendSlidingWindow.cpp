@@ -1,5 +1,7 @@
 #include "kermit/SendSlidingWindow.h"
 
+#include "kermit/KermitEngine.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -53,33 +55,33 @@ KermitEngine::Ack KermitEngine::SendSlidingWindowData(const std::uint8_t* data,
                                                       std::size_t length) {
     if (sendSlidingWindow_ == nullptr) sendSlidingWindow_ = std::make_unique<SendSlidingWindow>();
     SendSlidingWindow& slidingWindow = *sendSlidingWindow_;
-    slidingWindow.Start(slidingWindowSize, seq);
+    slidingWindow.Start(link_.InForce().slidingWindowSize, state_.seq);
     std::size_t sent = 0;
     int idle = 0;  // answers in a row that asked for nothing
-    std::int64_t heardAt = port_.NowMs();
+    std::int64_t heardAt = link_.NowMs();
     while (sent < length || !slidingWindow.Empty()) {
         while (sent < length && !slidingWindow.Full()) {
             if (observer_ != nullptr) observer_->OnSendProgress(static_cast<std::uint32_t>(sent));
             const int offer = static_cast<int>(std::min(DataOffer(), length - sent));
-            const int consumed = EncodeData(data + sent, offer);
+            const int consumed = link_.EncodeData(data + sent, offer);
             if (consumed <= 0) return Ack::Failed;
-            SendSlidingWindow::Packet& packet = slidingWindow.Add(sendBuffer, encodedLen);
-            WritePacket(packet.len, packet.seq, 'D', packet.data, checkType);
-            packet.sentAtRead = inputReads_;
-            packet.sentAtEnd = inputEnd_;
-            seq = slidingWindow.NextSeq();
+            SendSlidingWindow::Packet& packet =
+                slidingWindow.Add(link_.SendBuffer(), link_.EncodedLen());
+            link_.WritePacket(packet.len, packet.seq, 'D', packet.data, link_.InForce().checkType);
+            packet.sentAt = link_.Sent();
+            state_.seq = slidingWindow.NextSeq();
             sent += static_cast<std::size_t>(consumed);
         }
         int len = 0, rseq = 0, type = 0;
         const bool got = GetAnswer(AckKind::Data, len, rseq, type);
-        if (timedOut_) {
+        if (link_.TimedOut()) {
             if (SilentTooLong(heardAt)) return Ack::NoAnswer;
             Resend(slidingWindow, slidingWindow.Oldest().seq, false);
             continue;
         }
-        heardAt = port_.NowMs();
+        heardAt = link_.NowMs();
         if (!got) {
-            if (RunFlagCleared()) return Ack::Failed;
+            if (link_.RunFlagCleared()) return Ack::Failed;
             if (Resend(slidingWindow, slidingWindow.Oldest().seq) != Ack::Taken)
                 return Ack::NoAnswer;
             continue;
@@ -99,11 +101,12 @@ KermitEngine::Ack KermitEngine::SendSlidingWindowData(const std::uint8_t* data,
 KermitEngine::Ack KermitEngine::Resend(SendSlidingWindow& slidingWindow, int rseq, bool counted) {
     SendSlidingWindow::Packet* packet = slidingWindow.Find(rseq);
     if (packet == nullptr) return Ack::Taken;
-    if (counted && packet->retries + 1 >= retryLimit * slidingWindowSize) return Ack::NoAnswer;
+    if (counted && packet->retries + 1 >= state_.retryLimit * link_.InForce().slidingWindowSize)
+        return Ack::NoAnswer;
     if (counted) ++packet->retries;
-    WritePacket(packet->len, packet->seq, 'D', packet->data, checkType);
-    packet->sentAtRead = inputReads_;
-    packet->sentAtEnd = inputEnd_;
+    link_.WritePacket(packet->len, packet->seq, 'D', packet->data,
+                      link_.InForce().checkType);
+    packet->sentAt = link_.Sent();
     return Ack::Taken;
 }
 
@@ -116,12 +119,13 @@ KermitEngine::Ack KermitEngine::Resend(SendSlidingWindow& slidingWindow, int rse
 KermitEngine::Ack KermitEngine::TakeSlidingWindowAnswer(SendSlidingWindow& slidingWindow, int len,
                                                         int rseq, int type, int& idle) {
     if (type == 'E') {
-        SetStatusPlain(std::string_view(reinterpret_cast<const char*>(recvBuffer), len));
+        link_.SetStatusPlain(
+            std::string_view(reinterpret_cast<const char*>(link_.ReceivedField()), len));
         PeerError(len);
         return Ack::Failed;
     }
-    if (RunFlagCleared()) {
-        StopPlain();
+    if (link_.RunFlagCleared()) {
+        link_.StopPlain();
         return Ack::Failed;
     }
     SendSlidingWindow::Packet* packet = slidingWindow.Find(rseq);
@@ -132,7 +136,7 @@ KermitEngine::Ack KermitEngine::TakeSlidingWindowAnswer(SendSlidingWindow& slidi
         return Ack::Taken;
     }
     if (type == 'N' && packet != nullptr && !packet->acked) {
-        const bool stale = inputReads_ == packet->sentAtRead && inputNext_ <= packet->sentAtEnd;
+        const bool stale = link_.ReadBefore(packet->sentAt);
         idle = 0;
         return stale ? Ack::Taken : Resend(slidingWindow, rseq);
     }
@@ -142,10 +146,10 @@ KermitEngine::Ack KermitEngine::TakeSlidingWindowAnswer(SendSlidingWindow& slidi
         // The oldest goes again; a peer that has it answers it again.
         SendSlidingWindow::Packet& oldest = slidingWindow.Oldest();
         idle = 0;
-        const bool stale = inputReads_ == oldest.sentAtRead && inputNext_ <= oldest.sentAtEnd;
+        const bool stale = link_.ReadBefore(oldest.sentAt);
         return stale ? Ack::Taken : Resend(slidingWindow, oldest.seq);
     }
-    if (++idle < retryLimit) return Ack::Taken;
+    if (++idle < state_.retryLimit) return Ack::Taken;
     idle = 0;
     return Resend(slidingWindow, slidingWindow.Oldest().seq);
 }

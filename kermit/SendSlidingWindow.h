@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "kermit/KermitEngine.h"
+#include "kermit/PacketLink.h"
 
 namespace kermit {
 
@@ -17,10 +17,9 @@ public:
         int len = 0;
         int retries = 0;  // sends after the first
         bool acked = false;
-        // Where the engine's input stood when it was last sent: an answer
+        // Where the link's input stood when it was last sent: an answer
         // that had arrived by then was sent before the peer could see it.
-        std::uint64_t sentAtRead = 0;
-        int sentAtEnd = 0;
+        PacketLink::InputPoint sentAt;
         std::uint8_t data[kMaxPacketData] = {};
     };
 

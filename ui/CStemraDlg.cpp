@@ -217,8 +217,9 @@ WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
                      .portName = app_.Comport,
                      .baudIndex = app_.Baud,
                      .path = path,
-                     .blockCheck = app_.BlockCheck,
-                     .proposal = {app_.PacketLength, app_.Window}};
+                     .offer = {.blockCheck = app_.BlockCheck,
+                               .packetLength = app_.PacketLength,
+                               .slidingWindow = app_.Window}};
 }
 
 void CStemraDlg::RunSend(const QString& path) {

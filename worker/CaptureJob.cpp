@@ -8,14 +8,14 @@ constexpr int kPieceCapacity = 511;
 // Hands the caliper's text to the window line by line, in pieces of at most
 // 511 bytes, until the run flag is cleared. Bytes of an unfinished piece
 // are dropped at the end.
-void CaptureText(JobRun& run, kermit::KermitEngine& engine) {
+void CaptureText(JobRun& run, kermit::PacketLink& line) {
     char piece[kPieceCapacity + 1];
     int count = 0;
     int b = 0;
     do {
         // Input that keeps coming must not hold off a stop.
         if (run.runFlag == 0) break;
-        b = engine.ReadByte();
+        b = line.ReadByte();
         if (b != -1) piece[count++] = static_cast<char>(b);
         if (count == kPieceCapacity || b == '\n') {
             piece[count] = '\0';
@@ -33,7 +33,7 @@ void RunCaptureJob(JobRun& run) {
         run.EndJob(link);
         return;
     }
-    CaptureText(run, link->engine);
+    CaptureText(run, link->engine.Link());
     const bool lost = link->lineLost();
     run.DestroyLink(link);
     run.outcome = JobOutcome::Stopped;

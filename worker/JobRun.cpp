@@ -19,17 +19,15 @@ int PacketEndWaitMs(int baudIndex) {
 
 std::unique_ptr<JobLink> JobRun::CreateLink() {
     auto owned = std::make_unique<JobLink>(runFlag, window, texts);
-    owned->engine.checkOffer = job.blockCheck;
-    owned->engine.packetLengthOffer = job.proposal.packetLength;
-    owned->engine.slidingWindowOffer = job.proposal.slidingWindow;
-    owned->engine.packetEndWaitMs = PacketEndWaitMs(job.baudIndex);
+    owned->engine.SetOffer(job.offer);
+    owned->engine.Link().SetPacketEndWait(PacketEndWaitMs(job.baudIndex));
     link = owned.get();
     return owned;
 }
 
 void JobRun::DestroyLink(std::unique_ptr<JobLink>& owned) {
     if (owned == nullptr) return;
-    statusText = QString::fromLatin1(owned->engine.statusText).trimmed();
+    statusText = QString::fromLatin1(owned->engine.StatusText()).trimmed();
     if (failedFile.isEmpty()) failedFile = owned->reports.failedFile();
     link = nullptr;
     owned.reset();
@@ -68,5 +66,5 @@ void JobRun::SetFailureOutcome(const JobLink& owned) {
 QString JobRun::FailureReason(const JobLink& owned) const {
     const QString peerSays = owned.reports.PeerSays();
     if (!peerSays.isEmpty()) return peerSays;
-    return QString::fromLatin1(owned.engine.statusText).trimmed();
+    return QString::fromLatin1(owned.engine.StatusText()).trimmed();
 }

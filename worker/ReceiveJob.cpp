@@ -37,9 +37,9 @@ void FinishTransaction(JobRun& run, JobLink& link, char* nameBuffer, bool& edito
     const QByteArray name = WithoutLineEnd(QByteArray(nameBuffer));
     std::memcpy(nameBuffer, name.constData(), name.size() + 1);
     // The folder the file went to: a Save As may have moved it.
-    const QString folder = FolderText(link.engine.receiveFolder);
+    const QString folder = FolderText(link.engine.ReceiveFolder());
     const bool textAnswer =
-        link.engine.lastTransaction == kermit::KermitEngine::Transaction::TextAnswered;
+        link.engine.LastTransaction() == kermit::KermitEngine::Transaction::TextAnswered;
     if (run.window != nullptr) {
         if (textAnswer) run.window->OnTextAnswered(name);
         run.window->OnTransactionDone(folder, name);
@@ -60,7 +60,7 @@ void RunReceiveJob(JobRun& run) {
     bool editorNoted = false;
     if (run.OpenPort(*link)) {
         for (;;) {
-            link->engine.receiveFolder = FolderPath(run.job.path);
+            link->engine.SetReceiveFolder(FolderPath(run.job.path));
             link->reports.ForgetFailedFile();
             const kermit::Outcome result =
                 link->engine.KermitReceive(nameBuffer.data(), dataBuffer.data(), kDataCapacity)

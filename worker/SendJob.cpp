@@ -74,7 +74,7 @@ std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
 // silent, that it stopped answering, with the file and how long it said
 // nothing.
 QString FailureText(const JobRun& run, const JobLink& link) {
-    const int silent = link.engine.silentSeconds;
+    const int silent = link.engine.SilentSeconds();
     const QString reason = silent <= 0 ? run.FailureReason(link)
                                        : run.texts.At(TextId::PeerStoppedAnswering)
                                              .arg(QDir::toNativeSeparators(run.job.path))

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "kermit/Proposal.h"
+#include "kermit/Offer.h"
 
 // What a job does on the line.
 enum class JobKind {
@@ -18,9 +18,9 @@ enum class JobKind {
 // job can be written with only the fields that differ.
 struct WorkerJob {
     JobKind kind = JobKind::Receive;
-    QString portName = {};           // "COM5", "ttyUSB0" or a device path; empty for none
-    int baudIndex = 3;               // index into serial::kBaudTable
-    QString path = {};               // send: the file; receive: the folder; capture: unused
-    int blockCheck = 1;              // block check a send proposes: 1, or 3 when chosen
-    kermit::Proposal proposal = {};  // long packets and window a Send-Init proposes
+    QString portName = {};     // "COM5", "ttyUSB0" or a device path; empty for none
+    int baudIndex = 3;         // index into serial::kBaudTable
+    QString path = {};         // send: the file; receive: the folder; capture: unused
+    kermit::Offer offer = {};  // what this side's Send-Init offers: block check, long
+                               // packets, sliding window, repeat prefix
 };

@@ -255,11 +255,11 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     }
     TracingPort traced(port);
     disk::DiskFiles files;
-    kermit::KermitEngine engine(traced, files, run);
-    engine.receiveFolder = workDir / "rx";
-    engine.checkOffer = spec.check;
-    engine.packetLengthOffer = spec.packetLength;
-    engine.slidingWindowOffer = spec.slidingWindow;
+    const kermit::Offer offer = {.blockCheck = spec.check,
+                                 .packetLength = spec.packetLength,
+                                 .slidingWindow = spec.slidingWindow};
+    kermit::KermitEngine engine(traced, files, run, offer);
+    engine.SetReceiveFolder(workDir / "rx");
     char nameBuffer[kermit::KermitEngine::kNameBufferSize] = {};
     std::vector<std::uint8_t> dataBuffer(8192);
 
@@ -278,10 +278,11 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     watchdog.CorvixReturned();
     result.peerExit = watchdog.Join(result);
 
-    result.corvixStatus = engine.statusText;
-    result.checkInForce = engine.checkType;
-    result.longInForce = engine.longLen;
-    result.slidingWindowInForce = engine.slidingWindowSize;
+    const kermit::Agreed& inForce = engine.Link().InForce();
+    result.corvixStatus = engine.StatusText();
+    result.checkInForce = inForce.checkType;
+    result.longInForce = inForce.longLen;
+    result.slidingWindowInForce = inForce.slidingWindowSize;
     const auto counters = line.GetCounters();
     for (int d = 0; d < 2; ++d)
         result.faults += counters.flipped[d] + counters.dropped[d];

@@ -72,7 +72,7 @@ void InteropTest::OpenLine(const linesim::Options& options) {
     ASSERT_EQ(port->Open(QString::fromStdString(line->Path(linesim::LineSim::kSideA)), 7), 1);
     engine = std::make_unique<kermit::KermitEngine>(*port, files, run);
     engine->SetObserver(&observer);
-    engine->receiveFolder = rx;
+    engine->SetReceiveFolder(rx);
     ArmWatchdog(90);
 }
 
@@ -119,7 +119,7 @@ int InteropTest::CorvixSend(const fs::path& file, const std::string& announcedNa
 }
 
 int InteropTest::CorvixReceiveOnce() {
-    engine->receiveFolder = rx;
+    engine->SetReceiveFolder(rx);
     received = engine->KermitReceive(nameBuffer, dataBuffer.data(), 8191);
     return test_support::ReceivedNumber(received);
 }

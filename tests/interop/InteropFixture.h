@@ -18,6 +18,13 @@
 
 namespace interop {
 
+// Long packets and a sliding window: offered (94 and 1 offer neither) or in
+// force (0 and 1 are neither).
+struct PacketsAndWindow {
+    int packetLength = kermit::kShortPacketLen;
+    int slidingWindow = 1;
+};
+
 namespace fs = std::filesystem;
 
 using test_support::ReadWholeFile;

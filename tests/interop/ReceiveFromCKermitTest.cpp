@@ -10,7 +10,7 @@ protected:
     // lead to (it proposes 3 unless told otherwise), `inForce` the long
     // packets and window (it offers 4000 and 30 unless told otherwise).
     void ReceiveAll(const std::vector<std::string>& extraSettings, int check = 3,
-                    kermit::Proposal inForce = {3999, 30}) {
+                    PacketsAndWindow inForce = {3999, 30}) {
         const auto files = StandardFileSet();
         std::vector<std::string> commands = extraSettings;
         for (const TestFile& f : files) {
@@ -22,12 +22,12 @@ protected:
         for (const TestFile& f : files) {
             const int got = CorvixReceiveOnce();
             ASSERT_EQ(got, static_cast<int>(f.bytes.size()))
-                << f.name << ": " << engine->statusText << "\n"
+                << f.name << ": " << engine->StatusText() << "\n"
                 << PeerLog();
             EXPECT_STREQ(nameBuffer, f.name.c_str());
-            EXPECT_EQ(engine->checkType, check) << f.name;
-            EXPECT_EQ(engine->longLen, inForce.packetLength) << f.name;
-            EXPECT_EQ(engine->slidingWindowSize, inForce.slidingWindow) << f.name;
+            EXPECT_EQ(engine->Link().InForce().checkType, check) << f.name;
+            EXPECT_EQ(engine->Link().InForce().longLen, inForce.packetLength) << f.name;
+            EXPECT_EQ(engine->Link().InForce().slidingWindowSize, inForce.slidingWindow) << f.name;
             EXPECT_TRUE(ReadWholeFile(rx / f.name) == f.bytes) << f.name << " differs";
         }
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
@@ -42,8 +42,9 @@ protected:
         WriteWholeFile(peerDir / name, bytes);
         OpenLine(options);
         StartCKermit(peerSettings, peerDir);
-        ASSERT_EQ(CorvixReceiveOnce(), static_cast<int>(bytes.size())) << engine->statusText << "\n"
-                                                                       << PeerLog();
+        ASSERT_EQ(CorvixReceiveOnce(), static_cast<int>(bytes.size()))
+            << engine->StatusText() << "\n"
+            << PeerLog();
         EXPECT_TRUE(ReadWholeFile(rx / name) == bytes);
         WaitPeer();
         const auto counters = line->GetCounters();
@@ -125,8 +126,8 @@ TEST_F(ReceiveFromCKermit, LostPacketsUnderASlidingWindowOfLongPacketsAreAskedFo
     options.seed = 3;
     ReceiveOverFaultyLine("window.bin", bytes, options,
                           {"set window 8", "set send packet-length 1000"});
-    EXPECT_EQ(engine->slidingWindowSize, 8);
-    EXPECT_GT(engine->longLen, 94);
+    EXPECT_EQ(engine->Link().InForce().slidingWindowSize, 8);
+    EXPECT_GT(engine->Link().InForce().longLen, 94);
 }
 
 TEST_F(ReceiveFromCKermit, NamesThatPointOutsideLandInsideTheReceiveFolder) {
@@ -134,9 +135,9 @@ TEST_F(ReceiveFromCKermit, NamesThatPointOutsideLandInsideTheReceiveFolder) {
     WriteWholeFile(peerDir / "data.txt", "tree list\r\n");
     OpenLine();
     StartCKermit({"send data.txt ../../escape.txt", "send data.txt /abs/x.txt"}, peerDir);
-    ASSERT_GE(CorvixReceiveOnce(), 0) << engine->statusText;
+    ASSERT_GE(CorvixReceiveOnce(), 0) << engine->StatusText();
     EXPECT_STREQ(nameBuffer, "escape.txt");
-    ASSERT_GE(CorvixReceiveOnce(), 0) << engine->statusText;
+    ASSERT_GE(CorvixReceiveOnce(), 0) << engine->StatusText();
     EXPECT_STREQ(nameBuffer, "x.txt");
     EXPECT_EQ(ReadWholeFile(rx / "escape.txt"), "tree list\r\n");
     EXPECT_EQ(ReadWholeFile(rx / "x.txt"), "tree list\r\n");

@@ -28,10 +28,10 @@ TEST_F(ReceiveFromGKermit, EveryFileArrivesByteExactWithTheBlockCheckItProposes)
         StartGKermit({"-s", f.name, "-i", "-P", "-q"}, peerDir);
         const int got = receiving.get();
         ASSERT_EQ(got, static_cast<int>(f.bytes.size()))
-            << f.name << ": " << engine->statusText << "\n"
+            << f.name << ": " << engine->StatusText() << "\n"
             << PeerLog();
         EXPECT_STREQ(nameBuffer, f.name.c_str());
-        EXPECT_EQ(engine->checkType, 3) << f.name;  // its Send-Init proposes 3
+        EXPECT_EQ(engine->Link().InForce().checkType, 3) << f.name;  // its Send-Init proposes 3
         EXPECT_TRUE(ReadWholeFile(rx / f.name) == f.bytes) << f.name << " differs";
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
         MakePeerEndRaw();

@@ -9,16 +9,16 @@ protected:
     // Sends `bytes` as `name` to C-Kermit over a line with faults; the file
     // must arrive whole, and the line must have done some damage.
     void SendOverFaultyLine(const std::string& name, const std::string& bytes,
-                            const linesim::Options& options, kermit::Proposal proposal = {},
+                            const linesim::Options& options, PacketsAndWindow proposal = {},
                             std::vector<std::string> peerSettings = {}) {
         fs::create_directories(root / "tx");
         WriteWholeFile(root / "tx" / name, bytes);
         OpenLine(options);
-        engine->packetLengthOffer = proposal.packetLength;
-        engine->slidingWindowOffer = proposal.slidingWindow;
+        engine->SetOffer(
+            {.packetLength = proposal.packetLength, .slidingWindow = proposal.slidingWindow});
         peerSettings.push_back("receive");
         StartCKermit(peerSettings, peerDir);
-        ASSERT_EQ(CorvixSend(root / "tx" / name, name), 0) << engine->statusText << "\n"
+        ASSERT_EQ(CorvixSend(root / "tx" / name, name), 0) << engine->StatusText() << "\n"
                                                            << PeerLog();
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
         EXPECT_TRUE(ReadWholeFile(peerDir / name) == bytes);
@@ -41,24 +41,24 @@ protected:
     // `used` the one the transfer must end up with; `proposal` the long
     // packets and window it proposes, `inForce` what must be agreed.
     void SendAllToCKermit(const std::vector<std::string>& extraSettings, int offer = 1,
-                          int used = 1, kermit::Proposal proposal = {},
-                          kermit::Proposal inForce = {0, 1}) {
+                          int used = 1, PacketsAndWindow proposal = {},
+                          PacketsAndWindow inForce = {0, 1}) {
         const auto files = PrepareFiles();
         OpenLine();
-        engine->checkOffer = offer;
-        engine->packetLengthOffer = proposal.packetLength;
-        engine->slidingWindowOffer = proposal.slidingWindow;
+        engine->SetOffer({.blockCheck = offer,
+                          .packetLength = proposal.packetLength,
+                          .slidingWindow = proposal.slidingWindow});
         std::vector<std::string> commands = extraSettings;
         for (size_t i = 0; i < files.size(); ++i)
             commands.push_back("receive");
         StartCKermit(commands, peerDir);
         for (const TestFile& f : files) {
             ASSERT_EQ(CorvixSend(root / "tx" / f.name, f.name), 0)
-                << f.name << ": " << engine->statusText << "\n"
+                << f.name << ": " << engine->StatusText() << "\n"
                 << PeerLog();
-            EXPECT_EQ(engine->checkType, used) << f.name;
-            EXPECT_EQ(engine->longLen, inForce.packetLength) << f.name;
-            EXPECT_EQ(engine->slidingWindowSize, inForce.slidingWindow) << f.name;
+            EXPECT_EQ(engine->Link().InForce().checkType, used) << f.name;
+            EXPECT_EQ(engine->Link().InForce().longLen, inForce.packetLength) << f.name;
+            EXPECT_EQ(engine->Link().InForce().slidingWindowSize, inForce.slidingWindow) << f.name;
         }
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
         for (const TestFile& f : files) {
@@ -108,7 +108,7 @@ TEST_F(SendToPeers, GKermitReceivesEveryFileByteExact) {
     for (const TestFile& f : files) {
         StartGKermit({"-r", "-i", "-P", "-w", "-q"}, peerDir);
         ASSERT_EQ(CorvixSend(root / "tx" / f.name, f.name), 0)
-            << f.name << ": " << engine->statusText << "\n"
+            << f.name << ": " << engine->StatusText() << "\n"
             << PeerLog();
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
         EXPECT_TRUE(ReadWholeFile(peerDir / f.name) == f.bytes) << f.name << " differs";
@@ -149,8 +149,8 @@ TEST_F(SendToPeers, LostPacketsUnderASlidingWindowOfLongPacketsAreSentAgain) {
     options.seed = 4;
     SendOverFaultyLine("window.bin", bytes, options, {1000, 8},
                        {"set window 8", "set receive packet-length 1000"});
-    EXPECT_EQ(engine->slidingWindowSize, 8);
-    EXPECT_GT(engine->longLen, 94);
+    EXPECT_EQ(engine->Link().InForce().slidingWindowSize, 8);
+    EXPECT_GT(engine->Link().InForce().longLen, 94);
 }
 
 }  // namespace

@@ -17,12 +17,12 @@ TEST_F(ServeCKermit, GetRemoteDirectoryFinishAndBye) {
                   "echo FINISH-STATUS \\v(status)", "bye"},
                  peerDir);
 
-    ASSERT_EQ(CorvixReceiveOnce(), 0) << engine->statusText << "\n" << PeerLog();  // R
+    ASSERT_EQ(CorvixReceiveOnce(), 0) << engine->StatusText() << "\n" << PeerLog();  // R
     EXPECT_STREQ(nameBuffer, "trees.txt");
-    ASSERT_EQ(CorvixReceiveOnce(), 0) << engine->statusText << "\n" << PeerLog();  // G D
-    EXPECT_EQ(CorvixReceiveOnce(), -1);                                            // G F
-    EXPECT_STREQ(engine->statusText, " ERR: UNKNOWN");
-    ASSERT_EQ(CorvixReceiveOnce(), 0) << engine->statusText << "\n" << PeerLog();  // G L
+    ASSERT_EQ(CorvixReceiveOnce(), 0) << engine->StatusText() << "\n" << PeerLog();  // G D
+    EXPECT_EQ(CorvixReceiveOnce(), -1);                                              // G F
+    EXPECT_STREQ(engine->StatusText(), " ERR: UNKNOWN");
+    ASSERT_EQ(CorvixReceiveOnce(), 0) << engine->StatusText() << "\n" << PeerLog();  // G L
     EXPECT_STREQ(nameBuffer, "LOGOUT      ");
     WaitPeer();
 

@@ -110,7 +110,7 @@ TEST_F(Hostile, FloodsEndOnTheStopWithoutMemoryGrowingWithThem) {
             EndlessPort port(run, lengths[i], "", flood.cycle);
             disk::DiskFiles files;
             kermit::KermitEngine engine(port, files, run);
-            engine.receiveFolder = tree.In();
+            engine.SetReceiveFolder(tree.In());
             char name[kermit::KermitEngine::kNameBufferSize] = {};
             std::uint8_t data[8192];
             const std::size_t before = AllocationCount();
@@ -119,7 +119,7 @@ TEST_F(Hostile, FloodsEndOnTheStopWithoutMemoryGrowingWithThem) {
             allocated[i] = AllocationCount() - before;
             // Three bad packets may end the wait before the stop does.
             if (port.bytesRead >= lengths[i]) {
-                EXPECT_STREQ(engine.statusText, "         QUIT");
+                EXPECT_STREQ(engine.StatusText(), "         QUIT");
                 EXPECT_EQ(outcome, kermit::Outcome::Stopped);
                 EXPECT_LT(port.ReadAfterStop(), 16u);
             }
@@ -145,11 +145,11 @@ TEST_F(Hostile, EndlessStreamOfDataPacketsEndsOnTheStop) {
                      packets);
     disk::DiskFiles files;
     kermit::KermitEngine engine(port, files, run);
-    engine.receiveFolder = tree.In();
+    engine.SetReceiveFolder(tree.In());
     char name[kermit::KermitEngine::kNameBufferSize] = {};
     std::uint8_t data[8192];
     EXPECT_EQ(engine.KermitReceive(name, data, 8191).outcome, kermit::Outcome::Failed);
-    EXPECT_STREQ(engine.statusText, " ERR: GETDATA");
+    EXPECT_STREQ(engine.StatusText(), " ERR: GETDATA");
     EXPECT_LT(port.ReadAfterStop(), 200u);
     ASSERT_FALSE(port.sent.empty());
     EXPECT_EQ(port.sent.back().type, 'E');
@@ -197,7 +197,7 @@ TEST_F(Hostile, AnnouncedNamesAreMadePlainUnderBothRules) {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.announced + (windows ? " windows" : " posix"));
             ReceiveRig rig(tree.In());
-            rig.engine.windowsNameRules = windows;
+            rig.engine.SetWindowsNameRules(windows);
             rig.Script(SendingScript(c.announced, "data", InitParams(94, 0, '~')));
             EXPECT_EQ(rig.Receive(), 4);
             const std::string expected = windows ? c.windows : c.posix;
@@ -214,7 +214,7 @@ TEST_F(Hostile, AnnouncedNamesAreMadePlainUnderBothRules) {
 TEST_F(Hostile, LongestReservedNameIsCutToFit) {
     const std::string name = "CON." + std::string(123, 'n');
     ReceiveRig rig(tree.In());
-    rig.engine.windowsNameRules = true;
+    rig.engine.SetWindowsNameRules(true);
     rig.Script(SendingScript(name, "x", InitParams(94, 0, '~')));
     ASSERT_EQ(rig.Receive(), 1);
     const std::string expected = "_" + name.substr(0, 126);
@@ -234,7 +234,7 @@ TEST_F(Hostile, RequestsForDevicesOrFolderPartsAreRefused) {
         EXPECT_EQ(rig.port.TypesSent(), "NE");
     }
     ReceiveRig rig(tree.In());
-    rig.engine.windowsNameRules = true;
+    rig.engine.SetWindowsNameRules(true);
     rig.port.FeedPacket(0, 'R', "NUL");
     EXPECT_EQ(rig.Receive(), rig.kNeither);
     EXPECT_EQ(rig.outcome, kermit::Outcome::RequestRefused);
@@ -268,23 +268,26 @@ TEST_F(Hostile, ClashingPrefixesAreNotAdopted) {
         rig.port.FeedPacket(0, 'S', c.params);
         rig.engine.ResetEngine();
         EXPECT_EQ(rig.engine.WaitForCommand(), kermit::Command::SendInit);
-        EXPECT_EQ(rig.engine.binPrefix, c.qbin);
-        EXPECT_EQ(rig.engine.repeatPrefix, c.rept);
+        kermit::PacketLink& link = rig.engine.Link();
+        EXPECT_EQ(link.InForce().binPrefix, c.qbin);
+        EXPECT_EQ(link.InForce().repeatPrefix, c.rept);
         ASSERT_EQ(rig.port.sent.back().data.size(), 9u);
         EXPECT_EQ(rig.port.sent.back().data[6], c.ackQbin);
         EXPECT_EQ(rig.port.sent.back().data[8], c.ackRept);
 
         // The same settings on this side's own data, decoded as the peer
         // would with this side's control prefix.
-        rig.engine.ctlPrefixIn = rig.engine.ctlPrefixOut;
+        kermit::Agreed agreed = link.InForce();
+        agreed.ctlPrefixIn = agreed.ctlPrefixOut;
+        link.SetInForce(agreed);
         std::string decoded;
         for (std::size_t used = 0; used < content.size();) {
             const auto* src = reinterpret_cast<const std::uint8_t*>(content.data()) + used;
-            const int consumed = rig.engine.EncodeData(src, int(content.size() - used));
+            const int consumed = link.EncodeData(src, int(content.size() - used));
             ASSERT_GT(consumed, 0);
-            std::copy_n(rig.engine.sendBuffer, rig.engine.encodedLen, rig.engine.recvBuffer);
+            link.SetReceivedField(link.SendBuffer(), link.EncodedLen());
             std::uint8_t out[128 * 94];
-            const int n = rig.engine.DecodeData(out, sizeof out, rig.engine.encodedLen);
+            const int n = link.DecodeData(out, sizeof out, link.EncodedLen());
             decoded.append(reinterpret_cast<const char*>(out), n);
             used += consumed;
         }

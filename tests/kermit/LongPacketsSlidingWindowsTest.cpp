@@ -9,8 +9,10 @@
 #include "ReceiveRig.h"
 #include "ScriptedPort.h"
 #include "kermit/KermitEngine.h"
+#include "kermit/PacketLink.h"
 
 using kermit::KermitEngine;
+using kermit::PacketLink;
 using namespace kermit_test;
 
 namespace {
@@ -37,20 +39,26 @@ std::string Capabilities(int bits, int slidingWindow, int length) {
 struct Line {
     std::atomic<int> run{1};
     ScriptedPort port{run};
-    disk::DiskFiles files;
-    KermitEngine engine{port, files, run};
+    PacketLink link{port, run};
 
+    // Long packets of `longLen` and the CRC in force on both ends.
+    void UseLong(int longLen) {
+        kermit::Agreed agreed = link.InForce();
+        agreed.longLen = longLen;
+        agreed.checkType = port.checkType = 3;
+        link.SetInForce(agreed);
+    }
     // Reads `bytes` as one packet with long packets of `longLen` in force.
     bool Read(const std::string& bytes, int longLen, std::string* data = nullptr) {
-        engine.longLen = longLen;
-        engine.checkType = port.checkType = 3;
+        UseLong(longLen);
         port.Feed(bytes);
         int len = 0, seq = 0, type = 0;
-        const bool r = engine.GetPacket(len, seq, type, engine.recvBuffer);
-        if (data != nullptr && r) data->assign(reinterpret_cast<char*>(engine.recvBuffer), len);
+        const bool r = link.GetPacket(len, seq, type);
+        if (data != nullptr && r)
+            data->assign(reinterpret_cast<const char*>(link.ReceivedField()), len);
         return r;
     }
-    std::string Status() const { return std::string(engine.statusText).substr(0, 13); }
+    std::string Status() const { return std::string(link.StatusText()).substr(0, 13); }
 };
 
 TEST(LongPackets, ExtendedHeaderGoesOutAndComesBackAndItsDamageIsCaught) {
@@ -60,12 +68,11 @@ TEST(LongPackets, ExtendedHeaderGoesOutAndComesBackAndItsDamageIsCaught) {
     const std::string packet = MakePacket(5, 'D', field, '\r', 3);
     {
         Line line;
-        line.engine.longLen = 4000;
-        line.engine.checkType = line.port.checkType = 3;
-        line.engine.PutPacket(3000, 5, 'D', Bytes(field));
+        line.UseLong(4000);
+        line.link.PutPacket(3000, 5, 'D', Bytes(field));
         EXPECT_EQ(line.port.wire, packet);  // LEN 0, LENX 3003, HCHECK, data, CRC, CR
         // A short packet still goes short while long packets are in force.
-        line.engine.PutPacket(2, 6, 'D', Bytes(field));
+        line.link.PutPacket(2, 6, 'D', Bytes(field));
         EXPECT_EQ(line.port.wire.substr(packet.size()),
                   MakePacket(6, 'D', field.substr(0, 2), '\r', 3));
     }
@@ -99,12 +106,11 @@ TEST(LongPackets, ExtendedHeaderGoesOutAndComesBackAndItsDamageIsCaught) {
 
 TEST(LongPackets, SendInitProposesOnlyWhatIsChosenAndAnswersWhatThePeerOffers) {
     Line line;
-    KermitEngine& e = line.engine;
+    PacketLink& e = line.link;
     EXPECT_EQ(e.BuildInitParams(), 9);
-    e.packetLengthOffer = 4000;
-    e.slidingWindowOffer = 8;
+    e.SetOffer({.packetLength = 4000, .slidingWindow = 8});
     ASSERT_EQ(e.BuildInitParams(), 13);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(e.sendBuffer), 13),
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(e.SendBuffer()), 13),
               "~% @-#Y1~" + Capabilities(6, 8, 4000));
 
     struct Case {
@@ -136,17 +142,17 @@ TEST(LongPackets, SendInitProposesOnlyWhatIsChosenAndAnswersWhatThePeerOffers) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.peer);
-        e.ResetEngine();
-        e.packetLengthOffer = c.offerLength;
-        e.slidingWindowOffer = c.offerSlidingWindow;
-        std::memcpy(e.recvBuffer, c.peer.data(), c.peer.size());
+        e.Reset();
+        e.SetOffer({.packetLength = c.offerLength, .slidingWindow = c.offerSlidingWindow});
+        e.SetReceivedField(reinterpret_cast<const std::uint8_t*>(c.peer.data()),
+                           static_cast<int>(c.peer.size()));
         e.ApplyPeerParams(static_cast<int>(c.peer.size()));
         e.AgreeOnCapabilities(c.answering);
-        EXPECT_EQ(e.longLen, c.longLen);
-        EXPECT_EQ(e.slidingWindowSize, c.slidingWindow);
+        EXPECT_EQ(e.InForce().longLen, c.longLen);
+        EXPECT_EQ(e.InForce().slidingWindowSize, c.slidingWindow);
         if (!c.answering) continue;
         const int n = e.BuildAckParams();
-        EXPECT_EQ(std::string(reinterpret_cast<char*>(e.sendBuffer) + 9, n - 9), c.ack);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(e.SendBuffer()) + 9, n - 9), c.ack);
     }
 }
 
@@ -228,18 +234,16 @@ TEST(SlidingWindows, SenderKeepsToTheSlidingWindowAndSendsAgainOnlyWhatWasMissed
     std::atomic<int> run{1};
     ScriptedPort port{run};
     disk::DiskFiles files;
-    KermitEngine engine{port, files, run};
-    engine.packetLengthOffer = 600;
-    engine.slidingWindowOffer = 8;
+    KermitEngine engine{port, files, run, {.packetLength = 600, .slidingWindow = 8}};
     SlidingWindowReceiver peer{port, 4};
     port.onPacket = [&](const Packet& p) { peer.OnPacket(p); };
     port.onIdle = [&] { return peer.OnIdle(); };
     const std::string content = Noise(9000, 11);
 
     ASSERT_EQ(engine.KermitSend("W.DAT", Bytes(content), content.size()), kermit::Outcome::Done)
-        << engine.statusText;
-    EXPECT_EQ(engine.longLen, 500);
-    EXPECT_EQ(engine.slidingWindowSize, 4);
+        << engine.StatusText();
+    EXPECT_EQ(engine.Link().InForce().longLen, 500);
+    EXPECT_EQ(engine.Link().InForce().slidingWindowSize, 4);
     std::string received;
     for (const auto& [seq, field] : peer.fields)
         received += PeerDecode(field, {0, '~'});

@@ -8,8 +8,10 @@
 #include "ScriptedPort.h"
 #include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
+#include "kermit/PacketLink.h"
 
 using kermit::KermitEngine;
+using kermit::PacketLink;
 using kermit_test::MakePacket;
 using kermit_test::ScriptedPort;
 
@@ -18,12 +20,11 @@ namespace {
 struct PacketLayer : ::testing::Test {
     std::atomic<int> run{1};
     ScriptedPort port{run};
-    disk::DiskFiles files;
-    KermitEngine engine{port, files, run};
+    PacketLink link{port, run};
     int len = -1, seq = -1, type = -1;
 
-    bool Get() { return engine.GetPacket(len, seq, type, engine.recvBuffer); }
-    std::string Status() const { return engine.statusText; }
+    bool Get() { return link.GetPacket(len, seq, type); }
+    std::string Status() const { return link.StatusText(); }
     std::string Hex(const std::string& s) const {
         std::string out;
         char b[4];
@@ -36,26 +37,28 @@ struct PacketLayer : ::testing::Test {
 };
 
 TEST_F(PacketLayer, SendInitAndNakAfterResetAreByteExact) {
-    engine.ResetEngine();
-    engine.BuildInitParams();
-    engine.PutPacket(9, 0, 'S', engine.sendBuffer);
+    link.Reset();
+    link.BuildInitParams();
+    link.PutPacket(9, 0, 'S', link.SendBuffer());
     EXPECT_EQ(Hex(port.wire), "01 2C 20 53 7E 25 20 40 2D 23 59 31 7E 5D 0D ");
     port.wire.clear();
-    engine.PutPacket(0, 0, 'N', nullptr);
+    link.PutPacket(0, 0, 'N', nullptr);
     EXPECT_EQ(Hex(port.wire), "01 23 20 4E 33 0D ");
 }
 
 TEST_F(PacketLayer, RepeatSendsTheSamePacketAgainAndPadsWhenAsked) {
-    engine.PutPacket(3, 5, 'D', reinterpret_cast<const std::uint8_t*>("abc"));
-    engine.RepeatLastPacket();
+    link.PutPacket(3, 5, 'D', reinterpret_cast<const std::uint8_t*>("abc"));
+    link.RepeatLastPacket();
     EXPECT_EQ(port.wire, MakePacket(5, 'D', "abc") + MakePacket(5, 'D', "abc"));
-    EXPECT_FALSE(engine.PutPacket(3, 0, 'D', nullptr));
+    EXPECT_FALSE(link.PutPacket(3, 0, 'D', nullptr));
 
     port.wire.clear();
-    engine.padCount = 2;
-    engine.padChar = 0x7F;
-    engine.eol = '\n';
-    engine.RepeatLastPacket();
+    kermit::Agreed agreed = link.InForce();
+    agreed.padCount = 2;
+    agreed.padChar = 0x7F;
+    agreed.eol = '\n';
+    link.SetInForce(agreed);
+    link.RepeatLastPacket();
     EXPECT_EQ(port.wire, "\x7F\x7F" + MakePacket(5, 'D', "abc", '\n'));
 }
 
@@ -65,7 +68,7 @@ TEST_F(PacketLayer, ReadsAPacketAfterNoiseAndTheOneBeforeIt) {
     EXPECT_EQ(len, 2);
     EXPECT_EQ(seq, 7);
     EXPECT_EQ(type, 'Y');
-    EXPECT_EQ(std::memcmp(engine.recvBuffer, "hi", 2), 0);
+    EXPECT_EQ(std::memcmp(link.ReceivedField(), "hi", 2), 0);
     ASSERT_TRUE(Get());  // LEN "#": empty data field
     EXPECT_EQ(len, 0);
     EXPECT_EQ(type, 'D');
@@ -114,7 +117,7 @@ TEST_F(PacketLayer, PacketShorterThanItsCharactersIsNotTakenForGood) {
     EXPECT_EQ(Status(), "       CHKSUM");
     ASSERT_TRUE(Get());
     EXPECT_EQ(len, 90);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(engine.recvBuffer), len), data);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(link.ReceivedField()), len), data);
 }
 
 // Any control character can be a peer's EOL; a peer that sends none has its
@@ -135,29 +138,33 @@ TEST_F(PacketLayer, ClearedRunFlagEndsTheWaitWithQuit) {
     port.Feed("noise without a mark");
     EXPECT_FALSE(Get());
     EXPECT_EQ(Status(), "         QUIT");
-    EXPECT_TRUE(engine.Stopped());
-    EXPECT_EQ(engine.ReadByte(), -1);
+    EXPECT_TRUE(link.Stopped());
+    EXPECT_EQ(link.ReadByte(), -1);
 }
 
 TEST_F(PacketLayer, StatusIsRightAlignedInThirteenAndKeepsLongTexts) {
-    engine.SetStatus("ERR: GETDATA");
+    link.SetStatus("ERR: GETDATA");
     EXPECT_EQ(Status(), " ERR: GETDATA");
-    engine.SetStatus(std::string(200, 'x'));
+    link.SetStatus(std::string(200, 'x'));
     EXPECT_EQ(Status(), std::string(127, 'x'));
 }
 
 TEST_F(PacketLayer, ResetRestoresTheParametersButNotTheNameOrTheRunFlag) {
-    std::strcpy(engine.fileName, "KEEP.TXT");
-    engine.maxLen = 40;
-    engine.seq = 9;
-    engine.binPrefix = '&';
+    disk::DiskFiles files;
+    KermitEngine engine{port, files, run};
+    engine.SetFileName("KEEP.TXT");
+    kermit::Agreed agreed = engine.Link().InForce();
+    agreed.maxLen = 40;
+    agreed.binPrefix = '&';
+    engine.Link().SetInForce(agreed);
+    engine.SetSeq(9);
     run = 0;
     engine.ResetEngine();
-    EXPECT_EQ(engine.maxLen, 94);
-    EXPECT_EQ(engine.seq, 0);
-    EXPECT_EQ(engine.binPrefix, 0);
-    EXPECT_EQ(engine.eol, 13);
-    EXPECT_STREQ(engine.fileName, "KEEP.TXT");
+    EXPECT_EQ(engine.Link().InForce().maxLen, 94);
+    EXPECT_EQ(engine.Seq(), 0);
+    EXPECT_EQ(engine.Link().InForce().binPrefix, 0);
+    EXPECT_EQ(engine.Link().InForce().eol, 13);
+    EXPECT_STREQ(engine.FileName(), "KEEP.TXT");
     EXPECT_EQ(run.load(), 0);  // a stop that came before the reset is not lost
 }
 
@@ -194,12 +201,11 @@ struct TricklingPort : kermit::KermitPort {
 TEST(PacketWaits, WhatIsStillDueIsExactlyTheRestOfThePacket) {
     std::atomic<int> run{1};
     TricklingPort port;
-    disk::DiskFiles files;
-    KermitEngine engine{port, files, run};
-    engine.packetEndWaitMs = 1000;
+    PacketLink link{port, run};
+    link.SetPacketEndWait(1000);
     port.bytes = MakePacket(5, 'D', "0123456789abcdefghij");  // mark, 24 counted, CR
     int len = 0, seq = 0, type = 0;
-    ASSERT_TRUE(engine.GetPacket(len, seq, type, engine.recvBuffer));
+    ASSERT_TRUE(link.GetPacket(len, seq, type));
     EXPECT_EQ(len, 20);
     // Nothing is due before the mark. Pieces of 4: the first brings mark,
     // LEN, SEQ and TYPE, leaving 22 (20 data, the check, the CR), then 4

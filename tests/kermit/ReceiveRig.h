@@ -75,7 +75,7 @@ struct ReceiveRig {
     std::vector<std::uint8_t> dataBuffer = std::vector<std::uint8_t>(8192);
 
     explicit ReceiveRig(const fs::path& folder) {
-        engine.receiveFolder = folder;
+        engine.SetReceiveFolder(folder);
         engine.SetObserver(&observer);
         port.onPacket = [this](const Packet& p) {
             if (interpose && interpose(p)) return;
@@ -102,7 +102,7 @@ struct ReceiveRig {
         outcome = r.outcome;
         return test_support::ReceivedNumber(r);
     }
-    std::string Status() const { return engine.statusText; }
+    std::string Status() const { return engine.StatusText(); }
     std::vector<int> SeqsOf(char type) const {
         std::vector<int> seqs;
         for (const Packet& p : port.sent)

@@ -149,7 +149,7 @@ TEST_F(Receiver, SaveAsMovesTheFileAndTheReceiveFolder) {
     EXPECT_EQ(rig.Receive(), 10);
     EXPECT_EQ(ReadWhole(other / "moved.txt"), "moved here");
     EXPECT_EQ(ReadWhole(tree.In() / "OLD.TXT"), "old content");
-    EXPECT_EQ(rig.engine.receiveFolder, other);
+    EXPECT_EQ(rig.engine.ReceiveFolder(), other);
     EXPECT_STREQ(rig.nameBuffer, "moved.txt");
     EXPECT_EQ(rig.observer.events[1], "save as? " + (tree.In() / "OLD.TXT").string());
     EXPECT_EQ(rig.observer.events[2], "opened moved.txt");
@@ -204,7 +204,7 @@ TEST_F(Receiver, NameLongerThan127BytesFailsCleanly) {
     EXPECT_EQ(rig.Status(), " ERR: GETDATA");
     EXPECT_TRUE(Listing(tree.In()).empty());
     EXPECT_EQ(std::string(rig.nameBuffer), std::string(1023, 'k'));  // left as it was
-    EXPECT_LT(std::strlen(rig.engine.fileName), 128u);
+    EXPECT_LT(std::strlen(rig.engine.FileName()), 128u);
     ASSERT_FALSE(rig.port.sent.empty());
     EXPECT_EQ(rig.port.sent.back().type, 'E');
 }

@@ -41,7 +41,7 @@ struct SendRig {
                                     content.size());
         return outcome == kermit::Outcome::Done ? 0 : -1;
     }
-    std::string Status() const { return engine.statusText; }
+    std::string Status() const { return engine.StatusText(); }
     std::vector<std::string> DataFields() const {
         std::vector<std::string> fields;
         for (const Packet& p : port.sent)
@@ -279,7 +279,7 @@ TEST(Sender, BlockCheck3IsProposedOnlyWhenChosenAndUsedOnlyWhenBothNamedIt) {
     for (const Case c : {Case{1, '3', 1}, Case{3, '3', 3}, Case{3, '1', 1}, Case{3, '2', 1}}) {
         SCOPED_TRACE(std::to_string(c.offer) + c.answer);
         SendRig rig;
-        rig.engine.checkOffer = c.offer;
+        rig.engine.SetOffer({.blockCheck = c.offer});
         rig.peer.params = WithCheck(InitParams(), c.answer);
         ASSERT_EQ(rig.Send(content), 0) << rig.Status();
         EXPECT_EQ(rig.port.sent[0].data[7], '0' + c.offer);
@@ -387,7 +387,7 @@ TEST(Sender, ThePeersFirstAnswerIsAwaitedWithoutLimitLaterSilenceEndsTheSend) {
         }
         EXPECT_EQ(rig.port.TypesSent(), "SFDDDDDDDB");  // the second D six times
         EXPECT_EQ(rig.port.clockMs - secondDataAt, 60000);
-        EXPECT_EQ(rig.engine.silentSeconds, 60);
+        EXPECT_EQ(rig.engine.SilentSeconds(), 60);
         EXPECT_EQ(rig.Status(), "    NO ANSWER");
     }
 }

@@ -59,7 +59,7 @@ TEST_F(Server, GenericDAfterAnInitExchangeOnCheck3) {
     for (int offer : {1, 3}) {
         SCOPED_TRACE(offer);
         ReceiveRig rig(tree.In());
-        rig.engine.checkOffer = offer;
+        rig.engine.SetOffer({.blockCheck = offer});
         ReceivingPeer peer;
         peer.params = InitParams(94, 0, '~');
         peer.params[7] = '3';

@@ -57,7 +57,7 @@ TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndR
     EXPECT_EQ(request.job.baudIndex, 3);
     EXPECT_EQ(request.job.portName, "COM4");
     EXPECT_EQ(request.job.path, file);
-    EXPECT_EQ(request.job.blockCheck, 3);
+    EXPECT_EQ(request.job.offer.blockCheck, 3);
     EXPECT_EQ(request.fileSize, 1234u);
     EXPECT_EQ(test.app.LastFile, file);
     EXPECT_TRUE(window->isVisible());

@@ -15,13 +15,13 @@ std::string Describe(CaliperLink::Read read) {
 }
 
 CaliperLink::CaliperLink(kermit::KermitPort& line, const Timing& timing)
-    : line_(line), timing_(timing), engine_(*this, files_, runFlag_) {}
+    : line_(line), timing_(timing), packets_(*this, runFlag_) {}
 
 CaliperLink::Read CaliperLink::ReadPacket(int timeoutMs, Packet& packet) {
     deadline_ = Clock::now() + std::chrono::milliseconds(timeoutMs);
     timedOut_ = false;
     runFlag_ = 1;
-    const bool got = engine_.GetPacket(packet.len, packet.seq, packet.type, engine_.recvBuffer);
+    const bool got = packets_.GetPacket(packet.len, packet.seq, packet.type);
     runFlag_ = 1;
     if (got) return Read::Packet;
     return timedOut_ ? Read::Timeout : Read::Bad;
@@ -30,7 +30,7 @@ CaliperLink::Read CaliperLink::ReadPacket(int timeoutMs, Packet& packet) {
 void CaliperLink::Send(int type, int seq, const std::uint8_t* data, int len) {
     len = std::clamp(len, 0, static_cast<int>(sizeof out_));
     if (len > 0) std::memcpy(out_, data, static_cast<size_t>(len));
-    engine_.PutPacket(len, seq, type, out_);
+    packets_.PutPacket(len, seq, type, out_);
 }
 
 void CaliperLink::Send(int type, int seq, std::string_view text) {
@@ -40,23 +40,24 @@ void CaliperLink::Send(int type, int seq, std::string_view text) {
 
 bool CaliperLink::Decode(std::string& out, int len, int capacity) {
     std::vector<std::uint8_t> buffer(static_cast<size_t>(capacity));
-    const int n = engine_.DecodeData(buffer.data(), capacity, len);
+    const int n = packets_.DecodeData(buffer.data(), capacity, len);
     if (n < 0) return false;
     out.assign(reinterpret_cast<const char*>(buffer.data()), static_cast<size_t>(n));
     return true;
 }
 
 std::string CaliperLink::RawText(int len) const {
-    len = std::clamp(len, 0, static_cast<int>(sizeof engine_.recvBuffer));
-    return std::string(reinterpret_cast<const char*>(engine_.recvBuffer), static_cast<size_t>(len));
+    len = std::clamp(len, 0, kermit::kMaxPacketData);
+    return std::string(reinterpret_cast<const char*>(packets_.ReceivedField()),
+                       static_cast<size_t>(len));
 }
 
 bool CaliperLink::EncodeWhole(std::string_view text, std::string& field) {
-    const int used = engine_.EncodeData(reinterpret_cast<const std::uint8_t*>(text.data()),
-                                        static_cast<int>(text.size()));
+    const int used = packets_.EncodeData(reinterpret_cast<const std::uint8_t*>(text.data()),
+                                         static_cast<int>(text.size()));
     if (used != static_cast<int>(text.size())) return false;
-    field.assign(reinterpret_cast<const char*>(engine_.sendBuffer),
-                 static_cast<size_t>(engine_.encodedLen));
+    field.assign(reinterpret_cast<const char*>(packets_.SendBuffer()),
+                 static_cast<size_t>(packets_.EncodedLen()));
     return true;
 }
 
@@ -81,7 +82,7 @@ void CaliperLink::WaitForInput(int milliseconds) {
     line_.WaitForInput(static_cast<int>(std::clamp<long long>(left, 1, milliseconds)));
 }
 
-// The engine calls this between its byte polls: the caliper's clock.
+// The link calls this between its byte polls: the caliper's clock.
 void CaliperLink::PumpMessages() {
     line_.PumpMessages();
     if (Clock::now() >= deadline_) {

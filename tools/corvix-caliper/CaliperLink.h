@@ -6,9 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "disk/DiskFiles.h"
-#include "kermit/KermitEngine.h"
 #include "kermit/KermitPort.h"
+#include "kermit/PacketLink.h"
 
 namespace caliper {
 
@@ -20,16 +19,16 @@ struct Timing {
     int patienceMs = 60000;  // wait for the other side to start a transaction
 };
 
-// One packet as read from the line; data still encoded (also in the engine's
-// recvBuffer, where DecodeData and ApplyPeerParams find it).
+// One packet as read from the line; data still encoded (also the packet
+// link's received field, where DecodeData and ApplyPeerParams find it).
 struct Packet {
     int len = 0;
     int seq = 0;
     int type = 0;
 };
 
-// The caliper's side of the line: the engine's packet layer, driven with the
-// caliper's own time-outs. The engine's byte wait has no time limit; here a
+// The caliper's side of the line: a Kermit packet link, driven with the
+// caliper's own time-outs. The link's byte wait has no time limit; here a
 // deadline clears the run flag, which ends the wait exactly like a stop.
 class CaliperLink : private kermit::KermitPort {
 public:
@@ -37,7 +36,7 @@ public:
 
     CaliperLink(kermit::KermitPort& line, const Timing& timing);
 
-    kermit::KermitEngine& engine() { return engine_; }
+    kermit::PacketLink& packets() { return packets_; }
     const Timing& timing() const { return timing_; }
 
     // Waits at most `timeoutMs` for one verified packet.
@@ -47,7 +46,7 @@ public:
     // Sends a packet; its data is copied, so it can be sent again by Resend.
     void Send(int type, int seq, const std::uint8_t* data = nullptr, int len = 0);
     void Send(int type, int seq, std::string_view text);
-    void Resend() { engine_.RepeatLastPacket(); }
+    void Resend() { packets_.RepeatLastPacket(); }
 
     // The data field of the last packet read, decoded; false when it does not
     // fit `capacity` bytes.
@@ -69,8 +68,7 @@ private:
     kermit::KermitPort& line_;
     Timing timing_;
     std::atomic<int> runFlag_{1};
-    disk::DiskFiles files_;  // the engine's; only its packet layer is used
-    kermit::KermitEngine engine_;
+    kermit::PacketLink packets_;  // reads and writes through this object
     std::chrono::steady_clock::time_point deadline_{};
     bool timedOut_ = false;
     std::uint8_t out_[128] = {};

@@ -5,14 +5,14 @@
 namespace caliper {
 
 bool FileRequest(CaliperLink& link, const std::string& name, Request& request) {
-    link.engine().ResetEngine();
+    link.packets().Reset();
     link.DiscardInput();
     request.type = 'R';
     return link.EncodeWhole(name, request.field);
 }
 
 void GenericRequest(CaliperLink& link, char command, Request& request) {
-    link.engine().ResetEngine();
+    link.packets().Reset();
     link.DiscardInput();
     request.type = 'G';
     link.EncodeWhole(std::string(1, command), request.field);

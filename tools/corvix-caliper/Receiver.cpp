@@ -6,6 +6,7 @@
 #include "disk/EightBitText.h"
 #include "disk/SystemFiles.h"
 #include "kermit/FileNames.h"
+#include "kermit/KermitEngine.h"
 
 namespace caliper {
 
@@ -15,7 +16,7 @@ Receiver::Receiver(CaliperLink& link, std::filesystem::path store)
     : link_(link), store_(std::move(store)) {}
 
 bool Receiver::Run(const Request& request) {
-    link_.engine().ResetEngine();
+    link_.packets().Reset();
     return AwaitInit(request) && Serve();
 }
 
@@ -60,16 +61,19 @@ bool Receiver::AwaitInit(const Request& request) {
         // it is waiting); a plain receiver answers silence and noise with N.
         if (request.type != 0 || r != CaliperLink::Read::Packet) poke();
     }
-    kermit::KermitEngine& engine = link_.engine();
-    engine.ApplyPeerParams(p.len);
-    engine.BuildAckParams();
+    kermit::PacketLink& packets = link_.packets();
+    packets.ApplyPeerParams(p.len);
+    packets.BuildAckParams();
+    std::string params(reinterpret_cast<const char*>(packets.SendBuffer()), 9);
+    kermit::Agreed agreed = packets.InForce();
     const int qbin = link_.timing().qbin;
-    if (qbin != 0 && engine.binPrefix == 0 && qbin != engine.ctlPrefixIn) {
-        engine.binPrefix = qbin;
-        engine.sendBuffer[6] = static_cast<std::uint8_t>(qbin);
+    if (qbin != 0 && agreed.binPrefix == 0 && qbin != agreed.ctlPrefixIn) {
+        agreed.binPrefix = qbin;
+        packets.SetInForce(agreed);
+        params[6] = static_cast<char>(qbin);
     }
     seq_ = 0;
-    Ack(0, std::string(reinterpret_cast<const char*>(engine.sendBuffer), 9));
+    Ack(0, params);
     return true;
 }
 
@@ -145,7 +149,7 @@ bool Receiver::Append(const Packet& p) {
 
 // A Z with "D" in its data field asks to discard the file.
 bool Receiver::EndFile(const Packet& p) {
-    const bool discard = p.len > 0 && link_.engine().recvBuffer[0] == 'D';
+    const bool discard = p.len > 0 && link_.packets().ReceivedField()[0] == 'D';
     if (toText_) {
         if (!discard) text_ += content_;
         gotText_ = true;

@@ -14,15 +14,15 @@ bool Sender::Fail(const std::string& why, bool tellPeer) {
 }
 
 bool Sender::Send(std::string_view name, std::string_view data) {
-    kermit::KermitEngine& engine = link_.engine();
-    engine.ResetEngine();
+    kermit::PacketLink& packets = link_.packets();
+    packets.Reset();
     link_.DiscardInput();
     seq_ = 0;
     staleBudget_ = 0;
-    engine.BuildInitParams();
-    if (!Exchange('S', std::string(reinterpret_cast<const char*>(engine.sendBuffer), 9), true))
+    packets.BuildInitParams();
+    if (!Exchange('S', std::string(reinterpret_cast<const char*>(packets.SendBuffer()), 9), true))
         return false;
-    engine.ApplyPeerParams(ack_.len);
+    packets.ApplyPeerParams(ack_.len);
 
     std::string field;
     if (!link_.EncodeWhole(name, field)) return Fail("file name too long", true);
@@ -30,10 +30,10 @@ bool Sender::Send(std::string_view name, std::string_view data) {
     size_t sent = 0;
     while (sent < data.size()) {
         const size_t offer = std::min<size_t>(data.size() - sent, 8192);
-        const int used = engine.EncodeData(
+        const int used = packets.EncodeData(
             reinterpret_cast<const std::uint8_t*>(data.data() + sent), static_cast<int>(offer));
-        field.assign(reinterpret_cast<const char*>(engine.sendBuffer),
-                     static_cast<size_t>(engine.encodedLen));
+        field.assign(reinterpret_cast<const char*>(packets.SendBuffer()),
+                     static_cast<size_t>(packets.EncodedLen()));
         if (!Exchange('D', field)) return false;
         sent += static_cast<size_t>(used);
     }

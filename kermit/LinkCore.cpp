@@ -2,67 +2,91 @@
 #include <cstdio>
 #include <cstring>
 
-#include "kermit/KermitEngine.h"
-#include "kermit/ReceiveSlidingWindow.h"
-#include "kermit/SendSlidingWindow.h"
+#include "kermit/PacketLink.h"
 
 namespace kermit {
 
-KermitEngine::KermitEngine(KermitPort& port, KermitFiles& files, std::atomic<int>& runFlag)
-    : windowsNameRules(files.WindowsNameRules()), port_(port), runFlag_(runFlag), files_(files) {}
-
-KermitEngine::~KermitEngine() = default;
+PacketLink::PacketLink(KermitPort& port, std::atomic<int>& runFlag, const Offer& offer)
+    : port_(port), runFlag_(runFlag), offer_(offer) {}
 
 // The run flag is left alone: it belongs to the job, and setting it here could
 // swallow a stop that arrived between two transactions.
-void KermitEngine::ResetEngine() {
-    static_cast<KermitState&>(*this) = KermitState{};
+void PacketLink::Reset() {
+    state_ = State{};
     stopped_ = false;
 }
 
-void KermitEngine::SetStatus(std::string_view text) {
-    char aligned[sizeof statusText];
+void PacketLink::SetStatus(std::string_view text) {
+    char aligned[sizeof state_.statusText];
     std::snprintf(aligned, sizeof aligned, "%13.*s", static_cast<int>(text.size()), text.data());
-    std::memcpy(statusText, aligned, sizeof statusText);
+    std::memcpy(state_.statusText, aligned, sizeof state_.statusText);
     stopped_ = false;
 }
 
-void KermitEngine::SetStatusPlain(std::string_view text) {
-    const size_t n = std::min(text.size(), sizeof statusText - 1);
-    std::memcpy(statusText, text.data(), n);
-    statusText[n] = '\0';
+void PacketLink::SetStatusPlain(std::string_view text) {
+    const size_t n = std::min(text.size(), sizeof state_.statusText - 1);
+    std::memcpy(state_.statusText, text.data(), n);
+    state_.statusText[n] = '\0';
     stopped_ = false;
 }
 
 // A stop shows as QUIT, right-aligned as every status, or plain where the
 // sender meets it between answers.
-void KermitEngine::Stop() {
+void PacketLink::Stop() {
     SetStatus("QUIT");
     stopped_ = true;
 }
 
-void KermitEngine::StopPlain() {
+void PacketLink::StopPlain() {
     SetStatusPlain("QUIT");
     stopped_ = true;
 }
 
-KermitEngine::SavedStatus KermitEngine::SaveStatus() const {
-    return {statusText, stopped_};
+PacketLink::SavedStatus PacketLink::SaveStatus() const {
+    return {state_.statusText, stopped_};
 }
 
-void KermitEngine::RestoreStatus(const SavedStatus& saved) {
+void PacketLink::RestoreStatus(const SavedStatus& saved) {
     SetStatusPlain(saved.text);
     stopped_ = saved.stopped;
 }
 
-Outcome KermitEngine::Ended(bool done) const {
+Outcome PacketLink::Ended(bool done) const {
     if (done) return Outcome::Done;
     return stopped_ ? Outcome::Stopped : Outcome::Failed;
 }
 
+void PacketLink::SetReceivedField(const std::uint8_t* field, int len) {
+    len = std::clamp(len, 0, kMaxPacketData);
+    if (len > 0) std::memcpy(state_.recvBuffer, field, len);
+}
+
+int PacketLink::PutText(std::string_view text, int limit) {
+    const int n = static_cast<int>(std::min<std::size_t>(text.size(), limit));
+    std::memcpy(state_.sendBuffer, text.data(), n);
+    return n;
+}
+
+void PacketLink::ArmNoAnswerHint(int milliseconds) {
+    hintAt_ = state_.peerAnswered ? 0 : port_.NowMs() + milliseconds;
+}
+
+// Called while the first wait of a send waits for a byte: once it is late,
+// the observer hears of it, once.
+void PacketLink::HintIfLate() {
+    if (hintAt_ == 0) return;
+    if (state_.peerAnswered) {
+        hintAt_ = 0;
+        return;
+    }
+    if (port_.NowMs() < hintAt_) return;
+    hintAt_ = 0;
+    if (observer_ != nullptr) observer_->OnNoAnswerYet();
+}
+
 // The next byte that has arrived, or -1 when none is waiting. The port is
 // read only when every byte of the last read has been handed out.
-int KermitEngine::TakeByte() {
+int PacketLink::TakeByte() {
     if (inputNext_ == inputEnd_) {
         const int got = port_.ReadAvailable(input_, kInputSize);
         inputAfterWait_ = false;
@@ -76,7 +100,7 @@ int KermitEngine::TakeByte() {
 }
 
 // Within a packet the port is told how much of it is still due.
-void KermitEngine::WaitForLine(int milliseconds) {
+void PacketLink::WaitForLine(int milliseconds) {
     if (awaited_ > 1)
         port_.WaitForRest(milliseconds, awaited_);
     else
@@ -89,7 +113,7 @@ void KermitEngine::WaitForLine(int milliseconds) {
 // the read after a wait emptied is not asked again before the next wait: a
 // byte that came since ends that wait at once, and a packet trickling in
 // costs one wait and one read a piece.
-int KermitEngine::ReadByte() {
+int PacketLink::ReadByte() {
     if (inputNext_ < inputEnd_) return input_[inputNext_++];
     if (!inputAfterWait_) {
         const int c = TakeByte();
@@ -113,7 +137,7 @@ int KermitEngine::ReadByte() {
 
 // Waits at most `milliseconds` for the next byte: the byte, kTimedOut when
 // none came in time, or kFailed when the run flag was cleared.
-int KermitEngine::ReadByteWithin(int milliseconds) {
+int PacketLink::ReadByteWithin(int milliseconds) {
     const std::int64_t deadline = port_.NowMs() + milliseconds;
     for (;;) {
         const int c = TakeByte();

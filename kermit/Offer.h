@@ -9,14 +9,17 @@ inline constexpr int kMaxSlidingWindow = 31;
 // The longest packet of the short format: LEN counts at most 94 characters.
 inline constexpr int kShortPacketLen = 94;
 
-// What this side proposes in its own Send-Init besides the block check. The
-// defaults propose neither long packets nor a sliding window, as the caliper's own
-// firmware answers; what a peer offers is answered either way.
-struct Proposal {
+// What this side offers in its own Send-Init, handed over whole by whoever
+// starts a job. The defaults offer the nine Send-Init fields the caliper's own
+// firmware answers: a type-1 check, neither long packets nor a sliding window,
+// and repeat counts with "~". What a peer offers is answered either way.
+struct Offer {
+    int blockCheck = 1;                  // 1, or 3 when chosen
     int packetLength = kShortPacketLen;  // 94: no long packets; 95 to 4096
     int slidingWindow = 1;               // 1: stop-and-wait; 2 to 31
+    int repeatPrefix = '~';              // the repeat prefix offered and accepted
 
-    bool operator==(const Proposal&) const = default;
+    bool operator==(const Offer&) const = default;
 };
 
 }  // namespace kermit
