@@ -46,10 +46,8 @@ bool KermitEngine::SpareAnswer(int type, int rseq) {
 // the rest after AnswerWaitMs. The link's TimedOut() tells a wait that ran out.
 bool KermitEngine::GetAnswer(AckKind kind, int& len, int& rseq, int& type) {
     if (kind != AckKind::Break && !link_.PeerAnswered()) return link_.GetPacket(len, rseq, type);
-    const int waitMs =
-        kind == AckKind::Break
-            ? (link_.PeerTimeout() > 0 ? link_.PeerTimeout() : kDefaultPeerTimeout) * 1000
-            : AnswerWaitMs();
+    const int peerTimeout = link_.PeerTimeout() > 0 ? link_.PeerTimeout() : kDefaultPeerTimeout;
+    const int waitMs = kind == AckKind::Break ? peerTimeout * 1000 : AnswerWaitMs();
     return link_.GetPacketWithin(waitMs, len, rseq, type);
 }
 
