@@ -225,6 +225,22 @@ Outcome Judge(bool corvixSends, const RunResult& r, const fs::path& workDir,
     return Classify(v);
 }
 
+// What Corvix offers in its Send-Init in this run.
+kermit::Offer OfferOf(const RunSpec& spec) {
+    return {.blockCheck = spec.check,
+            .packetLength = spec.packetLength,
+            .slidingWindow = spec.slidingWindow};
+}
+
+// How the engine ended: its status, and what was in force.
+void TakeEngineEnd(const kermit::KermitEngine& engine, RunResult& result) {
+    const kermit::Agreed& inForce = engine.Link().InForce();
+    result.corvixStatus = engine.StatusText();
+    result.checkInForce = inForce.checkType;
+    result.longInForce = inForce.longLen;
+    result.slidingWindowInForce = inForce.slidingWindowSize;
+}
+
 }  // namespace
 
 RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
@@ -255,10 +271,7 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     }
     TracingPort traced(port);
     disk::DiskFiles files;
-    const kermit::Offer offer = {.blockCheck = spec.check,
-                                 .packetLength = spec.packetLength,
-                                 .slidingWindow = spec.slidingWindow};
-    kermit::KermitEngine engine(traced, files, run, offer);
+    kermit::KermitEngine engine(traced, files, run, OfferOf(spec));
     engine.SetReceiveFolder(workDir / "rx");
     char nameBuffer[kermit::KermitEngine::kNameBufferSize] = {};
     std::vector<std::uint8_t> dataBuffer(8192);
@@ -278,11 +291,7 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     watchdog.CorvixReturned();
     result.peerExit = watchdog.Join(result);
 
-    const kermit::Agreed& inForce = engine.Link().InForce();
-    result.corvixStatus = engine.StatusText();
-    result.checkInForce = inForce.checkType;
-    result.longInForce = inForce.longLen;
-    result.slidingWindowInForce = inForce.slidingWindowSize;
+    TakeEngineEnd(engine, result);
     const auto counters = line.GetCounters();
     for (int d = 0; d < 2; ++d)
         result.faults += counters.flipped[d] + counters.dropped[d];
