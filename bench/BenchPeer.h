@@ -42,7 +42,7 @@ extern const std::vector<std::string> kSameParameters;
 
 // The block check every side proposes, 1 or 3; kSameParameters' 1 unless
 // the run asks for 3 (C-Kermit "set block-check 3", corvix-cli
-// --block-check 3, the engine's checkOffer).
+// --block-check 3, the engine's Offer::blockCheck).
 extern int gBlockCheck;
 
 // C-Kermit on `device`, in `dir`, running `commands` with kSameParameters;

@@ -29,6 +29,7 @@
 
 #include "FuzzLine.h"
 #include "disk/DiskFiles.h"
+#include "kermit/KermitEngine.h"
 
 namespace {
 

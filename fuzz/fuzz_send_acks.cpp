@@ -13,6 +13,7 @@
 
 #include "FuzzLine.h"
 #include "disk/DiskFiles.h"
+#include "kermit/KermitEngine.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 namespace kermit {
 
 // How a transfer, a received file or an answered request ended. Why it
-// failed is in the engine's statusText, which is meant for people.
+// failed is in the link's status text, which is meant for people.
 enum class Outcome {
     Done,            // it went through
     Failed,          // it failed

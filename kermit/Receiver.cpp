@@ -24,8 +24,8 @@ void KermitEngine::SendError(std::string_view text) {
     link_.PutPacket(n, state_.seq, 'E', link_.SendBuffer());
 }
 
-// The E packet just read (its data field `len` long, in recvBuffer) ended
-// the transfer: the observer hears the peer's message.
+// The E packet just read (its data field `len` long, the link's received
+// field) ended the transfer: the observer hears the peer's message.
 void KermitEngine::PeerError(int len) {
     if (observer_ == nullptr) return;
     std::uint8_t text[kMaxPacketData];

@@ -104,8 +104,7 @@ KermitEngine::Ack KermitEngine::Resend(SendSlidingWindow& slidingWindow, int rse
     if (counted && packet->retries + 1 >= state_.retryLimit * link_.InForce().slidingWindowSize)
         return Ack::NoAnswer;
     if (counted) ++packet->retries;
-    link_.WritePacket(packet->len, packet->seq, 'D', packet->data,
-                      link_.InForce().checkType);
+    link_.WritePacket(packet->len, packet->seq, 'D', packet->data, link_.InForce().checkType);
     packet->sentAt = link_.Sent();
     return Ack::Taken;
 }
