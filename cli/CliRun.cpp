@@ -108,7 +108,7 @@ int CaptureToFile(const CliOptions& options, const WorkerJob& job, const JobText
         const QString reason =
             errno != 0 ? ReasonText(texts, std::error_code(errno, std::generic_category()))
                        : QStringLiteral("it cannot be written");
-        PrintMessage(FileProblemText(texts.couldNotOpenFile, options.file, reason));
+        PrintMessage(FileProblemText(texts.At(TextId::CouldNotOpenFile), options.file, reason));
         return kExitFile;
     }
     QString error;

@@ -13,7 +13,7 @@
 // The job window of corvix-cli: progress on standard error when it is a
 // terminal, message boxes as "corvix-cli: <text>" lines, captured text to a
 // file, the overwrite question on the terminal. Called on the worker thread.
-class ConsoleWindow : public JobWindow {
+class ConsoleWindow : public JobWindowBase {
 public:
     ConsoleWindow(const CliOptions& options, std::FILE* captureOut, qint64 sendSize);
 
@@ -28,7 +28,6 @@ public:
     void OnSendProgress(std::uint32_t bytes) override;
     void OnNoAnswerYet() override;
     void OnJobOver() override;
-    void OnCtsChanged(int) override {}
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
     void OnTextAnswered(const QByteArray& text) override;
     void OnFileNotReceived(const QString& message) override;

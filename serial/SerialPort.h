@@ -31,7 +31,8 @@ class SerialPortObserver {
 public:
     virtual ~SerialPortObserver() = default;
 
-    // WM_USER+668: ctsOn is 1 when CTS is on in the new status, 0 otherwise.
+    // The CTS line changed: ctsOn is 1 when CTS is on in the new status, 0
+    // otherwise.
     virtual void OnModemStatusChanged(int ctsOn) = 0;
 };
 

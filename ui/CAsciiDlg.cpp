@@ -331,17 +331,3 @@ void CAsciiDlg::OnCtsChanged(int ctsOn) {
 void CAsciiDlg::ShowMessage(const QString& text, MessageIcon icon) {
     if (dialogs.message) dialogs.message(this, text, icon);
 }
-
-// A capture job reports none of these.
-void CAsciiDlg::OnReceiveFileOpened(const QByteArray&) {}
-void CAsciiDlg::OnReceiveProgress(std::uint32_t) {}
-void CAsciiDlg::OnSendProgress(std::uint32_t) {}
-void CAsciiDlg::OnTransactionDone(const QString&, const QByteArray&) {}
-
-JobWindow::Overwrite CAsciiDlg::AskOverwrite(const QString&, const QString&) {
-    return Overwrite::Cancel;
-}
-
-std::optional<QString> CAsciiDlg::AskSaveAs(const QString&) {
-    return std::nullopt;
-}

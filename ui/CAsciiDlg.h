@@ -35,7 +35,7 @@ class CAsciiDlg;
 //
 // The font is taken from the settings when the window is made and written
 // back to them when it is destroyed.
-class CAsciiDlg : public KeyedDialog, public JobWindow {
+class CAsciiDlg : public KeyedDialog, public JobWindowBase {
     Q_OBJECT
 public:
     explicit CAsciiDlg(AppCore& app, QWidget* parent = nullptr);
@@ -72,17 +72,11 @@ public:
 
     QListWidget* pieceList() const;
 
-    // JobWindow: the worker's messages.
+    // The reports of a capture; it asks no questions.
     void OnCapturedText(const QByteArray& piece) override;
-    void OnReceiveFileOpened(const QByteArray& name) override;
-    void OnReceiveProgress(std::uint32_t bytes) override;
-    void OnSendProgress(std::uint32_t bytes) override;
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
-    void OnTransactionDone(const QString& folder, const QByteArray& name) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
-    Overwrite AskOverwrite(const QString& text, const QString& path) override;
-    std::optional<QString> AskSaveAs(const QString& path) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

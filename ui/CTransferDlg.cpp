@@ -271,10 +271,6 @@ void CTransferDlg::ShowFileIn(const QByteArray& name) {
     ShowStatusLine();
 }
 
-void CTransferDlg::OnCapturedText(const QByteArray&) {
-    // A Kermit transfer captures no text.
-}
-
 void CTransferDlg::ShowMessage(const QString& text, MessageIcon icon) {
     if (dialogs.message) dialogs.message(this, text, icon);
 }

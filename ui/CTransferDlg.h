@@ -25,9 +25,9 @@ class CTransferDlg;
 // job, or with Rejected when the user cancelled. Either way the worker
 // thread has ended when it closes.
 //
-// Its JobWindow side runs on the user-interface thread; the worker reaches it
+// Its job window side runs on the user-interface thread; the worker reaches it
 // through a QtJobWindow.
-class CTransferDlg : public KeyedDialog, public JobWindow {
+class CTransferDlg : public KeyedDialog, public JobWindowBase {
     Q_OBJECT
 public:
     explicit CTransferDlg(AppCore& app, QWidget* parent = nullptr);
@@ -60,8 +60,7 @@ public:
     // Rejected; nothing while cancelling is locked.
     void reject() override;
 
-    // JobWindow: the worker's messages and questions.
-    void OnCapturedText(const QByteArray& piece) override;
+    // The job's reports and questions (a transfer captures no text).
     void OnReceiveFileOpened(const QByteArray& name) override;
     void OnReceiveProgress(std::uint32_t bytes) override;
     void OnSendProgress(std::uint32_t bytes) override;

@@ -6,35 +6,48 @@
 #include <future>
 
 #include "worker/HappensBefore.h"
-#include "worker/JobMessage.h"
 #include "worker/ProgressThrottle.h"
 
 namespace {
 
 constexpr int kDrainStepMs = 1000;
 
-QEvent::Type JobMessageType() {
-    static const QEvent::Type type = RegisterJobMessage(kJobMessageName);
-    return type;
-}
+}  // namespace
 
-// Lives on the worker thread and hands the job message to its worker.
-class JobReceiver : public QObject {
+// The job and what it needs, posted to the worker thread as an event of its
+// own type.
+class CComThread::JobEvent : public QEvent {
+public:
+    explicit JobEvent(PostedJob job) : QEvent(OwnType()), posted(std::move(job)) {}
+
+    static QEvent::Type OwnType() {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+
+    const PostedJob posted;
+};
+
+class CComThread::JobReceiver : public QObject {
 public:
     explicit JobReceiver(CComThread& worker) : worker_(worker) {}
 
+    // Runs the first job it gets; the thread ends after it, so a job posted
+    // after the first, even one already queued, is never run.
     bool event(QEvent* e) override {
         AcquireFrom(e);
-        if (e->type() != JobMessageType()) return QObject::event(e);
-        worker_.RunJob();
+        if (e->type() != JobEvent::OwnType()) return QObject::event(e);
+        if (!ran_) {
+            ran_ = true;
+            worker_.RunJob(static_cast<JobEvent*>(e)->posted);
+        }
         return true;
     }
 
 private:
     CComThread& worker_;
+    bool ran_ = false;
 };
-
-}  // namespace
 
 CComThread::CComThread(const JobTexts& texts)
     : receiver_(std::make_unique<JobReceiver>(*this)), texts_(texts) {
@@ -57,18 +70,9 @@ CComThread::~CComThread() {
 }
 
 void CComThread::PostJob(const WorkerJob& job, JobWindow* window) {
-    {
-        std::lock_guard lock(handOver_);
-        posted_ = PostedJob{job, window, editor};
-    }
-    auto* message = new QEvent(JobMessageType());
+    auto* message = new JobEvent(PostedJob{job, window, editor});
     ReleaseTo(message);
     QCoreApplication::postEvent(receiver_.get(), message);
-}
-
-CComThread::PostedJob CComThread::TakePostedJob() {
-    std::lock_guard lock(handOver_);
-    return std::move(posted_);
 }
 
 QString CComThread::statusText() const {
@@ -81,9 +85,8 @@ QString CComThread::failedFile() const {
     return failedFile_;
 }
 
-void CComThread::RunJob() {
+void CComThread::RunJob(const PostedJob& posted) {
     endEvent.Reset();
-    const PostedJob posted = TakePostedJob();
     // The engine reports once a packet; the window gets a few a second.
     ProgressThrottle throttle(posted.window);
     JobRun run{.job = posted.job,

@@ -42,13 +42,11 @@ public:
     // Starts the editor on received text files; tests put their own here.
     EditorLauncher editor = StartEditor;
 
-    // Takes a copy of `job` and posts the job message "CComThread
-    // OnDoContinuous" to the worker's thread. `window` receives every message
-    // of the job; it may be none (nothing is shown then).
+    // Posts a copy of `job` to the worker's thread, where it runs. `window`
+    // receives every report of the job; it may be none (nothing is shown
+    // then). The thread runs the first job posted and then ends; a job posted
+    // after it is never run.
     void PostJob(const WorkerJob& job, JobWindow* window);
-
-    // The job message's handler, on the worker thread.
-    void RunJob();
 
     // Clears the run flag (whether or not the job has opened its port yet)
     // and signals endEvent. Safe from any thread at any time, also while the
@@ -83,16 +81,17 @@ private:
         JobWindow* window = nullptr;
         EditorLauncher editor;
     };
-    PostedJob TakePostedJob();
+    class JobEvent;     // carries a PostedJob across the threads
+    class JobReceiver;  // lives on the worker thread and runs the job it gets
 
-    // Guards the hand-over of the job and of its results between the threads;
-    // the Qt event queue alone orders them, but not in a way every checking
-    // tool can see.
+    // Runs `posted` on the worker thread.
+    void RunJob(const PostedJob& posted);
+
+    // Guards the job's results, which the window reads from its own thread.
     mutable std::mutex handOver_;
-    PostedJob posted_;
     std::atomic<int> runFlag_{1};  // outlives every link; never set back to 1
     QThread thread_;
-    std::unique_ptr<QObject> receiver_;  // routes the job message to RunJob
+    std::unique_ptr<QObject> receiver_;  // a JobReceiver
     const JobTexts texts_;
     std::atomic<JobOutcome> outcome_{JobOutcome::None};
     QString statusText_;

@@ -50,7 +50,7 @@ void EngineReports::OnNoAnswerYet() {
 kermit::KermitObserver::Overwrite EngineReports::AskOverwrite(const std::string& path) {
     if (window_ == nullptr) return Overwrite::Cancel;
     const QString file = FromEightBit(QByteArray::fromStdString(path));
-    return window_->AskOverwrite(texts_.fileExistsOverwrite, file);
+    return window_->AskOverwrite(texts_.At(TextId::FileExistsOverwrite), file);
 }
 
 // Save As works in UTF-8 both ways.
@@ -65,7 +65,7 @@ void EngineReports::ShowCouldNotOpenFile(const std::string& path, std::error_cod
     fileFailed_ = true;
     failedFile_ = PathText(path);
     if (window_ == nullptr) return;
-    window_->ShowMessage(FileMessage(texts_, texts_.couldNotOpenFile, path, reason),
+    window_->ShowMessage(FileMessage(texts_, texts_.At(TextId::CouldNotOpenFile), path, reason),
                          MessageIcon::Error);
 }
 

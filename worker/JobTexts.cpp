@@ -5,13 +5,7 @@
 #include "app/TextTable.h"
 
 JobTexts JobTexts::From(const QStringList& textTable) {
-    JobTexts texts;
-    texts.couldNotOpenFile = TextAt(textTable, TextId::CouldNotOpenFile);
-    texts.outOfMemory = TextAt(textTable, TextId::OutOfMemory);
-    texts.transmissionError = TextAt(textTable, TextId::TransmissionError);
-    texts.fileExistsOverwrite = TextAt(textTable, TextId::FileExistsOverwrite);
-    texts.table = textTable;
-    return texts;
+    return JobTexts{.table = textTable};
 }
 
 QString JobTexts::At(int id) const {

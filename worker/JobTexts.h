@@ -3,14 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-// The interface texts a job shows, copied from the text table when the job
-// is created, so the worker never reads the table itself.
+// The interface texts a job shows: the text table, copied when the job is
+// created, so that the worker never reads the application's table itself.
 struct JobTexts {
-    QString couldNotOpenFile;     // 25
-    QString outOfMemory;          // 26
-    QString transmissionError;    // 27
-    QString fileExistsOverwrite;  // 40
-    QStringList table;            // the whole table, for the messages from 41 on
+    QStringList table;
 
     static JobTexts From(const QStringList& textTable);
 

@@ -10,14 +10,18 @@
 #include "kermit/KermitObserver.h"
 
 // The window that shows a job (or the command line standing in for one), as
-// the worker sees it: one method per window message of the job, plus the
-// questions and message boxes the job puts to the user.
+// the worker sees it: one method per report of the job, plus the questions
+// and message boxes the job puts to the user.
 //
 // Every method is called on the worker thread. An implementation whose
 // window lives on another thread hands each call over to that thread itself
 // (QtJobWindow does that for QObject-based windows). Methods that return an
 // answer, and OnCapturedText, block the worker until the window has handled
 // them; the others are notifications and may be queued.
+//
+// Every method is abstract, so that whatever stands between the worker and a
+// window (QtJobWindow, ProgressThrottle) passes on each one; a window derives
+// from JobWindowBase and writes only the reports it shows.
 class JobWindow {
 public:
     // The answer to "File exists, overwrite?" goes to the engine as it is.
@@ -25,27 +29,27 @@ public:
 
     virtual ~JobWindow() = default;
 
-    // WM_USER+664: one piece of captured text, 1 to 511 bytes exactly as they
+    // A capture: one piece of captured text, 1 to 511 bytes exactly as they
     // came: a line ending with its LF, or 511 bytes of a longer line. A zero
     // byte may occur; a window that treats the piece as C text ends it there.
     // The worker reads the next byte only after this returns.
     virtual void OnCapturedText(const QByteArray& piece) = 0;
 
-    // WM_USER+665, wParam 0: a file has been opened for receiving under this
-    // 8-bit name.
+    // A receive has opened a file under this 8-bit name.
     virtual void OnReceiveFileOpened(const QByteArray& name) = 0;
-    // WM_USER+665: bytes received so far into the current file.
+    // Bytes received so far into the current file.
     virtual void OnReceiveProgress(std::uint32_t bytes) = 0;
-    // WM_USER+666: bytes of the file sent before the data packet now going out.
+    // Bytes of the file sent before the data packet now going out; 0 or 1
+    // when a file starts.
     virtual void OnSendProgress(std::uint32_t bytes) = 0;
     // A send has waited ten seconds for the caliper's first answer and goes
     // on waiting: the window adds a hint (the caliper's receive function,
     // the same baud rate on both sides). Comes at most once a job.
-    virtual void OnNoAnswerYet() {}
-    // WM_USER+667: the job is over (success, failure or stop). The port is
-    // closed by then. A capture stopped by its window does not send it.
+    virtual void OnNoAnswerYet() = 0;
+    // The job is over (success, failure or stop). The port is closed by
+    // then. A capture stopped by its window does not report it.
     virtual void OnJobOver() = 0;
-    // WM_USER+668: the CTS line changed; ctsOn is 1 when it is on.
+    // The CTS line changed; ctsOn is 1 when it is on.
     virtual void OnCtsChanged(int ctsOn) = 0;
 
     // A completed transaction of a Kermit receive job: the folder the file
@@ -55,14 +59,11 @@ public:
 
     // The transaction now done answered the peer's remote directory request
     // with `text` (8-bit, without its line end); OnTransactionDone follows.
-    virtual void OnTextAnswered(const QByteArray& text) { (void)text; }
+    virtual void OnTextAnswered(const QByteArray& text) = 0;
 
     // A received file did not arrive whole (the sender discarded it) and the
-    // job goes on; `message` says what became of it. A message box unless
-    // the window shows it otherwise.
-    virtual void OnFileNotReceived(const QString& message) {
-        ShowMessage(message, MessageIcon::Warning);
-    }
+    // job goes on; `message` says what became of it.
+    virtual void OnFileNotReceived(const QString& message) = 0;
 
     // A message box with the application's title as caption; returns when
     // the user has closed it.
@@ -71,4 +72,25 @@ public:
     virtual Overwrite AskOverwrite(const QString& text, const QString& path) = 0;
     // Save As, preset with `path`; the chosen path or nothing when cancelled.
     virtual std::optional<QString> AskSaveAs(const QString& path) = 0;
+};
+
+// What a window does with a report it does not show: nothing; with a file
+// that did not arrive whole: a message box (a warning); with a question it
+// cannot ask: the answer that keeps what exists (Cancel, no file). Each
+// window shows the end of the job and message boxes its own way.
+class JobWindowBase : public JobWindow {
+public:
+    void OnCapturedText(const QByteArray&) override {}
+    void OnReceiveFileOpened(const QByteArray&) override {}
+    void OnReceiveProgress(std::uint32_t) override {}
+    void OnSendProgress(std::uint32_t) override {}
+    void OnNoAnswerYet() override {}
+    void OnCtsChanged(int) override {}
+    void OnTransactionDone(const QString&, const QByteArray&) override {}
+    void OnTextAnswered(const QByteArray&) override {}
+    void OnFileNotReceived(const QString& message) override {
+        ShowMessage(message, MessageIcon::Warning);
+    }
+    Overwrite AskOverwrite(const QString&, const QString&) override { return Overwrite::Cancel; }
+    std::optional<QString> AskSaveAs(const QString&) override { return std::nullopt; }
 };

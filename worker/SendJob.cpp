@@ -16,7 +16,8 @@ constexpr int kNameCapacity = 511;  // the 8-bit name, without its terminating z
 
 // "Could not open file!", then the file, then why.
 void ShowUnreadable(JobRun& run, const QString& reason) {
-    run.Show(FileProblemText(run.texts.couldNotOpenFile, run.job.path, reason), MessageIcon::Error);
+    run.Show(FileProblemText(run.texts.At(TextId::CouldNotOpenFile), run.job.path, reason),
+             MessageIcon::Error);
     run.outcome = JobOutcome::FileFailed;
 }
 
@@ -58,7 +59,8 @@ std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
     std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[length + 1]);
     if (buffer == nullptr) {
         const QString reason = run.texts.At(TextId::FileTooLargeToLoad).arg(length);
-        run.Show(FileProblemText(run.texts.outOfMemory, run.job.path, reason), MessageIcon::Error);
+        run.Show(FileProblemText(run.texts.At(TextId::OutOfMemory), run.job.path, reason),
+                 MessageIcon::Error);
         run.outcome = JobOutcome::FileFailed;
         return nullptr;
     }
@@ -79,7 +81,7 @@ QString FailureText(const JobRun& run, const JobLink& link) {
                                        : run.texts.At(TextId::PeerStoppedAnswering)
                                              .arg(QDir::toNativeSeparators(run.job.path))
                                              .arg(silent);
-    return FileProblemText(run.texts.transmissionError, run.job.path, reason);
+    return FileProblemText(run.texts.At(TextId::TransmissionError), run.job.path, reason);
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ TEST_F(CaptureJob, DeliversLinesAndLongLinesInPiecesOfAtMost511Bytes) {
     EXPECT_TRUE(pieces[3].endsWith('\n'));
     EXPECT_EQ(pieces[1] + pieces[2] + pieces[3], QByteArray::fromStdString(longLine));
     EXPECT_EQ(pieces[4], QByteArray("ab\0c\n", 5));  // the zero byte is kept
-    // A capture ends only by its window's stop, which sends no WM_USER+667.
+    // A capture ends only by its window's stop, which reports no job end.
     EXPECT_EQ(window.JobOverCount(), 0);
     EXPECT_TRUE(window.Boxes().empty());
     EXPECT_EQ(worker->outcome(), JobOutcome::Stopped);

@@ -67,7 +67,7 @@ TEST_F(HandOver, AMessageBoxIsAnsweredOnTheWindowThreadWhileItWaitsForTheWorker)
     auto worker = std::make_unique<CComThread>(JobTexts::From(EnglishTexts()));
     worker->PostJob({.kind = JobKind::Capture, .portName = PortA()}, &bridge);
     worker->WaitUntilFinished();
-    QCoreApplication::processEvents();  // the queued WM_USER+667
+    QCoreApplication::processEvents();  // the queued end of the job
     ::close(holder);
     const auto events = target.Events();
     ASSERT_EQ(events.size(), 2u);

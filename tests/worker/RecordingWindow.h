@@ -12,7 +12,10 @@ namespace worker_test {
 
 // One message of a job as the window got it.
 struct Event {
-    int message = 0;   // 664..668 for the window messages, 0 for the others
+    // What the report means, by number: 664 captured text, 665 a file
+    // received (opened or progress), 666 send progress, 667 the job is over,
+    // 668 CTS changed; 0 for the others.
+    int message = 0;
     std::string what;  // "open", "progress", "done", "box", "piece", ...
     std::uint32_t value = 0;
     QByteArray bytes;  // a name or a piece of text
@@ -22,7 +25,7 @@ struct Event {
 
 // A job window that records everything, on the worker thread, and answers
 // the questions as told.
-class RecordingWindow : public JobWindow {
+class RecordingWindow : public JobWindowBase {
 public:
     void OnCapturedText(const QByteArray& piece) override;
     void OnReceiveFileOpened(const QByteArray& name) override;
