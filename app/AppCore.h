@@ -54,7 +54,7 @@ public:
     // Where port discovery finds its ports and how their names look (the
     // system's, by default).
     PortSource portSource = SystemPortRecords;
-    PortNaming portNaming = kHostPortNaming;
+    PortNaming portNaming = HostPortNaming();
 
     // Receives the messages of language loading; logged when none is set.
     MessageSink* messageSink = nullptr;

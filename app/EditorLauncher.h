@@ -10,7 +10,7 @@
 // The command is the text "notepad.exe <file>". On Windows it is started as
 // it stands (EditorLauncherWindows.cpp). Elsewhere notepad.exe is looked up
 // on PATH; when there is none, the file goes to the desktop's opener:
-// xdg-open, or open -t on macOS (EditorLauncherPosix.cpp).
+// xdg-open, or open -t on macOS (EditorLauncherPosix.cpp, DesktopOpener.h).
 
 // The fixed first line of every message about an editor that did not start.
 inline const char* const kEditorErrorText = "Error opening notepad.exe!";

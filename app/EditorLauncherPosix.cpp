@@ -2,21 +2,11 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "app/DesktopOpener.h"
 #include "app/EditorLauncher.h"
 #include "app/TextTable.h"
 
 namespace {
-
-// The desktop's opener and the arguments that open `path` in a text editor.
-QString DesktopOpener(const QString& path, QStringList& arguments) {
-#ifdef Q_OS_MACOS
-    arguments = {QStringLiteral("-t"), path};
-    return QStandardPaths::findExecutable(QStringLiteral("open"));
-#else
-    arguments = {path};
-    return QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-#endif
-}
 
 QString Notepad() {
     return QStandardPaths::findExecutable(QStringLiteral("notepad.exe"));

@@ -2,6 +2,7 @@
 
 #include "app/EightBit.h"
 #include "app/TextTable.h"
+#include "disk/SystemFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,10 +25,8 @@ std::array<bool, kLanguageCount> PresentLanguages(const QString& folder) {
     QDir dir(folder);
     dir.setNameFilters({QStringLiteral("Corvix-*.xml")});
     QDir::Filters filters = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-#ifndef Q_OS_WIN
     // Only names the files really have: the file is later opened by that name.
-    filters |= QDir::CaseSensitive;
-#endif
+    if (disk::NamesDifferByCase()) filters |= QDir::CaseSensitive;
     dir.setFilter(filters);
     for (const QFileInfo& entry : dir.entryInfoList()) {
         if (entry.isDir() || entry.fileName().startsWith(u'.')) continue;

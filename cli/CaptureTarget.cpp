@@ -1,16 +1,23 @@
 #include "cli/CaptureTarget.h"
 
-#include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
+#include "app/PathParts.h"
 #include "cli/TargetFile.h"
+#include "disk/SystemFiles.h"
+
+namespace {
+
+QString PathText(const std::filesystem::path& path) {
+    return QFileInfo(path).filePath();
+}
+
+}  // namespace
 
 // A link is followed, so that the file it names is replaced and the link stays.
-CaptureTarget::CaptureTarget(const QString& path) {
-    const QFileInfo info(path);
-    target_ =
-        QFile::encodeName(info.isSymLink() && info.exists() ? info.canonicalFilePath() : path);
-}
+CaptureTarget::CaptureTarget(const QString& path) : target_(FileToReplace(path)) {}
 
 CaptureTarget::~CaptureTarget() {
     Discard();
@@ -18,42 +25,42 @@ CaptureTarget::~CaptureTarget() {
 
 bool CaptureTarget::Open() {
     const TargetKind kind = KindOf(target_);
-    if (kind == TargetKind::Missing || kind == TargetKind::Regular) return OpenBeside();
+    if (kind == TargetKind::Missing || kind == TargetKind::Regular)
+        return beside_.Open(target_, error_);
     // A device or a pipe keeps no earlier capture: it is written directly.
     // A folder cannot be written at all.
     if (kind == TargetKind::Folder) return false;
-    stream_ = OpenForWriting(target_);
-    return stream_ != nullptr;
+    errno = 0;
+    direct_ = disk::OpenFile(target_, "wb");
+    if (direct_ == nullptr && errno != 0) error_ = {errno, std::generic_category()};
+    return direct_ != nullptr;
 }
 
-bool CaptureTarget::OpenBeside() {
-    stream_ = MakeFileBeside(target_, working_);
-    return stream_ != nullptr;
+std::FILE* CaptureTarget::stream() const {
+    return direct_ != nullptr ? direct_ : beside_.stream();
 }
 
 bool CaptureTarget::Commit() {
-    if (stream_ == nullptr) return false;
-    const bool closed = std::fclose(stream_) == 0;
-    stream_ = nullptr;
-    if (working_.isEmpty()) return closed;
-    if (closed && ReplaceTarget(working_, target_)) {
-        working_.clear();
-        return true;
+    if (direct_ != nullptr) {
+        const bool closed = std::fclose(direct_) == 0;
+        direct_ = nullptr;
+        return closed;
     }
-    return false;
+    return beside_.stream() != nullptr && beside_.PutInPlace(error_);
 }
 
 QString CaptureTarget::Keep() {
-    if (stream_ != nullptr) std::fclose(stream_);
-    stream_ = nullptr;
-    const QByteArray kept = working_.isEmpty() ? target_ : working_;
-    working_.clear();
-    return QFile::decodeName(kept);
+    CloseDirect();
+    const std::filesystem::path kept = beside_.Keep();
+    return PathText(kept.empty() ? target_ : kept);
 }
 
 void CaptureTarget::Discard() {
-    if (stream_ != nullptr) std::fclose(stream_);
-    stream_ = nullptr;
-    if (!working_.isEmpty()) RemoveFile(working_);
-    working_.clear();
+    CloseDirect();
+    beside_.Discard();
+}
+
+void CaptureTarget::CloseDirect() {
+    if (direct_ != nullptr) std::fclose(direct_);
+    direct_ = nullptr;
 }

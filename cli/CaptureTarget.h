@@ -1,17 +1,19 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "disk/FileBeside.h"
 
 // The file named by `capture --out`. The bytes go to a new file beside it,
-// which takes its place when the capture has ended; until then, and for good
-// when the capture never got going (its port did not open), the file stays
-// as it was. The new file gets the old one's permissions, or the usual ones
-// for a new file. A target that is no regular file (a device, a pipe) is
-// written directly. A capture that could not be written whole keeps the
-// new file, so nothing captured is lost.
+// which takes its place when the capture has ended (disk::FileBeside); until
+// then, and for good when the capture never got going (its port did not
+// open), the file stays as it was. A target that is no regular file (a
+// device, a pipe) is written directly. A capture that could not be written
+// whole keeps the new file, so nothing captured is lost.
 class CaptureTarget {
 public:
     explicit CaptureTarget(const QString& path);
@@ -19,9 +21,11 @@ public:
     CaptureTarget(const CaptureTarget&) = delete;
     CaptureTarget& operator=(const CaptureTarget&) = delete;
 
-    // Makes the file beside the target; false when it cannot be made.
+    // Makes the file beside the target; false when it cannot be made, with
+    // the reason in error() where the system gave one.
     bool Open();
-    std::FILE* stream() const { return stream_; }
+    std::FILE* stream() const;
+    std::error_code error() const { return error_; }
 
     // Closes the file and puts it in the target's place; false (and the
     // target as it was, the new file kept) when that fails.
@@ -33,9 +37,10 @@ public:
     void Discard();
 
 private:
-    bool OpenBeside();
+    void CloseDirect();
 
-    QByteArray target_;
-    QByteArray working_;
-    std::FILE* stream_ = nullptr;
+    std::filesystem::path target_;
+    disk::FileBeside beside_;
+    std::FILE* direct_ = nullptr;  // a device or a pipe, written as it is
+    std::error_code error_;
 };

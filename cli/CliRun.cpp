@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QTimer>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -103,11 +102,9 @@ int RunJob(const CliOptions& options, const WorkerJob& job, std::FILE* captureOu
 // written whole stays in the new file beside it, and the message says where.
 int CaptureToFile(const CliOptions& options, const WorkerJob& job, const JobTexts& texts) {
     CaptureTarget target(options.file);
-    errno = 0;
     if (!target.Open()) {
-        const QString reason =
-            errno != 0 ? ReasonText(texts, std::error_code(errno, std::generic_category()))
-                       : QStringLiteral("it cannot be written");
+        const QString reason = target.error() ? ReasonText(texts, target.error())
+                                              : QStringLiteral("it cannot be written");
         PrintMessage(FileProblemText(texts.At(TextId::CouldNotOpenFile), options.file, reason));
         return kExitFile;
     }

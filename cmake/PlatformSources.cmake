@@ -1,6 +1,7 @@
 # A room's sources for the platform built for: every *.cpp (and *.h where
 # asked) of the calling folder but the other platform's *Posix.cpp or
-# *Windows.cpp files.
+# *Windows.cpp files. *Mac.cpp files are built on macOS only, where each
+# takes the place of the *Posix.cpp file of the same name.
 function(corvix_platform_sources out)
     set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     foreach(extension IN LISTS ARGN)
@@ -8,9 +9,17 @@ function(corvix_platform_sources out)
     endforeach()
     file(GLOB sources CONFIGURE_DEPENDS ${patterns})
     if(WIN32)
-        list(FILTER sources EXCLUDE REGEX "Posix\\.cpp$")
-    else()
+        list(FILTER sources EXCLUDE REGEX "(Posix|Mac)\\.cpp$")
+    elseif(APPLE)
         list(FILTER sources EXCLUDE REGEX "Windows\\.cpp$")
+        set(mac_sources ${sources})
+        list(FILTER mac_sources INCLUDE REGEX "Mac\\.cpp$")
+        foreach(mac_source IN LISTS mac_sources)
+            string(REGEX REPLACE "Mac\\.cpp$" "Posix.cpp" posix_source ${mac_source})
+            list(REMOVE_ITEM sources ${posix_source})
+        endforeach()
+    else()
+        list(FILTER sources EXCLUDE REGEX "(Windows|Mac)\\.cpp$")
     endif()
     set(${out} ${sources} PARENT_SCOPE)
 endfunction()

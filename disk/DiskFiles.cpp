@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "disk/EightBitText.h"
+#include "disk/FileBeside.h"
 #include "disk/SystemFiles.h"
 
 namespace disk {
@@ -47,41 +48,47 @@ fs::path NameWithin(const fs::path& name, const std::string& suffix) {
     return fitted;
 }
 
-// The first marked name beside `target` that nothing holds yet. A name so
-// long that the mark would not fit is shortened in the marked name only.
-fs::path FreeMarkedName(const fs::path& target) {
+// The marked name `n` beside `target`: NAME.part, then NAME.2.part and on.
+// A name so long that the mark would not fit is shortened in the marked
+// name only.
+fs::path MarkedName(const fs::path& target, int n) {
+    const std::string suffix = (n == 1 ? std::string() : "." + std::to_string(n)) + kPartSuffix;
+    return target.parent_path() / NameWithin(target.filename(), suffix);
+}
+
+// Opens the first marked name beside `target` that nothing holds yet.
+bool OpenMarked(FileBeside& file, const fs::path& target, std::error_code& error) {
     for (int n = 1; n < kMarkedNames; ++n) {
-        const std::string suffix = (n == 1 ? std::string() : "." + std::to_string(n)) + kPartSuffix;
-        const fs::path candidate = target.parent_path() / NameWithin(target.filename(), suffix);
-        if (!Taken(candidate)) return candidate;
+        const fs::path candidate = MarkedName(target, n);
+        if (Taken(candidate)) continue;
+        if (file.OpenAs(candidate, target, error)) return true;
+        if (error != std::errc::file_exists) return false;
     }
-    return {};
+    error = ErrnoCode(EEXIST);
+    return false;
 }
 
 class DiskIncomingFile : public kermit::IncomingFile {
 public:
-    DiskIncomingFile(fs::path target, fs::path working, std::FILE* out)
-        : IncomingFile(std::move(target)), working_(std::move(working)), out_(out) {}
+    DiskIncomingFile(fs::path target, std::unique_ptr<FileBeside> file)
+        : IncomingFile(std::move(target)), file_(std::move(file)) {}
     ~DiskIncomingFile() override {
         if (!done_) Abandon();
     }
 
     bool Write(const std::uint8_t* data, std::size_t n) override {
-        if (out_ == nullptr) return false;
+        std::FILE* out = file_->stream();
+        if (out == nullptr) return false;
         errno = 0;
-        if (std::fwrite(data, 1, n, out_) == n) return true;
+        if (std::fwrite(data, 1, n, out) == n) return true;
         error_ = ErrnoCode(errno != 0 ? errno : EIO);
         return false;
     }
 
     bool Finish() override {
-        if (!Close()) return false;
+        if (error_) return false;
         std::error_code ec;
-        // The new file takes the permissions of the one it replaces.
-        const fs::file_status old = fs::status(Target(), ec);
-        if (fs::is_regular_file(old)) fs::permissions(working_, old.permissions(), ec);
-        fs::rename(working_, Target(), ec);
-        if (ec) {
+        if (!file_->PutInPlace(ec)) {
             error_ = ec;
             return false;
         }
@@ -89,33 +96,24 @@ public:
         return true;
     }
 
+    // A marked file that holds nothing is not worth keeping.
     Kept Abandon() override {
-        Close();
         done_ = true;
+        const fs::path working = file_->Keep();
         std::error_code ec;
-        const std::uintmax_t size = fs::file_size(working_, ec);
+        const std::uintmax_t size = fs::file_size(working, ec);
         if (ec) return {};
         if (size == 0) {
-            fs::remove(working_, ec);
+            fs::remove(working, ec);
             return {};
         }
-        return {working_, size};
+        return {working, size};
     }
 
     std::error_code Error() const override { return error_; }
 
 private:
-    bool Close() {
-        if (out_ == nullptr) return !error_;
-        errno = 0;
-        const bool closed = std::fclose(out_) == 0;
-        out_ = nullptr;
-        if (!closed && !error_) error_ = ErrnoCode(errno != 0 ? errno : EIO);
-        return closed && !error_;
-    }
-
-    fs::path working_;
-    std::FILE* out_;
+    std::unique_ptr<FileBeside> file_;
     std::error_code error_;
     bool done_ = false;
 };
@@ -148,18 +146,9 @@ std::unique_ptr<kermit::IncomingFile> DiskFiles::Create(const fs::path& target,
         error = ErrnoCode(ENAMETOOLONG);
         return nullptr;
     }
-    const fs::path working = FreeMarkedName(target);
-    if (working.empty()) {
-        error = ErrnoCode(EEXIST);
-        return nullptr;
-    }
-    errno = 0;
-    std::FILE* out = OpenFile(working, "wb");
-    if (out == nullptr) {
-        error = ErrnoCode(errno != 0 ? errno : EACCES);
-        return nullptr;
-    }
-    return std::make_unique<DiskIncomingFile>(target, working, out);
+    auto file = std::make_unique<FileBeside>();
+    if (!OpenMarked(*file, target, error)) return nullptr;
+    return std::make_unique<DiskIncomingFile>(target, std::move(file));
 }
 
 bool DiskFiles::ReadToServe(const fs::path& path, std::vector<std::uint8_t>& content) {

@@ -13,8 +13,8 @@ bool IsMarkedIncomplete(const std::filesystem::path& name);
 // Files on the system's disk, named in its 8-bit text (EightBitText.h) and
 // held to its name rules. A received file is written into NAME.part beside
 // its target (NAME.2.part and so on when an earlier incomplete file holds
-// that name), renamed over the target when it is whole and left under its
-// marked name when it is not. When the mark would make the name too long for
+// that name), put in the target's place when it is whole (FileBeside) and
+// left under its marked name when it is not. When the mark would make the name too long for
 // a folder entry, the marked name is NAME cut short.
 class DiskFiles : public kermit::KermitFiles {
 public:

@@ -13,4 +13,9 @@ std::FILE* OpenFile(const std::filesystem::path& path, const char* mode);
 // dropped and CON, NUL, COM1... name devices (see kermit::PlainFileName).
 bool WindowsNameRules();
 
+// True where two names that differ only in case name two files: everywhere
+// but Windows. (The disks of a Mac often ignore case, but a name found in a
+// folder there is still the file's own.)
+bool NamesDifferByCase();
+
 }  // namespace disk

@@ -10,4 +10,8 @@ bool WindowsNameRules() {
     return false;
 }
 
+bool NamesDifferByCase() {
+    return true;
+}
+
 }  // namespace disk

@@ -13,4 +13,8 @@ bool WindowsNameRules() {
     return true;
 }
 
+bool NamesDifferByCase() {
+    return false;
+}
+
 }  // namespace disk

@@ -30,11 +30,8 @@ using PortSource = std::function<QList<PortRecord>()>;
 // How port names look: "COM" + digits on Windows, tty devices elsewhere.
 enum class PortNaming { Windows, Posix };
 
-#ifdef Q_OS_WIN
-inline constexpr PortNaming kHostPortNaming = PortNaming::Windows;
-#else
-inline constexpr PortNaming kHostPortNaming = PortNaming::Posix;
-#endif
+// The naming of the system built for (PortRecordsPosix.cpp, PortRecordsWindows.cpp).
+PortNaming HostPortNaming();
 
 // The caliper's adapter: an FTDI chip (vendor 0403) with product id AFB8.
 inline constexpr quint16 kCaliperVendorId = 0x0403;
@@ -51,7 +48,7 @@ int IsCaliperPort(const PortRecord& record);
 // The accepted ports of `source`, in the order the system listed them: not
 // sorted, duplicates kept. An empty list is the only sign of failure.
 QList<_tagPORTS> EnumeratePorts(const PortSource& source = SystemPortRecords,
-                                PortNaming naming = kHostPortNaming);
+                                PortNaming naming = HostPortNaming());
 
 // The name (without its ":") of the last caliper port in `ports`: with two
 // adapters plugged in, the last one listed wins. Empty when there is none.

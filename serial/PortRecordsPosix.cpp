@@ -17,3 +17,7 @@ QList<PortRecord> SystemPortRecords() {
     }
     return records;
 }
+
+PortNaming HostPortNaming() {
+    return PortNaming::Posix;
+}

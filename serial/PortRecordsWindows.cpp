@@ -152,3 +152,7 @@ QList<PortRecord> SystemPortRecords() {
     }
     return records;
 }
+
+PortNaming HostPortNaming() {
+    return PortNaming::Windows;
+}

@@ -1,22 +1,39 @@
 #include "ui/CaptureFile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
-// The text goes into a new file beside the old one, which it replaces only
-// once it is written whole: a full disk leaves the earlier file as it was.
-// Where no file can be made beside it, the file is written in place.
+#include <cerrno>
+#include <cstdio>
+
+#include "app/PathParts.h"
+#include "disk/FileBeside.h"
+
+namespace {
+
+// The bytes into a new file beside `target`, which replaces it only once
+// they are all written: a full disk leaves the earlier file as it was.
+bool WriteBeside(const std::filesystem::path& target, const QByteArray& bytes,
+                 std::error_code& error) {
+    disk::FileBeside file;
+    if (!file.Open(target, error)) return false;
+    errno = 0;
+    const auto size = static_cast<std::size_t>(bytes.size());
+    if (std::fwrite(bytes.constData(), 1, size, file.stream()) != size) {
+        error = {errno != 0 ? errno : EIO, std::generic_category()};
+        return false;
+    }
+    return file.PutInPlace(error);
+}
+
+}  // namespace
+
 bool WriteCaptureFile(const QString& path, const QByteArray& bytes, QString* error,
                       const QString& failedText) {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    // Unbuffered: a buffered write that fails only when commit() flushes it
-    // is not noticed by commit() in every Qt version, and the short file
-    // would take the old one's place.
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size() && file.commit();
+    std::error_code reason;
+    const bool written = WriteBeside(FileToReplace(path), bytes, reason);
     if (!written && error) {
-        *error = failedText.arg(path) + QLatin1Char('\n') + file.errorString();
+        *error =
+            failedText.arg(path) + QLatin1Char('\n') + QString::fromLocal8Bit(reason.message());
     }
     return written;
 }

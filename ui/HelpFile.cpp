@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
-#include <QProcess>
 #include <QUrl>
 
 #include "ui/HelpWindow.h"
@@ -48,28 +47,6 @@ QString HelpTarget(const QString& chmPath, const std::function<bool()>& haveChmV
     if (chm.exists() && haveChmViewer()) return chmPath;
     if (QFileInfo::exists(english)) return QDir::toNativeSeparators(english);
     return chmPath;
-}
-
-bool DesktopHandles(const QString& mimeType) {
-#ifdef Q_OS_WIN
-    Q_UNUSED(mimeType);
-    return true;
-#elif defined(Q_OS_MACOS)
-    // Every Mac has a browser; no viewer for CHM files comes with it.
-    return mimeType == QStringLiteral("text/html");
-#else
-    // The desktop's handler for the type, as xdg-open would find it.
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"),
-                {QStringLiteral("query"), QStringLiteral("default"), mimeType});
-    if (!query.waitForFinished(3000)) {
-        query.kill();
-        query.waitForFinished(1000);
-        return false;
-    }
-    return query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0 &&
-           !query.readAllStandardOutput().trimmed().isEmpty();
-#endif
 }
 
 bool DesktopHasChmViewer() {

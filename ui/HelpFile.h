@@ -26,7 +26,9 @@ QString HelpTarget(const QString& chmPath, const std::function<bool()>& haveChmV
                    const QString& language = QString());
 
 // Whether the desktop has a program for files of `mimeType` ("text/html":
-// a web browser). On Windows always; on Linux as xdg-open would find one.
+// a web browser). On Windows always; on macOS for the pages only; elsewhere
+// as xdg-open would find one (DesktopHandlesWindows.cpp, DesktopHandlesMac.cpp,
+// DesktopHandlesPosix.cpp).
 bool DesktopHandles(const QString& mimeType);
 // Whether the desktop has a viewer for CHM files (on Windows always).
 bool DesktopHasChmViewer();

@@ -1,25 +1,15 @@
 #include "worker/ReceivedFile.h"
 
+#include <QDir>
+
 #include "app/EightBit.h"
 
-namespace {
-
-QString Separator() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("\\");
-#else
-    return QStringLiteral("/");
-#endif
-}
-
-}  // namespace
-
 QString LastFileText(const QString& folder, const QByteArray& name) {
-    return folder + Separator() + FromEightBit(name);
+    return folder + QDir::separator() + FromEightBit(name);
 }
 
 QString LastDirText(const QString& folder) {
-    return folder + Separator();
+    return folder + QDir::separator();
 }
 
 QByteArray WithoutLineEnd(QByteArray name) {

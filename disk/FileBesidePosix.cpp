@@ -1,0 +1,60 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "disk/FileBeside.h"
+
+namespace disk {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::error_code LastError() {
+    return {errno != 0 ? errno : EIO, std::generic_category()};
+}
+
+}  // namespace
+
+// Made with O_EXCL, so a file of that name is never taken over, and with
+// the permissions of a regular file at `target` when there is one (read and
+// write for all less the umask otherwise, as fopen gives).
+std::FILE* FileBeside::CreateNew(const fs::path& working, const fs::path& target,
+                                 std::error_code& error) {
+    errno = 0;
+    const int fd = ::open(working.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        error = LastError();
+        return nullptr;
+    }
+    struct stat old {};
+    const bool replaces = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    std::FILE* stream = nullptr;
+    if (!replaces || ::fchmod(fd, old.st_mode & 07777) == 0) stream = ::fdopen(fd, "wb");
+    if (stream != nullptr) return stream;
+    error = LastError();
+    ::close(fd);
+    ::unlink(working.c_str());
+    return nullptr;
+}
+
+// The data on the disk before the rename, so that a crash after it finds
+// the whole new file and never an empty one in the old one's place.
+bool FileBeside::WriteThrough(std::FILE* stream, std::error_code& error) {
+    errno = 0;
+    if (std::fflush(stream) == 0 && ::fsync(::fileno(stream)) == 0) return true;
+    error = LastError();
+    return false;
+}
+
+// rename(2) replaces the old file at once: any reader finds the old file
+// or the new one, never neither.
+bool FileBeside::Replace(const fs::path& working, const fs::path& target, std::error_code& error) {
+    errno = 0;
+    if (std::rename(working.c_str(), target.c_str()) == 0) return true;
+    error = LastError();
+    return false;
+}
+
+}  // namespace disk

@@ -1,0 +1,93 @@
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cerrno>
+#include <cstdint>
+
+#include "disk/FileBeside.h"
+
+namespace disk {
+namespace fs = std::filesystem;
+
+namespace {
+
+// The system's error as the C library's code where there is one, so that
+// callers tell the common causes alike on every system.
+std::error_code SystemError(DWORD code) {
+    switch (code) {
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return std::make_error_code(std::errc::file_exists);
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return std::make_error_code(std::errc::no_such_file_or_directory);
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+            return std::make_error_code(std::errc::permission_denied);
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return std::make_error_code(std::errc::no_space_on_device);
+        case ERROR_FILENAME_EXCED_RANGE:
+            return std::make_error_code(std::errc::filename_too_long);
+        case ERROR_WRITE_PROTECT:
+            return std::make_error_code(std::errc::read_only_file_system);
+        default:
+            return {static_cast<int>(code), std::system_category()};
+    }
+}
+
+std::error_code LastError() {
+    return SystemError(GetLastError());
+}
+
+}  // namespace
+
+// Made with CREATE_NEW, so a file of that name is never taken over. The new
+// file gets the folder's permissions, as any new file there does (a
+// read-only old file cannot be replaced at all).
+std::FILE* FileBeside::CreateNew(const fs::path& working, const fs::path&, std::error_code& error) {
+    const HANDLE handle =
+        CreateFileW(working.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = LastError();
+        return nullptr;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+    std::FILE* stream = fd < 0 ? nullptr : _fdopen(fd, "wb");
+    if (stream != nullptr) return stream;
+    error = std::make_error_code(std::errc::too_many_files_open);
+    if (fd < 0)
+        CloseHandle(handle);
+    else
+        _close(fd);
+    DeleteFileW(working.c_str());
+    return nullptr;
+}
+
+// The data on the disk before the move, so that a crash after it finds the
+// whole new file and never an empty one in the old one's place.
+bool FileBeside::WriteThrough(std::FILE* stream, std::error_code& error) {
+    errno = 0;
+    if (std::fflush(stream) != 0) {
+        error = {errno != 0 ? errno : EIO, std::generic_category()};
+        return false;
+    }
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    if (FlushFileBuffers(handle)) return true;
+    error = LastError();
+    return false;
+}
+
+// The C library's rename does not replace an existing file on Windows;
+// MoveFileExW does, and returns only once the move is on the disk.
+bool FileBeside::Replace(const fs::path& working, const fs::path& target, std::error_code& error) {
+    if (MoveFileExW(working.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    error = LastError();
+    return false;
+}
+
+}  // namespace disk
