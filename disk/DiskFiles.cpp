@@ -81,7 +81,7 @@ public:
         if (out == nullptr) return false;
         errno = 0;
         if (std::fwrite(data, 1, n, out) == n) return true;
-        error_ = ErrnoCode(errno != 0 ? errno : EIO);
+        error_ = LastErrno();
         return false;
     }
 

@@ -3,16 +3,14 @@
 #include <cerrno>
 #include <random>
 
+#include "disk/SystemFiles.h"
+
 namespace disk {
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int kAttempts = 100;
-
-std::error_code LastError() {
-    return {errno != 0 ? errno : EIO, std::generic_category()};
-}
 
 // `target` followed by a dot and six letters or digits drawn at random.
 fs::path NameBeside(const fs::path& target) {
@@ -60,7 +58,7 @@ bool FileBeside::PutInPlace(std::error_code& error) {
     errno = 0;
     const bool closed = std::fclose(stream_) == 0;
     stream_ = nullptr;
-    if (written && !closed) error = LastError();
+    if (written && !closed) error = LastErrno();
     if (!written || !closed || !Replace(working_, target_, error)) return false;
     working_.clear();
     return true;

@@ -5,17 +5,10 @@
 #include <cerrno>
 
 #include "disk/FileBeside.h"
+#include "disk/SystemFiles.h"
 
 namespace disk {
 namespace fs = std::filesystem;
-
-namespace {
-
-std::error_code LastError() {
-    return {errno != 0 ? errno : EIO, std::generic_category()};
-}
-
-}  // namespace
 
 // Made with O_EXCL, so a file of that name is never taken over, and with
 // the permissions of a regular file at `target` when there is one (read and
@@ -25,7 +18,7 @@ std::FILE* FileBeside::CreateNew(const fs::path& working, const fs::path& target
     errno = 0;
     const int fd = ::open(working.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
-        error = LastError();
+        error = LastErrno();
         return nullptr;
     }
     struct stat old {};
@@ -33,7 +26,7 @@ std::FILE* FileBeside::CreateNew(const fs::path& working, const fs::path& target
     std::FILE* stream = nullptr;
     if (!replaces || ::fchmod(fd, old.st_mode & 07777) == 0) stream = ::fdopen(fd, "wb");
     if (stream != nullptr) return stream;
-    error = LastError();
+    error = LastErrno();
     ::close(fd);
     ::unlink(working.c_str());
     return nullptr;
@@ -44,7 +37,7 @@ std::FILE* FileBeside::CreateNew(const fs::path& working, const fs::path& target
 bool FileBeside::WriteThrough(std::FILE* stream, std::error_code& error) {
     errno = 0;
     if (std::fflush(stream) == 0 && ::fsync(::fileno(stream)) == 0) return true;
-    error = LastError();
+    error = LastErrno();
     return false;
 }
 
@@ -53,7 +46,7 @@ bool FileBeside::WriteThrough(std::FILE* stream, std::error_code& error) {
 bool FileBeside::Replace(const fs::path& working, const fs::path& target, std::error_code& error) {
     errno = 0;
     if (std::rename(working.c_str(), target.c_str()) == 0) return true;
-    error = LastError();
+    error = LastErrno();
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "disk/FileBeside.h"
+#include "disk/SystemFiles.h"
 
 namespace disk {
 namespace fs = std::filesystem;
@@ -71,7 +72,7 @@ std::FILE* FileBeside::CreateNew(const fs::path& working, const fs::path&, std::
 bool FileBeside::WriteThrough(std::FILE* stream, std::error_code& error) {
     errno = 0;
     if (std::fflush(stream) != 0) {
-        error = {errno != 0 ? errno : EIO, std::generic_category()};
+        error = LastErrno();
         return false;
     }
     const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));

@@ -7,6 +7,7 @@
 
 #include "app/PathParts.h"
 #include "disk/FileBeside.h"
+#include "disk/SystemFiles.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ bool WriteBeside(const std::filesystem::path& target, const QByteArray& bytes,
     errno = 0;
     const auto size = static_cast<std::size_t>(bytes.size());
     if (std::fwrite(bytes.constData(), 1, size, file.stream()) != size) {
-        error = {errno != 0 ? errno : EIO, std::generic_category()};
+        error = disk::LastErrno();
         return false;
     }
     return file.PutInPlace(error);
