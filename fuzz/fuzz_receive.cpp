@@ -103,7 +103,7 @@ public:
         if (std::strcmp(name, kSampleName) == 0) ++sampleOpened;
     }
     void OnFileNotReceived(const std::string& target, const std::string&, std::uint64_t,
-                           bool) override {
+                           NotWhole) override {
         if (fs::path(target).filename() == kSampleName) ++sampleLost;
     }
     void OnReceiveProgress(std::uint32_t) override {}

@@ -13,6 +13,12 @@ namespace kermit {
 class KermitObserver {
 public:
     enum class Overwrite { Yes, No, Cancel };
+    // Why a received file did not arrive whole.
+    enum class NotWhole {
+        Broken,         // the transfer broke off: an error, a stop, a disk that failed
+        Discarded,      // the sender itself gave the file up (its Z said so)
+        LengthDiffers,  // it came to another length than the sender announced
+    };
 
     virtual ~KermitObserver() = default;
 
@@ -47,11 +53,26 @@ public:
     // characters.
     virtual void ShowNameRefused(std::size_t longest) { (void)longest; }
     // A file did not arrive whole: `target` is left as it was, what arrived
-    // is kept in `kept` (empty when nothing arrived), `bytes` long.
-    // `discarded` when the sender itself gave the file up (its Z said so).
+    // is kept in `kept` (empty when nothing arrived), `bytes` long; `why`
+    // says what happened.
     virtual void OnFileNotReceived(const std::string& target, const std::string& kept,
-                                   std::uint64_t bytes, bool discarded) {
-        (void)target, (void)kept, (void)bytes, (void)discarded;
+                                   std::uint64_t bytes, NotWhole why) {
+        (void)target, (void)kept, (void)bytes, (void)why;
+    }
+    // The sender announced the length of the file now arriving (in its
+    // attribute packet), before the file's data: progress can be shown as a
+    // share of it.
+    virtual void OnReceiveFileAnnounced(std::uint64_t length) { (void)length; }
+    // A received file is whole and in its place at `target`, `bytes` long.
+    virtual void OnFileReceived(const std::string& target, std::uint64_t bytes) {
+        (void)target, (void)bytes;
+    }
+    // The file `target` was refused before any of its data came: the sender
+    // announced `announced` bytes, and the disk has room for `room`. Nothing
+    // was written.
+    virtual void OnFileRefused(const std::string& target, std::uint64_t announced,
+                               std::uint64_t room) {
+        (void)target, (void)announced, (void)room;
     }
 };
 

@@ -132,12 +132,13 @@ std::uint8_t* KermitEngine::DecodeRoom(std::uint8_t* buffer, int& capacity) {
 // is kept beside it, and the observer hears where. Failed, or FileDiscarded
 // when the sender gave the file up.
 Received KermitEngine::NotReceived(IncomingFile& file, bool discarded) {
+    using NotWhole = KermitObserver::NotWhole;
     const IncomingFile::Kept kept = file.Abandon();
     if (observer_ != nullptr) {
         observer_->OnFileNotReceived(
             files_.NameFromPath(file.Target()),
             kept.path.empty() ? std::string() : files_.NameFromPath(kept.path), kept.bytes,
-            discarded);
+            discarded ? NotWhole::Discarded : NotWhole::Broken);
     }
     return {discarded ? Outcome::FileDiscarded : Outcome::Failed};
 }

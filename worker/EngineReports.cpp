@@ -82,10 +82,10 @@ void EngineReports::ShowNameRefused(std::size_t longest) {
 }
 
 void EngineReports::OnFileNotReceived(const std::string& target, const std::string& kept,
-                                      std::uint64_t bytes, bool discarded) {
+                                      std::uint64_t bytes, NotWhole why) {
     failedFile_ = PathText(target);
     keptNote_ = NotReceivedText(texts_, PathText(target), kept.empty() ? QString() : PathText(kept),
-                                bytes, discarded);
+                                bytes, why == NotWhole::Discarded);
 }
 
 void EngineReports::OnPeerError(const std::string& text) {

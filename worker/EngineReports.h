@@ -23,7 +23,7 @@ public:
     void ShowNameRefused(std::size_t longest) override;
     void OnPeerError(const std::string& text) override;
     void OnFileNotReceived(const std::string& target, const std::string& kept, std::uint64_t bytes,
-                           bool discarded) override;
+                           NotWhole why) override;
     void OnModemStatusChanged(int ctsOn) override;
 
     // True once the receiver could not create or write a file.

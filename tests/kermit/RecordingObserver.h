@@ -44,9 +44,9 @@ public:
         events.push_back("could not write " + path);
     }
     void OnFileNotReceived(const std::string& target, const std::string& kept, std::uint64_t bytes,
-                           bool discarded) override {
-        events.push_back((discarded ? "discarded " : "not received ") + target + " kept " + kept +
-                         " " + std::to_string(bytes));
+                           NotWhole why) override {
+        events.push_back((why == NotWhole::Discarded ? "discarded " : "not received ") + target +
+                         " kept " + kept + " " + std::to_string(bytes));
     }
 };
 
