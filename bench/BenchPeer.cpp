@@ -23,11 +23,12 @@ double Seconds(const timeval& t) {
 }  // namespace
 
 const std::vector<std::string> kSameParameters = {
-    "set window 1", "set block-check 1", "set attributes off", "set streaming off",
-    "set send packet-length 94", "set receive packet-length 94", "set prefixing all",
-    "set repeat counts on",
+    "set window 1", "set block-check 1", "set streaming off", "set send packet-length 94",
+    "set receive packet-length 94", "set repeat counts on",
     // No "kermit -ir" start-up string before the first packet.
     "set protocol kermit {} {} {}"};
+
+const std::vector<std::string> kPlainPackets = {"set attributes off", "set prefixing all"};
 
 int gBlockCheck = 1;
 
@@ -85,14 +86,18 @@ void Process::Signal(int signal) const {
 }
 
 void StartCKermit(Process& process, const std::string& device, const std::filesystem::path& dir,
-                  const std::vector<std::string>& commands) {
+                  const std::vector<std::string>& commands, const PeerSetup& setup) {
     std::filesystem::create_directories(dir);
     std::ostringstream script;
-    script << "set line " << device << "\nset carrier-watch off\nset speed 115200\n"
-           << "set flow none\nset parity none\nset file type binary\n"
+    script << "set line " << device << "\nset carrier-watch off\nset speed " << setup.speed
+           << "\nset flow none\nset parity none\nset file type binary\n"
            << "set file names literal\nset file collision overwrite\n";
     for (const auto& s : kSameParameters)
         script << s << "\n";
+    if (!setup.ownDefaults) {
+        for (const auto& s : kPlainPackets)
+            script << s << "\n";
+    }
     script << "set block-check " << gBlockCheck << "\n";
     for (const auto& c : commands)
         script << c << "\n";

@@ -14,7 +14,12 @@ namespace bench {
 namespace {
 
 constexpr double kLimitSeconds = 600;
-constexpr int kBaudName = 115200;  // corvix-cli and C-Kermit both at this rate
+
+// The rate corvix-cli and C-Kermit are told: a paced line's own, 115200 on
+// an unpaced one. On a pseudo-terminal it paces nothing.
+int BaudOf(const LineChoice& choice) {
+    return choice.baud > 0 ? choice.baud : 115200;
+}
 
 void Settle(double seconds) {
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
@@ -27,7 +32,7 @@ int CheckOf(const LineChoice& choice) {
 std::vector<std::string> CorvixArgs(const LineChoice& choice, const std::string& cli,
                                     const std::string& command, const std::string& device) {
     std::vector<std::string> args = {cli,       command,         "--port",
-                                     device,    "--baud",        std::to_string(kBaudName),
+                                     device,    "--baud",        std::to_string(BaudOf(choice)),
                                      "--quiet", "--block-check", std::to_string(CheckOf(choice))};
     if (choice.packetLength != 94 || choice.slidingWindow != 1) {
         for (const std::string& a :
@@ -48,7 +53,7 @@ void StartPeer(const LineChoice& choice, Process& process, const std::string& de
         all.push_back("set receive packet-length " + std::to_string(choice.packetLength));
     }
     all.insert(all.end(), commands.begin(), commands.end());
-    StartCKermit(process, device, dir, all);
+    StartCKermit(process, device, dir, all, {BaudOf(choice), choice.ckermitDefaults});
 }
 
 Transfer CorvixSends(const LineChoice& choice, const std::string& cli, const fs::path& dir,

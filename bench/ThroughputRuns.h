@@ -16,6 +16,8 @@ struct LineChoice {
     int check = 0;          // block check every side proposes; 0: gBlockCheck's
     int packetLength = 94;  // long packets and window every side offers: 94
     int slidingWindow = 1;  // and 1 for the same parameters as kSameParameters
+    // C-Kermit keeps its own prefixing and attribute packets (no kPlainPackets).
+    bool ckermitDefaults = false;
 };
 
 // One transfer: its time on the line (first byte to last, either way), the
@@ -40,6 +42,14 @@ Rounds RunRounds(const LineChoice& line, const std::string& cli, const std::file
 
 void PrintThroughputHeader();
 void PrintThroughput(const LineChoice& line, const Rounds& rounds, std::size_t size);
+
+// The caliper's own parameters (packets of 94, window 1, block check 1) on
+// linesim lines at 9600 and 115200 baud with a USB adapter's latency timer at
+// its default 16 ms and at the 1 ms of low latency, each way: every line's
+// figures, then the times at 16 and at 1 ms side by side. `slowData` goes at
+// 9600 baud, `fastData` at 115200.
+void PrintAdapterLatency(const std::string& cli, const std::filesystem::path& dir,
+                         const std::string& slowData, const std::string& fastData, int rounds);
 
 // Corvix's engine in this process on the job's port, sending and receiving
 // `data` with C-Kermit once each, timed by TimingPort.

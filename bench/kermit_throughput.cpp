@@ -1,16 +1,20 @@
 // Corvix against C-Kermit with the same protocol parameters (packets of 94,
 // window 1, block check 1, no attribute packets), over two kinds of line: a
 // socat relay and linesim, unpaced and paced at 115200 baud, and paced with a
-// USB adapter's latency, where long packets and a window are offered. corvix-cli
-// sends to a C-Kermit receiver and receives from a C-Kermit sender; C-Kermit
-// to C-Kermit is the yardstick for both. Runs alternate, so that the load of
-// the machine falls on both sides alike; the table gives medians. Then the
+// USB adapter's latency, where long packets and a window are offered and
+// C-Kermit keeps its own prefixing and attribute packets. corvix-cli sends to
+// a C-Kermit receiver and receives from a C-Kermit sender; C-Kermit to
+// C-Kermit is the yardstick for both. Runs alternate, so that the load of the
+// machine falls on both sides alike; the table gives medians. The adapter
+// lines put the caliper's own parameters on a line with an FTDI adapter's
+// latency timer at 16 ms and at 1 ms, at 9600 and 115200 baud. Then the
 // turnaround inside Corvix (last piece of a packet in to the answer written)
 // and a receiver idling on a silent line. Prints tables; not a test.
 //
 //   kermit_throughput [--size BYTES] [--paced-size BYTES] [--latency-size BYTES]
+//                     [--adapter-slow-size BYTES] [--adapter-fast-size BYTES]
 //                     [--rounds N] [--idle SECONDS] [--cli PATH]
-//                     [--only socat|linesim|paced|latency]
+//                     [--only socat|linesim|paced|latency|adapter]
 //                     [--block-check 1|3]
 
 #include <QCoreApplication>
@@ -33,6 +37,8 @@ struct Settings {
     std::size_t size = 1000000;
     std::size_t pacedSize = 200000;
     std::size_t latencySize = 100000;
+    std::size_t adapterSlowSize = 8000;   // at 9600 baud
+    std::size_t adapterFastSize = 30000;  // at 115200 baud
     int rounds = 3;
     int idleSeconds = 10;
     std::string only;
@@ -46,6 +52,8 @@ Settings ReadSettings(int argc, char** argv, std::string& cli) {
         if (opt == "--size") s.size = std::strtoul(value, nullptr, 10);
         if (opt == "--paced-size") s.pacedSize = std::strtoul(value, nullptr, 10);
         if (opt == "--latency-size") s.latencySize = std::strtoul(value, nullptr, 10);
+        if (opt == "--adapter-slow-size") s.adapterSlowSize = std::strtoul(value, nullptr, 10);
+        if (opt == "--adapter-fast-size") s.adapterFastSize = std::strtoul(value, nullptr, 10);
         if (opt == "--rounds") s.rounds = std::atoi(value);
         if (opt == "--idle") s.idleSeconds = std::atoi(value);
         if (opt == "--cli") cli = value;
@@ -74,6 +82,8 @@ int main(int argc, char** argv) {
     const std::string data = RandomData(s.size);
     const std::string pacedData = data.substr(0, std::min(s.size, s.pacedSize));
     const std::string latencyData = data.substr(0, std::min(s.size, s.latencySize));
+    const std::string adapterSlowData = data.substr(0, std::min(s.size, s.adapterSlowSize));
+    const std::string adapterFastData = data.substr(0, std::min(s.size, s.adapterFastSize));
 
     std::printf(
         "random data, packets of 94, window 1, block check %d, no attributes;\n"
@@ -81,22 +91,27 @@ int main(int argc, char** argv) {
         gBlockCheck, s.rounds, cli.c_str());
     PrintThroughputHeader();
     // The fourth line has a USB adapter's latency: every side offers long
-    // packets of 4000 and a window of 8, with block check 3.
+    // packets of 4000 and a window of 8, with block check 3; C-Kermit prefixes
+    // and announces files as it does by default.
     const struct {
         LineChoice choice;
         const std::string& file;
     } lines[] = {{{"socat", BenchLine::Kind::Socat, 0}, data},
                  {{"linesim", BenchLine::Kind::Linesim, 0}, data},
                  {{"paced", BenchLine::Kind::Linesim, 115200}, pacedData},
-                 {{"latency", BenchLine::Kind::Linesim, 115200, 8, 3, 4000, 8}, latencyData}};
+                 {{"latency", BenchLine::Kind::Linesim, 115200, 8, 3, 4000, 8, true}, latencyData}};
     for (const auto& line : lines) {
         if (!s.only.empty() && s.only != line.choice.name) continue;
         if (line.choice.latencyMs > 0)
-            std::printf("latency: %d ms each way, block check 3, long packets of %d, window %d\n",
-                        line.choice.latencyMs, line.choice.packetLength, line.choice.slidingWindow);
+            std::printf(
+                "latency: %d ms each way, block check 3, long packets of %d, window %d;\n"
+                "C-Kermit with its own prefixing and attribute packets\n",
+                line.choice.latencyMs, line.choice.packetLength, line.choice.slidingWindow);
         PrintThroughput(line.choice, RunRounds(line.choice, cli, dir, line.file, s.rounds),
                         line.file.size());
     }
+    if (s.only.empty() || s.only == "adapter")
+        PrintAdapterLatency(cli, dir, adapterSlowData, adapterFastData, s.rounds);
     std::printf(
         "\nturnaround inside Corvix: last piece of a packet in -> answer written "
         "(microseconds)\n");

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "serial/LowLatency.h"
 #include "serial/PortLock.h"
 #include "serial/SerialDevice.h"
 #include "serial/SerialPort.h"
@@ -179,6 +180,7 @@ bool SerialDevice::Open(const QString& path, int baud, PortFailure& failure) {
         Close();
         return false;
     }
+    AskForLowLatency(fd);
     return true;
 }
 

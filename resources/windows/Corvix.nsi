@@ -17,6 +17,10 @@ Target amd64-unicode
   !define OUTFILE "Corvix-${VERSION}-setup.exe"
 !endif
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvix"
+; The FTDI driver's devices, one key per adapter ("VID_0403+PID_AFB8+serial
+; number"), one subkey per instance of it ("0000", ...).
+!define FTDI_DEVICES "SYSTEM\CurrentControlSet\Enum\FTDIBUS"
+!define CALIPER_ADAPTER "VID_0403+PID_AFB8"
 
 !include "x64.nsh"
 
@@ -49,6 +53,45 @@ Function .onInit
   SetRegView 64
 FunctionEnd
 
+; The caliper's adapter holds what it received for up to its latency timer,
+; 16 ms unless told otherwise, and every acknowledgement of a transfer waits
+; that long. The FTDI driver reads the timer from each instance's "Device
+; Parameters" when the adapter is plugged in: every adapter of the caliper
+; Windows has seen gets 1 ms. An adapter first plugged in later keeps 16 ms
+; until it is set in the Device Manager. Nothing here fails the install.
+Function SetCaliperLatency
+  Push $R0
+  Push $R1
+  Push $R2
+  Push $R3
+  StrCpy $R0 0
+  ${Do}
+    ClearErrors
+    EnumRegKey $R1 HKLM "${FTDI_DEVICES}" $R0
+    ${IfThen} $R1 == "" ${|} ${ExitDo} ${|}
+    IntOp $R0 $R0 + 1
+    StrCpy $R2 $R1 17  ; as long as CALIPER_ADAPTER; == ignores case
+    ${If} $R2 == "${CALIPER_ADAPTER}"
+      StrCpy $R2 0
+      ${Do}
+        ClearErrors
+        EnumRegKey $R3 HKLM "${FTDI_DEVICES}\$R1" $R2
+        ${IfThen} $R3 == "" ${|} ${ExitDo} ${|}
+        IntOp $R2 $R2 + 1
+        WriteRegDWORD HKLM "${FTDI_DEVICES}\$R1\$R3\Device Parameters" "LatencyTimer" 1
+        ${IfNot} ${Errors}
+          DetailPrint "Latency timer 1 ms: $R1\$R3"
+        ${EndIf}
+      ${Loop}
+    ${EndIf}
+  ${Loop}
+  ClearErrors
+  Pop $R3
+  Pop $R2
+  Pop $R1
+  Pop $R0
+FunctionEnd
+
 Section "Corvix"
   SetShellVarContext all
   SetOutPath "$INSTDIR"
@@ -66,6 +109,7 @@ Section "Corvix"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  Call SetCaliperLatency
 SectionEnd
 
 Function un.onInit

@@ -5,13 +5,15 @@
 #include "serial/PortDiscovery.h"
 
 // Every rule of the Linux package's udev file names the adapter that discovery
-// marks "(FV)", or the port it makes usable is not the one Corvix offers.
+// marks "(FV)", or the port it makes usable is not the one Corvix offers; one
+// of them sets the adapter's latency timer to 1 ms.
 TEST(UdevRule, NamesTheAdapterThatDiscoveryMarks) {
     QFile file(QStringLiteral(CORVIX_UDEV_RULE));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QByteArray vendor = QByteArray::number(kCaliperVendorId, 16).rightJustified(4, '0');
     const QByteArray product = QByteArray::number(kCaliperProductId, 16).rightJustified(4, '0');
     int rules = 0;
+    int latencyRules = 0;
     for (const QByteArray& line : file.readAll().split('\n')) {
         if (line.isEmpty() || line.startsWith('#')) continue;
         ++rules;
@@ -20,6 +22,13 @@ TEST(UdevRule, NamesTheAdapterThatDiscoveryMarks) {
         if (line.contains("new_id")) {
             EXPECT_TRUE(line.contains("echo " + vendor + ' ' + product));
         }
+        // The timer is a file of the port's usb-serial device, not of the tty.
+        if (line.contains("latency_timer")) {
+            ++latencyRules;
+            EXPECT_TRUE(line.contains("SUBSYSTEM==\"usb-serial\""));
+            EXPECT_TRUE(line.contains("ATTR{latency_timer}=\"1\""));
+        }
     }
-    EXPECT_EQ(rules, 3);
+    EXPECT_EQ(rules, 4);
+    EXPECT_EQ(latencyRules, 1);
 }
