@@ -11,13 +11,81 @@ bool IsControl(int x) {
     return (x & 127) < 32 || (x & 127) == 127;
 }
 
+// The control characters that stay prefixed when the others go as they are,
+// each for the harm it can do raw, and with it its 8-bit twin, which a line
+// that strips the eighth bit turns into it:
+constexpr int kCautiousSet[] = {
+    0,    // NUL: dropped by lines and terminal servers, ends C strings
+    1,    // SOH: the packet mark (the mark in force is added besides)
+    3,    // Ctrl-C: interrupts a program on a terminal line
+    4,    // Ctrl-D: end of input on a terminal line
+    10,   // LF: a line end that a line or a host may convert
+    13,   // CR: the EOL this side asks for; a line end that may be converted
+    14,   // SO: shift-out, switches the character set of a 7-bit line
+    15,   // SI: shift-in, the same
+    16,   // DLE: the escape of modems and packet switches
+    17,   // XON: software flow control
+    19,   // XOFF: software flow control
+    21,   // Ctrl-U: erases the line on a terminal line
+    24,   // Ctrl-X: cancels on terminals and servers
+    25,   // Ctrl-Y: delayed suspend on a terminal line
+    26,   // Ctrl-Z: suspends a program; end of file on some systems
+    28,   // FS: Ctrl-\, a quit signal on a terminal line
+    29,   // GS: Ctrl-], the escape of terminal programs
+    30,   // RS: Ctrl-^, the escape of remote-login programs and terminal servers
+    127,  // DEL: interrupts on some systems, taken for padding and dropped by others
+};
+
+void MarkPrefixed(std::uint8_t* table, int x) {
+    if (!IsControl(x)) return;  // a printable EOL or pad cannot be prefixed away
+    table[x & 127] = 1;
+    table[(x & 127) | 128] = 1;
+}
+
 }  // namespace
+
+bool PacketLink::PrefixesCautiously() const {
+    const Agreed& a = state_.agreed;
+    switch (offer_.prefixing) {
+        case Prefixing::Cautious:
+            return true;
+        case Prefixing::All:
+            return false;
+        case Prefixing::Automatic:
+            break;
+    }
+    return a.longLen > 0 || a.slidingWindowSize > 1;
+}
+
+// Fills the table of bytes prefixed in data fields for the parameters in
+// force; rebuilt only when they have changed since. Besides the cautious
+// set: the mark in force, which would start a packet; the EOL the peer asked
+// for, which may end its read; the pad character, which the peer may skip.
+void PacketLink::BuildControlTable() {
+    const Agreed& a = state_.agreed;
+    const bool cautious = PrefixesCautiously();
+    const int key = (cautious ? 1 : 0) | a.mark << 1 | a.eol << 9 | (a.padChar & 255) << 17;
+    if (key == state_.controlPrefixedKey) return;
+    state_.controlPrefixedKey = key;
+    std::uint8_t* const table = state_.controlPrefixed;
+    for (int x = 0; x < 256; ++x)
+        table[x] = !cautious && IsControl(x) ? 1 : 0;
+    if (!cautious) return;
+    for (const int x : kCautiousSet)
+        MarkPrefixed(table, x);
+    MarkPrefixed(table, a.mark);
+    MarkPrefixed(table, a.eol);
+    MarkPrefixed(table, a.padChar);
+}
 
 // Fills sendBuffer with as much of src as one data field holds. A group (a
 // repeat run or one byte with its prefixes) is never split across packets.
 // With long packets in force a field holds what the agreed length leaves
-// after the extended header and the check.
+// after the extended header and the check. Control characters go prefixed
+// as the table of BuildControlTable says; the others as they are.
 int PacketLink::EncodeData(const std::uint8_t* src, int n) {
+    BuildControlTable();
+    const std::uint8_t* const prefixed = state_.controlPrefixed;
     std::uint8_t* const field = state_.sendBuffer;
     const Agreed& a = state_.agreed;
     // LEN, SEQ, TYPE, LENX1, LENX2, HCHECK; room in sendBuffer for the group
@@ -43,7 +111,7 @@ int PacketLink::EncodeData(const std::uint8_t* src, int n) {
             field[out++] = static_cast<std::uint8_t>(a.binPrefix);
             x &= 127;
         }
-        if (IsControl(x)) {
+        if (prefixed[x] != 0) {
             field[out++] = static_cast<std::uint8_t>(a.ctlPrefixOut);
             x = ctl(x);
         } else if (x == a.binPrefix || x == a.ctlPrefixOut || x == a.repeatPrefix) {

@@ -140,6 +140,10 @@ public:
     const std::uint8_t* SendBuffer() const { return state_.sendBuffer; }
     int EncodedLen() const { return state_.encodedLen; }
     int DecodeData(std::uint8_t* dst, int capacity, int len);
+    // Data fields leave the control characters outside the cautious set
+    // unprefixed: chosen in the offer, or, left automatic, once long packets
+    // or a sliding window are in force.
+    bool PrefixesCautiously() const;
     // DecodeData of any field, with the prefixes in force or with the given ones.
     int DecodeFrom(const std::uint8_t* src, int len, std::uint8_t* dst, int capacity) const {
         const Agreed& a = state_.agreed;
@@ -180,6 +184,10 @@ private:
         std::uint8_t sendBuffer[kMaxPacketData] = {};  // encoded data field of the next packet
         std::uint8_t recvBuffer[kMaxPacketData] = {};  // data field of the last packet read
         std::int32_t encodedLen = 0;                   // output length of the last EncodeData
+        // Which bytes EncodeData prefixes with the control prefix (1 = prefixed),
+        // and the key of the parameters it was built for; -1 = not built yet.
+        std::uint8_t controlPrefixed[256] = {};
+        std::int32_t controlPrefixedKey = -1;
         // The last packet sent, kept so that it can be sent again exactly.
         std::int32_t lastLen = 0;
         std::int32_t lastSeq = 0;
@@ -199,6 +207,7 @@ private:
     Read ReadPacketEnd();
     Read ReadFailed(std::string_view text);
     int CheckOffered() const;
+    void BuildControlTable();
     void HintIfLate();
 
     KermitPort& port_;
