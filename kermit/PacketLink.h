@@ -168,6 +168,14 @@ public:
 
 private:
     enum class Read { Done, Restart, Failed };
+    // What the coding table of EncodeData depends on; built = false until
+    // it is first built.
+    struct CodingKey {
+        bool built = false;
+        bool cautious = false;
+        int mark = 0, eol = 0, padChar = 0, binPrefix = 0, ctlPrefixOut = 0, repeatPrefix = 0;
+        bool operator==(const CodingKey&) const = default;
+    };
     // What Reset puts back at the start of every transaction.
     struct State {
         Agreed agreed;                 // see Agreed
@@ -184,10 +192,10 @@ private:
         std::uint8_t sendBuffer[kMaxPacketData] = {};  // encoded data field of the next packet
         std::uint8_t recvBuffer[kMaxPacketData] = {};  // data field of the last packet read
         std::int32_t encodedLen = 0;                   // output length of the last EncodeData
-        // Which bytes EncodeData prefixes with the control prefix (1 = prefixed),
-        // and the key of the parameters it was built for; -1 = not built yet.
-        std::uint8_t controlPrefixed[256] = {};
-        std::int32_t controlPrefixedKey = -1;
+        // How EncodeData codes each byte (see BuildCodingTable), and the
+        // parameters the table was built for.
+        std::uint8_t coding[256] = {};
+        CodingKey codingKey;
         // The last packet sent, kept so that it can be sent again exactly.
         std::int32_t lastLen = 0;
         std::int32_t lastSeq = 0;
@@ -207,7 +215,7 @@ private:
     Read ReadPacketEnd();
     Read ReadFailed(std::string_view text);
     int CheckOffered() const;
-    void BuildControlTable();
+    void BuildCodingTable();
     void HintIfLate();
 
     KermitPort& port_;
