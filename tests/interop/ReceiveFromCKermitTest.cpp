@@ -81,20 +81,6 @@ TEST_F(ReceiveFromCKermit, WithLongPacketsAndASlidingWindowOf8) {
                {3999, 8});
 }
 
-// C-Kermit's minimal prefixing leaves nearly every control character raw
-// (its default, cautious, leaves some): the reader takes them as data, with
-// long packets and a window and without.
-TEST_F(ReceiveFromCKermit, WithMinimalPrefixing) {
-    REQUIRE_PEER("kermit");
-    ReceiveAll({"set prefixing minimal"});
-}
-
-TEST_F(ReceiveFromCKermit, WithMinimalPrefixingInShortPacketsOneAtATime) {
-    REQUIRE_PEER("kermit");
-    ReceiveAll({"set prefixing minimal", "set window 1", "set receive packet-length 94"}, 3,
-               {0, 1});
-}
-
 TEST_F(ReceiveFromCKermit, WithoutRepeatCounts) {
     REQUIRE_PEER("kermit");
     ReceiveAll({"set repeat counts off"});
