@@ -32,6 +32,9 @@ public:
     int BlockCheck = 1;     // block check a send proposes: 1, or 3 for peers that speak it
     int PacketLength = 94;  // long packets a send proposes: 94 for none, up to 4096
     int Window = 1;         // window a send proposes: 1 for none, up to 31
+    // Control characters prefixed in data: 0 the cautious set once long
+    // packets or a window are agreed, else all; 1 the cautious set; 2 all.
+    int Prefixing = 0;
     QStringList BaudRateList;
     QList<_tagPORTS> PortList;
     QString ProgramFolder;

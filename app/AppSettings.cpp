@@ -54,6 +54,7 @@ void AppCore::ReadFontLineSettings(const QSettings& settings) {
     BlockCheck = ReadNumber(settings, QStringLiteral("BlockCheck"), 1, 1, 3) == 3 ? 3 : 1;
     PacketLength = ReadNumber(settings, QStringLiteral("PacketLength"), 94, 94, 4096);
     Window = ReadNumber(settings, QStringLiteral("Window"), 1, 1, 31);
+    Prefixing = ReadNumber(settings, QStringLiteral("Prefixing"), 0, 0, 2);
 }
 
 void AppCore::ReadFileLanguageSettings(const QSettings& settings) {
@@ -79,5 +80,6 @@ void AppCore::WriteSettings(const SettingWriter& write) const {
     write(QStringLiteral("BlockCheck"), BlockCheck);
     write(QStringLiteral("PacketLength"), PacketLength);
     write(QStringLiteral("Window"), Window);
+    write(QStringLiteral("Prefixing"), Prefixing);
     write(QStringLiteral("CaptureDir"), CaptureDir);
 }

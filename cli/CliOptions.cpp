@@ -46,7 +46,7 @@ bool Accepts(CliOptions::Command command, const QString& option) {
         return command == C::Receive;
     if (option == QLatin1String("--out")) return command == C::Capture;
     if (option == QLatin1String("--block-check") || option == QLatin1String("--packet-length") ||
-        option == QLatin1String("--window"))
+        option == QLatin1String("--window") || option == QLatin1String("--prefixing"))
         return command == C::Send || command == C::Receive;
     return false;
 }
@@ -95,6 +95,13 @@ bool TakeValue(CliOptions& o, const QString& option, const QString& value, QStri
         return TakeInRange(option, value, 94, 4096, o.job.offer.packetLength, error);
     } else if (option == QLatin1String("--window")) {
         return TakeInRange(option, value, 1, 31, o.job.offer.slidingWindow, error);
+    } else if (option == QLatin1String("--prefixing")) {
+        if (value == QLatin1String("cautious"))
+            o.job.offer.prefixing = kermit::Prefixing::Cautious;
+        else if (value == QLatin1String("all"))
+            o.job.offer.prefixing = kermit::Prefixing::All;
+        else
+            ok = false;
     } else if (option == QLatin1String("--on-exists")) {
         if (value == QLatin1String("ask"))
             o.onExists = CliOptions::OnExists::Ask;
@@ -164,13 +171,17 @@ QString CliUsage() {
     return QStringLiteral(
         "usage: corvix-cli ports\n"
         "       corvix-cli send [--port P] [--baud RATE] [--block-check 1|3]\n"
-        "                       [--packet-length N] [--window N] FILE\n"
+        "                       [--packet-length N] [--window N]\n"
+        "                       [--prefixing cautious|all] FILE\n"
         "       corvix-cli receive [--port P] [--baud RATE] [--dir DIR] [--count N]\n"
         "                          [--on-exists ask|replace|cancel] [--block-check 1|3]\n"
         "                          [--packet-length N] [--window N]\n"
+        "                          [--prefixing cautious|all]\n"
         "       corvix-cli capture [--port P] [--baud RATE] [--out FILE]\n"
         "common: --max-time SECONDS, --quiet; RATE is one of 1200 2400 4800 9600\n"
         "        19200 38400 57600 115200 230400 (default 9600); --packet-length (94 to\n"
         "        4096) and --window (1 to 31) make a send propose long packets and a sliding\n"
-        "        window (default 94 and 1: neither)\n");
+        "        window (default 94 and 1: neither); --prefixing cautious sends the control\n"
+        "        characters a line cannot harm unprefixed, all prefixes every one (default:\n"
+        "        cautious once long packets or a sliding window are agreed, else all)\n");
 }

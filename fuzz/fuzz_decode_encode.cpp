@@ -1,7 +1,8 @@
 // The data coding: any bytes, encoded in packets under any prefix settings
-// this side can agree to, decode to themselves; every data field fits the
-// packet length in force. Any received field decodes without writing past
-// the room it is given.
+// and any choice of control prefixing this side can agree to, decode to
+// themselves; every data field fits the packet length in force and carries
+// none of the line's own characters raw. Any received field decodes without
+// writing past the room it is given.
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -15,12 +16,29 @@ namespace {
 // control prefix nor the repeat prefix.
 constexpr char kBinPrefixes[] = "!\"$%&'()*+,-./0123456789:;<=>`abcdefghijklmnopqrstuvwxyz{|}";
 
+bool IsControl(int c) {
+    return (c & 127) < 32 || (c & 127) == 127;
+}
+
+// A control character that must never go raw, whatever the prefixing: the
+// mark, the EOL and pad character in force, CR, LF, NUL, XON, XOFF, DEL, and
+// their 8-bit twins.
+bool MustBePrefixed(const kermit::Agreed& a, int c) {
+    if (!IsControl(c)) return false;
+    const int low = c & 127;
+    for (const int line : {a.mark & 127, a.eol & 127, a.padChar & 127})
+        if (low == line) return true;
+    return low == 0 || low == 10 || low == 13 || low == 17 || low == 19 || low == 127;
+}
+
 void RoundTrip(kermit::PacketLink& link, const std::uint8_t* src, int n) {
     std::vector<std::uint8_t> decoded;
     int used = 0;
     while (used < n) {
         const int consumed = link.EncodeData(src + used, n - used);
         if (consumed <= 0 || link.EncodedLen() + 3 > link.InForce().maxLen) std::abort();
+        for (int i = 0; i < link.EncodedLen(); ++i)
+            if (MustBePrefixed(link.InForce(), link.SendBuffer()[i])) std::abort();
         link.SetReceivedField(link.SendBuffer(), link.EncodedLen());
         // Exactly the room the consumed bytes need: one more would overflow.
         auto room = std::make_unique<std::uint8_t[]>(consumed);
@@ -49,11 +67,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3) return 0;
     std::atomic<int> run{1};
     corvix_fuzz::FuzzLine line(nullptr, 0, run);
-    kermit::PacketLink link(line, run);
+    // Bits 1 and 2 of the second byte choose the prefixing (automatic,
+    // cautious, all); bit 3 puts a window in force, which makes automatic
+    // cautious; bits 4 to 7 pick the peer's EOL and pad character.
+    constexpr kermit::Prefixing kChoices[] = {kermit::Prefixing::Automatic,
+                                              kermit::Prefixing::Cautious, kermit::Prefixing::All,
+                                              kermit::Prefixing::Automatic};
+    kermit::PacketLink link(line, run, {.prefixing = kChoices[(data[1] >> 1) & 3]});
     kermit::Agreed agreed;
     const int binChoice = data[0] % (sizeof kBinPrefixes);  // the last one is "off"
     agreed.binPrefix = kBinPrefixes[binChoice];
     agreed.repeatPrefix = (data[1] & 1) != 0 ? link.Offered().repeatPrefix : 0;
+    agreed.slidingWindowSize = (data[1] & 8) != 0 ? 4 : 1;
+    agreed.eol = static_cast<std::uint8_t>((data[1] >> 4) * 2 + 1);  // 1 to 31, odd
+    agreed.padChar = (data[1] >> 4) + (data[0] & 16);                // 0 to 31
     agreed.maxLen = 10 + data[2] % 85;
     link.SetInForce(agreed);
     const int n = static_cast<int>(std::min<std::size_t>(size - 3, 20000));

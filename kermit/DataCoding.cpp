@@ -11,13 +11,100 @@ bool IsControl(int x) {
     return (x & 127) < 32 || (x & 127) == 127;
 }
 
+// The control characters that stay prefixed when the others go as they are,
+// each for the harm it can do raw, and with it its 8-bit twin, which a line
+// that strips the eighth bit turns into it:
+constexpr int kCautiousSet[] = {
+    0,    // NUL: dropped by lines and terminal servers, ends C strings
+    1,    // SOH: the packet mark (the mark in force is added besides)
+    3,    // Ctrl-C: interrupts a program on a terminal line
+    4,    // Ctrl-D: end of input on a terminal line
+    10,   // LF: a line end that a line or a host may convert
+    13,   // CR: the EOL this side asks for; a line end that may be converted
+    14,   // SO: shift-out, switches the character set of a 7-bit line
+    15,   // SI: shift-in, the same
+    16,   // DLE: the escape of modems and packet switches
+    17,   // XON: software flow control
+    19,   // XOFF: software flow control
+    21,   // Ctrl-U: erases the line on a terminal line
+    24,   // Ctrl-X: cancels on terminals and servers
+    25,   // Ctrl-Y: delayed suspend on a terminal line
+    26,   // Ctrl-Z: suspends a program; end of file on some systems
+    28,   // FS: Ctrl-\, a quit signal on a terminal line
+    29,   // GS: Ctrl-], the escape of terminal programs
+    30,   // RS: Ctrl-^, the escape of remote-login programs and terminal servers
+    127,  // DEL: interrupts on some systems, taken for padding and dropped by others
+};
+
+// How EncodeData codes a byte.
+enum : std::uint8_t {
+    kAsItIs = 0,
+    kPrefixedControl = 1,  // the control prefix, then ctl(x)
+    kPrefixedItself = 2,   // the control prefix, then x: a prefix character
+};
+
+void MarkPrefixed(std::uint8_t* table, int x) {
+    if (!IsControl(x)) return;  // a printable EOL or pad cannot be prefixed away
+    table[x & 127] = kPrefixedControl;
+    table[(x & 127) | 128] = kPrefixedControl;
+}
+
 }  // namespace
+
+bool PacketLink::PrefixesCautiously() const {
+    const Agreed& a = state_.agreed;
+    switch (offer_.prefixing) {
+        case Prefixing::Cautious:
+            return true;
+        case Prefixing::All:
+            return false;
+        case Prefixing::Automatic:
+            break;
+    }
+    return a.longLen > 0 || a.slidingWindowSize > 1;
+}
+
+// Fills the coding table of EncodeData for the parameters in force, when
+// they have changed since it was last built: a control character to be
+// prefixed goes as the control prefix and ctl(x); one of the prefixes in
+// force goes after the control prefix; anything else as it is. Besides the
+// cautious set the mark in force stays prefixed, which would start a packet;
+// so do the EOL the peer asked for, which may end its read, and the pad
+// character, which the peer may skip.
+void PacketLink::BuildCodingTable() {
+    const Agreed& a = state_.agreed;
+    const CodingKey key{.built = true,
+                        .cautious = PrefixesCautiously(),
+                        .mark = a.mark,
+                        .eol = a.eol,
+                        .padChar = a.padChar,
+                        .binPrefix = a.binPrefix,
+                        .ctlPrefixOut = a.ctlPrefixOut,
+                        .repeatPrefix = a.repeatPrefix};
+    if (key == state_.codingKey) return;
+    state_.codingKey = key;
+    std::uint8_t* const table = state_.coding;
+    for (int x = 0; x < 256; ++x)
+        table[x] = !key.cautious && IsControl(x) ? kPrefixedControl : kAsItIs;
+    if (key.cautious) {
+        for (const int x : kCautiousSet)
+            MarkPrefixed(table, x);
+        MarkPrefixed(table, a.mark);
+        MarkPrefixed(table, a.eol);
+        MarkPrefixed(table, a.padChar);
+    }
+    for (const int prefix : {a.binPrefix, a.ctlPrefixOut, a.repeatPrefix})
+        if (prefix > 0 && prefix < 256 && !IsControl(prefix)) table[prefix] = kPrefixedItself;
+}
 
 // Fills sendBuffer with as much of src as one data field holds. A group (a
 // repeat run or one byte with its prefixes) is never split across packets.
 // With long packets in force a field holds what the agreed length leaves
-// after the extended header and the check.
+// after the extended header and the check. Each byte goes as the coding
+// table of BuildCodingTable says.
 int PacketLink::EncodeData(const std::uint8_t* src, int n) {
+    BuildCodingTable();
+    const std::uint8_t* const coding = state_.coding;
     std::uint8_t* const field = state_.sendBuffer;
     const Agreed& a = state_.agreed;
     // LEN, SEQ, TYPE, LENX1, LENX2, HCHECK; room in sendBuffer for the group
@@ -27,30 +114,33 @@ int PacketLink::EncodeData(const std::uint8_t* src, int n) {
     const int limit = a.longLen > 0
                           ? std::min(a.longLen - kLongHeader + 2, kMaxPacketData - kGroupRoom)
                           : a.maxLen;
+    // Copies, so that the stores into the field do not make them be read again.
+    const int room = limit - 2 - CheckLength(a.checkType);
+    const int repeatPrefix = a.repeatPrefix, binPrefix = a.binPrefix;
+    const auto ctlPrefixOut = static_cast<std::uint8_t>(a.ctlPrefixOut);
     int out = 0;
     int i = 0;
     while (i < n) {
         const int groupStart = out;
         int x = src[i];
         int consumed = 1;
-        if (a.repeatPrefix != 0 && i + 3 <= n && src[i + 1] == x && src[i + 2] == x) {
+        if (repeatPrefix != 0 && i + 3 <= n && src[i + 1] == x && src[i + 2] == x) {
             while (consumed < 94 && i + consumed < n && src[i + consumed] == x)
                 ++consumed;
-            field[out++] = static_cast<std::uint8_t>(a.repeatPrefix);
+            field[out++] = static_cast<std::uint8_t>(repeatPrefix);
             field[out++] = static_cast<std::uint8_t>(tochar(consumed));
         }
-        if ((x & 128) != 0 && a.binPrefix != 0) {
-            field[out++] = static_cast<std::uint8_t>(a.binPrefix);
+        if ((x & 128) != 0 && binPrefix != 0) {
+            field[out++] = static_cast<std::uint8_t>(binPrefix);
             x &= 127;
         }
-        if (IsControl(x)) {
-            field[out++] = static_cast<std::uint8_t>(a.ctlPrefixOut);
-            x = ctl(x);
-        } else if (x == a.binPrefix || x == a.ctlPrefixOut || x == a.repeatPrefix) {
-            field[out++] = static_cast<std::uint8_t>(a.ctlPrefixOut);
+        const int how = coding[x];
+        if (how != kAsItIs) {
+            field[out++] = ctlPrefixOut;
+            if (how == kPrefixedControl) x = ctl(x);
         }
         field[out++] = static_cast<std::uint8_t>(x);
-        if (out + 2 + CheckLength(a.checkType) > limit) {
+        if (out > room) {
             out = groupStart;
             break;
         }

@@ -140,6 +140,10 @@ public:
     const std::uint8_t* SendBuffer() const { return state_.sendBuffer; }
     int EncodedLen() const { return state_.encodedLen; }
     int DecodeData(std::uint8_t* dst, int capacity, int len);
+    // Data fields leave the control characters outside the cautious set
+    // unprefixed: chosen in the offer, or, left automatic, once long packets
+    // or a sliding window are in force.
+    bool PrefixesCautiously() const;
     // DecodeData of any field, with the prefixes in force or with the given ones.
     int DecodeFrom(const std::uint8_t* src, int len, std::uint8_t* dst, int capacity) const {
         const Agreed& a = state_.agreed;
@@ -164,6 +168,14 @@ public:
 
 private:
     enum class Read { Done, Restart, Failed };
+    // What the coding table of EncodeData depends on; built = false until
+    // it is first built.
+    struct CodingKey {
+        bool built = false;
+        bool cautious = false;
+        int mark = 0, eol = 0, padChar = 0, binPrefix = 0, ctlPrefixOut = 0, repeatPrefix = 0;
+        bool operator==(const CodingKey&) const = default;
+    };
     // What Reset puts back at the start of every transaction.
     struct State {
         Agreed agreed;                 // see Agreed
@@ -180,6 +192,10 @@ private:
         std::uint8_t sendBuffer[kMaxPacketData] = {};  // encoded data field of the next packet
         std::uint8_t recvBuffer[kMaxPacketData] = {};  // data field of the last packet read
         std::int32_t encodedLen = 0;                   // output length of the last EncodeData
+        // How EncodeData codes each byte (see BuildCodingTable), and the
+        // parameters the table was built for.
+        std::uint8_t coding[256] = {};
+        CodingKey codingKey;
         // The last packet sent, kept so that it can be sent again exactly.
         std::int32_t lastLen = 0;
         std::int32_t lastSeq = 0;
@@ -199,6 +215,7 @@ private:
     Read ReadPacketEnd();
     Read ReadFailed(std::string_view text);
     int CheckOffered() const;
+    void BuildCodingTable();
     void HintIfLate();
 
     KermitPort& port_;

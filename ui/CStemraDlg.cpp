@@ -31,6 +31,13 @@ constexpr int kFolderCapacity = 2048;
 // Data to printer stands in for a printer at 4800 baud.
 constexpr int kPrinterBaudIndex = 2;
 
+// The stored prefixing: 1 cautious, 2 all, anything else automatic.
+kermit::Prefixing PrefixingOf(int stored) {
+    if (stored == 1) return kermit::Prefixing::Cautious;
+    if (stored == 2) return kermit::Prefixing::All;
+    return kermit::Prefixing::Automatic;
+}
+
 }  // namespace
 
 CStemraDlg::CStemraDlg(AppCore& app, MainWindowServices services, QWidget* parent)
@@ -219,7 +226,8 @@ WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
                      .path = path,
                      .offer = {.blockCheck = app_.BlockCheck,
                                .packetLength = app_.PacketLength,
-                               .slidingWindow = app_.Window}};
+                               .slidingWindow = app_.Window,
+                               .prefixing = PrefixingOf(app_.Prefixing)}};
 }
 
 void CStemraDlg::RunSend(const QString& path) {

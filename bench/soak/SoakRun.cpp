@@ -229,7 +229,8 @@ Outcome Judge(bool corvixSends, const RunResult& r, const fs::path& workDir,
 kermit::Offer OfferOf(const RunSpec& spec) {
     return {.blockCheck = spec.check,
             .packetLength = spec.packetLength,
-            .slidingWindow = spec.slidingWindow};
+            .slidingWindow = spec.slidingWindow,
+            .prefixing = spec.prefixing};
 }
 
 // How the engine ended: its status, and what was in force.
@@ -239,6 +240,7 @@ void TakeEngineEnd(const kermit::KermitEngine& engine, RunResult& result) {
     result.checkInForce = inForce.checkType;
     result.longInForce = inForce.longLen;
     result.slidingWindowInForce = inForce.slidingWindowSize;
+    result.cautiousInForce = engine.Link().PrefixesCautiously();
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "kermit/Offer.h"
+
 namespace soak {
 
 enum class Fault { Flip, Drop };
@@ -36,6 +38,7 @@ struct RunSpec {
     int check = 1;           // block check both sides propose: 1, or 3 (the CRC)
     int packetLength = 94;   // long packets both sides offer; 94: none
     int slidingWindow = 1;   // sliding window both sides offer; 1: none
+    kermit::Prefixing prefixing = kermit::Prefixing::Automatic;  // Corvix's choice
     int minSize = 8 * 1024;
     int maxSize = 32 * 1024;
     int limitSeconds = 300;     // C-Kermit is killed after this long
@@ -60,6 +63,7 @@ struct RunResult {
     int checkInForce = 1;          // the block check Corvix used after the Send-Init exchange
     int longInForce = 0;           // long-packet length Corvix used, 0 for none
     int slidingWindowInForce = 1;  // window Corvix used
+    bool cautiousInForce = false;  // Corvix sent the cautious set prefixed, the rest raw
 };
 
 // One transfer of a new file over a new faulty linesim line between Corvix's

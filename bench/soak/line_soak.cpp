@@ -12,7 +12,7 @@
 //
 //   line_soak [--runs N] [--seed FIRST] [--checks 1,3] [--faults flip,drop]
 //             [--rates 10000,1000] [--directions send,receive]
-//             [--packet-length N] [--window N]
+//             [--packet-length N] [--window N] [--prefixing cautious|all]
 //             [--keep DIR | --keep-all DIR]
 //
 // A run is repeated with the same cell and its seed: --runs 1 --seed SEED.
@@ -50,6 +50,9 @@ struct Settings {
     bool keepAll = false;   // every run's folder, not only those that need a look
     int packetLength = 94;  // long packets both sides offer (94: none)
     int slidingWindow = 1;  // sliding window both sides offer (1: none)
+    // Corvix's control prefixing; automatic unless chosen.
+    kermit::Prefixing prefixing = kermit::Prefixing::Automatic;
+    bool badValue = false;  // an option's value is not one it takes
 };
 
 struct Cell {
@@ -101,6 +104,11 @@ bool ReadSettings(int argc, char** argv, Settings& s) {
             s.packetLength = std::atoi(value.c_str());
         } else if (option == "--window") {
             s.slidingWindow = std::atoi(value.c_str());
+        } else if (option == "--prefixing") {
+            s.prefixing = value == "cautious" ? kermit::Prefixing::Cautious
+                          : value == "all"    ? kermit::Prefixing::All
+                                              : kermit::Prefixing::Automatic;
+            s.badValue = s.badValue || (value != "cautious" && value != "all");
         } else if (option == "--keep" || option == "--keep-all") {
             s.keep = value;
             s.keepAll = s.keepAll || option == "--keep-all";
@@ -108,8 +116,8 @@ bool ReadSettings(int argc, char** argv, Settings& s) {
             return false;
         }
     }
-    return argc % 2 == 1 && s.runs > 0 && s.packetLength >= 94 && s.packetLength <= 4096 &&
-           s.slidingWindow >= 1 && s.slidingWindow <= 31;
+    return argc % 2 == 1 && !s.badValue && s.runs > 0 && s.packetLength >= 94 &&
+           s.packetLength <= 4096 && s.slidingWindow >= 1 && s.slidingWindow <= 31;
 }
 
 const char* DirectionOption(soak::Direction d) {
@@ -139,12 +147,13 @@ void Keep(const fs::path& keep, const fs::path& work, const Cell& cell, const so
 void PrintRun(const Cell& cell, const soak::RunSpec& spec, const soak::RunResult& r) {
     std::fprintf(stderr,
                  "check %d  %-12s 1/%-6d %-18s seed %-6llu %-10s %6.1f s  %3llu faults  "
-                 "corvix %6d \"%s\" (check %d, long %d, window %d)  c-kermit exit %d",
+                 "corvix %6d \"%s\" (check %d, long %d, window %d, %s prefixing)  "
+                 "c-kermit exit %d",
                  cell.check, soak::FaultName(cell.fault), cell.oneIn,
                  soak::DirectionName(cell.direction), static_cast<unsigned long long>(spec.seed),
                  soak::OutcomeName(r.outcome), r.seconds, static_cast<unsigned long long>(r.faults),
                  r.corvixResult, r.corvixStatus.c_str(), r.checkInForce, r.longInForce,
-                 r.slidingWindowInForce, r.peerExit);
+                 r.slidingWindowInForce, r.cautiousInForce ? "cautious" : "all", r.peerExit);
     if (r.stopSeconds >= 0) {
         std::fprintf(stderr, ", stopped waiting after %c: ended %.3f s later",
                      r.waitingAfter > 32 ? r.waitingAfter : '?', r.stopSeconds);
@@ -163,6 +172,7 @@ void RunCell(const Settings& s, Cell& cell) {
         spec.check = cell.check;
         spec.packetLength = s.packetLength;
         spec.slidingWindow = s.slidingWindow;
+        spec.prefixing = s.prefixing;
         const soak::RunResult r = soak::RunOne(spec, work);
         ++cell.counts[static_cast<int>(r.outcome)];
         cell.faults += r.faults;
@@ -231,7 +241,7 @@ int main(int argc, char** argv) {
             stderr,
             "usage: line_soak [--runs N] [--seed FIRST] [--checks 1,3] [--faults flip,drop] "
             "[--rates 10000,1000] [--directions send,receive] [--packet-length N] [--window N]\n"
-            "                 [--keep DIR | --keep-all DIR]\n");
+            "                 [--prefixing cautious|all] [--keep DIR | --keep-all DIR]\n");
         return 2;
     }
     std::vector<Cell> cells;

@@ -78,7 +78,9 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndWritesThemBack) {
     EXPECT_EQ(stored->value("BlockCheck").toInt(), 1);
     EXPECT_EQ(stored->value("PacketLength").toInt(), 94);
     EXPECT_EQ(stored->value("Window").toInt(), 1);
-    EXPECT_EQ(stored->childKeys().size(), 16);  // 12, BlockCheck, PacketLength, Window, CaptureDir
+    EXPECT_EQ(stored->value("Prefixing").toInt(), 0);
+    // 12, BlockCheck, PacketLength, Window, Prefixing, CaptureDir
+    EXPECT_EQ(stored->childKeys().size(), 17);
 }
 
 TEST_F(Startup, TheLastCaliperPortIsChosenWhenNoneIsStored) {
@@ -180,6 +182,7 @@ TEST_F(Startup, ChangesMadeWhileTheWindowRunsAreSaved) {
         app.BlockCheck = 3;
         app.PacketLength = 4000;
         app.Window = 8;
+        app.Prefixing = 1;
     };
     Run({});
     AppCore next;
@@ -198,16 +201,17 @@ TEST_F(Startup, ChangesMadeWhileTheWindowRunsAreSaved) {
     EXPECT_EQ(next.BlockCheck, 3);
     EXPECT_EQ(next.PacketLength, 4000);
     EXPECT_EQ(next.Window, 8);
+    EXPECT_EQ(next.Prefixing, 1);
 }
 
 TEST(Settings, AreWrittenInTheirFixedOrder) {
     AppCore app;
     QStringList keys;
     app.WriteSettings([&keys](const QString& key, const QVariant&) { keys.append(key); });
-    EXPECT_EQ(keys,
-              QStringList({"Comport", "Baud", "Language", "LastFile", "LastDir", "FontHeight",
-                           "FontItalic", "FontUnderline", "FontStrike", "FontWeight", "FontFace",
-                           "Margin", "BlockCheck", "PacketLength", "Window", "CaptureDir"}));
+    EXPECT_EQ(keys, QStringList({"Comport", "Baud", "Language", "LastFile", "LastDir", "FontHeight",
+                                 "FontItalic", "FontUnderline", "FontStrike", "FontWeight",
+                                 "FontFace", "Margin", "BlockCheck", "PacketLength", "Window",
+                                 "Prefixing", "CaptureDir"}));
 }
 
 TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
@@ -226,6 +230,7 @@ TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
         stored->setValue("BlockCheck", 2);
         stored->setValue("PacketLength", 5000);
         stored->setValue("Window", 0);
+        stored->setValue("Prefixing", 3);
     }
     Run({});
     EXPECT_EQ(app.Baud, 3);
@@ -242,6 +247,7 @@ TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
     EXPECT_EQ(app.BlockCheck, 1);
     EXPECT_EQ(app.PacketLength, 94);
     EXPECT_EQ(app.Window, 1);
+    EXPECT_EQ(app.Prefixing, 0);
 }
 
 // A settings file edited by hand or damaged: each bad value gives its

@@ -50,6 +50,33 @@ TEST_F(Cli, SendProposesLongPacketsAndASlidingWindowWhenAskedAndRefusesBadValues
     EXPECT_NE(ReadWholeFile(log).find("-^A \""), std::string::npos);  // a long D, sequence 2
 }
 
+// --prefixing reaches the offer: with cautious prefixing chosen, control
+// characters a line cannot be harmed by reach C-Kermit raw in the data
+// packets, with the others still prefixed; a value it does not take is
+// refused.
+TEST_F(Cli, SendWithCautiousPrefixingLeavesHarmlessControlsRawAndRefusesBadValues) {
+    EXPECT_EQ(Run({"send", "--prefixing", "some", "x.dat"}), 2);
+    EXPECT_NE(err.find("bad value for --prefixing: 'some'"), std::string::npos) << err;
+    EXPECT_EQ(Run({"capture", "--prefixing", "all"}), 2);
+
+    REQUIRE_CKERMIT();
+    std::string content;
+    for (int i = 0; i < 500; ++i)
+        content += "\x02\x05\x01\r";
+    WriteWholeFile(root / "controls.dat", content);
+    const std::string log = (root / "packets.log").string();
+    StartCKermit({"log packets " + log, "receive"});
+    EXPECT_EQ(Run({"send", "--port", PortA(), "--baud", "115200", "--prefixing", "cautious",
+                   "controls.dat"}),
+              0)
+        << err;
+    peer.Wait(10000);
+    EXPECT_TRUE(ReadWholeFile(root / "peer" / "controls.dat") == content);
+    const std::string packets = ReadWholeFile(log);
+    EXPECT_NE(packets.find("\x02\x05#A#M\x02\x05"), std::string::npos) << packets.substr(0, 600);
+    EXPECT_EQ(packets.find("#B#E"), std::string::npos);
+}
+
 TEST_F(Cli, ReceiveEndsAfterCountTransactions) {
     REQUIRE_CKERMIT();
     const std::string first = RandomBytes(9000), second = "Tall;23.5\r\n";

@@ -101,6 +101,69 @@ TEST_F(SendToPeers, CKermitWithShortPacketsAndNoRepeatCounts) {
     SendAllToCKermit({"set receive packet-length 40", "set repeat counts off"});
 }
 
+// Control characters outside the cautious set, in no runs: prefixed, each
+// costs two characters on the line; left raw, one.
+std::string HarmlessControls(std::size_t n) {
+    const std::string cycle("\x02\x05\x06\x07\x08\x09\x0B\x0C\x1B\x1F\x82\x9B", 12);
+    std::string s;
+    while (s.size() < n)
+        s += cycle;
+    s.resize(n);
+    return s;
+}
+
+// Cautious prefixing, chosen with a peer that agreed nothing beyond the
+// nine Send-Init fields, or in force by the agreement of long packets and a
+// window: the peers take the raw control characters, every file arrives
+// byte-exact, and the control characters outside the cautious set cost one
+// character on the line instead of two.
+TEST_F(SendToPeers, PeersTakeCautiouslyPrefixedDataByteExact) {
+    REQUIRE_PEER("kermit");
+    REQUIRE_PEER("gkermit");
+    auto files = PrepareFiles();
+    const std::string controls = HarmlessControls(24000);
+    files.insert(files.begin(), {"controls.bin", controls});
+    WriteWholeFile(root / "tx" / "controls.bin", controls);
+    OpenLine();
+    struct Case {
+        kermit::Offer offer;
+        std::vector<std::string> peerSettings;
+    };
+    const Case cases[] = {
+        {{.prefixing = kermit::Prefixing::Cautious}, {}},
+        {{.packetLength = 4000, .slidingWindow = 8},
+         {"set window 8", "set receive packet-length 4000"}},
+    };
+    for (const Case& c : cases) {
+        engine->SetOffer(c.offer);
+        fs::remove_all(peerDir);
+        fs::create_directories(peerDir);
+        std::vector<std::string> commands = c.peerSettings;
+        commands.insert(commands.end(), files.size(), "receive");
+        StartCKermit(commands, peerDir);
+        for (const TestFile& f : files) {
+            const std::uint64_t before = line->GetCounters().relayed[0];
+            ASSERT_EQ(CorvixSend(root / "tx" / f.name, f.name), 0)
+                << f.name << ": " << engine->StatusText() << "\n"
+                << PeerLog();
+            EXPECT_TRUE(engine->Link().PrefixesCautiously()) << f.name;
+            if (f.name == "controls.bin") {
+                EXPECT_LT(line->GetCounters().relayed[0] - before, controls.size() * 6 / 5);
+            }
+        }
+        ASSERT_EQ(WaitPeer(), 0) << PeerLog();
+        for (const TestFile& f : files)
+            EXPECT_TRUE(ReadWholeFile(peerDir / f.name) == f.bytes) << f.name << " differs";
+    }
+    engine->SetOffer({.prefixing = kermit::Prefixing::Cautious});
+    for (const TestFile& f : {files[0], files.back()}) {
+        StartGKermit({"-r", "-i", "-P", "-w", "-q"}, peerDir);
+        ASSERT_EQ(CorvixSend(root / "tx" / f.name, f.name), 0) << engine->StatusText();
+        EXPECT_EQ(WaitPeer(), 0) << PeerLog();
+        EXPECT_TRUE(ReadWholeFile(peerDir / f.name) == f.bytes) << f.name << " differs";
+    }
+}
+
 TEST_F(SendToPeers, GKermitReceivesEveryFileByteExact) {
     REQUIRE_PEER("gkermit");
     const auto files = PrepareFiles();

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
+#include <set>
 #include <vector>
 
 #include "ScriptedPort.h"
@@ -103,8 +105,10 @@ TEST_F(DataCoding, DecodeRefusesWhatDoesNotFitAndWhatDoesNotDecodeWhole) {
 
 TEST_F(DataCoding, RoundTripOfRandomDataForEveryPrefixCombination) {
     std::mt19937 rng(1234);
-    for (int combo = 0; combo < 4; ++combo) {
+    for (int combo = 0; combo < 8; ++combo) {
         link.Reset();
+        link.SetOffer({.prefixing = (combo & 4) ? kermit::Prefixing::Cautious
+                                                : kermit::Prefixing::Automatic});
         Prefixes((combo & 2) ? '~' : 0, (combo & 1) ? '&' : 0);
         std::string data;
         for (int i = 0; i < 20000; ++i) {
@@ -123,6 +127,64 @@ TEST_F(DataCoding, RoundTripOfRandomDataForEveryPrefixCombination) {
         }
         EXPECT_EQ(decoded, data) << "combination " << combo;
     }
+}
+
+// Which of the 256 byte values a data field carries as control characters
+// prefixed with "#".
+std::set<int> PrefixedBytes(DataCoding& t) {
+    std::set<int> prefixed;
+    for (int x = 0; x < 256; ++x) {
+        const std::string field = t.Encode(std::string(1, static_cast<char>(x)));
+        if (field == std::string{'#', static_cast<char>(x ^ 64)}) prefixed.insert(x);
+    }
+    return prefixed;
+}
+
+std::set<int> EveryControl() {
+    std::set<int> controls;
+    for (int x = 0; x < 256; ++x)
+        if ((x & 127) < 32 || (x & 127) == 127) controls.insert(x);
+    return controls;
+}
+
+// A nine-field peer gets every control character prefixed unless cautious
+// prefixing is chosen; a peer that agreed long packets or a window gets
+// only the cautious set prefixed unless all is chosen. The cautious set
+// holds at least C-Kermit's, DEL and NUL with their 8-bit twins, and the
+// peer's EOL and pad character.
+TEST_F(DataCoding, ControlCharactersArePrefixedAsChosenAndAsAgreed) {
+    using kermit::Prefixing;
+    const std::string nine = "~% @-#Y1~";
+    ApplyPeer(nine);
+    link.AgreeOnCapabilities(true);
+    EXPECT_EQ(PrefixedBytes(*this), EveryControl());
+
+    link.Reset();
+    ApplyPeer(nine +
+              std::string{char(2 + 32), char(1 + 32), char(4000 / 95 + 32), char(4000 % 95 + 32)});
+    link.AgreeOnCapabilities(true);
+    ASSERT_GT(InForce().longLen, 0);
+    const std::set<int> cautious = PrefixedBytes(*this);
+    // C-Kermit's cautious set, and DEL and its twin 128 besides.
+    const std::set<int> mustStay = {0,   1,   3,   4,   10,  13,  14,  15,  16,  17,  19,
+                                    21,  24,  25,  26,  28,  29,  30,  127, 128, 129, 131,
+                                    132, 138, 141, 144, 145, 147, 149, 156, 157, 158, 255};
+    EXPECT_TRUE(std::includes(cautious.begin(), cautious.end(), mustStay.begin(), mustStay.end()));
+    for (const int raw : {2, 5, 7, 8, 9, 11, 12, 27, 31, 130, 155, 159})
+        EXPECT_EQ(cautious.count(raw), 0u) << raw;
+    EXPECT_EQ(Encode("\x02#\x1B\x9B"), "\x02##\x1B\x9B");
+
+    link.SetOffer({.prefixing = Prefixing::All});
+    EXPECT_EQ(PrefixedBytes(*this), EveryControl());
+
+    link.Reset();
+    link.SetOffer({.prefixing = Prefixing::Cautious});
+    ApplyPeer("~%\"G+#Y1~");  // nine fields; pads of ctl("G") = 7, EOL 11
+    link.AgreeOnCapabilities(true);
+    const std::set<int> chosen = PrefixedBytes(*this);
+    for (const int x : {7, 11, 135, 139, 13, 1})
+        EXPECT_EQ(chosen.count(x), 1u) << x;
+    EXPECT_EQ(chosen.count(12), 0u);
 }
 
 TEST_F(DataCoding, PeerParametersAreAdopted) {

@@ -38,6 +38,7 @@ TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndR
     ASSERT_TRUE(WriteBytes(file, QByteArray(1234, 'x')));
     test.app.LastFile = test.FolderFile("old.m$x");
     test.app.BlockCheck = 3;
+    test.app.Prefixing = 1;
     recorder.fileAnswer = file;
 
     window->Button(CommandId::KermitSendButton)->click();
@@ -58,6 +59,7 @@ TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndR
     EXPECT_EQ(request.job.portName, "COM4");
     EXPECT_EQ(request.job.path, file);
     EXPECT_EQ(request.job.offer.blockCheck, 3);
+    EXPECT_EQ(request.job.offer.prefixing, kermit::Prefixing::Cautious);
     EXPECT_EQ(request.fileSize, 1234u);
     EXPECT_EQ(test.app.LastFile, file);
     EXPECT_TRUE(window->isVisible());
