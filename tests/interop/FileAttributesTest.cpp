@@ -33,15 +33,25 @@ std::time_t ModifiedAt(const fs::path& path) {
         std::chrono::time_point_cast<std::chrono::system_clock::duration>(sys));
 }
 
-// Remembers what the receiver was told of refused and announced files.
+// Remembers what the receiver was told of refused and announced files. A
+// file that keeps coming past `stopAfter` bytes is stopped, so that a refusal
+// that failed cannot fill the disk.
 class TellingObserver : public ReplacingObserver {
 public:
+    TellingObserver(std::atomic<int>& run) : run_(run) {}
+    void OnReceiveProgress(std::uint32_t bytes) override {
+        if (bytes > stopAfter) run_ = 0;
+    }
     void OnFileRefused(const std::string& target, std::uint64_t announced, std::uint64_t) override {
         refused.push_back(target + " " + std::to_string(announced));
     }
     void OnReceiveFileAnnounced(std::uint64_t length) override { announced.push_back(length); }
     std::vector<std::string> refused;
     std::vector<std::uint64_t> announced;
+    std::uint32_t stopAfter = 1u << 20;
+
+private:
+    std::atomic<int>& run_;
 };
 
 // The types of the packets C-Kermit sent, in order, from its packet log
@@ -62,7 +72,7 @@ std::string SentTypes(std::string log) {
 
 class FileAttributes : public InteropTest {
 protected:
-    TellingObserver telling;
+    TellingObserver telling{run};
 };
 
 // A binary file under C-Kermit's sliding window and a text file sent one
@@ -106,7 +116,10 @@ TEST_F(FileAttributes, AFileLargerThanTheRoomIsRefusedAndTheBatchGoesOn) {
     if (ec || fs::space(rx, ec).available >= kHuge || ec)
         GTEST_SKIP() << "no sparse file larger than the disk";
     WriteWholeFile(peerDir / "after.txt", "small\r\n");
-    OpenLine();
+    // Paced as the cable is: a refusal that failed brings a trickle, not gigabytes.
+    linesim::Options paced;
+    paced.baud = 115200;
+    OpenLine(paced);
     engine->SetObserver(&telling);
     StartCKermit({"log packets " + (root / "packets.log").string(), "msend huge.bin after.txt"},
                  peerDir);

@@ -19,7 +19,10 @@ TEST_F(RefusedFileJob, AJobWhoseOnlyFileWasRefusedEndsAsFailed) {
     fs::resize_file(peerDir / "huge.bin", kHuge, ec);
     if (ec || fs::space(rx, ec).available >= kHuge || ec)
         GTEST_SKIP() << "no sparse file larger than the disk";
-    OpenLine();
+    // Paced as the cable is: a refusal that failed brings a trickle, not gigabytes.
+    linesim::Options paced;
+    paced.baud = 115200;
+    OpenLine(paced);
     StartCKermit({"send huge.bin"}, peerDir);
     auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     // C-Kermit ends with 2: its file did not go.
