@@ -1,37 +1,16 @@
 // What C-Kermit's attribute packets announce, and what Corvix's announce to
 // it: the file's date, its length held against the room on the disk.
-#include <chrono>
-#include <ctime>
 #include <fstream>
 
+#include "FileDates.h"
 #include "InteropFixture.h"
 
 namespace interop {
 namespace {
 
-std::time_t LocalTime(int year, int month, int day, int hour, int minute, int second) {
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = -1;
-    return std::mktime(&local);
-}
-
-void SetModified(const fs::path& path, std::time_t t) {
-    fs::last_write_time(
-        path, std::chrono::time_point_cast<fs::file_time_type::duration>(
-                  std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(t))));
-}
-
-std::time_t ModifiedAt(const fs::path& path) {
-    const auto sys = std::chrono::file_clock::to_sys(fs::last_write_time(path));
-    return std::chrono::system_clock::to_time_t(
-        std::chrono::time_point_cast<std::chrono::system_clock::duration>(sys));
-}
+using test_support::LocalTime;
+using test_support::ModifiedAt;
+using test_support::SetModified;
 
 // Remembers what the receiver was told of refused and announced files. A
 // file that keeps coming past `stopAfter` bytes is stopped, so that a refusal

@@ -57,11 +57,6 @@ public:
     void OnFileReceived(const std::string& target, std::uint64_t bytes) override {
         received.push_back(target + " " + std::to_string(bytes));
     }
-    void OnFileRefused(const std::string& target, std::uint64_t announced,
-                       std::uint64_t room) override {
-        events.push_back("refused " + target + " " + std::to_string(announced) +
-                         (room < announced ? " > room" : " <= room?"));
-    }
     void OnSendRefused(const std::string& refusedBy) override {
         events.push_back("send refused " + refusedBy);
     }

@@ -46,8 +46,7 @@ struct AttributeSend {
 
 // With capability fields in its Send-Init the sender announces type, date
 // and length after the header; a receiver's "N1" ends the file there: a Z
-// that says discard, the B, no data, and the user hears why. A default
-// offer, nine fields, announces nothing even to a peer that would take it.
+// that says discard, the B, no data, and the user hears why.
 TEST(SendAttributes, TheFileIsAnnouncedAndARefusalEndsItBeforeItsData) {
     const std::string content(3000, 'k');
     {
@@ -66,12 +65,6 @@ TEST(SendAttributes, TheFileIsAnnouncedAndARefusalEndsItBeforeItsData) {
         EXPECT_EQ(refused.Sent('Z')->data, "D");
         EXPECT_EQ(std::string(refused.engine.StatusText()), "      REFUSED");
         EXPECT_EQ(refused.observer.events, (std::vector<std::string>{"send refused 1"}));
-    }
-    {
-        AttributeSend nine({});
-        EXPECT_EQ(nine.Send(content), kermit::Outcome::Done);
-        EXPECT_EQ(nine.port.sent[0].data.size(), 9u);
-        EXPECT_EQ(nine.Sent('A'), nullptr);
     }
 }
 
