@@ -135,9 +135,10 @@ private:
     // side answered them; anew for every file.
     struct Incoming {
         FileAttributes attributes;
-        std::string refusedBy;            // the attributes that made this side refuse it
-        bool attributesAnswered = false;  // an A packet of the file has been answered
-        bool dataBegun = false;           // data of the file has been written
+        std::optional<std::uint64_t> announced;  // the length the observer was told
+        std::string refusedBy;                   // the attributes that made this side refuse it
+        bool attributesAnswered = false;         // an A packet of the file has been answered
+        bool dataBegun = false;                  // data of the file has been written
     };
     // How the attribute packet of a send was answered.
     enum class Announce { Taken, Refused, Failed };

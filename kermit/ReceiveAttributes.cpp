@@ -24,9 +24,10 @@ void KermitEngine::AnswerAttributes(IncomingFile& file, int len) {
             incoming_.refusedBy.assign(1, attributes.length ? '1' : '!');
             if (observer_ != nullptr)
                 observer_->OnFileRefused(files_.NameFromPath(file.Target()), *announced, *room);
-        } else if (observer_ != nullptr) {
+        } else if (observer_ != nullptr && announced != incoming_.announced) {
             observer_->OnReceiveFileAnnounced(*announced);
         }
+        incoming_.announced = announced;
     }
     SendAttributeAnswer();
 }
