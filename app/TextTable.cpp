@@ -75,6 +75,15 @@ constexpr Message kMessages[] = {
     {TextId::NoAnswerYet,
      "No answer from the caliper yet. Start the caliper's receive function, and set both sides "
      "to the same baud rate (%1)."},
+    {TextId::FileRefusedNoRoom,
+     "%1 was not received: the sender announced %2 bytes, and the disk has room for %3. Nothing of "
+     "it was written."},
+    {TextId::FileLengthDiffers,
+     "%1 did not arrive whole: its length differs from the length the sender announced."},
+    {TextId::RefusedStatus, "a file was refused: the disk had no room for it"},
+    {TextId::NotWholeStatus, "a file did not arrive at the length its sender announced"},
+    {TextId::SendRefusedLength, "The receiver refused %1: it has no room for its %2 bytes."},
+    {TextId::SendRefusedOther, "The receiver refused %1: its answer named the attributes %2."},
 };
 
 QStringList OriginalTexts() {

@@ -107,6 +107,15 @@ enum : int {
     // A send whose caliper fell silent, and the hint while none has answered.
     PeerStoppedAnswering = 84,  // %1 the file, %2 seconds
     NoAnswerYet = 85,           // %1 the baud rate
+    // What attribute packets bring: a received file refused for its length,
+    // one that came to another length, a send the receiver refused, and the
+    // job's status after them.
+    FileRefusedNoRoom = 90,  // %1 the file, %2 bytes announced, %3 bytes of room
+    FileLengthDiffers = 91,  // %1 the file
+    RefusedStatus = 92,
+    NotWholeStatus = 93,
+    SendRefusedLength = 94,  // %1 the file, %2 its length
+    SendRefusedOther = 95,   // %1 the file, %2 the attribute characters named
 };
 }  // namespace TextId
 

@@ -1,7 +1,9 @@
 #include "disk/DiskFiles.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -68,6 +70,24 @@ bool OpenMarked(FileBeside& file, const fs::path& target, std::error_code& error
     return false;
 }
 
+// A local date and time as the file system's time; nothing when the C
+// library cannot place it (a date before 1970 on some systems).
+std::optional<fs::file_time_type> FileTime(const kermit::FileDate& date) {
+    std::tm local{};
+    local.tm_year = date.year - 1900;
+    local.tm_mon = date.month - 1;
+    local.tm_mday = date.day;
+    local.tm_hour = date.hour;
+    local.tm_min = date.minute;
+    local.tm_sec = date.second;
+    local.tm_isdst = -1;  // whatever summer time says on that day
+    const std::time_t t = std::mktime(&local);
+    if (t == static_cast<std::time_t>(-1)) return std::nullopt;
+    const auto sys = std::chrono::system_clock::from_time_t(t);
+    return std::chrono::time_point_cast<fs::file_time_type::duration>(
+        fs::file_time_type::clock::from_sys(sys));
+}
+
 class DiskIncomingFile : public kermit::IncomingFile {
 public:
     DiskIncomingFile(fs::path target, std::unique_ptr<FileBeside> file)
@@ -93,8 +113,16 @@ public:
             return false;
         }
         done_ = true;
+        // The date once the file is in place: the rename keeps it, but the
+        // data written through before it would not.
+        if (modified_) {
+            std::error_code ignored;
+            fs::last_write_time(Target(), *modified_, ignored);
+        }
         return true;
     }
+
+    void SetModified(const kermit::FileDate& date) override { modified_ = FileTime(date); }
 
     // A marked file that holds nothing is not worth keeping.
     Kept Abandon() override {
@@ -116,6 +144,7 @@ private:
     std::unique_ptr<FileBeside> file_;
     std::error_code error_;
     bool done_ = false;
+    std::optional<fs::file_time_type> modified_;  // see SetModified
 };
 
 }  // namespace
@@ -171,6 +200,13 @@ std::string DiskFiles::NameFromPath(const fs::path& path) const {
 
 bool DiskFiles::WindowsNameRules() const {
     return disk::WindowsNameRules();
+}
+
+std::optional<std::uint64_t> DiskFiles::FreeSpace(const fs::path& folder) {
+    std::error_code ec;
+    const fs::space_info space = fs::space(folder, ec);
+    if (ec || space.available == static_cast<std::uintmax_t>(-1)) return std::nullopt;
+    return space.available;
 }
 
 }  // namespace disk

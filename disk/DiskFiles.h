@@ -14,7 +14,8 @@ bool IsMarkedIncomplete(const std::filesystem::path& name);
 // held to its name rules. A received file is written into NAME.part beside
 // its target (NAME.2.part and so on when an earlier incomplete file holds
 // that name), put in the target's place when it is whole (FileBeside) and
-// left under its marked name when it is not. When the mark would make the name too long for
+// left under its marked name when it is not, and takes the date its sender
+// announced once in place. When the mark would make the name too long for
 // a folder entry, the marked name is NAME cut short.
 class DiskFiles : public kermit::KermitFiles {
 public:
@@ -26,6 +27,9 @@ public:
     std::filesystem::path PathFromName(std::string_view name8bit) const override;
     std::string NameFromPath(const std::filesystem::path& path) const override;
     bool WindowsNameRules() const override;
+    // What std::filesystem::space calls available: the room for an
+    // unprivileged user.
+    std::optional<std::uint64_t> FreeSpace(const std::filesystem::path& folder) override;
 };
 
 }  // namespace disk

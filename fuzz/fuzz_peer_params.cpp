@@ -1,8 +1,9 @@
 // Whatever Send-Init parameters a peer announces: the acknowledgement built
 // from them is well formed, names the block check the peer proposed (2 or 3,
 // else 1), has nine fields when the peer sent nine or fewer, else the
-// capability fields: CAPAS alone saying none, or with WINDO (and MAXLX1,
-// MAXLX2 for long packets) naming what is in force, never more than 31 and
+// capability fields: CAPAS alone saying none (or attribute packets, when the
+// peer named them), or with WINDO (and MAXLX1, MAXLX2 for long packets)
+// naming what is in force, never more than 31 and
 // 4096; every packet this side sends fits 94 with that block check, or its
 // extended header when long packets are in force, and data encoded under the
 // adopted settings decodes to itself on the peer's side (which decodes with
@@ -41,11 +42,16 @@ void CheckAck(const kermit::PacketLink& link, const std::uint8_t* peer, int n, i
         link.PeerCheck() != proposed)
         std::abort();
     if (n < 10) {
-        if (fields != 9 || agreed.longLen != 0 || agreed.slidingWindowSize != 1) std::abort();
+        if (fields != 9 || agreed.longLen != 0 || agreed.slidingWindowSize != 1 ||
+            agreed.attributes)
+            std::abort();
         return;
     }
     const bool longs = agreed.longLen > 0, windows = agreed.slidingWindowSize > 1;
-    if (ack[9] != kermit::tochar((longs ? 2 : 0) | (windows ? 4 : 0))) std::abort();
+    // Attribute packets only when the peer's first CAPAS character named them.
+    if (agreed.attributes && (kermit::unchar(peer[9]) & 8) == 0) std::abort();
+    if (ack[9] != kermit::tochar((longs ? 2 : 0) | (windows ? 4 : 0) | (agreed.attributes ? 8 : 0)))
+        std::abort();
     if (fields != (longs ? 13 : windows ? 11 : 10)) std::abort();
     if (agreed.slidingWindowSize < 1 || agreed.slidingWindowSize > kermit::kMaxSlidingWindow)
         std::abort();

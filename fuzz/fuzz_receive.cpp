@@ -1,6 +1,6 @@
 // The whole receiving side and its server, with the fuzz input as the peer,
-// called again after each file or transaction (and after a refused request
-// or a discarded file) as the receive job does, so a transaction carrying
+// called again after each file or transaction (and after a refused request,
+// or a file discarded, refused or not whole) as the receive job does, so a transaction carrying
 // several files runs through. Nothing may appear outside the receive folder,
 // nothing but plain files inside it, a file beside the folder may never go
 // out on the line, and the file in the folder changes only when a file of
@@ -106,6 +106,9 @@ public:
                            NotWhole) override {
         if (fs::path(target).filename() == kSampleName) ++sampleLost;
     }
+    void OnFileRefused(const std::string& target, std::uint64_t, std::uint64_t) override {
+        if (fs::path(target).filename() == kSampleName) ++sampleLost;
+    }
     void OnReceiveProgress(std::uint32_t) override {}
     void OnSendProgress(std::uint32_t) override {}
     Overwrite AskOverwrite(const std::string&) override { return answer_; }
@@ -172,11 +175,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const kermit::Received result = engine.KermitReceive(nameBuffer, dataBuffer.data(), 8191);
         if (std::memchr(nameBuffer, 0, sizeof nameBuffer) == nullptr) std::abort();
         if (engine.ReceiveFolder() != tree.in) std::abort();
-        // A refused request or a discarded file leaves the server going, as
-        // in the receive job.
+        // A refused request, or a file discarded, refused or not whole,
+        // leaves the server going, as in the receive job.
         if (result.outcome != kermit::Outcome::Done &&
             result.outcome != kermit::Outcome::RequestRefused &&
-            result.outcome != kermit::Outcome::FileDiscarded)
+            result.outcome != kermit::Outcome::FileDiscarded &&
+            result.outcome != kermit::Outcome::FileRefused &&
+            result.outcome != kermit::Outcome::FileNotWhole)
             break;
     }
     CheckAndRefill(tree, observer.opened, observer.sampleOpened > observer.sampleLost);

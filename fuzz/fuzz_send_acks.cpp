@@ -56,7 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const kermit::Outcome result = engine.KermitSend("STAND12.DAT", file.data(), file.size());
     // A send ends done, failed or stopped, and stopped only by a cleared run flag.
     if (result != kermit::Outcome::Done && result != kermit::Outcome::Failed &&
-        result != kermit::Outcome::Stopped)
+        result != kermit::Outcome::Stopped && result != kermit::Outcome::FileRefused)
+        std::abort();
+    // Only a receiver that took attribute packets can refuse a file in its answer to one.
+    if (result == kermit::Outcome::FileRefused && !engine.Link().InForce().attributes)
         std::abort();
     if (result == kermit::Outcome::Stopped && run.load() != 0) std::abort();
     // Each answer read can bring at most one packet (a resend); the first

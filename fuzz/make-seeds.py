@@ -214,6 +214,55 @@ write("fuzz_send_acks", "long-window", b"\x1a" + packet(0, "Y", PARAMS_LONG_WIND
       + packet(3, "Y") + packet(2, "N") + packet(2, "Y") + packet(4, "Y") + packet(5, "N")
       + packet(6, "N") + packet(5, "Y") + packet(6, "Y") + packet(7, "Y") + packet(8, "Y"))
 
+# Attribute packets. A peer that names them (CAPAS 8) sends an A after each
+# F: a dated binary file at its length, one that comes shorter, a text file
+# whose length differs, one too large for any disk (refused, then discarded
+# by its Z), a hostile field; under C-Kermit's window of 30 too.
+PARAMS_ATTRIBUTES = PARAMS + b"("
+A_DATED = '""B8#120190704 13:14:15!!11!9'
+A_SHORT = '1"99'
+A_TEXT = '"!A#(19990101!!11#999'
+A_HUGE = '1418000000000000000000'
+A_HOSTILE = '1~12#(20211301!*abc"'
+
+
+def attribute_batch(files, check=1, params=PARAMS_ATTRIBUTES, answer=0):
+    """One transaction; each file is (name, attribute field, data chunks, Z field)."""
+    stream = packet(0, "S", params)
+    seq = 1
+    for name, attributes, content, z in files:
+        stream += packet(seq % 64, "F", name, check=check)
+        stream += packet((seq + 1) % 64, "A", attributes, check=check)
+        seq += 2
+        for chunk in content:
+            stream += packet(seq % 64, "D", chunk, check=check)
+            seq += 1
+        stream += packet(seq % 64, "Z", z, check=check)
+        seq += 1
+    return bytes([answer]) + stream + packet(seq % 64, "B", check=check)
+
+
+write("fuzz_receive", "attributes", attribute_batch(
+    [("DATED.DAT", A_DATED, ["Pine 31#M#J"], ""), ("SHORT.DAT", A_SHORT, ["abc"], ""),
+     ("NOTES.TXT", A_TEXT, ["x#M#J"], "")]))
+write("fuzz_receive", "attributes-refused", attribute_batch(
+    [("TREES.DAT", A_HUGE, [], "D"), ("AFTER.DAT", A_HOSTILE, ["ok"], "")]))
+write("fuzz_receive", "attributes-refused-data-anyway", attribute_batch(
+    [("HUGE.DAT", A_HUGE, ["sent anyway"], "")]))
+write("fuzz_receive", "attributes-window-check3", attribute_batch(
+    [("WIN.DAT", A_DATED, ["Pine 31#M#J"], ""), ("WSHORT.DAT", A_SHORT, ["a", "b"], "")],
+    check=3, params=PARAMS_CKERMIT, answer=3))
+write("fuzz_send_acks", "long-window-refused", b"\x1a" + packet(0, "Y", PARAMS + b".$#(")
+      + packet(1, "Y") + packet(2, "Y", "N1") + packet(3, "Y") + packet(4, "Y"))
+write("fuzz_send_acks", "long-attributes-taken", b"\x09" + packet(0, "Y", PARAMS + b"*!#(")
+      + packet(1, "Y") + packet(2, "Y", "Y") + b"".join(packet(s, "Y") for s in range(3, 12)))
+for name, field in [("dated", A_DATED), ("text", A_TEXT), ("huge", A_HUGE),
+                    ("hostile", A_HOSTILE),
+                    ("ckermit", '"#AMJ*!A#120210304 05:06:07!!11"18,#644-!3@ '),
+                    ("short-dates", '#&960131#,210131 14:05#(20000229'),
+                    ("refusal", "N1!")]:
+    write("fuzz_attributes", name, field.encode("latin-1"))
+
 # Data coding: bin prefix choice, repeat flag, packet length, then data.
 write("fuzz_decode_encode", "text", b"\x00\x01\x54" + b"Pine 31.5\r\nSpruce ~~~ #&\r\n")
 write("fuzz_decode_encode", "all-bytes", b"\x04\x01\x00" + bytes(range(256)) * 2)
@@ -225,7 +274,9 @@ for name, p in [("default", PARAMS), ("eight-bit", PARAMS_8BIT), ("short", b"(")
                 ("qbin-is-qctl", b"~* @-##1~"), ("qbin-is-rept", b"~* @-#~1~"),
                 ("qctl-is-rept", b"~* @-~&1~"), ("check2", PARAMS_CHECK2),
                 ("ckermit-check3-capas", PARAMS_CKERMIT), ("check1-capas", PARAMS_CHECK1_CAPAS),
-                ("check3-nine", b"~* @-#Y3~")]:
+                ("check3-nine", b"~* @-#Y3~"), ("attributes-only", PARAMS + b"("),
+                ("attributes-continued", PARAMS + b")!"),
+                ("attributes-long-window", PARAMS + b".$#(")]:
     write("fuzz_peer_params", name, bytes([len(p)]) + p)
 
 # Language files: two shipped ones and a few small oddities.

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "kermit/Attributes.h"
 #include "kermit/KermitFiles.h"
 #include "kermit/KermitObserver.h"
 #include "kermit/KermitPort.h"
@@ -21,6 +22,12 @@ namespace kermit {
 
 class SendSlidingWindow;
 class ReceiveSlidingWindow;
+
+// What a send tells the receiver of its file besides the name and the bytes,
+// when attribute packets are in force.
+struct SendDetails {
+    std::optional<FileDate> modified;  // the file's date, local time
+};
 
 // The two sides of Kermit over one packet link: the sending side, and the
 // receiving side with its small server. The entries return an Outcome; the
@@ -88,10 +95,13 @@ public:
     void ResetEngine();
 
     // Sending side.
-    // KermitSend returns Done, Failed or Stopped; each step of it true when
-    // the peer acknowledged it.
-    Outcome KermitSend(const char* name, const std::uint8_t* data, std::size_t length);
-    bool SendFile(const char* name, const std::uint8_t* data, std::size_t length);
+    // KermitSend returns Done, Failed, Stopped, or FileRefused when the
+    // receiver refused the file in its answer to the attribute packet; each
+    // step of it true when the peer acknowledged it.
+    Outcome KermitSend(const char* name, const std::uint8_t* data, std::size_t length,
+                       const SendDetails& details = {});
+    Outcome SendFile(const char* name, const std::uint8_t* data, std::size_t length,
+                     const SendDetails& details = {});
     bool SendInit();
     bool SendHeader(int type, const char* name);
     bool SendFileData(const std::uint8_t* data, std::size_t length);
@@ -119,7 +129,19 @@ private:
         std::int32_t nextHeaderLen = -1;
         std::int32_t nextHeaderSeq = 0;
         std::uint8_t nextHeader[kMaxPacketData] = {};
+        std::int32_t answerLen = 0;  // data length of the answer AwaitAck took last
     };
+    // What the attribute packets of the file now arriving said, and how this
+    // side answered them; anew for every file.
+    struct Incoming {
+        FileAttributes attributes;
+        std::optional<std::uint64_t> announced;  // the length the observer was told
+        std::string refusedBy;                   // the attributes that made this side refuse it
+        bool attributesAnswered = false;         // an A packet of the file has been answered
+        bool dataBegun = false;                  // data of the file has been written
+    };
+    // How the attribute packet of a send was answered.
+    enum class Announce { Taken, Refused, Failed };
     enum class AckKind { Plain, Init, Data, Break };
     // How a wait for an answer, or one answer under a sliding window, ended: the
     // answer taken (the transfer goes on), failed (an E or a stop), or no
@@ -147,6 +169,13 @@ private:
     Header TakeFileName(int n);
     bool TakeHeader(int& len, int& seq, int& type);
     Received ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity);
+    void AnswerAttributes(IncomingFile& file, int len);
+    void SendAttributeAnswer();
+    bool AttributesInWindow(ReceiveSlidingWindow& slidingWindow, IncomingFile& file, int len,
+                            int rseq, int type);
+    Received FileEnded(IncomingFile& file, bool discard, std::int64_t bytes);
+    Announce SendAttributes(std::size_t length, const SendDetails& details);
+    bool SendDiscard();
     Received ReceiveSlidingWindowData(IncomingFile& file, std::uint8_t* buffer, int capacity);
     std::uint8_t* DecodeRoom(std::uint8_t* buffer, int& capacity);
     Ack SendSlidingWindowData(const std::uint8_t* data, std::size_t length);
@@ -158,24 +187,27 @@ private:
     std::optional<Received> AnswerInSlidingWindow(ReceiveSlidingWindow& slidingWindow,
                                                   IncomingFile& file, int len, int rseq, int type,
                                                   std::uint8_t* buffer, int capacity,
-                                                  int& bytesWritten, bool& moved);
+                                                  std::int64_t& bytesWritten, bool& moved);
     std::optional<Received> TakeInOrder(ReceiveSlidingWindow& slidingWindow, IncomingFile& file,
-                                        std::uint8_t* buffer, int capacity, int& bytesWritten);
+                                        std::uint8_t* buffer, int capacity,
+                                        std::int64_t& bytesWritten);
     // Source bytes offered to one EncodeData: more than any data field can
     // hold, however well the bytes compress.
     std::size_t DataOffer() const {
         return link_.InForce().longLen > 0 ? std::size_t{1} << 17 : 8192;
     }
     Received WriteFailed(IncomingFile& file);
-    Received NotReceived(IncomingFile& file, bool discarded);
+    Received NotReceived(IncomingFile& file,
+                         KermitObserver::NotWhole why = KermitObserver::NotWhole::Broken);
     std::optional<Received> EndedBySenderOrStop(IncomingFile& file, int type, int len);
     std::optional<Received> WriteDecoded(IncomingFile& file, const std::uint8_t* buffer, int n,
-                                         int& bytesWritten);
+                                         std::int64_t& bytesWritten);
 
     PacketLink link_;
     KermitFiles& files_;
     KermitObserver* observer_ = nullptr;
     State state_;
+    Incoming incoming_;
     Transaction lastTransaction_ = Transaction::None;  // see LastTransaction()
     std::filesystem::path receiveFolder_;              // see ReceiveFolder()
     bool windowsNameRules_;                            // see SetWindowsNameRules()

@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
+
+#include "kermit/Attributes.h"
 
 namespace kermit {
 
@@ -34,6 +37,9 @@ public:
     // The file did not arrive whole: the target stays as it was and what
     // arrived is kept under a marked name.
     virtual Kept Abandon() = 0;
+    // The date the file takes once Finish has put it in place (its sender's
+    // local time); a date the files cannot take is passed over.
+    virtual void SetModified(const FileDate& date) { (void)date; }
 
     // Why the last Write or Finish failed, for the user.
     virtual std::error_code Error() const = 0;
@@ -70,6 +76,12 @@ public:
     virtual std::string NameFromPath(const std::filesystem::path& path) const = 0;
     // True when names are held to Windows' rules (see PlainFileName).
     virtual bool WindowsNameRules() const = 0;
+    // Bytes that a new file in `folder` may still take; nothing when that
+    // cannot be told.
+    virtual std::optional<std::uint64_t> FreeSpace(const std::filesystem::path& folder) {
+        (void)folder;
+        return std::nullopt;
+    }
 };
 
 }  // namespace kermit

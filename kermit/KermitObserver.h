@@ -74,6 +74,10 @@ public:
                                std::uint64_t room) {
         (void)target, (void)announced, (void)room;
     }
+    // The receiver refused the file being sent before its data went: its
+    // answer to the attribute packet named `refusedBy`, the attribute
+    // characters that made it refuse ("1" or "!": the file's length).
+    virtual void OnSendRefused(const std::string& refusedBy) { (void)refusedBy; }
 };
 
 }  // namespace kermit

@@ -10,6 +10,9 @@ enum class Outcome {
     Stopped,         // the run flag was cleared (the status reads QUIT)
     RequestRefused,  // a request was answered with E; the server goes on
     FileDiscarded,   // the sender gave the file up
+    FileRefused,     // the receiving side refused the file before its data (its
+                     // answer to the attribute packet)
+    FileNotWhole,    // the file came to another length than its sender announced
 };
 
 // What one receive call did: its outcome and, when a file came in, how many

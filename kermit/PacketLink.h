@@ -28,6 +28,7 @@ struct Agreed {
     std::int32_t ctlPrefixOut = '#';     // control prefix this side uses
     std::int32_t binPrefix = 0;          // 8-bit prefix in force, 0 = off
     std::int32_t repeatPrefix = 0;       // repeat prefix in force, 0 = off
+    bool attributes = false;             // attribute packets in force: both sides said so
 };
 
 // One Kermit link over a serial line: framing, block checks, the coding of
@@ -187,6 +188,7 @@ private:
         bool peerHasCapas = false;     // the peer's Send-Init carried field 10 (CAPAS) or more
         std::int32_t peerLongLen = 0;  // long-packet length the peer offered, 0 = none
         std::int32_t peerSlidingWindow = 1;  // sliding window the peer offered, 1 = none
+        bool peerAttributes = false;         // the peer's CAPAS named attribute packets
         bool binPrefixRefused = false;  // the peer's 8-bit prefix clashed with a control prefix
         char statusText[128] = {};      // last status or error text
         std::uint8_t sendBuffer[kMaxPacketData] = {};  // encoded data field of the next packet

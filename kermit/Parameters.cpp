@@ -9,6 +9,7 @@ namespace {
 constexpr int kCapasMore = 1;            // another CAPAS character follows
 constexpr int kCapasLong = 2;            // long packets
 constexpr int kCapasSlidingWindows = 4;  // sliding windows
+constexpr int kCapasAttributes = 8;      // attribute packets
 
 bool IsBinPrefix(int c) {
     return (c >= 33 && c <= 62) || (c >= 96 && c <= 126);
@@ -16,10 +17,10 @@ bool IsBinPrefix(int c) {
 
 // The capability fields after the nine: CAPAS, WINDO, MAXLX1, MAXLX2. Returns
 // how many fields there are in all.
-int PutCapabilities(std::uint8_t* params, int longLen, int slidingWindow) {
+int PutCapabilities(std::uint8_t* params, int longLen, int slidingWindow, bool attributes) {
     const int bits =
         (longLen > 0 ? kCapasLong : 0) | (slidingWindow > 1 ? kCapasSlidingWindows : 0);
-    params[9] = static_cast<std::uint8_t>(tochar(bits));
+    params[9] = static_cast<std::uint8_t>(tochar(bits | (attributes ? kCapasAttributes : 0)));
     if (bits == 0) return 10;
     params[10] = static_cast<std::uint8_t>(tochar(std::max(slidingWindow, 1)));
     if (longLen == 0) return 11;
@@ -32,7 +33,7 @@ int PutCapabilities(std::uint8_t* params, int longLen, int slidingWindow) {
 
 // The Send-Init parameters this side offers in its S packet: the nine of the
 // caliper, and the capability fields only when long packets or a sliding window are
-// proposed. Returns how many there are.
+// proposed; attribute packets are offered with them. Returns how many there are.
 int PacketLink::BuildInitParams() {
     const std::uint8_t params[9] = {static_cast<std::uint8_t>(tochar(state_.agreed.maxLen)),
                                     '%',
@@ -48,7 +49,7 @@ int PacketLink::BuildInitParams() {
         offer_.packetLength > kShortPacketLen ? std::min(offer_.packetLength, kMaxPacketData) : 0;
     const int slidingWindowProposal = std::clamp(offer_.slidingWindow, 1, kMaxSlidingWindow);
     if (longOffer == 0 && slidingWindowProposal == 1) return 9;
-    return PutCapabilities(state_.sendBuffer, longOffer, slidingWindowProposal);
+    return PutCapabilities(state_.sendBuffer, longOffer, slidingWindowProposal, true);
 }
 
 // The parameters of an acknowledgement of the peer's S or I, built after the
@@ -56,7 +57,8 @@ int PacketLink::BuildInitParams() {
 // is the one the peer proposed. A peer that sent capability fields gets them
 // answered: long packets and a sliding window when it offered them (as agreed by
 // AgreeOnCapabilities), else a tenth field saying none, so that it never
-// reads past the end of the answer; any other peer gets nine.
+// reads past the end of the answer; attribute packets when it takes them.
+// Any other peer gets nine.
 int PacketLink::BuildAckParams() {
     Agreed& a = state_.agreed;
     BuildInitParams();
@@ -66,20 +68,24 @@ int PacketLink::BuildAckParams() {
     state_.sendBuffer[8] =
         static_cast<std::uint8_t>(a.repeatPrefix != 0 ? offer_.repeatPrefix : ' ');
     if (!state_.peerHasCapas) return 9;
-    return PutCapabilities(state_.sendBuffer, a.longLen, a.slidingWindowSize);
+    return PutCapabilities(state_.sendBuffer, a.longLen, a.slidingWindowSize, a.attributes);
 }
 
-// Long packets and windows after the Send-Init exchange. Answering the
-// peer's S or I, this side takes what the peer offered, up to its own
-// room; reading the answer to its own S, each is used only when both named
-// it, at the smaller of the two.
+// Long packets, windows and attribute packets after the Send-Init exchange.
+// Answering the peer's S or I, this side takes what the peer offered, up to
+// its own room; reading the answer to its own S, each is used only when both
+// named it, at the smaller of the two. Attribute packets are named by this
+// side's S whenever it carries capability fields.
 void PacketLink::AgreeOnCapabilities(bool answering) {
     Agreed& a = state_.agreed;
     if (answering) {
         a.longLen = std::min(state_.peerLongLen, kMaxPacketData);
         a.slidingWindowSize = std::min(state_.peerSlidingWindow, kMaxSlidingWindow);
+        a.attributes = state_.peerAttributes;
         return;
     }
+    a.attributes = state_.peerAttributes &&
+                   (offer_.packetLength > kShortPacketLen || offer_.slidingWindow > 1);
     const bool longOffered = offer_.packetLength > kShortPacketLen;
     a.longLen =
         longOffered ? std::min({state_.peerLongLen, offer_.packetLength, kMaxPacketData}) : 0;
@@ -106,15 +112,17 @@ int PacketLink::AgreeOnCheck(bool answering) {
 // WINDO and MAXLX1, MAXLX2. A CAPAS that promises a character the packet does
 // not have offers nothing; so does a length no longer than a short packet's.
 static void ApplyPeerCapabilities(const std::uint8_t* p, int n, std::int32_t& longOffer,
-                                  std::int32_t& slidingWindow) {
+                                  std::int32_t& slidingWindow, bool& attributes) {
     longOffer = 0;
     slidingWindow = 1;
+    attributes = false;
     int at = 9;
     if (at >= n) return;
     const int bits = unchar(p[at]);
     while (at < n && (unchar(p[at]) & kCapasMore) != 0)
         ++at;
     if (at >= n) return;
+    attributes = bits >= 0 && (bits & kCapasAttributes) != 0;
     const int windo = at + 1, maxlx1 = at + 2, maxlx2 = at + 3;
     if ((bits & kCapasSlidingWindows) != 0 && windo < n)
         slidingWindow = std::clamp(unchar(p[windo]), 1, kMaxSlidingWindow);
@@ -144,7 +152,8 @@ void PacketLink::ApplyPeerParams(int n) {
     state_.peerCheck = n >= 8 && (p[7] == '2' || p[7] == '3') ? p[7] - '0' : 1;
     if (n >= 9 && p[8] == offer_.repeatPrefix) a.repeatPrefix = offer_.repeatPrefix;
     state_.peerHasCapas = n >= 10;
-    ApplyPeerCapabilities(p, n, state_.peerLongLen, state_.peerSlidingWindow);
+    ApplyPeerCapabilities(p, n, state_.peerLongLen, state_.peerSlidingWindow,
+                          state_.peerAttributes);
     // Every prefix must differ from the others, or a character in the data
     // could be read two ways and the file would arrive changed. An 8-bit
     // prefix that is a control prefix is refused (the acknowledgement says

@@ -129,18 +129,20 @@ std::uint8_t* KermitEngine::DecodeRoom(std::uint8_t* buffer, int& capacity) {
 }
 
 // A file that did not arrive whole: the target stays as it was, what arrived
-// is kept beside it, and the observer hears where. Failed, or FileDiscarded
-// when the sender gave the file up.
-Received KermitEngine::NotReceived(IncomingFile& file, bool discarded) {
+// is kept beside it, and the observer hears where and `why`. Failed,
+// FileDiscarded when the sender gave the file up, or FileNotWhole when it
+// came to another length than announced.
+Received KermitEngine::NotReceived(IncomingFile& file, KermitObserver::NotWhole why) {
     using NotWhole = KermitObserver::NotWhole;
     const IncomingFile::Kept kept = file.Abandon();
     if (observer_ != nullptr) {
         observer_->OnFileNotReceived(
             files_.NameFromPath(file.Target()),
-            kept.path.empty() ? std::string() : files_.NameFromPath(kept.path), kept.bytes,
-            discarded ? NotWhole::Discarded : NotWhole::Broken);
+            kept.path.empty() ? std::string() : files_.NameFromPath(kept.path), kept.bytes, why);
     }
-    return {discarded ? Outcome::FileDiscarded : Outcome::Failed};
+    if (why == NotWhole::Discarded) return {Outcome::FileDiscarded};
+    if (why == NotWhole::LengthDiffers) return {Outcome::FileNotWhole};
+    return {Outcome::Failed};
 }
 
 // The sender's E or B, or the user's stop, ends a file whatever arrived
@@ -149,30 +151,39 @@ Received KermitEngine::NotReceived(IncomingFile& file, bool discarded) {
 std::optional<Received> KermitEngine::EndedBySenderOrStop(IncomingFile& file, int type, int len) {
     if (type == 'E') {
         PeerError(len);
-        return NotReceived(file, false);
+        return NotReceived(file);
     }
     if (type == 'B') {
         link_.PutPacket(0, state_.seq, 'Y', nullptr);
-        return NotReceived(file, false);
+        return NotReceived(file);
     }
     if (link_.RunFlagCleared()) {
         SendError("MEMORY FULL");
-        return NotReceived(file, false);
+        return NotReceived(file);
     }
     return std::nullopt;
 }
 
 // One data packet's decoded bytes (`n`, negative when they did not fit) go
-// to the file and are reported: nothing, or the failed file's result.
+// to the file and are reported: nothing, or the failed file's result. Data
+// of a file this side refused is not taken: the sender did not heed the
+// refusal.
 std::optional<Received> KermitEngine::WriteDecoded(IncomingFile& file, const std::uint8_t* buffer,
-                                                   int n, int& bytesWritten) {
+                                                   int n, std::int64_t& bytesWritten) {
+    if (!incoming_.refusedBy.empty()) {
+        SendError("FILE REFUSED");
+        file.Abandon();
+        return Received{Outcome::Failed};
+    }
     if (n < 0) {
         SendError("MEMORY FULL");
-        return NotReceived(file, false);
+        return NotReceived(file);
     }
     if (n > 0 && !file.Write(buffer, static_cast<std::size_t>(n))) return WriteFailed(file);
+    incoming_.dataBegun = true;
     bytesWritten += n;
-    if (observer_ != nullptr) observer_->OnReceiveProgress(bytesWritten);
+    if (observer_ != nullptr)
+        observer_->OnReceiveProgress(static_cast<std::uint32_t>(bytesWritten));
     return std::nullopt;
 }
 
@@ -181,18 +192,19 @@ Received KermitEngine::WriteFailed(IncomingFile& file) {
     SendError("WRITE ERROR");
     if (observer_ != nullptr)
         observer_->ShowCouldNotWriteFile(files_.NameFromPath(file.Target()), file.Error());
-    return NotReceived(file, false);
+    return NotReceived(file);
 }
 
-// Phase 2: data packets until Z. A repeated data packet is acknowledged again
-// without being written twice. A data packet that arrives after a stop is not
-// taken: a peer that streams packets back to back never lets the byte wait
-// see the stop. A Z that carries D (discard) ends the file as not received.
+// Phase 2: attribute packets, then data packets until Z. A repeated data
+// packet is acknowledged again without being written twice. A data packet
+// that arrives after a stop is not taken: a peer that streams packets back to
+// back never lets the byte wait see the stop. A Z that carries D (discard)
+// ends the file as not received.
 Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
     if (link_.InForce().slidingWindowSize > 1)
         return ReceiveSlidingWindowData(file, buffer, capacity);
     buffer = DecodeRoom(buffer, capacity);
-    int bytesWritten = 0;
+    std::int64_t bytesWritten = 0;
     for (int attempt = 0; attempt < state_.retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         if (!link_.GetPacket(len, rseq, type)) {
@@ -212,15 +224,15 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
             attempt = -1;
             continue;
         }
+        if (type == 'A' && next) {
+            state_.seq = rseq;
+            AnswerAttributes(file, len);
+            attempt = -1;
+            continue;
+        }
         if (type == 'Z' && next) {
             state_.seq = rseq;
-            if (len > 0 && link_.ReceivedField()[0] == 'D') {
-                link_.PutPacket(0, state_.seq, 'Y', nullptr);
-                return NotReceived(file, true);
-            }
-            if (!file.Finish()) return WriteFailed(file);
-            link_.PutPacket(0, state_.seq, 'Y', nullptr);
-            return {Outcome::Done, bytesWritten};
+            return FileEnded(file, len > 0 && link_.ReceivedField()[0] == 'D', bytesWritten);
         }
         if (auto ended = EndedBySenderOrStop(file, type, len)) return *ended;
         if (StaleRepeat(rseq)) {
@@ -229,7 +241,7 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
         }
         RepeatUnlessLast(attempt);
     }
-    return NotReceived(file, false);
+    return NotReceived(file);
 }
 
 // After a file's Z (`keepNextFile`): the sender's next F, kept for the next

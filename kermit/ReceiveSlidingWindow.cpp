@@ -48,6 +48,24 @@ void ReceiveSlidingWindow::Slide() {
 
 namespace kermit {
 
+// An attribute packet before the file's data, under a sliding window: the
+// sender sends it alone and waits for its answer, as it does the header. True
+// when the packet was one (the next of the window, or a repeat of the one
+// answered last, whose answer went astray).
+bool KermitEngine::AttributesInWindow(ReceiveSlidingWindow& slidingWindow, IncomingFile& file,
+                                      int len, int rseq, int type) {
+    if (type != 'A' || incoming_.dataBegun) return false;
+    if (rseq == slidingWindow.OldestSeq()) {
+        state_.seq = rseq;
+        AnswerAttributes(file, len);
+        slidingWindow.Slide();
+        return true;
+    }
+    if (rseq != state_.seq || !incoming_.attributesAnswered) return false;
+    SendAttributeAnswer();
+    return true;
+}
+
 // Phase 2 under a sliding window. Every packet of the window is
 // acknowledged as it comes and kept until those before it have come; a
 // packet that comes ahead of a missing one asks for the missing one with N,
@@ -61,7 +79,7 @@ Received KermitEngine::ReceiveSlidingWindowData(IncomingFile& file, std::uint8_t
     ReceiveSlidingWindow& slidingWindow = *receiveSlidingWindow_;
     slidingWindow.Start(link_.InForce().slidingWindowSize, (state_.seq + 1) & 63);
     buffer = DecodeRoom(buffer, capacity);
-    int bytesWritten = 0;
+    std::int64_t bytesWritten = 0;
     // Every packet of the window may arrive damaged and be sent again up to
     // the sender's own limit: the attempts run for all of them together.
     const int attempts = state_.retryLimit * link_.InForce().slidingWindowSize;
@@ -73,23 +91,25 @@ Received KermitEngine::ReceiveSlidingWindowData(IncomingFile& file, std::uint8_t
             continue;
         }
         if (auto ended = EndedBySenderOrStop(file, type, len)) return *ended;
+        if (AttributesInWindow(slidingWindow, file, len, rseq, type)) {
+            attempt = -1;
+            continue;
+        }
         bool moved = false;
         if (auto ended = AnswerInSlidingWindow(slidingWindow, file, len, rseq, type, buffer,
                                                capacity, bytesWritten, moved))
             return *ended;
         if (moved) attempt = -1;
     }
-    return NotReceived(file, false);
+    return NotReceived(file);
 }
 
 // One well-formed packet under the window: nothing while the file goes on,
 // with `moved` true when the packet moved the transfer on and false when it
 // asked for nothing; else how the file ended.
-std::optional<Received> KermitEngine::AnswerInSlidingWindow(ReceiveSlidingWindow& slidingWindow,
-                                                            IncomingFile& file, int len, int rseq,
-                                                            int type, std::uint8_t* buffer,
-                                                            int capacity, int& bytesWritten,
-                                                            bool& moved) {
+std::optional<Received> KermitEngine::AnswerInSlidingWindow(
+    ReceiveSlidingWindow& slidingWindow, IncomingFile& file, int len, int rseq, int type,
+    std::uint8_t* buffer, int capacity, std::int64_t& bytesWritten, bool& moved) {
     const int offset = slidingWindow.Offset(rseq);
     if (offset < 0 || (type != 'D' && type != 'Z')) {
         // A packet already taken (a data packet, or the header before the
@@ -121,17 +141,13 @@ std::optional<Received> KermitEngine::AnswerInSlidingWindow(ReceiveSlidingWindow
 // the result of a failed file.
 std::optional<Received> KermitEngine::TakeInOrder(ReceiveSlidingWindow& slidingWindow,
                                                   IncomingFile& file, std::uint8_t* buffer,
-                                                  int capacity, int& bytesWritten) {
+                                                  int capacity, std::int64_t& bytesWritten) {
     while (slidingWindow.Oldest().filled) {
         ReceiveSlidingWindow::Packet& packet = slidingWindow.Oldest();
         state_.seq = slidingWindow.OldestSeq();
         if (packet.type == 'Z') {
             slidingWindow.Slide();
-            const bool discard = packet.len > 0 && packet.data[0] == 'D';
-            if (!discard && !file.Finish()) return WriteFailed(file);
-            link_.PutPacket(0, state_.seq, 'Y', nullptr);
-            if (discard) return NotReceived(file, true);
-            return Received{Outcome::Done, bytesWritten};
+            return FileEnded(file, packet.len > 0 && packet.data[0] == 'D', bytesWritten);
         }
         const int n = link_.DecodeFrom(packet.data, packet.len, buffer, capacity);
         slidingWindow.Slide();

@@ -71,13 +71,15 @@ Received KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffe
 }
 
 // One file of a transaction with the parameters of its S, then the packet
-// that follows it: the next F, kept for the next call, or the B. A B in place
+// that follows it: the next F, kept for the next call, or the B. A file that
+// this side refused, or that did not come whole, lets the transaction go on. A B in place
 // of the first header ends the transaction with no file.
 Received KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
     const Header header = ReceiveHeader();
     if (header == Header::Failed) return ServeFailed("ERR: GETDATA");
     if (header == Header::Break)
         return AwaitNextHeader(false) ? Received{Outcome::Done} : ServeFailed("ERR: GETBRK");
+    incoming_ = Incoming{};
     std::unique_ptr<IncomingFile> file = OpenReceivedFile();
     if (file == nullptr) return ServeFailed("ERR: GETDATA");
     if (observer_ != nullptr) observer_->OnReceiveFileOpened(fileName_);
@@ -87,6 +89,8 @@ Received KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
     if (received.outcome == Outcome::Failed) return ServeFailed("ERR: GETDATA");
     if (!AwaitNextHeader(true)) return ServeFailed("ERR: GETBRK");
     if (received.outcome == Outcome::FileDiscarded) link_.SetStatus("DISCARDED");
+    if (received.outcome == Outcome::FileRefused) link_.SetStatus("REFUSED");
+    if (received.outcome == Outcome::FileNotWhole) link_.SetStatus("NOT WHOLE");
     if (received.outcome == Outcome::Done) lastTransaction_ = Transaction::FileReceived;
     return received;
 }

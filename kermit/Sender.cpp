@@ -75,6 +75,7 @@ KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
         }
         const bool initReply = kind == AckKind::Init && (type == 'I' || type == 'S');
         if ((type == 'Y' || initReply) && rseq == state_.seq) {
+            state_.answerLen = len;
             if (kind == AckKind::Init) {
                 link_.ApplyPeerParams(len);
                 link_.AgreeOnCheck(false);
@@ -161,10 +162,48 @@ bool KermitEngine::SendClosingBreak() {
     return true;
 }
 
-bool KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::size_t length) {
+// The attribute packet after the header, when attribute packets are in
+// force: the file's type (binary: its bytes go as they are), its date when
+// the caller knows it, and its length. Taken when the receiver took the file
+// (or nothing was announced), Refused when its answer refused it.
+KermitEngine::Announce KermitEngine::SendAttributes(std::size_t length,
+                                                    const SendDetails& details) {
+    if (!link_.InForce().attributes) return Announce::Taken;
+    FileAttributes attributes;
+    attributes.type = FileAttributes::Type::Binary;
+    attributes.date = details.modified;
+    attributes.length = length;
+    attributes.lengthK = (static_cast<std::uint64_t>(length) + 1023) / 1024;
+    const int room = link_.InForce().maxLen - 2 - link_.InForce().checkType;
+    const std::string field = BuildAttributes(attributes, room);
+    const int n = link_.PutText(field, room);
+    link_.PutPacket(n, state_.seq, 'A', link_.SendBuffer());
+    if (AwaitAck(AckKind::Plain) != Ack::Taken) return Announce::Failed;
+    const AttributeAnswer answer = ParseAttributeAnswer(link_.ReceivedField(), state_.answerLen);
+    if (answer.accepted) return Announce::Taken;
+    if (observer_ != nullptr) observer_->OnSendRefused(answer.refusedBy);
+    return Announce::Refused;
+}
+
+// A file the receiver refused: its Z says discard, and the transaction ends.
+bool KermitEngine::SendDiscard() {
+    static const std::uint8_t kDiscard[] = {'D'};
+    link_.PutPacket(1, state_.seq, 'Z', kDiscard);
+    if (AwaitAck(AckKind::Plain) != Ack::Taken || !SendClosingBreak()) return false;
+    link_.SetStatus("REFUSED");
+    return true;
+}
+
+Outcome KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::size_t length,
+                               const SendDetails& details) {
     ResetEngine();
     link_.SetStatus(name);
-    return SendInit() && SendHeader('F', name) && SendFileData(data, length) && SendClosingBreak();
+    if (!SendInit() || !SendHeader('F', name)) return Outcome::Failed;
+    const Announce announce = SendAttributes(length, details);
+    if (announce == Announce::Failed) return Outcome::Failed;
+    if (announce == Announce::Refused)
+        return SendDiscard() ? Outcome::FileRefused : Outcome::Failed;
+    return SendFileData(data, length) && SendClosingBreak() ? Outcome::Done : Outcome::Failed;
 }
 
 // One whole transaction. After a failure one more B tries to close the
@@ -173,8 +212,10 @@ bool KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::siz
 // the failure is kept: neither a stop during that wait nor the B's own
 // failure may hide that the transfer had already failed. A transfer that
 // was stopped ends as that wait leaves it.
-Outcome KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length) {
-    if (SendFile(name, data, length)) return Outcome::Done;
+Outcome KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length,
+                                 const SendDetails& details) {
+    const Outcome sent = SendFile(name, data, length, details);
+    if (sent != Outcome::Failed) return sent;
     const PacketLink::SavedStatus reason = link_.SaveStatus();
     if (state_.silentSeconds > 0)
         link_.PutPacket(0, state_.seq, 'B', nullptr);

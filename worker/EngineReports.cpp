@@ -84,8 +84,21 @@ void EngineReports::ShowNameRefused(std::size_t longest) {
 void EngineReports::OnFileNotReceived(const std::string& target, const std::string& kept,
                                       std::uint64_t bytes, NotWhole why) {
     failedFile_ = PathText(target);
-    keptNote_ = NotReceivedText(texts_, PathText(target), kept.empty() ? QString() : PathText(kept),
-                                bytes, why == NotWhole::Discarded);
+    const QString keptText = kept.empty() ? QString() : PathText(kept);
+    keptNote_ = why == NotWhole::LengthDiffers
+                    ? LengthDiffersText(texts_, PathText(target), keptText, bytes)
+                    : NotReceivedText(texts_, PathText(target), keptText, bytes,
+                                      why == NotWhole::Discarded);
+}
+
+void EngineReports::OnFileRefused(const std::string& target, std::uint64_t announced,
+                                  std::uint64_t room) {
+    failedFile_ = PathText(target);
+    keptNote_ = FileRefusedText(texts_, PathText(target), announced, room);
+}
+
+void EngineReports::OnSendRefused(const std::string& refusedBy) {
+    sendRefusedBy_ = ShownText(refusedBy);
 }
 
 void EngineReports::OnPeerError(const std::string& text) {

@@ -24,6 +24,9 @@ public:
     void OnPeerError(const std::string& text) override;
     void OnFileNotReceived(const std::string& target, const std::string& kept, std::uint64_t bytes,
                            NotWhole why) override;
+    void OnFileRefused(const std::string& target, std::uint64_t announced,
+                       std::uint64_t room) override;
+    void OnSendRefused(const std::string& refusedBy) override;
     void OnModemStatusChanged(int ctsOn) override;
 
     // True once the receiver could not create or write a file.
@@ -31,6 +34,9 @@ public:
     // The last file the receiver could not make, write or receive whole, as
     // the user knows it; empty when there was none.
     QString failedFile() const { return failedFile_; }
+    // What the receiver's answer named when it refused the file being sent
+    // (see SendRefusedText); empty when it did not refuse it.
+    QString sendRefusedBy() const { return sendRefusedBy_; }
     // A new transaction begins: no file of it has failed yet.
     void ForgetFailedFile() { failedFile_.clear(); }
     // "The caliper says: ..." with the peer's last E message; empty when the
@@ -50,4 +56,5 @@ private:
     bool peerNoted_ = false;  // TakeNote has passed it on
     QString writeNote_;
     QString keptNote_;
+    QString sendRefusedBy_;
 };

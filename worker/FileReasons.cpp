@@ -1,5 +1,7 @@
 #include "worker/FileReasons.h"
 
+#include <QDir>
+
 #include <cerrno>
 
 #include "app/TextTable.h"
@@ -52,4 +54,30 @@ QString ReasonText(const JobTexts& texts, std::error_code reason) {
     const int id = CauseTextId(reason);
     const QString text = id < 0 ? QString() : texts.At(id);
     return text.isEmpty() ? QString::fromLocal8Bit(reason.message()) : text;
+}
+
+QString FileRefusedText(const JobTexts& texts, const QString& target, quint64 announced,
+                        quint64 room) {
+    return texts.At(TextId::FileRefusedNoRoom)
+        .arg(QDir::toNativeSeparators(target))
+        .arg(announced)
+        .arg(room);
+}
+
+QString LengthDiffersText(const JobTexts& texts, const QString& target, const QString& kept,
+                          quint64 bytes) {
+    const QString what = texts.At(TextId::FileLengthDiffers).arg(QDir::toNativeSeparators(target));
+    const QString where =
+        kept.isEmpty()
+            ? texts.At(TextId::NothingArrived)
+            : texts.At(TextId::ArrivedKeptIn).arg(QDir::toNativeSeparators(kept)).arg(bytes);
+    return what + QLatin1Char(' ') + where;
+}
+
+QString SendRefusedText(const JobTexts& texts, const QString& file, const QString& refusedBy,
+                        quint64 length) {
+    const QString shown = QDir::toNativeSeparators(file);
+    if (refusedBy.contains(QLatin1Char('1')) || refusedBy.contains(QLatin1Char('!')))
+        return texts.At(TextId::SendRefusedLength).arg(shown).arg(length);
+    return texts.At(TextId::SendRefusedOther).arg(shown, refusedBy);
 }

@@ -47,16 +47,32 @@ void FinishTransaction(JobRun& run, JobLink& link, char* nameBuffer, bool& edito
     if (!textAnswer) OpenInEditor(run, name, folder, editorNoted);
 }
 
+// The job's status after a file that did not come in, by how it ended; 0
+// when the outcome is none of those.
+int NotReceivedStatus(kermit::Outcome outcome) {
+    switch (outcome) {
+        case kermit::Outcome::FileDiscarded:
+            return TextId::DiscardedStatus;
+        case kermit::Outcome::FileRefused:
+            return TextId::RefusedStatus;
+        case kermit::Outcome::FileNotWhole:
+            return TextId::NotWholeStatus;
+        default:
+            return 0;
+    }
+}
+
 }  // namespace
 
 // Serves one file or request after another until one fails or the user
-// stops. A file the sender discarded is reported and the job goes on with the
-// rest of its transaction, but it ends as failed.
+// stops. A file the sender discarded, one refused for want of room or one
+// that came to another length than announced is reported and the job goes on
+// with the rest of its transaction, but it ends as failed.
 void RunReceiveJob(JobRun& run) {
     std::unique_ptr<JobLink> link = run.CreateLink();
     std::vector<char> nameBuffer(kermit::KermitEngine::kNameBufferSize, '\0');
     std::vector<std::uint8_t> dataBuffer(kDataCapacity + 1);
-    bool discarded = false;
+    int notReceived = 0;  // the status text of the last file not received
     bool editorNoted = false;
     if (run.OpenPort(*link)) {
         for (;;) {
@@ -67,8 +83,8 @@ void RunReceiveJob(JobRun& run) {
                     .outcome;
             // A request that could not be served was refused; nothing to report.
             if (result == kermit::Outcome::RequestRefused) continue;
-            if (result == kermit::Outcome::FileDiscarded) {
-                discarded = true;
+            if (NotReceivedStatus(result) != 0) {
+                notReceived = NotReceivedStatus(result);
                 if (run.window != nullptr) run.window->OnFileNotReceived(link->reports.TakeNote());
                 continue;
             }
@@ -80,8 +96,8 @@ void RunReceiveJob(JobRun& run) {
         run.SetFailureOutcome(*link);
     }
     run.EndJob(link);
-    if (discarded && run.outcome == JobOutcome::Stopped) {
+    if (notReceived != 0 && run.outcome == JobOutcome::Stopped) {
         run.outcome = JobOutcome::Failed;
-        run.statusText = run.texts.At(TextId::DiscardedStatus);
+        run.statusText = run.texts.At(notReceived);
     }
 }

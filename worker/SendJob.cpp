@@ -1,3 +1,4 @@
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -84,6 +85,25 @@ QString FailureText(const JobRun& run, const JobLink& link) {
     return FileProblemText(run.texts.At(TextId::TransmissionError), run.job.path, reason);
 }
 
+// The file's date as its attribute packet announces it: local time.
+kermit::SendDetails DetailsOf(const QString& path) {
+    const QDateTime modified = QFileInfo(path).lastModified().toLocalTime();
+    if (!modified.isValid()) return {};
+    const QDate day = modified.date();
+    const QTime time = modified.time();
+    return {.modified = kermit::FileDate{day.year(), day.month(), day.day(), time.hour(),
+                                         time.minute(), time.second()}};
+}
+
+// The receiver refused the file before its data went: what its answer said.
+void ShowRefused(JobRun& run, const JobLink& link, qint64 length) {
+    run.failedFile = QDir::toNativeSeparators(run.job.path);
+    run.Show(SendRefusedText(run.texts, run.job.path, link.reports.sendRefusedBy(),
+                             static_cast<quint64>(length)),
+             MessageIcon::Warning);
+    run.outcome = JobOutcome::Failed;
+}
+
 }  // namespace
 
 QByteArray AnnouncedName(const QString& path) {
@@ -99,9 +119,12 @@ void RunSendJob(JobRun& run) {
     if (data != nullptr && run.OpenPort(*link)) {
         const QByteArray name = AnnouncedName(run.job.path);
         const kermit::Outcome result =
-            link->engine.KermitSend(name.constData(), data.get(), static_cast<std::size_t>(length));
+            link->engine.KermitSend(name.constData(), data.get(), static_cast<std::size_t>(length),
+                                    DetailsOf(run.job.path));
         data.reset();
-        if (result != kermit::Outcome::Done) {
+        if (result == kermit::Outcome::FileRefused) {
+            ShowRefused(run, *link, length);
+        } else if (result != kermit::Outcome::Done) {
             run.SetFailureOutcome(*link);
             if (run.outcome == JobOutcome::Failed || run.outcome == JobOutcome::FileFailed) {
                 run.failedFile = QDir::toNativeSeparators(run.job.path);

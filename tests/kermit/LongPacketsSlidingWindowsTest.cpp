@@ -111,7 +111,7 @@ TEST(LongPackets, SendInitProposesOnlyWhatIsChosenAndAnswersWhatThePeerOffers) {
     e.SetOffer({.packetLength = 4000, .slidingWindow = 8});
     ASSERT_EQ(e.BuildInitParams(), 13);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(e.SendBuffer()), 13),
-              "~% @-#Y1~" + Capabilities(6, 8, 4000));
+              "~% @-#Y1~" + Capabilities(6 | 8, 8, 4000));
 
     struct Case {
         std::string peer;  // the peer's Send-Init
@@ -122,8 +122,9 @@ TEST(LongPackets, SendInitProposesOnlyWhatIsChosenAndAnswersWhatThePeerOffers) {
     };
     const std::string nine = InitParams(94, 0, '~');
     const Case cases[] = {
-        // C-Kermit's offer, attributes and more besides: taken, up to 4096 and 31.
-        {nine + Capabilities(62, 30, 3999), true, 94, 1, 3999, 30, Capabilities(6, 30, 3999)},
+        // C-Kermit's offer, attributes and more besides: taken, up to 4096 and
+        // 31, and attribute packets named back.
+        {nine + Capabilities(62, 30, 3999), true, 94, 1, 3999, 30, Capabilities(14, 30, 3999)},
         {nine + Capabilities(6, 40, 9000), true, 94, 1, 4096, 31, Capabilities(6, 31, 4096)},
         {nine + Capabilities(2, 1, 500), true, 94, 1, 500, 1, Capabilities(2, 1, 500)},
         {nine + Capabilities(4, 8, 0).substr(0, 2), true, 94, 1, 0, 8,

@@ -45,8 +45,20 @@ public:
     }
     void OnFileNotReceived(const std::string& target, const std::string& kept, std::uint64_t bytes,
                            NotWhole why) override {
-        events.push_back((why == NotWhole::Discarded ? "discarded " : "not received ") + target +
-                         " kept " + kept + " " + std::to_string(bytes));
+        const char* what = why == NotWhole::Discarded       ? "discarded "
+                           : why == NotWhole::LengthDiffers ? "length differs "
+                                                            : "not received ";
+        events.push_back(what + target + " kept " + kept + " " + std::to_string(bytes));
+    }
+    void OnReceiveFileAnnounced(std::uint64_t length) override {
+        events.push_back("announced " + std::to_string(length));
+    }
+    std::vector<std::string> received;  // "TARGET BYTES" of every file put in place
+    void OnFileReceived(const std::string& target, std::uint64_t bytes) override {
+        received.push_back(target + " " + std::to_string(bytes));
+    }
+    void OnSendRefused(const std::string& refusedBy) override {
+        events.push_back("send refused " + refusedBy);
     }
 };
 

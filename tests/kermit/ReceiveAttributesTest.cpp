@@ -1,0 +1,75 @@
+// Attribute packets from a scripted sender, one packet at a time, on the
+// real disk: what they announce is taken and held against the file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "FileDates.h"
+#include "KermitPeer.h"
+#include "ReceiveRig.h"
+
+using namespace kermit_test;
+
+namespace {
+
+// The nine parameters and a CAPAS that names attribute packets only.
+const std::string kParamsWithAttributes = InitParams(94, 0, '~') + "(";
+
+using test_support::LocalTime;
+using test_support::ModifiedAt;
+
+struct ReceiveAttributes : ::testing::Test {
+    TempTree tree;
+};
+
+// A binary file that comes shorter than announced stays beside its target
+// under its marked name; a text file is not held to its sender's length (the
+// line ends changed on the way) and takes the announced date once in place.
+// A peer that names attribute packets gets them named in the answer.
+TEST_F(ReceiveAttributes, LengthIsHeldAgainstABinaryFileAndTheDateIsTaken) {
+    ReceiveRig rig(tree.In());
+    WriteWhole(tree.In() / "SHORT.BIN", "old");
+    rig.observer.overwriteAnswer = kermit::KermitObserver::Overwrite::Yes;
+    rig.Script({{0, 'S', kParamsWithAttributes},
+                {1, 'F', "SHORT.BIN"},
+                {2, 'A', "\"\"B81\"10"},
+                {3, 'D', "abc"},
+                {4, 'Z', ""},
+                {5, 'F', "NOTES.TXT"},
+                {6, 'A', "\"!A#120190704 13:14:15!!11\"99"},
+                {7, 'D', "line#M#J"},
+                {8, 'Z', ""},
+                {9, 'B', ""}});
+    EXPECT_EQ(rig.Receive(), ReceiveRig::kNeither) << rig.Status();
+    EXPECT_EQ(rig.outcome, kermit::Outcome::FileNotWhole);
+    EXPECT_EQ(rig.port.sent[1].data, "~% @-#Y1~(");
+    EXPECT_EQ(rig.port.sent[3].type, 'Y');
+    EXPECT_EQ(rig.port.sent[3].data, "Y");
+    EXPECT_EQ(ReadWhole(tree.In() / "SHORT.BIN"), "old");
+    EXPECT_EQ(ReadWhole(tree.In() / "SHORT.BIN.part"), "abc");
+
+    EXPECT_EQ(rig.Receive(), 6) << rig.Status();
+    EXPECT_EQ(ReadWhole(tree.In() / "NOTES.TXT"), "line\r\n");
+    EXPECT_EQ(ModifiedAt(tree.In() / "NOTES.TXT"), LocalTime(2019, 7, 4, 13, 14, 15));
+    EXPECT_EQ(Listing(tree.In()),
+              (std::vector<std::string>{"NOTES.TXT", "SHORT.BIN", "SHORT.BIN.part"}));
+    const std::string shortTarget = (tree.In() / "SHORT.BIN").string();
+    const std::string notes = (tree.In() / "NOTES.TXT").string();
+    const std::vector<std::string> expected = {
+        "opened SHORT.BIN",
+        "overwrite? " + shortTarget,
+        "announced 10",
+        "progress 3",
+        "length differs " + shortTarget + " kept " + shortTarget + ".part 3",
+        "opened NOTES.TXT",
+        "announced 99",
+        "progress 6"};
+    EXPECT_EQ(rig.observer.events.size(), expected.size());
+    for (const std::string& e : expected)
+        EXPECT_NE(std::find(rig.observer.events.begin(), rig.observer.events.end(), e),
+                  rig.observer.events.end())
+            << e;
+    EXPECT_EQ(rig.observer.received, (std::vector<std::string>{notes + " 6"}));
+}
+
+}  // namespace
