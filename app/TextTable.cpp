@@ -75,6 +75,15 @@ constexpr Message kMessages[] = {
     {TextId::NoAnswerYet,
      "No answer from the caliper yet. Start the caliper's receive function, and set both sides "
      "to the same baud rate (%1)."},
+    {TextId::FileListReceived, "%1: %2 bytes, received"},
+    {TextId::FileListKept, "%1: incomplete, %2 bytes kept in %3"},
+    {TextId::FileListNotReceived, "%1: not received"},
+    {TextId::FileListRefused, "%1: refused, %2 bytes announced, %3 bytes free"},
+    {TextId::FileListCount, "Files: %1"},
+    {TextId::ReceiveShare, "%1% of %2 bytes"},
+    {TextId::ReceiveShareSeconds, "%1% of %2 bytes, about %3 s left"},
+    {TextId::ReceiveShareMinutes, "%1% of %2 bytes, about %3 min left"},
+    {TextId::ReceiveEnded, "The receive has ended."},
 };
 
 QStringList OriginalTexts() {

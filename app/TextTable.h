@@ -107,6 +107,17 @@ enum : int {
     // A send whose caliper fell silent, and the hint while none has answered.
     PeerStoppedAnswering = 84,  // %1 the file, %2 seconds
     NoAnswerYet = 85,           // %1 the baud rate
+    // The files of a receive job, each with what became of it, and the count.
+    FileListReceived = 100,     // %1 the file, %2 bytes
+    FileListKept = 101,         // %1 the file, %2 bytes, %3 the file that keeps them
+    FileListNotReceived = 102,  // %1 the file
+    FileListRefused = 103,      // %1 the file, %2 bytes announced, %3 bytes of room
+    FileListCount = 104,        // %1 the number of files
+    // A receive whose sender announced the file's length.
+    ReceiveShare = 105,         // %1 per cent, %2 bytes announced
+    ReceiveShareSeconds = 106,  // %1 per cent, %2 bytes announced, %3 seconds left
+    ReceiveShareMinutes = 107,  // %1 per cent, %2 bytes announced, %3 minutes left
+    ReceiveEnded = 108,
 };
 }  // namespace TextId
 

@@ -86,6 +86,8 @@ void EngineReports::OnFileNotReceived(const std::string& target, const std::stri
     failedFile_ = PathText(target);
     keptNote_ = NotReceivedText(texts_, PathText(target), kept.empty() ? QString() : PathText(kept),
                                 bytes, why == NotWhole::Discarded);
+    ListFile({kept.empty() ? JobFile::Fate::NotReceived : JobFile::Fate::KeptAsPart,
+              PathText(target), bytes, kept.empty() ? QString() : PathText(kept), 0});
 }
 
 void EngineReports::OnPeerError(const std::string& text) {
@@ -112,4 +114,21 @@ QString EngineReports::TakeNote() {
 
 void EngineReports::OnModemStatusChanged(int ctsOn) {
     if (window_ != nullptr) window_->OnCtsChanged(ctsOn);
+}
+
+void EngineReports::OnReceiveFileAnnounced(std::uint64_t length) {
+    if (window_ != nullptr) window_->OnReceiveFileAnnounced(length);
+}
+
+void EngineReports::OnFileReceived(const std::string& target, std::uint64_t bytes) {
+    ListFile({JobFile::Fate::Received, PathText(target), bytes, QString(), 0});
+}
+
+void EngineReports::OnFileRefused(const std::string& target, std::uint64_t announced,
+                                  std::uint64_t room) {
+    ListFile({JobFile::Fate::Refused, PathText(target), announced, QString(), room});
+}
+
+void EngineReports::ListFile(const JobFile& file) {
+    if (window_ != nullptr) window_->OnFileEnded(file);
 }

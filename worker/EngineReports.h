@@ -26,6 +26,13 @@ public:
                            NotWhole why) override;
     void OnModemStatusChanged(int ctsOn) override;
 
+    // The file list of the job's window: the length announced for the file
+    // now arriving, and what became of each file.
+    void OnReceiveFileAnnounced(std::uint64_t length) override;
+    void OnFileReceived(const std::string& target, std::uint64_t bytes) override;
+    void OnFileRefused(const std::string& target, std::uint64_t announced,
+                       std::uint64_t room) override;
+
     // True once the receiver could not create or write a file.
     bool fileFailed() const { return fileFailed_; }
     // The last file the receiver could not make, write or receive whole, as
@@ -42,6 +49,8 @@ public:
     QString TakeNote();
 
 private:
+    void ListFile(const JobFile& file);
+
     JobWindow* window_;
     const JobTexts& texts_;
     bool fileFailed_ = false;

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "app/TextTable.h"
+
 namespace worker_test {
 
 void RecordingWindow::Add(Event e) {
@@ -39,6 +41,19 @@ void RecordingWindow::OnCtsChanged(int ctsOn) {
 
 void RecordingWindow::OnTransactionDone(const QString& folder, const QByteArray& name) {
     Add({0, "done", 0, name, folder, {}});
+}
+
+void RecordingWindow::OnReceiveFileAnnounced(std::uint64_t length) {
+    Add({665, "announced", static_cast<std::uint32_t>(length), {}, {}, {}});
+}
+
+void RecordingWindow::OnFileEnded(const JobFile& file) {
+    Add({0,
+         "file",
+         static_cast<std::uint32_t>(file.fate),
+         file.path.toUtf8(),
+         JobFileLine(EnglishTexts(), file, true),
+         {}});
 }
 
 void RecordingWindow::ShowMessage(const QString& text, MessageIcon icon) {
