@@ -2,8 +2,6 @@
 
 #include <chrono>
 
-#include "app/TextTable.h"
-
 namespace worker_test {
 
 void RecordingWindow::Add(Event e) {
@@ -48,12 +46,7 @@ void RecordingWindow::OnReceiveFileAnnounced(std::uint64_t length) {
 }
 
 void RecordingWindow::OnFileEnded(const JobFile& file) {
-    Add({0,
-         "file",
-         static_cast<std::uint32_t>(file.fate),
-         file.path.toUtf8(),
-         JobFileLine(EnglishTexts(), file, true),
-         {}});
+    Add({0, "file", static_cast<std::uint32_t>(file.fate), file.path.toUtf8(), {}, {}});
 }
 
 void RecordingWindow::ShowMessage(const QString& text, MessageIcon icon) {

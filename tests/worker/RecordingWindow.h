@@ -34,8 +34,7 @@ public:
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
-    // "announced" with the length; "file" with the fate, the path and the
-    // file's line in the list.
+    // "announced" with the length; "file" with the fate and the path.
     void OnReceiveFileAnnounced(std::uint64_t length) override;
     void OnFileEnded(const JobFile& file) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
