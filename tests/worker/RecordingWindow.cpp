@@ -42,7 +42,7 @@ void RecordingWindow::OnTransactionDone(const QString& folder, const QByteArray&
 }
 
 void RecordingWindow::OnReceiveFileAnnounced(std::uint64_t length) {
-    Add({665, "announced", static_cast<std::uint32_t>(length), {}, {}, {}});
+    Add({0, "announced", static_cast<std::uint32_t>(length), {}, {}, {}});
 }
 
 void RecordingWindow::OnFileEnded(const JobFile& file) {
