@@ -84,6 +84,15 @@ constexpr Message kMessages[] = {
     {TextId::NotWholeStatus, "a file did not arrive at the length its sender announced"},
     {TextId::SendRefusedLength, "The receiver refused %1: it has no room for its %2 bytes."},
     {TextId::SendRefusedOther, "The receiver refused %1: its answer named the attributes %2."},
+    {TextId::FileListReceived, "%1: %2 bytes, received"},
+    {TextId::FileListKept, "%1: incomplete, %2 bytes kept in %3"},
+    {TextId::FileListNotReceived, "%1: not received"},
+    {TextId::FileListRefused, "%1: refused, %2 bytes announced, %3 bytes free"},
+    {TextId::FileListCount, "Files: %1"},
+    {TextId::ReceiveShare, "%1% of %2 bytes"},
+    {TextId::ReceiveShareSeconds, "%1% of %2 bytes, about %3 s left"},
+    {TextId::ReceiveShareMinutes, "%1% of %2 bytes, about %3 min left"},
+    {TextId::ReceiveEnded, "The receive has ended."},
 };
 
 QStringList OriginalTexts() {

@@ -110,12 +110,23 @@ enum : int {
     // What attribute packets bring: a received file refused for its length,
     // one that came to another length, a send the receiver refused, and the
     // job's status after them.
-    FileRefusedNoRoom = 90,  // %1 the file, %2 bytes announced, %3 bytes of room
-    FileLengthDiffers = 91,  // %1 the file
-    RefusedStatus = 92,
-    NotWholeStatus = 93,
-    SendRefusedLength = 94,  // %1 the file, %2 its length
-    SendRefusedOther = 95,   // %1 the file, %2 the attribute characters named
+    FileRefusedNoRoom = 86,  // %1 the file, %2 bytes announced, %3 bytes of room
+    FileLengthDiffers = 87,  // %1 the file
+    RefusedStatus = 88,
+    NotWholeStatus = 89,
+    SendRefusedLength = 90,  // %1 the file, %2 its length
+    SendRefusedOther = 91,   // %1 the file, %2 the attribute characters named
+    // The files of a receive job, each with what became of it, and the count.
+    FileListReceived = 92,     // %1 the file, %2 bytes
+    FileListKept = 93,         // %1 the file, %2 bytes, %3 the file that keeps them
+    FileListNotReceived = 94,  // %1 the file
+    FileListRefused = 95,      // %1 the file, %2 bytes announced, %3 bytes of room
+    FileListCount = 96,        // %1 the number of files
+    // A receive whose sender announced the file's length.
+    ReceiveShare = 97,         // %1 per cent, %2 bytes announced
+    ReceiveShareSeconds = 98,  // %1 per cent, %2 bytes announced, %3 seconds left
+    ReceiveShareMinutes = 99,  // %1 per cent, %2 bytes announced, %3 minutes left
+    ReceiveEnded = 100,
 };
 }  // namespace TextId
 

@@ -50,7 +50,32 @@ void ConsoleWindow::OnReceiveFileOpened(const QByteArray& name) {
 void ConsoleWindow::OnReceiveProgress(std::uint32_t bytes) {
     if (!showProgress_) return;
     std::lock_guard<std::mutex> lock(mutex_);
-    Progress(QStringLiteral("%1: %2 bytes").arg(receiving_).arg(bytes));
+    if (!share_.announced()) {
+        Progress(QStringLiteral("%1: %2 bytes").arg(receiving_).arg(bytes));
+        return;
+    }
+    share_.Progress(bytes, ReceiveShare::Clock::now());
+    Progress(QStringLiteral("%1: %2").arg(receiving_, share_.Text(EnglishTexts())));
+}
+
+void ConsoleWindow::OnReceiveFileAnnounced(std::uint64_t length) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    share_.Announce(length);
+}
+
+void ConsoleWindow::OnFileEnded(const JobFile& file) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    share_.Reset();
+    files_.append(file);
+}
+
+// One line for each file of a receive, then their count.
+void ConsoleWindow::PrintFileList() {
+    if (files_.isEmpty() || options_.quiet) return;
+    const QStringList texts = EnglishTexts();
+    for (const JobFile& file : files_)
+        PrintMessage(JobFileLine(texts, file, true));
+    PrintMessage(JobFileCountLine(texts, static_cast<int>(files_.size())));
 }
 
 void ConsoleWindow::OnSendProgress(std::uint32_t bytes) {
@@ -79,6 +104,7 @@ void ConsoleWindow::OnNoAnswerYet() {
 void ConsoleWindow::OnJobOver() {
     std::lock_guard<std::mutex> lock(mutex_);
     EndProgressLine();
+    PrintFileList();
 }
 
 // A transaction without a file of its own is a request the caliper made: a

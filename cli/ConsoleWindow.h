@@ -9,10 +9,12 @@
 
 #include "cli/CliOptions.h"
 #include "worker/JobWindow.h"
+#include "worker/ReceiveShare.h"
 
 // The job window of corvix-cli: progress on standard error when it is a
 // terminal, message boxes as "corvix-cli: <text>" lines, captured text to a
-// file, the overwrite question on the terminal. Called on the worker thread.
+// file, the overwrite question on the terminal, and at the end of a receive
+// what became of each file with their count. Called on the worker thread.
 class ConsoleWindow : public JobWindowBase {
 public:
     ConsoleWindow(const CliOptions& options, std::FILE* captureOut, qint64 sendSize);
@@ -31,6 +33,8 @@ public:
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
     void OnTextAnswered(const QByteArray& text) override;
     void OnFileNotReceived(const QString& message) override;
+    void OnReceiveFileAnnounced(std::uint64_t length) override;
+    void OnFileEnded(const JobFile& file) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
@@ -44,6 +48,7 @@ public:
 private:
     void Progress(const QString& line);
     void CountFile();
+    void PrintFileList();
     QString ReadAnswer(const QString& prompt);
 
     const CliOptions& options_;
@@ -52,6 +57,8 @@ private:
     bool showProgress_;
     bool progressOpen_ = false;
     QString receiving_;
+    ReceiveShare share_;       // the file under way, when its length was announced
+    QList<JobFile> files_;     // the files of a receive job, as they ended
     bool fileOpened_ = false;  // a file came in the transaction under way
     QString answered_;         // the transaction under way: the text it answered with
     std::atomic<bool> hinted_{false};

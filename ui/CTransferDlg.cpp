@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFontMetrics>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
@@ -17,6 +18,7 @@
 #include "ui/FittedText.h"
 #include "ui/ProgramIcon.h"
 #include "ui/TextRoom.h"
+#include "ui/TransferFileList.h"
 #include "ui_CTransferDlg.h"
 #include "worker/CComThread.h"
 #include "worker/QtJobWindow.h"
@@ -47,6 +49,8 @@ CTransferDlg::CTransferDlg(AppCore& app, QWidget* parent)
     ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, 0);
     ui_->byteCountLabel->hide();
     ui_->hintLabel->hide();
+    ui_->fileCountLabel->hide();
+    ui_->fileList->hide();
     marshal_ = std::make_unique<QtJobWindow>(this, *this);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &CTransferDlg::OnOK);
 }
@@ -99,6 +103,7 @@ void CTransferDlg::OnInitDialog() {
         isProgramFile = job.path.contains(kProgramFileMark);
     } else {
         setWindowTitle(TextAt(texts, TextId::KermitReceiveButton));
+        ShowFileList();
     }
     ui_->cancelButton->setText(TextAt(texts, TextId::Cancel));
     FitTexts();
@@ -121,7 +126,9 @@ QStringList CTransferDlg::LinesToFit() const {
     } else {
         lines << TextAt(texts, TextId::Receiving) << ReceivedFileLine(kTypicalReceivedName)
               << FileInLine(kTypicalReceivedName)
-              << TextAt(texts, TextId::ReceivedBytes).arg(UINT32_MAX);
+              << TextAt(texts, TextId::ReceivedBytes).arg(UINT32_MAX)
+              << TextAt(texts, TextId::ReceiveShareMinutes).arg(100).arg(UINT32_MAX).arg(999)
+              << TextAt(texts, TextId::ReceiveEnded);
     }
     return lines;
 }
@@ -135,11 +142,13 @@ void CTransferDlg::FitTexts() {
     for (const QString& line : LinesToFit())
         widest = std::max(widest, metrics.horizontalAdvance(line));
     int extra = widest + StatusReserve() + 1 - ui_->statusLabel->width();
+    if (files_ != nullptr) extra = std::max(extra, files_->ExtraWidthWanted());
     extra = std::max({extra, TitleFitWidth(this) - width(), 0});
     extra = std::min(extra, (kMostWidening - 1) * width());
     for (QWidget* wide :
          {static_cast<QWidget*>(ui_->statusLabel), static_cast<QWidget*>(ui_->progressBar),
-          static_cast<QWidget*>(ui_->byteCountLabel)})
+          static_cast<QWidget*>(ui_->byteCountLabel), static_cast<QWidget*>(ui_->fileCountLabel),
+          static_cast<QWidget*>(ui_->fileList)})
         wide->resize(wide->width() + extra, wide->height());
     for (QWidget* dot : {ui_->ctsOnDot, ui_->ctsOffDot})
         dot->move(dot->x() + extra, dot->y());
@@ -164,6 +173,11 @@ int CTransferDlg::ProgressUnits(std::uint32_t bytes) const {
     return static_cast<int>(bytes >> progressShift_);
 }
 
+void CTransferDlg::setVisible(bool visible) {
+    if (visible) OnInitDialog();
+    KeyedDialog::setVisible(visible);
+}
+
 void CTransferDlg::showEvent(QShowEvent* event) {
     OnInitDialog();
     QDialog::showEvent(event);
@@ -184,6 +198,11 @@ void CTransferDlg::OnOK() {
 }
 
 void CTransferDlg::reject() {
+    if (ended_) {
+        ended_ = false;
+        done(QDialog::Accepted);
+        return;
+    }
     if (cancelLocked || closing_) return;
     closing_ = true;
     if (worker != nullptr) worker->Stop();
@@ -191,9 +210,14 @@ void CTransferDlg::reject() {
 }
 
 void CTransferDlg::OnJobOver() {
-    if (closing_) return;
+    if (closing_ || ended_) return;
     closing_ = true;
     if (worker != nullptr) worker->WaitUntilFinished();
+    if (KeepsOpenAtEnd()) {
+        closing_ = false;
+        ShowEnded();
+        return;
+    }
     done(QDialog::Accepted);
 }
 
@@ -231,19 +255,77 @@ void CTransferDlg::ShowHint(const QString& hint) {
     if (hintShown_) ShowFittedText(ui_->hintLabel, hint, 0);
 }
 
+// The length may be announced before the file is opened or after it: the
+// bar shows whenever it is known.
 void CTransferDlg::OnReceiveFileOpened(const QByteArray& name) {
     receivedName_ = name;
     statusLine = TextAt(app_.TextTable, TextId::Receiving) + QLatin1Char('\n') +
                  ReceivedFileLine(FromEightBit(name));
     ShowStatusLine();
-    ui_->progressBar->hide();
+    ui_->progressBar->setVisible(share_.announced());
     ui_->byteCountLabel->show();
     OnReceiveProgress(0);
 }
 
 void CTransferDlg::OnReceiveProgress(std::uint32_t bytes) {
+    if (share_.announced()) {
+        share_.Progress(bytes, clock());
+        ShowShare();
+        return;
+    }
     byteCountText = TextAt(app_.TextTable, TextId::ReceivedBytes).arg(bytes);
     ui_->byteCountLabel->setText(byteCountText);
+}
+
+void CTransferDlg::OnReceiveFileAnnounced(std::uint64_t length) {
+    share_.Announce(length);
+    if (!share_.announced()) return;
+    ui_->progressBar->setRange(0, 100);
+    ui_->progressBar->show();
+    ui_->byteCountLabel->show();
+    ShowShare();
+}
+
+// The share over the bar, which fills with it.
+void CTransferDlg::ShowShare() {
+    ui_->progressBar->setValue(share_.Percent());
+    byteCountText = share_.Text(app_.TextTable);
+    ui_->byteCountLabel->setText(byteCountText);
+}
+
+void CTransferDlg::OnFileEnded(const JobFile& file) {
+    share_.Reset();
+    if (files_ != nullptr) files_->Add(file);
+}
+
+// Receiving: the count and the list below the bar, the button below them;
+// the window grows by their height.
+void CTransferDlg::ShowFileList() {
+    files_ = std::make_unique<TransferFileList>(app_.TextTable, ui_->fileCountLabel, ui_->fileList);
+    files_->Show();
+    const DialogBaseUnits base = BaseUnitsOf(font());
+    const QRect list = ControlDialogUnits(ui_->fileList);
+    const QRect button = ControlDialogUnits(ui_->cancelButton);
+    const int margin = TemplateDialogUnits(this).height() - (button.y() + button.height());
+    const int buttonTop = list.y() + list.height() + margin;
+    ui_->cancelButton->move(ui_->cancelButton->x(), DialogUnitsToPixelsY(buttonTop, base));
+    const QSize units(TemplateDialogUnits(this).width(), buttonTop + button.height() + margin);
+    setFixedSize(DialogUnitsToPixels(units, base));
+}
+
+// A job that ended by itself with several files, or with one that did not
+// arrive whole, stays until the user has seen what became of them.
+bool CTransferDlg::KeepsOpenAtEnd() const {
+    return files_ != nullptr && (files_->files().size() > 1 || files_->AnyNotWhole());
+}
+
+void CTransferDlg::ShowEnded() {
+    ended_ = true;
+    statusLine = TextAt(app_.TextTable, TextId::ReceiveEnded);
+    ShowStatusLine();
+    ui_->cancelButton->setText(TextAt(app_.TextTable, TextId::Done));
+    FitCancelButton();
+    ui_->cancelButton->setEnabled(true);
 }
 
 void CTransferDlg::OnCtsChanged(int ctsOn) {
@@ -253,6 +335,7 @@ void CTransferDlg::OnCtsChanged(int ctsOn) {
 }
 
 void CTransferDlg::OnTransactionDone(const QString& folder, const QByteArray& name) {
+    share_.Reset();
     app_.LastFile = LastFileText(folder, name);
     app_.LastDir = LastDirText(folder);
     if (!receivedName_.isEmpty()) ShowFileIn(receivedName_);

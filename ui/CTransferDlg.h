@@ -2,17 +2,21 @@
 
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "ui/DialogKeys.h"
 #include "ui/JobDialogs.h"
 #include "worker/JobWindow.h"
+#include "worker/ReceiveShare.h"
 #include "worker/WorkerJob.h"
 
 class AppCore;
 class CComThread;
 class QtJobWindow;
+class TransferFileList;
 
 namespace Ui {
 class CTransferDlg;
@@ -20,10 +24,14 @@ class CTransferDlg;
 
 // The window of one Kermit transfer (CTransferDlg.ui): it starts the job when
 // first shown, shows what the worker reports (waiting, sending with a
-// progress bar, receiving with a byte count, the CTS dot), lets the user
-// cancel, and closes with Accepted when the worker reports the end of the
-// job, or with Rejected when the user cancelled. Either way the worker
-// thread has ended when it closes.
+// progress bar, receiving with a byte count, or a bar with the share and the
+// time left when the sender announced the length; the files of a receive
+// job; the CTS dot), lets the user cancel, and closes with Accepted when the
+// worker reports the end of the job, or with Rejected when the user
+// cancelled. A receive that ends by itself with more than one file, or with
+// one that did not arrive whole, keeps its window open until the user has
+// seen the list (Done, Esc or the close box; Accepted then). Either way the
+// worker thread has ended when it closes.
 //
 // Its job window side runs on the user-interface thread; the worker reaches it
 // through a QtJobWindow.
@@ -44,11 +52,13 @@ public:
     bool cancelLocked = false;           // a program file flows: no cancelling
     QString statusLine;                  // the two-line status text
     int ctsShown = 0;                    // the CTS state the dot shows
-    QString byteCountText;               // "%d bytes" while receiving
+    QString byteCountText;               // "%d bytes" while receiving, or the share
 
     // Seams: the dialogs it opens and how it makes its worker.
     JobDialogs dialogs = JobDialogs::System();
     WorkerFactory makeWorker = SystemWorkers();
+    // The clock the time left of a receive is estimated by.
+    std::function<std::chrono::steady_clock::time_point()> clock = std::chrono::steady_clock::now;
 
     // Start-up: title, texts, progress range. Runs by itself before the first
     // show; tests that never show the window call it directly.
@@ -59,6 +69,9 @@ public:
     // Esc, the close box and OnOK: the stop sequence, then close with
     // Rejected; nothing while cancelling is locked.
     void reject() override;
+    // Starts up before the window is first placed: a receive window grows by
+    // its file list, and centres with its full size.
+    void setVisible(bool visible) override;
 
     // The job's reports and questions (a transfer captures no text).
     void OnReceiveFileOpened(const QByteArray& name) override;
@@ -68,6 +81,8 @@ public:
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    void OnReceiveFileAnnounced(std::uint64_t length) override;
+    void OnFileEnded(const JobFile& file) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
@@ -92,6 +107,10 @@ private:
     QString FileName() const;
     QString PortAndBaud() const;
     int ProgressUnits(std::uint32_t bytes) const;
+    void ShowFileList();
+    void ShowShare();
+    bool KeepsOpenAtEnd() const;
+    void ShowEnded();
 
     AppCore& app_;
     std::unique_ptr<Ui::CTransferDlg> ui_;
@@ -101,6 +120,9 @@ private:
     bool closing_ = false;
     bool sending_ = false;  // the first send progress has come
     bool hintShown_ = false;
-    QByteArray receivedName_;  // the file of the receive transaction under way
-    int progressShift_ = 0;    // the bar counts bytes >> this, to stay in int range
+    QByteArray receivedName_;                  // the file of the receive transaction under way
+    int progressShift_ = 0;                    // the bar counts bytes >> this, to stay in int range
+    ReceiveShare share_;                       // the file under way, when its length was announced
+    std::unique_ptr<TransferFileList> files_;  // receiving: the files of the job
+    bool ended_ = false;  // the job ended by itself and the window stays for its list
 };

@@ -89,12 +89,15 @@ void EngineReports::OnFileNotReceived(const std::string& target, const std::stri
                     ? LengthDiffersText(texts_, PathText(target), keptText, bytes)
                     : NotReceivedText(texts_, PathText(target), keptText, bytes,
                                       why == NotWhole::Discarded);
+    ListFile({kept.empty() ? JobFile::Fate::NotReceived : JobFile::Fate::KeptAsPart,
+              PathText(target), bytes, keptText, 0});
 }
 
 void EngineReports::OnFileRefused(const std::string& target, std::uint64_t announced,
                                   std::uint64_t room) {
     failedFile_ = PathText(target);
     keptNote_ = FileRefusedText(texts_, PathText(target), announced, room);
+    ListFile({JobFile::Fate::Refused, PathText(target), announced, QString(), room});
 }
 
 void EngineReports::OnSendRefused(const std::string& refusedBy) {
@@ -125,4 +128,16 @@ QString EngineReports::TakeNote() {
 
 void EngineReports::OnModemStatusChanged(int ctsOn) {
     if (window_ != nullptr) window_->OnCtsChanged(ctsOn);
+}
+
+void EngineReports::OnReceiveFileAnnounced(std::uint64_t length) {
+    if (window_ != nullptr) window_->OnReceiveFileAnnounced(length);
+}
+
+void EngineReports::OnFileReceived(const std::string& target, std::uint64_t bytes) {
+    ListFile({JobFile::Fate::Received, PathText(target), bytes, QString(), 0});
+}
+
+void EngineReports::ListFile(const JobFile& file) {
+    if (window_ != nullptr) window_->OnFileEnded(file);
 }

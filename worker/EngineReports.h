@@ -29,6 +29,11 @@ public:
     void OnSendRefused(const std::string& refusedBy) override;
     void OnModemStatusChanged(int ctsOn) override;
 
+    // The file list of the job's window: the length announced for the file
+    // now arriving, and what became of each file.
+    void OnReceiveFileAnnounced(std::uint64_t length) override;
+    void OnFileReceived(const std::string& target, std::uint64_t bytes) override;
+
     // True once the receiver could not create or write a file.
     bool fileFailed() const { return fileFailed_; }
     // The last file the receiver could not make, write or receive whole, as
@@ -48,6 +53,8 @@ public:
     QString TakeNote();
 
 private:
+    void ListFile(const JobFile& file);
+
     JobWindow* window_;
     const JobTexts& texts_;
     bool fileFailed_ = false;

@@ -8,6 +8,7 @@
 
 #include "app/MessageSink.h"
 #include "kermit/KermitObserver.h"
+#include "worker/JobFile.h"
 
 // The window that shows a job (or the command line standing in for one), as
 // the worker sees it: one method per report of the job, plus the questions
@@ -65,6 +66,13 @@ public:
     // job goes on; `message` says what became of it.
     virtual void OnFileNotReceived(const QString& message) = 0;
 
+    // The sender announced the length of the file now arriving, before its
+    // data: the window can show the share that has arrived.
+    virtual void OnReceiveFileAnnounced(std::uint64_t length) = 0;
+    // A file of a receive job has ended, whole or not, or was refused: one
+    // entry of the job's file list.
+    virtual void OnFileEnded(const JobFile& file) = 0;
+
     // A message box with the application's title as caption; returns when
     // the user has closed it.
     virtual void ShowMessage(const QString& text, MessageIcon icon) = 0;
@@ -91,6 +99,8 @@ public:
     void OnFileNotReceived(const QString& message) override {
         ShowMessage(message, MessageIcon::Warning);
     }
+    void OnReceiveFileAnnounced(std::uint64_t) override {}
+    void OnFileEnded(const JobFile&) override {}
     Overwrite AskOverwrite(const QString&, const QString&) override { return Overwrite::Cancel; }
     std::optional<QString> AskSaveAs(const QString&) override { return std::nullopt; }
 };

@@ -82,6 +82,16 @@ void ProgressThrottle::OnFileNotReceived(const QString& message) {
     if (target_ != nullptr) target_->OnFileNotReceived(message);
 }
 
+void ProgressThrottle::OnReceiveFileAnnounced(std::uint64_t length) {
+    Flush();
+    if (target_ != nullptr) target_->OnReceiveFileAnnounced(length);
+}
+
+void ProgressThrottle::OnFileEnded(const JobFile& file) {
+    Flush();
+    if (target_ != nullptr) target_->OnFileEnded(file);
+}
+
 void ProgressThrottle::ShowMessage(const QString& text, MessageIcon icon) {
     Flush();
     if (target_ != nullptr) target_->ShowMessage(text, icon);

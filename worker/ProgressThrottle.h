@@ -13,7 +13,8 @@
 // report always goes through at once (it resets the window's texts), then
 // at most one report every `interval`. A report held back is delivered
 // before anything else reaches the window, so the last count of a file is
-// always shown. Everything else passes unchanged. Called on the worker
+// always shown. Everything else (an announced length and a file's end too)
+// passes at once and unchanged. Called on the worker
 // thread only.
 class ProgressThrottle : public JobWindow {
 public:
@@ -33,6 +34,8 @@ public:
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
     void OnTextAnswered(const QByteArray& text) override;
     void OnFileNotReceived(const QString& message) override;
+    void OnReceiveFileAnnounced(std::uint64_t length) override;
+    void OnFileEnded(const JobFile& file) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;

@@ -67,6 +67,14 @@ void QtJobWindow::OnFileNotReceived(const QString& message) {
     Post([this, message] { target_.OnFileNotReceived(message); });
 }
 
+void QtJobWindow::OnReceiveFileAnnounced(std::uint64_t length) {
+    Post([this, length] { target_.OnReceiveFileAnnounced(length); });
+}
+
+void QtJobWindow::OnFileEnded(const JobFile& file) {
+    Post([this, file] { target_.OnFileEnded(file); });
+}
+
 void QtJobWindow::ShowMessage(const QString& text, MessageIcon icon) {
     Wait([this, text, icon] { target_.ShowMessage(text, icon); });
 }

@@ -102,6 +102,31 @@ TEST_F(Cli, EachTransactionSaysWhatItWasAFileInOrTheCaliperLoggingOut) {
     EXPECT_EQ(err.find("LOGOUT"), std::string::npos) << err;
 }
 
+// A receive ends with one line for each file and what became of it, then
+// their count, after the lines of the transactions; --quiet leaves them out.
+TEST_F(Cli, AReceiveEndsWithEachFileItsSizeAndTheCount) {
+    REQUIRE_CKERMIT();
+    WriteWholeFile(root / "peer" / "first.bin", RandomBytes(9000));
+    WriteWholeFile(root / "peer" / "second.txt", "Tall;23.5\r\n");
+    StartCKermit({"send first.bin", "send second.txt"});
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--count", "2"}), 0) << err;
+    const std::string rx = (root / "rx").string();
+    const std::string summary = "corvix-cli: " + rx + "/first.bin: 9000 bytes, received\n" +
+                                "corvix-cli: " + rx + "/second.txt: 11 bytes, received\n" +
+                                "corvix-cli: Files: 2\n";
+    ASSERT_GE(err.size(), summary.size()) << err;
+    EXPECT_EQ(err.substr(err.size() - summary.size()), summary) << err;
+    EXPECT_EQ(err.find("Files:"), err.rfind("Files:")) << err;
+
+    peer.Kill();
+    StartCKermit({"send first.bin"});
+    EXPECT_EQ(Run({"receive", "--port", PortA(), "--dir", "rx", "--count", "1", "--quiet",
+                   "--on-exists", "replace"}),
+              0)
+        << err;
+    EXPECT_EQ(err.find("Files:"), std::string::npos) << err;
+}
+
 TEST_F(Cli, ReceiveEndedByAFailedTransactionExitsWith1AndSaysWhy) {
     REQUIRE_CKERMIT();
     StartCKermit({"finish"});  // a request the small server does not know
@@ -448,6 +473,10 @@ TEST_F(Cli, AFileThatDoesNotArriveWholeLeavesTheOldFileAndKeepsWhatCame) {
         EXPECT_NE(err.find("done: "), std::string::npos) << err;
         EXPECT_NE(err.find("transfer failed: a file was discarded by the sender"),
                   std::string::npos);
+        EXPECT_NE(err.find("corvix-cli: " + target.string() + ": incomplete, 7 bytes kept in " +
+                           (root / "rx" / "plot.dat.4.part").string() + "\n"),
+                  std::string::npos)
+            << err;
     }
 }
 

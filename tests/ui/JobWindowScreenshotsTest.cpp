@@ -9,6 +9,8 @@
 #include <QDir>
 
 #include "JobWindowTestSupport.h"
+#include "UiTestSupport.h"
+#include "app/Languages.h"
 #include "ui/CAsciiDlg.h"
 #include "ui/CTransferDlg.h"
 #include "worker/CComThread.h"
@@ -20,6 +22,40 @@ bool Save(QWidget& widget, const QString& name) {
     const QString folder = qEnvironmentVariable("CORVIX_SCREENSHOT_DIR");
     QDir().mkpath(folder);
     return widget.grab().save(folder + QLatin1Char('/') + name);
+}
+
+// A receive with its file list: three files ended, a fourth under way with
+// its length announced.
+void ReceiveWithList(AppCore& app, const QString& name) {
+    CTransferDlg window(app);
+    WithoutWorker(window, QStringLiteral("ttyUSB0"));
+    window.job.path = QDir::tempPath();
+    auto now = std::chrono::steady_clock::time_point{};
+    window.clock = [&now] { return now; };
+    window.show();
+    const QString folder = QStringLiteral("/home/forester/stands/");
+    window.OnFileEnded({JobFile::Fate::Received, folder + "STAND12.DAT", 48213, {}, 0});
+    window.OnFileEnded(
+        {JobFile::Fate::KeptAsPart, folder + "STAND13.DAT", 20160, folder + "STAND13.DAT.part", 0});
+    window.OnFileEnded({JobFile::Fate::Refused, folder + "MAP.TIF", 734003200, {}, 52428800});
+    window.OnReceiveFileOpened("TREES.TXT");
+    window.OnReceiveFileAnnounced(96000);
+    window.OnReceiveProgress(0);
+    now += std::chrono::seconds(3);
+    window.OnReceiveProgress(31000);
+    EXPECT_TRUE(Save(window, name));
+}
+
+TEST(JobWindowScreenshots, ReceiveWithFileListInEnglishAndGerman) {
+    if (!qEnvironmentVariableIsSet("CORVIX_SCREENSHOT_DIR"))
+        GTEST_SKIP() << "set CORVIX_SCREENSHOT_DIR to draw the screenshots";
+    TestApp test;
+    ReceiveWithList(test.app, QStringLiteral("transfer-receiving-list.png"));
+    ASSERT_TRUE(test.AddLanguage(QStringLiteral("DEU")));
+    for (int index = 0; index < kLanguageCount; ++index)
+        if (Languages()[size_t(index)].code == std::string("DEU")) test.app.Language = index;
+    ASSERT_EQ(test.app.LoadLanguage(), 1);
+    ReceiveWithList(test.app, QStringLiteral("transfer-receiving-list-DEU.png"));
 }
 
 TEST(JobWindowScreenshots, TransferAndViewer) {

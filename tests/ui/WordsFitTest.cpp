@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -58,12 +59,42 @@ void ExpectWhole(QWidget& window, const std::string& where) {
                 room.setWidth(room.width() - 2 * metrics.horizontalAdvance(QLatin1Char(' ')));
             const QString text = button->text().replace(QRegularExpression("&(.)"), "\\1");
             expectFits(text, {metrics.horizontalAdvance(text), metrics.height()}, room.size());
+        } else if (const auto* list = qobject_cast<QListWidget*>(control)) {
+            // Each row in the room the list gives it, wrapped where it must be.
+            for (int row = 0; row < list->count(); ++row) {
+                QListWidgetItem* item = list->item(row);
+                const QRect room = list->visualItemRect(item);
+                const QRect need = metrics.boundingRect(
+                    QRect(0, 0, room.width() - 2 * list->spacing() - 4, 100000), Qt::TextWordWrap,
+                    item->text());
+                expectFits(item->text(), need.size(), room.size());
+                EXPECT_LE(room.right(), list->viewport()->width()) << where << ": a row runs out";
+            }
         } else if (const auto* bar = qobject_cast<QMenuBar*>(control)) {
             for (QAction* action : bar->actions())
                 EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(action)))
                     << where << ": menu " << action->text().toStdString();
         }
     }
+}
+
+// A receive window with a file of each fate listed and one under way, its
+// length announced and the time left told.
+void ListEveryFate(CTransferDlg& window) {
+    auto now = std::chrono::steady_clock::time_point{};
+    window.clock = [&now] { return now; };
+    const QString folder = QDir::tempPath() + QStringLiteral("/");
+    window.OnFileEnded({JobFile::Fate::Received, folder + "PLOT0417.DAT", 1234567, {}, 0});
+    window.OnFileEnded({JobFile::Fate::KeptAsPart, folder + "PLOT0418.DAT", 1234567,
+                        folder + "PLOT0418.DAT.part", 0});
+    window.OnFileEnded({JobFile::Fate::NotReceived, folder + "PLOT0419.DAT", 0, {}, 0});
+    window.OnFileEnded({JobFile::Fate::Refused, folder + "PLOT0420.DAT", 4821300, {}, 123456789});
+    window.OnReceiveFileOpened("PLOT0421.DAT");
+    window.OnReceiveFileAnnounced(48213000);
+    window.OnReceiveProgress(1000);
+    now += std::chrono::seconds(2);
+    window.OnReceiveProgress(11000);
+    window.clock = std::chrono::steady_clock::now;
 }
 
 TEST(WordsFit, EveryWindowInEveryLanguage) {
@@ -108,6 +139,10 @@ TEST(WordsFit, EveryWindowInEveryLanguage) {
         ExpectWhole(receiving, language + " receiving");
         receiving.OnTransactionDone(QDir::tempPath(), "PLOT0417.DAT");
         ExpectWhole(receiving, language + " received");
+        ListEveryFate(receiving);
+        ExpectWhole(receiving, language + " listed");
+        receiving.OnJobOver();
+        ExpectWhole(receiving, language + " ended");
     }
 }
 

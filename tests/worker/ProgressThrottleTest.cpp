@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "RecordingWindow.h"
+#include "app/TextTable.h"
+#include "worker/EngineReports.h"
 #include "worker/ProgressThrottle.h"
 
 using namespace std::chrono_literals;
@@ -53,6 +55,41 @@ TEST(ProgressThrottle, ThinsReportsButDeliversEachFilesFirstAndLastBeforeAnythin
     ASSERT_EQ(sent.size(), 2u);
     EXPECT_EQ(sent[1].value, 90u);
     EXPECT_EQ(window.Events().back().message, 667);
+}
+
+// What the engine says of each file reaches the window through the reports
+// and the throttle at once, never held back or dropped, and after the count
+// held back: the length announced, a file in place, one kept as .part, one
+// of which nothing was kept, and one refused (the fates 0 to 3).
+TEST(ProgressThrottle, AnnouncedLengthsAndEachFilesEndPassAtOnceAfterTheHeldCount) {
+    RecordingWindow window;
+    auto now = std::chrono::steady_clock::time_point{};
+    ProgressThrottle throttle(&window, 50ms, [&] { return now; });
+    const JobTexts texts = JobTexts::From(EnglishTexts());
+    EngineReports reports(&throttle, texts);
+
+    reports.OnReceiveFileOpened("A.DAT");
+    reports.OnReceiveFileAnnounced(5000);
+    reports.OnReceiveProgress(0);
+    reports.OnReceiveProgress(4000);  // held back: within 50 ms of the first
+    reports.OnFileReceived("/rx/A.DAT", 5000);
+    reports.OnReceiveFileOpened("B.DAT");
+    reports.OnReceiveProgress(0);
+    now += 1ms;
+    reports.OnReceiveFileAnnounced(9000);  // announced after the file opened
+    reports.OnReceiveProgress(700);
+    reports.OnFileNotReceived("/rx/B.DAT", "/rx/B.DAT.part", 700,
+                              kermit::KermitObserver::NotWhole::LengthDiffers);
+    reports.OnFileNotReceived("/rx/C.DAT", "", 0, kermit::KermitObserver::NotWhole::Broken);
+    reports.OnFileRefused("/rx/D.DAT", 3000000, 1000);
+
+    std::vector<std::string> seen;
+    for (const Event& e : window.Events())
+        seen.push_back(e.what + " " + std::to_string(e.value));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"open 0", "announced 5000", "progress 0", "progress 4000",
+                                        "file 0", "open 0", "progress 0", "announced 9000",
+                                        "progress 700", "file 1", "file 2", "file 3"}));
 }
 
 }  // namespace

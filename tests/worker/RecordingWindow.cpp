@@ -41,6 +41,14 @@ void RecordingWindow::OnTransactionDone(const QString& folder, const QByteArray&
     Add({0, "done", 0, name, folder, {}});
 }
 
+void RecordingWindow::OnReceiveFileAnnounced(std::uint64_t length) {
+    Add({0, "announced", static_cast<std::uint32_t>(length), {}, {}, {}});
+}
+
+void RecordingWindow::OnFileEnded(const JobFile& file) {
+    Add({0, "file", static_cast<std::uint32_t>(file.fate), file.path.toUtf8(), {}, {}});
+}
+
 void RecordingWindow::ShowMessage(const QString& text, MessageIcon icon) {
     Add({0, "box", 0, {}, text, icon});
 }

@@ -34,6 +34,9 @@ public:
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    // "announced" with the length; "file" with the fate and the path.
+    void OnReceiveFileAnnounced(std::uint64_t length) override;
+    void OnFileEnded(const JobFile& file) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
