@@ -21,14 +21,16 @@ bool IsControl(int c) {
 }
 
 // A control character that must never go raw, whatever the prefixing: the
-// mark, the EOL and pad character in force, CR, LF, NUL, XON, XOFF, DEL, and
-// their 8-bit twins.
+// mark, the EOL and the pad character (when pads go) and their 8-bit twins, NUL, CR,
+// LF, XON, XOFF, the twins of the last four, and 255.
 bool MustBePrefixed(const kermit::Agreed& a, int c) {
     if (!IsControl(c)) return false;
     const int low = c & 127;
-    for (const int line : {a.mark & 127, a.eol & 127, a.padChar & 127})
+    for (const int line : {a.mark & 127, a.eol & 127})
         if (low == line) return true;
-    return low == 0 || low == 10 || low == 13 || low == 17 || low == 19 || low == 127;
+    if (a.padCount > 0 && low == (a.padChar & 127)) return true;
+    if (c == 0 || c == 255) return true;
+    return low == 10 || low == 13 || low == 17 || low == 19;
 }
 
 void RoundTrip(kermit::PacketLink& link, const std::uint8_t* src, int n) {
@@ -81,6 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     agreed.slidingWindowSize = (data[1] & 8) != 0 ? 4 : 1;
     agreed.eol = static_cast<std::uint8_t>((data[1] >> 4) * 2 + 1);  // 1 to 31, odd
     agreed.padChar = (data[1] >> 4) + (data[0] & 16);                // 0 to 31
+    agreed.padCount = (data[0] & 32) != 0 ? 1 : 0;
     agreed.maxLen = 10 + data[2] % 85;
     link.SetInForce(agreed);
     const int n = static_cast<int>(std::min<std::size_t>(size - 3, 20000));

@@ -11,30 +11,37 @@ bool IsControl(int x) {
     return (x & 127) < 32 || (x & 127) == 127;
 }
 
-// The control characters that stay prefixed when the others go as they are,
-// each for the harm it can do raw, and with it its 8-bit twin, which a line
-// that strips the eighth bit turns into it:
+// The control characters that stay prefixed when the others go as they are:
+// the set of C-Kermit's cautious prefixing, each for the harm it can do raw.
 constexpr int kCautiousSet[] = {
-    0,    // NUL: dropped by lines and terminal servers, ends C strings
-    1,    // SOH: the packet mark (the mark in force is added besides)
-    3,    // Ctrl-C: interrupts a program on a terminal line
-    4,    // Ctrl-D: end of input on a terminal line
-    10,   // LF: a line end that a line or a host may convert
-    13,   // CR: the EOL this side asks for; a line end that may be converted
-    14,   // SO: shift-out, switches the character set of a 7-bit line
-    15,   // SI: shift-in, the same
-    16,   // DLE: the escape of modems and packet switches
-    17,   // XON: software flow control
-    19,   // XOFF: software flow control
-    21,   // Ctrl-U: erases the line on a terminal line
-    24,   // Ctrl-X: cancels on terminals and servers
-    25,   // Ctrl-Y: delayed suspend on a terminal line
-    26,   // Ctrl-Z: suspends a program; end of file on some systems
-    28,   // FS: Ctrl-\, a quit signal on a terminal line
-    29,   // GS: Ctrl-], the escape of terminal programs
-    30,   // RS: Ctrl-^, the escape of remote-login programs and terminal servers
-    127,  // DEL: interrupts on some systems, taken for padding and dropped by others
+    0,   // NUL: dropped by lines and terminal servers, ends C strings
+    1,   // SOH: the packet mark (the mark in force is added besides)
+    3,   // Ctrl-C: interrupts a program on a terminal line
+    4,   // Ctrl-D: end of input on a terminal line
+    10,  // LF: a line end that a line or a host may convert
+    13,  // CR: the EOL this side asks for; a line end that may be converted
+    14,  // SO: shift-out, switches the character set of a 7-bit line
+    15,  // SI: shift-in, the same
+    16,  // DLE: the escape of modems and packet switches
+    17,  // XON: software flow control
+    19,  // XOFF: software flow control
+    21,  // Ctrl-U: erases the line on a terminal line
+    24,  // Ctrl-X: cancels on terminals and servers
+    25,  // Ctrl-Y: delayed suspend on a terminal line
+    26,  // Ctrl-Z: suspends a program; end of file on some systems
+    28,  // FS: Ctrl-\, a quit signal on a terminal line
+    29,  // GS: Ctrl-], the escape of terminal programs
+    30,  // RS: Ctrl-^, the escape of remote-login programs and terminal servers
+    // 8-bit twins, which a device that reads 8-bit controls, or a line that
+    // strips the eighth bit, takes as the one above: those of SOH, Ctrl-C,
+    // Ctrl-D, LF, CR, DLE, XON, XOFF, Ctrl-U, Ctrl-Z, FS, GS and RS.
+    129, 131, 132, 138, 141, 144, 145, 147, 149, 154, 156, 157, 158,
+    255,  // the escape of the telnet protocol, which a terminal server speaks
 };
+// Not in the set, as in C-Kermit's: DEL and the twins of NUL, SO, SI,
+// Ctrl-X and Ctrl-Y. A peer that agreed long packets or a window reads
+// them raw, and leaving them so keeps the bytes on the line no more than
+// C-Kermit's.
 
 // How EncodeData codes a byte.
 enum : std::uint8_t {
@@ -43,6 +50,7 @@ enum : std::uint8_t {
     kPrefixedItself = 2,   // the control prefix, then x: a prefix character
 };
 
+// The mark, the EOL and the pad character in force, with their 8-bit twins.
 void MarkPrefixed(std::uint8_t* table, int x) {
     if (!IsControl(x)) return;  // a printable EOL or pad cannot be prefixed away
     table[x & 127] = kPrefixedControl;
@@ -70,14 +78,14 @@ bool PacketLink::PrefixesCautiously() const {
 // force goes after the control prefix; anything else as it is. Besides the
 // cautious set the mark in force stays prefixed, which would start a packet;
 // so do the EOL the peer asked for, which may end its read, and the pad
-// character, which the peer may skip.
+// character when pads are sent, which the peer may skip.
 void PacketLink::BuildCodingTable() {
     const Agreed& a = state_.agreed;
     const CodingKey key{.built = true,
                         .cautious = PrefixesCautiously(),
                         .mark = a.mark,
                         .eol = a.eol,
-                        .padChar = a.padChar,
+                        .padChar = a.padCount > 0 ? a.padChar : -1,
                         .binPrefix = a.binPrefix,
                         .ctlPrefixOut = a.ctlPrefixOut,
                         .repeatPrefix = a.repeatPrefix};
@@ -88,10 +96,10 @@ void PacketLink::BuildCodingTable() {
         table[x] = !key.cautious && IsControl(x) ? kPrefixedControl : kAsItIs;
     if (key.cautious) {
         for (const int x : kCautiousSet)
-            MarkPrefixed(table, x);
+            table[x] = kPrefixedControl;
         MarkPrefixed(table, a.mark);
         MarkPrefixed(table, a.eol);
-        MarkPrefixed(table, a.padChar);
+        if (key.padChar >= 0) MarkPrefixed(table, key.padChar);
     }
     for (const int prefix : {a.binPrefix, a.ctlPrefixOut, a.repeatPrefix})
         if (prefix > 0 && prefix < 256 && !IsControl(prefix)) table[prefix] = kPrefixedItself;

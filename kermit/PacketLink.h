@@ -174,6 +174,7 @@ private:
     struct CodingKey {
         bool built = false;
         bool cautious = false;
+        // padChar: -1 when no pads are sent
         int mark = 0, eol = 0, padChar = 0, binPrefix = 0, ctlPrefixOut = 0, repeatPrefix = 0;
         bool operator==(const CodingKey&) const = default;
     };
