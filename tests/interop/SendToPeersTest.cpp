@@ -104,7 +104,8 @@ TEST_F(SendToPeers, CKermitWithShortPacketsAndNoRepeatCounts) {
 // Control characters outside the cautious set, in no runs: prefixed, each
 // costs two characters on the line; left raw, one.
 std::string HarmlessControls(std::size_t n) {
-    const std::string cycle("\x02\x05\x06\x07\x08\x09\x0B\x0C\x1B\x1F\x82\x9B", 12);
+    const std::string cycle(
+        "\x02\x05\x06\x07\x08\x09\x0B\x0C\x1B\x1F\x7F\x80\x82\x8E\x8F\x98\x99\x9B", 18);
     std::string s;
     while (s.size() < n)
         s += cycle;
