@@ -241,6 +241,7 @@ void TakeEngineEnd(const kermit::KermitEngine& engine, RunResult& result) {
     result.longInForce = inForce.longLen;
     result.slidingWindowInForce = inForce.slidingWindowSize;
     result.cautiousInForce = engine.Link().PrefixesCautiously();
+    result.attributesInForce = inForce.attributes;
 }
 
 }  // namespace

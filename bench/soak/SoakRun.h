@@ -51,19 +51,20 @@ struct RunSpec {
 
 struct RunResult {
     Outcome outcome = Outcome::Failed;
-    int corvixResult = -1;         // 0 for a send done, the bytes of a file received, -1 else
-    std::string corvixStatus;      // the engine's status text
-    int peerExit = -1;             // C-Kermit's exit status; -1 when it was killed
-    std::size_t size = 0;          // bytes sent
-    std::size_t arrived = 0;       // bytes in the file at the receiving end
-    double seconds = 0;            // Corvix's call, start to return
-    double stopSeconds = -1;       // from the stop to the call's return; -1 without a stop
-    int waitingAfter = 0;          // TYPE of the last packet Corvix had sent when stopped
-    std::uint64_t faults = 0;      // bytes flipped or dropped, both directions
-    int checkInForce = 1;          // the block check Corvix used after the Send-Init exchange
-    int longInForce = 0;           // long-packet length Corvix used, 0 for none
-    int slidingWindowInForce = 1;  // window Corvix used
-    bool cautiousInForce = false;  // Corvix sent the cautious set prefixed, the rest raw
+    int corvixResult = -1;           // 0 for a send done, the bytes of a file received, -1 else
+    std::string corvixStatus;        // the engine's status text
+    int peerExit = -1;               // C-Kermit's exit status; -1 when it was killed
+    std::size_t size = 0;            // bytes sent
+    std::size_t arrived = 0;         // bytes in the file at the receiving end
+    double seconds = 0;              // Corvix's call, start to return
+    double stopSeconds = -1;         // from the stop to the call's return; -1 without a stop
+    int waitingAfter = 0;            // TYPE of the last packet Corvix had sent when stopped
+    std::uint64_t faults = 0;        // bytes flipped or dropped, both directions
+    int checkInForce = 1;            // the block check Corvix used after the Send-Init exchange
+    int longInForce = 0;             // long-packet length Corvix used, 0 for none
+    int slidingWindowInForce = 1;    // window Corvix used
+    bool cautiousInForce = false;    // Corvix sent the cautious set prefixed, the rest raw
+    bool attributesInForce = false;  // both sides took attribute packets
 };
 
 // One transfer of a new file over a new faulty linesim line between Corvix's

@@ -147,13 +147,14 @@ void Keep(const fs::path& keep, const fs::path& work, const Cell& cell, const so
 void PrintRun(const Cell& cell, const soak::RunSpec& spec, const soak::RunResult& r) {
     std::fprintf(stderr,
                  "check %d  %-12s 1/%-6d %-18s seed %-6llu %-10s %6.1f s  %3llu faults  "
-                 "corvix %6d \"%s\" (check %d, long %d, window %d, %s prefixing)  "
+                 "corvix %6d \"%s\" (check %d, long %d, window %d, %s prefixing%s)  "
                  "c-kermit exit %d",
                  cell.check, soak::FaultName(cell.fault), cell.oneIn,
                  soak::DirectionName(cell.direction), static_cast<unsigned long long>(spec.seed),
                  soak::OutcomeName(r.outcome), r.seconds, static_cast<unsigned long long>(r.faults),
                  r.corvixResult, r.corvixStatus.c_str(), r.checkInForce, r.longInForce,
-                 r.slidingWindowInForce, r.cautiousInForce ? "cautious" : "all", r.peerExit);
+                 r.slidingWindowInForce, r.cautiousInForce ? "cautious" : "all",
+                 r.attributesInForce ? ", attributes" : "", r.peerExit);
     if (r.stopSeconds >= 0) {
         std::fprintf(stderr, ", stopped waiting after %c: ended %.3f s later",
                      r.waitingAfter > 32 ? r.waitingAfter : '?', r.stopSeconds);

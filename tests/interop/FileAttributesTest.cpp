@@ -88,11 +88,7 @@ TEST_F(FileAttributes, CKermitsFilesArriveWithTheirDates) {
 // written, and the next file of the batch arrives.
 TEST_F(FileAttributes, AFileLargerThanTheRoomIsRefusedAndTheBatchGoesOn) {
     REQUIRE_PEER("kermit");
-    constexpr std::uintmax_t kHuge = std::uintmax_t{15} << 40;  // 15 TiB, nearly all holes
-    { std::ofstream(peerDir / "huge.bin"); }
-    std::error_code ec;
-    fs::resize_file(peerDir / "huge.bin", kHuge, ec);
-    if (ec || fs::space(rx, ec).available >= kHuge || ec)
+    if (!test_support::HugeSparseFile(peerDir / "huge.bin", rx))
         GTEST_SKIP() << "no sparse file larger than the disk";
     WriteWholeFile(peerDir / "after.txt", "small\r\n");
     // Paced as the cable is: a refusal that failed brings a trickle, not gigabytes.
@@ -111,7 +107,8 @@ TEST_F(FileAttributes, AFileLargerThanTheRoomIsRefusedAndTheBatchGoesOn) {
     EXPECT_EQ(ReadWholeFile(rx / "after.txt"), "small\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(rx), fs::directory_iterator()), 1);
     EXPECT_EQ(telling.refused,
-              (std::vector<std::string>{(rx / "huge.bin").string() + " " + std::to_string(kHuge)}));
+              (std::vector<std::string>{(rx / "huge.bin").string() + " " +
+                                        std::to_string(fs::file_size(peerDir / "huge.bin"))}));
     // S, F and A of the huge file, its Z, then the next file: no data between.
     const std::string types = SentTypes(ReadWholeFile(root / "packets.log"));
     EXPECT_EQ(types.substr(0, 5), "SFAZF") << types;

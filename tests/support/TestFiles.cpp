@@ -30,6 +30,16 @@ std::string RandomBytes(std::size_t size, unsigned seed) {
     return bytes;
 }
 
+bool HugeSparseFile(const std::filesystem::path& path, const std::filesystem::path& folder) {
+    constexpr std::uintmax_t kHuge = std::uintmax_t{15} << 40;
+    { std::ofstream(path, std::ios::binary); }
+    std::error_code ec;
+    std::filesystem::resize_file(path, kHuge, ec);
+    if (ec) return false;
+    const std::filesystem::space_info room = std::filesystem::space(folder, ec);
+    return !ec && room.available < kHuge;
+}
+
 bool DeviceLocked(const std::string& device) {
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;

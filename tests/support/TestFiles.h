@@ -12,6 +12,11 @@ void WriteWholeFile(const std::filesystem::path& path, const std::string& bytes)
 // `size` bytes of every value, repeatable for a given seed.
 std::string RandomBytes(std::size_t size, unsigned seed);
 
+// Makes `path` a file of 15 TiB, nearly all holes, larger than the room
+// left on the disk of `folder`; false when the file system cannot hold such
+// a file or has that much room.
+bool HugeSparseFile(const std::filesystem::path& path, const std::filesystem::path& folder);
+
 // True when somebody holds the device's exclusive lock, as an open
 // SerialPort does.
 bool DeviceLocked(const std::string& device);

@@ -13,11 +13,7 @@ using RefusedFileJob = WorkerTest;
 // all had gone well.
 TEST_F(RefusedFileJob, AJobWhoseOnlyFileWasRefusedEndsAsFailed) {
     REQUIRE_CKERMIT();
-    constexpr std::uintmax_t kHuge = std::uintmax_t{15} << 40;  // 15 TiB, nearly all holes
-    { std::ofstream(peerDir / "huge.bin"); }
-    std::error_code ec;
-    fs::resize_file(peerDir / "huge.bin", kHuge, ec);
-    if (ec || fs::space(rx, ec).available >= kHuge || ec)
+    if (!test_support::HugeSparseFile(peerDir / "huge.bin", rx))
         GTEST_SKIP() << "no sparse file larger than the disk";
     // Paced as the cable is: a refusal that failed brings a trickle, not gigabytes.
     linesim::Options paced;
