@@ -71,8 +71,14 @@ bool OpenMarked(FileBeside& file, const fs::path& target, std::error_code& error
 }
 
 // A local date and time as the file system's time; nothing when the C
-// library cannot place it (a date before 1970 on some systems).
+// library cannot place it (a date before 1970 on some systems), or when the
+// clocks cannot hold it: their nanoseconds reach only some centuries either
+// side of 1970, and a sender may announce any year up to 9999.
 std::optional<fs::file_time_type> FileTime(const kermit::FileDate& date) {
+    constexpr std::time_t kFurthest =
+        std::chrono::duration_cast<std::chrono::seconds>(fs::file_time_type::duration::max())
+            .count() /
+        4;
     std::tm local{};
     local.tm_year = date.year - 1900;
     local.tm_mon = date.month - 1;
@@ -82,7 +88,7 @@ std::optional<fs::file_time_type> FileTime(const kermit::FileDate& date) {
     local.tm_sec = date.second;
     local.tm_isdst = -1;  // whatever summer time says on that day
     const std::time_t t = std::mktime(&local);
-    if (t == static_cast<std::time_t>(-1)) return std::nullopt;
+    if (t == static_cast<std::time_t>(-1) || t > kFurthest || t < -kFurthest) return std::nullopt;
     const auto sys = std::chrono::system_clock::from_time_t(t);
     return std::chrono::time_point_cast<fs::file_time_type::duration>(
         fs::file_time_type::clock::from_sys(sys));

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
 
 #include "FileDates.h"
 #include "KermitPeer.h"
@@ -70,6 +72,23 @@ TEST_F(ReceiveAttributes, LengthIsHeldAgainstABinaryFileAndTheDateIsTaken) {
                   rig.observer.events.end())
             << e;
     EXPECT_EQ(rig.observer.received, (std::vector<std::string>{notes + " 6"}));
+}
+
+// A date the clocks cannot hold (the year 7041) is not taken: the file
+// arrives whole and keeps the date it was written.
+TEST_F(ReceiveAttributes, ADateBeyondTheClocksIsLeftAside) {
+    ReceiveRig rig(tree.In());
+    rig.Script({{0, 'S', kParamsWithAttributes},
+                {1, 'F', "FAR.DAT"},
+                {2, 'A', "#170410920 13:14:15"},
+                {3, 'D', "abc"},
+                {4, 'Z', ""},
+                {5, 'B', ""}});
+    const auto before = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    EXPECT_EQ(rig.Receive(), 3) << rig.Status();
+    const auto written = std::filesystem::last_write_time(tree.In() / "FAR.DAT");
+    EXPECT_GT(written, before);
+    EXPECT_LT(written, before + std::chrono::hours(2));
 }
 
 }  // namespace
