@@ -29,8 +29,22 @@ void TransferFileList::Add(const JobFile& file) {
     files_.append(file);
     auto* row = new QListWidgetItem(JobFileLine(texts_, file, false), list_);
     row->setToolTip(JobFileLine(texts_, file, true));
+    FitRow(row);
     list_->scrollToItem(row);
     count_->setText(JobFileCountLine(texts_, static_cast<int>(files_.size())));
+}
+
+// A row as high as its text wrapped at the row's width, less the margins the
+// text is drawn with. The view's own estimate can lay a row out on one line
+// where a style's margins make it draw two, and cut off the second.
+void TransferFileList::FitRow(QListWidgetItem* row) const {
+    const QFontMetrics metrics(list_->font());
+    const int margin =
+        list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 2;
+    const int width = list_->viewport()->width() - 2 * list_->spacing();
+    const QRect text = metrics.boundingRect(QRect(0, 0, std::max(1, width - 2 * margin), 100000),
+                                            Qt::TextWordWrap, row->text());
+    row->setSizeHint(QSize(width, text.height() + 2 * margin));
 }
 
 bool TransferFileList::AnyNotWhole() const {

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 
 // The file list of a receive window: a count ("Files: 3") above a read-only
 // list with one row per file of the job and what became of it. The list is
@@ -26,6 +27,8 @@ public:
     int ExtraWidthWanted() const;
 
 private:
+    void FitRow(QListWidgetItem* row) const;
+
     const QStringList& texts_;
     QLabel* count_;
     QListWidget* list_;

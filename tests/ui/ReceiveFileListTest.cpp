@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -108,7 +109,9 @@ TEST_F(ReceiveFileListTest, TheShareTimeLeftAndEveryFileOfTheJobShow) {
                                    "BIG.DAT: refused, 3000000000 bytes announced, 1000000 "
                                    "bytes free"}));
     EXPECT_EQ(Find<QListWidget>("fileList")->item(1)->toolTip(),
-              QStringLiteral("/rx/TREES.TXT: incomplete, 2193 bytes kept in /rx/TREES.TXT.part"));
+              QDir::toNativeSeparators(QStringLiteral("/rx/TREES.TXT")) +
+                  QStringLiteral(": incomplete, 2193 bytes kept in ") +
+                  QDir::toNativeSeparators(QStringLiteral("/rx/TREES.TXT.part")));
     EXPECT_EQ(Count(), QStringLiteral("Files: 3"));
 
     window->OnJobOver();
