@@ -135,7 +135,8 @@ std::uint8_t* KermitEngine::DecodeRoom(std::uint8_t* buffer, int& capacity) {
 Received KermitEngine::NotReceived(IncomingFile& file, KermitObserver::NotWhole why) {
     using NotWhole = KermitObserver::NotWhole;
     const IncomingFile::Kept kept = file.Abandon();
-    if (observer_ != nullptr) {
+    // A file refused in the answer to its attributes was reported so then.
+    if (observer_ != nullptr && incoming_.refusedBy.empty()) {
         observer_->OnFileNotReceived(
             files_.NameFromPath(file.Target()),
             kept.path.empty() ? std::string() : files_.NameFromPath(kept.path), kept.bytes, why);
