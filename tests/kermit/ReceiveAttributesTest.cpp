@@ -91,4 +91,21 @@ TEST_F(ReceiveAttributes, ADateBeyondTheClocksIsLeftAside) {
     EXPECT_LT(written, before + std::chrono::hours(2));
 }
 
+// A file refused for want of room whose sender then breaks off is told
+// once, as refused, and nothing of it is written.
+TEST_F(ReceiveAttributes, ARefusedFileThatBreaksOffIsToldOnce) {
+    ReceiveRig rig(tree.In());
+    rig.Script({{0, 'S', kParamsWithAttributes},
+                {1, 'F', "BIG.DAT"},
+                {2, 'A', "1/99999999999999999999999999999"},
+                {3, 'E', "GIVING UP"}});
+    rig.Receive();
+    EXPECT_EQ(rig.port.sent[3].data, "N1");
+    const std::string target = (tree.In() / "BIG.DAT").string();
+    EXPECT_EQ(
+        rig.observer.events,
+        (std::vector<std::string>{"opened BIG.DAT", "refused " + target + " 999999999999999"}));
+    EXPECT_TRUE(Listing(tree.In()).empty());
+}
+
 }  // namespace

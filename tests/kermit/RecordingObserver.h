@@ -57,6 +57,9 @@ public:
     void OnFileReceived(const std::string& target, std::uint64_t bytes) override {
         received.push_back(target + " " + std::to_string(bytes));
     }
+    void OnFileRefused(const std::string& target, std::uint64_t announced, std::uint64_t) override {
+        events.push_back("refused " + target + " " + std::to_string(announced));
+    }
     void OnSendRefused(const std::string& refusedBy) override {
         events.push_back("send refused " + refusedBy);
     }
