@@ -178,8 +178,8 @@ void CTransferDlg::setVisible(bool visible) {
     KeyedDialog::setVisible(visible);
 }
 
+// setVisible has started the window up.
 void CTransferDlg::showEvent(QShowEvent* event) {
-    OnInitDialog();
     QDialog::showEvent(event);
     if (event->spontaneous() || started_) return;
     started_ = true;

@@ -85,10 +85,10 @@ void EngineReports::OnFileNotReceived(const std::string& target, const std::stri
                                       std::uint64_t bytes, NotWhole why) {
     failedFile_ = PathText(target);
     const QString keptText = kept.empty() ? QString() : PathText(kept);
-    keptNote_ = why == NotWhole::LengthDiffers
-                    ? LengthDiffersText(texts_, PathText(target), keptText, bytes)
-                    : NotReceivedText(texts_, PathText(target), keptText, bytes,
-                                      why == NotWhole::Discarded);
+    const int what = why == NotWhole::Discarded       ? TextId::FileDiscarded
+                     : why == NotWhole::LengthDiffers ? TextId::FileLengthDiffers
+                                                      : TextId::FileNotWhole;
+    keptNote_ = NotReceivedText(texts_, what, PathText(target), keptText, bytes);
     ListFile({kept.empty() ? JobFile::Fate::NotReceived : JobFile::Fate::KeptAsPart,
               PathText(target), bytes, keptText, 0});
 }

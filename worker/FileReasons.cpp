@@ -58,20 +58,7 @@ QString ReasonText(const JobTexts& texts, std::error_code reason) {
 
 QString FileRefusedText(const JobTexts& texts, const QString& target, quint64 announced,
                         quint64 room) {
-    return texts.At(TextId::FileRefusedNoRoom)
-        .arg(QDir::toNativeSeparators(target))
-        .arg(announced)
-        .arg(room);
-}
-
-QString LengthDiffersText(const JobTexts& texts, const QString& target, const QString& kept,
-                          quint64 bytes) {
-    const QString what = texts.At(TextId::FileLengthDiffers).arg(QDir::toNativeSeparators(target));
-    const QString where =
-        kept.isEmpty()
-            ? texts.At(TextId::NothingArrived)
-            : texts.At(TextId::ArrivedKeptIn).arg(QDir::toNativeSeparators(kept)).arg(bytes);
-    return what + QLatin1Char(' ') + where;
+    return texts.At(TextId::FileRefusedNoRoom).arg(target).arg(announced).arg(room);
 }
 
 QString SendRefusedText(const JobTexts& texts, const QString& file, const QString& refusedBy,

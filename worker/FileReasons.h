@@ -12,13 +12,9 @@
 QString ReasonText(const JobTexts& texts, std::error_code reason);
 
 // A received file refused before its data: the sender announced `announced`
-// bytes, and the disk had room for `room`.
+// bytes, and the disk had room for `room`; `target` as the user knows it.
 QString FileRefusedText(const JobTexts& texts, const QString& target, quint64 announced,
                         quint64 room);
-// A received file that came to another length than announced: it did not
-// arrive whole, and what arrived is kept in `kept`, `bytes` long.
-QString LengthDiffersText(const JobTexts& texts, const QString& target, const QString& kept,
-                          quint64 bytes);
 // A send the receiver refused: `refusedBy` is what its answer named ("1" or
 // "!" for the file's length, `length`).
 QString SendRefusedText(const JobTexts& texts, const QString& file, const QString& refusedBy,

@@ -18,9 +18,9 @@ QString FileProblemText(const QString& text, const QString& path, const QString&
     return message;
 }
 
-QString NotReceivedText(const JobTexts& texts, const QString& target, const QString& kept,
-                        quint64 bytes, bool discarded) {
-    const QString what = texts.At(discarded ? TextId::FileDiscarded : TextId::FileNotWhole);
+QString NotReceivedText(const JobTexts& texts, int whatId, const QString& target,
+                        const QString& kept, quint64 bytes) {
+    const QString what = texts.At(whatId);
     const QString where = kept.isEmpty() ? texts.At(TextId::NothingArrived)
                                          : texts.At(TextId::ArrivedKeptIn).arg(kept).arg(bytes);
     return what.arg(target) + QLatin1Char(' ') + where;

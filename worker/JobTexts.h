@@ -21,7 +21,8 @@ inline const char* const kComportErrorText = "ERROR: Comport!";
 // it, then why (left out when `reason` is empty), each on its own line.
 QString FileProblemText(const QString& text, const QString& path, const QString& reason);
 
-// What became of a received file that did not arrive whole: `target` is as it
+// What became of a received file that did not arrive whole: the text `whatId`
+// says why (FileNotWhole, FileDiscarded, FileLengthDiffers), `target` is as it
 // was, what arrived is in `kept` (empty when nothing had), `bytes` long.
-QString NotReceivedText(const JobTexts& texts, const QString& target, const QString& kept,
-                        quint64 bytes, bool discarded);
+QString NotReceivedText(const JobTexts& texts, int whatId, const QString& target,
+                        const QString& kept, quint64 bytes);
