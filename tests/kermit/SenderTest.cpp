@@ -6,55 +6,12 @@
 #include <utility>
 
 #include "KermitPeer.h"
-#include "RecordingObserver.h"
-#include "ScriptedPort.h"
-#include "disk/DiskFiles.h"
-#include "kermit/KermitEngine.h"
+#include "SendRig.h"
 
 using kermit::KermitEngine;
 using namespace kermit_test;
 
 namespace {
-
-// The engine sending to a scripted receiver. `interpose` sees every packet
-// first and returns true when it has answered (or chosen silence) itself.
-struct SendRig {
-    std::atomic<int> run{1};
-    ScriptedPort port{run};
-    disk::DiskFiles files;
-    KermitEngine engine{port, files, run};
-    RecordingObserver observer;
-    ReceivingPeer peer;
-    std::function<bool(const Packet&)> interpose;
-
-    SendRig() {
-        engine.SetObserver(&observer);
-        port.onPacket = [this](const Packet& p) {
-            if (!interpose || !interpose(p)) peer.Answer(port, p);
-        };
-    }
-    // 0 when the file went through, -1 when the send failed or was stopped;
-    // `outcome` says which.
-    kermit::Outcome outcome = kermit::Outcome::Failed;
-    int Send(const std::string& content, const char* name = "DATA.TXT") {
-        outcome = engine.KermitSend(name, reinterpret_cast<const std::uint8_t*>(content.data()),
-                                    content.size());
-        return outcome == kermit::Outcome::Done ? 0 : -1;
-    }
-    std::string Status() const { return engine.StatusText(); }
-    std::vector<std::string> DataFields() const {
-        std::vector<std::string> fields;
-        for (const Packet& p : port.sent)
-            if (p.type == 'D') fields.push_back(p.data);
-        return fields;
-    }
-    std::size_t LongestDataField() const {
-        std::size_t longest = 0;
-        for (const std::string& f : DataFields())
-            longest = std::max(longest, f.size());
-        return longest;
-    }
-};
 
 // Printable bytes other than the prefixes "#", "&" and "~", in a cycle.
 std::string Printable(std::size_t n) {

@@ -24,25 +24,13 @@ bool Save(QWidget& widget, const QString& name) {
     return widget.grab().save(folder + QLatin1Char('/') + name);
 }
 
-// A receive with its file list: three files ended, a fourth under way with
-// its length announced.
+// A receive with its file list: a file of each fate, one under way.
 void ReceiveWithList(AppCore& app, const QString& name) {
     CTransferDlg window(app);
     WithoutWorker(window, QStringLiteral("ttyUSB0"));
     window.job.path = QDir::tempPath();
-    auto now = std::chrono::steady_clock::time_point{};
-    window.clock = [&now] { return now; };
     window.show();
-    const QString folder = QStringLiteral("/home/forester/stands/");
-    window.OnFileEnded({JobFile::Fate::Received, folder + "STAND12.DAT", 48213, {}, 0});
-    window.OnFileEnded(
-        {JobFile::Fate::KeptAsPart, folder + "STAND13.DAT", 20160, folder + "STAND13.DAT.part", 0});
-    window.OnFileEnded({JobFile::Fate::Refused, folder + "MAP.TIF", 734003200, {}, 52428800});
-    window.OnReceiveFileOpened("TREES.TXT");
-    window.OnReceiveFileAnnounced(96000);
-    window.OnReceiveProgress(0);
-    now += std::chrono::seconds(3);
-    window.OnReceiveProgress(31000);
+    ListEveryFate(window, QStringLiteral("/home/forester/stands/"));
     EXPECT_TRUE(Save(window, name));
 }
 

@@ -5,12 +5,14 @@
 #include <QString>
 #include <QTest>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
 
 #include "app/AppCore.h"
 #include "app/TextTable.h"
+#include "ui/CTransferDlg.h"
 #include "ui/JobDialogs.h"
 #include "worker/CComThread.h"
 
@@ -30,6 +32,25 @@ void WithoutWorker(Window& window, const QString& port, int baudIndex = 7) {
     window.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
     window.job.portName = port;
     window.job.baudIndex = baudIndex;
+}
+
+// A receive window with a file of each fate listed under `folder` (names and
+// sizes as wide as they come) and one under way, its length announced and the
+// time left told.
+inline void ListEveryFate(CTransferDlg& window, const QString& folder) {
+    auto now = std::chrono::steady_clock::time_point{};
+    window.clock = [&now] { return now; };
+    window.OnFileEnded({JobFile::Fate::Received, folder + "PLOT0417.DAT", 1234567, {}, 0});
+    window.OnFileEnded({JobFile::Fate::KeptAsPart, folder + "PLOT0418.DAT", 1234567,
+                        folder + "PLOT0418.DAT.part", 0});
+    window.OnFileEnded({JobFile::Fate::NotReceived, folder + "PLOT0419.DAT", 0, {}, 0});
+    window.OnFileEnded({JobFile::Fate::Refused, folder + "PLOT0420.DAT", 4821300, {}, 123456789});
+    window.OnReceiveFileOpened("PLOT0421.DAT");
+    window.OnReceiveFileAnnounced(48213000);
+    window.OnReceiveProgress(1000);
+    now += std::chrono::seconds(2);
+    window.OnReceiveProgress(11000);
+    window.clock = std::chrono::steady_clock::now;
 }
 
 // An application object with the English texts and the offered baud rates.

@@ -24,6 +24,11 @@ class ReceiveFileListTest : public ::testing::Test {
 protected:
     ReceiveFileListTest() : texts(JobTexts::From(EnglishTexts())) {
         PrepareApp(app);
+        OpenWindow();
+    }
+
+    // A new receive window, shown, that the reports go to.
+    void OpenWindow() {
         window = std::make_unique<CTransferDlg>(app);
         window->dialogs = dialogs.Dialogs();
         WithoutWorker(*window, QStringLiteral("COM3"), 3);
@@ -134,11 +139,7 @@ TEST_F(ReceiveFileListTest, OneWholeFileOrTheUsersCancelClosesTheWindowAsBefore)
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Accepted);
 
-    window = std::make_unique<CTransferDlg>(app);
-    WithoutWorker(*window, QStringLiteral("COM3"), 3);
-    window->job.kind = JobKind::Receive;
-    reports = std::make_unique<EngineReports>(window.get(), texts);
-    window->show();
+    OpenWindow();
     ReceiveWhole("STAND1.DAT", 4000);
     ReceiveWhole("STAND2.DAT", 5000);
     QTest::keyClick(window.get(), Qt::Key_Escape);

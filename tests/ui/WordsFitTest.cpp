@@ -78,25 +78,6 @@ void ExpectWhole(QWidget& window, const std::string& where) {
     }
 }
 
-// A receive window with a file of each fate listed and one under way, its
-// length announced and the time left told.
-void ListEveryFate(CTransferDlg& window) {
-    auto now = std::chrono::steady_clock::time_point{};
-    window.clock = [&now] { return now; };
-    const QString folder = QDir::tempPath() + QStringLiteral("/");
-    window.OnFileEnded({JobFile::Fate::Received, folder + "PLOT0417.DAT", 1234567, {}, 0});
-    window.OnFileEnded({JobFile::Fate::KeptAsPart, folder + "PLOT0418.DAT", 1234567,
-                        folder + "PLOT0418.DAT.part", 0});
-    window.OnFileEnded({JobFile::Fate::NotReceived, folder + "PLOT0419.DAT", 0, {}, 0});
-    window.OnFileEnded({JobFile::Fate::Refused, folder + "PLOT0420.DAT", 4821300, {}, 123456789});
-    window.OnReceiveFileOpened("PLOT0421.DAT");
-    window.OnReceiveFileAnnounced(48213000);
-    window.OnReceiveProgress(1000);
-    now += std::chrono::seconds(2);
-    window.OnReceiveProgress(11000);
-    window.clock = std::chrono::steady_clock::now;
-}
-
 TEST(WordsFit, EveryWindowInEveryLanguage) {
     TestApp test;
     for (int index = 0; index < kLanguageCount; ++index)
@@ -139,7 +120,7 @@ TEST(WordsFit, EveryWindowInEveryLanguage) {
         ExpectWhole(receiving, language + " receiving");
         receiving.OnTransactionDone(QDir::tempPath(), "PLOT0417.DAT");
         ExpectWhole(receiving, language + " received");
-        ListEveryFate(receiving);
+        ListEveryFate(receiving, QDir::tempPath() + QStringLiteral("/"));
         ExpectWhole(receiving, language + " listed");
         receiving.OnJobOver();
         ExpectWhole(receiving, language + " ended");
