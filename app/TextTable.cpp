@@ -93,6 +93,27 @@ constexpr Message kMessages[] = {
     {TextId::ReceiveShareSeconds, "%1% of %2 bytes, about %3 s left"},
     {TextId::ReceiveShareMinutes, "%1% of %2 bytes, about %3 min left"},
     {TextId::ReceiveEnded, "The receive has ended."},
+    {TextId::SenderStoppedSending,
+     "The caliper stopped sending while %1 was being received: nothing came for %2 seconds."},
+    {TextId::FailedOnlyNaks,
+     "The transfer of %1 failed: the caliper only ever asked for the packets again (NAK). Check "
+     "the cable and that both sides use the same baud rate."},
+    {TextId::FailedOutOfSequence,
+     "The transfer of %1 failed: the caliper's packets came out of sequence again and again."},
+    {TextId::FailedDamaged,
+     "The transfer of %1 failed: the caliper's packets arrived damaged again and again. Check the "
+     "cable and the baud rate."},
+    {TextId::FailedNothingUsable, "The transfer of %1 failed: the caliper sent nothing usable."},
+    {TextId::FailedPeerEnded, "The caliper ended the transfer of %1. It says: %2"},
+    {TextId::FailedRefusedHere,
+     "%1 was not received: it was refused here, and the caliper was told so."},
+    {TextId::FailedCannotCreate, "%1 could not be made here, and the caliper was told so."},
+    {TextId::FailedCannotWrite, "%1 could not be written here, and the caliper was told so."},
+    {TextId::FailedNoAnswer, "The transfer of %1 failed: the caliper did not answer."},
+    {TextId::LineLostDuring,
+     "The connection to the caliper was lost while %1 was being transferred."},
+    {TextId::FailedOther, "The transfer of %1 failed."},
+    {TextId::NextFile, "the next file"},
 };
 
 QStringList OriginalTexts() {

@@ -127,6 +127,21 @@ enum : int {
     ReceiveShareSeconds = 98,  // %1 per cent, %2 bytes announced, %3 seconds left
     ReceiveShareMinutes = 99,  // %1 per cent, %2 bytes announced, %3 minutes left
     ReceiveEnded = 100,
+
+    // Why a transfer failed, each naming the file (%1).
+    SenderStoppedSending = 101,  // %1 the file, %2 seconds of silence
+    FailedOnlyNaks = 102,
+    FailedOutOfSequence = 103,
+    FailedDamaged = 104,
+    FailedNothingUsable = 105,
+    FailedPeerEnded = 106,  // %1 the file, %2 the caliper's words
+    FailedRefusedHere = 107,
+    FailedCannotCreate = 108,
+    FailedCannotWrite = 109,
+    FailedNoAnswer = 110,
+    LineLostDuring = 111,
+    FailedOther = 112,
+    NextFile = 113,  // what the sentences name when no file has been named yet
 };
 }  // namespace TextId
 

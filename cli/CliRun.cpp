@@ -33,14 +33,66 @@ QString ResolvePort(const QString& named) {
     return CaliperPortName(EnumeratePorts());
 }
 
+// Why a job was stopped, as its line says it, and the exit status it ends with.
+struct StopEnding {
+    const char* why;
+    int status;
+};
+
+StopEnding EndingOf(StopCause cause) {
+    switch (cause) {
+        case StopCause::TimeLimit:
+            return {"the time limit of --max-time ran out", kExitTimeLimit};
+        case StopCause::Interrupt:
+            return {"stopped by Ctrl+C (SIGINT)", kExitInterrupt};
+        case StopCause::Terminate:
+            return {"stopped by SIGTERM", kExitTerminate};
+        case StopCause::Hangup:
+            return {"stopped: the terminal went away (SIGHUP)", kExitHangup};
+        case StopCause::User:
+            break;
+    }
+    return {"stopped", kExitSendStopped};
+}
+
+// A send or receive stopped by a signal or --max-time: one line that says
+// why and what became of the file, and the status that tells the cause.
+int StoppedStatus(const CliOptions& options, const CComThread& worker) {
+    const StopEnding ending = EndingOf(worker.stopCause());
+    const QString file = options.command == CliOptions::Command::Send
+                             ? QDir::toNativeSeparators(QFileInfo(options.file).absoluteFilePath())
+                             : worker.failedFile();
+    QString fate = QStringLiteral("no file was under way");
+    if (!file.isEmpty())
+        fate = options.command == CliOptions::Command::Send
+                   ? QStringLiteral("%1 was not sent whole").arg(file)
+                   : QStringLiteral("%1 did not arrive whole and is not in its place").arg(file);
+    PrintMessage(QStringLiteral("%1; %2").arg(QLatin1String(ending.why), fate));
+    return ending.status;
+}
+
+StopCause CauseOfSignal(int number) {
+    switch (number) {
+        case 1:
+            return StopCause::Hangup;
+        case 15:
+            return StopCause::Terminate;
+        default:
+            return StopCause::Interrupt;  // SIGINT, and Ctrl+Break on Windows
+    }
+}
+
 int ExitStatus(const CliOptions& options, const CComThread& worker, const ConsoleWindow& window) {
     if (window.outputFailed()) return kExitFile;
     const bool send = options.command == CliOptions::Command::Send;
+    const bool signalled = worker.stopCause() != StopCause::User;
+    const bool transfer = options.command != CliOptions::Command::Capture;
     switch (worker.outcome()) {
         case JobOutcome::Succeeded:
             return kExitOk;
         case JobOutcome::None:
         case JobOutcome::Stopped:
+            if (transfer && signalled) return StoppedStatus(options, worker);
             return send ? kExitSendStopped : kExitOk;
         case JobOutcome::PortFailed:
             return kExitPort;
@@ -49,6 +101,7 @@ int ExitStatus(const CliOptions& options, const CComThread& worker, const Consol
         case JobOutcome::LineLost:
             return kExitFailed;
         case JobOutcome::Failed:
+            if (transfer && signalled) return StoppedStatus(options, worker);
             break;
     }
     const QString file = worker.failedFile();
@@ -69,13 +122,14 @@ int RunJob(const CliOptions& options, const WorkerJob& job, std::FILE* captureOu
     worker.editor = [](const QString&, const QString&) { return true; };
     window.requestStop = [&worker] { worker.RequestStop(); };
 
-    const auto stop = [&] {
+    const auto stop = [&](StopCause cause) {
         window.stopping = true;
-        worker.RequestStop();
+        worker.RequestStop(cause);
         worker.EndThread();
     };
     SignalStop signalStop;
-    QObject::connect(&signalStop, &SignalStop::stopRequested, stop);
+    QObject::connect(&signalStop, &SignalStop::stopRequested,
+                     [&](int number) { stop(CauseOfSignal(number)); });
     // The job runs all the same; a stop from the terminal then ends the
     // program at once, with no E packet and no file kept as NAME.part.
     if (!signalStop.ok())
@@ -84,7 +138,7 @@ int RunJob(const CliOptions& options, const WorkerJob& job, std::FILE* captureOu
                            "corvix-cli at once, without stopping the job first"));
     QTimer maxTime;
     maxTime.setSingleShot(true);
-    QObject::connect(&maxTime, &QTimer::timeout, stop);
+    QObject::connect(&maxTime, &QTimer::timeout, [&] { stop(StopCause::TimeLimit); });
     if (options.maxTimeMs > 0) maxTime.start(options.maxTimeMs);
     QObject::connect(worker.thread(), &QThread::finished, QCoreApplication::instance(),
                      &QCoreApplication::quit);

@@ -10,6 +10,10 @@ enum CliExit : int {
     kExitPort = 3,
     kExitFile = 4,
     kExitSendStopped = 130,
+    kExitTimeLimit = 124,  // --max-time ran out, as timeout(1) says it
+    kExitInterrupt = 130,  // 128 + SIGINT
+    kExitHangup = 129,     // 128 + SIGHUP
+    kExitTerminate = 143,  // 128 + SIGTERM
 };
 
 // Runs corvix-cli with `arguments` (without the program name) and returns

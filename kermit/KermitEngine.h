@@ -43,6 +43,12 @@ public:
     // Once the peer has answered, it may stay silent retryLimit of its
     // time-outs, and never less than this, before a send gives up.
     static constexpr int kSilenceFloorMs = 60000;
+    // Texts of the E packet that tells the peer why this side ends a
+    // transfer, in the words Kermit programs use and show.
+    static constexpr std::string_view kUserCancelled = "User cancelled";
+    static constexpr std::string_view kRefusedByUser = "Refused by user";
+    static constexpr std::string_view kCannotCreateFile = "Can't create file";
+    static constexpr std::string_view kTimedOut = "Timed out";
 
     // The engine reaches the line through `port` and the files it receives
     // and serves through `files`; both outlive it. It offers `offer` in its
@@ -62,6 +68,23 @@ public:
     // The link's status, and whether it reports a stop; see PacketLink.
     const char* StatusText() const { return link_.StatusText(); }
     bool Stopped() const { return link_.Stopped(); }
+
+    // Why the last transfer failed, told apart for the user's sentence; the
+    // status text keeps the protocol's short word.
+    enum class Failure {
+        None,
+        Silent,         // the peer said nothing for the whole silence limit
+        NoAnswer,       // every attempt went by without an answer
+        OnlyNaks,       // the peer asked for the packet again every time
+        OutOfSequence,  // the peer's packets or answers had the wrong sequence
+        Damaged,        // the peer's packets came damaged
+        NothingUsable,  // the peer sent packets of no use at that point
+        PeerEnded,      // the peer ended it with an E packet
+        Refused,        // the user would not have the file (overwrite, Save As)
+        CannotCreate,   // the file could not be made
+        WriteFailed,    // the file could not be written
+    };
+    Failure LastFailure() const { return state_.failure; }
 
     // What the last KermitReceive that succeeded did.
     enum class Transaction {
@@ -85,6 +108,16 @@ public:
     // silence did not end it.
     int SilentSeconds() const { return state_.silentSeconds; }
     int RetryLimit() const { return state_.retryLimit; }
+    // The whole silence limit of a transfer once the peer has spoken, in
+    // place of the rule of SilenceLimitMs (a job's own, and tests' short
+    // one); 0 = the rule.
+    void SetSilenceLimit(std::int64_t milliseconds) { silenceLimitMs_ = milliseconds; }
+    // A transfer is under way whose peer has not been told of its end: a
+    // send has begun, or a receive has taken the sender's S.
+    bool TransferUnderWay() const { return state_.underWay; }
+    // Tells the peer with an E packet carrying `reason` that this side ends
+    // the transfer under way; nothing when none is.
+    void TellPeerEnded(std::string_view reason);
     int Seq() const { return state_.seq; }
     // For tests: the sequence number and the file name as given.
     void SetSeq(int seq) { state_.seq = seq & 63; }
@@ -129,7 +162,11 @@ private:
         std::int32_t nextHeaderLen = -1;
         std::int32_t nextHeaderSeq = 0;
         std::uint8_t nextHeader[kMaxPacketData] = {};
-        std::int32_t answerLen = 0;  // data length of the answer AwaitAck took last
+        std::int32_t answerLen = 0;        // data length of the answer AwaitAck took last
+        bool underWay = false;             // see TransferUnderWay()
+        Failure failure = Failure::None;   // see LastFailure(); the first cause stands
+        Failure seen = Failure::NoAnswer;  // what the wait under way saw last that it could not use
+        std::int64_t heardAt = 0;          // when the sender of a receive was last heard
     };
     // What the attribute packets of the file now arriving said, and how this
     // side answered them; anew for every file.
@@ -150,6 +187,10 @@ private:
     // What the header wait brought.
     enum class Header { Taken, Break, Failed };
     Ack AwaitAck(AckKind kind);
+    void Fail(Failure why) {
+        if (state_.failure == Failure::None) state_.failure = why;
+    }
+    void SawUnusable(int rseq, int type, int expected);
     bool GetAnswer(AckKind kind, int& len, int& seq, int& type);
     int AnswerWaitMs() const;
     std::int64_t SilenceLimitMs() const;
@@ -167,7 +208,12 @@ private:
     std::unique_ptr<IncomingFile> OpenReceivedFile();
     Header ReceiveHeader();
     Header TakeFileName(int n);
-    bool TakeHeader(int& len, int& seq, int& type);
+    std::unique_ptr<IncomingFile> RefuseFile(std::string_view status);
+    // How a wait for the sender's next packet ended.
+    enum class Heard { Packet, Unread, Silent };
+    Heard HearSender(int& len, int& seq, int& type);
+    Received SenderSilent(IncomingFile* file);
+    Heard TakeHeader(int& len, int& seq, int& type);
     Received ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity);
     void AnswerAttributes(IncomingFile& file, int len);
     void SendAttributeAnswer();
@@ -204,6 +250,7 @@ private:
                                          std::int64_t& bytesWritten);
 
     PacketLink link_;
+    std::int64_t silenceLimitMs_ = 0;  // see SetSilenceLimit()
     KermitFiles& files_;
     KermitObserver* observer_ = nullptr;
     State state_;

@@ -122,6 +122,10 @@ public:
     // packet has not come whole within `milliseconds`; TimedOut() tells so.
     bool GetPacket(int& len, int& seq, int& type);
     bool GetPacketWithin(int milliseconds, int& len, int& seq, int& type);
+    // As GetPacketWithin, but the time runs anew with every byte that comes:
+    // it fails as "TIMEOUT" only once the line has said nothing for
+    // `milliseconds`, however long a slow packet takes.
+    bool GetPacketWhileHeard(int milliseconds, int& len, int& seq, int& type);
     bool TimedOut() const { return timedOut_; }
     // The data field of the last packet read.
     const std::uint8_t* ReceivedField() const { return state_.recvBuffer; }
@@ -235,6 +239,7 @@ private:
     int awaited_ = 0;            // bytes of the packet being read still due, its end included
     bool timed_ = false;         // the packet being read must arrive by deadline_
     std::int64_t deadline_ = 0;  // on the port's clock, while timed_
+    int quietMs_ = 0;            // > 0: each byte moves deadline_ this far on
     bool timedOut_ = false;      // the last timed read ended at its deadline
     std::int64_t hintAt_ = 0;    // when the first wait of a send is late; 0 = not waiting
 

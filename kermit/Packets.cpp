@@ -80,6 +80,7 @@ int PacketLink::NextByte() {
     if (!timed_) return ReadByte();
     const std::int64_t left = std::max<std::int64_t>(0, deadline_ - port_.NowMs());
     const int c = ReadByteWithin(static_cast<int>(std::min<std::int64_t>(left, 1 << 30)));
+    if (c >= 0 && quietMs_ > 0) deadline_ = port_.NowMs() + quietMs_;
     if (c != kTimedOut) return c;
     timedOut_ = true;
     SetStatus("TIMEOUT");
@@ -227,6 +228,13 @@ bool PacketLink::GetPacketWithin(int milliseconds, int& len, int& seq, int& type
     deadline_ = port_.NowMs() + milliseconds;
     const bool got = GetPacket(len, seq, type);
     timed_ = false;
+    return got;
+}
+
+bool PacketLink::GetPacketWhileHeard(int milliseconds, int& len, int& seq, int& type) {
+    quietMs_ = milliseconds;
+    const bool got = GetPacketWithin(milliseconds, len, seq, type);
+    quietMs_ = 0;
     return got;
 }
 

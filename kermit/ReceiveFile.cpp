@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -22,16 +23,51 @@ bool KermitEngine::StaleRepeat(int rseq) const {
     return rseq == state_.seq && link_.ReadBeforeLastWrite();
 }
 
+// The sender's next packet. The sender has spoken (its S came), so a wait
+// that hears nothing for its time-out is answered with this side's last
+// answer again, as the protocol has a receiver do, and counts no attempt;
+// once the sender has said nothing for the whole silence limit the wait
+// ends as Silent, with the status and SilentSeconds() set. A stop ends it
+// as Unread at once.
+KermitEngine::Heard KermitEngine::HearSender(int& len, int& rseq, int& type) {
+    for (;;) {
+        // The last wait ends with the limit, not at the next time-out after it.
+        const std::int64_t left = SilenceLimitMs() - (link_.NowMs() - state_.heardAt);
+        const int waitMs = static_cast<int>(std::clamp<std::int64_t>(left, 1, AnswerWaitMs()));
+        const bool got = link_.GetPacketWhileHeard(waitMs, len, rseq, type);
+        if (!link_.TimedOut()) {
+            if (!link_.RunFlagCleared()) state_.heardAt = link_.NowMs();
+            if (!got) state_.seen = Failure::Damaged;
+            return got ? Heard::Packet : Heard::Unread;
+        }
+        if (SilentTooLong(state_.heardAt)) {
+            link_.SetStatus("NO DATA");
+            return Heard::Silent;
+        }
+        link_.RepeatLastPacket();
+    }
+}
+
+// The sender fell silent for the whole silence limit: it hears so, should it
+// wake, and what arrived of the file is kept as not whole.
+Received KermitEngine::SenderSilent(IncomingFile* file) {
+    const PacketLink::SavedStatus status = link_.SaveStatus();
+    SendError(kTimedOut);
+    link_.RestoreStatus(status);
+    if (file != nullptr) return NotReceived(*file);
+    return {Outcome::Failed};
+}
+
 // The next packet of the header wait: the sender's F that was read after the
 // last file's Z, when there is one, else one from the line.
-bool KermitEngine::TakeHeader(int& len, int& rseq, int& type) {
-    if (state_.nextHeaderLen < 0) return link_.GetPacket(len, rseq, type);
+KermitEngine::Heard KermitEngine::TakeHeader(int& len, int& rseq, int& type) {
+    if (state_.nextHeaderLen < 0) return HearSender(len, rseq, type);
     len = state_.nextHeaderLen;
     rseq = state_.nextHeaderSeq;
     type = 'F';
     link_.SetReceivedField(state_.nextHeader, state_.nextHeaderLen);
     state_.nextHeaderLen = -1;
-    return true;
+    return Heard::Packet;
 }
 
 // Phase 1: waits for the file header. Taken with the header taken, Break when
@@ -39,7 +75,13 @@ bool KermitEngine::TakeHeader(int& len, int& rseq, int& type) {
 KermitEngine::Header KermitEngine::ReceiveHeader() {
     for (int attempt = 0; attempt < state_.retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (!TakeHeader(len, rseq, type)) {
+        const Heard heard = TakeHeader(len, rseq, type);
+        if (heard == Heard::Silent) {
+            SenderSilent(nullptr);
+            return Header::Failed;
+        }
+        if (heard == Heard::Unread) {
+            if (link_.RunFlagCleared()) return Header::Failed;
             RepeatUnlessLast(attempt);
             continue;
         }
@@ -59,6 +101,7 @@ KermitEngine::Header KermitEngine::ReceiveHeader() {
         }
         if (type == 'B') {
             link_.PutPacket(0, state_.seq, 'Y', nullptr);
+            state_.underWay = false;
             return Header::Break;
         }
         if (link_.RunFlagCleared()) return Header::Failed;
@@ -66,8 +109,10 @@ KermitEngine::Header KermitEngine::ReceiveHeader() {
             --attempt;
             continue;
         }
+        SawUnusable(rseq, type, (state_.seq + 1) & 63);
         RepeatUnlessLast(attempt);
     }
+    Fail(state_.seen);
     return Header::Failed;
 }
 
@@ -96,11 +141,11 @@ std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
     if (files_.Exists(path)) {
         const auto answer = observer_ ? observer_->AskOverwrite(files_.NameFromPath(path))
                                       : KermitObserver::Overwrite::Cancel;
-        if (answer == KermitObserver::Overwrite::Cancel) return nullptr;
+        if (answer == KermitObserver::Overwrite::Cancel) return RefuseFile("NOT REPLACED");
         if (answer == KermitObserver::Overwrite::No) {
             const auto utf8 = path.u8string();
             const auto chosen = observer_->AskSaveAs(std::string(utf8.begin(), utf8.end()));
-            if (!chosen) return nullptr;
+            if (!chosen) return RefuseFile("NOT SAVED");
             // A name without a folder, or with a relative one, is taken in
             // the receive folder, as the question was asked there.
             path = std::filesystem::path(std::u8string(chosen->begin(), chosen->end()));
@@ -113,9 +158,26 @@ std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
     }
     std::error_code error;
     std::unique_ptr<IncomingFile> file = files_.Create(path, error);
-    if (file == nullptr && observer_ != nullptr)
-        observer_->ShowCouldNotOpenFile(files_.NameFromPath(path), error);
-    return file;
+    if (file != nullptr) return file;
+    if (observer_ != nullptr) observer_->ShowCouldNotOpenFile(files_.NameFromPath(path), error);
+    SendError(kCannotCreateFile);
+    link_.SetStatus("CANNOT CREATE");
+    Fail(Failure::CannotCreate);
+    return nullptr;
+}
+
+// The user would not have the file: a stop meanwhile is told as one (by whoever
+// ends the job), anything else as the user's refusal, with `status` as the
+// status. Nothing then.
+std::unique_ptr<IncomingFile> KermitEngine::RefuseFile(std::string_view status) {
+    if (link_.RunFlagCleared()) {
+        link_.Stop();
+        return nullptr;
+    }
+    SendError(kRefusedByUser);
+    link_.SetStatus(status);
+    Fail(Failure::Refused);
+    return nullptr;
 }
 
 // Where a data field is decoded: the caller's buffer, or under long packets
@@ -158,8 +220,10 @@ std::optional<Received> KermitEngine::EndedBySenderOrStop(IncomingFile& file, in
         link_.PutPacket(0, state_.seq, 'Y', nullptr);
         return NotReceived(file);
     }
+    // The peer hears of a stop from whoever stopped (TellPeerEnded), in
+    // words of its own.
     if (link_.RunFlagCleared()) {
-        SendError("MEMORY FULL");
+        link_.Stop();
         return NotReceived(file);
     }
     return std::nullopt;
@@ -191,6 +255,7 @@ std::optional<Received> KermitEngine::WriteDecoded(IncomingFile& file, const std
 // The peer hears of it with an E packet; the user with the file and why.
 Received KermitEngine::WriteFailed(IncomingFile& file) {
     SendError("WRITE ERROR");
+    Fail(Failure::WriteFailed);
     if (observer_ != nullptr)
         observer_->ShowCouldNotWriteFile(files_.NameFromPath(file.Target()), file.Error());
     return NotReceived(file);
@@ -208,7 +273,10 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
     std::int64_t bytesWritten = 0;
     for (int attempt = 0; attempt < state_.retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (!link_.GetPacket(len, rseq, type)) {
+        const Heard heard = HearSender(len, rseq, type);
+        if (heard == Heard::Silent) return SenderSilent(&file);
+        if (heard == Heard::Unread) {
+            if (link_.RunFlagCleared()) return NotReceived(file);
             RepeatUnlessLast(attempt);
             continue;
         }
@@ -240,8 +308,10 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
             --attempt;
             continue;
         }
+        SawUnusable(rseq, type, (state_.seq + 1) & 63);
         RepeatUnlessLast(attempt);
     }
+    Fail(state_.seen);
     return NotReceived(file);
 }
 
@@ -254,7 +324,13 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
 bool KermitEngine::AwaitNextHeader(bool keepNextFile) {
     for (int attempt = 0; attempt < state_.retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (!link_.GetPacket(len, rseq, type)) {
+        const Heard heard = HearSender(len, rseq, type);
+        if (heard == Heard::Silent) {
+            SenderSilent(nullptr);
+            return false;
+        }
+        if (heard == Heard::Unread) {
+            if (link_.RunFlagCleared()) return false;
             RepeatUnlessLast(attempt);
             continue;
         }
@@ -267,6 +343,7 @@ bool KermitEngine::AwaitNextHeader(bool keepNextFile) {
         if (rseq == ((state_.seq + 1) & 63)) {
             state_.seq = rseq;
             link_.PutPacket(0, state_.seq, type == 'B' ? 'Y' : 'B', nullptr);
+            state_.underWay = false;
             return true;
         }
         if (type == 'E') {
@@ -277,8 +354,10 @@ bool KermitEngine::AwaitNextHeader(bool keepNextFile) {
             --attempt;
             continue;
         }
+        SawUnusable(rseq, type, (state_.seq + 1) & 63);
         RepeatUnlessLast(attempt);
     }
+    Fail(state_.seen);
     return false;
 }
 

@@ -85,7 +85,9 @@ Received KermitEngine::ReceiveSlidingWindowData(IncomingFile& file, std::uint8_t
     const int attempts = state_.retryLimit * link_.InForce().slidingWindowSize;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         int len = 0, rseq = 0, type = 0;
-        if (!link_.GetPacket(len, rseq, type)) {
+        const Heard heard = HearSender(len, rseq, type);
+        if (heard == Heard::Silent) return SenderSilent(&file);
+        if (heard == Heard::Unread) {
             if (link_.RunFlagCleared()) break;
             if (attempt + 1 < attempts) link_.PutPacket(0, slidingWindow.OldestSeq(), 'N', nullptr);
             continue;
@@ -101,6 +103,7 @@ Received KermitEngine::ReceiveSlidingWindowData(IncomingFile& file, std::uint8_t
             return *ended;
         if (moved) attempt = -1;
     }
+    Fail(state_.seen);
     return NotReceived(file);
 }
 

@@ -22,11 +22,21 @@ void CopyText(char* dst, std::size_t size, const char* src) {
 void KermitEngine::SendError(std::string_view text) {
     const int n = link_.PutText(text, 94);
     link_.PutPacket(n, state_.seq, 'E', link_.SendBuffer());
+    state_.underWay = false;
+}
+
+void KermitEngine::TellPeerEnded(std::string_view reason) {
+    if (!state_.underWay) return;
+    const PacketLink::SavedStatus status = link_.SaveStatus();
+    SendError(reason);
+    link_.RestoreStatus(status);
 }
 
 // The E packet just read (its data field `len` long, the link's received
 // field) ended the transfer: the observer hears the peer's message.
 void KermitEngine::PeerError(int len) {
+    state_.underWay = false;
+    Fail(Failure::PeerEnded);
     if (observer_ == nullptr) return;
     std::uint8_t text[kMaxPacketData];
     const int n = link_.DecodeFrom(link_.ReceivedField(), len, text, sizeof text);
@@ -43,8 +53,11 @@ Received KermitEngine::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer,
     return result;
 }
 
+// A failed step of a transaction: a stop and a silent sender keep the
+// status that says so; anything else takes `text`.
 Received KermitEngine::ServeFailed(std::string_view text) {
-    link_.SetStatus(text);
+    if (link_.Stopped()) return {Outcome::Stopped};
+    if (state_.silentSeconds == 0) link_.SetStatus(text);
     return {Outcome::Failed};
 }
 
@@ -81,7 +94,8 @@ Received KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
         return AwaitNextHeader(false) ? Received{Outcome::Done} : ServeFailed("ERR: GETBRK");
     incoming_ = Incoming{};
     std::unique_ptr<IncomingFile> file = OpenReceivedFile();
-    if (file == nullptr) return ServeFailed("ERR: GETDATA");
+    // Its status says why: refused, not made, or stopped.
+    if (file == nullptr) return {link_.Ended(false)};
     if (observer_ != nullptr) observer_->OnReceiveFileOpened(fileName_);
     link_.PutPacket(0, state_.seq, 'Y', nullptr);
     const Received received = ReceiveData(*file, buffer, capacity);
@@ -126,6 +140,8 @@ Command KermitEngine::WaitForCommand() {
         }
         if (rseq == 0 && (type == 'S' || type == 'I')) {
             AnswerInit(len);
+            state_.heardAt = link_.NowMs();
+            state_.underWay = type == 'S';
             // An I changes no block check: C-Kermit sends the R or G that
             // follows it with type 1, and the answer agrees on its own.
             if (type == 'S') {

@@ -15,6 +15,7 @@ int KermitEngine::AnswerWaitMs() const {
 // its time-outs, and never less than kSilenceFloorMs, so that a caliper
 // busy writing its memory is given time.
 std::int64_t KermitEngine::SilenceLimitMs() const {
+    if (silenceLimitMs_ > 0) return silenceLimitMs_;
     return std::max<std::int64_t>(std::int64_t{state_.retryLimit} * AnswerWaitMs(),
                                   kSilenceFloorMs);
 }
@@ -26,6 +27,7 @@ bool KermitEngine::SilentTooLong(std::int64_t heardAt) {
     if (silent < SilenceLimitMs()) return false;
     state_.silentSeconds = static_cast<std::int32_t>(silent / 1000);
     link_.SetStatus("NO ANSWER");
+    Fail(Failure::Silent);
     return true;
 }
 
@@ -69,7 +71,9 @@ KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
             continue;
         }
         heardAt = link_.NowMs();
+        if (!got && link_.Stopped()) return Ack::Failed;
         if (!got) {
+            state_.seen = link_.TimedOut() ? Failure::NoAnswer : Failure::Damaged;
             if (++attempt < state_.retryLimit) link_.RepeatLastPacket();
             continue;
         }
@@ -91,6 +95,7 @@ KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
             PeerError(len);
             return Ack::Failed;
         }
+        SawUnusable(rseq, type, state_.seq);
         if (kind == AckKind::Data && link_.RunFlagCleared()) {
             link_.StopPlain();
             return Ack::Failed;
@@ -98,13 +103,27 @@ KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
         if (SpareAnswer(type, rseq)) continue;
         if (++attempt < state_.retryLimit) link_.RepeatLastPacket();
     }
+    Fail(state_.seen);
     return Ack::NoAnswer;
+}
+
+// A packet the wait under way cannot use, remembered for the sentence should
+// the wait fail: a NAK, one of the packets of the exchange out of its
+// sequence, or anything else.
+void KermitEngine::SawUnusable(int rseq, int type, int expected) {
+    if (type == 'N') {
+        state_.seen = Failure::OnlyNaks;
+        return;
+    }
+    const bool ofExchange = type != 0 && std::strchr("YSFADZB", type) != nullptr;
+    state_.seen = ofExchange && rseq != expected ? Failure::OutOfSequence : Failure::NothingUsable;
 }
 
 // The S and its acknowledgement carry a type-1 check whatever an earlier
 // exchange agreed on (an I before a G command); the answer sets the check anew.
 bool KermitEngine::SendInit() {
     link_.UseCheck(1);
+    state_.underWay = true;
     link_.PutPacket(link_.BuildInitParams(), state_.seq, 'S', link_.SendBuffer());
     link_.ArmNoAnswerHint(kNoAnswerHintMs);
     const Ack ack = AwaitAck(AckKind::Init);
@@ -215,12 +234,18 @@ Outcome KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::
 Outcome KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length,
                                  const SendDetails& details) {
     const Outcome sent = SendFile(name, data, length, details);
-    if (sent != Outcome::Failed) return sent;
+    if (sent != Outcome::Failed) {
+        state_.underWay = false;
+        return sent;
+    }
+    // After a stop no B: whoever stopped tells the peer why (TellPeerEnded).
+    if (link_.RunFlagCleared()) return link_.Ended(false);
     const PacketLink::SavedStatus reason = link_.SaveStatus();
     if (state_.silentSeconds > 0)
         link_.PutPacket(0, state_.seq, 'B', nullptr);
     else
         SendBreak();
+    state_.underWay = false;
     if (!reason.stopped) link_.RestoreStatus(reason);
     return link_.Ended(false);
 }

@@ -93,6 +93,7 @@ void CComThread::RunJob(const PostedJob& posted) {
                .window = posted.window != nullptr ? &throttle : nullptr,
                .texts = texts_,
                .runFlag = runFlag_,
+               .stopCause = stopCause_,
                .link = link,
                .endEvent = endEvent,
                .editor = posted.editor,
@@ -124,7 +125,9 @@ void CComThread::RunJob(const PostedJob& posted) {
     thread_.exit(0);
 }
 
-bool CComThread::RequestStop() {
+bool CComThread::RequestStop(StopCause cause) {
+    // The first cause stands: a stop after a stop changes nothing.
+    if (runFlag_ != 0) stopCause_ = cause;
     runFlag_ = 0;
     return endEvent.Set();
 }

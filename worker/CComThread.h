@@ -51,7 +51,9 @@ public:
     // Clears the run flag (whether or not the job has opened its port yet)
     // and signals endEvent. Safe from any thread at any time, also while the
     // worker destroys its link. Returns whether signalling succeeded.
-    bool RequestStop();
+    bool RequestStop(StopCause cause = StopCause::User);
+    // Why the job was stopped; StopCause::User when it was not.
+    StopCause stopCause() const { return stopCause_; }
 
     // The rest of the stop sequence: signals endEvent once more and asks the
     // thread's event loop to end.
@@ -89,7 +91,8 @@ private:
 
     // Guards the job's results, which the window reads from its own thread.
     mutable std::mutex handOver_;
-    std::atomic<int> runFlag_{1};  // outlives every link; never set back to 1
+    std::atomic<int> runFlag_{1};                        // outlives every link; never set back to 1
+    std::atomic<StopCause> stopCause_{StopCause::User};  // set before runFlag_ is cleared
     QThread thread_;
     std::unique_ptr<QObject> receiver_;  // a JobReceiver
     const JobTexts texts_;

@@ -114,12 +114,12 @@ QString EngineReports::PeerSays() const {
     return texts_.At(TextId::CaliperSays).arg(peerError_);
 }
 
-QString EngineReports::TakeNote() {
+QString EngineReports::TakeNote(bool withPeer) {
     QStringList lines;
     for (const QString& part : {writeNote_, keptNote_}) {
         if (!part.isEmpty()) lines += part;
     }
-    if (!peerNoted_ && !peerError_.isEmpty()) lines += PeerSays();
+    if (withPeer && !peerNoted_ && !peerError_.isEmpty()) lines += PeerSays();
     peerNoted_ = true;
     writeNote_.clear();
     keptNote_.clear();

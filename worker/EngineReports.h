@@ -47,10 +47,12 @@ public:
     // "The caliper says: ..." with the peer's last E message; empty when the
     // peer sent none.
     QString PeerSays() const;
+    // The peer's last E message, fit to be shown; empty when it sent none.
+    QString peerText() const { return peerError_; }
     // What became of the last file that did not arrive whole (and why, when
     // it could not be written or the peer said why), for the user; empty
     // when nothing is to be said. Taking it clears it.
-    QString TakeNote();
+    QString TakeNote(bool withPeer = true);
 
 private:
     void ListFile(const JobFile& file);

@@ -1,4 +1,7 @@
+#include <QDir>
+
 #include <algorithm>
+#include <string_view>
 
 #include "app/TextTable.h"
 #include "serial/SerialPort.h"
@@ -15,11 +18,27 @@ int PacketEndWaitMs(int baudIndex) {
     return std::max(kFloorMs, 5 * 10 * 1000 / serial::kBaudTable[baudIndex]);
 }
 
+// The E packet's text for a stop, in the words Kermit programs show.
+std::string_view StopReason(StopCause cause) {
+    switch (cause) {
+        case StopCause::User:
+        case StopCause::Interrupt:
+            return kermit::KermitEngine::kUserCancelled;
+        case StopCause::Terminate:
+        case StopCause::Hangup:
+            return "Interrupted";
+        case StopCause::TimeLimit:
+            return "Time limit exceeded";
+    }
+    return kermit::KermitEngine::kUserCancelled;
+}
+
 }  // namespace
 
 std::unique_ptr<JobLink> JobRun::CreateLink() {
     auto owned = std::make_unique<JobLink>(runFlag, window, texts);
     owned->engine.SetOffer(job.offer);
+    owned->engine.SetSilenceLimit(job.silenceLimitMs);
     owned->engine.Link().SetPacketEndWait(PacketEndWaitMs(job.baudIndex));
     link = owned.get();
     return owned;
@@ -27,6 +46,10 @@ std::unique_ptr<JobLink> JobRun::CreateLink() {
 
 void JobRun::DestroyLink(std::unique_ptr<JobLink>& owned) {
     if (owned == nullptr) return;
+    // A write that stays bounded (the port's write time-out), before the
+    // port closes: the peer ends its side at once instead of retrying.
+    if (owned->engine.TransferUnderWay())
+        owned->engine.TellPeerEnded(runFlag == 0 ? StopReason(stopCause) : "Transfer failed");
     statusText = QString::fromLatin1(owned->engine.StatusText()).trimmed();
     if (failedFile.isEmpty()) failedFile = owned->reports.failedFile();
     link = nullptr;
@@ -52,7 +75,12 @@ void JobRun::Show(const QString& text, MessageIcon icon) const {
 
 void JobRun::SetFailureOutcome(const JobLink& owned) {
     if (owned.lineLost()) {
-        Show(texts.At(TextId::LineLost), MessageIcon::Warning);
+        // The file under way, when one was: the one sent, or the one that did
+        // not arrive whole.
+        const QString file = job.kind == JobKind::Send ? job.path : owned.reports.failedFile();
+        Show(file.isEmpty() ? texts.At(TextId::LineLost)
+                            : texts.At(TextId::LineLostDuring).arg(QDir::toNativeSeparators(file)),
+             MessageIcon::Warning);
         outcome = JobOutcome::LineLost;
     } else if (owned.engine.Stopped()) {
         outcome = JobOutcome::Stopped;

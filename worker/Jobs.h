@@ -29,6 +29,7 @@ struct JobRun {
     JobWindow* window = nullptr;
     const JobTexts& texts;
     std::atomic<int>& runFlag;
+    const std::atomic<StopCause>& stopCause;
     std::atomic<JobLink*>& link;
     AutoResetEvent& endEvent;
     const EditorLauncher& editor;
@@ -39,7 +40,9 @@ struct JobRun {
 
     // The link object of the job, published in `link` while it exists.
     std::unique_ptr<JobLink> CreateLink();
-    // Destroys the link (closing the port) and clears `link`.
+    // Tells the peer why a transfer still under way ends (the user's or a
+    // signal's stop, a failure), destroys the link (closing the port) and
+    // clears `link`.
     void DestroyLink(std::unique_ptr<JobLink>& owned);
     // The common end: link destroyed, endEvent signalled, the window told
     // with OnJobOver.

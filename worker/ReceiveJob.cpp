@@ -5,6 +5,7 @@
 
 #include "app/EightBit.h"
 #include "app/TextTable.h"
+#include "worker/FailureSentence.h"
 #include "worker/Jobs.h"
 #include "worker/ReceivedFile.h"
 
@@ -62,6 +63,21 @@ int NotReceivedStatus(kermit::Outcome outcome) {
     }
 }
 
+// At the end of the job: why the receive failed, naming the file, then what
+// became of the file; only what became of it after a stop or a lost line.
+void ShowFailure(JobRun& run, JobLink& link) {
+    const bool failed = run.outcome == JobOutcome::Failed || run.outcome == JobOutcome::FileFailed;
+    QStringList lines;
+    if (failed) {
+        QString file = link.reports.failedFile();
+        if (file.isEmpty()) file = FromEightBit(QByteArray(link.engine.FileName()));
+        lines += FailureSentence(run.texts, link.engine, file, false, link.reports.peerText());
+    }
+    const QString note = link.reports.TakeNote(!failed);
+    if (!note.isEmpty()) lines += note;
+    if (!lines.isEmpty()) run.Show(lines.join(QLatin1Char('\n')), MessageIcon::Warning);
+}
+
 }  // namespace
 
 // Serves one file or request after another until one fails or the user
@@ -91,9 +107,8 @@ void RunReceiveJob(JobRun& run) {
             if (result != kermit::Outcome::Done) break;
             FinishTransaction(run, *link, nameBuffer.data(), editorNoted);
         }
-        const QString note = link->reports.TakeNote();
-        if (!note.isEmpty()) run.Show(note, MessageIcon::Warning);
         run.SetFailureOutcome(*link);
+        ShowFailure(run, *link);
     }
     run.EndJob(link);
     if (notReceived != 0 && run.outcome == JobOutcome::Stopped) {

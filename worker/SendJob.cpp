@@ -8,6 +8,7 @@
 #include "app/EightBit.h"
 #include "app/PathParts.h"
 #include "app/TextTable.h"
+#include "worker/FailureSentence.h"
 #include "worker/FileReasons.h"
 #include "worker/Jobs.h"
 
@@ -77,11 +78,8 @@ std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
 // silent, that it stopped answering, with the file and how long it said
 // nothing.
 QString FailureText(const JobRun& run, const JobLink& link) {
-    const int silent = link.engine.SilentSeconds();
-    const QString reason = silent <= 0 ? run.FailureReason(link)
-                                       : run.texts.At(TextId::PeerStoppedAnswering)
-                                             .arg(QDir::toNativeSeparators(run.job.path))
-                                             .arg(silent);
+    const QString reason =
+        FailureSentence(run.texts, link.engine, run.job.path, true, link.reports.peerText());
     return FileProblemText(run.texts.At(TextId::TransmissionError), run.job.path, reason);
 }
 

@@ -23,4 +23,17 @@ struct WorkerJob {
     QString path = {};         // send: the file; receive: the folder; capture: unused
     kermit::Offer offer = {};  // what this side's Send-Init offers: block check, long
                                // packets, sliding window, repeat prefix
+    // How long the caliper may say nothing, once it has spoken, before the
+    // transfer gives up, in milliseconds; 0 = the engine's rule (at least
+    // 60 s). Tests set a short one.
+    qint64 silenceLimitMs = 0;
+};
+
+// Why the job was stopped before its end; the peer hears it in an E packet.
+enum class StopCause {
+    User,       // Cancel in the window, or corvix-cli's own end (--count)
+    Interrupt,  // Ctrl+C
+    Terminate,  // SIGTERM
+    Hangup,     // SIGHUP: the terminal went away
+    TimeLimit,  // --max-time ran out
 };

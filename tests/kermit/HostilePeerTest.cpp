@@ -148,12 +148,13 @@ TEST_F(Hostile, EndlessStreamOfDataPacketsEndsOnTheStop) {
     engine.SetReceiveFolder(tree.In());
     char name[kermit::KermitEngine::kNameBufferSize] = {};
     std::uint8_t data[8192];
-    EXPECT_EQ(engine.KermitReceive(name, data, 8191).outcome, kermit::Outcome::Failed);
-    EXPECT_STREQ(engine.StatusText(), " ERR: GETDATA");
+    EXPECT_EQ(engine.KermitReceive(name, data, 8191).outcome, kermit::Outcome::Stopped);
+    EXPECT_STREQ(engine.StatusText(), "         QUIT");
     EXPECT_LT(port.ReadAfterStop(), 200u);
+    engine.TellPeerEnded("User cancelled");
     ASSERT_FALSE(port.sent.empty());
     EXPECT_EQ(port.sent.back().type, 'E');
-    EXPECT_EQ(port.sent.back().data, "MEMORY FULL");
+    EXPECT_EQ(port.sent.back().data, "User cancelled");
     EXPECT_FALSE(fs::exists(tree.In() / "FLOOD.DAT"));  // kept as incomplete
     EXPECT_LE(fs::file_size(tree.In() / "FLOOD.DAT.part"), 300u * 1024);
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "KermitPeer.h"
 #include "ReceiveRig.h"
@@ -130,9 +132,15 @@ TEST_F(Receiver, ExistingFileIsReplacedOnlyWhenTheUserSaysYes) {
         rig.observer.overwriteAnswer = answer;  // No, then the Save As is cancelled
         ScriptFile(rig, "OLD.TXT", "new");
         EXPECT_EQ(rig.Receive(), -1);
-        EXPECT_EQ(rig.Status(), " ERR: GETDATA");
+        const bool cancelled = answer == RecordingObserver::Overwrite::Cancel;
+        EXPECT_EQ(rig.Status(), cancelled ? " NOT REPLACED" : "    NOT SAVED");
+        EXPECT_EQ(rig.engine.LastFailure(), kermit::KermitEngine::Failure::Refused);
         EXPECT_EQ(ReadWhole(target), "old content");
-        EXPECT_EQ(rig.port.TypesSent().find('E'), std::string::npos);  // the peer is not told
+        // The sender hears of the refusal at once, not after its retries.
+        ASSERT_FALSE(rig.port.sent.empty());
+        EXPECT_EQ(rig.port.sent.back().type, 'E');
+        EXPECT_EQ(rig.port.sent.back().data, "Refused by user");
+        EXPECT_FALSE(rig.engine.TransferUnderWay());
         EXPECT_EQ(rig.observer.events.size(), answer == RecordingObserver::Overwrite::No ? 2u : 1u);
     }
 }
@@ -160,7 +168,8 @@ TEST_F(Receiver, FileThatCannotBeCreatedIsReported) {
     ReceiveRig rig(missing);
     ScriptFile(rig, "NAME.TXT", "data");
     EXPECT_EQ(rig.Receive(), -1);
-    EXPECT_EQ(rig.Status(), " ERR: GETDATA");
+    EXPECT_EQ(rig.Status(), "CANNOT CREATE");
+    EXPECT_EQ(rig.port.sent.back().data, "Can't create file");
     EXPECT_EQ(rig.observer.events,
               (std::vector<std::string>{"could not open " + (missing / "NAME.TXT").string()}));
     EXPECT_FALSE(fs::exists(missing));
@@ -211,8 +220,8 @@ TEST_F(Receiver, NameLongerThan127BytesFailsCleanly) {
 
 TEST_F(Receiver, StopDuringDataKeepsWhatArrivedAsAMarkedFile) {
     // The user stops while the engine waits for the third data packet; the
-    // sender then stays silent, or sends the second packet once more (which
-    // is answered with E, as every packet but the next is after a stop).
+    // sender then stays silent, or sends the second packet once more. The
+    // receive ends as stopped at once; whoever stopped tells the peer why.
     for (const bool peerRepeats : {false, true}) {
         SCOPED_TRACE(peerRepeats);
         ReceiveRig rig(tree.In());
@@ -223,14 +232,15 @@ TEST_F(Receiver, StopDuringDataKeepsWhatArrivedAsAMarkedFile) {
                     {0, 0, ""}});
         if (peerRepeats) rig.Script({{3, 'D', "second"}});
         EXPECT_EQ(rig.Receive(), -1);
-        EXPECT_EQ(rig.Status(), " ERR: GETDATA");
+        EXPECT_EQ(rig.outcome, kermit::Outcome::Stopped);
+        EXPECT_EQ(rig.Status(), "         QUIT");
         EXPECT_EQ(Listing(tree.In()), (std::vector<std::string>{"PART.TXT.part"}));
         EXPECT_EQ(ReadWhole(tree.In() / "PART.TXT.part"), "first second");
-        EXPECT_LE(rig.port.sent.size(), 5u + 5u);  // the last Y at most retryLimit times
-        if (peerRepeats) {
-            EXPECT_EQ(rig.port.sent.back().type, 'E');
-            EXPECT_EQ(rig.port.sent.back().data, "MEMORY FULL");
-        }
+        EXPECT_EQ(rig.port.TypesSent(), "NYYYY");  // nothing more after the stop
+        rig.engine.TellPeerEnded("User cancelled");
+        EXPECT_EQ(rig.port.sent.back().type, 'E');
+        EXPECT_EQ(rig.port.sent.back().data, "User cancelled");
+        EXPECT_EQ(rig.Status(), "         QUIT");
         EXPECT_EQ(rig.observer.events.back(), "not received " + (tree.In() / "PART.TXT").string() +
                                                   " kept " +
                                                   (tree.In() / "PART.TXT.part").string() + " 12");
@@ -339,4 +349,75 @@ TEST_F(Receiver, CopiesThatCameBeforeTheAnswerAreNotAnsweredAgain) {
     EXPECT_EQ(rig.Receive(), 3);
     EXPECT_EQ(ReadWhole(tree.In() / "BURST.TXT"), "abc");
     EXPECT_EQ(rig.SeqsOf('Y'), (std::vector<int>{0, 1, 2, 2, 3, 4}));
+}
+
+// A sender that falls silent after its S, in mid-file or after its Z: at each
+// of its time-outs (10 s in its S) the receiver answers once more, and after
+// the whole silence limit (at least 60 s, or the job's own) the receive ends
+// as failed, tells the sender, and keeps what arrived as not whole. A sender
+// that wakes within the limit finishes byte-exact.
+TEST_F(Receiver, SilentSenderEndsTheReceiveAfterTheSilenceLimit) {
+    constexpr std::int64_t kForEver = std::numeric_limits<std::int64_t>::max() / 2;
+    struct Case {
+        const char* name;
+        int sleepsAfter;  // the engine's answer (its seq) after which the sender sleeps
+        std::int64_t sleepMs;
+        std::int64_t limitMs;  // the job's silence limit; 0 = the rule
+        int received;          // Receive()'s number
+        std::int64_t endsAt;   // the clock when the receive ends
+        const char* kept;      // what stays in SLEEPY.TXT.part ("" = no such file)
+    };
+    const Case cases[] = {
+        {"after S", 0, kForEver, 0, -1, 60000, ""},
+        {"mid-file", 2, kForEver, 0, -1, 60000, "first "},
+        {"mid-file, short limit", 2, kForEver, 12000, -1, 12000, "first "},
+        {"mid-file, wakes", 2, 25000, 0, 12, 25000, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReceiveRig rig(tree.In());
+        rig.port.silenceIsTime = true;
+        rig.engine.SetSilenceLimit(c.limitMs);
+        rig.Script({{0, 'S', InitParams()},
+                    {1, 'F', "SLEEPY.TXT"},
+                    {2, 'D', "first "},
+                    {3, 'D', "second"},
+                    {4, 'Z', ""},
+                    {5, 'B', ""}});
+        std::int64_t wakeAt = -1;
+        rig.interpose = [&](const Packet& p) {
+            if (wakeAt < 0 && p.type == 'Y' && p.seq == c.sleepsAfter)
+                wakeAt = rig.port.clockMs + c.sleepMs;
+            return wakeAt >= 0 && rig.port.clockMs < wakeAt;  // asleep: heard nothing
+        };
+        rig.port.onIdle = [&] {
+            if (wakeAt < 0 || rig.port.clockMs < wakeAt || rig.script.empty()) return false;
+            wakeAt = -1;
+            rig.interpose = nullptr;
+            const Packet next = rig.script.front();
+            rig.script.pop_front();
+            rig.port.FeedPacket(next.seq, next.type, next.data);
+            return true;
+        };
+        EXPECT_EQ(rig.Receive(), c.received);
+        EXPECT_EQ(rig.port.clockMs, c.endsAt);
+        if (c.received < 0) {
+            EXPECT_EQ(rig.Status(), "      NO DATA");
+            EXPECT_EQ(rig.engine.LastFailure(), kermit::KermitEngine::Failure::Silent);
+            EXPECT_EQ(rig.engine.SilentSeconds(), c.endsAt / 1000);
+            EXPECT_EQ(rig.port.sent.back().type, 'E');
+            EXPECT_EQ(rig.port.sent.back().data, "Timed out");
+            // The last answer went again at each of the sender's time-outs.
+            const auto repeats = std::count_if(
+                rig.port.sent.begin(), rig.port.sent.end(),
+                [&](const Packet& p) { return p.seq == c.sleepsAfter && p.type == 'Y'; });
+            EXPECT_EQ(repeats, 1 + (c.endsAt - 1) / 10000);
+        } else {
+            EXPECT_EQ(ReadWhole(tree.In() / "SLEEPY.TXT"), "first second");
+        }
+        const fs::path part = tree.In() / "SLEEPY.TXT.part";
+        EXPECT_EQ(fs::exists(part) ? ReadWhole(part) : std::string(), c.kept);
+        fs::remove_all(tree.In());
+        fs::create_directories(tree.In());
+    }
 }

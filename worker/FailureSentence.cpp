@@ -1,0 +1,58 @@
+#include "worker/FailureSentence.h"
+
+#include <QDir>
+
+#include "app/TextTable.h"
+
+namespace {
+
+using Failure = kermit::KermitEngine::Failure;
+
+int SentenceId(Failure failure) {
+    switch (failure) {
+        case Failure::OnlyNaks:
+            return TextId::FailedOnlyNaks;
+        case Failure::OutOfSequence:
+            return TextId::FailedOutOfSequence;
+        case Failure::Damaged:
+            return TextId::FailedDamaged;
+        case Failure::NothingUsable:
+            return TextId::FailedNothingUsable;
+        case Failure::Refused:
+            return TextId::FailedRefusedHere;
+        case Failure::CannotCreate:
+            return TextId::FailedCannotCreate;
+        case Failure::WriteFailed:
+            return TextId::FailedCannotWrite;
+        case Failure::NoAnswer:
+            return TextId::FailedNoAnswer;
+        default:
+            return TextId::FailedOther;
+    }
+}
+
+QString Sentence(const JobTexts& texts, const kermit::KermitEngine& engine, const QString& file,
+                 bool sending, const QString& peerText) {
+    const Failure failure = engine.LastFailure();
+    if (failure == Failure::Silent)
+        return texts.At(sending ? TextId::PeerStoppedAnswering : TextId::SenderStoppedSending)
+            .arg(file)
+            .arg(engine.SilentSeconds());
+    if (failure == Failure::PeerEnded || !peerText.isEmpty())
+        return texts.At(TextId::FailedPeerEnded).arg(file, peerText);
+    return texts.At(SentenceId(failure)).arg(file);
+}
+
+}  // namespace
+
+QString FailureSentence(const JobTexts& texts, const kermit::KermitEngine& engine,
+                        const QString& file, bool sending, const QString& peerText) {
+    const QString named =
+        file.isEmpty() ? texts.At(TextId::NextFile) : QDir::toNativeSeparators(file);
+    const QString sentence = Sentence(texts, engine, named, sending, peerText);
+    // The status word, unless it only repeats the file's name or the peer's words.
+    const QString status = QString::fromLatin1(engine.StatusText()).trimmed();
+    const bool peerEnded = engine.LastFailure() == Failure::PeerEnded || !peerText.isEmpty();
+    if (peerEnded || status.isEmpty() || file.endsWith(status)) return sentence;
+    return sentence + QStringLiteral(" [") + status + QLatin1Char(']');
+}
