@@ -99,7 +99,7 @@ constexpr Message kMessages[] = {
      "The transfer of %1 failed: the caliper only ever asked for the packets again (NAK). Check "
      "the cable and that both sides use the same baud rate."},
     {TextId::FailedOutOfSequence,
-     "The transfer of %1 failed: the caliper's packets came out of sequence again and again."},
+     "The transfer of %1 failed: the caliper's packets were out of sequence again and again."},
     {TextId::FailedDamaged,
      "The transfer of %1 failed: the caliper's packets arrived damaged again and again. Check the "
      "cable and the baud rate."},

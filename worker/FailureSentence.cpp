@@ -38,8 +38,10 @@ QString Sentence(const JobTexts& texts, const kermit::KermitEngine& engine, cons
         return texts.At(sending ? TextId::PeerStoppedAnswering : TextId::SenderStoppedSending)
             .arg(file)
             .arg(engine.SilentSeconds());
+    // A send's message names the file above its reason already.
     if (failure == Failure::PeerEnded || !peerText.isEmpty())
-        return texts.At(TextId::FailedPeerEnded).arg(file, peerText);
+        return sending ? texts.At(TextId::CaliperSays).arg(peerText)
+                       : texts.At(TextId::FailedPeerEnded).arg(file, peerText);
     return texts.At(SentenceId(failure)).arg(file);
 }
 

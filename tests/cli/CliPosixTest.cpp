@@ -220,17 +220,29 @@ TEST_F(Cli, CaptureToStandardOutputEndsAtMaxTime) {
     EXPECT_EQ(out, "Bjork;12.25\r\n");
 }
 
-TEST_F(Cli, AStoppedSendExitsWith130) {
+TEST_F(Cli, AStoppedSendExitsWithTheStatusOfItsCauseAndOneLine) {
     // Nobody answers on the line: the send waits until it is stopped.
     WriteWholeFile(root / "plots.dat", "data");
-    Start({"send", "--port", PortA(), "plots.dat"});
-    WaitUntilPortReady();
-    Signal(SIGTERM);
-    EXPECT_EQ(Finish(5000), 130) << err;
-    EXPECT_EQ(err, "");  // a stop is silent
-
+    const std::string notSent = "; " + (root / "plots.dat").string() + " was not sent whole\n";
+    const struct {
+        int signal;
+        int status;
+        std::string line;
+    } stops[] = {
+        {SIGINT, 130, "corvix-cli: stopped by Ctrl+C (SIGINT)" + notSent},
+        {SIGTERM, 143, "corvix-cli: stopped by SIGTERM" + notSent},
+        {SIGHUP, 129, "corvix-cli: stopped: the terminal went away (SIGHUP)" + notSent},
+    };
+    for (const auto& stop : stops) {
+        Start({"send", "--port", PortA(), "plots.dat"});
+        WaitUntilPortReady();
+        Signal(stop.signal);
+        EXPECT_EQ(Finish(5000), stop.status) << err;
+        EXPECT_EQ(err, stop.line);
+    }
     Start({"send", "--port", PortA(), "--max-time", "0.5", "plots.dat"});
-    EXPECT_EQ(Finish(5000), 130) << err;
+    EXPECT_EQ(Finish(5000), 124) << err;
+    EXPECT_EQ(err, "corvix-cli: the time limit of --max-time ran out" + notSent);
 }
 
 TEST_F(Cli, AVanishingLineEndsTheRunWithStatus1AndSaysSo) {
@@ -250,7 +262,8 @@ TEST_F(Cli, AVanishingLineEndsTheRunWithStatus1AndSaysSo) {
     WaitUntilPortReady();
     line->CloseEnd(0);
     EXPECT_EQ(Finish(5000), 1) << err;
-    EXPECT_EQ(err, "corvix-cli: The connection to the caliper was lost.\n");
+    EXPECT_EQ(err, "corvix-cli: The connection to the caliper was lost while " +
+                       (root / "plots.dat").string() + " was being transferred.\n");
 }
 
 TEST_F(Cli, ExitStatusesForUsagePortAndFileFailures) {
@@ -433,7 +446,7 @@ TEST_F(Cli, AFileThatDoesNotArriveWholeLeavesTheOldFileAndKeepsWhatCame) {
     {  // the sender goes silent and the run is stopped mid-file, twice
         for (const char* kept : {"plot.dat.part", "plot.dat.2.part"}) {
             ScriptedSender sender(line->Path(1), FileStart("plot.dat", {"first ", "second"}));
-            EXPECT_EQ(Run(receive() + QStringList{"--max-time", "1.5"}), 1) << err;
+            EXPECT_EQ(Run(receive() + QStringList{"--max-time", "1.5"}), 124) << err;
             expectKept(kept, "first second");
         }
         EXPECT_EQ(ReadWholeFile(root / "rx" / "plot.dat.part"), "first second");
@@ -446,14 +459,20 @@ TEST_F(Cli, AFileThatDoesNotArriveWholeLeavesTheOldFileAndKeepsWhatCame) {
         EXPECT_EQ(Run(receive()), 1) << err;
         expectKept("plot.dat.2.part", "half");
         EXPECT_NE(err.find("transfer failed: ERR: GETDATA"), std::string::npos) << err;
-        EXPECT_NE(err.find("\nThe caliper says: cancelled\n"), std::string::npos) << err;
+        EXPECT_NE(err.find("corvix-cli: The caliper ended the transfer of " + target.string() +
+                           ". It says: cancelled\n"),
+                  std::string::npos)
+            << err;
     }
     {  // the line goes away
         ScriptedSender sender(line->Path(1), FileStart("plot.dat", {"lost"}),
                               [this] { line->CloseEnd(0); });
         EXPECT_EQ(Run(receive()), 1) << err;
         expectKept("plot.dat.3.part", "lost");
-        EXPECT_NE(err.find("The connection to the caliper was lost."), std::string::npos);
+        EXPECT_NE(err.find("The connection to the caliper was lost while " + target.string() +
+                           " was being transferred."),
+                  std::string::npos)
+            << err;
         line = std::make_unique<linesim::LineSim>();
         ASSERT_TRUE(line->IsRunning()) << line->Error();
     }

@@ -1,8 +1,19 @@
 // C-Kermit sends; Corvix's receiver takes one transaction per call.
+#include <signal.h>
+
+#include <chrono>
+
 #include "InteropFixture.h"
 
 namespace interop {
 namespace {
+
+// Tells the test how far the file under way has come.
+class ProgressObserver : public ReplacingObserver {
+public:
+    void OnReceiveProgress(std::uint32_t bytes) override { received = bytes; }
+    std::atomic<std::uint32_t> received{0};
+};
 
 class ReceiveFromCKermit : public InteropTest {
 protected:
@@ -144,6 +155,69 @@ TEST_F(ReceiveFromCKermit, NamesThatPointOutsideLandInsideTheReceiveFolder) {
     EXPECT_FALSE(fs::exists(root / "escape.txt"));
     EXPECT_FALSE(fs::exists(root.parent_path() / "escape.txt"));
     WaitPeer();
+}
+
+// C-Kermit stopped (SIGSTOP) early, halfway and at the very end of a file:
+// the receive ends by itself once C-Kermit has said nothing for the silence
+// limit (a short one here), keeps what arrived as not whole, and tells
+// C-Kermit, which ends as soon as it runs again. Woken within the limit, it
+// finishes the file byte-exact.
+TEST_F(ReceiveFromCKermit, ASilentSenderEndsTheReceiveAndOneThatPausesFinishes) {
+    REQUIRE_PEER("kermit");
+    using namespace std::chrono;
+    constexpr int kLimitMs = 6000;
+    const std::string bytes = test_support::RandomBytes(60000, 5);
+    linesim::Options paced;
+    paced.baud = 230400;
+    OpenLine(paced);
+    ProgressObserver progress;
+    engine->SetObserver(&progress);
+    engine->SetSilenceLimit(kLimitMs);
+    WriteWholeFile(peerDir / "plot.dat", bytes);
+    const struct {
+        double at;    // the share that has arrived when C-Kermit is stopped
+        int pauseMs;  // < 0: never woken before the receive ends
+    } cases[] = {{0.10, -1}, {0.50, -1}, {0.99, -1}, {0.50, kLimitMs / 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.at);
+        fs::remove_all(rx);
+        fs::create_directories(rx);
+        progress.received = 0;
+        StartCKermit({"send plot.dat"}, peerDir);
+        steady_clock::time_point stoppedAt;
+        std::thread stopper([&] {
+            const auto share = static_cast<std::uint32_t>(c.at * bytes.size());
+            while (progress.received < share && !peer.Poll())
+                std::this_thread::sleep_for(milliseconds(1));
+            peer.Signal(SIGSTOP);
+            stoppedAt = steady_clock::now();
+            if (c.pauseMs < 0) return;
+            std::this_thread::sleep_for(milliseconds(c.pauseMs));
+            peer.Signal(SIGCONT);
+        });
+        const int got = CorvixReceiveOnce();
+        const auto ended = steady_clock::now();
+        stopper.join();
+        if (c.pauseMs >= 0) {
+            EXPECT_EQ(got, static_cast<int>(bytes.size())) << engine->StatusText();
+            EXPECT_TRUE(ReadWholeFile(rx / "plot.dat") == bytes);
+            EXPECT_EQ(WaitPeer(10000), 0) << PeerLog();
+            continue;
+        }
+        EXPECT_EQ(got, -1);
+        EXPECT_STREQ(engine->StatusText(), "      NO DATA");
+        EXPECT_EQ(engine->LastFailure(), kermit::KermitEngine::Failure::Silent);
+        EXPECT_GE(ended - stoppedAt, milliseconds(kLimitMs - 1000));
+        EXPECT_LT(ended - stoppedAt, milliseconds(kLimitMs + 3000));
+        const std::string kept = ReadWholeFile(rx / "plot.dat.part");
+        EXPECT_GE(kept.size(), static_cast<std::size_t>(c.at * bytes.size()) - 8192);
+        EXPECT_TRUE(kept.size() < bytes.size() && bytes.compare(0, kept.size(), kept) == 0);
+        EXPECT_FALSE(fs::exists(rx / "plot.dat"));
+        // Running again, C-Kermit reads the E and ends at once.
+        peer.Signal(SIGCONT);
+        EXPECT_NE(WaitPeer(10000), -1) << PeerLog();
+        EXPECT_NE(PeerLog().find("Timed out"), std::string::npos) << PeerLog();
+    }
 }
 
 }  // namespace
