@@ -64,9 +64,11 @@ int NotReceivedStatus(kermit::Outcome outcome) {
 }
 
 // At the end of the job: why the receive failed, naming the file, then what
-// became of the file; only what became of it after a stop or a lost line.
+// became of the file; only what became of it after a stop, a lost line or a
+// file the user refused (the user knows why).
 void ShowFailure(JobRun& run, JobLink& link) {
-    const bool failed = run.outcome == JobOutcome::Failed || run.outcome == JobOutcome::FileFailed;
+    const bool failed = !link.lineLost() && !link.engine.Stopped() &&
+                        link.engine.LastFailure() != kermit::KermitEngine::Failure::Refused;
     QStringList lines;
     if (failed) {
         QString file = link.reports.failedFile();
@@ -107,8 +109,8 @@ void RunReceiveJob(JobRun& run) {
             if (result != kermit::Outcome::Done) break;
             FinishTransaction(run, *link, nameBuffer.data(), editorNoted);
         }
-        run.SetFailureOutcome(*link);
         ShowFailure(run, *link);
+        run.SetFailureOutcome(*link);
     }
     run.EndJob(link);
     if (notReceived != 0 && run.outcome == JobOutcome::Stopped) {

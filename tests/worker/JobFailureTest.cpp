@@ -25,14 +25,19 @@ protected:
     // Takes the line away under a job that holds the port, and checks how the
     // job ends: one warning (after `before` others), the port already closed
     // when the job-over message comes, and that message last.
-    void CutLineAndExpectLostLineEnd(CComThread& worker, std::size_t before = 0) {
+    void CutLineAndExpectLostLineEnd(CComThread& worker, std::size_t before = 0,
+                                     const fs::path& file = {}) {
         ASSERT_TRUE(HoldsDevice(DeviceA()));
         line->CloseEnd(linesim::LineSim::kSideA);
         ASSERT_TRUE(Finished(worker, 5000));
         EXPECT_EQ(worker.outcome(), JobOutcome::LineLost);
         const auto boxes = window.Boxes();
         ASSERT_EQ(boxes.size(), before + 1);
-        EXPECT_EQ(boxes.back().text, "The connection to the caliper was lost.");
+        // The file under way, when there was one, is named.
+        EXPECT_EQ(boxes.back().text.toStdString(),
+                  file.empty() ? std::string("The connection to the caliper was lost.")
+                               : "The connection to the caliper was lost while " + file.string() +
+                                     " was being transferred.");
         EXPECT_EQ(boxes.back().icon, MessageIcon::Warning);
         EXPECT_FALSE(heldAtJobOver_);
         EXPECT_EQ(window.Events().back().message, 667);
@@ -151,7 +156,7 @@ TEST_F(JobFailure, ASendWhoseLineVanishesMidFileEndsByItselfAfterClosingThePort)
     StartCKermit({"receive"}, peerDir);
     auto worker = StartJob(JobKind::Send, QString::fromStdString(file.string()));
     ASSERT_TRUE(window.WaitFor(ProgressPast(666, 2000), 30000)) << PeerLog();
-    CutLineAndExpectLostLineEnd(*worker);
+    CutLineAndExpectLostLineEnd(*worker, 0, file);
 }
 
 TEST_F(JobFailure, AReceiveCutOffMidFileKeepsWhatCameInAMarkedFileAndSaysSo) {
@@ -164,7 +169,7 @@ TEST_F(JobFailure, AReceiveCutOffMidFileKeepsWhatCameInAMarkedFileAndSaysSo) {
     WaitUntilPortReady();
     StartCKermit({"send trees.dat"}, peerDir);
     ASSERT_TRUE(window.WaitFor(ProgressPast(665, 2000), 30000)) << PeerLog();
-    CutLineAndExpectLostLineEnd(*worker, 1);
+    CutLineAndExpectLostLineEnd(*worker, 1, rx / "trees.dat");
 
     // Every byte acknowledged is in the marked file, and nothing else; the
     // file's own name stays free until it is whole.
