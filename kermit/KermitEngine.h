@@ -164,6 +164,7 @@ private:
         std::uint8_t nextHeader[kMaxPacketData] = {};
         std::int32_t answerLen = 0;        // data length of the answer AwaitAck took last
         bool underWay = false;             // see TransferUnderWay()
+        bool sending = false;              // this side sends the transfer under way
         Failure failure = Failure::None;   // see LastFailure(); the first cause stands
         Failure seen = Failure::NoAnswer;  // what the wait under way saw last that it could not use
         std::int64_t heardAt = 0;          // when the sender of a receive was last heard

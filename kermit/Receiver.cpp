@@ -25,10 +25,18 @@ void KermitEngine::SendError(std::string_view text) {
     state_.underWay = false;
 }
 
+// A receiving peer may already have taken the packet this side sent last
+// and wait for the next: it passes over an E of the old sequence number as
+// a repeat. A sender's E goes with both.
 void KermitEngine::TellPeerEnded(std::string_view reason) {
     if (!state_.underWay) return;
+    const bool sending = state_.sending;
     const PacketLink::SavedStatus status = link_.SaveStatus();
     SendError(reason);
+    if (sending) {
+        state_.seq = (state_.seq + 1) & 63;
+        SendError(reason);
+    }
     link_.RestoreStatus(status);
 }
 

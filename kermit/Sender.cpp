@@ -124,6 +124,7 @@ void KermitEngine::SawUnusable(int rseq, int type, int expected) {
 bool KermitEngine::SendInit() {
     link_.UseCheck(1);
     state_.underWay = true;
+    state_.sending = true;
     link_.PutPacket(link_.BuildInitParams(), state_.seq, 'S', link_.SendBuffer());
     link_.ArmNoAnswerHint(kNoAnswerHintMs);
     const Ack ack = AwaitAck(AckKind::Init);
