@@ -63,20 +63,20 @@ int NotReceivedStatus(kermit::Outcome outcome) {
     }
 }
 
-// At the end of the job: why the receive failed, naming the file, then what
-// became of the file; only what became of it after a stop, a lost line or a
+// At the end of the job: what became of the file, then why the receive
+// failed, naming the file; only the first after a stop, a lost line or a
 // file the user refused (the user knows why).
 void ShowFailure(JobRun& run, JobLink& link) {
     const bool failed = !link.lineLost() && !link.engine.Stopped() &&
                         link.engine.LastFailure() != kermit::KermitEngine::Failure::Refused;
     QStringList lines;
+    const QString note = link.reports.TakeNote(!failed);
+    if (!note.isEmpty()) lines += note;
     if (failed) {
         QString file = link.reports.failedFile();
         if (file.isEmpty()) file = FromEightBit(QByteArray(link.engine.FileName()));
         lines += FailureSentence(run.texts, link.engine, file, false, link.reports.peerText());
     }
-    const QString note = link.reports.TakeNote(!failed);
-    if (!note.isEmpty()) lines += note;
     if (!lines.isEmpty()) run.Show(lines.join(QLatin1Char('\n')), MessageIcon::Warning);
 }
 

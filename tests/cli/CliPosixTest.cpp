@@ -459,7 +459,7 @@ TEST_F(Cli, AFileThatDoesNotArriveWholeLeavesTheOldFileAndKeepsWhatCame) {
         EXPECT_EQ(Run(receive()), 1) << err;
         expectKept("plot.dat.2.part", "half");
         EXPECT_NE(err.find("transfer failed: ERR: GETDATA"), std::string::npos) << err;
-        EXPECT_NE(err.find("corvix-cli: The caliper ended the transfer of " + target.string() +
+        EXPECT_NE(err.find("\nThe caliper ended the transfer of " + target.string() +
                            ". It says: cancelled\n"),
                   std::string::npos)
             << err;
