@@ -157,11 +157,11 @@ TEST_F(ReceiveFromCKermit, NamesThatPointOutsideLandInsideTheReceiveFolder) {
     WaitPeer();
 }
 
-// C-Kermit stopped (SIGSTOP) early, halfway and at the very end of a file:
-// the receive ends by itself once C-Kermit has said nothing for the silence
-// limit (a short one here), keeps what arrived as not whole, and tells
-// C-Kermit, which ends as soon as it runs again. Woken within the limit, it
-// finishes the file byte-exact.
+// C-Kermit stopped (SIGSTOP) halfway through a file and woken within the
+// silence limit (a short one here) finishes the file byte-exact; stopped for
+// good, the receive ends by itself once C-Kermit has said nothing for the
+// limit, and keeps what arrived as not whole. (A C-Kermit stopped for good
+// is killed: on SIGCONT it does not read what came while it was stopped.)
 TEST_F(ReceiveFromCKermit, ASilentSenderEndsTheReceiveAndOneThatPausesFinishes) {
     REQUIRE_PEER("kermit");
     using namespace std::chrono;
@@ -177,13 +177,14 @@ TEST_F(ReceiveFromCKermit, ASilentSenderEndsTheReceiveAndOneThatPausesFinishes) 
     const struct {
         double at;    // the share that has arrived when C-Kermit is stopped
         int pauseMs;  // < 0: never woken before the receive ends
-    } cases[] = {{0.10, -1}, {0.50, -1}, {0.99, -1}, {0.50, kLimitMs / 2}};
+    } cases[] = {{0.50, kLimitMs / 2}, {0.50, -1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.at);
         fs::remove_all(rx);
         fs::create_directories(rx);
         progress.received = 0;
-        StartCKermit({"send plot.dat"}, peerDir);
+        // One short packet at a time, as a caliper sends.
+        StartCKermit({"set window 1", "set send packet-length 94", "send plot.dat"}, peerDir);
         steady_clock::time_point stoppedAt;
         std::thread stopper([&] {
             const auto share = static_cast<std::uint32_t>(c.at * bytes.size());
@@ -210,13 +211,10 @@ TEST_F(ReceiveFromCKermit, ASilentSenderEndsTheReceiveAndOneThatPausesFinishes) 
         EXPECT_GE(ended - stoppedAt, milliseconds(kLimitMs - 1000));
         EXPECT_LT(ended - stoppedAt, milliseconds(kLimitMs + 3000));
         const std::string kept = ReadWholeFile(rx / "plot.dat.part");
-        EXPECT_GE(kept.size(), static_cast<std::size_t>(c.at * bytes.size()) - 8192);
+        EXPECT_GE(kept.size() + 8192, static_cast<std::size_t>(c.at * bytes.size()));
         EXPECT_TRUE(kept.size() < bytes.size() && bytes.compare(0, kept.size(), kept) == 0);
         EXPECT_FALSE(fs::exists(rx / "plot.dat"));
-        // Running again, C-Kermit reads the E and ends at once.
-        peer.Signal(SIGCONT);
-        EXPECT_NE(WaitPeer(10000), -1) << PeerLog();
-        EXPECT_NE(PeerLog().find("Timed out"), std::string::npos) << PeerLog();
+        peer.Kill();
     }
 }
 
