@@ -1,5 +1,6 @@
 // Jobs that cannot run: the port taken, the file missing, the line gone.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -193,6 +194,38 @@ TEST(AnnouncedName, IsThePartAfterTheLastSeparatorInEightBitText) {
               "d.txt");
     EXPECT_EQ(AnnouncedName("nofolder.dat"), "");
     EXPECT_EQ(AnnouncedName(QString(600, 'a').prepend("/")).size(), 511);
+}
+
+// A receive whose sender falls silent mid-file (stopped) ends by itself
+// after the job's silence limit (a short one here), keeps what arrived, and
+// names the file in the sentence that says the caliper stopped sending.
+TEST_F(JobFailure, AReceiveWhoseSenderFallsSilentEndsByItselfAndSaysSo) {
+    REQUIRE_CKERMIT();
+    OpenLine(SlowLine());
+    WriteWholeFile(peerDir / "trees.dat", RandomBytes(100000, 13));
+    CComThread worker(JobTexts::From(EnglishTexts()));
+    worker.PostJob({.kind = JobKind::Receive,
+                    .portName = PortA(),
+                    .baudIndex = 7,
+                    .path = QString::fromStdString(rx.string()),
+                    .silenceLimitMs = 3000},
+                   &window);
+    WaitUntilPortReady();
+    StartCKermit({"set window 1", "send trees.dat"}, peerDir);
+    ASSERT_TRUE(window.WaitFor(ProgressPast(665, 2000), 30000)) << PeerLog();
+    peer.Signal(SIGSTOP);
+    ASSERT_TRUE(Finished(worker, 15000));
+    EXPECT_EQ(worker.outcome(), JobOutcome::Failed);
+    const auto boxes = window.Boxes();
+    ASSERT_FALSE(boxes.empty());
+    const std::string target = (rx / "trees.dat").string();
+    EXPECT_TRUE(boxes.back().text.endsWith(
+        QString::fromStdString("\nThe caliper stopped sending while " + target +
+                               " was being received: nothing came for 3 seconds. [NO DATA]")))
+        << boxes.back().text.toStdString();
+    EXPECT_GT(fs::file_size(rx / "trees.dat.part"), 0u);
+    EXPECT_FALSE(fs::exists(rx / "trees.dat"));
+    peer.Kill();
 }
 
 }  // namespace
