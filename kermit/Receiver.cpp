@@ -96,6 +96,9 @@ Received KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffe
 // this side refused, or that did not come whole, lets the transaction go on. A B in place
 // of the first header ends the transaction with no file.
 Received KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
+    // The sender was heard just now: its S, or the F kept from the last file.
+    state_.heardAt = link_.NowMs();
+    state_.underWay = true;
     const Header header = ReceiveHeader();
     if (header == Header::Failed) return ServeFailed("ERR: GETDATA");
     if (header == Header::Break)
@@ -148,8 +151,6 @@ Command KermitEngine::WaitForCommand() {
         }
         if (rseq == 0 && (type == 'S' || type == 'I')) {
             AnswerInit(len);
-            state_.heardAt = link_.NowMs();
-            state_.underWay = type == 'S';
             // An I changes no block check: C-Kermit sends the R or G that
             // follows it with type 1, and the answer agrees on its own.
             if (type == 'S') {
