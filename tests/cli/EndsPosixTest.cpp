@@ -102,7 +102,7 @@ TEST_F(Cli, EveryEndOnThisSideIsToldToCKermitAndHasItsOwnExitStatus) {
             // Mid-file: part of it has arrived on the receiving side.
             const fs::path arriving =
                 c.send ? root / "peer" / "plot.dat" : root / "rx" / "plot.dat.part";
-            const auto deadline = Clock::now() + std::chrono::seconds(20);
+            const auto deadline = Clock::now() + std::chrono::seconds(30);
             while (SizeOf(arriving) < 4096 && Clock::now() < deadline)
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             ASSERT_GE(SizeOf(arriving), 4096u);
