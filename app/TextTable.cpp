@@ -93,6 +93,21 @@ constexpr Message kMessages[] = {
     {TextId::ReceiveShareSeconds, "%1% of %2 bytes, about %3 s left"},
     {TextId::ReceiveShareMinutes, "%1% of %2 bytes, about %3 min left"},
     {TextId::ReceiveEnded, "The receive has ended."},
+    {TextId::DiscardCaptureOnClose,
+     "The captured text has not been saved. Close the window and discard it?"},
+    {TextId::SendCancelled, "The send was cancelled."},
+    {TextId::FileListSavedAs, "%1: %2 bytes, saved as %3"},
+    {TextId::FileListCancelled,
+     "%1: not received, cancelled; the file there is unchanged and no further file was sent"},
+    {TextId::ReceiveEndCount, "%1 of %2 files received whole"},
+    {TextId::ReceiveFolderMissing, "The folder %1 does not exist: nothing was received."},
+    {TextId::NoPortSet,
+     "No caliper adapter was found, and no port is set. Choose the port under %1 > %2."},
+    {TextId::NoAdapterPortUsed, "No caliper adapter was found. Jobs use the port %1."},
+    {TextId::EmptyPortRefused, "Enter the name of a port, or choose one from the list."},
+    {TextId::PortNoPermissionAskAdmin,
+     "You have no permission to use the port. Ask whoever manages this computer to give your user "
+     "read and write access to it."},
 };
 
 QStringList OriginalTexts() {

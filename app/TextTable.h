@@ -127,6 +127,21 @@ enum : int {
     ReceiveShareSeconds = 98,  // %1 per cent, %2 bytes announced, %3 seconds left
     ReceiveShareMinutes = 99,  // %1 per cent, %2 bytes announced, %3 minutes left
     ReceiveEnded = 100,
+
+    // The ASCII window closed with text not yet saved.
+    DiscardCaptureOnClose = 130,
+    // How a send ended when it did not go through, and what became of the
+    // files of a receive.
+    SendCancelled = 131,
+    FileListSavedAs = 132,    // %1 the name sent, %2 bytes, %3 the file it went to
+    FileListCancelled = 133,  // %1 the file
+    ReceiveEndCount = 134,    // %1 files whole, %2 files listed
+    // Start-up and the port a job will use.
+    ReceiveFolderMissing = 135,  // %1 the folder
+    NoPortSet = 136,             // %1 %2 the menu and item where it is set
+    NoAdapterPortUsed = 137,     // %1 the port
+    EmptyPortRefused = 138,
+    PortNoPermissionAskAdmin = 139,
 };
 }  // namespace TextId
 

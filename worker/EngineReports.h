@@ -53,7 +53,7 @@ public:
     QString TakeNote();
 
 private:
-    void ListFile(const JobFile& file);
+    void ListFile(JobFile file);
 
     JobWindow* window_;
     const JobTexts& texts_;
@@ -64,4 +64,5 @@ private:
     QString writeNote_;
     QString keptNote_;
     QString sendRefusedBy_;
+    QString savedAsFrom_;  // the sender's name of a file Save As put elsewhere
 };
