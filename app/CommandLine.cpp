@@ -110,7 +110,7 @@ const char* const kUsage =
     "  FOLDER       receive files with Kermit into FOLDER (a word without a dot)\n"
     "  FILE         send FILE with Kermit (a word with a dot); a .TXT file\n"
     "               receives the caliper's text into it instead\n"
-    "  KERMIT       a .TXT file after it is sent, not received into\n"
+    "  KERMIT       a .TXT file named after it is sent, not received into\n"
     "  PORT         COMn or a device path such as /dev/ttyUSB0, for this run\n"
     "  BAUDrate     the baud rate for this run, such as BAUD9600\n"
     "  -h, --help     show this text and end\n"

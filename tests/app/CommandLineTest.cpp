@@ -167,7 +167,8 @@ TEST(CommandLine, OptionsAreAnsweredAndNeverNameAFolder) {
         const CommandLineInfo info = ReadInfoRequest(c.arguments);
         EXPECT_EQ(info.request, c.request) << c.arguments.join(' ').toStdString();
         const InfoAnswer answer = AnswerInfoRequest(info, QStringLiteral("1.4.25"));
-        EXPECT_TRUE(answer.text.startsWith(QLatin1String(c.starts))) << answer.text.toStdString();
+        EXPECT_TRUE((answer.text + QLatin1Char('|')).startsWith(QLatin1String(c.starts)))
+            << answer.text.toStdString();
         EXPECT_EQ(answer.status, c.status);
         EXPECT_EQ(answer.isError, c.status != 0);
         const ParsedCommandLine parsed = Read(c.arguments);

@@ -24,7 +24,10 @@ TEST(ShippedLanguages, EveryFileDefinesAllTextsInItsOwnWords) {
         EXPECT_TRUE(sink.shown.isEmpty());
         ASSERT_EQ(table.size(), EnglishTexts().size());
         EXPECT_TRUE(table[0].isEmpty());
+        const QStringList english = EnglishTexts();
         for (int id = 1; id < table.size(); ++id) {
+            // An id without an English text is an empty entry, unused so far.
+            if (english[id].isEmpty()) continue;
             EXPECT_FALSE(table[id].trimmed().isEmpty()) << id;
             EXPECT_FALSE(table[id].contains(u'&')) << id;
         }

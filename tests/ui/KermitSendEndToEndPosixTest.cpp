@@ -91,7 +91,7 @@ bool SaveShot(QWidget& widget, const QString& name) {
 // CORVIX_SCREENSHOT_DIR set, each end is saved as a screenshot.
 TEST(KermitSendEndToEnd, AFinishedAndACancelledSendEachSayHowTheyEnded) {
     REQUIRE_PEER("kermit");
-    for (const QString code : {QStringLiteral("ENG"), QStringLiteral("DEU")}) {
+    for (const QString& code : {QStringLiteral("ENG"), QStringLiteral("DEU")}) {
         const QString suffix = code == u"ENG" ? QString() : QLatin1Char('-') + code;
         TestApp test;
         Speak(test, code);
