@@ -123,8 +123,7 @@ QStringList CTransferDlg::LinesToFit() const {
     QStringList lines{WithPort(TextAt(texts, TextId::WaitingOnCaliper))};
     if (job.kind == JobKind::Send) {
         lines << WithPort(TextAt(texts, TextId::Sending)) << SendFileLine()
-              << WithPort(TextAt(texts, TextId::TransmissionFinished))
-              << WithPort(TextAt(texts, TextId::SendCancelled))
+              << TextAt(texts, TextId::TransmissionFinished) << TextAt(texts, TextId::SendCancelled)
               << TextAt(texts, TextId::ReceiveShareMinutes).arg(100).arg(UINT32_MAX).arg(999);
     } else {
         lines << TextAt(texts, TextId::Receiving) << ReceivedFileLine(kTypicalReceivedName)
@@ -245,7 +244,7 @@ void CTransferDlg::OnJobOver() {
 void CTransferDlg::ShowSendEnded(const QString& status) {
     ended_ = true;
     cancelLocked = false;
-    statusLine = WithPort(status) + QLatin1Char('\n') + SendFileLine();
+    statusLine = status + QLatin1Char('\n') + SendFileLine();
     ShowStatusLine();
     if (sendShare_.announced()) {
         if (sendShare_.Percent() == 100) ui_->progressBar->setValue(ui_->progressBar->maximum());

@@ -35,7 +35,7 @@ TEST(ShippedLanguages, EveryFileDefinesAllTextsInItsOwnWords) {
         if (index != kEnglish) {
             int same = 0;
             for (int id = 1; id < table.size(); ++id)
-                same += table[id] == EnglishTexts()[id];
+                same += !english[id].isEmpty() && table[id] == english[id];
             EXPECT_LT(same, 10);
             EXPECT_LE(same * 10, table.size());
         }
