@@ -36,15 +36,20 @@ bool AppCore::InitInstance(const QStringList& arguments, const QString& executab
         Comport = parsed.portName;
         Baud = parsed.baud;
     }
+    savesSettings_ = !parsed.request.fromCommandLine;
     if (runMainWindow) runMainWindow(parsed.request);
-
-    if (!parsed.request.fromCommandLine) {
-        WriteSettings([&settings](const QString& key, const QVariant& value) {
-            settings.setValue(key, value);
-        });
-        settings.sync();
-    }
+    SaveSettings();
     return false;
+}
+
+void AppCore::SaveSettings() const {
+    if (!savesSettings_) return;
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brenvald"),
+                       QStringLiteral("Corvix"));
+    settings.beginGroup(QStringLiteral("Settings"));
+    WriteSettings(
+        [&settings](const QString& key, const QVariant& value) { settings.setValue(key, value); });
+    settings.sync();
 }
 
 int AppCore::EnumeratePorts() {

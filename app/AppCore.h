@@ -95,12 +95,18 @@ public:
     void ReadFontLineSettings(const QSettings& settings);
     void ReadFileLanguageSettings(const QSettings& settings);
 
+    // Writes the settings to the stored ones at once, whole (each write
+    // replaces the file in one step), so that no way the program ends loses
+    // a change: the main window calls it after every command. Nothing in a
+    // run with arguments, nor before start-up has read them.
+    void SaveSettings() const;
     // Writes the twelve settings in their fixed order through `write`.
     using SettingWriter = std::function<void(const QString& key, const QVariant& value)>;
     void WriteSettings(const SettingWriter& write) const;
 
 private:
     void ChoosePort();
+    bool savesSettings_ = false;  // a run without arguments, past reading the settings
     MessageSink& Messages();
 
     LogMessageSink logSink_;

@@ -26,5 +26,6 @@ enum : int {
     AboutItem = 32815,
     ReceiveFileItem = 32818,
     SettingsItem = 32819,
+    ReceiveAsciiItem = 32820,
 };
 }  // namespace CommandId

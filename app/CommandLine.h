@@ -32,6 +32,7 @@ struct ParsedCommandLine {
 //   BAUD<rate>       the index of <rate> in `baudRateList`, else the plain number
 //   COM<n>           port COM<n>
 //   /dev/...         that port device
+//   -...             an option (see ReadInfoRequest), never a folder
 //   anything else    a folder
 // Keywords are matched with exact case; extensions ignore case.
 ParsedCommandLine ReadCommandLine(const QStringList& arguments, const QString& portName, int baud,
@@ -46,3 +47,22 @@ enum class StartupAction {
 };
 
 StartupAction ChooseStartupAction(const CommandLineRequest& request, const QString& portName);
+
+// A word that asks the program about itself instead of for a job. The first
+// word that starts with "-" decides: --help, -h or -? the usage, --version or
+// -v the version, any other is an option the program does not know.
+enum class InfoRequest { None, Help, Version, UnknownOption };
+struct CommandLineInfo {
+    InfoRequest request = InfoRequest::None;
+    QString option;  // the word that asked
+};
+CommandLineInfo ReadInfoRequest(const QStringList& arguments);
+
+// The answer to an info request: the text and where it goes, and the exit
+// status of the run (0 for help and version, 2 for an unknown option).
+struct InfoAnswer {
+    QString text;
+    bool isError = false;
+    int status = 0;
+};
+InfoAnswer AnswerInfoRequest(const CommandLineInfo& info, const QString& version);

@@ -96,6 +96,7 @@ QByteArray EnglishTemplate(const QStringList& table) {
         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
         "<resource CompactMode=\"1\" Langauage=\"English\">\n";
     for (qsizetype id = 1; id < table.size(); ++id) {
+        if (table[id].isEmpty()) continue;  // an id not in use
         bytes += "<string id=\"" + QByteArray::number(id) + "\" value=\"" +
                  EscapedValue(ToEightBit(table[id])) + "\"/>\n";
     }

@@ -21,12 +21,14 @@ struct ButtonLabel {
     int textId;
 };
 
-inline constexpr std::array<MenuLabel, 12> kMenuLabels = {{
+inline constexpr std::array<MenuLabel, 13> kMenuLabels = {{
     {0, -1, -1, true, 0, TextId::CommunicationMenu},
     {0, 0, -1, false, CommandId::SettingsItem, TextId::SettingsItem},
     {0, 2, -1, false, CommandId::LoadProgramItem, TextId::LoadProgramItem},
-    {0, 3, -1, false, 0, TextId::AsciiItem},
-    {0, 5, -1, false, CommandId::ExitItem, TextId::ExitItem},
+    // The item of Data to printer says so, as its button does.
+    {0, 3, -1, false, 0, TextId::DataToPrinterButton},
+    {0, 4, -1, false, CommandId::ReceiveAsciiItem, TextId::ReceiveAsciiButton},
+    {0, 6, -1, false, CommandId::ExitItem, TextId::ExitItem},
     {0, 1, -1, true, 0, TextId::KermitMenu},
     {0, 1, 0, false, CommandId::SendFileItem, TextId::SendFileItem},
     {0, 1, 1, false, CommandId::ReceiveFileItem, TextId::ReceiveFileItem},

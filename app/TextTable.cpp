@@ -114,6 +114,21 @@ constexpr Message kMessages[] = {
      "The connection to the caliper was lost while %1 was being transferred."},
     {TextId::FailedOther, "The transfer of %1 failed."},
     {TextId::NextFile, "the next file"},
+    {TextId::DiscardCaptureOnClose,
+     "The captured text has not been saved. Close the window and discard it?"},
+    {TextId::SendCancelled, "The send was cancelled."},
+    {TextId::FileListSavedAs, "%1: %2 bytes, saved as %3"},
+    {TextId::FileListCancelled,
+     "%1: not received, cancelled; the file there is unchanged and no further file was sent"},
+    {TextId::ReceiveEndCount, "%1 of %2 files received whole"},
+    {TextId::ReceiveFolderMissing, "The folder %1 does not exist: nothing was received."},
+    {TextId::NoPortSet,
+     "No caliper adapter was found, and no port is set. Choose the port under %1 > %2."},
+    {TextId::NoAdapterPortUsed, "No caliper adapter was found. Jobs use the port %1."},
+    {TextId::EmptyPortRefused, "Enter the name of a port, or choose one from the list."},
+    {TextId::PortNoPermissionAskAdmin,
+     "You have no permission to use the port. Ask whoever manages this computer to give your user "
+     "read and write access to it."},
 };
 
 QStringList OriginalTexts() {

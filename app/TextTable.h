@@ -142,6 +142,20 @@ enum : int {
     LineLostDuring = 111,
     FailedOther = 112,
     NextFile = 113,  // what the sentences name when no file has been named yet
+    // The ASCII window closed with text not yet saved.
+    DiscardCaptureOnClose = 130,
+    // How a send ended when it did not go through, and what became of the
+    // files of a receive.
+    SendCancelled = 131,
+    FileListSavedAs = 132,    // %1 the name sent, %2 bytes, %3 the file it went to
+    FileListCancelled = 133,  // %1 the file
+    ReceiveEndCount = 134,    // %1 files whole, %2 files listed
+    // Start-up and the port a job will use.
+    ReceiveFolderMissing = 135,  // %1 the folder
+    NoPortSet = 136,             // %1 %2 the menu and item where it is set
+    NoAdapterPortUsed = 137,     // %1 the port
+    EmptyPortRefused = 138,
+    PortNoPermissionAskAdmin = 139,
 };
 }  // namespace TextId
 

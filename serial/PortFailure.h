@@ -19,10 +19,12 @@ enum class PortProblem {
 
 struct PortFailure {
     PortProblem problem = PortProblem::None;
-    QString group;       // NoPermission: the group that owns the device; "" when unknown
-    qint64 holder = 0;   // InUse: the process named in `lockFile`; 0 when none or unreadable
-    QString lockFile;    // InUse: the live lock file of another program; "" when none
-    QString systemText;  // Other: the system's own words for the error
+    QString group;            // NoPermission: the group that owns the device and may read and
+                              // write it; "" when unknown or when that group may not
+    bool groupMayUse = true;  // NoPermission: joining the owning group would give access
+    qint64 holder = 0;        // InUse: the process named in `lockFile`; 0 when none or unreadable
+    QString lockFile;         // InUse: the live lock file of another program; "" when none
+    QString systemText;       // Other: the system's own words for the error
 };
 
 }  // namespace serial

@@ -56,7 +56,13 @@ PortFailure OpenFailure(int error, const struct stat* device) {
         case EACCES:
         case EPERM: {
             PortFailure failure = FailureOf(PortProblem::NoPermission);
-            const group* owner = device != nullptr ? ::getgrgid(device->st_gid) : nullptr;
+            // Joining the owning group helps only when that group may read
+            // and write the device.
+            constexpr mode_t kGroupReadWrite = S_IRGRP | S_IWGRP;
+            failure.groupMayUse =
+                device == nullptr || (device->st_mode & kGroupReadWrite) == kGroupReadWrite;
+            const group* owner =
+                device != nullptr && failure.groupMayUse ? ::getgrgid(device->st_gid) : nullptr;
             if (owner != nullptr) failure.group = QString::fromLocal8Bit(owner->gr_name);
             return failure;
         }

@@ -10,6 +10,7 @@ JobWindowFactory AppJobWindows(AppCore& app, JobDialogs dialogs) {
         window.dialogs = dialogs;
         window.job = request.job;
         window.fileSize = request.fileSize;
+        window.oneShot = request.oneShot;
         return window.exec();
     };
     factory.runCapture = [&app, dialogs](QWidget* owner, const CaptureRequest& request) {

@@ -29,6 +29,8 @@ namespace {
 // Characters larger than this many pixels are not offered in the viewer.
 constexpr int kLargestFontHeight = -66;
 constexpr int kFallbackFontHeight = -13;
+// The capture job's longest piece: a full one is a line of its own.
+constexpr int kPieceBytes = 511;
 
 // An item keeps the line end of its piece; on screen the line end takes no
 // room of its own.
@@ -170,7 +172,14 @@ void CAsciiDlg::accept() {
     StopAndClose(QDialog::Accepted);
 }
 
+// Text that Done or Notepad would have kept is thrown away only when the
+// user says so: Esc and the close box are too easily reached for that.
 void CAsciiDlg::reject() {
+    if (closing_) return;
+    if (!captureText.isEmpty() && dialogs.askDiscard &&
+        !dialogs.askDiscard(this, TextAt(app_.TextTable, TextId::DiscardCaptureOnClose))) {
+        return;
+    }
     StopAndClose(QDialog::Rejected);
 }
 
@@ -297,11 +306,19 @@ void CAsciiDlg::OnPrint() {
 
 void CAsciiDlg::OnCapturedText(const QByteArray& piece) {
     captureText.append(piece);
-    // On screen a piece ends at a zero byte, as C text would.
-    const qsizetype end = piece.indexOf('\0');
-    const QString text = FromEightBit(end < 0 ? piece : piece.left(end));
     QListWidget* list = ui_->pieceList;
-    list->addItem(text);
+    // A piece handed over when the line fell quiet before its line end is
+    // continued by the next one on the same line of the list.
+    const bool continues = !openPiece_.isEmpty() && list->count() > 0;
+    openPiece_ = continues ? openPiece_ + piece : piece;
+    // On screen a piece ends at a zero byte, as C text would.
+    const qsizetype end = openPiece_.indexOf('\0');
+    const QString text = FromEightBit(end < 0 ? openPiece_ : openPiece_.left(end));
+    if (continues)
+        list->item(list->count() - 1)->setText(text);
+    else
+        list->addItem(text);
+    if (openPiece_.endsWith('\n') || openPiece_.size() >= kPieceBytes) openPiece_.clear();
     const int row = list->count() - 1;
     if (row < 0) return;
     list->setCurrentRow(row, QItemSelectionModel::NoUpdate);

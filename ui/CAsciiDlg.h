@@ -67,7 +67,9 @@ public:
     void OnNotepad();
     // Done: stop the capture, take the margin, close with Accepted.
     void accept() override;
-    // Cancel, Esc, the close box: stop the capture, close with Rejected.
+    // Cancel, Esc, the close box: with text captured, ask first whether to
+    // discard it (No keeps the window); then stop the capture, close with
+    // Rejected.
     void reject() override;
 
     QListWidget* pieceList() const;
@@ -101,6 +103,7 @@ private:
     bool initialised_ = false;
     bool started_ = false;
     bool closing_ = false;
-    QSize templateSize_;                                // the window's smallest size
+    QByteArray openPiece_;  // the last item's bytes while its line is unfinished
+    QSize templateSize_;    // the window's smallest size
     QList<std::pair<QWidget*, QRect>> templatePlaces_;  // each control at that size
 };

@@ -76,8 +76,13 @@ void CSettingsDlg::FillPortList(const QString& selectedName) {
     list->clear();
     for (const _tagPORTS& port : app_.PortList)
         list->addItem(PortEntryText(port), PortNameOf(port));
-    if (!storedPort_.isEmpty() && IndexOfPort(app_.PortList, storedPort_) < 0)
-        list->addItem(AbsentPortEntryText(app_.TextTable, storedPort_), storedPort_);
+    if (!storedPort_.isEmpty() && IndexOfPort(app_.PortList, storedPort_) < 0) {
+        // A link to a port that is there is kept as typed, and not called absent.
+        list->addItem(LeadsToListedPort(app_.PortList, storedPort_)
+                          ? PortEntryName(storedPort_)
+                          : AbsentPortEntryText(app_.TextTable, storedPort_),
+                      storedPort_);
+    }
     int index = selectedName.isEmpty() ? -1 : list->findData(selectedName);
     if (index < 0) index = PreselectedPort(app_.PortList, storedPort_);
     list->setCurrentIndex(index < list->count() ? index : -1);

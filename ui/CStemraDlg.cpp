@@ -72,7 +72,13 @@ void CStemraDlg::ConnectCommands() {
     }
 }
 
+// Whatever a command changed of the settings is stored at once.
 void CStemraDlg::OnCommand(int id) {
+    RunCommand(id);
+    app_.SaveSettings();
+}
+
+void CStemraDlg::RunCommand(int id) {
     if (id >= kFirstLanguageCommand && id <= kLastLanguageCommand) {
         OnLanguageCommand(id);
         return;
@@ -94,6 +100,7 @@ void CStemraDlg::OnCommand(int id) {
         case CommandId::AsciiItem:
             return OnDataToPrinter();
         case CommandId::ReceiveAsciiButton:
+        case CommandId::ReceiveAsciiItem:
             return OnReceiveAscii();
         case CommandId::ExitButton:
         case CommandId::ExitItem:
@@ -120,6 +127,7 @@ int CStemraDlg::exec() {
 }
 
 void CStemraDlg::OnInitDialog() {
+    app_.EnumeratePorts();
     CheckLanguageItem(app_.Language, true);
     setWindowIcon(ProgramIcon());
     ScanLanguageFiles();
@@ -166,6 +174,23 @@ void CStemraDlg::ApplyLanguageTexts() {
         if (QPushButton* button = Button(label.buttonId)) button->setText(Text(label.textId));
     }
     LayOut();
+    ShowPortHint();
+}
+
+// Without a caliper adapter among the ports, below the buttons: the port a
+// job will use, or that none is set and where to set it.
+void CStemraDlg::ShowPortHint() {
+    const bool adapter = std::any_of(app_.PortList.begin(), app_.PortList.end(),
+                                     [](const _tagPORTS& port) { return port.isCaliper == 1; });
+    QString hint;
+    if (app_.Comport.isEmpty()) {
+        hint = Text(TextId::NoPortSet)
+                   .arg(Text(TextId::CommunicationMenu), Text(TextId::SettingsItem));
+    } else if (!adapter) {
+        hint = Text(TextId::NoAdapterPortUsed).arg(PortEntryName(app_.Comport));
+    }
+    ui_->portHint->setText(hint);
+    ui_->portHint->setVisible(!hint.isEmpty());
 }
 
 void CStemraDlg::RunStartupRequest() {
@@ -173,6 +198,13 @@ void CStemraDlg::RunStartupRequest() {
         case StartupAction::LoadProgram:
             return OnProgramLoad();
         case StartupAction::KermitReceive:
+            // A folder that is not there is told before the port is opened.
+            if (!QFileInfo(commandLineRequest.path).isDir()) {
+                ShowMessage(Text(TextId::ReceiveFolderMissing)
+                                .arg(QDir::toNativeSeparators(commandLineRequest.path)),
+                            MessageIcon::Error);
+                return OnOK();
+            }
             app_.LastDir = commandLineRequest.path;
             return OnKermitReceive();
         case StartupAction::ReceiveAscii:
@@ -193,12 +225,13 @@ void CStemraDlg::OnSettings() {
     if (services_.runDialog(dialog) != QDialog::Accepted) return;
     // The port chosen from the list, kept from before or typed in.
     if (dialog.portName.isEmpty()) {
-        ShowMessage(QStringLiteral("Encountered an improper argument."), MessageIcon::Error);
+        ShowMessage(Text(TextId::EmptyPortRefused), MessageIcon::Warning);
         return;
     }
     app_.Comport = dialog.portName;
     // A list left without a selection keeps the rate there was.
     if (dialog.baudIndex >= 0) app_.Baud = dialog.baudIndex;
+    ShowPortHint();
 }
 
 void CStemraDlg::OnKermitSend() {
@@ -233,7 +266,8 @@ WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
 void CStemraDlg::RunSend(const QString& path) {
     const std::uint32_t fileSize = ReadFileSize(path);
     app_.LastFile = path;
-    services_.jobWindows.runTransfer(this, {Job(JobKind::Send, path), fileSize});
+    services_.jobWindows.runTransfer(
+        this, {Job(JobKind::Send, path), fileSize, commandLineRequest.fromCommandLine});
 }
 
 void CStemraDlg::OnKermitReceive() {
@@ -244,7 +278,8 @@ void CStemraDlg::OnKermitReceive() {
     } else {
         app_.LastDir = commandLineRequest.path;
     }
-    services_.jobWindows.runTransfer(this, {Job(JobKind::Receive, app_.LastDir)});
+    services_.jobWindows.runTransfer(
+        this, {Job(JobKind::Receive, app_.LastDir), 0, commandLineRequest.fromCommandLine});
     if (commandLineRequest.fromCommandLine) OnOK();
 }
 
@@ -383,7 +418,8 @@ void CStemraDlg::LayOut() {
             button->setGeometry(button->geometry().translated(shift, 0).adjusted(0, 0, extra, 0));
         }
         for (QWidget* wide :
-             {static_cast<QWidget*>(ui_->frame), static_cast<QWidget*>(ui_->exitButton)}) {
+             {static_cast<QWidget*>(ui_->frame), static_cast<QWidget*>(ui_->exitButton),
+              static_cast<QWidget*>(ui_->portHint)}) {
             wide->resize(wide->width() + 2 * extra, wide->height());
         }
         client.rwidth() += 2 * extra;

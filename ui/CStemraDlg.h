@@ -41,9 +41,11 @@ public:
     void OnLanguageCommand(int commandId);
     void ApplyLanguageTexts();
     void RunStartupRequest();
+    void ShowPortHint();
 
     // Menu commands and buttons, by their command or control id.
     void OnCommand(int id);
+    void RunCommand(int id);
 
     void OnSettings();
     void OnKermitSend();

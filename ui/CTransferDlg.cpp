@@ -122,13 +122,16 @@ QStringList CTransferDlg::LinesToFit() const {
     const QStringList& texts = app_.TextTable;
     QStringList lines{WithPort(TextAt(texts, TextId::WaitingOnCaliper))};
     if (job.kind == JobKind::Send) {
-        lines << WithPort(TextAt(texts, TextId::Sending)) << SendFileLine();
+        lines << WithPort(TextAt(texts, TextId::Sending)) << SendFileLine()
+              << TextAt(texts, TextId::TransmissionFinished) << TextAt(texts, TextId::SendCancelled)
+              << TextAt(texts, TextId::ReceiveShareMinutes).arg(100).arg(UINT32_MAX).arg(999);
     } else {
         lines << TextAt(texts, TextId::Receiving) << ReceivedFileLine(kTypicalReceivedName)
               << FileInLine(kTypicalReceivedName)
               << TextAt(texts, TextId::ReceivedBytes).arg(UINT32_MAX)
               << TextAt(texts, TextId::ReceiveShareMinutes).arg(100).arg(UINT32_MAX).arg(999)
-              << TextAt(texts, TextId::ReceiveEnded);
+              << TextAt(texts, TextId::ReceiveEnded)
+              << TextAt(texts, TextId::ReceiveEndCount).arg(999).arg(999);
     }
     return lines;
 }
@@ -200,12 +203,19 @@ void CTransferDlg::OnOK() {
 void CTransferDlg::reject() {
     if (ended_) {
         ended_ = false;
-        done(QDialog::Accepted);
+        done(wasCancelled_ ? QDialog::Rejected : QDialog::Accepted);
         return;
     }
     if (cancelLocked || closing_) return;
     closing_ = true;
     if (worker != nullptr) worker->Stop();
+    // A send tells that it was cancelled before the window goes.
+    if (job.kind == JobKind::Send && !oneShot) {
+        closing_ = false;
+        wasCancelled_ = true;
+        ShowSendEnded(TextAt(app_.TextTable, TextId::SendCancelled));
+        return;
+    }
     QDialog::reject();
 }
 
@@ -213,12 +223,39 @@ void CTransferDlg::OnJobOver() {
     if (closing_ || ended_) return;
     closing_ = true;
     if (worker != nullptr) worker->WaitUntilFinished();
-    if (KeepsOpenAtEnd()) {
+    const bool sent = job.kind == JobKind::Send && worker != nullptr &&
+                      worker->outcome() == JobOutcome::Succeeded;
+    if (!oneShot && sent) {
+        closing_ = false;
+        sendShare_.Progress(fileSize, clock());
+        ShowSendEnded(TextAt(app_.TextTable, TextId::TransmissionFinished));
+        return;
+    }
+    if (!oneShot && KeepsOpenAtEnd()) {
         closing_ = false;
         ShowEnded();
         return;
     }
     done(QDialog::Accepted);
+}
+
+// The end of a send: what became of it over the file's name and size, the
+// bar and its share as they were left, and Done.
+void CTransferDlg::ShowSendEnded(const QString& status) {
+    ended_ = true;
+    cancelLocked = false;
+    statusLine = status + QLatin1Char('\n') + SendFileLine();
+    ShowStatusLine();
+    if (sendShare_.announced()) {
+        if (sendShare_.Percent() == 100) ui_->progressBar->setValue(ui_->progressBar->maximum());
+        byteCountText = TextAt(app_.TextTable, TextId::ReceiveShare)
+                            .arg(sendShare_.Percent())
+                            .arg(sendShare_.length());
+        ui_->byteCountLabel->setText(byteCountText);
+    }
+    ui_->cancelButton->setText(TextAt(app_.TextTable, TextId::Done));
+    FitCancelButton();
+    ui_->cancelButton->setEnabled(true);
 }
 
 void CTransferDlg::OnSendProgress(std::uint32_t bytes) {
@@ -232,6 +269,13 @@ void CTransferDlg::OnSendProgress(std::uint32_t bytes) {
         }
     }
     ui_->progressBar->setValue(ProgressUnits(std::min(bytes, fileSize)));
+    // As a receive shows it: the share of the file and the time left.
+    if (!sendShare_.announced()) sendShare_.Announce(fileSize);
+    if (!sendShare_.announced()) return;
+    sendShare_.Progress(std::min(bytes, fileSize), clock());
+    byteCountText = sendShare_.Text(app_.TextTable);
+    ui_->byteCountLabel->setText(byteCountText);
+    ui_->byteCountLabel->show();
 }
 
 // The caliper has not answered for ten seconds: below the status, what the
@@ -323,9 +367,26 @@ void CTransferDlg::ShowEnded() {
     ended_ = true;
     statusLine = TextAt(app_.TextTable, TextId::ReceiveEnded);
     ShowStatusLine();
+    ShowReceiveEndBar();
     ui_->cancelButton->setText(TextAt(app_.TextTable, TextId::Done));
     FitCancelButton();
     ui_->cancelButton->setEnabled(true);
+}
+
+// At the end the bar and its text tell how many of the files came whole,
+// not how far the last one had come.
+void CTransferDlg::ShowReceiveEndBar() {
+    share_.Reset();
+    const QList<JobFile>& files = files_->files();
+    const auto whole = std::count_if(files.begin(), files.end(), [](const JobFile& file) {
+        return file.fate == JobFile::Fate::Received;
+    });
+    ui_->progressBar->setRange(0, std::max<int>(1, static_cast<int>(files.size())));
+    ui_->progressBar->setValue(static_cast<int>(whole));
+    ui_->progressBar->show();
+    byteCountText = TextAt(app_.TextTable, TextId::ReceiveEndCount).arg(whole).arg(files.size());
+    ui_->byteCountLabel->setText(byteCountText);
+    ui_->byteCountLabel->show();
 }
 
 void CTransferDlg::OnCtsChanged(int ctsOn) {

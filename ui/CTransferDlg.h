@@ -30,8 +30,11 @@ class CTransferDlg;
 // worker reports the end of the job, or with Rejected when the user
 // cancelled. A receive that ends by itself with more than one file, or with
 // one that did not arrive whole, keeps its window open until the user has
-// seen the list (Done, Esc or the close box; Accepted then). Either way the
-// worker thread has ended when it closes.
+// seen the list (Done, Esc or the close box; Accepted then). A send that
+// went through stays with "Transmission finished!", one the user cancelled
+// with the words for that, until Done. A window of a one-shot run (the
+// program's command line) closes when its job ends, whatever it has to show.
+// Either way the worker thread has ended when it closes.
 //
 // Its job window side runs on the user-interface thread; the worker reaches it
 // through a QtJobWindow.
@@ -45,6 +48,7 @@ public:
     // shown.
     WorkerJob job;
     std::uint32_t fileSize = 0;  // sending: the size of the file
+    bool oneShot = false;        // the command line started the job: close at its end
 
     // The window's own state.
     std::unique_ptr<CComThread> worker;  // the job's worker, from the first show on
@@ -111,6 +115,8 @@ private:
     void ShowShare();
     bool KeepsOpenAtEnd() const;
     void ShowEnded();
+    void ShowReceiveEndBar();
+    void ShowSendEnded(const QString& status);
 
     AppCore& app_;
     std::unique_ptr<Ui::CTransferDlg> ui_;
@@ -123,6 +129,8 @@ private:
     QByteArray receivedName_;                  // the file of the receive transaction under way
     int progressShift_ = 0;                    // the bar counts bytes >> this, to stay in int range
     ReceiveShare share_;                       // the file under way, when its length was announced
+    ReceiveShare sendShare_;                   // sending: the share of the file sent
     std::unique_ptr<TransferFileList> files_;  // receiving: the files of the job
-    bool ended_ = false;  // the job ended by itself and the window stays for its list
+    bool ended_ = false;         // the job ended by itself and the window stays for its list
+    bool wasCancelled_ = false;  // the user cancelled a send, and the window says so
 };

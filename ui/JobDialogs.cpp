@@ -114,11 +114,16 @@ std::optional<QFont> SystemFontDialog(QWidget* owner, const QFont& initial) {
     return dialog.selectedFont();
 }
 
+bool SystemAskDiscard(QWidget* owner, const QString& text) {
+    return QMessageBox::question(owner, kCaption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace
 
 JobDialogs JobDialogs::System() {
-    return JobDialogs{SystemMessage, SystemOverwrite, SystemSaveAs, SystemPrintDialog,
-                      SystemFontDialog};
+    return JobDialogs{SystemMessage,     SystemOverwrite,  SystemSaveAs,
+                      SystemPrintDialog, SystemFontDialog, SystemAskDiscard};
 }
 
 WorkerFactory SystemWorkers() {

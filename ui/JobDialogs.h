@@ -34,6 +34,8 @@ struct JobDialogs {
     std::function<bool(QWidget* owner, QPrinter& printer, const QString& pdfFolder)> choosePrinter;
     // The font chooser started from `initial`; the chosen font, or nothing.
     std::function<std::optional<QFont>(QWidget* owner, const QFont& initial)> chooseFont;
+    // A question with Yes and No, No the default: true for Yes.
+    std::function<bool(QWidget* owner, const QString& text)> askDiscard;
 
     // The system's own dialogs.
     static JobDialogs System();

@@ -15,6 +15,9 @@ class QWidget;
 struct TransferRequest {
     WorkerJob job;
     std::uint32_t fileSize = 0;  // size of the file to send; 0xFFFFFFFF when unknown
+    // A run from the command line: the window closes when the job ends,
+    // whatever it has to show, so that the program ends with it.
+    bool oneShot = false;
 };
 
 // What a capture command hands to the ASCII viewer (CAsciiDlg).

@@ -1,5 +1,7 @@
 #include "ui/PortChoice.h"
 
+#include <QFileInfo>
+
 #include "app/TextTable.h"
 
 namespace {
@@ -40,6 +42,18 @@ int PreselectedPort(const QList<_tagPORTS>& ports, const QString& storedPort) {
         if (!noneStored && ports[j].name == storedEntry) chosen = j;
     }
     return chosen < 0 ? 0 : chosen;
+}
+
+bool LeadsToListedPort(const QList<_tagPORTS>& ports, const QString& portName) {
+    if (!IsDevicePath(portName)) return false;
+    const QString target = QFileInfo(portName).canonicalFilePath();
+    if (target.isEmpty()) return false;
+    for (const _tagPORTS& port : ports) {
+        const QString name = PortNameOf(port);
+        const QString device = IsDevicePath(name) ? name : QStringLiteral("/dev/") + name;
+        if (QFileInfo(device).canonicalFilePath() == target) return true;
+    }
+    return false;
 }
 
 int IndexOfPort(const QList<_tagPORTS>& ports, const QString& portName) {

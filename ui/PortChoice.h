@@ -28,6 +28,10 @@ QString PortEntryText(const _tagPORTS& port);
 // stored, the first port of the caliper's adapter; otherwise entry 0.
 int PreselectedPort(const QList<_tagPORTS>& ports, const QString& storedPort);
 
+// Whether the device path `portName` (a stable link such as
+// /dev/serial/by-id/...) leads to one of `ports`: that port is plugged in.
+bool LeadsToListedPort(const QList<_tagPORTS>& ports, const QString& portName);
+
 // The entry of the port named `portName` (without the ":"); -1 when absent.
 int IndexOfPort(const QList<_tagPORTS>& ports, const QString& portName);
 

@@ -56,7 +56,7 @@ int TransferFileList::ExtraWidthWanted() const {
     const QFontMetrics metrics(list_->font());
     int widest = 0;
     for (const JobFile::Fate fate : {JobFile::Fate::Received, JobFile::Fate::NotReceived}) {
-        const JobFile file{fate, kTypicalName, kTypicalBytes, {}, 0};
+        const JobFile file{fate, kTypicalName, kTypicalBytes, {}, 0, {}};
         widest = std::max(widest, metrics.horizontalAdvance(JobFileLine(texts_, file, false)));
     }
     // The room of a row: the list less its frame, the scroll bar that comes

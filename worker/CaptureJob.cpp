@@ -4,10 +4,13 @@
 namespace {
 
 constexpr int kPieceCapacity = 511;
+// A piece without its line end goes to the window once the line has been
+// quiet this long: the caliper's last line may never get one.
+constexpr int kQuietPieceMs = 300;
 
 // Hands the caliper's text to the window line by line, in pieces of at most
-// 511 bytes, until the run flag is cleared. Bytes of an unfinished piece
-// are dropped at the end.
+// 511 bytes, until the run flag is cleared. A piece that the line leaves
+// unfinished is handed over when the line falls quiet.
 void CaptureText(JobRun& run, kermit::PacketLink& line) {
     char piece[kPieceCapacity + 1];
     int count = 0;
@@ -15,18 +18,18 @@ void CaptureText(JobRun& run, kermit::PacketLink& line) {
     do {
         // Input that keeps coming must not hold off a stop.
         if (run.runFlag == 0) break;
-        b = line.ReadByte();
-        if (b != -1) piece[count++] = static_cast<char>(b);
-        if (count == kPieceCapacity || b == '\n') {
+        b = count == 0 ? line.ReadByte() : line.ReadByteWithin(kQuietPieceMs);
+        if (b >= 0) piece[count++] = static_cast<char>(b);
+        if (count == kPieceCapacity || b == '\n' ||
+            (b == kermit::PacketLink::kTimedOut && count > 0)) {
             piece[count] = '\0';
             if (run.window != nullptr) run.window->OnCapturedText(QByteArray(piece, count));
             count = 0;
         }
-    } while (b != -1);
+    } while (b != kermit::PacketLink::kFailed);
 }
 
 }  // namespace
-
 void RunCaptureJob(JobRun& run) {
     std::unique_ptr<JobLink> link = run.CreateLink();
     if (!run.OpenPort(*link)) {

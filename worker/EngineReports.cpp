@@ -1,6 +1,9 @@
 #include "worker/EngineReports.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <utility>
 
 #include "app/EightBit.h"
 #include "app/TextTable.h"
@@ -50,19 +53,28 @@ void EngineReports::OnNoAnswerYet() {
 kermit::KermitObserver::Overwrite EngineReports::AskOverwrite(const std::string& path) {
     if (window_ == nullptr) return Overwrite::Cancel;
     const QString file = FromEightBit(QByteArray::fromStdString(path));
-    return window_->AskOverwrite(texts_.At(TextId::FileExistsOverwrite), file);
+    const Overwrite answer = window_->AskOverwrite(texts_.At(TextId::FileExistsOverwrite), file);
+    if (answer == Overwrite::Cancel)
+        ListFile({JobFile::Fate::Cancelled, PathText(path), 0, {}, 0, {}});
+    return answer;
 }
 
 // Save As works in UTF-8 both ways.
 std::optional<std::string> EngineReports::AskSaveAs(const std::string& path) {
     if (window_ == nullptr) return std::nullopt;
-    const std::optional<QString> chosen = window_->AskSaveAs(QString::fromStdString(path));
-    if (!chosen || chosen->isEmpty()) return std::nullopt;
+    const QString asked = QString::fromStdString(path);
+    const std::optional<QString> chosen = window_->AskSaveAs(asked);
+    if (!chosen || chosen->isEmpty()) {
+        ListFile({JobFile::Fate::Cancelled, QDir::toNativeSeparators(asked), 0, {}, 0, {}});
+        return std::nullopt;
+    }
+    savedAsFrom_ = QFileInfo(asked).fileName();
     return chosen->toStdString();
 }
 
 void EngineReports::ShowCouldNotOpenFile(const std::string& path, std::error_code reason) {
     fileFailed_ = true;
+    savedAsFrom_.clear();
     failedFile_ = PathText(path);
     if (window_ == nullptr) return;
     window_->ShowMessage(FileMessage(texts_, texts_.At(TextId::CouldNotOpenFile), path, reason),
@@ -90,14 +102,18 @@ void EngineReports::OnFileNotReceived(const std::string& target, const std::stri
                                                       : TextId::FileNotWhole;
     keptNote_ = NotReceivedText(texts_, what, PathText(target), keptText, bytes);
     ListFile({kept.empty() ? JobFile::Fate::NotReceived : JobFile::Fate::KeptAsPart,
-              PathText(target), bytes, keptText, 0});
+              PathText(target),
+              bytes,
+              keptText,
+              0,
+              {}});
 }
 
 void EngineReports::OnFileRefused(const std::string& target, std::uint64_t announced,
                                   std::uint64_t room) {
     failedFile_ = PathText(target);
     keptNote_ = FileRefusedText(texts_, PathText(target), announced, room);
-    ListFile({JobFile::Fate::Refused, PathText(target), announced, QString(), room});
+    ListFile({JobFile::Fate::Refused, PathText(target), announced, QString(), room, {}});
 }
 
 void EngineReports::OnSendRefused(const std::string& refusedBy) {
@@ -135,9 +151,11 @@ void EngineReports::OnReceiveFileAnnounced(std::uint64_t length) {
 }
 
 void EngineReports::OnFileReceived(const std::string& target, std::uint64_t bytes) {
-    ListFile({JobFile::Fate::Received, PathText(target), bytes, QString(), 0});
+    ListFile({JobFile::Fate::Received, PathText(target), bytes, QString(), 0, {}});
 }
 
-void EngineReports::ListFile(const JobFile& file) {
+void EngineReports::ListFile(JobFile file) {
+    // The file a Save As was answered for is the next one to end.
+    if (file.fate != JobFile::Fate::Cancelled) file.asked = std::exchange(savedAsFrom_, QString());
     if (window_ != nullptr) window_->OnFileEnded(file);
 }

@@ -55,7 +55,7 @@ public:
     QString TakeNote(bool withPeer = true);
 
 private:
-    void ListFile(const JobFile& file);
+    void ListFile(JobFile file);
 
     JobWindow* window_;
     const JobTexts& texts_;
@@ -66,4 +66,5 @@ private:
     QString writeNote_;
     QString keptNote_;
     QString sendRefusedBy_;
+    QString savedAsFrom_;  // the sender's name of a file Save As put elsewhere
 };

@@ -1,5 +1,6 @@
 #include "worker/JobFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "app/TextTable.h"
@@ -17,6 +18,11 @@ QString JobFileLine(const QStringList& texts, const JobFile& file, bool fullPath
     const QString bytes = QString::number(file.bytes);
     switch (file.fate) {
         case JobFile::Fate::Received:
+            // A file saved under another name or folder shows where it went.
+            if (!file.asked.isEmpty()) {
+                return TextAt(texts, TextId::FileListSavedAs)
+                    .arg(file.asked, bytes, QDir::toNativeSeparators(file.path));
+            }
             return TextAt(texts, TextId::FileListReceived).arg(name, bytes);
         case JobFile::Fate::KeptAsPart:
             return TextAt(texts, TextId::FileListKept)
@@ -26,6 +32,8 @@ QString JobFileLine(const QStringList& texts, const JobFile& file, bool fullPath
         case JobFile::Fate::Refused:
             return TextAt(texts, TextId::FileListRefused)
                 .arg(name, bytes, QString::number(file.room));
+        case JobFile::Fate::Cancelled:
+            return TextAt(texts, TextId::FileListCancelled).arg(name);
     }
     return name;
 }

@@ -12,6 +12,7 @@ struct JobFile {
         KeptAsPart,   // not whole: what arrived is kept in `kept`
         NotReceived,  // not whole, and nothing of it was kept
         Refused,      // refused before its data: too large for the disk
+        Cancelled,    // the user cancelled at the question whether to replace it
     };
 
     Fate fate = Fate::Received;
@@ -19,6 +20,7 @@ struct JobFile {
     std::uint64_t bytes = 0;  // what arrived; for a refused file what was announced
     QString kept;             // KeptAsPart: the file that keeps what arrived
     std::uint64_t room = 0;   // Refused: the room the disk had
+    QString asked;            // the sender's name when Save As put the file at `path`
 };
 
 // One line of the file list: "NAME: 2193 bytes, received" and the like.

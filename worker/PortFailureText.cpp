@@ -21,6 +21,7 @@ QString Reason(const JobTexts& texts, const PortFailure& failure) {
         case PortProblem::NotPresent:
             return texts.At(TextId::PortNotPresent);
         case PortProblem::NoPermission:
+            if (!failure.groupMayUse) return texts.At(TextId::PortNoPermissionAskAdmin);
             return failure.group.isEmpty()
                        ? texts.At(TextId::PortNoPermission)
                        : texts.At(TextId::PortNoPermissionGroup).arg(failure.group);

@@ -144,4 +144,37 @@ TEST(CommandLine, NothingStartsWithoutAPort) {
     EXPECT_EQ(ChooseStartupAction(parsed.request, parsed.portName), StartupAction::None);
 }
 
+// A word that starts with "-" asks about the program and is never taken as
+// a receive folder; the first such word decides what is asked.
+TEST(CommandLine, OptionsAreAnsweredAndNeverNameAFolder) {
+    struct Case {
+        QStringList arguments;
+        InfoRequest request;
+        int status;
+        const char* starts;
+    };
+    const Case cases[] = {
+        {{"--help"}, InfoRequest::Help, 0, "Usage: Corvix "},
+        {{"COM5", "-h", "rx"}, InfoRequest::Help, 0, "Usage: Corvix "},
+        {{"-?"}, InfoRequest::Help, 0, "Usage: Corvix "},
+        {{"--version", "--help"}, InfoRequest::Version, 0, "Corvix 1."},
+        {{"-v"}, InfoRequest::Version, 0, "Corvix 1."},
+        {{"rx", "--helpme"}, InfoRequest::UnknownOption, 2, "Corvix: unknown option '--helpme'"},
+        {{"-"}, InfoRequest::UnknownOption, 2, "Corvix: unknown option '-'"},
+        {{"rx", "plot.dat"}, InfoRequest::None, 0, ""},
+    };
+    for (const Case& c : cases) {
+        const CommandLineInfo info = ReadInfoRequest(c.arguments);
+        EXPECT_EQ(info.request, c.request) << c.arguments.join(' ').toStdString();
+        const InfoAnswer answer = AnswerInfoRequest(info, QStringLiteral("1.4.25"));
+        EXPECT_TRUE((answer.text + QLatin1Char('|')).startsWith(QLatin1String(c.starts)))
+            << answer.text.toStdString();
+        EXPECT_EQ(answer.status, c.status);
+        EXPECT_EQ(answer.isError, c.status != 0);
+        const ParsedCommandLine parsed = Read(c.arguments);
+        EXPECT_FALSE(parsed.request.path.startsWith(u'-')) << parsed.request.path.toStdString();
+    }
+    EXPECT_EQ(Read({"--help"}).request.path, QString());
+}
+
 }  // namespace

@@ -24,7 +24,10 @@ TEST(ShippedLanguages, EveryFileDefinesAllTextsInItsOwnWords) {
         EXPECT_TRUE(sink.shown.isEmpty());
         ASSERT_EQ(table.size(), EnglishTexts().size());
         EXPECT_TRUE(table[0].isEmpty());
+        const QStringList english = EnglishTexts();
         for (int id = 1; id < table.size(); ++id) {
+            // An id without an English text is an empty entry, unused so far.
+            if (english[id].isEmpty()) continue;
             EXPECT_FALSE(table[id].trimmed().isEmpty()) << id;
             EXPECT_FALSE(table[id].contains(u'&')) << id;
         }
@@ -32,7 +35,7 @@ TEST(ShippedLanguages, EveryFileDefinesAllTextsInItsOwnWords) {
         if (index != kEnglish) {
             int same = 0;
             for (int id = 1; id < table.size(); ++id)
-                same += table[id] == EnglishTexts()[id];
+                same += !english[id].isEmpty() && table[id] == english[id];
             EXPECT_LT(same, 10);
             EXPECT_LE(same * 10, table.size());
         }

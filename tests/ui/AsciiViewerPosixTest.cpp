@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -106,6 +107,15 @@ TEST_F(AsciiViewerTest, ManyPiecesKeepTheNewestInView) {
     QTest::qWait(20);
     const QRect shown = list->visualItemRect(list->item(299));
     EXPECT_TRUE(list->viewport()->rect().contains(shown.center()));
+    // The text takes the focus and scrolls by keys.
+    EXPECT_EQ(list->focusPolicy(), Qt::StrongFocus);
+    list->setFocus();
+    const int bottom = list->verticalScrollBar()->value();
+    ASSERT_GT(bottom, 0);
+    QTest::keyClick(list, Qt::Key_Home);
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(list->verticalScrollBar()->value(), bottom);
 }
 
 TEST_F(AsciiViewerTest, CancelAndCloseBoxLeaveNotepadUnrequested) {
@@ -295,35 +305,70 @@ TEST_F(AsciiViewerTest, PrintAsksForAnIntegerAndForAPrinter) {
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);
 }
 
-// A real capture job on a pseudo-terminal: lines arrive as items, a last
-// line without its line feed is not delivered, Done stops the worker.
-TEST_F(AsciiViewerTest, CapturesFromALineUntilDone) {
-    TestLine line;
-    ASSERT_TRUE(line.ok());
-    auto viewer = Viewer();
-    viewer->makeWorker = SystemWorkers();
-    viewer->job.portName = line.port;
-    viewer->job.baudIndex = 7;
-    viewer->show();
-    ASSERT_NE(viewer->worker, nullptr);
-    // The job purges the line once it has opened it: repeat a first line
-    // until one comes through.
-    ASSERT_TRUE(EventuallyTrue([&] {
-        line.Write("ready\r\n");
-        QTest::qWait(50);
-        return viewer->pieceList()->count() > 0;
-    }));
-    QTest::qWait(100);
-    const int before = viewer->pieceList()->count();
-    const QByteArray readyBytes = viewer->captureText;
-    ASSERT_TRUE(line.Write("Tree 0001\r\nTree 0002\r\nhalf"));
-    ASSERT_TRUE(EventuallyTrue([&] { return viewer->pieceList()->count() == before + 2; }));
-    QTest::qWait(100);
-    QTest::mouseClick(Button(*viewer, "doneButton"), Qt::LeftButton);
-    EXPECT_EQ(viewer->result(), QDialog::Accepted);
-    EXPECT_TRUE(viewer->worker->isFinished());
-    EXPECT_EQ(viewer->captureText, readyBytes + "Tree 0001\r\nTree 0002\r\n");
-    EXPECT_EQ(viewer->pieceList()->item(before + 1)->text(), QStringLiteral("Tree 0002\r\n"));
+// A real capture job on the simulated cable: lines arrive as items, a last
+// line without its line feed arrives whole once the line is quiet, and the
+// capture is byte-exact. Escape and the close box ask before they throw
+// away what came; No keeps window and text, Yes closes as cancelled; an
+// empty capture closes at once; Done stops the worker.
+TEST_F(AsciiViewerTest, CapturedTextIsKeptWholeAndOnlyDiscardedWhenConfirmed) {
+    for (const int way : {0, 1, 2}) {  // Escape, the close box, Done
+        linesim::LineSim line;
+        ASSERT_TRUE(line.IsRunning()) << line.Error();
+        const int far = ::open(line.Path(linesim::LineSim::kSideB).c_str(), O_RDWR | O_NOCTTY);
+        ASSERT_GE(far, 0);
+        dialogs.discardQuestions.clear();
+        auto viewer = Viewer();
+        viewer->makeWorker = SystemWorkers();
+        viewer->job.portName = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
+        viewer->job.baudIndex = 7;
+        viewer->show();
+        ASSERT_NE(viewer->worker, nullptr);
+        ASSERT_TRUE(EventuallyTrue([&] {
+            if (::write(far, "ready\r\n", 7) != 7) return false;
+            QTest::qWait(50);
+            return viewer->pieceList()->count() > 0;
+        }));
+        QTest::qWait(200);
+        const int before = viewer->pieceList()->count();
+        const QByteArray readyBytes = viewer->captureText;
+        const QByteArray report = "Tree 0001\r\nTree 0002\r\nLAST LINE WITHOUT NEWLINE";
+        ASSERT_EQ(::write(far, report.data(), report.size()), report.size());
+        ASSERT_TRUE(EventuallyTrue([&] { return viewer->captureText == readyBytes + report; }));
+        ASSERT_EQ(viewer->pieceList()->count(), before + 3);
+        EXPECT_EQ(viewer->pieceList()->item(before + 2)->text(),
+                  QStringLiteral("LAST LINE WITHOUT NEWLINE"));
+        EXPECT_TRUE(viewer->pieceList()->hasFocus());
+
+        const auto closeBy = [&] {
+            if (way == 0) QTest::keyClick(viewer.get(), Qt::Key_Escape);
+            if (way == 1) viewer->close();
+            if (way == 2) QTest::mouseClick(Button(*viewer, "doneButton"), Qt::LeftButton);
+        };
+        dialogs.discardAnswer = false;
+        closeBy();
+        if (way == 2) {
+            EXPECT_TRUE(dialogs.discardQuestions.isEmpty());
+            EXPECT_EQ(viewer->result(), QDialog::Accepted);
+            EXPECT_TRUE(viewer->worker->isFinished());
+        } else {
+            EXPECT_EQ(dialogs.discardQuestions.size(), 1) << way;
+            EXPECT_TRUE(viewer->isVisible()) << way;
+            EXPECT_EQ(viewer->captureText, readyBytes + report);
+            dialogs.discardAnswer = true;
+            closeBy();
+            EXPECT_FALSE(viewer->isVisible()) << way;
+            EXPECT_EQ(viewer->result(), QDialog::Rejected);
+        }
+        EXPECT_EQ(viewer->captureText, readyBytes + report);
+        ::close(far);
+    }
+    // Nothing captured: Escape closes without a question.
+    dialogs.discardQuestions.clear();
+    auto empty = Viewer();
+    empty->show();
+    QTest::keyClick(empty.get(), Qt::Key_Escape);
+    EXPECT_FALSE(empty->isVisible());
+    EXPECT_TRUE(dialogs.discardQuestions.isEmpty());
 }
 
 // The adapter unplugged during a capture: the job ends with its message,

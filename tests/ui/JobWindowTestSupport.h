@@ -40,11 +40,16 @@ void WithoutWorker(Window& window, const QString& port, int baudIndex = 7) {
 inline void ListEveryFate(CTransferDlg& window, const QString& folder) {
     auto now = std::chrono::steady_clock::time_point{};
     window.clock = [&now] { return now; };
-    window.OnFileEnded({JobFile::Fate::Received, folder + "PLOT0417.DAT", 1234567, {}, 0});
-    window.OnFileEnded({JobFile::Fate::KeptAsPart, folder + "PLOT0418.DAT", 1234567,
-                        folder + "PLOT0418.DAT.part", 0});
-    window.OnFileEnded({JobFile::Fate::NotReceived, folder + "PLOT0419.DAT", 0, {}, 0});
-    window.OnFileEnded({JobFile::Fate::Refused, folder + "PLOT0420.DAT", 4821300, {}, 123456789});
+    window.OnFileEnded({JobFile::Fate::Received, folder + "PLOT0417.DAT", 1234567, {}, 0, {}});
+    window.OnFileEnded({JobFile::Fate::KeptAsPart,
+                        folder + "PLOT0418.DAT",
+                        1234567,
+                        folder + "PLOT0418.DAT.part",
+                        0,
+                        {}});
+    window.OnFileEnded({JobFile::Fate::NotReceived, folder + "PLOT0419.DAT", 0, {}, 0, {}});
+    window.OnFileEnded(
+        {JobFile::Fate::Refused, folder + "PLOT0420.DAT", 4821300, {}, 123456789, {}});
     window.OnReceiveFileOpened("PLOT0421.DAT");
     window.OnReceiveFileAnnounced(48213000);
     window.OnReceiveProgress(1000);
@@ -71,6 +76,8 @@ struct DialogRecorder {
     std::function<bool(QPrinter&)> printerAnswer;
     int printDialogs = 0;
     QStringList pdfFolders;  // the folder each print dialog offered a PDF file in
+    QStringList discardQuestions;
+    bool discardAnswer = true;
 
     JobDialogs Dialogs() {
         JobDialogs dialogs;
@@ -85,6 +92,10 @@ struct DialogRecorder {
             return printerAnswer ? printerAnswer(printer) : false;
         };
         dialogs.chooseFont = [this](QWidget*, const QFont&) { return fontAnswer; };
+        dialogs.askDiscard = [this](QWidget*, const QString& text) {
+            discardQuestions.append(text);
+            return discardAnswer;
+        };
         return dialogs;
     }
 };

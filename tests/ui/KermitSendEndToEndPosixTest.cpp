@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -13,6 +15,7 @@
 #include "JobWindowTestSupport.h"
 #include "PeerProcess.h"
 #include "UiTestSupport.h"
+#include "app/Languages.h"
 #include "tools/linesim/LineSim.h"
 #include "ui/AppJobWindows.h"
 #include "ui/CStemraDlg.h"
@@ -64,52 +67,99 @@ struct ReceivingPeer {
     interop::PeerProcess peer;
 };
 
+// Sets `app` to speak the shipped language `code`, or English for "ENG".
+void Speak(TestApp& test, const QString& code) {
+    if (code == u"ENG") return;
+    ASSERT_TRUE(test.AddLanguage(code));
+    for (int index = 0; index < kLanguageCount; ++index)
+        if (QString::fromLatin1(Languages()[size_t(index)].code) == code) test.app.Language = index;
+    ASSERT_EQ(test.app.LoadLanguage(), 1);
+}
+
+bool SaveShot(QWidget& widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("CORVIX_SCREENSHOT_DIR");
+    if (folder.isEmpty()) return true;
+    QDir().mkpath(folder);
+    return widget.grab().save(folder + QLatin1Char('/') + name);
+}
+
 // The main window's "Kermit send" through the transfer window to C-Kermit at
-// the other end of a linesim line: the file arrives unchanged and the
-// transfer window closes by itself.
-TEST(KermitSendEndToEnd, FileArrivesAndTheWindowClosesByItself) {
+// the other end of a linesim line, in English and in German: the file
+// arrives unchanged and the window stays with "Transmission finished!" over
+// the file's name and size until Done. A send cancelled by the user says it
+// was cancelled instead, and Done then closes it as cancelled. With
+// CORVIX_SCREENSHOT_DIR set, each end is saved as a screenshot.
+TEST(KermitSendEndToEnd, AFinishedAndACancelledSendEachSayHowTheyEnded) {
     REQUIRE_PEER("kermit");
-    ReceivingPeer receiver;
-    ASSERT_TRUE(receiver.Start()) << receiver.line.Error();
-    linesim::LineSim& line = receiver.line;
-    const QString& file = receiver.file;
+    for (const QString& code : {QStringLiteral("ENG"), QStringLiteral("DEU")}) {
+        const QString suffix = code == u"ENG" ? QString() : QLatin1Char('-') + code;
+        TestApp test;
+        Speak(test, code);
+        AppCore& app = test.app;
+        const QString finished = TextAt(app.TextTable, TextId::TransmissionFinished);
+        const QString cancelled = TextAt(app.TextTable, TextId::SendCancelled);
+        for (const bool cancel : {false, true}) {
+            ReceivingPeer receiver;
+            ASSERT_TRUE(receiver.Start()) << receiver.line.Error();
+            if (cancel) receiver.peer.Kill();  // nobody answers: the user gives up
+            const QString& file = receiver.file;
+            app.Comport = QString::fromStdString(receiver.line.Path(linesim::LineSim::kSideA));
+            app.Baud = 7;
+            DialogRecorder dialogs;
+            MainWindowServices services;
+            services.chooseFile = [&](QWidget*, const FileChooserRequest&) { return file; };
+            services.jobWindows = AppJobWindows(app, dialogs.Dialogs());
+            int transferResult = -1;
+            auto runTransfer = services.jobWindows.runTransfer;
+            services.jobWindows.runTransfer = [&](QWidget* owner, const TransferRequest& request) {
+                transferResult = runTransfer(owner, request);
+                return transferResult;
+            };
+            CStemraDlg window(app, std::move(services));
 
-    AppCore app;
-    PrepareApp(app);
-    app.Comport = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
-    app.Baud = 7;
-    DialogRecorder dialogs;
-    MainWindowServices services;
-    services.chooseFile = [&](QWidget*, const FileChooserRequest&) { return file; };
-    services.jobWindows = AppJobWindows(app, dialogs.Dialogs());
-    int transferResult = -1;
-    auto runTransfer = services.jobWindows.runTransfer;
-    services.jobWindows.runTransfer = [&](QWidget* owner, const TransferRequest& request) {
-        transferResult = runTransfer(owner, request);
-        return transferResult;
-    };
-    CStemraDlg window(app, std::move(services));
+            // Cancel once it waits, read the end when it shows, then Done.
+            QString endStatus;
+            QString endShare;
+            QTimer look;
+            QElapsedTimer since;
+            since.start();
+            QObject::connect(&look, &QTimer::timeout, [&] {
+                auto* transfer = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
+                if (transfer == nullptr) return;
+                auto* button = transfer->findChild<QPushButton*>(QStringLiteral("cancelButton"));
+                if (cancel && since.elapsed() > 600 &&
+                    button->text() != TextAt(app.TextTable, TextId::Done))
+                    return button->click();
+                if (button->text() != TextAt(app.TextTable, TextId::Done) &&
+                    since.elapsed() < 60000)
+                    return;
+                endStatus = transfer->statusLine;
+                endShare = transfer->byteCountText;
+                EXPECT_TRUE(SaveShot(*transfer, QStringLiteral("transfer-send-%1%2.png")
+                                                    .arg(cancel ? u"cancelled" : u"finished")
+                                                    .arg(suffix)));
+                button->click();
+            });
+            look.start(50);
+            window.OnKermitSend();
+            look.stop();
 
-    // Should the transfer hang, cancel it as a user would, so the test ends.
-    bool cancelledByWatchdog = false;
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        if (auto* transfer = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget())) {
-            cancelledByWatchdog = true;
-            transfer->reject();
+            const QString fileLine =
+                TextAt(app.TextTable, TextId::SendSizeBytes).arg(receiver.bytes.size());
+            const QStringList lines = endStatus.split(QLatin1Char('\n'));
+            ASSERT_EQ(lines.size(), 2) << endStatus.toStdString();
+            EXPECT_EQ(lines[0], cancel ? cancelled : finished);
+            EXPECT_EQ(lines[1], QStringLiteral("PLOT7.DAT (%1)").arg(fileLine));
+            EXPECT_EQ(transferResult, cancel ? QDialog::Rejected : QDialog::Accepted);
+            EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.value(0).text.toStdString();
+            if (!cancel) {
+                EXPECT_TRUE(endShare.startsWith(QStringLiteral("100"))) << endShare.toStdString();
+                EXPECT_EQ(receiver.peer.Wait(20000), 0);
+                EXPECT_EQ(receiver.Received(), receiver.bytes);
+                EXPECT_EQ(app.LastFile, file);
+            }
         }
-    });
-    watchdog.start(60000);
-    window.OnKermitSend();
-    watchdog.stop();
-
-    EXPECT_FALSE(cancelledByWatchdog);
-    EXPECT_EQ(transferResult, QDialog::Accepted);
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.value(0).text.toStdString();
-    EXPECT_EQ(receiver.peer.Wait(20000), 0);
-    EXPECT_EQ(receiver.Received(), receiver.bytes);
-    EXPECT_EQ(app.LastFile, file);
+    }
 }
 
 // The screen as the user sees it: every shown window at its place.

@@ -6,8 +6,10 @@
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -299,7 +301,7 @@ TEST_F(MainWindowCommands, ExitEndsTheWindowWithOkFromButtonAndMenu) {
     EXPECT_TRUE(Closed());
     window->show();
     window->setResult(0);
-    window->Popup(0)->actions()[5]->trigger();
+    window->Popup(0)->actions()[6]->trigger();
     EXPECT_TRUE(Closed());
 }
 
@@ -316,14 +318,29 @@ TEST_F(MainWindowCommands, ACommandLineProgramLoadSendsWithoutAChooserAndCloses)
     EXPECT_TRUE(Closed());
 }
 
+// A folder that is not there is reported before any port is opened.
 TEST_F(MainWindowCommands, ACommandLineReceiveSetsLastDirAndCloses) {
+    QTemporaryDir in;
     test.app.LastDir = QStringLiteral("/old");
-    window->commandLineRequest = {true, false, RequestMode::Kermit, QStringLiteral("/data/in")};
+    window->commandLineRequest = {true, false, RequestMode::Kermit, in.path()};
     window->RunStartupRequest();
     EXPECT_TRUE(recorder.folderStarts.isEmpty());
-    EXPECT_EQ(test.app.LastDir, "/data/in");
+    EXPECT_EQ(test.app.LastDir, in.path());
     ASSERT_EQ(recorder.transfers.size(), 1);
-    EXPECT_EQ(recorder.transfers[0].job.path, "/data/in");
+    EXPECT_EQ(recorder.transfers[0].job.path, in.path());
+    EXPECT_TRUE(recorder.transfers[0].oneShot);
+    EXPECT_TRUE(Closed());
+
+    window->show();
+    window->setResult(0);
+    window->commandLineRequest.path = in.filePath(QStringLiteral("gone"));
+    window->RunStartupRequest();
+    EXPECT_EQ(recorder.transfers.size(), 1);
+    ASSERT_EQ(test.messages.shown.size(), 1);
+    EXPECT_EQ(test.messages.shown[0].text,
+              QStringLiteral("The folder %1 does not exist: nothing was received.")
+                  .arg(QDir::toNativeSeparators(in.filePath(QStringLiteral("gone")))));
+    EXPECT_EQ(test.app.LastDir, in.path());
     EXPECT_TRUE(Closed());
 }
 

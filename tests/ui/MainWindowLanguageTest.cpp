@@ -60,15 +60,19 @@ TEST_F(MainWindowLanguage, TheTemplateShowsTheSwedishTextsAndTheMenuLayout) {
 
     QMenu* communication = Window().Popup(0);
     const QList<QAction*> items = communication->actions();
-    ASSERT_EQ(items.size(), 6);
-    EXPECT_TRUE(items[4]->isSeparator());
+    ASSERT_EQ(items.size(), 7);
+    EXPECT_TRUE(items[5]->isSeparator());
     ASSERT_NE(items[1]->menu(), nullptr);
     EXPECT_EQ(items[1]->menu()->actions().size(), 2);
     QList<int> ids;
-    for (int i : {0, 2, 3, 5})
+    for (int i : {0, 2, 3, 4, 6})
         ids.append(items[i]->property("commandId").toInt());
-    EXPECT_EQ(ids, (QList<int>{CommandId::SettingsItem, CommandId::LoadProgramItem,
-                               CommandId::AsciiItem, CommandId::ExitItem}));
+    EXPECT_EQ(ids,
+              (QList<int>{CommandId::SettingsItem, CommandId::LoadProgramItem, CommandId::AsciiItem,
+                          CommandId::ReceiveAsciiItem, CommandId::ExitItem}));
+    // Each capture item is named as its button is.
+    EXPECT_EQ(items[3]->text(), Window().Button(CommandId::DataToPrinterButton)->text());
+    EXPECT_EQ(items[4]->text(), Window().Button(CommandId::ReceiveAsciiButton)->text());
     EXPECT_EQ(Window().Popup(2)->actions()[0]->property("commandId").toInt(), CommandId::HelpItem);
     EXPECT_EQ(Window().Popup(2)->actions()[1]->property("commandId").toInt(), CommandId::AboutItem);
 

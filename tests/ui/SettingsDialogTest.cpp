@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -96,6 +100,66 @@ TEST_F(SettingsDialog, AStoredPortThatWasNotDiscoveredIsListedAndKeptAndAPathCan
     EXPECT_EQ(test.app.Comport, "COM5") << "a typed entry text names its port";
 }
 
+// A stable link to a port that is there is that port plugged in: listed as
+// typed, chosen, and kept by OK. The field shows its longest entry whole.
+TEST_F(SettingsDialog, ALinkToAPresentPortIsNotCalledAbsentAndTheFieldFitsIt) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "device links are a thing of Linux and macOS";
+#else
+    // Any terminal device of this machine stands in for the adapter.
+    const QStringList devices =
+        QDir(QStringLiteral("/dev")).entryList({QStringLiteral("tty?*")}, QDir::System);
+    if (devices.isEmpty()) GTEST_SKIP() << "no /dev/tty* device to link to";
+    QTemporaryDir byId;
+    const QString link =
+        byId.filePath(QStringLiteral("usb-FTDI_FT232R_USB_UART_A10KZP3M-if00-port0"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/") + devices.first(), link));
+    test.ports = {SystemPort(devices.first(), true)};
+    test.app.portNaming = PortNaming::Posix;
+    test.app.Comport = link;
+    RunSettings([&](CSettingsDlg& dialog) {
+        const QStringList entries = Entries(dialog, "portList");
+        EXPECT_EQ(entries.last(), link) << entries.join(u',').toStdString();
+        EXPECT_EQ(PortList(dialog)->currentIndex(), entries.size() - 1);
+        const QFontMetrics metrics = PortList(dialog)->fontMetrics();
+        for (const QString& entry : entries)
+            EXPECT_GE(PortList(dialog)->lineEdit()->width(), metrics.horizontalAdvance(entry))
+                << entry.toStdString();
+        EXPECT_LE(PortList(dialog)->geometry().right(), dialog.width());
+        return Ok(dialog);
+    });
+    EXPECT_EQ(test.app.Comport, link);
+#endif
+}
+
+// Without a caliper adapter the main window says below its buttons which
+// port a job will use, or that none is set and where to set it; with an
+// adapter it says nothing.
+TEST_F(SettingsDialog, WithoutAnAdapterTheMainWindowNamesThePortAJobUses) {
+    const QString noneSet =
+        "No caliper adapter was found, and no port is set. Choose the port under "
+        "Communication > Settings.";
+    const struct {
+        QList<PortRecord> ports;
+        QString stored;
+        QString hint;
+    } cases[] = {
+        {{}, QString(), noneSet},
+        {{SystemPort("COM1")}, "COM1", "No caliper adapter was found. Jobs use the port COM1:."},
+        {{SystemPort("COM1"), SystemPort("COM5", true)}, "COM1", QString()},
+    };
+    for (const auto& c : cases) {
+        test.ports = c.ports;
+        test.app.Comport = c.stored;
+        CStemraDlg window(test.app, recorder.Services());
+        window.OnInitDialog();
+        auto* hint = window.findChild<QLabel*>(QStringLiteral("portHint"));
+        EXPECT_EQ(hint->text(), c.hint);
+        EXPECT_EQ(hint->isVisibleTo(&window), !c.hint.isEmpty());
+        EXPECT_LE(hint->geometry().bottom(), window.height());
+    }
+}
+
 TEST_F(SettingsDialog, OkTakesTheChosenPortAndRate) {
     test.ports = {SystemPort("COM1"), SystemPort("COM12", true)};
     test.app.Comport = QStringLiteral("COM1");
@@ -123,16 +187,17 @@ TEST_F(SettingsDialog, CancelAfterChangingBothListsChangesNothing) {
     EXPECT_EQ(test.app.Baud, 3);
 }
 
-TEST_F(SettingsDialog, OkWithoutAnyPortReportsAnImproperArgumentAndChangesNothing) {
+TEST_F(SettingsDialog, OkWithoutAnyPortIsRefusedInTheUsersWordsAndChangesNothing) {
     test.app.Comport.clear();
+    test.app.TextTable[TextId::EmptyPortRefused] = QStringLiteral("Geben Sie einen Anschluss an.");
     RunSettings([&](CSettingsDlg& dialog) {
         EXPECT_EQ(PortList(dialog)->count(), 0);
         BaudList(dialog)->setCurrentIndex(6);
         return Ok(dialog);
     });
     ASSERT_EQ(test.messages.shown.size(), 1);
-    EXPECT_EQ(test.messages.shown[0].text, "Encountered an improper argument.");
-    EXPECT_EQ(test.messages.shown[0].icon, MessageIcon::Error);
+    EXPECT_EQ(test.messages.shown[0].text, "Geben Sie einen Anschluss an.");
+    EXPECT_EQ(test.messages.shown[0].icon, MessageIcon::Warning);
     EXPECT_EQ(test.app.Comport, "");
     EXPECT_EQ(test.app.Baud, 3);
 }

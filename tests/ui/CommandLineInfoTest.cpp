@@ -1,0 +1,51 @@
+// The program's own --help and --version, run as a script would run them:
+// the answer on standard output, nothing else touched.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+TEST(CommandLineInfo, HelpVersionAndUnknownOptionsAnswerAndTouchNothing) {
+    struct Case {
+        QStringList arguments;
+        int status;
+        const char* out;
+        const char* err;
+    };
+    const Case cases[] = {
+        {{"--help"}, 0, "Usage: Corvix [PORT] [BAUDrate] [KERMIT] [FOLDER | FILE]\n", ""},
+        {{"COM3", "-h"}, 0, "Usage: Corvix ", ""},
+        {{"--version"}, 0, "Corvix " CORVIX_VERSION_FOR_TESTS "\n", ""},
+        {{"--bogus"}, 2, "", "Corvix: unknown option '--bogus'\nTry 'Corvix --help'.\n"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir machine;
+        QProcess corvix;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), machine.filePath("config"));
+        environment.insert(QStringLiteral("HOME"), machine.filePath("home"));
+        corvix.setProcessEnvironment(environment);
+        corvix.setWorkingDirectory(machine.path());
+        corvix.start(QStringLiteral(CORVIX_EXECUTABLE), c.arguments);
+        ASSERT_TRUE(corvix.waitForFinished(15000)) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(corvix.exitCode(), c.status);
+        const QString out = QString::fromLocal8Bit(corvix.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(corvix.readAllStandardError());
+        EXPECT_TRUE((out + QLatin1Char('|')).startsWith(QLatin1String(c.out)))
+            << c.arguments.join(' ').toStdString() << ": " << out.toStdString();
+        if (*c.out == '\0') {
+            EXPECT_TRUE(out.isEmpty()) << out.toStdString();
+        }
+        EXPECT_TRUE(err.endsWith(QLatin1String(c.err))) << err.toStdString();
+        // No settings written, no folder named after the option, no file made.
+        EXPECT_EQ(QDir(machine.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                  QStringList());
+    }
+}
+
+}  // namespace
