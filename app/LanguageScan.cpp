@@ -96,6 +96,8 @@ QByteArray EnglishTemplate(const QStringList& table) {
         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
         "<resource CompactMode=\"1\" Langauage=\"English\">\n";
     for (qsizetype id = 1; id < table.size(); ++id) {
+        // An identifier no text uses yet has no line: an empty text is none.
+        if (table[id].isEmpty()) continue;
         bytes += "<string id=\"" + QByteArray::number(id) + "\" value=\"" +
                  EscapedValue(ToEightBit(table[id])) + "\"/>\n";
     }

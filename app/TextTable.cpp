@@ -93,6 +93,9 @@ constexpr Message kMessages[] = {
     {TextId::ReceiveShareSeconds, "%1% of %2 bytes, about %3 s left"},
     {TextId::ReceiveShareMinutes, "%1% of %2 bytes, about %3 min left"},
     {TextId::ReceiveEnded, "The receive has ended."},
+    {TextId::SettingsFilePassedOver,
+     "The settings file %1 is not a regular file. It is passed over: the settings are neither "
+     "read from it nor saved to it."},
 };
 
 QStringList OriginalTexts() {

@@ -127,6 +127,9 @@ enum : int {
     ReceiveShareSeconds = 98,  // %1 per cent, %2 bytes announced, %3 seconds left
     ReceiveShareMinutes = 99,  // %1 per cent, %2 bytes announced, %3 minutes left
     ReceiveEnded = 100,
+
+    // 190 to 199: files that are not what they seem.
+    SettingsFilePassedOver = 190,  // %1 the settings file
 };
 }  // namespace TextId
 

@@ -3,6 +3,7 @@
 #include "app/TextTable.h"
 #include "serial/SerialPort.h"
 #include "worker/Jobs.h"
+#include "worker/LineText.h"
 #include "worker/PortFailureText.h"
 
 namespace {
@@ -13,6 +14,11 @@ int PacketEndWaitMs(int baudIndex) {
     constexpr int kFloorMs = 50;
     if (!serial::IsBaudIndex(baudIndex)) return kFloorMs;
     return std::max(kFloorMs, 5 * 10 * 1000 / serial::kBaudTable[baudIndex]);
+}
+
+// The engine's status as it may be shown: it may hold the peer's words.
+QString StatusShown(const JobLink& owned) {
+    return LineText(QByteArray(owned.engine.StatusText())).trimmed();
 }
 
 }  // namespace
@@ -27,7 +33,7 @@ std::unique_ptr<JobLink> JobRun::CreateLink() {
 
 void JobRun::DestroyLink(std::unique_ptr<JobLink>& owned) {
     if (owned == nullptr) return;
-    statusText = QString::fromLatin1(owned->engine.StatusText()).trimmed();
+    statusText = StatusShown(*owned);
     if (failedFile.isEmpty()) failedFile = owned->reports.failedFile();
     link = nullptr;
     owned.reset();
@@ -66,5 +72,5 @@ void JobRun::SetFailureOutcome(const JobLink& owned) {
 QString JobRun::FailureReason(const JobLink& owned) const {
     const QString peerSays = owned.reports.PeerSays();
     if (!peerSays.isEmpty()) return peerSays;
-    return QString::fromLatin1(owned.engine.StatusText()).trimmed();
+    return StatusShown(owned);
 }

@@ -25,6 +25,8 @@ TEST(ShippedLanguages, EveryFileDefinesAllTextsInItsOwnWords) {
         ASSERT_EQ(table.size(), EnglishTexts().size());
         EXPECT_TRUE(table[0].isEmpty());
         for (int id = 1; id < table.size(); ++id) {
+            // Identifiers are given in ranges: one that no text uses yet stays empty.
+            if (EnglishTexts()[id].isEmpty()) continue;
             EXPECT_FALSE(table[id].trimmed().isEmpty()) << id;
             EXPECT_FALSE(table[id].contains(u'&')) << id;
         }
@@ -32,7 +34,7 @@ TEST(ShippedLanguages, EveryFileDefinesAllTextsInItsOwnWords) {
         if (index != kEnglish) {
             int same = 0;
             for (int id = 1; id < table.size(); ++id)
-                same += table[id] == EnglishTexts()[id];
+                same += !table[id].isEmpty() && table[id] == EnglishTexts()[id];
             EXPECT_LT(same, 10);
             EXPECT_LE(same * 10, table.size());
         }
