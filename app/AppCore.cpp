@@ -1,6 +1,7 @@
 #include "app/AppCore.h"
 
 #include "app/ComportSetting.h"
+#include "app/SettingsFile.h"
 #include "app/TextTable.h"
 
 #include <QDir>
@@ -21,8 +22,9 @@ QString ProgramFolderOf(const QString& executableFolder) {
 AppCore::AppCore() = default;
 
 bool AppCore::InitInstance(const QStringList& arguments, const QString& executableFolder) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brenvald"),
-                       QStringLiteral("Corvix"));
+    const std::unique_ptr<QSettings> opened =
+        OpenSettings(QStringLiteral("Brenvald"), QStringLiteral("Corvix"), Messages());
+    QSettings& settings = *opened;
     settings.beginGroup(QStringLiteral("Settings"));
     ReadFontLineSettings(settings);
     if (Comport.isEmpty()) ChoosePort();

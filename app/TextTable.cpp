@@ -129,6 +129,9 @@ constexpr Message kMessages[] = {
     {TextId::PortNoPermissionAskAdmin,
      "You have no permission to use the port. Ask whoever manages this computer to give your user "
      "read and write access to it."},
+    {TextId::SettingsFilePassedOver,
+     "The settings file %1 is not a regular file. It is passed over: the settings are neither "
+     "read from it nor saved to it."},
 };
 
 QStringList OriginalTexts() {

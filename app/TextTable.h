@@ -156,6 +156,8 @@ enum : int {
     NoAdapterPortUsed = 137,     // %1 the port
     EmptyPortRefused = 138,
     PortNoPermissionAskAdmin = 139,
+    // 190 to 199: files that are not what they seem.
+    SettingsFilePassedOver = 190,  // %1 the settings file
 };
 }  // namespace TextId
 

@@ -1,6 +1,8 @@
 #include "cli/ConsoleWindow.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -9,16 +11,27 @@
 #include "app/TextTable.h"
 #include "cli/ConsoleInput.h"
 #include "serial/SerialPort.h"
+#include "worker/LineText.h"
 
 namespace {
 
 constexpr int kBarWidth = 30;
 constexpr int kAnswerPollMs = 100;
 
+// What goes to the terminal: names and the peer's words in it may hold
+// control characters, which the terminal would obey. Only the line breaks
+// of the message's own lines stay.
+QByteArray TerminalText(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = VisibleText(line);
+    return lines.join(QLatin1Char('\n')).toLocal8Bit();
+}
+
 }  // namespace
 
 void PrintMessage(const QString& text) {
-    std::fprintf(stderr, "corvix-cli: %s\n", text.toLocal8Bit().constData());
+    std::fprintf(stderr, "corvix-cli: %s\n", TerminalText(text).constData());
     std::fflush(stderr);
 }
 
@@ -182,10 +195,27 @@ JobWindow::Overwrite ConsoleWindow::AskOverwrite(const QString& text, const QStr
     return Overwrite::Cancel;
 }
 
+// A name given that exists is no answer yet: it is asked about as the first
+// name was, and "no" asks for another. A name without a folder, or with a
+// relative one, is taken in the folder of `path`, as the receiver takes it.
 std::optional<QString> ConsoleWindow::AskSaveAs(const QString& path) {
-    const QString answer = ReadAnswer(QStringLiteral("save %1 as (empty to cancel): ").arg(path));
-    if (answer.isEmpty()) return std::nullopt;
-    return answer;
+    const QDir folder = QFileInfo(path).absoluteDir();
+    for (QString offered = path;;) {
+        const QString answer =
+            ReadAnswer(QStringLiteral("save %1 as (empty to cancel): ").arg(offered));
+        if (answer.isEmpty()) return std::nullopt;
+        const QString chosen = QDir::cleanPath(folder.absoluteFilePath(answer));
+        if (!QFileInfo::exists(chosen) && !QFileInfo(chosen).isSymLink()) return answer;
+        switch (AskOverwrite(TextAt(EnglishTexts(), TextId::FileExistsOverwrite), chosen)) {
+            case Overwrite::Yes:
+                return answer;
+            case Overwrite::No:
+                offered = chosen;
+                continue;
+            case Overwrite::Cancel:
+                return std::nullopt;
+        }
+    }
 }
 
 // One line from the terminal; empty when the program stops meanwhile.
@@ -193,7 +223,7 @@ QString ConsoleWindow::ReadAnswer(const QString& prompt) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         EndProgressLine();
-        std::fprintf(stderr, "corvix-cli: %s", prompt.toLocal8Bit().constData());
+        std::fprintf(stderr, "corvix-cli: %s", TerminalText(prompt).constData());
         std::fflush(stderr);
     }
     QByteArray line;
@@ -209,7 +239,7 @@ QString ConsoleWindow::ReadAnswer(const QString& prompt) {
 
 void ConsoleWindow::Progress(const QString& line) {
     if (!showProgress_) return;
-    std::fprintf(stderr, "\r%s", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "\r%s", TerminalText(line).constData());
     std::fflush(stderr);
     progressOpen_ = true;
 }

@@ -205,6 +205,7 @@ private:
     Received ServeGenericCommand(const char* nameBuffer);
     Received ServeFailed(std::string_view text);
     void AnswerInit(int len);
+    std::optional<Command> TakeRequest(int type, int len);
     Received ReceiveBatchFile(std::uint8_t* buffer, int capacity);
     std::unique_ptr<IncomingFile> OpenReceivedFile();
     Header ReceiveHeader();

@@ -28,7 +28,7 @@ enum class Command {
     FileRequest,  // R: the peer asks for a file
     Generic,      // G: a generic command
     Refused,      // a request refused with E (its name was too long)
-    None,         // nothing usable came, or the wait failed
+    None,         // the wait was stopped
 };
 
 }  // namespace kermit

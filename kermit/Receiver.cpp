@@ -1,4 +1,5 @@
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "kermit/FileNames.h"
@@ -129,66 +130,62 @@ void KermitEngine::AnswerInit(int len) {
     link_.PutPacket(link_.BuildAckParams(), 0, 'Y', link_.SendBuffer());
 }
 
-// The server's idle loop: waits for S, I, R or G; three attempts that bring
-// none of S, R and G end it.
+// The server's idle loop: waits for S, R or G for as long as it takes. A
+// packet that does not come whole (noise, a bad check) is answered with N, an
+// I with this side's parameters, any other packet with E; an E of the peer's
+// has no transaction to end and is passed over. Only a stop ends the wait.
 Command KermitEngine::WaitForCommand() {
     ResetEngine();
     link_.PutPacket(0, 0, 'N', nullptr);
-    int attempts = 0;
-    bool lastReadFailed = false;
-    int len = 0;
-    while (attempts < 3) {
-        int rseq = 0, type = 0;
-        lastReadFailed = !link_.GetPacket(len, rseq, type);
-        if (lastReadFailed) {
+    for (;;) {
+        // A line that streams packets may never leave the reader waiting.
+        if (link_.RunFlagCleared()) {
+            link_.Stop();
+            return Command::None;
+        }
+        int len = 0, rseq = 0, type = 0;
+        if (!link_.GetPacket(len, rseq, type)) {
+            if (link_.Stopped()) return Command::None;
             link_.PutPacket(0, 0, 'N', nullptr);
-            ++attempts;
             continue;
         }
-        if (type == 'E') {
-            PeerError(len);
-            break;
-        }
+        if (type == 'E') continue;
         if (rseq == 0 && (type == 'S' || type == 'I')) {
             AnswerInit(len);
             // An I changes no block check: C-Kermit sends the R or G that
             // follows it with type 1, and the answer agrees on its own.
-            if (type == 'S') {
-                link_.AgreeOnCheck(true);
-                return Command::SendInit;
-            }
-            ++attempts;
-            continue;
+            if (type == 'I') continue;
+            link_.AgreeOnCheck(true);
+            return Command::SendInit;
         }
         if (rseq == 0 && (type == 'R' || type == 'G')) {
-            const int n =
-                link_.DecodeData(reinterpret_cast<std::uint8_t*>(fileName_), kNameSize - 1, len);
-            if (n == PacketLink::kMalformed) {
-                lastReadFailed = true;
-                link_.SetStatus("CHKSUM");
-                link_.PutPacket(0, 0, 'N', nullptr);
-                ++attempts;
-                continue;
-            }
-            if (n < 0) {
-                fileName_[0] = '\0';
-                SendError("NAME TOO LONG");
-                link_.SetStatus("NAME TOO LONG");
-                return Command::Refused;
-            }
-            fileName_[n] = '\0';
-            link_.SetStatusPlain(fileName_);
-            return type == 'R' ? Command::FileRequest : Command::Generic;
+            const std::optional<Command> request = TakeRequest(type, len);
+            if (request) return *request;
+            continue;
         }
         SendError(kUnknownCommand);
         ResetEngine();
-        ++attempts;
     }
-    if (!lastReadFailed && !link_.Stopped()) {
-        link_.SetStatusPlain(
-            std::string_view(reinterpret_cast<const char*>(link_.ReceivedField()), len));
+}
+
+// The R or G just read, its data field `len` long: its argument into the file
+// name. Nothing when the field does not decode whole (answered with N).
+std::optional<Command> KermitEngine::TakeRequest(int type, int len) {
+    const int n = link_.DecodeData(reinterpret_cast<std::uint8_t*>(fileName_), kNameSize - 1, len);
+    if (n == PacketLink::kMalformed) {
+        link_.SetStatus("CHKSUM");
+        link_.PutPacket(0, 0, 'N', nullptr);
+        return std::nullopt;
     }
-    return Command::None;
+    if (n < 0) {
+        fileName_[0] = '\0';
+        SendError("NAME TOO LONG");
+        link_.SetStatus("NAME TOO LONG");
+        return Command::Refused;
+    }
+    fileName_[n] = '\0';
+    link_.SetStatusPlain(fileName_);
+    return type == 'R' ? Command::FileRequest : Command::Generic;
 }
 
 // R: the peer asks for a file. It is served from the receive folder, by plain
@@ -214,7 +211,8 @@ Received KermitEngine::ServeFileRequest() {
     return {Outcome::Done};
 }
 
-// G: a generic command. D sends back the name buffer's text; B and L log out.
+// G: a generic command. D sends back the name buffer's text; B, L and F log
+// out; any other is refused with an E packet.
 // The answer keeps the block check that an I exchange agreed on.
 Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
     const int agreed = link_.InForce().checkType;
@@ -232,14 +230,18 @@ Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
         lastTransaction_ = Transaction::TextAnswered;
         return {Outcome::Done};
     }
-    if (command == 'B' || command == 'L') {
+    // Finish and logout alike: the caliper is done with the server for now.
+    if (command == 'B' || command == 'L' || command == 'F') {
         CopyText(fileName_, sizeof fileName_, kLogout.data());
         link_.PutPacket(0, state_.seq, 'Y', nullptr);
         lastTransaction_ = Transaction::LoggedOut;
         return {Outcome::Done};
     }
+    // Refused, and the server goes on; the command is no name to report.
     SendError(kUnknownCommand);
-    return ServeFailed("ERR: UNKNOWN");
+    link_.SetStatus("ERR: UNKNOWN");
+    fileName_[0] = '\0';
+    return {Outcome::RequestRefused};
 }
 
 }  // namespace kermit

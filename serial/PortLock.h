@@ -9,8 +9,9 @@ namespace serial {
 // The lock file that programs on POSIX systems leave in /run/lock (or
 // /var/lock) while they hold a serial device: "LCK..ttyUSB0", holding the
 // process id of the holder in ten characters. A lock file is honoured while
-// its process lives; it is removed only when that process is gone or when it
-// is this process's own.
+// its process lives; it is stale and removed when that process is gone, when
+// it names none (empty, garbage, not a regular file) or when it is this
+// process's own. One that cannot be read is honoured.
 class PortLock {
 public:
     PortLock() = default;

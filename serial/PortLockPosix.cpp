@@ -9,9 +9,12 @@
 #include <QStringList>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <thread>
 
 #include "serial/PortLock.h"
 
@@ -75,24 +78,49 @@ bool ProcessAlive(qint64 pid) {
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
-// True when `file` stands in nobody's way: absent, or the lock of a process
-// that is gone or of this one, which is then removed. Otherwise the failure
-// names the file and its process (0 when the file names none: a lock still
-// being written, or one that cannot be read, is honoured all the same).
+// What `file` says about its holder: the process it names, 0 when it names
+// none (empty, garbage, gone meanwhile, or no regular file at all, which is
+// not waited on), or nothing when it cannot be read.
+std::optional<qint64> ReadHolder(const QString& file) {
+    const int fd =
+        ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return errno == ELOOP || errno == ENOENT ? std::optional<qint64>(0) : std::nullopt;
+    struct stat info {};
+    char bytes[64];
+    ssize_t n = 0;
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (regular) n = ::read(fd, bytes, sizeof bytes);
+    ::close(fd);
+    if (n < 0) return std::nullopt;
+    return HolderOf(QByteArray(bytes, static_cast<qsizetype>(n)));
+}
+
+// The holder of `file`. A file that names nobody may be one another program
+// has just made and not yet written: it gets a moment to write its process.
+std::optional<qint64> HolderAfterWriting(const QString& file) {
+    constexpr auto kWritingTime = std::chrono::milliseconds(200);
+    const std::optional<qint64> holder = ReadHolder(file);
+    if (holder != 0) return holder;
+    std::this_thread::sleep_for(kWritingTime);
+    return ReadHolder(file);
+}
+
+// True when `file` stands in nobody's way: absent, or a lock that names no
+// live process (empty, garbage, a process that is gone) or this one, which
+// is then removed. Otherwise the failure names the file and its process (0
+// when it cannot be read: that lock is honoured all the same).
 bool ClearStale(const QString& file, PortFailure& failure) {
-    QFile lock(file);
-    if (!lock.exists()) return true;
-    const bool readable = lock.open(QIODevice::ReadOnly);
-    const qint64 holder = readable ? HolderOf(lock.read(64)) : 0;
-    lock.close();
-    if (holder > 0 && (holder == ::getpid() || !ProcessAlive(holder))) {
+    const QFileInfo info(file);
+    if (!info.exists() && !info.isSymLink()) return true;
+    const std::optional<qint64> holder = HolderAfterWriting(file);
+    if (holder && (*holder == 0 || *holder == ::getpid() || !ProcessAlive(*holder))) {
         // Where it cannot be removed, its holder is gone all the same.
         ::unlink(QFile::encodeName(file).constData());
         return true;
     }
     failure = {};
     failure.problem = PortProblem::InUse;
-    failure.holder = holder;
+    failure.holder = holder.value_or(0);
     failure.lockFile = file;
     return false;
 }

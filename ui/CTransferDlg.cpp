@@ -21,6 +21,7 @@
 #include "ui/TransferFileList.h"
 #include "ui_CTransferDlg.h"
 #include "worker/CComThread.h"
+#include "worker/LineText.h"
 #include "worker/QtJobWindow.h"
 #include "worker/ReceivedFile.h"
 
@@ -304,7 +305,7 @@ void CTransferDlg::ShowHint(const QString& hint) {
 void CTransferDlg::OnReceiveFileOpened(const QByteArray& name) {
     receivedName_ = name;
     statusLine = TextAt(app_.TextTable, TextId::Receiving) + QLatin1Char('\n') +
-                 ReceivedFileLine(FromEightBit(name));
+                 ReceivedFileLine(LineText(name));
     ShowStatusLine();
     ui_->progressBar->setVisible(share_.announced());
     ui_->byteCountLabel->show();
@@ -411,7 +412,7 @@ void CTransferDlg::ShowStatusLine() {
 // with the file just received below it and its count left standing.
 void CTransferDlg::ShowFileIn(const QByteArray& name) {
     statusLine = WithPort(TextAt(app_.TextTable, TextId::WaitingOnCaliper)) + QLatin1Char('\n') +
-                 FileInLine(FromEightBit(name));
+                 FileInLine(LineText(name));
     ShowStatusLine();
 }
 

@@ -5,15 +5,16 @@
 
 #include <utility>
 
-#include "app/EightBit.h"
 #include "app/TextTable.h"
 #include "worker/FileReasons.h"
+#include "worker/LineText.h"
 
 namespace {
 
-// A path the engine gives in 8-bit text, as the user knows it.
+// A path the engine gives in 8-bit text, as the user knows it (and as it may
+// be shown: its name came from the line).
 QString PathText(const std::string& path) {
-    return QDir::toNativeSeparators(FromEightBit(QByteArray::fromStdString(path)));
+    return QDir::toNativeSeparators(LineText(QByteArray::fromStdString(path)));
 }
 
 QString FileMessage(const JobTexts& texts, const QString& text, const std::string& path,
@@ -21,14 +22,9 @@ QString FileMessage(const JobTexts& texts, const QString& text, const std::strin
     return FileProblemText(text, PathText(path), ReasonText(texts, reason));
 }
 
-// The peer's words as they may be shown: control characters (a terminal
-// would obey them) become blanks.
+// The peer's words as they may be shown, on one line.
 QString ShownText(const std::string& text) {
-    QString shown = FromEightBit(QByteArray::fromStdString(text));
-    for (QChar& c : shown) {
-        if (!c.isPrint()) c = QLatin1Char(' ');
-    }
-    return shown.simplified();
+    return LineText(QByteArray::fromStdString(text)).simplified();
 }
 
 }  // namespace
@@ -52,8 +48,7 @@ void EngineReports::OnNoAnswerYet() {
 // The engine names an existing file in 8-bit text.
 kermit::KermitObserver::Overwrite EngineReports::AskOverwrite(const std::string& path) {
     if (window_ == nullptr) return Overwrite::Cancel;
-    const QString file = FromEightBit(QByteArray::fromStdString(path));
-    const Overwrite answer = window_->AskOverwrite(texts_.At(TextId::FileExistsOverwrite), file);
+    const Overwrite answer = window_->AskOverwrite(texts_.At(TextId::FileExistsOverwrite), PathText(path));
     if (answer == Overwrite::Cancel)
         ListFile({JobFile::Fate::Cancelled, PathText(path), 0, {}, 0, {}});
     return answer;

@@ -6,6 +6,7 @@
 #include "app/TextTable.h"
 #include "serial/SerialPort.h"
 #include "worker/Jobs.h"
+#include "worker/LineText.h"
 #include "worker/PortFailureText.h"
 
 namespace {
@@ -33,6 +34,11 @@ std::string_view StopReason(StopCause cause) {
     return kermit::KermitEngine::kUserCancelled;
 }
 
+// The engine's status as it may be shown: it may hold the peer's words.
+QString StatusShown(const JobLink& owned) {
+    return LineText(QByteArray(owned.engine.StatusText())).trimmed();
+}
+
 }  // namespace
 
 std::unique_ptr<JobLink> JobRun::CreateLink() {
@@ -50,7 +56,7 @@ void JobRun::DestroyLink(std::unique_ptr<JobLink>& owned) {
     // port closes: the peer ends its side at once instead of retrying.
     if (owned->engine.TransferUnderWay())
         owned->engine.TellPeerEnded(runFlag == 0 ? StopReason(stopCause) : "Transfer failed");
-    statusText = QString::fromLatin1(owned->engine.StatusText()).trimmed();
+    statusText = StatusShown(*owned);
     if (failedFile.isEmpty()) failedFile = owned->reports.failedFile();
     link = nullptr;
     owned.reset();
@@ -94,5 +100,5 @@ void JobRun::SetFailureOutcome(const JobLink& owned) {
 QString JobRun::FailureReason(const JobLink& owned) const {
     const QString peerSays = owned.reports.PeerSays();
     if (!peerSays.isEmpty()) return peerSays;
-    return QString::fromLatin1(owned.engine.StatusText()).trimmed();
+    return StatusShown(owned);
 }

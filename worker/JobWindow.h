@@ -79,6 +79,8 @@ public:
     // "File exists, overwrite?" with Yes, No and Cancel, for the file `path`.
     virtual Overwrite AskOverwrite(const QString& text, const QString& path) = 0;
     // Save As, preset with `path`; the chosen path or nothing when cancelled.
+    // A chosen file that exists has been asked about (the receiver replaces
+    // it without asking again): no question is skipped.
     virtual std::optional<QString> AskSaveAs(const QString& path) = 0;
 };
 

@@ -26,8 +26,8 @@ struct Server : ::testing::Test {
     }
 };
 
-TEST_F(Server, LogoutCommandsAreAcknowledged) {
-    for (const char* command : {"L", "B"}) {
+TEST_F(Server, LogoutAndFinishCommandsAreAcknowledged) {
+    for (const char* command : {"L", "B", "F"}) {
         SCOPED_TRACE(command);
         ReceiveRig rig(tree.In());
         std::strcpy(rig.nameBuffer, "LAST.TXT");
@@ -80,46 +80,58 @@ TEST_F(Server, GenericDAfterAnInitExchangeOnCheck3) {
     }
 }
 
-TEST_F(Server, OtherGenericCommandsAreRefused) {
+// An unknown command is refused with E and leaves the server going; it is
+// no name to report, so the name buffer keeps its text.
+TEST_F(Server, OtherGenericCommandsAreRefusedAndTheServerGoesOn) {
     ReceiveRig rig(tree.In());
-    rig.Script({{0, 'G', "F"}});
-    EXPECT_EQ(rig.Receive(), -1);
+    std::strcpy(rig.nameBuffer, "LAST.TXT");
+    rig.Script({{0, 'G', "Q\x1b[31m"}});
+    EXPECT_EQ(rig.Receive(), rig.kNeither);
+    EXPECT_EQ(rig.outcome, kermit::Outcome::RequestRefused);
     EXPECT_EQ(rig.Status(), " ERR: UNKNOWN");
     EXPECT_EQ(rig.port.TypesSent(), "NE");
     EXPECT_EQ(rig.port.sent.back().data, "UNKNOWN COMMAND");
+    EXPECT_STREQ(rig.nameBuffer, "LAST.TXT");
 }
 
-TEST_F(Server, InitWithoutSendInitIsAnsweredButCountsAsAnAttempt) {
-    ReceiveRig rig(tree.In());
-    const std::string params = InitParams(60, 0, '~');
-    rig.Script({{0, 'I', params}, {0, 'I', params}, {0, 'I', params}, {0, 'S', params}});
-    EXPECT_EQ(rig.Receive(), -1);
-    EXPECT_EQ(rig.port.TypesSent(), "NYYY");
-    EXPECT_EQ(rig.port.sent[1].data, "\\% @-#Y1~");  // MAXL 60 adopted
-    EXPECT_EQ(rig.Status(), params);
-}
-
-TEST_F(Server, UnexpectedPacketsGetAnErrorAndTheServerGoesOnWaiting) {
-    ReceiveRig rig(tree.In());
-    rig.Script({{0, 'D', "stray"}, {5, 'S', InitParams()}});
-    rig.Script(SendingScript("AFTER.TXT", "still works"));
-    EXPECT_EQ(rig.Receive(), 11);
-    EXPECT_EQ(ReadWhole(tree.In() / "AFTER.TXT"), "still works");
-    const std::string types = rig.port.TypesSent();
-    EXPECT_EQ(types.substr(0, 3), "NEE");
-    EXPECT_EQ(rig.port.sent[1].data, "UNKNOWN COMMAND");
-    EXPECT_EQ(rig.port.sent[2].data, "UNKNOWN COMMAND");
-
-    // Three of them end the wait; an E ends it at once, with its text.
-    ReceiveRig three(tree.In());
-    three.Script({{0, 'Z', ""}, {1, 'Y', ""}, {63, 'B', ""}, {0, 'S', InitParams()}});
-    EXPECT_EQ(three.Receive(), -1);
-    EXPECT_EQ(three.port.TypesSent(), "NEEE");
-    ReceiveRig error(tree.In());
-    error.Script({{9, 'E', "ABORTED BY USER"}});
-    EXPECT_EQ(error.Receive(), -1);
-    EXPECT_EQ(error.Status(), "ABORTED BY USER");
-    EXPECT_EQ(error.port.TypesSent(), "N");
+// While it waits for a request, the server answers what it cannot use as the
+// protocol says (N for a packet that did not come whole, its parameters for
+// an I, E for a packet that is no request) and passes over the peer's E; the
+// file sent after any of them is received.
+TEST_F(Server, TheIdleServerAnswersWhatItCannotUseAndGoesOnWaiting) {
+    std::string badCheck = MakePacket(0, 'S', InitParams());
+    badCheck[badCheck.size() - 2] ^= 1;
+    const std::string init = MakePacket(0, 'I', InitParams(60, 0, '~'));
+    std::string noise = RandomRuns(4000, 7);
+    for (std::size_t i = 0; i < noise.size(); i += 97)
+        noise[i] = '\x01';  // many a packet begun, none ended well
+    struct Case {
+        const char* what;
+        std::string before;
+        std::string answers;  // what the server sends before the S's answer
+    };
+    const Case cases[] = {
+        {"bad checks", badCheck + badCheck + badCheck + badCheck, "NNNNN"},
+        {"inits", init + init + init + init, "NYYYY"},
+        {"stray packets",
+         MakePacket(0, 'D', "stray") + MakePacket(1, 'Y', "") + MakePacket(63, 'B', "") +
+             MakePacket(0, 'Z', ""),
+         "NEEEE"},
+        {"errors", MakePacket(9, 'E', "ABORTED") + MakePacket(0, 'E', "AGAIN"), "N"},
+        {"noise", noise, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ReceiveRig rig(tree.In());
+        rig.port.Feed(c.before);
+        rig.Script(SendingScript("AFTER.TXT", "still works"));
+        EXPECT_EQ(rig.Receive(), 11) << rig.Status();
+        EXPECT_EQ(ReadWhole(tree.In() / "AFTER.TXT"), "still works");
+        const std::string types = rig.port.TypesSent();
+        EXPECT_EQ(types.substr(0, c.answers.size()), c.answers) << types;
+        EXPECT_EQ(types.substr(types.size() - 5), "YYYYY") << types;  // S, F, D, Z, B
+        std::filesystem::remove(tree.In() / "AFTER.TXT");
+    }
 }
 
 TEST_F(Server, SilentLineEndsWithQuit) {

@@ -83,25 +83,36 @@ std::string Packet(int seq, char type, const std::string& data) {
     return "\x01" + body + static_cast<char>(32 + ((sum + ((sum & 192) >> 6)) & 63)) + "\r";
 }
 
+// The peer's text reaches the window's message and the status with its
+// control characters made visible.
 TEST_F(TransferJob, ASendThePeerRefusesShowsTheTransmissionError) {
-    OpenLine();
     const fs::path file = root / "data.bin";
     WriteWholeFile(file, RandomBytes(2000, 3));
-    auto worker = StartJob(JobKind::Send, QString::fromStdString(file.string()));
-    WaitUntilPortReady();
-    // The peer answers the Send-Init with an error packet, and the B that
-    // the sender then closes with is acknowledged.
-    WriteToLine(Packet(0, 'E', "DISK FULL") + Packet(0, 'Y', ""));
-    ASSERT_TRUE(Finished(*worker, 10000));
-    EXPECT_EQ(worker->statusText(), "DISK FULL");
-    EXPECT_EQ(worker->outcome(), JobOutcome::Failed);
-    const auto boxes = window.Boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "There was en error in the transmission!\n" +
-                                 QString::fromStdString(file.string()) +
-                                 "\nThe caliper says: DISK FULL");
-    EXPECT_EQ(boxes[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(window.Events().back().message, 667);
+    const std::pair<std::string, QString> cases[] = {
+        {"DISK FULL", "DISK FULL"},
+        {"DISK\x1b[31mRED\x1b[0m FULL\x9b", "DISK^[[31mRED^[[0m FULL\u203A"},
+        {"\x1b]0;owned\x07\x7f", "^[]0;owned^G^?"},
+    };
+    OpenLine();
+    std::size_t shownBoxes = 0;
+    for (const auto& [said, shown] : cases) {
+        SCOPED_TRACE(said);
+        auto worker = StartJob(JobKind::Send, QString::fromStdString(file.string()));
+        WaitUntilPortReady();
+        // The peer answers the Send-Init with an error packet, and the B that
+        // the sender then closes with is acknowledged.
+        WriteToLine(Packet(0, 'E', said) + Packet(0, 'Y', ""));
+        ASSERT_TRUE(Finished(*worker, 10000));
+        EXPECT_EQ(worker->statusText(), shown);
+        EXPECT_EQ(worker->outcome(), JobOutcome::Failed);
+        const auto boxes = window.Boxes();
+        ASSERT_EQ(boxes.size(), ++shownBoxes);
+        EXPECT_EQ(boxes.back().text, "There was en error in the transmission!\n" +
+                                         QString::fromStdString(file.string()) +
+                                         "\nThe caliper says: " + shown);
+        EXPECT_EQ(boxes.back().icon, MessageIcon::Warning);
+        EXPECT_EQ(window.Events().back().message, 667);
+    }
 }
 
 TEST_F(TransferJob, ReceiveServesFilesAGetADirectoryAndAByeAndGoesOnUntilStopped) {
