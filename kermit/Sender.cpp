@@ -185,25 +185,43 @@ KermitEngine::Announce KermitEngine::SendAttributes(std::size_t length,
     return Announce::Refused;
 }
 
-// A file the receiver refused: its Z says discard, and the transaction ends.
+// A file the receiver refused: its Z says discard.
 bool KermitEngine::SendDiscard() {
     static const std::uint8_t kDiscard[] = {'D'};
     link_.PutPacket(1, state_.seq, 'Z', kDiscard);
-    if (AwaitAck(AckKind::Plain) != Ack::Taken || !SendClosingBreak()) return false;
-    link_.SetStatus("REFUSED");
-    return true;
+    return AwaitAck(AckKind::Plain) == Ack::Taken;
 }
 
 Outcome KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::size_t length,
                                const SendDetails& details) {
     ResetEngine();
     link_.SetStatus(name);
-    if (!SendInit() || !SendHeader('F', name)) return Outcome::Failed;
+    if (!SendInit()) return Outcome::Failed;
+    const Outcome sent = SendBatchFile(name, data, length, details);
+    if (sent == Outcome::Failed || !SendClosingBreak()) return Outcome::Failed;
+    if (sent == Outcome::FileRefused) link_.SetStatus("REFUSED");
+    return sent;
+}
+
+bool KermitEngine::BeginBatch() {
+    ResetEngine();
+    return SendInit();
+}
+
+// One file of a transaction whose Send-Init went through.
+Outcome KermitEngine::SendBatchFile(const char* name, const std::uint8_t* data, std::size_t length,
+                                    const SendDetails& details) {
+    link_.SetStatus(name);
+    if (!SendHeader('F', name)) return Outcome::Failed;
     const Announce announce = SendAttributes(length, details);
     if (announce == Announce::Failed) return Outcome::Failed;
     if (announce == Announce::Refused)
         return SendDiscard() ? Outcome::FileRefused : Outcome::Failed;
-    return SendFileData(data, length) && SendClosingBreak() ? Outcome::Done : Outcome::Failed;
+    return SendFileData(data, length) ? Outcome::Done : Outcome::Failed;
+}
+
+Outcome KermitEngine::EndBatch() {
+    return SendClosingBreak() ? Outcome::Done : AbortSend();
 }
 
 // One whole transaction. After a failure one more B tries to close the
@@ -215,7 +233,10 @@ Outcome KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::
 Outcome KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length,
                                  const SendDetails& details) {
     const Outcome sent = SendFile(name, data, length, details);
-    if (sent != Outcome::Failed) return sent;
+    return sent != Outcome::Failed ? sent : AbortSend();
+}
+
+Outcome KermitEngine::AbortSend() {
     const PacketLink::SavedStatus reason = link_.SaveStatus();
     if (state_.silentSeconds > 0)
         link_.PutPacket(0, state_.seq, 'B', nullptr);

@@ -39,6 +39,7 @@ struct JobRun {
 
     // The link object of the job, published in `link` while it exists.
     std::unique_ptr<JobLink> CreateLink();
+    void OpenPacketLog(JobLink& owned) const;
     // Destroys the link (closing the port) and clears `link`.
     void DestroyLink(std::unique_ptr<JobLink>& owned);
     // The common end: link destroyed, endEvent signalled, the window told
