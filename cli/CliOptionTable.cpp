@@ -15,7 +15,7 @@ constexpr std::array kOptions = {
                   kJobs},
     CliOptionSpec{"baud", "RATE",
                   "1200 2400 4800 9600 19200 38400 57600 115200 or 230400 (default 9600)", kJobs},
-    CliOptionSpec{"block-check", "1|3", "the block check to propose (default 3)", kKermit},
+    CliOptionSpec{"block-check", "1|3", "the block check to propose (default 1)", kKermit},
     CliOptionSpec{"packet-length", "N",
                   "propose packets of up to N bytes, 94 to 4096 (default 94: no long packets)",
                   kKermit},

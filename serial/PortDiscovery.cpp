@@ -44,6 +44,7 @@ QList<_tagPORTS> EnumeratePorts(const PortSource& source, PortNaming naming) {
 QString CaliperPortName(const QList<_tagPORTS>& ports) {
     QString found;
     for (const _tagPORTS& port : ports)
-        if (port.isCaliper == 1) found = port.name.chopped(1);
+        if (port.isCaliper == 1)
+            found = port.stableLink.isEmpty() ? port.name.chopped(1) : port.stableLink;
     return found;
 }

@@ -56,6 +56,7 @@ int IsCaliperPort(const PortRecord& record);
 QList<_tagPORTS> EnumeratePorts(const PortSource& source = SystemPortRecords,
                                 PortNaming naming = HostPortNaming());
 
-// The name (without its ":") of the last caliper port in `ports`: with two
-// adapters plugged in, the last one listed wins. Empty when there is none.
+// The udev rule's stable link of the last caliper port in `ports`, else its
+// name (without its ":"): with two adapters plugged in, the last one listed
+// wins. Empty when there is none.
 QString CaliperPortName(const QList<_tagPORTS>& ports);
