@@ -72,12 +72,12 @@ QString CommandsOf(unsigned bits) {
 // The options `commands` take; `which` adds the commands that take each one.
 QString OptionLines(unsigned commands, bool which) {
     QString text;
-    for (const CliOptionSpec& spec : CliOptionTable()) {
-        if (!(spec.commands & commands)) continue;
-        QString names = QStringLiteral("--") + QLatin1String(spec.name);
-        if (*spec.valueName != 0) names += QLatin1Char(' ') + QLatin1String(spec.valueName);
-        QString help = QLatin1String(spec.help);
-        if (which) help += QStringLiteral(" [%1]").arg(CommandsOf(spec.commands));
+    for (const CliOptionEntry& entry : CliOptionTable()) {
+        if (!(entry.commands & commands)) continue;
+        QString names = QStringLiteral("--") + QLatin1String(entry.name);
+        if (*entry.valueName != 0) names += QLatin1Char(' ') + QLatin1String(entry.valueName);
+        QString help = QLatin1String(entry.help);
+        if (which) help += QStringLiteral(" [%1]").arg(CommandsOf(entry.commands));
         text += OptionLine(names, help);
     }
     text += OptionLine(QStringLiteral("-h, --help"), QStringLiteral("show this help"));

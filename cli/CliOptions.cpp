@@ -102,18 +102,18 @@ void AddOptions(QCommandLineParser& parser, CliOptions::Command command) {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QString()});
     parser.addOption({QStringLiteral("version"), QString()});
-    for (const CliOptionSpec& spec : CliOptionTable())
-        if (spec.commands & CommandBit(command))
+    for (const CliOptionEntry& entry : CliOptionTable())
+        if (entry.commands & CommandBit(command))
             parser.addOption(
-                {QString::fromLatin1(spec.name), QString(), QString::fromLatin1(spec.valueName)});
+                {QString::fromLatin1(entry.name), QString(), QString::fromLatin1(entry.valueName)});
 }
 
 // The values of the options given, in the order of the table.
 bool TakeValues(const QCommandLineParser& parser, CliOptions& o, QString& error) {
-    for (const CliOptionSpec& spec : CliOptionTable()) {
-        const QString name = QString::fromLatin1(spec.name);
-        if (!(spec.commands & CommandBit(o.command)) || !parser.isSet(name)) continue;
-        if (*spec.valueName == 0) {
+    for (const CliOptionEntry& entry : CliOptionTable()) {
+        const QString name = QString::fromLatin1(entry.name);
+        if (!(entry.commands & CommandBit(o.command)) || !parser.isSet(name)) continue;
+        if (*entry.valueName == 0) {
             o.quiet = true;  // --quiet, the one switch
             continue;
         }
