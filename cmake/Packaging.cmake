@@ -13,10 +13,10 @@ set(CPACK_PACKAGE_VENDOR "Brenvald")
 set(CPACK_PACKAGE_CONTACT "${CORVIX_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Kermit transfers with a forestry data-collecting caliper")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Corvix sends files and programs to a forestry data-collecting caliper over a serial\n"
-    "line with the Kermit protocol, receives its files and answers its requests,\n"
-    "captures and prints the text it prints, in thirteen languages. corvix-cli runs\n"
-    "the same jobs from a terminal or a script.")
+    "Corvix sends files and programs to a forestry data-collecting caliper over\n"
+    "a serial line with the Kermit protocol, receives its files and answers its\n"
+    "requests, captures and prints the text it prints, in thirteen languages.\n"
+    "corvix-cli runs the same jobs from a terminal or a script.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
