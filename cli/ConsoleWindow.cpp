@@ -251,7 +251,7 @@ QString ConsoleWindow::ReadAnswer(const QString& prompt) {
 
 void ConsoleWindow::Progress(const QString& line) {
     if (!showProgress_) return;
-    std::fprintf(stderr, "\r%s", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "\rcorvix-cli: %s", line.toLocal8Bit().constData());
     std::fflush(stderr);
     progressOpen_ = true;
 }
