@@ -84,6 +84,8 @@ list(GET corvix_gzipped 2 corvix_changelog)
 install(FILES ${corvix_man_page} ${corvix_cli_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${corvix_changelog} ${CMAKE_CURRENT_BINARY_DIR}/copyright
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corvix)
+install(FILES ${linux_resources}/debian/lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME corvix)
 
 # The caliper's USB adapter (0403:AFB8): a udev rule that binds the FTDI
 # driver to it, keeps ModemManager off it and gives it to group dialout.
