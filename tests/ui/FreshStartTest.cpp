@@ -53,10 +53,11 @@ TEST(FreshStart, SpeaksTheSystemsLanguageWhenCorvixHasIt) {
         app.systemLocale = [locale] { return QLocale(QString::fromLatin1(locale)); };
         QStringList expected = EnglishTexts();
         const bool speaksGerman = QByteArray(locale) == "de_DE";
-        if (speaksGerman)
+        if (speaksGerman) {
             ASSERT_EQ(ReadLanguageFile(machine.programFolder.filePath(german), expected,
                                        machine.messages),
                       1);
+        }
         QStringList shown;
         ServiceRecorder recorder;
         app.runMainWindow = [&](const CommandLineRequest& request) {
