@@ -6,6 +6,7 @@
 #include "serial/PortDiscovery.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -58,6 +59,10 @@ public:
     // system's, by default).
     PortSource portSource = SystemPortRecords;
     PortNaming portNaming = HostPortNaming();
+
+    // The system's locale (LC_ALL, LC_MESSAGES, LANG): a first start with no
+    // stored language speaks it when its language file is there.
+    std::function<QLocale()> systemLocale = [] { return QLocale::system(); };
 
     // Receives the messages of language loading; logged when none is set.
     MessageSink* messageSink = nullptr;

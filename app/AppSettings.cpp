@@ -5,6 +5,7 @@
 #include "app/StoredNumber.h"
 #include "serial/SerialPort.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 #include <climits>
@@ -62,6 +63,10 @@ void AppCore::ReadFileLanguageSettings(const QSettings& settings) {
     LastDir = ReadText(settings, QStringLiteral("LastDir"), QString());
     CaptureDir = ReadText(settings, QStringLiteral("CaptureDir"), QString());
     Language = ReadNumber(settings, QStringLiteral("Language"), kEnglish, 0, kLanguageCount - 1);
+    if (settings.contains(QStringLiteral("Language")) || !systemLocale) return;
+    const int spoken = LanguageOfLocale(systemLocale());
+    if (spoken >= 0 && QFileInfo(ProgramFolder + LanguageFileName(spoken)).isFile())
+        Language = spoken;
 }
 
 void AppCore::WriteSettings(const SettingWriter& write) const {

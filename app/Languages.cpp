@@ -39,3 +39,10 @@ QString LanguageMenuText(int index) {
 QString LanguageLocaleName(int index) {
     return QString::fromLatin1(Languages()[size_t(ValidLanguage(index))].localeName);
 }
+
+int LanguageOfLocale(const QLocale& locale) {
+    const QString code = QLocale::languageToCode(locale.language(), QLocale::ISO639Part1);
+    for (int index = 0; index < kLanguageCount; ++index)
+        if (code == QLatin1String(Languages()[size_t(index)].localeName)) return index;
+    return -1;
+}

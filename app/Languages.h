@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -32,5 +33,9 @@ int LanguageForCommand(int commandId);
 int ValidLanguage(int index);
 
 QString LanguageFileName(int index);
+
+// The language whose code is the language of `locale` ("de" of de_DE.UTF-8);
+// -1 when none of the thirteen is.
+int LanguageOfLocale(const QLocale& locale);
 QString LanguageMenuText(int index);
 QString LanguageLocaleName(int index);

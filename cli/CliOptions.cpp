@@ -1,16 +1,11 @@
 #include "cli/CliOptions.h"
 
+#include <QCommandLineParser>
+
+#include "cli/CliOptionTable.h"
 #include "serial/SerialPort.h"
 
 namespace {
-
-std::optional<CliOptions::Command> CommandOf(const QString& word) {
-    if (word == QLatin1String("ports")) return CliOptions::Command::Ports;
-    if (word == QLatin1String("send")) return CliOptions::Command::Send;
-    if (word == QLatin1String("receive")) return CliOptions::Command::Receive;
-    if (word == QLatin1String("capture")) return CliOptions::Command::Capture;
-    return std::nullopt;
-}
 
 // The job a command runs; `ports` runs none, and its kind is never read.
 JobKind JobKindOf(CliOptions::Command command) {
@@ -32,23 +27,6 @@ int BaudIndexOf(const QString& text) {
     for (int i = 0; ok && i < serial::kBaudCount; ++i)
         if (serial::kBaudTable[i] == rate) return i;
     return -1;
-}
-
-// Which options each command takes, besides --max-time and --quiet.
-bool Accepts(CliOptions::Command command, const QString& option) {
-    using C = CliOptions::Command;
-    if (option == QLatin1String("--max-time") || option == QLatin1String("--quiet"))
-        return command != C::Ports;
-    if (option == QLatin1String("--port") || option == QLatin1String("--baud"))
-        return command != C::Ports;
-    if (option == QLatin1String("--dir") || option == QLatin1String("--count") ||
-        option == QLatin1String("--on-exists"))
-        return command == C::Receive;
-    if (option == QLatin1String("--out")) return command == C::Capture;
-    if (option == QLatin1String("--block-check") || option == QLatin1String("--packet-length") ||
-        option == QLatin1String("--window") || option == QLatin1String("--prefixing"))
-        return command == C::Send || command == C::Receive;
-    return false;
 }
 
 // A whole number from `low` to `high` for `option`; a bad one is refused
@@ -74,6 +52,9 @@ bool TakeValue(CliOptions& o, const QString& option, const QString& value, QStri
         ok = o.job.baudIndex >= 0;
     } else if (option == QLatin1String("--dir")) {
         o.dir = value;
+        ok = !value.isEmpty();
+    } else if (option == QLatin1String("--log-packets")) {
+        o.job.packetLog = value;
         ok = !value.isEmpty();
     } else if (option == QLatin1String("--out")) {
         o.file = value;
@@ -116,6 +97,60 @@ bool TakeValue(CliOptions& o, const QString& option, const QString& value, QStri
     return ok;
 }
 
+// A parser that knows the options `command` takes, with --help and --version.
+void AddOptions(QCommandLineParser& parser, CliOptions::Command command) {
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QString()});
+    parser.addOption({QStringLiteral("version"), QString()});
+    for (const CliOptionEntry& entry : CliOptionTable())
+        if (entry.commands & CommandBit(command))
+            parser.addOption(
+                {QString::fromLatin1(entry.name), QString(), QString::fromLatin1(entry.valueName)});
+}
+
+// The values of the options given, in the order of the table.
+bool TakeValues(const QCommandLineParser& parser, CliOptions& o, QString& error) {
+    for (const CliOptionEntry& entry : CliOptionTable()) {
+        const QString name = QString::fromLatin1(entry.name);
+        if (!(entry.commands & CommandBit(o.command)) || !parser.isSet(name)) continue;
+        if (*entry.valueName == 0) {
+            o.quiet = true;  // --quiet, the one switch
+            continue;
+        }
+        if (!TakeValue(o, QStringLiteral("--") + name, parser.value(name), error)) return false;
+    }
+    return true;
+}
+
+// The operands: send takes one FILE or more, the others none. An empty FILE
+// (a script's unset variable) names no file at all.
+bool TakeOperands(const QStringList& operands, CliOptions& o, QString& error) {
+    if (o.command != CliOptions::Command::Send) {
+        if (operands.isEmpty()) return true;
+        error = QStringLiteral("unexpected argument '%1'").arg(operands.first());
+        return false;
+    }
+    if (operands.isEmpty() || operands.contains(QString())) {
+        error = QStringLiteral("send needs one FILE or more, none of them empty");
+        return false;
+    }
+    o.files = operands;
+    return true;
+}
+
+// --help or --version before any command.
+std::optional<CliOptions> ProgramQuestion(const QString& word) {
+    CliOptions o;
+    if (word == QLatin1String("--help") || word == QLatin1String("-h") ||
+        word == QLatin1String("help"))
+        o.asked = CliOptions::Asked::Help;
+    else if (word == QLatin1String("--version"))
+        o.asked = CliOptions::Asked::Version;
+    else
+        return std::nullopt;
+    return o;
+}
+
 }  // namespace
 
 std::optional<CliOptions> ParseCliOptions(const QStringList& arguments, QString& error) {
@@ -123,65 +158,33 @@ std::optional<CliOptions> ParseCliOptions(const QStringList& arguments, QString&
         error = QStringLiteral("no command given");
         return std::nullopt;
     }
-    const auto command = CommandOf(arguments.first());
+    if (auto question = ProgramQuestion(arguments.first())) return question;
+    const auto command = CliCommandOf(arguments.first());
     if (!command) {
         error = QStringLiteral("unknown command '%1'").arg(arguments.first());
         return std::nullopt;
     }
     CliOptions o;
     o.command = *command;
+    o.commandGiven = true;
     o.job.kind = JobKindOf(o.command);
-    QStringList operands;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (!a.startsWith(QLatin1String("--")) || a == QLatin1String("--")) {
-            if (a == QLatin1String("--")) {
-                operands += arguments.mid(i + 1);
-                break;
-            }
-            operands << a;
-            continue;
-        }
-        if (!Accepts(o.command, a)) {
-            error = QStringLiteral("unknown option '%1' for %2").arg(a, arguments.first());
-            return std::nullopt;
-        }
-        if (a == QLatin1String("--quiet")) {
-            o.quiet = true;
-            continue;
-        }
-        if (i + 1 >= arguments.size()) {
-            error = QStringLiteral("%1 needs a value").arg(a);
-            return std::nullopt;
-        }
-        if (!TakeValue(o, a, arguments[++i], error)) return std::nullopt;
-    }
-    const int wanted = o.command == CliOptions::Command::Send ? 1 : 0;
-    // An empty FILE (a script's unset variable) names no file at all.
-    if (operands.size() != wanted || (wanted == 1 && operands.first().isEmpty())) {
-        error = wanted == 1 ? QStringLiteral("send needs exactly one FILE")
-                            : QStringLiteral("unexpected argument '%1'").arg(operands.first());
+    QCommandLineParser parser;
+    AddOptions(parser, o.command);
+    // The parser takes its first argument for the program's name.
+    if (!parser.parse(QStringList{QStringLiteral("corvix-cli")} + arguments.mid(1))) {
+        error = parser.errorText();
         return std::nullopt;
     }
-    if (wanted == 1) o.file = operands.first();
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        o.asked = parser.isSet(QStringLiteral("help")) ? CliOptions::Asked::Help
+                                                       : CliOptions::Asked::Version;
+        return o;
+    }
+    if (!TakeValues(parser, o, error) || !TakeOperands(parser.positionalArguments(), o, error))
+        return std::nullopt;
     return o;
 }
 
-QString CliUsage() {
-    return QStringLiteral(
-        "usage: corvix-cli ports\n"
-        "       corvix-cli send [--port P] [--baud RATE] [--block-check 1|3]\n"
-        "                       [--packet-length N] [--window N]\n"
-        "                       [--prefixing cautious|all] FILE\n"
-        "       corvix-cli receive [--port P] [--baud RATE] [--dir DIR] [--count N]\n"
-        "                          [--on-exists ask|replace|cancel] [--block-check 1|3]\n"
-        "                          [--packet-length N] [--window N]\n"
-        "                          [--prefixing cautious|all]\n"
-        "       corvix-cli capture [--port P] [--baud RATE] [--out FILE]\n"
-        "common: --max-time SECONDS, --quiet; RATE is one of 1200 2400 4800 9600\n"
-        "        19200 38400 57600 115200 230400 (default 9600); --packet-length (94 to\n"
-        "        4096) and --window (1 to 31) make a send propose long packets and a sliding\n"
-        "        window (default 94 and 1: neither); --prefixing cautious sends the control\n"
-        "        characters a line cannot harm unprefixed, all prefixes every one (default:\n"
-        "        cautious once long packets or a sliding window are agreed, else all)\n");
+QString CliVersion() {
+    return QStringLiteral("corvix-cli " CORVIX_VERSION);
 }

@@ -11,15 +11,20 @@
 struct CliOptions {
     enum class Command { Ports, Send, Receive, Capture };
     enum class OnExists { Ask, Replace, Cancel };
+    // --help and --version are answered instead of running the command.
+    enum class Asked { Run, Help, Version };
 
     Command command = Command::Ports;
+    Asked asked = Asked::Run;
+    bool commandGiven = false;  // --help before any command asks for the whole help
     // The job of a send, receive or capture: its kind and the options that
     // describe it (--port, --baud, --block-check). An empty port name means
     // the caliper port found by discovery; the path is set when the job runs.
     WorkerJob job;
-    QString file;   // send: the file; capture: the output file ("" = stdout)
-    QString dir;    // receive: the folder ("" = the current folder)
-    int count = 0;  // receive: end after this many transactions; 0 = no limit
+    QStringList files;  // send: the files, in the order given
+    QString file;       // capture: the output file ("" = stdout)
+    QString dir;        // receive: the folder ("" = the current folder)
+    int count = 0;      // receive: end after this many transactions; 0 = no limit
     OnExists onExists = OnExists::Ask;
     int maxTimeMs = 0;  // 0 = no limit
     bool quiet = false;
@@ -29,5 +34,9 @@ struct CliOptions {
 // nothing and leaves a one-line reason in `error`.
 std::optional<CliOptions> ParseCliOptions(const QStringList& arguments, QString& error);
 
-// The short usage text printed with a mistake.
-QString CliUsage();
+// The help: every command and option, or those of one command.
+QString CliHelp();
+QString CliHelp(CliOptions::Command command);
+
+// "corvix-cli 1.4.25".
+QString CliVersion();

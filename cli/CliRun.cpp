@@ -19,18 +19,36 @@
 
 namespace {
 
+// What --port takes for `port`: the udev rule's link to the caliper's
+// adapter when there is one, else the device.
+QString PortArgument(const _tagPORTS& port) {
+    return port.stableLink.isEmpty() ? port.location : port.stableLink;
+}
+
+// One line a port: first what --port takes, then, for the caliper's adapter,
+// "(caliper" with the device behind the link and the adapter's serial number.
+QString PortLine(const _tagPORTS& port) {
+    QString line = PortArgument(port);
+    if (port.isCaliper != 1) return line;
+    QStringList details{QStringLiteral("caliper")};
+    if (!port.stableLink.isEmpty()) details << port.location;
+    if (!port.serialNumber.isEmpty()) details << QStringLiteral("serial ") + port.serialNumber;
+    return line + QStringLiteral(" (") + details.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
 int Ports() {
-    for (const _tagPORTS& port : EnumeratePorts()) {
-        const QString text = port.isCaliper == 1 ? port.name + QStringLiteral(" (FV)") : port.name;
-        std::printf("%s\n", text.toLocal8Bit().constData());
-    }
+    for (const _tagPORTS& port : EnumeratePorts())
+        std::printf("%s\n", PortLine(port).toLocal8Bit().constData());
     return kExitOk;
 }
 
 // The port named on the command line, else the last caliper port found.
 QString ResolvePort(const QString& named) {
     if (!named.isEmpty()) return named;
-    return CaliperPortName(EnumeratePorts());
+    QString found;
+    for (const _tagPORTS& port : EnumeratePorts())
+        if (port.isCaliper == 1) found = PortArgument(port);
+    return found;
 }
 
 // Why a job was stopped, as its line says it, and the exit status it ends with.
@@ -115,8 +133,7 @@ int ExitStatus(const CliOptions& options, const CComThread& worker, const Consol
 int RunJob(const CliOptions& options, const WorkerJob& job, std::FILE* captureOut,
            QString* outputError = nullptr) {
     const JobTexts texts = JobTexts::From(EnglishTexts());
-    const qint64 sendSize = job.kind == JobKind::Send ? QFileInfo(job.path).size() : 0;
-    ConsoleWindow window(options, captureOut, sendSize);
+    ConsoleWindow window(options, captureOut);
     CComThread worker(texts);
     // A terminal tool opens no editor windows on received text files.
     worker.editor = [](const QString&, const QString&) { return true; };
@@ -176,23 +193,26 @@ int CaptureToFile(const CliOptions& options, const WorkerJob& job, const JobText
     return kExitFile;
 }
 
+// --help and --version answer on standard output and are no mistake.
+int Answer(const CliOptions& options) {
+    const QString text = options.asked == CliOptions::Asked::Version ? CliVersion() + u'\n'
+                         : options.commandGiven                      ? CliHelp(options.command)
+                                                                     : CliHelp();
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return std::fflush(stdout) == 0 ? kExitOk : kExitFile;
+}
+
 }  // namespace
 
 int RunCli(const QStringList& arguments) {
-    // Asked for help, the usage goes to standard output and is no mistake.
-    static const QStringList helpWords = {QStringLiteral("--help"), QStringLiteral("-h"),
-                                          QStringLiteral("help")};
-    if (arguments.size() == 1 && helpWords.contains(arguments.first())) {
-        std::fputs(CliUsage().toLocal8Bit().constData(), stdout);
-        return 0;
-    }
     QString error;
     const std::optional<CliOptions> options = ParseCliOptions(arguments, error);
     if (!options) {
-        std::fprintf(stderr, "corvix-cli: %s\n%s", error.toLocal8Bit().constData(),
-                     CliUsage().toLocal8Bit().constData());
+        std::fprintf(stderr, "corvix-cli: %s\nTry 'corvix-cli --help'.\n",
+                     error.toLocal8Bit().constData());
         return kExitUsage;
     }
+    if (options->asked != CliOptions::Asked::Run) return Answer(*options);
     if (options->command == CliOptions::Command::Ports) return Ports();
 
     WorkerJob job = options->job;
@@ -204,7 +224,9 @@ int RunCli(const QStringList& arguments) {
     const JobTexts texts = JobTexts::From(EnglishTexts());
     switch (job.kind) {
         case JobKind::Send:
-            job.path = QFileInfo(options->file).absoluteFilePath();
+            job.path = QFileInfo(options->files.first()).absoluteFilePath();
+            for (const QString& file : options->files.mid(1))
+                job.batch << QFileInfo(file).absoluteFilePath();
             return RunJob(*options, job, nullptr);
         case JobKind::Receive: {
             const QString dir = options->dir.isEmpty() ? QDir::currentPath() : options->dir;

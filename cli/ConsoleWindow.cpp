@@ -31,15 +31,33 @@ QByteArray TerminalText(const QString& text) {
 }  // namespace
 
 void PrintMessage(const QString& text) {
-    std::fprintf(stderr, "corvix-cli: %s\n", TerminalText(text).constData());
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        std::fprintf(stderr, "corvix-cli: %s\n", TerminalText(line).constData());
     std::fflush(stderr);
 }
 
-ConsoleWindow::ConsoleWindow(const CliOptions& options, std::FILE* captureOut, qint64 sendSize)
+QString SentFileLine(const SentFile& file) {
+    switch (file.fate) {
+        case SentFile::Fate::Sent:
+            return QStringLiteral("%1: %2 bytes, sent").arg(file.path).arg(file.bytes);
+        case SentFile::Fate::Refused:
+            return QStringLiteral("%1: %2 bytes, refused by the receiver")
+                .arg(file.path)
+                .arg(file.bytes);
+        case SentFile::Fate::NotSent:
+            break;
+    }
+    return QStringLiteral("%1: not sent").arg(file.path);
+}
+
+ConsoleWindow::ConsoleWindow(const CliOptions& options, std::FILE* captureOut)
     : options_(options),
       captureOut_(captureOut),
-      sendSize_(sendSize),
-      showProgress_(!options.quiet && StandardErrorIsTerminal()) {}
+      showProgress_(!options.quiet && StandardErrorIsTerminal()) {
+    if (options.command != CliOptions::Command::Send) return;
+    for (const QString& file : options.files)
+        sendSizes_.append(QFileInfo(file).size());
+}
 
 void ConsoleWindow::OnCapturedText(const QByteArray& piece) {
     if (captureOut_ == nullptr || outputFailed_) return;
@@ -82,26 +100,49 @@ void ConsoleWindow::OnFileEnded(const JobFile& file) {
     files_.append(file);
 }
 
-// One line for each file of a receive, then their count.
+// On standard output, one line for each file of a send or receive, then their count.
 void ConsoleWindow::PrintFileList() {
-    if (files_.isEmpty() || options_.quiet) return;
+    if ((files_.isEmpty() && sent_.isEmpty()) || options_.quiet) return;
     const QStringList texts = EnglishTexts();
+    QStringList lines;
     for (const JobFile& file : files_)
-        PrintMessage(JobFileLine(texts, file, true));
-    PrintMessage(JobFileCountLine(texts, static_cast<int>(files_.size())));
+        lines << JobFileLine(texts, file, true);
+    for (const SentFile& file : sent_)
+        lines << SentFileLine(file);
+    lines << JobFileCountLine(texts, static_cast<int>(lines.size()));
+    std::fputs((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit().constData(),
+               stdout);
+    std::fflush(stdout);
 }
 
 void ConsoleWindow::OnSendProgress(std::uint32_t bytes) {
     if (!showProgress_) return;
     std::lock_guard<std::mutex> lock(mutex_);
-    const int percent = sendSize_ > 0 ? static_cast<int>(bytes * 100 / sendSize_) : 100;
+    const qsizetype index = sent_.size();
+    SendProgress(bytes, index < sendSizes_.size() ? sendSizes_[index] : 0);
+}
+
+void ConsoleWindow::SendProgress(std::uint32_t bytes, qint64 size) {
+    const int percent = size > 0 ? static_cast<int>(qint64{bytes} * 100 / size) : 100;
     const int filled = percent * kBarWidth / 100;
-    Progress(
-        QStringLiteral("[%1%2] %3/%4 bytes %5%")
-            .arg(QString(filled, QLatin1Char('#')), QString(kBarWidth - filled, QLatin1Char('-')))
-            .arg(bytes)
-            .arg(sendSize_)
-            .arg(percent, 3));
+    const QString name = QFileInfo(options_.files.value(sent_.size())).fileName();
+    Progress(QStringLiteral("%1 [%2%3] %4/%5 bytes %6%")
+                 .arg(name, QString(filled, QLatin1Char('#')),
+                      QString(kBarWidth - filled, QLatin1Char('-')))
+                 .arg(bytes)
+                 .arg(size)
+                 .arg(percent, 3));
+}
+
+// A file sent whole ends its progress at 100 % and says it is done.
+void ConsoleWindow::OnFileSent(const SentFile& file) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (file.fate == SentFile::Fate::Sent && progressOpen_)
+        SendProgress(static_cast<std::uint32_t>(file.bytes), static_cast<qint64>(file.bytes));
+    EndProgressLine();
+    if (file.fate == SentFile::Fate::Sent && !options_.quiet)
+        PrintMessage(QStringLiteral("done: ") + file.path);
+    sent_.append(file);
 }
 
 // The hint goes out once, also with --quiet: it is no progress, and a run
@@ -239,7 +280,7 @@ QString ConsoleWindow::ReadAnswer(const QString& prompt) {
 
 void ConsoleWindow::Progress(const QString& line) {
     if (!showProgress_) return;
-    std::fprintf(stderr, "\r%s", TerminalText(line).constData());
+    std::fprintf(stderr, "\rcorvix-cli: %s", TerminalText(line).constData());
     std::fflush(stderr);
     progressOpen_ = true;
 }

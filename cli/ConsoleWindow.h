@@ -12,12 +12,13 @@
 #include "worker/ReceiveShare.h"
 
 // The job window of corvix-cli: progress on standard error when it is a
-// terminal, message boxes as "corvix-cli: <text>" lines, captured text to a
-// file, the overwrite question on the terminal, and at the end of a receive
-// what became of each file with their count. Called on the worker thread.
+// terminal, message boxes as "corvix-cli: <text>" lines there too, captured
+// text to a file, the overwrite question on the terminal, and at the end of
+// a send or receive, on standard output, what became of each file with their
+// count. Called on the worker thread.
 class ConsoleWindow : public JobWindowBase {
 public:
-    ConsoleWindow(const CliOptions& options, std::FILE* captureOut, qint64 sendSize);
+    ConsoleWindow(const CliOptions& options, std::FILE* captureOut);
 
     // Asks the job to stop; set before the job starts.
     std::function<void()> requestStop;
@@ -35,6 +36,7 @@ public:
     void OnFileNotReceived(const QString& message) override;
     void OnReceiveFileAnnounced(std::uint64_t length) override;
     void OnFileEnded(const JobFile& file) override;
+    void OnFileSent(const SentFile& file) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
@@ -47,13 +49,15 @@ public:
 
 private:
     void Progress(const QString& line);
+    void SendProgress(std::uint32_t bytes, qint64 size);
     void CountFile();
     void PrintFileList();
     QString ReadAnswer(const QString& prompt);
 
     const CliOptions& options_;
     std::FILE* captureOut_;
-    qint64 sendSize_;
+    QList<qint64> sendSizes_;  // a send: the length of each file, in order
+    QList<SentFile> sent_;     // a send: the files, as they ended
     bool showProgress_;
     bool progressOpen_ = false;
     QString receiving_;
@@ -73,5 +77,8 @@ private:
 // request answered.
 QString TransactionLine(const QString& folder, const QByteArray& name, bool fileReceived);
 
-// Writes "corvix-cli: <text>" on standard error.
+// One line of a send's file list: "PATH: 2193 bytes, sent" and the like.
+QString SentFileLine(const SentFile& file);
+
+// Writes "corvix-cli: <line>" on standard error for each line of `text`.
 void PrintMessage(const QString& text);

@@ -9,8 +9,10 @@ else()
     set(CORVIX_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})
 endif()
 
+# Only the programs a user runs; the simulated cable and the virtual caliper
+# are tools of the tests and the demo, and stay in the build folder.
 set(corvix_programs)
-foreach(program Corvix corvix-cli linesim_tool corvix-caliper)
+foreach(program Corvix corvix-cli)
     if(TARGET ${program})
         list(APPEND corvix_programs ${program})
     endif()
@@ -47,27 +49,43 @@ foreach(program Corvix corvix-cli)
         message(STATUS \"Link: \${link}\")")
 endforeach()
 
-# Desktop entry, icons, and the manual page of corvix-cli.
+# Desktop entry, AppStream metadata, icons.
 set(linux_resources ${CMAKE_SOURCE_DIR}/resources/linux)
 install(FILES ${linux_resources}/corvix.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${linux_resources}/com.brenvald.corvix.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48 64 256)
     install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/Corvix-${size}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
         RENAME corvix.png)
 endforeach()
 
-find_program(CORVIX_GZIP gzip)
-if(CORVIX_GZIP)
-    set(man_page ${CMAKE_CURRENT_BINARY_DIR}/corvix-cli.1.gz)
-    add_custom_command(OUTPUT ${man_page}
-        COMMAND ${CORVIX_GZIP} -9 -n -c ${linux_resources}/corvix-cli.1 > ${man_page}
-        DEPENDS ${linux_resources}/corvix-cli.1
-        COMMENT "Manual page corvix-cli.1.gz")
-    add_custom_target(corvix_man_page ALL DEPENDS ${man_page})
-else()
-    set(man_page ${linux_resources}/corvix-cli.1)
-endif()
-install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual pages and the changelog, compressed as Debian wants them (gzip
+# -9n: no name, no time, the same bytes each build); the copyright beside.
+configure_file(${linux_resources}/debian/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/changelog @ONLY)
+configure_file(${linux_resources}/debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/copyright @ONLY)
+find_program(CORVIX_GZIP gzip REQUIRED)
+set(corvix_gzipped)
+foreach(source ${linux_resources}/Corvix.1 ${linux_resources}/corvix-cli.1
+        ${CMAKE_CURRENT_BINARY_DIR}/changelog)
+    get_filename_component(name ${source} NAME)
+    set(gzipped ${CMAKE_CURRENT_BINARY_DIR}/gz/${name}.gz)
+    add_custom_command(OUTPUT ${gzipped}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/gz
+        COMMAND ${CORVIX_GZIP} -9 -n -c ${source} > ${gzipped}
+        DEPENDS ${source}
+        COMMENT "Compressing ${name}")
+    list(APPEND corvix_gzipped ${gzipped})
+endforeach()
+add_custom_target(corvix_gzipped ALL DEPENDS ${corvix_gzipped})
+list(GET corvix_gzipped 0 corvix_man_page)
+list(GET corvix_gzipped 1 corvix_cli_man_page)
+list(GET corvix_gzipped 2 corvix_changelog)
+install(FILES ${corvix_man_page} ${corvix_cli_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${corvix_changelog} ${CMAKE_CURRENT_BINARY_DIR}/copyright
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corvix)
+install(FILES ${linux_resources}/debian/lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME corvix)
 
 # The caliper's USB adapter (0403:AFB8): a udev rule that binds the FTDI
 # driver to it, keeps ModemManager off it and gives it to group dialout.

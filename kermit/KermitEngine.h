@@ -135,6 +135,15 @@ public:
                        const SendDetails& details = {});
     Outcome SendFile(const char* name, const std::uint8_t* data, std::size_t length,
                      const SendDetails& details = {});
+    // A batch: one Send-Init (BeginBatch), each file's F, A, D... and Z
+    // (SendBatchFile: Done, FileRefused when the receiver refused it and the
+    // batch goes on, Failed), then one B (EndBatch); a batch that failed ends
+    // with AbortSend, which returns Failed or Stopped.
+    bool BeginBatch();
+    Outcome SendBatchFile(const char* name, const std::uint8_t* data, std::size_t length,
+                          const SendDetails& details = {});
+    Outcome EndBatch();
+    Outcome AbortSend();
     bool SendInit();
     bool SendHeader(int type, const char* name);
     bool SendFileData(const std::uint8_t* data, std::size_t length);

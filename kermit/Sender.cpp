@@ -205,40 +205,61 @@ KermitEngine::Announce KermitEngine::SendAttributes(std::size_t length,
     return Announce::Refused;
 }
 
-// A file the receiver refused: its Z says discard, and the transaction ends.
+// A file the receiver refused: its Z says discard.
 bool KermitEngine::SendDiscard() {
     static const std::uint8_t kDiscard[] = {'D'};
     link_.PutPacket(1, state_.seq, 'Z', kDiscard);
-    if (AwaitAck(AckKind::Plain) != Ack::Taken || !SendClosingBreak()) return false;
-    link_.SetStatus("REFUSED");
-    return true;
+    return AwaitAck(AckKind::Plain) == Ack::Taken;
 }
 
 Outcome KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::size_t length,
                                const SendDetails& details) {
     ResetEngine();
     link_.SetStatus(name);
-    if (!SendInit() || !SendHeader('F', name)) return Outcome::Failed;
+    if (!SendInit()) return Outcome::Failed;
+    const Outcome sent = SendBatchFile(name, data, length, details);
+    if (sent == Outcome::Failed || !SendClosingBreak()) return Outcome::Failed;
+    if (sent == Outcome::FileRefused) link_.SetStatus("REFUSED");
+    return sent;
+}
+
+bool KermitEngine::BeginBatch() {
+    ResetEngine();
+    return SendInit();
+}
+
+// One file of a transaction whose Send-Init went through.
+Outcome KermitEngine::SendBatchFile(const char* name, const std::uint8_t* data, std::size_t length,
+                                    const SendDetails& details) {
+    link_.SetStatus(name);
+    if (!SendHeader('F', name)) return Outcome::Failed;
     const Announce announce = SendAttributes(length, details);
     if (announce == Announce::Failed) return Outcome::Failed;
     if (announce == Announce::Refused)
         return SendDiscard() ? Outcome::FileRefused : Outcome::Failed;
-    return SendFileData(data, length) && SendClosingBreak() ? Outcome::Done : Outcome::Failed;
+    return SendFileData(data, length) ? Outcome::Done : Outcome::Failed;
+}
+
+Outcome KermitEngine::EndBatch() {
+    if (!SendClosingBreak()) return AbortSend();
+    state_.underWay = false;
+    return Outcome::Done;
 }
 
 // One whole transaction. After a failure one more B tries to close the
 // transaction on the peer's side; it waits a bounded time, or not at all
 // when the peer had fallen silent for the whole silence limit. The reason of
 // the failure is kept: neither a stop during that wait nor the B's own
-// failure may hide that the transfer had already failed. A transfer that
-// was stopped ends as that wait leaves it.
+// failure may hide that the transfer had already failed.
 Outcome KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length,
                                  const SendDetails& details) {
     const Outcome sent = SendFile(name, data, length, details);
-    if (sent != Outcome::Failed) {
-        state_.underWay = false;
-        return sent;
-    }
+    if (sent == Outcome::Failed) return AbortSend();
+    state_.underWay = false;
+    return sent;
+}
+
+Outcome KermitEngine::AbortSend() {
     // After a stop no B: whoever stopped tells the peer why (TellPeerEnded).
     if (link_.RunFlagCleared()) return link_.Ended(false);
     const PacketLink::SavedStatus reason = link_.SaveStatus();

@@ -34,7 +34,9 @@ QList<_tagPORTS> EnumeratePorts(const PortSource& source, PortNaming naming) {
     if (!source) return ports;
     for (const PortRecord& record : source()) {
         if (!IsAcceptedPortName(record.portName, naming)) continue;
-        ports.append(_tagPORTS{IsCaliperPort(record), record.portName + u':'});
+        const QString location = record.location.isEmpty() ? record.portName : record.location;
+        ports.append(_tagPORTS{IsCaliperPort(record), record.portName + u':', location,
+                               record.serialNumber, record.stableLink});
     }
     return ports;
 }
@@ -42,6 +44,7 @@ QList<_tagPORTS> EnumeratePorts(const PortSource& source, PortNaming naming) {
 QString CaliperPortName(const QList<_tagPORTS>& ports) {
     QString found;
     for (const _tagPORTS& port : ports)
-        if (port.isCaliper == 1) found = port.name.chopped(1);
+        if (port.isCaliper == 1)
+            found = port.stableLink.isEmpty() ? port.name.chopped(1) : port.stableLink;
     return found;
 }

@@ -7,13 +7,19 @@
 
 // One discovered serial port.
 struct _tagPORTS {
-    int isCaliper = 0;  // 1 for a port of the caliper's own USB adapter
-    QString name;       // the port name followed by ":", such as "COM5:" or "ttyUSB0:"
+    int isCaliper = 0;     // 1 for a port of the caliper's own USB adapter
+    QString name;          // the port name followed by ":", such as "COM5:" or "ttyUSB0:"
+    QString location;      // what a port is opened by: "/dev/ttyUSB0", "COM5"
+    QString serialNumber;  // the USB adapter's serial number, when it has one
+    QString stableLink;    // the udev rule's link to the caliper's adapter, when it exists
 };
 
 // What the system tells about one serial device, before any filtering.
 struct PortRecord {
     QString portName;  // "COM5", "ttyUSB0"
+    QString location;  // "/dev/ttyUSB0", "COM5"; empty: the port name
+    QString serialNumber;
+    QString stableLink;  // "/dev/caliper-FT12AB" when the udev rule made one
     bool hasVendorIdentifier = false;
     quint16 vendorIdentifier = 0;
     bool hasProductIdentifier = false;
@@ -50,6 +56,7 @@ int IsCaliperPort(const PortRecord& record);
 QList<_tagPORTS> EnumeratePorts(const PortSource& source = SystemPortRecords,
                                 PortNaming naming = HostPortNaming());
 
-// The name (without its ":") of the last caliper port in `ports`: with two
-// adapters plugged in, the last one listed wins. Empty when there is none.
+// The udev rule's stable link of the last caliper port in `ports`, else its
+// name (without its ":"): with two adapters plugged in, the last one listed
+// wins. Empty when there is none.
 QString CaliperPortName(const QList<_tagPORTS>& ports);

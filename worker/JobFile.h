@@ -23,6 +23,19 @@ struct JobFile {
     QString asked;            // the sender's name when Save As put the file at `path`
 };
 
+// One file of a send job and what became of it.
+struct SentFile {
+    enum class Fate {
+        Sent,     // the receiver acknowledged all of it
+        Refused,  // the receiver refused it before its data
+        NotSent,  // it could not be read, or the transfer failed or stopped first
+    };
+
+    Fate fate = Fate::Sent;
+    QString path;             // the file as the user named it, absolute
+    std::uint64_t bytes = 0;  // its length; 0 when it could not be read
+};
+
 // One line of the file list: "NAME: 2193 bytes, received" and the like.
 // `fullPaths` names the files with their folders, otherwise by name alone.
 QString JobFileLine(const QStringList& texts, const JobFile& file, bool fullPaths);

@@ -1,7 +1,11 @@
 #include "worker/JobLink.h"
 
 JobLink::JobLink(std::atomic<int>& runFlag, JobWindow* window, const JobTexts& texts)
-    : reports(window, texts), port(runFlag), line(port, runFlag), engine(line, files, runFlag) {
+    : reports(window, texts),
+      port(runFlag),
+      line(port, runFlag),
+      logged(line),
+      engine(logged, files, runFlag) {
     port.SetObserver(&reports);
     engine.SetObserver(&reports);
 }

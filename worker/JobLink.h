@@ -9,6 +9,7 @@
 #include "serial/SerialPort.h"
 #include "worker/EngineReports.h"
 #include "worker/LineWatchPort.h"
+#include "worker/PacketLog.h"
 
 // The link object of one job: the serial port and the Kermit engine on it
 // with the files on disk, sharing the worker's run flag, reporting to the
@@ -27,6 +28,8 @@ public:
     EngineReports reports;
     serial::SerialPort port;
     LineWatchPort line;
+    PacketLog packetLog;  // opened when the job asks for a packet log
+    PacketLogPort logged;
     disk::DiskFiles files;
     kermit::KermitEngine engine;
 };

@@ -41,11 +41,23 @@ QString StatusShown(const JobLink& owned) {
 
 }  // namespace
 
+// A packet log that cannot be made is said once, and the job goes on without it.
+void JobRun::OpenPacketLog(JobLink& owned) const {
+    if (owned.packetLog.Open(job.packetLog)) {
+        owned.logged.SetLog(&owned.packetLog);
+        return;
+    }
+    Show(
+        FileProblemText(texts.At(TextId::CouldNotOpenFile), job.packetLog, owned.packetLog.error()),
+        MessageIcon::Warning);
+}
+
 std::unique_ptr<JobLink> JobRun::CreateLink() {
     auto owned = std::make_unique<JobLink>(runFlag, window, texts);
     owned->engine.SetOffer(job.offer);
     owned->engine.SetSilenceLimit(job.silenceLimitMs);
     owned->engine.Link().SetPacketEndWait(PacketEndWaitMs(job.baudIndex));
+    if (!job.packetLog.isEmpty()) OpenPacketLog(*owned);
     link = owned.get();
     return owned;
 }

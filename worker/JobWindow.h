@@ -73,6 +73,8 @@ public:
     // entry of the job's file list.
     virtual void OnFileEnded(const JobFile& file) = 0;
 
+    // A file of a send job has been sent, refused or given up.
+    virtual void OnFileSent(const SentFile& file) = 0;
     // A message box with the application's title as caption; returns when
     // the user has closed it.
     virtual void ShowMessage(const QString& text, MessageIcon icon) = 0;
@@ -103,6 +105,7 @@ public:
     }
     void OnReceiveFileAnnounced(std::uint64_t) override {}
     void OnFileEnded(const JobFile&) override {}
+    void OnFileSent(const SentFile&) override {}
     Overwrite AskOverwrite(const QString&, const QString&) override { return Overwrite::Cancel; }
     std::optional<QString> AskSaveAs(const QString&) override { return std::nullopt; }
 };

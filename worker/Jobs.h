@@ -40,6 +40,7 @@ struct JobRun {
 
     // The link object of the job, published in `link` while it exists.
     std::unique_ptr<JobLink> CreateLink();
+    void OpenPacketLog(JobLink& owned) const;
     // Tells the peer why a transfer still under way ends (the user's or a
     // signal's stop, a failure), destroys the link (closing the port) and
     // clears `link`.

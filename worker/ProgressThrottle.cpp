@@ -92,6 +92,11 @@ void ProgressThrottle::OnFileEnded(const JobFile& file) {
     if (target_ != nullptr) target_->OnFileEnded(file);
 }
 
+void ProgressThrottle::OnFileSent(const SentFile& file) {
+    Flush();
+    if (target_ != nullptr) target_->OnFileSent(file);
+}
+
 void ProgressThrottle::ShowMessage(const QString& text, MessageIcon icon) {
     Flush();
     if (target_ != nullptr) target_->ShowMessage(text, icon);

@@ -36,6 +36,7 @@ public:
     void OnFileNotReceived(const QString& message) override;
     void OnReceiveFileAnnounced(std::uint64_t length) override;
     void OnFileEnded(const JobFile& file) override;
+    void OnFileSent(const SentFile& file) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;

@@ -75,6 +75,10 @@ void QtJobWindow::OnFileEnded(const JobFile& file) {
     Post([this, file] { target_.OnFileEnded(file); });
 }
 
+void QtJobWindow::OnFileSent(const SentFile& file) {
+    Post([this, file] { target_.OnFileSent(file); });
+}
+
 void QtJobWindow::ShowMessage(const QString& text, MessageIcon icon) {
     Wait([this, text, icon] { target_.ShowMessage(text, icon); });
 }

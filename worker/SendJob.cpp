@@ -102,6 +102,89 @@ void ShowRefused(JobRun& run, const JobLink& link, qint64 length) {
     run.outcome = JobOutcome::Failed;
 }
 
+// The window learns what became of `path`.
+void ReportSent(const JobRun& run, const QString& path, qint64 length, SentFile::Fate fate) {
+    if (run.window == nullptr) return;
+    run.window->OnFileSent({fate, QDir::toNativeSeparators(path), static_cast<quint64>(length)});
+}
+
+// A send that did not go through: stopped, the line lost, or failed with the
+// file and why.
+void SetSendFailure(JobRun& run, const JobLink& link) {
+    run.SetFailureOutcome(link);
+    if (run.outcome == JobOutcome::Failed || run.outcome == JobOutcome::FileFailed) {
+        run.failedFile = QDir::toNativeSeparators(run.job.path);
+        run.Show(FailureText(run, link), MessageIcon::Warning);
+        run.outcome = JobOutcome::Failed;
+    }
+}
+
+// One file of a batch whose Send-Init went through, as `run` names it. A
+// file that cannot be read is passed over with its message.
+kermit::Outcome SendBatchMember(JobRun& run, JobLink& link) {
+    qint64 length = 0;
+    std::unique_ptr<std::uint8_t[]> data = LoadFile(run, length);
+    if (data == nullptr) {
+        ReportSent(run, run.job.path, 0, SentFile::Fate::NotSent);
+        return kermit::Outcome::FileDiscarded;
+    }
+    const QByteArray name = AnnouncedName(run.job.path);
+    const kermit::Outcome result = link.engine.SendBatchFile(
+        name.constData(), data.get(), static_cast<std::size_t>(length), DetailsOf(run.job.path));
+    if (result == kermit::Outcome::FileRefused) ShowRefused(run, link, length);
+    if (result != kermit::Outcome::Failed)
+        ReportSent(
+            run, run.job.path, length,
+            result == kermit::Outcome::Done ? SentFile::Fate::Sent : SentFile::Fate::Refused);
+    return result;
+}
+
+// The file `files[index]` of a batch under way; false when the batch failed
+// or stopped with it. `worst` keeps the gravest end of the files so far.
+bool SendMember(JobRun& run, JobLink& link, const QString& path, JobOutcome& worst) {
+    WorkerJob one = run.job;
+    one.path = path;
+    JobRun member{one,          run.window, run.texts,        run.runFlag, run.link,
+                  run.endEvent, run.editor, JobOutcome::None, {},          {}};
+    const bool failed = SendBatchMember(member, link) == kermit::Outcome::Failed;
+    if (failed) {
+        link.engine.AbortSend();
+        SetSendFailure(member, link);
+        ReportSent(run, path, QFileInfo(path).size(), SentFile::Fate::NotSent);
+    }
+    if (!member.failedFile.isEmpty()) run.failedFile = member.failedFile;
+    if (failed || (member.outcome != JobOutcome::None && worst != JobOutcome::Failed))
+        worst = member.outcome;
+    return !failed;
+}
+
+// Several files in one transaction: one S, each file's F, A, D... and Z,
+// one B. A file that cannot be read is passed over and a refused one
+// discarded, and the batch goes on; a failure or a stop ends it, and every
+// file not yet sent is reported as such. The job ends as its gravest file.
+void RunBatchSendJob(JobRun& run) {
+    std::unique_ptr<JobLink> link = run.CreateLink();
+    const QStringList files = QStringList{run.job.path} + run.job.batch;
+    qsizetype next = 0;
+    if (run.OpenPort(*link)) {
+        JobOutcome worst = JobOutcome::Succeeded;
+        const bool begun = link->engine.BeginBatch();
+        if (!begun) link->engine.AbortSend();
+        bool going = begun;
+        while (going && next < files.size())
+            going = SendMember(run, *link, files[next++], worst);
+        const bool ended = going && link->engine.EndBatch() == kermit::Outcome::Done;
+        if (!begun || (going && !ended)) {
+            SetSendFailure(run, *link);
+            worst = run.outcome;
+        }
+        run.outcome = worst;
+    }
+    for (; next < files.size(); ++next)
+        ReportSent(run, files[next], 0, SentFile::Fate::NotSent);
+    run.EndJob(link);
+}
+
 }  // namespace
 
 QByteArray AnnouncedName(const QString& path) {
@@ -111,9 +194,11 @@ QByteArray AnnouncedName(const QString& path) {
 }
 
 void RunSendJob(JobRun& run) {
+    if (!run.job.batch.isEmpty()) return RunBatchSendJob(run);
     std::unique_ptr<JobLink> link = run.CreateLink();
     qint64 length = 0;
     std::unique_ptr<std::uint8_t[]> data = LoadFile(run, length);
+    SentFile::Fate fate = SentFile::Fate::NotSent;
     if (data != nullptr && run.OpenPort(*link)) {
         const QByteArray name = AnnouncedName(run.job.path);
         const kermit::Outcome result =
@@ -122,16 +207,14 @@ void RunSendJob(JobRun& run) {
         data.reset();
         if (result == kermit::Outcome::FileRefused) {
             ShowRefused(run, *link, length);
+            fate = SentFile::Fate::Refused;
         } else if (result != kermit::Outcome::Done) {
-            run.SetFailureOutcome(*link);
-            if (run.outcome == JobOutcome::Failed || run.outcome == JobOutcome::FileFailed) {
-                run.failedFile = QDir::toNativeSeparators(run.job.path);
-                run.Show(FailureText(run, *link), MessageIcon::Warning);
-                run.outcome = JobOutcome::Failed;
-            }
+            SetSendFailure(run, *link);
         } else {
             run.outcome = JobOutcome::Succeeded;
+            fate = SentFile::Fate::Sent;
         }
     }
+    ReportSent(run, run.job.path, length, fate);
     run.EndJob(link);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "kermit/Offer.h"
 
@@ -21,6 +22,8 @@ struct WorkerJob {
     QString portName = {};     // "COM5", "ttyUSB0" or a device path; empty for none
     int baudIndex = 3;         // index into serial::kBaudTable
     QString path = {};         // send: the file; receive: the folder; capture: unused
+    QStringList batch = {};    // send: the files after `path` that go in the same batch
+    QString packetLog = {};    // a Kermit job: the file every packet is logged in; empty for none
     kermit::Offer offer = {};  // what this side's Send-Init offers: block check, long
                                // packets, sliding window, repeat prefix
     // How long the caliper may say nothing, once it has spoken, before the

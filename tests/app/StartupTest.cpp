@@ -325,3 +325,34 @@ TEST_F(Startup, TheApplicationObjectRunsStartUpAndEndsWithStatusOne) {
 }
 
 }  // namespace
+
+// A first start speaks the system's language when its file is in the program
+// folder, and stores it; a stored language, another locale or a missing
+// file leave the choice as it was (English by default).
+TEST(StartupLanguage, AFirstStartSpeaksTheSystemsLanguageWhenItsFileIsThere) {
+    struct Case {
+        const char* locale;
+        const char* fileThere;
+        int stored;  // -1: none stored
+        int chosen;
+    };
+    const Case cases[] = {
+        {"de_DE", "Corvix-DEU.xml", -1, 0}, {"fr_FR", "Corvix-FRA.xml", -1, 3},
+        {"ja_JP", "Corvix-DEU.xml", -1, 1}, {"sv_SE", "Corvix-DEU.xml", -1, 1},
+        {"de_AT", "Corvix-DEU.xml", 2, 2},  {"C", "Corvix-DEU.xml", -1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        TemporarySettings settings;
+        QTemporaryDir programFolder;
+        ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/" + c.fileThere,
+                                programFolder.filePath(c.fileThere)));
+        if (c.stored >= 0) settings.Open()->setValue("Language", c.stored);
+        AppCore app;
+        app.portSource = [] { return QList<PortRecord>{}; };
+        app.systemLocale = [&c] { return QLocale(QString::fromLatin1(c.locale)); };
+        app.InitInstance({}, programFolder.path());
+        EXPECT_EQ(app.Language, c.chosen);
+        EXPECT_EQ(settings.Open()->value("Language").toInt(), c.chosen);
+    }
+}

@@ -15,8 +15,8 @@ TEST_F(Cli, ASendThatFailsNamesItsFileAndWhatTheCaliperSaid) {
     StartCKermit({"receive"});
     EXPECT_EQ(Run({"send", "--port", PortA(), "plots.dat"}), 1) << err;
     const std::string file = (root / "plots.dat").string();
-    EXPECT_NE(err.find("There was en error in the transmission!\n" + file +
-                       "\nThe caliper says: Write access denied\n"),
+    EXPECT_NE(err.find(Prefixed("There was en error in the transmission!\n" + file +
+                                "\nThe caliper says: Write access denied\n")),
               npos)
         << err;
     EXPECT_NE(err.find("transfer failed: Write access denied (" + file + ")\n"), npos) << err;
@@ -29,8 +29,8 @@ TEST_F(Cli, ASendThatFailsNamesItsFileAndWhatTheCaliperSaid) {
     fs::resize_file(huge, 3ULL << 30);  // sparse: no disk space is taken
     LimitChild(RLIMIT_AS, 1536ULL << 20);
     EXPECT_EQ(Run({"send", "--port", PortA(), "huge.dat"}), 4) << err;
-    EXPECT_NE(err.find("Unable to allocate memory to load the file!\n" + huge.string() +
-                       "\nThe file is 3221225472 bytes long"),
+    EXPECT_NE(err.find(Prefixed("Unable to allocate memory to load the file!\n" + huge.string() +
+                                "\nThe file is 3221225472 bytes long")),
               npos)
         << err;
 #endif

@@ -156,6 +156,18 @@ protected:
     int peerFd = -1;
 };
 
+// `text` as corvix-cli writes it on standard error: every line after the
+// first starts with "corvix-cli: " too (the first is left as it is, so that
+// a part of a line can be looked for).
+inline std::string Prefixed(const std::string& text) {
+    std::string lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        lines += text[i];
+        if (text[i] == '\n' && i + 1 < text.size()) lines += "corvix-cli: ";
+    }
+    return lines;
+}
+
 inline std::string RandomBytes(std::size_t size) {
     return test_support::RandomBytes(size, 99);
 }

@@ -14,7 +14,7 @@ QStringList Capture(const QString& port) {
 }
 
 std::string Message(const QString& port, const std::string& reason) {
-    return "corvix-cli: ERROR: Comport!\n" + port.toStdString() + "\n" + reason + "\n";
+    return Prefixed("corvix-cli: ERROR: Comport!\n" + port.toStdString() + "\n" + reason + "\n");
 }
 
 // The lock file of `device`, "/dev/pts/3": "/run/lock/LCK..pts_3".

@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "app/LanguageFile.h"
 #include "app/LanguageScan.h"
 #include "app/MainWindowLabels.h"
 #include "ui/CStemraDlg.h"
@@ -37,6 +38,41 @@ TEST(FreshStart, WritesTheEnglishTemplateAndShowsEnglish) {
                            "Kermit receive", "Receive data (ASCII)", "Exit"}));
     EXPECT_TRUE(machine.messages.shown.isEmpty());
     EXPECT_EQ(machine.settings.Open()->value("Language").toInt(), 1);
+}
+
+// A first start whose system speaks German shows German and stores it; one
+// that speaks Japanese, which Corvix does not, shows English.
+TEST(FreshStart, SpeaksTheSystemsLanguageWhenCorvixHasIt) {
+    for (const char* locale : {"de_DE", "ja_JP"}) {
+        SCOPED_TRACE(locale);
+        NewMachine machine;
+        AppCore& app = machine.app;
+        const QString german = QStringLiteral("Corvix-DEU.xml");
+        ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + u'/' + german,
+                                machine.programFolder.filePath(german)));
+        app.systemLocale = [locale] { return QLocale(QString::fromLatin1(locale)); };
+        QStringList expected = EnglishTexts();
+        const bool speaksGerman = QByteArray(locale) == "de_DE";
+        if (speaksGerman) {
+            ASSERT_EQ(ReadLanguageFile(machine.programFolder.filePath(german), expected,
+                                       machine.messages),
+                      1);
+        }
+        QStringList shown;
+        ServiceRecorder recorder;
+        app.runMainWindow = [&](const CommandLineRequest& request) {
+            CStemraDlg window(app, recorder.Services());
+            window.commandLineRequest = request;
+            QTimer::singleShot(0, &window, [&] {
+                shown.append(window.Button(kButtonLabels[0].buttonId)->text());
+                window.Button(1)->click();
+            });
+            window.exec();
+        };
+        EXPECT_FALSE(app.InitInstance({}, machine.programFolder.path()));
+        EXPECT_EQ(shown, QStringList{TextAt(expected, kButtonLabels[0].textId)});
+        EXPECT_EQ(machine.settings.Open()->value("Language").toInt(), speaksGerman ? 0 : 1);
+    }
 }
 
 // The real program, copied into an empty folder with a settings location of
