@@ -144,8 +144,9 @@ kermit::Outcome SendBatchMember(JobRun& run, JobLink& link) {
 bool SendMember(JobRun& run, JobLink& link, const QString& path, JobOutcome& worst) {
     WorkerJob one = run.job;
     one.path = path;
-    JobRun member{one,          run.window, run.texts,        run.runFlag, run.link,
-                  run.endEvent, run.editor, JobOutcome::None, {},          {}};
+    JobRun member{one,      run.window,   run.texts,  run.runFlag,      run.stopCause,
+                  run.link, run.endEvent, run.editor, JobOutcome::None, {},
+                  {}};
     const bool failed = SendBatchMember(member, link) == kermit::Outcome::Failed;
     if (failed) {
         link.engine.AbortSend();
