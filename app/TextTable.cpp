@@ -93,6 +93,11 @@ constexpr Message kMessages[] = {
     {TextId::ReceiveShareSeconds, "%1% of %2 bytes, about %3 s left"},
     {TextId::ReceiveShareMinutes, "%1% of %2 bytes, about %3 min left"},
     {TextId::ReceiveEnded, "The receive has ended."},
+    {TextId::SendFileChanged,
+     "%1 changed while it was being sent: its length or date is no longer what it was when the "
+     "send began. The send was broken off; send the file again once nothing writes to it."},
+    {TextId::SendReadFailed,
+     "%1 could not be read to its end while it was being sent: %2. The send was broken off."},
 };
 
 QStringList OriginalTexts() {

@@ -127,6 +127,9 @@ enum : int {
     ReceiveShareSeconds = 98,  // %1 per cent, %2 bytes announced, %3 seconds left
     ReceiveShareMinutes = 99,  // %1 per cent, %2 bytes announced, %3 minutes left
     ReceiveEnded = 100,
+    // A send whose file changed while it went, or could not be read to its end.
+    SendFileChanged = 180,  // %1 the file
+    SendReadFailed = 181,   // %1 the file, %2 why
 };
 }  // namespace TextId
 

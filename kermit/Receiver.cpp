@@ -171,10 +171,10 @@ Command KermitEngine::WaitForCommand() {
 // and the server goes on: the caller takes RequestRefused as an answered request with nothing to
 // report.
 Received KermitEngine::ServeFileRequest() {
-    std::vector<std::uint8_t> content;
-    const bool found = IsPlainFileName(fileName_, windowsNameRules_) &&
-                       files_.ReadToServe(receiveFolder_ / files_.PathFromName(fileName_), content);
-    if (!found) {
+    std::unique_ptr<SendSource> source;
+    if (IsPlainFileName(fileName_, windowsNameRules_))
+        source = files_.OpenToServe(receiveFolder_ / files_.PathFromName(fileName_));
+    if (source == nullptr) {
         SendError("FILE NOT FOUND");
         link_.SetStatus("ERR: NOFILE");
         fileName_[0] = '\0';
@@ -183,7 +183,7 @@ Received KermitEngine::ServeFileRequest() {
     ResetEngine();
     if (!SendInit()) return ServeFailed("ERR: SNDINIT");
     if (!SendHeader('F', fileName_)) return ServeFailed("ERR: FILEHDR");
-    if (!SendFileData(content.data(), content.size())) return ServeFailed("ERR: SNDDATA");
+    if (!SendFileData(*source)) return ServeFailed("ERR: SNDDATA");
     if (!SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
     lastTransaction_ = Transaction::FileServed;
     return {Outcome::Done};
