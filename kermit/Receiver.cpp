@@ -1,6 +1,7 @@
 #include <cstring>
 #include <vector>
 
+#include "kermit/BlockCheck.h"
 #include "kermit/FileNames.h"
 #include "kermit/KermitEngine.h"
 
@@ -20,7 +21,9 @@ void CopyText(char* dst, std::size_t size, const char* src) {
 }  // namespace
 
 void KermitEngine::SendError(std::string_view text) {
-    const int n = link_.PutText(text, 94);
+    // Cut to what a short packet of the peer's length holds.
+    const Agreed& agreed = link_.InForce();
+    const int n = link_.PutText(text, agreed.maxLen - 2 - CheckLength(agreed.checkType));
     link_.PutPacket(n, state_.seq, 'E', link_.SendBuffer());
 }
 
