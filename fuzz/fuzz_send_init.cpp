@@ -2,11 +2,12 @@
 // acknowledges every packet at once: whatever the answer asks for (pads,
 // packet lengths, a window, time-outs, prefixes, the EOL), every packet the
 // sender writes fits the link's packet buffer, carries at most the pads the
-// protocol allows, stays within the lengths agreed, and the file goes. The
-// first input byte picks the offer (check type 3, long packets of 4096, a
-// window of 31) and the file (a short text or 9000 bytes that hardly
-// compress, enough for long packets to be full); the rest is the data field
-// of the answer, 91 characters at most.
+// protocol allows, and stays within the lengths agreed (MAXL, or the
+// long-packet length when long packets are in force). The first input byte
+// picks the offer (check type 3, long packets of 4096, a window of 31) and
+// the file (a short text or 4500 bytes that hardly compress, enough to fill
+// a long packet); the rest is the data field of the answer, 91 characters
+// at most.
 #include <algorithm>
 #include <cstdlib>
 #include <deque>
@@ -31,7 +32,7 @@ std::vector<std::uint8_t> FileFor(std::uint8_t choice) {
         return file;
     }
     std::uint32_t x = 12345;
-    for (int i = 0; i < 9000; ++i) {
+    for (int i = 0; i < 4500; ++i) {
         x = x * 1103515245u + 12345u;
         file.push_back(static_cast<std::uint8_t>(x >> 24));
     }
@@ -69,7 +70,9 @@ public:
             if (a.longLen == 0 || field > a.longLen || pads + 8 + lenx != length) std::abort();
         } else {
             field = unchar(p[1]) - 2 - check;
-            if (unchar(p[1]) > a.maxLen || pads + unchar(p[1]) + 3 != length) std::abort();
+            // MAXL bounds the short packets unless long packets are in force.
+            const bool tooLong = unchar(p[1]) > (a.longLen > 0 ? 94 : a.maxLen);
+            if (tooLong || pads + unchar(p[1]) + 3 != length) std::abort();
         }
         if (field < 0 || field > kermit::kMaxPacketData) std::abort();
         Answer(unchar(p[2]), p[3]);
@@ -124,8 +127,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (a.slidingWindowSize < 1 || a.slidingWindowSize > kermit::kMaxSlidingWindow) std::abort();
     if (a.longLen < 0 || a.longLen > kermit::kMaxPacketData) std::abort();
     if (engine.Link().PeerTimeout() > 94) std::abort();
-    // A receiver that acknowledges everything at once takes the file, unless
-    // its answer named an EOL that is the mark, or prefixes that clash.
     if (result == kermit::Outcome::Stopped && run.load() != 0) std::abort();
     return 0;
 }

@@ -12,12 +12,12 @@ std::ptrdiff_t MemorySource::Read(std::uint8_t* buffer, std::size_t capacity) {
     return static_cast<std::ptrdiff_t>(n);
 }
 
-// Room for four offers: the bytes left over are moved to the front once
-// three offers' worth have gone, not after every packet.
+// Room for two offers: the bytes left over are moved to the front once an
+// offer's worth has gone, not after every packet.
 SourceReader::SourceReader(SendSource& source, std::size_t offer)
     : source_(source),
       offer_(std::max<std::size_t>(offer, 1)),
-      capacity_(offer_ * 4),
+      capacity_(offer_ * 2),
       buffer_(new std::uint8_t[capacity_]) {}
 
 bool SourceReader::More() {
