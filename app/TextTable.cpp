@@ -132,6 +132,11 @@ constexpr Message kMessages[] = {
     {TextId::SettingsFilePassedOver,
      "The settings file %1 is not a regular file. It is passed over: the settings are neither "
      "read from it nor saved to it."},
+    {TextId::SendFileChanged,
+     "%1 changed while it was being sent: its length or date is no longer what it was when the "
+     "send began. The send was broken off; send the file again once nothing writes to it."},
+    {TextId::SendReadFailed,
+     "%1 could not be read to its end while it was being sent: %2. The send was broken off."},
 };
 
 QStringList OriginalTexts() {

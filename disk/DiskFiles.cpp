@@ -4,12 +4,11 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "disk/EightBitText.h"
 #include "disk/FileBeside.h"
+#include "disk/FileSource.h"
 #include "disk/SystemFiles.h"
 
 namespace disk {
@@ -186,14 +185,30 @@ std::unique_ptr<kermit::IncomingFile> DiskFiles::Create(const fs::path& target,
     return std::make_unique<DiskIncomingFile>(target, std::move(file));
 }
 
-bool DiskFiles::ReadToServe(const fs::path& path, std::vector<std::uint8_t>& content) {
-    if (IsMarkedIncomplete(path)) return false;
+namespace {
+
+// The real path of `path` when it lies in `path`'s folder (or below it);
+// nothing when it lies elsewhere or cannot be told.
+std::optional<fs::path> RealPathInFolder(const fs::path& path) {
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    const fs::path folder =
+        fs::canonical(path.parent_path().empty() ? "." : path.parent_path(), ec);
+    if (ec) return std::nullopt;
+    const fs::path real = fs::canonical(path, ec);
+    if (ec) return std::nullopt;
+    const fs::path inside = real.lexically_relative(folder);
+    if (inside.empty() || *inside.begin() == ".." || inside == ".") return std::nullopt;
+    return real;
+}
+
+}  // namespace
+
+std::unique_ptr<kermit::SendSource> DiskFiles::OpenToServe(const fs::path& path) {
+    if (IsMarkedIncomplete(path)) return nullptr;
+    const std::optional<fs::path> real = RealPathInFolder(path);
+    std::error_code ec;
+    if (!real || IsMarkedIncomplete(*real) || !fs::is_regular_file(*real, ec)) return nullptr;
+    return FileSource::Open(*real, ec);
 }
 
 fs::path DiskFiles::PathFromName(std::string_view name8bit) const {

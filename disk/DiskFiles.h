@@ -22,8 +22,7 @@ public:
     bool Exists(const std::filesystem::path& path) override;
     std::unique_ptr<kermit::IncomingFile> Create(const std::filesystem::path& target,
                                                  std::error_code& error) override;
-    bool ReadToServe(const std::filesystem::path& path,
-                     std::vector<std::uint8_t>& content) override;
+    std::unique_ptr<kermit::SendSource> OpenToServe(const std::filesystem::path& path) override;
     std::filesystem::path PathFromName(std::string_view name8bit) const override;
     std::string NameFromPath(const std::filesystem::path& path) const override;
     bool WindowsNameRules() const override;

@@ -10,21 +10,25 @@
 namespace disk {
 namespace fs = std::filesystem;
 
-// Made with O_EXCL, so a file of that name is never taken over, and with
-// the permissions of a regular file at `target` when there is one (read and
-// write for all less the umask otherwise, as fopen gives).
+// Made with O_EXCL, so a file of that name is never taken over (nor a link
+// there followed), and with the ordinary permissions of a regular file at
+// `target` when there is one (read and write for all less the umask
+// otherwise, as fopen gives). A link at `target` is not followed, and the
+// new file never takes a setuid, setgid or sticky bit: whoever wrote it
+// over the line is not the old file's owner.
 std::FILE* FileBeside::CreateNew(const fs::path& working, const fs::path& target,
                                  std::error_code& error) {
     errno = 0;
-    const int fd = ::open(working.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(working.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
         error = LastErrno();
         return nullptr;
     }
     struct stat old {};
-    const bool replaces = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool replaces = ::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     std::FILE* stream = nullptr;
-    if (!replaces || ::fchmod(fd, old.st_mode & 07777) == 0) stream = ::fdopen(fd, "wb");
+    if (!replaces || ::fchmod(fd, old.st_mode & 0777) == 0) stream = ::fdopen(fd, "wb");
     if (stream != nullptr) return stream;
     error = LastErrno();
     ::close(fd);

@@ -17,6 +17,7 @@
 #include "kermit/Offer.h"
 #include "kermit/Outcome.h"
 #include "kermit/PacketLink.h"
+#include "kermit/SendSource.h"
 
 namespace kermit {
 
@@ -43,6 +44,8 @@ public:
     // Once the peer has answered, it may stay silent retryLimit of its
     // time-outs, and never less than this, before a send gives up.
     static constexpr int kSilenceFloorMs = 60000;
+    // ... and never more than this, whatever time-out the peer asks for.
+    static constexpr int kSilenceCapMs = 150000;
     // Texts of the E packet that tells the peer why this side ends a
     // transfer, in the words Kermit programs use and show.
     static constexpr std::string_view kUserCancelled = "User cancelled";
@@ -131,22 +134,28 @@ public:
     // KermitSend returns Done, Failed, Stopped, or FileRefused when the
     // receiver refused the file in its answer to the attribute packet; each
     // step of it true when the peer acknowledged it.
+    // The file's bytes are read from `source` as its packets go (see
+    // SendSource); a send whose source failed or changed ends Failed after
+    // an E, with SourceFailed() true. Bytes in memory may be given as they are.
+    Outcome KermitSend(const char* name, SendSource& source, const SendDetails& details = {});
     Outcome KermitSend(const char* name, const std::uint8_t* data, std::size_t length,
                        const SendDetails& details = {});
-    Outcome SendFile(const char* name, const std::uint8_t* data, std::size_t length,
-                     const SendDetails& details = {});
+    Outcome SendFile(const char* name, SendSource& source, const SendDetails& details = {});
     // A batch: one Send-Init (BeginBatch), each file's F, A, D... and Z
     // (SendBatchFile: Done, FileRefused when the receiver refused it and the
     // batch goes on, Failed), then one B (EndBatch); a batch that failed ends
     // with AbortSend, which returns Failed or Stopped.
     bool BeginBatch();
-    Outcome SendBatchFile(const char* name, const std::uint8_t* data, std::size_t length,
-                          const SendDetails& details = {});
+    Outcome SendBatchFile(const char* name, SendSource& source, const SendDetails& details = {});
     Outcome EndBatch();
     Outcome AbortSend();
     bool SendInit();
     bool SendHeader(int type, const char* name);
+    bool SendFileData(SendSource& source);
     bool SendFileData(const std::uint8_t* data, std::size_t length);
+    // The last send failed because its file could not be read whole or
+    // changed while it went.
+    bool SourceFailed() const { return state_.sourceFailed; }
     bool SendBreak();
     bool SendClosingBreak();
 
@@ -177,6 +186,7 @@ private:
         Failure failure = Failure::None;   // see LastFailure(); the first cause stands
         Failure seen = Failure::NoAnswer;  // what the wait under way saw last that it could not use
         std::int64_t heardAt = 0;          // when the sender of a receive was last heard
+        bool sourceFailed = false;         // see SourceFailed()
     };
     // What the attribute packets of the file now arriving said, and how this
     // side answered them; anew for every file.
@@ -201,7 +211,7 @@ private:
         if (state_.failure == Failure::None) state_.failure = why;
     }
     void SawUnusable(int rseq, int type, int expected);
-    bool GetAnswer(AckKind kind, int& len, int& seq, int& type);
+    bool GetAnswer(AckKind kind, std::int64_t heardAt, int& len, int& seq, int& type);
     int AnswerWaitMs() const;
     std::int64_t SilenceLimitMs() const;
     bool SilentTooLong(std::int64_t heardAt);
@@ -231,11 +241,12 @@ private:
     bool AttributesInWindow(ReceiveSlidingWindow& slidingWindow, IncomingFile& file, int len,
                             int rseq, int type);
     Received FileEnded(IncomingFile& file, bool discard, std::int64_t bytes);
-    Announce SendAttributes(std::size_t length, const SendDetails& details);
+    Announce SendAttributes(std::uint64_t length, const SendDetails& details);
     bool SendDiscard();
     Received ReceiveSlidingWindowData(IncomingFile& file, std::uint8_t* buffer, int capacity);
     std::uint8_t* DecodeRoom(std::uint8_t* buffer, int& capacity);
-    Ack SendSlidingWindowData(const std::uint8_t* data, std::size_t length);
+    Ack SendSlidingWindowData(SourceReader& reader);
+    bool EndOnSourceFailure(SourceReader& reader);
     Ack Resend(SendSlidingWindow& slidingWindow, int seq, bool counted = true);
     Ack TakeSlidingWindowAnswer(SendSlidingWindow& slidingWindow, int len, int rseq, int type,
                                 int& idle);

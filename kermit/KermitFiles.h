@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "kermit/Attributes.h"
+#include "kermit/SendSource.h"
 
 namespace kermit {
 
@@ -65,10 +66,11 @@ public:
     // `error` set, when it cannot be made.
     virtual std::unique_ptr<IncomingFile> Create(const std::filesystem::path& target,
                                                  std::error_code& error) = 0;
-    // The whole content of a file that a get asks for; false when there is
-    // no such file or it may not be served (an incomplete one never is).
-    virtual bool ReadToServe(const std::filesystem::path& path,
-                             std::vector<std::uint8_t>& content) = 0;
+    // The file at `path` that a get asks for, opened to be read as it is
+    // sent; nothing when there is no such file or it may not be served: an
+    // incomplete one never is, nor anything but a regular file whose real
+    // path lies in the folder of `path`.
+    virtual std::unique_ptr<SendSource> OpenToServe(const std::filesystem::path& path) = 0;
 
     // A file name in the line's 8-bit text as a path of these files, and
     // back ('?' for a character the names' code page lacks).

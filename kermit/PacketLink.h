@@ -47,6 +47,12 @@ public:
         kMalformed = -6,  // a data field that does not decode whole
     };
     static constexpr int kWaitSliceMs = 20;  // longest block between run-flag checks
+    // Pads a peer may ask for before each packet: NPAD is one character,
+    // 94 at most; a larger count is cut to that.
+    static constexpr int kMaxPads = 94;
+    // One packet as it goes on the line: the most pads, the mark, the
+    // extended header, the longest data field, the longest check and the EOL.
+    static constexpr int kLineBufferSize = kMaxPads + 1 + 6 + kMaxPacketData + 3 + 1;
 
     // Where the input stood when a packet went: whatever was read up to
     // there arrived before the peer could have seen that packet.
@@ -232,10 +238,8 @@ private:
     State state_;
     bool stopped_ = false;      // see Stopped(); Reset clears it with the status
     int packetEndWaitMs_ = 50;  // see SetPacketEndWait
-    // One packet as it goes on the line: pads, the extended header, the
-    // longest data field, the check and the EOL.
-    std::uint8_t lineBuffer_[kMaxPacketData + 128] = {};
-    bool markPending_ = false;   // the last packet ended on the next one's mark
+    std::uint8_t lineBuffer_[kLineBufferSize] = {};  // see kLineBufferSize
+    bool markPending_ = false;                       // the last packet ended on the next one's mark
     int awaited_ = 0;            // bytes of the packet being read still due, its end included
     bool timed_ = false;         // the packet being read must arrive by deadline_
     std::int64_t deadline_ = 0;  // on the port's clock, while timed_

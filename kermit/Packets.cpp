@@ -38,8 +38,10 @@ void PacketLink::RepeatLastPacket() {
 // is only ever the case when long packets are in force.
 void PacketLink::WritePacket(int len, int seq, int type, const std::uint8_t* data, int check) {
     const Agreed& a = state_.agreed;
+    len = std::clamp(len, 0, kMaxPacketData);
+    const int pads = std::clamp(a.padCount, 0, kMaxPads);
     int n = 0;
-    for (int i = 0; i < a.padCount; ++i)
+    for (int i = 0; i < pads; ++i)
         lineBuffer_[n++] = static_cast<std::uint8_t>(a.padChar);
     lineBuffer_[n++] = a.mark;
     const int start = n;

@@ -143,8 +143,8 @@ void PacketLink::ApplyPeerParams(int n) {
         if (m < a.maxLen) a.maxLen = m;
         if (m < 10) a.maxLen = 80;
     }
-    if (n >= 2) state_.peerTimeout = std::max(0, unchar(p[1]));
-    if (n >= 3) a.padCount = std::max(0, unchar(p[2]));
+    if (n >= 2) state_.peerTimeout = std::clamp(unchar(p[1]), 0, kShortPacketLen);
+    if (n >= 3) a.padCount = std::clamp(unchar(p[2]), 0, kMaxPads);
     if (n >= 4) a.padChar = ctl(p[3]) & 0xFF;
     if (n >= 5) a.eol = static_cast<std::uint8_t>(unchar(p[4]));
     if (n >= 6) a.ctlPrefixIn = p[5];

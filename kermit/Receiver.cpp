@@ -2,6 +2,7 @@
 #include <optional>
 #include <vector>
 
+#include "kermit/BlockCheck.h"
 #include "kermit/FileNames.h"
 #include "kermit/KermitEngine.h"
 
@@ -21,7 +22,9 @@ void CopyText(char* dst, std::size_t size, const char* src) {
 }  // namespace
 
 void KermitEngine::SendError(std::string_view text) {
-    const int n = link_.PutText(text, 94);
+    // Cut to what a short packet of the peer's length holds.
+    const Agreed& agreed = link_.InForce();
+    const int n = link_.PutText(text, agreed.maxLen - 2 - CheckLength(agreed.checkType));
     link_.PutPacket(n, state_.seq, 'E', link_.SendBuffer());
     state_.underWay = false;
 }
@@ -193,10 +196,10 @@ std::optional<Command> KermitEngine::TakeRequest(int type, int len) {
 // and the server goes on: the caller takes RequestRefused as an answered request with nothing to
 // report.
 Received KermitEngine::ServeFileRequest() {
-    std::vector<std::uint8_t> content;
-    const bool found = IsPlainFileName(fileName_, windowsNameRules_) &&
-                       files_.ReadToServe(receiveFolder_ / files_.PathFromName(fileName_), content);
-    if (!found) {
+    std::unique_ptr<SendSource> source;
+    if (IsPlainFileName(fileName_, windowsNameRules_))
+        source = files_.OpenToServe(receiveFolder_ / files_.PathFromName(fileName_));
+    if (source == nullptr) {
         SendError("FILE NOT FOUND");
         link_.SetStatus("ERR: NOFILE");
         fileName_[0] = '\0';
@@ -205,7 +208,7 @@ Received KermitEngine::ServeFileRequest() {
     ResetEngine();
     if (!SendInit()) return ServeFailed("ERR: SNDINIT");
     if (!SendHeader('F', fileName_)) return ServeFailed("ERR: FILEHDR");
-    if (!SendFileData(content.data(), content.size())) return ServeFailed("ERR: SNDDATA");
+    if (!SendFileData(*source)) return ServeFailed("ERR: SNDDATA");
     if (!SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
     lastTransaction_ = Transaction::FileServed;
     return {Outcome::Done};

@@ -51,29 +51,30 @@ namespace kermit {
 // A wait that runs out sends the oldest again without counting; a peer
 // silent for the whole silence limit ends the transfer. Taken when every
 // packet is acknowledged, with seq at the next packet's number.
-KermitEngine::Ack KermitEngine::SendSlidingWindowData(const std::uint8_t* data,
-                                                      std::size_t length) {
+KermitEngine::Ack KermitEngine::SendSlidingWindowData(SourceReader& reader) {
     if (sendSlidingWindow_ == nullptr) sendSlidingWindow_ = std::make_unique<SendSlidingWindow>();
     SendSlidingWindow& slidingWindow = *sendSlidingWindow_;
     slidingWindow.Start(link_.InForce().slidingWindowSize, state_.seq);
-    std::size_t sent = 0;
     int idle = 0;  // answers in a row that asked for nothing
     std::int64_t heardAt = link_.NowMs();
-    while (sent < length || !slidingWindow.Empty()) {
-        while (sent < length && !slidingWindow.Full()) {
-            if (observer_ != nullptr) observer_->OnSendProgress(static_cast<std::uint32_t>(sent));
-            const int offer = static_cast<int>(std::min(DataOffer(), length - sent));
-            const int consumed = link_.EncodeData(data + sent, offer);
+    bool more = reader.More();
+    while (more || !slidingWindow.Empty()) {
+        for (; more && !slidingWindow.Full(); more = reader.More()) {
+            if (observer_ != nullptr)
+                observer_->OnSendProgress(static_cast<std::uint32_t>(reader.Position()));
+            const int offer = static_cast<int>(std::min(DataOffer(), reader.Available()));
+            const int consumed = link_.EncodeData(reader.Data(), offer);
             if (consumed <= 0) return Ack::Failed;
             SendSlidingWindow::Packet& packet =
                 slidingWindow.Add(link_.SendBuffer(), link_.EncodedLen());
             link_.WritePacket(packet.len, packet.seq, 'D', packet.data, link_.InForce().checkType);
             packet.sentAt = link_.Sent();
             state_.seq = slidingWindow.NextSeq();
-            sent += static_cast<std::size_t>(consumed);
+            reader.Consume(static_cast<std::size_t>(consumed));
         }
+        if (reader.Failed()) return Ack::Failed;
         int len = 0, rseq = 0, type = 0;
-        const bool got = GetAnswer(AckKind::Data, len, rseq, type);
+        const bool got = GetAnswer(AckKind::Data, heardAt, len, rseq, type);
         if (link_.TimedOut()) {
             if (SilentTooLong(heardAt)) return Ack::NoAnswer;
             Resend(slidingWindow, slidingWindow.Oldest().seq, false);

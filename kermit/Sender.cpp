@@ -4,6 +4,13 @@
 #include "kermit/KermitEngine.h"
 
 namespace kermit {
+namespace {
+
+// The E and the status of a send whose file could not be read whole or
+// changed while it went.
+constexpr char kFileChanged[] = "FILE CHANGED";
+
+}  // namespace
 
 // How long one answer is waited for before the packet goes again: the
 // peer's own time-out, never less than kDefaultPeerTimeout.
@@ -13,11 +20,13 @@ int KermitEngine::AnswerWaitMs() const {
 
 // How long the peer may say nothing before the send gives up: retryLimit of
 // its time-outs, and never less than kSilenceFloorMs, so that a caliper
-// busy writing its memory is given time.
+// busy writing its memory is given time; never more than kSilenceCapMs,
+// whatever time-out the peer asked for.
 std::int64_t KermitEngine::SilenceLimitMs() const {
     if (silenceLimitMs_ > 0) return silenceLimitMs_;
-    return std::max<std::int64_t>(std::int64_t{state_.retryLimit} * AnswerWaitMs(),
-                                  kSilenceFloorMs);
+    const std::int64_t limit =
+        std::max<std::int64_t>(std::int64_t{state_.retryLimit} * AnswerWaitMs(), kSilenceFloorMs);
+    return std::min<std::int64_t>(limit, kSilenceCapMs);
 }
 
 // True, with the status and silentSeconds set, when the peer has said
@@ -45,11 +54,14 @@ bool KermitEngine::SpareAnswer(int type, int rseq) {
 // said anything, has no limit (the user may still be starting the caliper's
 // receive function). Every other wait ends after the peer's time-out: the
 // closing B after the peer's own, or kDefaultPeerTimeout when it named none,
-// the rest after AnswerWaitMs. The link's TimedOut() tells a wait that ran out.
-bool KermitEngine::GetAnswer(AckKind kind, int& len, int& rseq, int& type) {
+// the rest after AnswerWaitMs; none beyond the silence limit counted from
+// `heardAt`. The link's TimedOut() tells a wait that ran out.
+bool KermitEngine::GetAnswer(AckKind kind, std::int64_t heardAt, int& len, int& rseq, int& type) {
     if (kind != AckKind::Break && !link_.PeerAnswered()) return link_.GetPacket(len, rseq, type);
     const int peerTimeout = link_.PeerTimeout() > 0 ? link_.PeerTimeout() : kDefaultPeerTimeout;
-    const int waitMs = kind == AckKind::Break ? peerTimeout * 1000 : AnswerWaitMs();
+    const std::int64_t left = SilenceLimitMs() - (link_.NowMs() - heardAt);
+    const int waitMs = static_cast<int>(std::clamp<std::int64_t>(
+        left, 1, kind == AckKind::Break ? peerTimeout * 1000 : AnswerWaitMs()));
     return link_.GetPacketWithin(waitMs, len, rseq, type);
 }
 
@@ -59,18 +71,19 @@ bool KermitEngine::GetAnswer(AckKind kind, int& len, int& rseq, int& type) {
 // without counting an attempt; when the peer has then said nothing for the
 // whole silence limit, the exchange fails with NoAnswer too. An E or a stop
 // between answers fails it. The B's waits count as attempts: each ends after
-// the peer's time-out.
+// the peer's time-out, and all of them within the silence limit.
 KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
     std::int64_t heardAt = link_.NowMs();
     for (int attempt = 0; attempt < state_.retryLimit;) {
         int len = 0, rseq = 0, type = 0;
-        const bool got = GetAnswer(kind, len, rseq, type);
+        const bool got = GetAnswer(kind, heardAt, len, rseq, type);
         if (link_.TimedOut() && kind != AckKind::Break) {
             if (SilentTooLong(heardAt)) return Ack::NoAnswer;
             link_.RepeatLastPacket();
             continue;
         }
-        heardAt = link_.NowMs();
+        if (link_.TimedOut() && SilentTooLong(heardAt)) return Ack::NoAnswer;
+        if (!link_.TimedOut()) heardAt = link_.NowMs();
         if (!got && link_.Stopped()) return Ack::Failed;
         if (!got) {
             state_.seen = link_.TimedOut() ? Failure::NoAnswer : Failure::Damaged;
@@ -140,25 +153,43 @@ bool KermitEngine::SendHeader(int type, const char* name) {
     return AwaitAck(AckKind::Plain) == Ack::Taken;
 }
 
-// The data packets, one at a time or under the sliding window agreed, then the Z.
-bool KermitEngine::SendFileData(const std::uint8_t* data, std::size_t length) {
+// The data packets, one at a time or under the sliding window agreed, then
+// the Z. The bytes are read from `source` as the packets go; a file that
+// could not be read whole, or that changed meanwhile, ends the send with an
+// E before its Z, so that the receiver never takes it for whole.
+bool KermitEngine::SendFileData(SendSource& source) {
+    SourceReader reader(source, DataOffer());
     if (link_.InForce().slidingWindowSize > 1) {
-        if (SendSlidingWindowData(data, length) != Ack::Taken) return false;
-        link_.PutPacket(0, state_.seq, 'Z', nullptr);
-        return AwaitAck(AckKind::Plain) == Ack::Taken;
+        if (SendSlidingWindowData(reader) != Ack::Taken) return EndOnSourceFailure(reader);
+    } else {
+        while (reader.More()) {
+            if (observer_ != nullptr)
+                observer_->OnSendProgress(static_cast<std::uint32_t>(reader.Position()));
+            const int offer = static_cast<int>(std::min(DataOffer(), reader.Available()));
+            const int consumed = link_.EncodeData(reader.Data(), offer);
+            if (consumed <= 0) return false;
+            link_.PutPacket(link_.EncodedLen(), state_.seq, 'D', link_.SendBuffer());
+            if (AwaitAck(AckKind::Data) != Ack::Taken) return false;
+            reader.Consume(static_cast<std::size_t>(consumed));
+        }
     }
-    std::size_t sent = 0;
-    while (sent < length) {
-        if (observer_ != nullptr) observer_->OnSendProgress(static_cast<std::uint32_t>(sent));
-        const int offer = static_cast<int>(std::min<std::size_t>(DataOffer(), length - sent));
-        const int consumed = link_.EncodeData(data + sent, offer);
-        if (consumed <= 0) return false;
-        link_.PutPacket(link_.EncodedLen(), state_.seq, 'D', link_.SendBuffer());
-        if (AwaitAck(AckKind::Data) != Ack::Taken) return false;
-        sent += static_cast<std::size_t>(consumed);
-    }
+    if (!reader.Whole()) return EndOnSourceFailure(reader);
     link_.PutPacket(0, state_.seq, 'Z', nullptr);
     return AwaitAck(AckKind::Plain) == Ack::Taken;
+}
+
+bool KermitEngine::SendFileData(const std::uint8_t* data, std::size_t length) {
+    MemorySource source(data, length);
+    return SendFileData(source);
+}
+
+// False, after telling the receiver with an E, when the source failed.
+bool KermitEngine::EndOnSourceFailure(SourceReader& reader) {
+    if (!reader.Failed()) return false;
+    state_.sourceFailed = true;
+    SendError(kFileChanged);
+    link_.SetStatus(kFileChanged);
+    return false;
 }
 
 // The B after a failed transfer: a peer that gave up has usually left, or
@@ -186,14 +217,14 @@ bool KermitEngine::SendClosingBreak() {
 // force: the file's type (binary: its bytes go as they are), its date when
 // the caller knows it, and its length. Taken when the receiver took the file
 // (or nothing was announced), Refused when its answer refused it.
-KermitEngine::Announce KermitEngine::SendAttributes(std::size_t length,
+KermitEngine::Announce KermitEngine::SendAttributes(std::uint64_t length,
                                                     const SendDetails& details) {
     if (!link_.InForce().attributes) return Announce::Taken;
     FileAttributes attributes;
     attributes.type = FileAttributes::Type::Binary;
     attributes.date = details.modified;
     attributes.length = length;
-    attributes.lengthK = (static_cast<std::uint64_t>(length) + 1023) / 1024;
+    attributes.lengthK = length / 1024 + (length % 1024 != 0 ? 1 : 0);
     const int room = link_.InForce().maxLen - 2 - link_.InForce().checkType;
     const std::string field = BuildAttributes(attributes, room);
     const int n = link_.PutText(field, room);
@@ -212,12 +243,11 @@ bool KermitEngine::SendDiscard() {
     return AwaitAck(AckKind::Plain) == Ack::Taken;
 }
 
-Outcome KermitEngine::SendFile(const char* name, const std::uint8_t* data, std::size_t length,
-                               const SendDetails& details) {
+Outcome KermitEngine::SendFile(const char* name, SendSource& source, const SendDetails& details) {
     ResetEngine();
     link_.SetStatus(name);
     if (!SendInit()) return Outcome::Failed;
-    const Outcome sent = SendBatchFile(name, data, length, details);
+    const Outcome sent = SendBatchFile(name, source, details);
     if (sent == Outcome::Failed || !SendClosingBreak()) return Outcome::Failed;
     if (sent == Outcome::FileRefused) link_.SetStatus("REFUSED");
     return sent;
@@ -229,15 +259,15 @@ bool KermitEngine::BeginBatch() {
 }
 
 // One file of a transaction whose Send-Init went through.
-Outcome KermitEngine::SendBatchFile(const char* name, const std::uint8_t* data, std::size_t length,
+Outcome KermitEngine::SendBatchFile(const char* name, SendSource& source,
                                     const SendDetails& details) {
     link_.SetStatus(name);
     if (!SendHeader('F', name)) return Outcome::Failed;
-    const Announce announce = SendAttributes(length, details);
+    const Announce announce = SendAttributes(source.Length(), details);
     if (announce == Announce::Failed) return Outcome::Failed;
     if (announce == Announce::Refused)
         return SendDiscard() ? Outcome::FileRefused : Outcome::Failed;
-    return SendFileData(data, length) ? Outcome::Done : Outcome::Failed;
+    return SendFileData(source) ? Outcome::Done : Outcome::Failed;
 }
 
 Outcome KermitEngine::EndBatch() {
@@ -248,20 +278,22 @@ Outcome KermitEngine::EndBatch() {
 
 // One whole transaction. After a failure one more B tries to close the
 // transaction on the peer's side; it waits a bounded time, or not at all
-// when the peer had fallen silent for the whole silence limit. The reason of
-// the failure is kept: neither a stop during that wait nor the B's own
-// failure may hide that the transfer had already failed.
-Outcome KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length,
-                                 const SendDetails& details) {
-    const Outcome sent = SendFile(name, data, length, details);
+// when the peer had fallen silent for the whole silence limit, and none
+// goes after this side's own E. The reason of the failure is kept: neither
+// a stop during that wait nor the B's own failure may hide that the
+// transfer had already failed.
+Outcome KermitEngine::KermitSend(const char* name, SendSource& source, const SendDetails& details) {
+    const Outcome sent = SendFile(name, source, details);
     if (sent == Outcome::Failed) return AbortSend();
     state_.underWay = false;
     return sent;
 }
 
 Outcome KermitEngine::AbortSend() {
-    // After a stop no B: whoever stopped tells the peer why (TellPeerEnded).
+    // After a stop no B: whoever stopped tells the peer why (TellPeerEnded);
+    // after this side's own E none either.
     if (link_.RunFlagCleared()) return link_.Ended(false);
+    if (state_.sourceFailed) return Outcome::Failed;
     const PacketLink::SavedStatus reason = link_.SaveStatus();
     if (state_.silentSeconds > 0)
         link_.PutPacket(0, state_.seq, 'B', nullptr);
@@ -270,6 +302,12 @@ Outcome KermitEngine::AbortSend() {
     state_.underWay = false;
     if (!reason.stopped) link_.RestoreStatus(reason);
     return link_.Ended(false);
+}
+
+Outcome KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length,
+                                 const SendDetails& details) {
+    MemorySource source(data, length);
+    return KermitSend(name, source, details);
 }
 
 }  // namespace kermit

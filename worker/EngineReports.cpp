@@ -48,7 +48,8 @@ void EngineReports::OnNoAnswerYet() {
 // The engine names an existing file in 8-bit text.
 kermit::KermitObserver::Overwrite EngineReports::AskOverwrite(const std::string& path) {
     if (window_ == nullptr) return Overwrite::Cancel;
-    const Overwrite answer = window_->AskOverwrite(texts_.At(TextId::FileExistsOverwrite), PathText(path));
+    const Overwrite answer =
+        window_->AskOverwrite(texts_.At(TextId::FileExistsOverwrite), PathText(path));
     if (answer == Overwrite::Cancel)
         ListFile({JobFile::Fate::Cancelled, PathText(path), 0, {}, 0, {}});
     return answer;

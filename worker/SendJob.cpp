@@ -3,11 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <new>
+#include <filesystem>
 
 #include "app/EightBit.h"
 #include "app/PathParts.h"
 #include "app/TextTable.h"
+#include "disk/FileSource.h"
 #include "worker/FailureSentence.h"
 #include "worker/FileReasons.h"
 #include "worker/Jobs.h"
@@ -36,42 +37,29 @@ QString NotSendable(const JobTexts& texts, const QFileInfo& info) {
     return {};
 }
 
-// Why an opened file failed: the system's words, but a lack of file handles
-// in the user's language.
-QString FileErrorText(const JobTexts& texts, const QFile& file) {
-    if (file.error() == QFileDevice::ResourceError)
-        return ReasonText(texts, std::make_error_code(std::errc::too_many_files_open));
-    return file.errorString();
-}
-
-// Reads the whole file into a buffer one byte longer than the file. Shows
-// the job's message and returns nothing when that fails.
-std::unique_ptr<std::uint8_t[]> LoadFile(JobRun& run, qint64& length) {
-    QFile file(run.job.path);
+// Opens the file to be read as it is sent. Shows the job's message and
+// returns nothing when that fails.
+std::unique_ptr<disk::FileSource> OpenSource(JobRun& run) {
     const QString notSendable = NotSendable(run.texts, QFileInfo(run.job.path));
     if (!notSendable.isEmpty()) {
         ShowUnreadable(run, notSendable);
         return nullptr;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowUnreadable(run, FileErrorText(run.texts, file));
-        return nullptr;
-    }
-    length = file.size();
-    std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[length + 1]);
-    if (buffer == nullptr) {
-        const QString reason = run.texts.At(TextId::FileTooLargeToLoad).arg(length);
-        run.Show(FileProblemText(run.texts.At(TextId::OutOfMemory), run.job.path, reason),
-                 MessageIcon::Error);
-        run.outcome = JobOutcome::FileFailed;
-        return nullptr;
-    }
-    if (file.read(reinterpret_cast<char*>(buffer.get()), length) != length) {
-        ShowUnreadable(run, FileErrorText(run.texts, file));
-        return nullptr;
-    }
-    buffer[length] = 0;
-    return buffer;
+    std::error_code error;
+    std::unique_ptr<disk::FileSource> source =
+        disk::FileSource::Open(std::filesystem::path(run.job.path.toStdU16String()), error);
+    if (source == nullptr) ShowUnreadable(run, ReasonText(run.texts, error));
+    return source;
+}
+
+// A file that could not be read to its end, or that changed while it was
+// sent: the file and what went wrong with it.
+QString SourceFailureText(const JobRun& run, const disk::FileSource& source) {
+    const QString file = QDir::toNativeSeparators(run.job.path);
+    if (source.Error())
+        return run.texts.At(TextId::SendReadFailed)
+            .arg(file, ReasonText(run.texts, source.Error()));
+    return run.texts.At(TextId::SendFileChanged).arg(file);
 }
 
 // "There was en error in the transmission!", and when the caliper fell
@@ -119,19 +107,29 @@ void SetSendFailure(JobRun& run, const JobLink& link) {
     }
 }
 
+// A send that ended because its own file failed: it could not be read to
+// its end, or it changed while it went. The receiver was told with an E.
+void ShowSourceFailure(JobRun& run, const disk::FileSource& source) {
+    run.failedFile = QDir::toNativeSeparators(run.job.path);
+    run.Show(SourceFailureText(run, source), MessageIcon::Error);
+    run.outcome = JobOutcome::FileFailed;
+}
+
 // One file of a batch whose Send-Init went through, as `run` names it. A
-// file that cannot be read is passed over with its message.
+// file that cannot be opened is passed over with its message.
 kermit::Outcome SendBatchMember(JobRun& run, JobLink& link) {
-    qint64 length = 0;
-    std::unique_ptr<std::uint8_t[]> data = LoadFile(run, length);
-    if (data == nullptr) {
+    std::unique_ptr<disk::FileSource> source = OpenSource(run);
+    if (source == nullptr) {
         ReportSent(run, run.job.path, 0, SentFile::Fate::NotSent);
         return kermit::Outcome::FileDiscarded;
     }
     const QByteArray name = AnnouncedName(run.job.path);
-    const kermit::Outcome result = link.engine.SendBatchFile(
-        name.constData(), data.get(), static_cast<std::size_t>(length), DetailsOf(run.job.path));
+    const kermit::Outcome result =
+        link.engine.SendBatchFile(name.constData(), *source, DetailsOf(run.job.path));
+    const qint64 length = static_cast<qint64>(source->Length());
     if (result == kermit::Outcome::FileRefused) ShowRefused(run, link, length);
+    if (result == kermit::Outcome::Failed && link.engine.SourceFailed())
+        ShowSourceFailure(run, *source);
     if (result != kermit::Outcome::Failed)
         ReportSent(
             run, run.job.path, length,
@@ -150,7 +148,7 @@ bool SendMember(JobRun& run, JobLink& link, const QString& path, JobOutcome& wor
     const bool failed = SendBatchMember(member, link) == kermit::Outcome::Failed;
     if (failed) {
         link.engine.AbortSend();
-        SetSendFailure(member, link);
+        if (!link.engine.SourceFailed()) SetSendFailure(member, link);
         ReportSent(run, path, QFileInfo(path).size(), SentFile::Fate::NotSent);
     }
     if (!member.failedFile.isEmpty()) run.failedFile = member.failedFile;
@@ -197,18 +195,18 @@ QByteArray AnnouncedName(const QString& path) {
 void RunSendJob(JobRun& run) {
     if (!run.job.batch.isEmpty()) return RunBatchSendJob(run);
     std::unique_ptr<JobLink> link = run.CreateLink();
-    qint64 length = 0;
-    std::unique_ptr<std::uint8_t[]> data = LoadFile(run, length);
+    std::unique_ptr<disk::FileSource> source = OpenSource(run);
     SentFile::Fate fate = SentFile::Fate::NotSent;
-    if (data != nullptr && run.OpenPort(*link)) {
+    qint64 length = source != nullptr ? static_cast<qint64>(source->Length()) : 0;
+    if (source != nullptr && run.OpenPort(*link)) {
         const QByteArray name = AnnouncedName(run.job.path);
         const kermit::Outcome result =
-            link->engine.KermitSend(name.constData(), data.get(), static_cast<std::size_t>(length),
-                                    DetailsOf(run.job.path));
-        data.reset();
+            link->engine.KermitSend(name.constData(), *source, DetailsOf(run.job.path));
         if (result == kermit::Outcome::FileRefused) {
             ShowRefused(run, *link, length);
             fate = SentFile::Fate::Refused;
+        } else if (result != kermit::Outcome::Done && link->engine.SourceFailed()) {
+            ShowSourceFailure(run, *source);
         } else if (result != kermit::Outcome::Done) {
             SetSendFailure(run, *link);
         } else {

@@ -55,6 +55,8 @@ int ScriptedPort::ReadAvailable(std::uint8_t* buffer, int maxLength) {
 int ScriptedPort::Write(const std::uint8_t* buffer, int length) {
     const std::string bytes(reinterpret_cast<const char*>(buffer), length);
     wire += bytes;
+    longestWrite = std::max(longestWrite, bytes.size());
+    mostPads = std::max(mostPads, std::min(bytes.find('\x01'), bytes.size()));
     ParseWritten(bytes);
     return length;
 }

@@ -36,10 +36,12 @@ public:
     // A peer's own timer: called when the engine waits on an empty line;
     // true when it fed something, so that the line is not dead yet.
     std::function<bool()> onIdle;
-    std::vector<Packet> sent;  // every packet the engine wrote, in order
-    std::string wire;          // every byte the engine wrote
-    int idleWaits = 0;         // waits that found nothing to read
-    int checkType = 1;         // block check of packets other than S and I, both ways
+    std::vector<Packet> sent;      // every packet the engine wrote, in order
+    std::string wire;              // every byte the engine wrote
+    std::size_t longestWrite = 0;  // the most bytes of one write
+    std::size_t mostPads = 0;      // the most bytes before a packet's mark in one write
+    int idleWaits = 0;             // waits that found nothing to read
+    int checkType = 1;             // block check of packets other than S and I, both ways
     bool silenceIsTime = false;
     std::int64_t clockMs = 0;  // the line's clock, moved only by silent waits
 

@@ -1,9 +1,11 @@
 // The Kermit send and receive jobs against C-Kermit.
 #include <QDir>
 
+#include <fstream>
 #include <thread>
 
 #include "WorkerFixture.h"
+#include "app/TextTable.h"
 #include "worker/ReceivedFile.h"
 
 namespace worker_test {
@@ -113,6 +115,26 @@ TEST_F(TransferJob, ASendThePeerRefusesShowsTheTransmissionError) {
         EXPECT_EQ(boxes.back().icon, MessageIcon::Warning);
         EXPECT_EQ(window.Events().back().message, 667);
     }
+}
+
+// A file that grows after the send opened it is not sent as if whole: the
+// send ends with an E in place of the data, and the message says why.
+TEST_F(TransferJob, AFileThatChangesWhileItIsSentEndsTheSendWithItsOwnMessage) {
+    OpenLine();
+    const fs::path file = root / "growing.dat";
+    WriteWholeFile(file, RandomBytes(2000, 5));
+    auto worker = StartJob(JobKind::Send, QString::fromStdString(file.string()));
+    WaitUntilPortReady();
+    std::ofstream(file, std::ios::binary | std::ios::app) << "more";
+    WriteToLine(Packet(0, 'Y', "") + Packet(1, 'Y', ""));
+    ASSERT_TRUE(Finished(*worker, 10000));
+    EXPECT_EQ(worker->outcome(), JobOutcome::FileFailed);
+    const auto boxes = window.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(
+        boxes[0].text,
+        TextAt(EnglishTexts(), TextId::SendFileChanged).arg(QString::fromStdString(file.string())));
+    EXPECT_EQ(boxes[0].icon, MessageIcon::Error);
 }
 
 TEST_F(TransferJob, ReceiveServesFilesAGetADirectoryAndAByeAndGoesOnUntilStopped) {
