@@ -38,7 +38,10 @@ bool AppCore::InitInstance(const QStringList& arguments, const QString& executab
         Comport = parsed.portName;
         Baud = parsed.baud;
     }
-    savesSettings_ = !parsed.request.fromCommandLine;
+    // A settings file passed over at the start is never written either.
+    savesSettings_ =
+        !parsed.request.fromCommandLine &&
+        UnusableSettingsFile(QStringLiteral("Brenvald"), QStringLiteral("Corvix")).isEmpty();
     if (runMainWindow) runMainWindow(parsed.request);
     SaveSettings();
     return false;

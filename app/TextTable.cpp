@@ -129,14 +129,14 @@ constexpr Message kMessages[] = {
     {TextId::PortNoPermissionAskAdmin,
      "You have no permission to use the port. Ask whoever manages this computer to give your user "
      "read and write access to it."},
-    {TextId::SettingsFilePassedOver,
-     "The settings file %1 is not a regular file. It is passed over: the settings are neither "
-     "read from it nor saved to it."},
     {TextId::SendFileChanged,
      "%1 changed while it was being sent: its length or date is no longer what it was when the "
      "send began. The send was broken off; send the file again once nothing writes to it."},
     {TextId::SendReadFailed,
      "%1 could not be read to its end while it was being sent: %2. The send was broken off."},
+    {TextId::SettingsFilePassedOver,
+     "The settings file %1 is not a regular file. It is passed over: the settings are neither "
+     "read from it nor saved to it."},
 };
 
 QStringList OriginalTexts() {

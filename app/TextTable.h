@@ -156,11 +156,11 @@ enum : int {
     NoAdapterPortUsed = 137,     // %1 the port
     EmptyPortRefused = 138,
     PortNoPermissionAskAdmin = 139,
-    // 190 to 199: files that are not what they seem.
-    SettingsFilePassedOver = 190,  // %1 the settings file
     // A send whose file changed while it went, or could not be read to its end.
     SendFileChanged = 180,  // %1 the file
     SendReadFailed = 181,   // %1 the file, %2 why
+    // Files that are not what they seem.
+    SettingsFilePassedOver = 190,  // %1 the settings file
 };
 }  // namespace TextId
 

@@ -77,9 +77,9 @@ StopEnding EndingOf(StopCause cause) {
 // why and what became of the file, and the status that tells the cause.
 int StoppedStatus(const CliOptions& options, const CComThread& worker) {
     const StopEnding ending = EndingOf(worker.stopCause());
-    const QString file = options.command == CliOptions::Command::Send
-                             ? QDir::toNativeSeparators(QFileInfo(options.file).absoluteFilePath())
-                             : worker.failedFile();
+    QString file = worker.failedFile();
+    if (file.isEmpty() && options.command == CliOptions::Command::Send && options.files.size() == 1)
+        file = QDir::toNativeSeparators(QFileInfo(options.files.first()).absoluteFilePath());
     QString fate = QStringLiteral("no file was under way");
     if (!file.isEmpty())
         fate = options.command == CliOptions::Command::Send

@@ -96,6 +96,7 @@ public:
         FileServed,    // a file was sent in answer to R
         TextAnswered,  // a text was sent in answer to a generic D command
         LoggedOut,     // the peer logged out
+        Finished,      // the peer said FINISH: it is done with the server
     };
     Transaction LastTransaction() const { return lastTransaction_; }
 

@@ -234,10 +234,12 @@ Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
         return {Outcome::Done};
     }
     // Finish and logout alike: the caliper is done with the server for now.
+    // A logout leaves the server to wait for the next session; a finish
+    // asks it to stop serving, as Kermit servers do.
     if (command == 'B' || command == 'L' || command == 'F') {
         CopyText(fileName_, sizeof fileName_, kLogout.data());
         link_.PutPacket(0, state_.seq, 'Y', nullptr);
-        lastTransaction_ = Transaction::LoggedOut;
+        lastTransaction_ = command == 'F' ? Transaction::Finished : Transaction::LoggedOut;
         return {Outcome::Done};
     }
     // Refused, and the server goes on; the command is no name to report.

@@ -80,10 +80,15 @@ void ShowFailure(JobRun& run, JobLink& link) {
     if (!lines.isEmpty()) run.Show(lines.join(QLatin1Char('\n')), MessageIcon::Warning);
 }
 
+// The caliper said FINISH: the receive ends, as a server's does.
+bool Finished(const JobLink& link) {
+    return link.engine.LastTransaction() == kermit::KermitEngine::Transaction::Finished;
+}
+
 }  // namespace
 
-// Serves one file or request after another until one fails or the user
-// stops. A file the sender discarded, one refused for want of room or one
+// Serves one file or request after another until one fails, the user
+// stops or the caliper says FINISH. A file the sender discarded, one refused for want of room or one
 // that came to another length than announced is reported and the job goes on
 // with the rest of its transaction, but it ends as failed.
 void RunReceiveJob(JobRun& run) {
@@ -108,12 +113,19 @@ void RunReceiveJob(JobRun& run) {
             }
             if (result != kermit::Outcome::Done) break;
             FinishTransaction(run, *link, nameBuffer.data(), editorNoted);
+            if (Finished(*link)) break;
         }
-        ShowFailure(run, *link);
-        run.SetFailureOutcome(*link);
+        if (Finished(*link)) {
+            run.outcome = JobOutcome::Succeeded;
+        } else {
+            ShowFailure(run, *link);
+            run.SetFailureOutcome(*link);
+        }
     }
     run.EndJob(link);
-    if (notReceived != 0 && run.outcome == JobOutcome::Stopped) {
+    const bool endedWell =
+        run.outcome == JobOutcome::Stopped || run.outcome == JobOutcome::Succeeded;
+    if (notReceived != 0 && endedWell) {
         run.outcome = JobOutcome::Failed;
         run.statusText = run.texts.At(notReceived);
     }

@@ -152,6 +152,7 @@ bool SendMember(JobRun& run, JobLink& link, const QString& path, JobOutcome& wor
         ReportSent(run, path, QFileInfo(path).size(), SentFile::Fate::NotSent);
     }
     if (!member.failedFile.isEmpty()) run.failedFile = member.failedFile;
+    if (failed && run.failedFile.isEmpty()) run.failedFile = QDir::toNativeSeparators(path);
     if (failed || (member.outcome != JobOutcome::None && worst != JobOutcome::Failed))
         worst = member.outcome;
     return !failed;

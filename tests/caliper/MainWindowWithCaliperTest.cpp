@@ -143,10 +143,15 @@ TEST(MainWindowWithCaliper, LoadReceiveOverwriteAndCapturePrinted) {
     bool sawTransfer = false;
     {
         Hand hand([&] {
-            if (auto* transfer = ActiveModal<CTransferDlg>(); transfer && !sawTransfer) {
+            auto* transfer = ActiveModal<CTransferDlg>();
+            if (transfer == nullptr) return;
+            if (!sawTransfer) {
                 sawTransfer = true;
                 Screenshot(transfer, "demo-load-program");
             }
+            // A load that went through stays with its end until Done.
+            auto* button = transfer->findChild<QPushButton*>(QStringLiteral("cancelButton"));
+            if (button->text() == TextAt(app.TextTable, TextId::Done)) button->click();
         });
         EXPECT_TRUE(Press(window, CommandId::LoadProgramButton));
     }
