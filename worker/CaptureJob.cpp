@@ -10,7 +10,7 @@ constexpr int kQuietPieceMs = 300;
 
 // Hands the caliper's text to the window line by line, in pieces of at most
 // 511 bytes, until the run flag is cleared. A piece that the line leaves
-// unfinished is handed over when the line falls quiet.
+// unfinished is handed over when the line falls quiet, or at the end.
 void CaptureText(JobRun& run, kermit::PacketLink& line) {
     char piece[kPieceCapacity + 1];
     int count = 0;
@@ -27,9 +27,11 @@ void CaptureText(JobRun& run, kermit::PacketLink& line) {
             count = 0;
         }
     } while (b != kermit::PacketLink::kFailed);
+    if (count > 0 && run.window != nullptr) run.window->OnCapturedText(QByteArray(piece, count));
 }
 
 }  // namespace
+
 void RunCaptureJob(JobRun& run) {
     std::unique_ptr<JobLink> link = run.CreateLink();
     if (!run.OpenPort(*link)) {

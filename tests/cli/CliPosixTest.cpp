@@ -167,7 +167,7 @@ TEST_F(Cli, AnExistingFileIsKeptWhenTheAnswerIsCancelOrNobodyCanBeAsked) {
     EXPECT_EQ(ReadWholeFile(root / "rx" / "plot.dat"), "new");
 }
 
-TEST_F(Cli, CaptureWritesCompleteLinesAndEndsWithZeroOnSigint) {
+TEST_F(Cli, CaptureWritesEveryLineEvenAnUnfinishedOneAndEndsWithZeroOnSigint) {
     WriteWholeFile(root / "trees.txt", "yesterday's capture");
     const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(root / "trees.txt", mode);
@@ -176,17 +176,18 @@ TEST_F(Cli, CaptureWritesCompleteLinesAndEndsWithZeroOnSigint) {
     const std::string text =
         "Tall;23.5;\r\n" + std::string(700, 'g') + "\r\n" + std::string("Gran;\0;\r\n", 9);
     WriteToLine(text);
-    WriteToLine("unfinished");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     // Each piece is written as soon as it arrived, beside the old file,
     // which stays as it was until the capture ends.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_EQ(CaptureSoFar("trees.txt"), text);
+    WriteToLine("unfinished");  // kept, though no line end follows
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_EQ(ReadWholeFile(root / "trees.txt"), "yesterday's capture");
     const auto stopAt = Clock::now();
     Signal(SIGINT);
     EXPECT_EQ(Finish(5000), 0) << err;
     EXPECT_LT(Clock::now() - stopAt, std::chrono::milliseconds(1000));
-    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
+    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text + "unfinished");
     EXPECT_EQ(CaptureSoFar("trees.txt"), "");
     EXPECT_EQ(fs::status(root / "trees.txt").permissions(), mode);
     EXPECT_FALSE(DeviceLocked(line->DevicePath(0)));
