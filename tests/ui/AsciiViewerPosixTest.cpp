@@ -38,6 +38,16 @@ protected:
         return viewer;
     }
 
+    // A viewer shown with a real capture job on side A of `line`.
+    std::unique_ptr<CAsciiDlg> ViewerOnLine(const linesim::LineSim& line) {
+        auto viewer = Viewer();
+        viewer->makeWorker = SystemWorkers();
+        viewer->job.portName = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
+        viewer->job.baudIndex = 7;
+        viewer->show();
+        return viewer;
+    }
+
     QPushButton* Button(CAsciiDlg& v, const char* name) {
         return v.findChild<QPushButton*>(QString::fromLatin1(name));
     }
@@ -317,11 +327,7 @@ TEST_F(AsciiViewerTest, CapturedTextIsKeptWholeAndOnlyDiscardedWhenConfirmed) {
         const int far = ::open(line.Path(linesim::LineSim::kSideB).c_str(), O_RDWR | O_NOCTTY);
         ASSERT_GE(far, 0);
         dialogs.discardQuestions.clear();
-        auto viewer = Viewer();
-        viewer->makeWorker = SystemWorkers();
-        viewer->job.portName = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
-        viewer->job.baudIndex = 7;
-        viewer->show();
+        auto viewer = ViewerOnLine(line);
         ASSERT_NE(viewer->worker, nullptr);
         ASSERT_TRUE(EventuallyTrue([&] {
             if (::write(far, "ready\r\n", 7) != 7) return false;
@@ -381,11 +387,7 @@ TEST_F(AsciiViewerTest, ALostLineKeepsWhatCameInTheViewer) {
         const int far = ::open(line.Path(linesim::LineSim::kSideB).c_str(), O_RDWR | O_NOCTTY);
         ASSERT_GE(far, 0);
         dialogs.messages.clear();
-        auto viewer = Viewer();
-        viewer->makeWorker = SystemWorkers();
-        viewer->job.portName = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
-        viewer->job.baudIndex = 7;
-        viewer->show();
+        auto viewer = ViewerOnLine(line);
         ASSERT_NE(viewer->worker, nullptr);
         if (withText) {
             // The job purges the line once it has opened it: repeat a first
