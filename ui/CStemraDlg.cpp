@@ -238,11 +238,14 @@ void CStemraDlg::OnSettings() {
     ShowPortHint();
 }
 
+// Several files chosen at once go in one batch.
 void CStemraDlg::OnKermitSend() {
-    const QString path =
-        services_.chooseFile(this, KermitSendChooser(Text(TextId::ChooseFile), app_.LastFile));
+    QStringList more;
+    FileChooserRequest chooser = KermitSendChooser(Text(TextId::ChooseFile), app_.LastFile);
+    chooser.alsoChosen = &more;
+    const QString path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
-    RunSend(path);
+    RunSend(path, more);
 }
 
 void CStemraDlg::OnProgramLoad() {
@@ -268,11 +271,12 @@ WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
                                .prefixing = PrefixingOf(app_.Prefixing)}};
 }
 
-void CStemraDlg::RunSend(const QString& path) {
+void CStemraDlg::RunSend(const QString& path, const QStringList& batch) {
     const std::uint32_t fileSize = ReadFileSize(path);
     app_.LastFile = path;
-    services_.jobWindows.runTransfer(
-        this, {Job(JobKind::Send, path), fileSize, commandLineRequest.fromCommandLine});
+    WorkerJob job = Job(JobKind::Send, path);
+    job.batch = batch;
+    services_.jobWindows.runTransfer(this, {job, fileSize, commandLineRequest.fromCommandLine});
 }
 
 void CStemraDlg::OnKermitReceive() {
