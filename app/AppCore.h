@@ -36,6 +36,10 @@ public:
     // Control characters prefixed in data: 0 the cautious set once long
     // packets or a window are agreed, else all; 1 the cautious set; 2 all.
     int Prefixing = 0;
+    // The packet log of the window's Kermit jobs: 1 on, 0 off, and its file
+    // ("" for DefaultPacketLogFile()).
+    int PacketLog = 0;
+    QString PacketLogFile;
     QStringList BaudRateList;
     QList<_tagPORTS> PortList;
     QString ProgramFolder;

@@ -62,6 +62,8 @@ void AppCore::ReadFileLanguageSettings(const QSettings& settings) {
     LastFile = ReadText(settings, QStringLiteral("LastFile"), QString());
     LastDir = ReadText(settings, QStringLiteral("LastDir"), QString());
     CaptureDir = ReadText(settings, QStringLiteral("CaptureDir"), QString());
+    PacketLog = ReadFlag(settings, QStringLiteral("PacketLog"));
+    PacketLogFile = ReadText(settings, QStringLiteral("PacketLogFile"), QString());
     Language = ReadNumber(settings, QStringLiteral("Language"), kEnglish, 0, kLanguageCount - 1);
     if (settings.contains(QStringLiteral("Language")) || !systemLocale) return;
     const int spoken = LanguageOfLocale(systemLocale());
@@ -87,4 +89,6 @@ void AppCore::WriteSettings(const SettingWriter& write) const {
     write(QStringLiteral("Window"), Window);
     write(QStringLiteral("Prefixing"), Prefixing);
     write(QStringLiteral("CaptureDir"), CaptureDir);
+    write(QStringLiteral("PacketLog"), PacketLog);
+    write(QStringLiteral("PacketLogFile"), PacketLogFile);
 }

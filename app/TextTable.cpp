@@ -129,6 +129,10 @@ constexpr Message kMessages[] = {
     {TextId::PortNoPermissionAskAdmin,
      "You have no permission to use the port. Ask whoever manages this computer to give your user "
      "read and write access to it."},
+    {TextId::PacketLogCheck, "Write a packet log for support to:"},
+    {TextId::PacketLogBrowse, "Browse..."},
+    {TextId::PacketLogChooser, "Packet log file"},
+    {TextId::PacketLogFilter, "Packet logs"},
     {TextId::SendFileChanged,
      "%1 changed while it was being sent: its length or date is no longer what it was when the "
      "send began. The send was broken off; send the file again once nothing writes to it."},

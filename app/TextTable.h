@@ -156,6 +156,11 @@ enum : int {
     NoAdapterPortUsed = 137,     // %1 the port
     EmptyPortRefused = 138,
     PortNoPermissionAskAdmin = 139,
+    // The packet log of the window's Kermit jobs, in the settings.
+    PacketLogCheck = 160,
+    PacketLogBrowse = 161,
+    PacketLogChooser = 162,
+    PacketLogFilter = 163,
     // A send whose file changed while it went, or could not be read to its end.
     SendFileChanged = 180,  // %1 the file
     SendReadFailed = 181,   // %1 the file, %2 why

@@ -1,12 +1,14 @@
 #include "ui/CSettingsDlg.h"
 
 #include "app/AppCore.h"
+#include "app/PacketLogSetting.h"
 #include "app/TextTable.h"
 #include "ui/DialogUnits.h"
 #include "ui/PortChoice.h"
 #include "ui/TextRoom.h"
 #include "ui_CSettingsDlg.h"
 
+#include <QDir>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
@@ -64,7 +66,40 @@ void CSettingsDlg::OnInitDialog() {
     app_.EnumeratePorts();
     FillPortList(storedPort_);
     portIndex = ui_->portList->currentIndex();
+    InitPacketLog();
     LayOut();
+}
+
+// The stored file, or the default one, is shown whole; the field and Browse
+// follow the check box.
+void CSettingsDlg::InitPacketLog() {
+    const QStringList& texts = app_.TextTable;
+    ui_->packetLogCheck->setText(TextAt(texts, TextId::PacketLogCheck));
+    ui_->packetLogBrowse->setText(TextAt(texts, TextId::PacketLogBrowse));
+    const QString stored = app_.PacketLogFile.trimmed();
+    ui_->packetLogPath->setText(stored.isEmpty() ? DefaultPacketLogFile()
+                                                 : QDir::toNativeSeparators(stored));
+    ui_->packetLogPath->setCursorPosition(0);
+    for (QWidget* follower :
+         {static_cast<QWidget*>(ui_->packetLogPath), static_cast<QWidget*>(ui_->packetLogBrowse)}) {
+        connect(ui_->packetLogCheck, &QCheckBox::toggled, follower, &QWidget::setEnabled);
+        follower->setEnabled(app_.PacketLog != 0);
+    }
+    ui_->packetLogCheck->setChecked(app_.PacketLog != 0);
+    connect(ui_->packetLogBrowse, &QPushButton::clicked, this, &CSettingsDlg::BrowsePacketLog);
+}
+
+void CSettingsDlg::BrowsePacketLog() {
+    const FileChooserRequest request{
+        FileChooserRequest::Kind::Save,
+        TextAt(app_.TextTable, TextId::PacketLogChooser),
+        {{TextAt(app_.TextTable, TextId::PacketLogFilter), QStringLiteral("*.log")}},
+        ui_->packetLogPath->text().trimmed(),
+        QStringLiteral("log")};
+    const QString chosen = chooseFile(this, request);
+    if (chosen.isEmpty()) return;
+    ui_->packetLogPath->setText(QDir::toNativeSeparators(chosen));
+    ui_->packetLogPath->setCursorPosition(0);
 }
 
 // The discovered ports, and after them the stored port when discovery did
@@ -119,6 +154,10 @@ void CSettingsDlg::accept() {
     baudIndex = ui_->baudList->currentIndex();
     portIndex = ui_->portList->currentIndex();
     portName = ChosenPortName();
+    packetLog = ui_->packetLogCheck->isChecked();
+    // The default file is not stored: it follows the user's documents folder.
+    packetLogFile = ui_->packetLogPath->text().trimmed();
+    if (packetLogFile == DefaultPacketLogFile()) packetLogFile.clear();
     QDialog::accept();
 }
 
@@ -167,8 +206,37 @@ void CSettingsDlg::LayOut() {
                                                         ui_->comportLabel->height() / 2);
     ui_->baudrateLabel->move(ui_->baudrateLabel->x(), ui_->baudList->geometry().center().y() -
                                                           ui_->baudrateLabel->height() / 2);
-    const int width = std::max({templateSize.width(), listsRight + margin, TitleFitWidth(this)});
-    setFixedSize(PlaceButtons(width, templateSize), templateSize.height());
+    const int width = std::max(
+        {templateSize.width(), listsRight + margin, TitleFitWidth(this), PacketLogRowWidth()});
+    const int placed = PlaceButtons(width, templateSize);
+    PlacePacketLogRow(placed);
+    setFixedSize(placed, templateSize.height());
+}
+
+// The check box's text whole, and the file's field at least as wide as the
+// template has it beside a Browse button that fits its text.
+int CSettingsDlg::PacketLogRowWidth() const {
+    const QCheckBox* check = ui_->packetLogCheck;
+    const QPushButton* browse = ui_->packetLogBrowse;
+    const QLineEdit* path = ui_->packetLogPath;
+    const int margin = path->x();
+    const int gap = browse->x() - path->geometry().right() - 1;
+    const int browseWidth = std::max(browse->width(), ButtonFitWidth(browse));
+    return std::max(check->x() + check->sizeHint().width(),
+                    path->geometry().right() + 1 + gap + browseWidth) +
+           margin;
+}
+
+// Browse at the right edge, the field between it and the left edge.
+void CSettingsDlg::PlacePacketLogRow(int width) {
+    QPushButton* browse = ui_->packetLogBrowse;
+    QLineEdit* path = ui_->packetLogPath;
+    const int margin = path->x();
+    const int gap = browse->x() - path->geometry().right() - 1;
+    const int browseWidth = std::max(browse->width(), ButtonFitWidth(browse));
+    browse->setGeometry(width - margin - browseWidth, browse->y(), browseWidth, browse->height());
+    path->resize(browse->x() - gap - path->x(), path->height());
+    ui_->packetLogCheck->resize(width - 2 * margin, ui_->packetLogCheck->height());
 }
 
 // The buttons stay in the middle; a text that needs more room than a button

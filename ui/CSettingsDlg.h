@@ -3,9 +3,11 @@
 #include <QSize>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 #include "ui/DialogKeys.h"
+#include "ui/FileChooser.h"
 
 class AppCore;
 namespace Ui {
@@ -14,7 +16,9 @@ class CSettingsDlg;
 
 // The port and baud-rate dialog. It runs port discovery when it opens and,
 // while it is shown, again every second, so that an adapter plugged in or
-// pulled out shows at once. The caller takes the choice over after OK.
+// pulled out shows at once. Below the lists it sets the packet log of the
+// Kermit jobs: on or off, and the file, shown whole so that the user can
+// tell whoever helps where it is. The caller takes the choice over after OK.
 class CSettingsDlg : public KeyedDialog {
     Q_OBJECT
 public:
@@ -29,6 +33,13 @@ public:
     // The chosen port's name ("COM5", "ttyUSB0", "/dev/serial/by-id/..."),
     // from the list or typed in; "" when there is none.
     QString portName;
+    // The packet log: on or off, and its file ("" for the default one).
+    bool packetLog = false;
+    QString packetLogFile;
+
+    // The chooser behind the packet log's Browse button.
+    std::function<QString(QWidget* owner, const FileChooserRequest& request)> chooseFile =
+        ShowFileChooser;
 
     // Runs discovery again and refreshes the port list when it changed,
     // keeping the selected port when it is still there.
@@ -43,6 +54,11 @@ protected:
 
 private:
     void OnInitDialog();
+    void InitPacketLog();
+    void BrowsePacketLog();
+    // The packet log's row fills `width`; the width the row needs.
+    int PacketLogRowWidth() const;
+    void PlacePacketLogRow(int width);
     void FillPortList(const QString& selectedName);
     // The text typed into the port list when it is no entry's; "" otherwise.
     QString TypedPort() const;

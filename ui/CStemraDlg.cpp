@@ -5,6 +5,7 @@
 #include "app/EditorLauncher.h"
 #include "app/Languages.h"
 #include "app/MainWindowLabels.h"
+#include "app/PacketLogSetting.h"
 #include "app/TextTable.h"
 #include "ui/AppJobWindows.h"
 #include "ui/CAboutDlg.h"
@@ -222,6 +223,7 @@ void CStemraDlg::CheckLanguageItem(int position, bool checked) {
 
 void CStemraDlg::OnSettings() {
     CSettingsDlg dialog(app_, app_.Baud, app_.Comport, this);
+    dialog.chooseFile = services_.chooseFile;
     if (services_.runDialog(dialog) != QDialog::Accepted) return;
     // The port chosen from the list, kept from before or typed in.
     if (dialog.portName.isEmpty()) {
@@ -231,14 +233,19 @@ void CStemraDlg::OnSettings() {
     app_.Comport = dialog.portName;
     // A list left without a selection keeps the rate there was.
     if (dialog.baudIndex >= 0) app_.Baud = dialog.baudIndex;
+    app_.PacketLog = dialog.packetLog ? 1 : 0;
+    app_.PacketLogFile = dialog.packetLogFile;
     ShowPortHint();
 }
 
+// Several files chosen at once go in one batch.
 void CStemraDlg::OnKermitSend() {
-    const QString path =
-        services_.chooseFile(this, KermitSendChooser(Text(TextId::ChooseFile), app_.LastFile));
+    QStringList more;
+    FileChooserRequest chooser = KermitSendChooser(Text(TextId::ChooseFile), app_.LastFile);
+    chooser.alsoChosen = &more;
+    const QString path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
-    RunSend(path);
+    RunSend(path, more);
 }
 
 void CStemraDlg::OnProgramLoad() {
@@ -257,17 +264,19 @@ WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
                      .portName = app_.Comport,
                      .baudIndex = app_.Baud,
                      .path = path,
+                     .packetLog = kind == JobKind::Capture ? QString() : PacketLogFileOf(app_),
                      .offer = {.blockCheck = app_.BlockCheck,
                                .packetLength = app_.PacketLength,
                                .slidingWindow = app_.Window,
                                .prefixing = PrefixingOf(app_.Prefixing)}};
 }
 
-void CStemraDlg::RunSend(const QString& path) {
+void CStemraDlg::RunSend(const QString& path, const QStringList& batch) {
     const std::uint32_t fileSize = ReadFileSize(path);
     app_.LastFile = path;
-    services_.jobWindows.runTransfer(
-        this, {Job(JobKind::Send, path), fileSize, commandLineRequest.fromCommandLine});
+    WorkerJob job = Job(JobKind::Send, path);
+    job.batch = batch;
+    services_.jobWindows.runTransfer(this, {job, fileSize, commandLineRequest.fromCommandLine});
 }
 
 void CStemraDlg::OnKermitReceive() {

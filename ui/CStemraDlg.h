@@ -73,7 +73,8 @@ private:
 
     // The job of a command, on the chosen port at the chosen rate.
     WorkerJob Job(JobKind kind, const QString& path = {}) const;
-    void RunSend(const QString& path);
+    // Sends `path`, and the files of `batch` after it in the same batch.
+    void RunSend(const QString& path, const QStringList& batch = {});
     // Writes the captured text to `path`. When that fails the error is shown
     // and `chooser` offered again, until the text is written or the user
     // cancels; returns the path written, empty after a cancel.

@@ -14,6 +14,7 @@
 #include "app/EightBit.h"
 #include "app/PathParts.h"
 #include "app/TextTable.h"
+#include "ui/CaptureFile.h"
 #include "ui/DialogUnits.h"
 #include "ui/FittedText.h"
 #include "ui/ProgramIcon.h"
@@ -61,8 +62,16 @@ CTransferDlg::~CTransferDlg() {
     worker.reset();
 }
 
+// The file being sent: of a batch, the first whose fate has not come yet,
+// or the last once all have come.
+QString CTransferDlg::SendPath() const {
+    const qsizetype index = std::min<qsizetype>(filesSent_, job.batch.size());
+    return index == 0 ? job.path : job.batch.at(index - 1);
+}
+
 QString CTransferDlg::FileName() const {
-    return job.path.mid(LastSeparator(job.path) + 1);
+    const QString path = SendPath();
+    return path.mid(LastSeparator(path) + 1);
 }
 
 QString CTransferDlg::PortAndBaud() const {
@@ -109,7 +118,11 @@ void CTransferDlg::OnInitDialog() {
     ui_->cancelButton->setText(TextAt(texts, TextId::Cancel));
     FitTexts();
     ShowStatus(TextAt(texts, TextId::WaitingOnCaliper));
-    // The bar counts in units that keep a file of up to 4 GB within its range.
+    SetProgressRange();
+}
+
+// The bar counts in units that keep a file of up to 4 GB within its range.
+void CTransferDlg::SetProgressRange() {
     progressShift_ = 0;
     while ((fileSize >> progressShift_) > static_cast<std::uint32_t>(INT_MAX))
         ++progressShift_;
@@ -257,6 +270,19 @@ void CTransferDlg::ShowSendEnded(const QString& status) {
     ui_->cancelButton->setText(TextAt(app_.TextTable, TextId::Done));
     FitCancelButton();
     ui_->cancelButton->setEnabled(true);
+}
+
+// A batch: the next file's name and size take the place of the one whose
+// fate has come, and only a program file locks Cancel while it flows.
+void CTransferDlg::OnFileSent(const SentFile&) {
+    ++filesSent_;
+    if (filesSent_ > job.batch.size() || closing_ || ended_) return;
+    fileSize = ReadFileSize(SendPath());
+    isProgramFile = SendPath().contains(kProgramFileMark);
+    cancelLocked = false;
+    ui_->cancelButton->setEnabled(true);
+    sendShare_.Reset();
+    SetProgressRange();
 }
 
 void CTransferDlg::OnSendProgress(std::uint32_t bytes) {

@@ -87,6 +87,7 @@ public:
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
     void OnReceiveFileAnnounced(std::uint64_t length) override;
     void OnFileEnded(const JobFile& file) override;
+    void OnFileSent(const SentFile& file) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
@@ -108,7 +109,9 @@ private:
     QString ReceivedFileLine(const QString& name) const;
     static QString FileInLine(const QString& name);
     void ShowHint(const QString& hint);
+    QString SendPath() const;
     QString FileName() const;
+    void SetProgressRange();
     QString PortAndBaud() const;
     int ProgressUnits(std::uint32_t bytes) const;
     void ShowFileList();
@@ -133,4 +136,5 @@ private:
     std::unique_ptr<TransferFileList> files_;  // receiving: the files of the job
     bool ended_ = false;         // the job ended by itself and the window stays for its list
     bool wasCancelled_ = false;  // the user cancelled a send, and the window says so
+    qsizetype filesSent_ = 0;    // sending a batch: the files whose fate has come
 };

@@ -71,7 +71,8 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileChooserRequest& request)
     const bool save = request.kind == FileChooserRequest::Kind::Save;
     dialog.setWindowTitle(request.title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setFileMode(request.alsoChosen != nullptr ? QFileDialog::ExistingFiles
+                                                     : QFileDialog::AnyFile);
     // Saving over a file that is there asks first, as the platform does.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
@@ -94,5 +95,7 @@ QString ShowFileChooser(QWidget* owner, const FileChooserRequest& request) {
     QFileDialog dialog(owner);
     ConfigureFileDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.selectedFiles().value(0);
+    const QStringList chosen = dialog.selectedFiles();
+    if (request.alsoChosen != nullptr) *request.alsoChosen = chosen.mid(1);
+    return chosen.value(0);
 }

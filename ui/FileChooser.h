@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QFileDialog;
 class QWidget;
@@ -21,6 +22,9 @@ struct FileChooserRequest {
     QList<FileFilter> filters;  // the first one is shown at the start
     QString startName;          // a name or a full path; a path opens its folder
     QString defaultExtension;   // added to a name typed without one
+    // An open chooser that takes several files at once (they must exist):
+    // the first is the chooser's answer, the others are put here.
+    QStringList* alsoChosen = nullptr;
 };
 
 // Whether the file name of `name` (a name or a path) is one that `filter`

@@ -79,8 +79,9 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndWritesThemBack) {
     EXPECT_EQ(stored->value("PacketLength").toInt(), 94);
     EXPECT_EQ(stored->value("Window").toInt(), 1);
     EXPECT_EQ(stored->value("Prefixing").toInt(), 0);
-    // 12, BlockCheck, PacketLength, Window, Prefixing, CaptureDir
-    EXPECT_EQ(stored->childKeys().size(), 17);
+    EXPECT_EQ(stored->value("PacketLog").toInt(), 0);
+    // 12, BlockCheck, PacketLength, Window, Prefixing, CaptureDir, PacketLog, PacketLogFile
+    EXPECT_EQ(stored->childKeys().size(), 19);
 }
 
 TEST_F(Startup, TheLastCaliperPortIsChosenWhenNoneIsStored) {
@@ -211,7 +212,7 @@ TEST(Settings, AreWrittenInTheirFixedOrder) {
     EXPECT_EQ(keys, QStringList({"Comport", "Baud", "Language", "LastFile", "LastDir", "FontHeight",
                                  "FontItalic", "FontUnderline", "FontStrike", "FontWeight",
                                  "FontFace", "Margin", "BlockCheck", "PacketLength", "Window",
-                                 "Prefixing", "CaptureDir"}));
+                                 "Prefixing", "CaptureDir", "PacketLog", "PacketLogFile"}));
 }
 
 TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {

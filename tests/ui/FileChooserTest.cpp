@@ -24,6 +24,12 @@ TEST(FileChooserDialog, OpensInTheFolderOfTheLastFileWithTheFirstFilterShown) {
               (QStringList{"Filer (*.*) (*.*)", "Kalvex (*.512; *.128) (*.512 *.128)",
                            "Forvanta (*.m$x; *.b$n) (*.m$x *.b$n)"}));
     EXPECT_EQ(dialog.selectedNameFilter(), "Filer (*.*)");
+    // Asked for several files, it takes several that are there.
+    QStringList more;
+    FileChooserRequest several = KermitSendChooser(QStringLiteral("Choose file"), lastFile);
+    several.alsoChosen = &more;
+    ConfigureFileDialog(dialog, several);
+    EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
 }
 
 TEST(FileChooserDialog, TheSaveChooserAsksBeforeReplacingAndAddsTxt) {

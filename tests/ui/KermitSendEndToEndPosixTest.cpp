@@ -162,6 +162,59 @@ TEST(KermitSendEndToEnd, AFinishedAndACancelledSendEachSayHowTheyEnded) {
     }
 }
 
+// Several files chosen at once go to C-Kermit in one batch, each arriving
+// unchanged, and the window ends with "Transmission finished!" over the
+// last of them.
+TEST(KermitSendEndToEnd, SeveralFilesChosenAtOnceGoInOneBatch) {
+    REQUIRE_PEER("kermit");
+    ReceivingPeer receiver;
+    ASSERT_TRUE(receiver.Start()) << receiver.line.Error();
+    const QStringList names{QStringLiteral("STAND.M$X"), QStringLiteral("KALV.B$N")};
+    QStringList more;
+    for (const QString& name : names) {
+        QFile file(receiver.root.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(receiver.bytes.left(1000 * (more.size() + 1)));
+        more << file.fileName();
+    }
+    TestApp test;
+    AppCore& app = test.app;
+    app.Comport = QString::fromStdString(receiver.line.Path(linesim::LineSim::kSideA));
+    app.Baud = 7;
+    DialogRecorder dialogs;
+    MainWindowServices services;
+    services.chooseFile = [&](QWidget*, const FileChooserRequest& request) {
+        EXPECT_NE(request.alsoChosen, nullptr);
+        if (request.alsoChosen != nullptr) *request.alsoChosen = more;
+        return receiver.file;
+    };
+    services.jobWindows = AppJobWindows(app, dialogs.Dialogs());
+    CStemraDlg window(app, std::move(services));
+    QString endStatus;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        auto* transfer = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
+        if (transfer == nullptr) return;
+        auto* button = transfer->findChild<QPushButton*>(QStringLiteral("cancelButton"));
+        if (button->text() != TextAt(app.TextTable, TextId::Done)) return;
+        endStatus = transfer->statusLine;
+        button->click();
+    });
+    look.start(50);
+    window.OnKermitSend();
+    look.stop();
+
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.value(0).text.toStdString();
+    EXPECT_EQ(receiver.peer.Wait(20000), 0);
+    EXPECT_EQ(receiver.Received(), receiver.bytes);
+    for (int i = 0; i < names.size(); ++i)
+        EXPECT_EQ(FileBytes(receiver.peerDir + u'/' + names[i]),
+                  receiver.bytes.left(1000 * (i + 1)));
+    EXPECT_EQ(endStatus, TextAt(app.TextTable, TextId::TransmissionFinished) +
+                             QStringLiteral("\nKALV.B$N (%1)")
+                                 .arg(TextAt(app.TextTable, TextId::SendSizeBytes).arg(2000)));
+}
+
 // The screen as the user sees it: every shown window at its place.
 QImage Screen() {
     QImage screen(QGuiApplication::primaryScreen()->size(), QImage::Format_RGB32);

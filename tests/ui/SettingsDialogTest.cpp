@@ -1,16 +1,19 @@
 #include "UiTestSupport.h"
 #include "app/CommandIds.h"
 #include "app/ComportSetting.h"
+#include "app/PacketLogSetting.h"
 #include "ui/CSettingsDlg.h"
 #include "ui/CStemraDlg.h"
 
 #include <gtest/gtest.h>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -255,6 +258,70 @@ TEST_F(SettingsDialog, APortPluggedInOrPulledOutShowsWhileTheDialogIsOpen) {
     dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     EXPECT_EQ(dialog.portIndex, 0);
     EXPECT_EQ(test.app.PortList.value(dialog.portIndex).name, "COM8:");
+}
+
+// The packet log: off at first, the default file shown whole; switched on
+// with a file from Browse, it is kept in the stored settings and the
+// window's Kermit jobs write it, its captures not. The default file is not
+// stored, so that it follows the documents folder.
+TEST_F(SettingsDialog, ThePacketLogIsShownStoredAndWrittenByKermitJobs) {
+    test.ports = {SystemPort("COM1")};
+    test.app.Comport = QStringLiteral("COM1");
+    const QString chosen = QDir::toNativeSeparators(test.FolderFile(QStringLiteral("support.log")));
+    recorder.fileAnswer = chosen;
+    const auto row = [](CSettingsDlg& dialog) {
+        return std::tuple{dialog.findChild<QCheckBox*>(QStringLiteral("packetLogCheck")),
+                          dialog.findChild<QLineEdit*>(QStringLiteral("packetLogPath")),
+                          dialog.findChild<QPushButton*>(QStringLiteral("packetLogBrowse"))};
+    };
+    RunSettings([&](CSettingsDlg& dialog) {
+        auto [check, path, browse] = row(dialog);
+        EXPECT_EQ(check->text(), TextAt(test.app.TextTable, TextId::PacketLogCheck));
+        EXPECT_FALSE(check->isChecked());
+        EXPECT_EQ(path->text(), DefaultPacketLogFile());
+        EXPECT_FALSE(path->isEnabled());
+        EXPECT_LE(browse->geometry().right(), dialog.width());
+        check->click();
+        EXPECT_TRUE(path->isEnabled() && browse->isEnabled());
+        browse->click();
+        EXPECT_EQ(path->text(), chosen);
+        return Ok(dialog);
+    });
+    ASSERT_EQ(recorder.fileChoosers.size(), 1);
+    EXPECT_EQ(recorder.fileChoosers[0].startName, DefaultPacketLogFile());
+    EXPECT_EQ(test.app.PacketLog, 1);
+    EXPECT_EQ(PacketLogFileOf(test.app), chosen);
+
+    QSettings stored(test.FolderFile(QStringLiteral("stored.ini")), QSettings::IniFormat);
+    test.app.WriteSettings(
+        [&](const QString& key, const QVariant& value) { stored.setValue(key, value); });
+    AppCore next;
+    next.ReadFileLanguageSettings(stored);
+    EXPECT_EQ(PacketLogFileOf(next), chosen);
+
+    CStemraDlg window(test.app, recorder.Services());
+    window.OnReceiveAscii();
+    recorder.folderAnswer = test.folder.path();
+    window.OnKermitReceive();
+    ASSERT_EQ(recorder.transfers.size(), 1);
+    EXPECT_EQ(recorder.transfers[0].job.packetLog, chosen);
+    ASSERT_EQ(recorder.captures.size(), 1);
+    EXPECT_EQ(recorder.captures[0].job.packetLog, QString());
+
+    RunSettings([&](CSettingsDlg& dialog) {
+        auto [check, path, browse] = row(dialog);
+        EXPECT_TRUE(check->isChecked());
+        EXPECT_EQ(path->text(), chosen);
+        path->setText(DefaultPacketLogFile());
+        return Ok(dialog);
+    });
+    EXPECT_EQ(test.app.PacketLogFile, QString());
+    EXPECT_EQ(PacketLogFileOf(test.app), DefaultPacketLogFile());
+    RunSettings([&](CSettingsDlg& dialog) {
+        std::get<0>(row(dialog))->click();
+        return Ok(dialog);
+    });
+    EXPECT_EQ(PacketLogFileOf(test.app), QString());
 }
 
 }  // namespace
