@@ -1,6 +1,8 @@
 // corvix-cli waiting on a silent line: the processor time a `receive` uses
-// while it waits, and how long it takes to end after SIGINT. Prints figures;
-// not part of the test suite.
+// while it waits, and how long it takes to end after SIGINT; and the same
+// for a receive whose adapter went away (the line unplugged a second after
+// the start), which waits for it to come back. The two alternate, round by
+// round. Prints figures; not part of the test suite.
 //
 //   cli_idle [--idle SECONDS] [--rounds N]
 
@@ -38,7 +40,9 @@ struct Round {
     int status = -1;
 };
 
-Round RunOnce(const std::string& port, double idleSeconds) {
+// With `unplug`, the port goes away once the receive has opened it.
+Round RunOnce(linesim::LineSim& line, double idleSeconds, bool unplug) {
+    const std::string port = line.Path(linesim::LineSim::kSideA);
     Round round;
     const std::string cli = CORVIX_CLI_PATH;
     char* argv[] = {const_cast<char*>(cli.c_str()), const_cast<char*>("receive"),
@@ -47,7 +51,10 @@ Round RunOnce(const std::string& port, double idleSeconds) {
                     const_cast<char*>("--quiet"),   nullptr};
     pid_t pid = -1;
     if (posix_spawn(&pid, cli.c_str(), nullptr, nullptr, argv, environ) != 0) return round;
-    std::this_thread::sleep_for(std::chrono::duration<double>(idleSeconds));
+    constexpr double kOpenSeconds = 1;  // start-up, the port's settling and purge
+    std::this_thread::sleep_for(std::chrono::duration<double>(kOpenSeconds));
+    if (unplug) line.CloseEnd(linesim::LineSim::kSideA);
+    std::this_thread::sleep_for(std::chrono::duration<double>(idleSeconds - kOpenSeconds));
     const double stopAt = Now();
     ::kill(pid, SIGINT);
     int status = 0;
@@ -58,6 +65,7 @@ Round RunOnce(const std::string& port, double idleSeconds) {
     round.stopTime = Now() - stopAt;
     round.cpu = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
     round.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (unplug) line.ReplugEnd(linesim::LineSim::kSideA);
     return round;
 }
 
@@ -70,19 +78,24 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--idle") == 0) idle = std::atof(argv[i + 1]);
         if (std::strcmp(argv[i], "--rounds") == 0) rounds = std::atoi(argv[i + 1]);
     }
-    linesim::LineSim line;
+    linesim::Options options;
+    options.linkA = "/tmp/cli_idle-" + std::to_string(::getpid());
+    linesim::LineSim line(options);
     if (!line.IsRunning()) {
         std::fprintf(stderr, "linesim: %s\n", line.Error().c_str());
         return 1;
     }
     std::printf("corvix-cli receive on a silent line, %.0f s, %d rounds\n", idle, rounds);
-    std::printf("%-6s %-22s %-22s %s\n", "round", "processor time (ms)", "SIGINT to exit (ms)",
-                "exit");
+    std::printf("%-6s %-22s %-22s %-22s %s\n", "round", "waiting for", "processor time (ms)",
+                "SIGINT to exit (ms)", "exit");
     for (int r = 1; r <= rounds; ++r) {
-        const Round result = RunOnce(line.Path(linesim::LineSim::kSideA), idle);
-        std::printf("%-6d %-22.1f %-22.1f %d\n", r, result.cpu * 1000, result.stopTime * 1000,
-                    result.status);
-        std::fflush(stdout);
+        for (const bool unplug : {false, true}) {
+            const Round result = RunOnce(line, idle, unplug);
+            std::printf("%-6d %-22s %-22.1f %-22.1f %d\n", r,
+                        unplug ? "the adapter" : "the caliper", result.cpu * 1000,
+                        result.stopTime * 1000, result.status);
+            std::fflush(stdout);
+        }
     }
     return 0;
 }
