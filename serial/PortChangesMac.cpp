@@ -18,7 +18,8 @@ constexpr qint64 kLookIntervalMs = 1000;
 
 }  // namespace
 
-PortChanges::PortChanges(const QStringList&) : state_(std::make_unique<State>()) {
+PortChanges::PortChanges(const QStringList&, const QStringList&)
+    : state_(std::make_unique<State>()) {
     state_->sinceLook.start();
 }
 

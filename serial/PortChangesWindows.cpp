@@ -16,7 +16,8 @@ constexpr ULONGLONG kLookIntervalMs = 1000;
 
 }  // namespace
 
-PortChanges::PortChanges(const QStringList&) : state_(std::make_unique<State>()) {
+PortChanges::PortChanges(const QStringList&, const QStringList&)
+    : state_(std::make_unique<State>()) {
     state_->lastLook = ::GetTickCount64();
 }
 

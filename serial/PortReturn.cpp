@@ -34,12 +34,15 @@ const PortRecord* RecordOf(const QList<PortRecord>& records, const QString& port
     return nullptr;
 }
 
-// Listed by the system (a COM port on Windows), or a device or link that
-// exists (a pseudo-terminal, a udev link).
-bool Present(const QList<PortRecord>& records, const QString& portName) {
-    for (const PortRecord& record : records)
+// A device or link that exists (a pseudo-terminal, a udev link), or a port
+// the system lists by its name (a COM port on Windows). The list is asked
+// for only for a name that is no path: it costs a walk over every device.
+bool Present(const PortSource& source, const QString& portName) {
+    if (QFileInfo::exists(SerialDevice::PathOf(portName))) return true;
+    if (portName.contains(QLatin1Char('/')) || portName.contains(QLatin1Char('\\'))) return false;
+    for (const PortRecord& record : source())
         if (record.portName == portName || record.location == portName) return true;
-    return QFileInfo::exists(SerialDevice::PathOf(portName));
+    return false;
 }
 
 // A retry while the adapter is there but would not open: it may be held by
@@ -66,17 +69,16 @@ AdapterIdentity IdentityOf(const QString& portName, const PortSource& source) {
 }
 
 QString PresentPort(const AdapterIdentity& identity, const PortSource& source) {
-    const QList<PortRecord> records = source();
     if (!identity.serialNumber.isEmpty()) {
-        for (const PortRecord& record : records) {
+        for (const PortRecord& record : source()) {
             if (record.serialNumber != identity.serialNumber) continue;
             return record.location.isEmpty() ? record.portName : record.location;
         }
         return {};
     }
-    if (Present(records, identity.portName)) return identity.portName;
+    if (Present(source, identity.portName)) return identity.portName;
     for (const QString& link : identity.links)
-        if (Present(records, link)) return link;
+        if (Present(source, link)) return link;
     return {};
 }
 
@@ -91,9 +93,20 @@ QStringList WatchedFolders(const AdapterIdentity& identity) {
     return folders;
 }
 
+QStringList WatchedNames(const AdapterIdentity& identity) {
+    QStringList names{QStringLiteral("serial"), QStringLiteral("by-id")};
+    names << QFileInfo(SerialDevice::PathOf(identity.portName)).fileName();
+    for (const QString& link : identity.links)
+        names << QFileInfo(link).fileName();
+    // The same adapter may come back as another device.
+    if (!identity.serialNumber.isEmpty()) names << QStringLiteral("tty*") << QStringLiteral("cu.*");
+    names.removeDuplicates();
+    return names;
+}
+
 bool WaitForReturn(const AdapterIdentity& identity, const std::atomic<int>& runFlag,
                    const std::function<bool(const QString& name)>& tryOpen, int sliceMs) {
-    PortChanges changes(WatchedFolders(identity));
+    PortChanges changes(WatchedFolders(identity), WatchedNames(identity));
     // The first look needs no change: the adapter may be back already.
     bool changed = true;
     QElapsedTimer sinceTry;

@@ -17,8 +17,10 @@ namespace serial {
 // gentle interval. Used by one thread.
 class PortChanges {
 public:
-    // Watches `folders` (those that exist); more may be added later.
-    explicit PortChanges(const QStringList& folders);
+    // Watches `folders` (those that exist) for changes of the entries named
+    // `names` ("tty*": those whose name begins so); a folder that does not
+    // exist yet is watched once it is made.
+    PortChanges(const QStringList& folders, const QStringList& names);
     ~PortChanges();
     PortChanges(const PortChanges&) = delete;
     PortChanges& operator=(const PortChanges&) = delete;
@@ -51,8 +53,10 @@ AdapterIdentity IdentityOf(const QString& portName, const PortSource& source = S
 // empty when it is not.
 QString PresentPort(const AdapterIdentity& identity, const PortSource& source = SystemPortRecords);
 
-// The folders whose changes may bring the adapter of `identity` back.
+// The folders whose changes may bring the adapter of `identity` back, and
+// the names of the entries there that matter.
 QStringList WatchedFolders(const AdapterIdentity& identity);
+QStringList WatchedNames(const AdapterIdentity& identity);
 
 // Waits, costing no processor time to speak of, until the adapter of
 // `identity` is present again and `tryOpen` opens it (true), or the run flag
