@@ -41,10 +41,6 @@ void RecordingWindow::OnWaitingForPort(bool waiting, const QString& portName) {
     Add({0, waiting ? "waiting" : "back", 0, {}, portName, {}});
 }
 
-void RecordingWindow::OnSessionStarted(const QString& folder) {
-    Add({0, "session", 0, {}, folder, {}});
-}
-
 void RecordingWindow::OnTransactionDone(const QString& folder, const QByteArray& name) {
     Add({0, "done", 0, name, folder, {}});
 }

@@ -29,7 +29,7 @@ bool HoldsDevice(const std::string& device);
 
 #define REQUIRE_CKERMIT() REQUIRE_PEER("kermit")
 
-// True once `count` events `what` ("waiting", "back", "session") were recorded.
+// True once `count` events `what` ("waiting", "back") were recorded.
 std::function<bool(const std::vector<Event>&)> Saw(const std::string& what, int count = 1);
 
 // A linesim line: the worker on end A, the peer (C-Kermit or the test
