@@ -141,6 +141,11 @@ constexpr Message kMessages[] = {
     {TextId::SettingsFilePassedOver,
      "The settings file %1 is not a regular file. It is passed over: the settings are neither "
      "read from it nor saved to it."},
+    {TextId::SendLineLost,
+     "The connection to the caliper was lost while %1 was being sent. The caliper has lost its "
+     "half of the transfer: send the file again once the caliper is plugged in again."},
+    {TextId::WaitingForPort,
+     "The connection to the caliper was lost: waiting for the caliper to be plugged in again"},
 };
 
 QStringList OriginalTexts() {

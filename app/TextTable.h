@@ -166,6 +166,9 @@ enum : int {
     SendReadFailed = 181,   // %1 the file, %2 why
     // Files that are not what they seem.
     SettingsFilePassedOver = 190,  // %1 the settings file
+    // The adapter went away: a send ends, a receive or capture waits for it.
+    SendLineLost = 200,  // %1 the file
+    WaitingForPort = 201,
 };
 }  // namespace TextId
 

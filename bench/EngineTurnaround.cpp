@@ -40,7 +40,7 @@ std::vector<double> EngineRun(const LineChoice& choice, const fs::path& dir,
     serial::SerialPort port(run);
     if (!line.ok() || port.Open(QString::fromStdString(line.Path(0)), kBaudIndex115200) != 1)
         return {};
-    LineWatchPort watched(port, run);
+    LineWatchPort watched(port, run, run);  // one flag: a lost line stops the run
     TimingPort timed(watched);
     disk::DiskFiles files;
     kermit::KermitEngine engine(timed, files, run, {.blockCheck = gBlockCheck});

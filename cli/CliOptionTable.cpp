@@ -29,6 +29,14 @@ constexpr std::array kOptions = {
                    CommandBit(C::Receive)},
     CliOptionEntry{"count", "N", "end after N transactions (default: no limit)",
                    CommandBit(C::Receive)},
+    CliOptionEntry{"keep-serving", "",
+                   "go on serving after the caliper says FINISH or logs out, caliper after "
+                   "caliper",
+                   CommandBit(C::Receive)},
+    CliOptionEntry{"session-folders", "",
+                   "put each session's files into a folder of their own in DIR, named by the "
+                   "date and time the session began",
+                   CommandBit(C::Receive)},
     CliOptionEntry{"on-exists", "ask|replace|cancel",
                    "what to do with a file that exists already (default ask)",
                    CommandBit(C::Receive)},

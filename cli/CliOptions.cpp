@@ -108,13 +108,24 @@ void AddOptions(QCommandLineParser& parser, CliOptions::Command command) {
                 {QString::fromLatin1(entry.name), QString(), QString::fromLatin1(entry.valueName)});
 }
 
+// An option without a value.
+void TakeSwitch(CliOptions& o, const QString& name) {
+    if (name == QLatin1String("keep-serving")) {
+        o.job.keepServing = true;
+    } else if (name == QLatin1String("session-folders")) {
+        o.job.sessionFolders = true;
+    } else {
+        o.quiet = true;
+    }
+}
+
 // The values of the options given, in the order of the table.
 bool TakeValues(const QCommandLineParser& parser, CliOptions& o, QString& error) {
     for (const CliOptionEntry& entry : CliOptionTable()) {
         const QString name = QString::fromLatin1(entry.name);
         if (!(entry.commands & CommandBit(o.command)) || !parser.isSet(name)) continue;
         if (*entry.valueName == 0) {
-            o.quiet = true;  // --quiet, the one switch
+            TakeSwitch(o, name);
             continue;
         }
         if (!TakeValue(o, QStringLiteral("--") + name, parser.value(name), error)) return false;

@@ -100,16 +100,37 @@ void ConsoleWindow::OnFileEnded(const JobFile& file) {
     files_.append(file);
 }
 
+// The lines of the files of a receive; where there was more than one
+// session, or each had its folder, under a line for each session that
+// brought files.
+QStringList ConsoleWindow::FileLines() const {
+    const QStringList texts = EnglishTexts();
+    QStringList lines;
+    const bool bySession = sessions_.size() > 1 || options_.job.sessionFolders;
+    qsizetype session = 0;
+    int shown = 0;
+    for (qsizetype i = 0; i < files_.size(); ++i) {
+        bool starts = false;
+        while (session < sessions_.size() && sessions_[session].firstFile <= i) {
+            starts = true;
+            ++session;
+        }
+        if (bySession && starts)
+            lines
+                << QStringLiteral("session %1: %2").arg(++shown).arg(sessions_[session - 1].folder);
+        lines << JobFileLine(texts, files_[i], true);
+    }
+    return lines;
+}
+
 // On standard output, one line for each file of a send or receive, then their count.
 void ConsoleWindow::PrintFileList() {
     if ((files_.isEmpty() && sent_.isEmpty()) || options_.quiet) return;
     const QStringList texts = EnglishTexts();
-    QStringList lines;
-    for (const JobFile& file : files_)
-        lines << JobFileLine(texts, file, true);
+    QStringList lines = FileLines();
     for (const SentFile& file : sent_)
         lines << SentFileLine(file);
-    lines << JobFileCountLine(texts, static_cast<int>(lines.size()));
+    lines << JobFileCountLine(texts, static_cast<int>(files_.size() + sent_.size()));
     std::fputs((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit().constData(),
                stdout);
     std::fflush(stdout);
@@ -159,6 +180,21 @@ void ConsoleWindow::OnJobOver() {
     std::lock_guard<std::mutex> lock(mutex_);
     EndProgressLine();
     PrintFileList();
+}
+
+// The line said while the job waits for the adapter, and when it is back;
+// also with --quiet: a run that waits in silence leaves its user guessing.
+void ConsoleWindow::OnWaitingForPort(bool waiting, const QString& portName) {
+    const QString port = serial::SerialPort::ShownName(portName);
+    ShowMessage(
+        waiting ? TextAt(EnglishTexts(), TextId::WaitingForPort) + QStringLiteral(" (%1)").arg(port)
+                : QStringLiteral("the caliper is back on %1").arg(port),
+        MessageIcon::Information);
+}
+
+void ConsoleWindow::OnSessionStarted(const QString& folder) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    sessions_.append({folder, files_.size()});
 }
 
 // A transaction without a file of its own is a request the caliper made: a

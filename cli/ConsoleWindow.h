@@ -31,6 +31,8 @@ public:
     void OnSendProgress(std::uint32_t bytes) override;
     void OnNoAnswerYet() override;
     void OnJobOver() override;
+    void OnWaitingForPort(bool waiting, const QString& portName) override;
+    void OnSessionStarted(const QString& folder) override;
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
     void OnTextAnswered(const QByteArray& text) override;
     void OnFileNotReceived(const QString& message) override;
@@ -52,6 +54,7 @@ private:
     void SendProgress(std::uint32_t bytes, qint64 size);
     void CountFile();
     void PrintFileList();
+    QStringList FileLines() const;
     QString ReadAnswer(const QString& prompt);
 
     const CliOptions& options_;
@@ -61,8 +64,13 @@ private:
     bool showProgress_;
     bool progressOpen_ = false;
     QString receiving_;
-    ReceiveShare share_;       // the file under way, when its length was announced
-    QList<JobFile> files_;     // the files of a receive job, as they ended
+    ReceiveShare share_;    // the file under way, when its length was announced
+    QList<JobFile> files_;  // the files of a receive job, as they ended
+    struct Session {
+        QString folder;
+        qsizetype firstFile = 0;  // its first entry of files_
+    };
+    QList<Session> sessions_;  // the sessions of a receive job
     bool fileOpened_ = false;  // a file came in the transaction under way
     QString answered_;         // the transaction under way: the text it answered with
     std::atomic<bool> hinted_{false};

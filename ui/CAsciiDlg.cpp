@@ -345,6 +345,16 @@ void CAsciiDlg::OnCtsChanged(int ctsOn) {
     ctsShown = ctsOn;
 }
 
+// The adapter went away: the title says the capture waits for it to be
+// plugged in again; the text so far stays, and what follows is added to it.
+void CAsciiDlg::OnWaitingForPort(bool waiting, const QString&) {
+    const QString waitingText = TextAt(app_.TextTable, TextId::WaitingForPort);
+    const QString suffix = QStringLiteral(" \u2013 ") + waitingText;
+    QString title = windowTitle();
+    if (title.endsWith(suffix)) title.chop(suffix.size());
+    setWindowTitle(waiting ? title + suffix : title);
+}
+
 void CAsciiDlg::ShowMessage(const QString& text, MessageIcon icon) {
     if (dialogs.message) dialogs.message(this, text, icon);
 }

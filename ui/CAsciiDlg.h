@@ -78,6 +78,7 @@ public:
     void OnCapturedText(const QByteArray& piece) override;
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
+    void OnWaitingForPort(bool waiting, const QString& portName) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
 
 protected:

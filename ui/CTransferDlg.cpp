@@ -422,6 +422,22 @@ void CTransferDlg::OnCtsChanged(int ctsOn) {
     ctsShown = ctsOn;
 }
 
+// The adapter went away under a receive: the window says it waits for it,
+// with Cancel, until it is back and the receive waits for the next file.
+void CTransferDlg::OnWaitingForPort(bool waiting, const QString&) {
+    if (closing_ || ended_) return;
+    share_.Reset();
+    receivedName_.clear();
+    ui_->progressBar->hide();
+    ui_->byteCountLabel->hide();
+    if (!waiting) {
+        ShowStatus(TextAt(app_.TextTable, TextId::WaitingOnCaliper));
+        return;
+    }
+    statusLine = TextAt(app_.TextTable, TextId::WaitingForPort);
+    ShowStatusLine();
+}
+
 void CTransferDlg::OnTransactionDone(const QString& folder, const QByteArray& name) {
     share_.Reset();
     app_.LastFile = LastFileText(folder, name);

@@ -84,6 +84,7 @@ public:
     void OnNoAnswerYet() override;
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
+    void OnWaitingForPort(bool waiting, const QString& portName) override;
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
     void OnReceiveFileAnnounced(std::uint64_t length) override;
     void OnFileEnded(const JobFile& file) override;

@@ -99,7 +99,9 @@ void CComThread::RunJob(const PostedJob& posted) {
                .editor = posted.editor,
                .outcome = JobOutcome::None,
                .statusText = {},
-               .failedFile = {}};
+               .failedFile = {},
+               .portName = {},
+               .adapter = {}};
     switch (posted.job.kind) {
         case JobKind::Send:
             RunSendJob(run);

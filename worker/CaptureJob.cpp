@@ -1,4 +1,3 @@
-#include "app/TextTable.h"
 #include "worker/Jobs.h"
 
 namespace {
@@ -32,21 +31,18 @@ void CaptureText(JobRun& run, kermit::PacketLink& line) {
 
 }  // namespace
 
+// Captures until the window stops the job. When the adapter goes away the
+// text so far stays with the window, and the capture goes on with what
+// follows once the same adapter is back.
 void RunCaptureJob(JobRun& run) {
     std::unique_ptr<JobLink> link = run.CreateLink();
     if (!run.OpenPort(*link)) {
         run.EndJob(link);
         return;
     }
-    CaptureText(run, link->engine.Link());
-    const bool lost = link->lineLost();
+    do {
+        CaptureText(run, link->engine.Link());
+    } while (link->lineLost() && run.runFlag != 0 && run.AwaitPortReturn(link));
     run.DestroyLink(link);
     run.outcome = JobOutcome::Stopped;
-    if (lost) {
-        // The device went away: nobody will stop this job, so it ends itself.
-        run.outcome = JobOutcome::LineLost;
-        run.Show(run.texts.At(TextId::LineLost), MessageIcon::Warning);
-        run.endEvent.Set();
-        if (run.window != nullptr) run.window->OnJobOver();
-    }
 }

@@ -3,9 +3,9 @@
 JobLink::JobLink(std::atomic<int>& runFlag, JobWindow* window, const JobTexts& texts)
     : reports(window, texts),
       port(runFlag),
-      line(port, runFlag),
+      line(port, runFlag, engineFlag),
       logged(line),
-      engine(logged, files, runFlag) {
+      engine(logged, files, engineFlag) {
     port.SetObserver(&reports);
     engine.SetObserver(&reports);
 }

@@ -12,8 +12,10 @@
 #include "worker/PacketLog.h"
 
 // The link object of one job: the serial port and the Kermit engine on it
-// with the files on disk, sharing the worker's run flag, reporting to the
-// job's window. Destroying it closes the port.
+// with the files on disk, reporting to the job's window. Destroying it
+// closes the port. The engine runs on a flag of the link's own, cleared when
+// the worker's run flag is or when the line is lost: a job that waits for
+// the adapter to come back goes on with a new link, its run flag untouched.
 class JobLink {
 public:
     JobLink(std::atomic<int>& runFlag, JobWindow* window, const JobTexts& texts);
@@ -25,6 +27,7 @@ public:
     int Open(const QString& portName, int baudIndex) { return port.Open(portName, baudIndex); }
     bool lineLost() const { return line.lineLost(); }
 
+    std::atomic<int> engineFlag{1};  // the run flag as the engine sees it
     EngineReports reports;
     serial::SerialPort port;
     LineWatchPort line;

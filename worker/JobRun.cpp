@@ -81,10 +81,36 @@ void JobRun::EndJob(std::unique_ptr<JobLink>& owned) {
 }
 
 bool JobRun::OpenPort(JobLink& owned) {
-    if (owned.Open(job.portName, job.baudIndex) == 1) return true;
+    if (owned.Open(job.portName, job.baudIndex) == 1) {
+        portName = job.portName;
+        if (job.kind != JobKind::Send) adapter = serial::IdentityOf(portName);
+        return true;
+    }
     Show(PortFailureText(texts, job.portName, owned.port.failure()), MessageIcon::Warning);
     outcome = JobOutcome::PortFailed;
     return false;
+}
+
+bool JobRun::AwaitPortReturn(std::unique_ptr<JobLink>& owned) {
+    DestroyLink(owned);
+    if (window != nullptr) window->OnWaitingForPort(true, portName);
+    std::unique_ptr<JobLink> fresh;
+    const auto tryOpen = [&](const QString& name) {
+        fresh = CreateLink();
+        if (fresh->Open(name, job.baudIndex) == 1) {
+            portName = name;
+            return true;
+        }
+        link = nullptr;
+        fresh.reset();
+        return false;
+    };
+    if (!serial::WaitForReturn(adapter, runFlag, tryOpen)) return false;
+    owned = std::move(fresh);
+    // What the lost line broke off has been told; the job starts afresh.
+    failedFile.clear();
+    if (window != nullptr) window->OnWaitingForPort(false, portName);
+    return true;
 }
 
 void JobRun::Show(const QString& text, MessageIcon icon) const {
@@ -96,8 +122,11 @@ void JobRun::SetFailureOutcome(const JobLink& owned) {
         // The file under way, when one was: the one sent, or the one that did
         // not arrive whole.
         const QString file = job.kind == JobKind::Send ? job.path : owned.reports.failedFile();
+        // A send cannot wait: the caliper has lost its half of the transfer.
+        const int sentence =
+            job.kind == JobKind::Send ? TextId::SendLineLost : TextId::LineLostDuring;
         Show(file.isEmpty() ? texts.At(TextId::LineLost)
-                            : texts.At(TextId::LineLostDuring).arg(QDir::toNativeSeparators(file)),
+                            : texts.At(sentence).arg(QDir::toNativeSeparators(file)),
              MessageIcon::Warning);
         outcome = JobOutcome::LineLost;
     } else if (owned.engine.Stopped()) {

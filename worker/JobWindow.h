@@ -52,6 +52,15 @@ public:
     virtual void OnJobOver() = 0;
     // The CTS line changed; ctsOn is 1 when it is on.
     virtual void OnCtsChanged(int ctsOn) = 0;
+    // A receive or capture whose adapter went away waits for it to come back
+    // (`waiting`); once it is open again, with the job's settings, under
+    // `portName` (another device name where the system gave it one), the job
+    // goes on (`waiting` false).
+    virtual void OnWaitingForPort(bool waiting, const QString& portName) = 0;
+    // A receive begins a session: the port has opened (again), or, when the
+    // job keeps serving, the caliper said FINISH or logged out. Its files go
+    // into `folder`.
+    virtual void OnSessionStarted(const QString& folder) = 0;
 
     // A completed transaction of a Kermit receive job: the folder the file
     // went to and the 8-bit name. The window sets LastFile and LastDir from
@@ -98,6 +107,8 @@ public:
     void OnSendProgress(std::uint32_t) override {}
     void OnNoAnswerYet() override {}
     void OnCtsChanged(int) override {}
+    void OnWaitingForPort(bool, const QString&) override {}
+    void OnSessionStarted(const QString&) override {}
     void OnTransactionDone(const QString&, const QByteArray&) override {}
     void OnTextAnswered(const QByteArray&) override {}
     void OnFileNotReceived(const QString& message) override {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/EditorLauncher.h"
+#include "serial/PortReturn.h"
 #include "worker/AutoResetEvent.h"
 #include "worker/JobLink.h"
 #include "worker/JobTexts.h"
@@ -35,8 +36,10 @@ struct JobRun {
     const EditorLauncher& editor;
 
     JobOutcome outcome = JobOutcome::None;
-    QString statusText;  // the engine's status text at the end, trimmed
-    QString failedFile;  // the file a failure concerns, as the user knows it
+    QString statusText;               // the engine's status text at the end, trimmed
+    QString failedFile;               // the file a failure concerns, as the user knows it
+    QString portName;                 // the port as it was last opened
+    serial::AdapterIdentity adapter;  // what it was then, to know it again
 
     // The link object of the job, published in `link` while it exists.
     std::unique_ptr<JobLink> CreateLink();
@@ -51,6 +54,11 @@ struct JobRun {
     // Opens the port; on failure shows "ERROR: Comport!" with the port and
     // why, and returns false.
     bool OpenPort(JobLink& link);
+    // The adapter went away under a receive or capture still meant to run:
+    // destroys the link (closing the port), tells the window, and waits
+    // until the same adapter is back and opens with the job's settings
+    // (true, a new link in `owned`) or the job is stopped (false, no link).
+    bool AwaitPortReturn(std::unique_ptr<JobLink>& owned);
     // A message box, when there is a window to show it.
     void Show(const QString& text, MessageIcon icon) const;
     // Sorts out how a Kermit call that returned failure ended.

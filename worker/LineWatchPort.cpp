@@ -2,7 +2,11 @@
 
 int LineWatchPort::ReadAvailable(std::uint8_t* buffer, int maxLength) {
     const int got = port_.ReadAvailable(buffer, maxLength);
-    if (got == 0) CheckLine();
+    if (got == 0) {
+        CheckLine();
+    } else if (runFlag_ == 0) {
+        engineFlag_ = 0;  // input that keeps coming must not hold off a stop
+    }
     return got;
 }
 
@@ -13,7 +17,7 @@ int LineWatchPort::Write(const std::uint8_t* buffer, int length) {
 }
 
 void LineWatchPort::WaitForInput(int milliseconds) {
-    if (lineLost_) return;  // the run flag is already cleared
+    if (lineLost_) return;  // the engine's flag is already cleared
     port_.WaitForInput(milliseconds);
     CheckLine();
 }
@@ -25,8 +29,9 @@ void LineWatchPort::WaitForRest(int milliseconds, int bytes) {
 }
 
 void LineWatchPort::CheckLine() {
+    if (runFlag_ == 0) engineFlag_ = 0;
     if (lineLost_ || !port_.lineLost()) return;
     // Only a job still running counts the loss; after a stop it is just the end.
-    int running = 1;
-    lineLost_ = runFlag_.compare_exchange_strong(running, 0);
+    lineLost_ = runFlag_ != 0;
+    engineFlag_ = 0;
 }

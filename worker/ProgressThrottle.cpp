@@ -67,6 +67,16 @@ void ProgressThrottle::OnCtsChanged(int ctsOn) {
     if (target_ != nullptr) target_->OnCtsChanged(ctsOn);
 }
 
+void ProgressThrottle::OnWaitingForPort(bool waiting, const QString& portName) {
+    Flush();
+    if (target_ != nullptr) target_->OnWaitingForPort(waiting, portName);
+}
+
+void ProgressThrottle::OnSessionStarted(const QString& folder) {
+    Flush();
+    if (target_ != nullptr) target_->OnSessionStarted(folder);
+}
+
 void ProgressThrottle::OnTransactionDone(const QString& folder, const QByteArray& name) {
     Flush();
     if (target_ != nullptr) target_->OnTransactionDone(folder, name);

@@ -31,6 +31,8 @@ public:
     void OnNoAnswerYet() override;
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
+    void OnWaitingForPort(bool waiting, const QString& portName) override;
+    void OnSessionStarted(const QString& folder) override;
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
     void OnTextAnswered(const QByteArray& text) override;
     void OnFileNotReceived(const QString& message) override;

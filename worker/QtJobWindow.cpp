@@ -55,6 +55,14 @@ void QtJobWindow::OnCtsChanged(int ctsOn) {
     Post([this, ctsOn] { target_.OnCtsChanged(ctsOn); });
 }
 
+void QtJobWindow::OnWaitingForPort(bool waiting, const QString& portName) {
+    Post([this, waiting, portName] { target_.OnWaitingForPort(waiting, portName); });
+}
+
+void QtJobWindow::OnSessionStarted(const QString& folder) {
+    Post([this, folder] { target_.OnSessionStarted(folder); });
+}
+
 void QtJobWindow::OnTransactionDone(const QString& folder, const QByteArray& name) {
     Post([this, folder, name] { target_.OnTransactionDone(folder, name); });
 }

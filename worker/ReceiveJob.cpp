@@ -1,4 +1,6 @@
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstring>
 #include <vector>
@@ -85,37 +87,103 @@ bool Finished(const JobLink& link) {
     return link.engine.LastTransaction() == kermit::KermitEngine::Transaction::Finished;
 }
 
-}  // namespace
+bool LoggedOut(const JobLink& link) {
+    return link.engine.LastTransaction() == kermit::KermitEngine::Transaction::LoggedOut;
+}
 
-// Serves one file or request after another until one fails, the user
-// stops or the caliper says FINISH. A file the sender discarded, one refused for want of room or one
-// that came to another length than announced is reported and the job goes on
-// with the rest of its transaction, but it ends as failed.
-void RunReceiveJob(JobRun& run) {
-    std::unique_ptr<JobLink> link = run.CreateLink();
-    std::vector<char> nameBuffer(kermit::KermitEngine::kNameBufferSize, '\0');
-    std::vector<std::uint8_t> dataBuffer(kDataCapacity + 1);
+// What a receive job carries from one session to the next.
+struct ReceiveState {
+    std::vector<char> nameBuffer = std::vector<char>(kermit::KermitEngine::kNameBufferSize, '\0');
+    std::vector<std::uint8_t> dataBuffer = std::vector<std::uint8_t>(kDataCapacity + 1);
     int notReceived = 0;  // the status text of the last file not received
     bool editorNoted = false;
-    if (run.OpenPort(*link)) {
-        for (;;) {
-            link->engine.SetReceiveFolder(FolderPath(run.job.path));
-            link->reports.ForgetFailedFile();
-            const kermit::Outcome result =
-                link->engine.KermitReceive(nameBuffer.data(), dataBuffer.data(), kDataCapacity)
-                    .outcome;
-            // A request that could not be served was refused; nothing to report.
-            if (result == kermit::Outcome::RequestRefused) continue;
-            if (NotReceivedStatus(result) != 0) {
-                notReceived = NotReceivedStatus(result);
-                if (run.window != nullptr) run.window->OnFileNotReceived(link->reports.TakeNote());
-                continue;
-            }
-            if (result != kermit::Outcome::Done) break;
-            FinishTransaction(run, *link, nameBuffer.data(), editorNoted);
-            if (Finished(*link)) break;
+    QString folder;  // where the session's files go
+};
+
+// A session's folder: the receive folder, or with session folders one in it
+// named by the date and time the session began (made now, unique).
+void StartSession(JobRun& run, ReceiveState& state) {
+    state.folder = run.job.path;
+    if (run.job.sessionFolders) {
+        const QString stamp =
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+        QString name = stamp;
+        for (int n = 2; QFileInfo::exists(QDir(run.job.path).filePath(name)); ++n)
+            name = QStringLiteral("%1-%2").arg(stamp).arg(n);
+        if (QDir(run.job.path).mkdir(name)) state.folder = QDir(run.job.path).filePath(name);
+    }
+    if (run.window != nullptr) run.window->OnSessionStarted(QDir::toNativeSeparators(state.folder));
+}
+
+// A session folder that nothing came into goes again.
+void EndSession(const JobRun& run, const ReceiveState& state) {
+    if (state.folder != run.job.path) QDir().rmdir(state.folder);
+}
+
+// Serves one file or request after another until one fails, the user
+// stops, the line is lost or the caliper says FINISH.
+void ServeSession(JobRun& run, JobLink& link, ReceiveState& state) {
+    for (;;) {
+        link.engine.SetReceiveFolder(FolderPath(state.folder));
+        link.reports.ForgetFailedFile();
+        const kermit::Outcome result =
+            link.engine
+                .KermitReceive(state.nameBuffer.data(), state.dataBuffer.data(), kDataCapacity)
+                .outcome;
+        // A request that could not be served was refused; nothing to report.
+        if (result == kermit::Outcome::RequestRefused) continue;
+        if (NotReceivedStatus(result) != 0) {
+            state.notReceived = NotReceivedStatus(result);
+            if (run.window != nullptr) run.window->OnFileNotReceived(link.reports.TakeNote());
+            continue;
         }
-        if (Finished(*link)) {
+        if (result != kermit::Outcome::Done) return;
+        FinishTransaction(run, link, state.nameBuffer.data(), state.editorNoted);
+        if (Finished(link) || (run.job.keepServing && LoggedOut(link))) return;
+    }
+}
+
+// The line was lost under a session: a file it broke off is kept as not
+// whole and said so, as one the sender discarded, and the job goes on.
+void ReportBrokenFile(JobRun& run, JobLink& link, ReceiveState& state) {
+    const QString note = link.reports.TakeNote();
+    if (note.isEmpty()) return;
+    state.notReceived = TextId::NotWholeStatus;
+    if (run.window != nullptr) run.window->OnFileNotReceived(note);
+}
+
+// Whether the receive goes on with a new session after this one: when the
+// job keeps serving past a FINISH, and when the adapter came back.
+bool NextSession(JobRun& run, std::unique_ptr<JobLink>& link, ReceiveState& state) {
+    if (run.runFlag == 0) return false;
+    if (run.job.keepServing && (Finished(*link) || LoggedOut(*link))) return true;
+    if (!link->lineLost()) return false;
+    ReportBrokenFile(run, *link, state);
+    return run.AwaitPortReturn(link);
+}
+
+}  // namespace
+
+// Serves the caliper session after session: a session ends when the
+// caliper says FINISH (the job ends with it unless it keeps serving), when
+// a file or request fails, or when the adapter goes away (the job waits for
+// it to come back). A file the sender discarded, one refused for want of
+// room or one that came to another length than announced is reported and
+// the job goes on with the rest of its transaction, but it ends as failed.
+void RunReceiveJob(JobRun& run) {
+    std::unique_ptr<JobLink> link = run.CreateLink();
+    ReceiveState state;
+    if (run.OpenPort(*link)) {
+        bool more = true;
+        while (more) {
+            StartSession(run, state);
+            ServeSession(run, *link, state);
+            more = NextSession(run, link, state);
+            EndSession(run, state);
+        }
+        if (link == nullptr) {
+            run.outcome = JobOutcome::Stopped;  // while waiting for the adapter
+        } else if (Finished(*link)) {
             run.outcome = JobOutcome::Succeeded;
         } else {
             ShowFailure(run, *link);
@@ -125,8 +193,8 @@ void RunReceiveJob(JobRun& run) {
     run.EndJob(link);
     const bool endedWell =
         run.outcome == JobOutcome::Stopped || run.outcome == JobOutcome::Succeeded;
-    if (notReceived != 0 && endedWell) {
+    if (state.notReceived != 0 && endedWell) {
         run.outcome = JobOutcome::Failed;
-        run.statusText = run.texts.At(notReceived);
+        run.statusText = run.texts.At(state.notReceived);
     }
 }

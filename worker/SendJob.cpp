@@ -144,7 +144,7 @@ bool SendMember(JobRun& run, JobLink& link, const QString& path, JobOutcome& wor
     one.path = path;
     JobRun member{one,      run.window,   run.texts,  run.runFlag,      run.stopCause,
                   run.link, run.endEvent, run.editor, JobOutcome::None, {},
-                  {}};
+                  {},       {},           {}};
     const bool failed = SendBatchMember(member, link) == kermit::Outcome::Failed;
     if (failed) {
         link.engine.AbortSend();

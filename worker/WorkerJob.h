@@ -30,6 +30,11 @@ struct WorkerJob {
     // transfer gives up, in milliseconds; 0 = the engine's rule (at least
     // 60 s). Tests set a short one.
     qint64 silenceLimitMs = 0;
+    // A receive: the caliper's FINISH or logout ends a session, not the job.
+    bool keepServing = false;
+    // A receive: each session's files go into a folder of their own in
+    // `path`, named by the date and time the session began.
+    bool sessionFolders = false;
 };
 
 // Why the job was stopped before its end; the peer hears it in an E packet.

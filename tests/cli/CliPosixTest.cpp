@@ -258,16 +258,32 @@ TEST_F(Cli, AStoppedSendExitsWithTheStatusOfItsCauseAndOneLine) {
     EXPECT_EQ(err, "corvix-cli: the time limit of --max-time ran out" + notSent);
 }
 
-TEST_F(Cli, AVanishingLineEndsTheRunWithStatus1AndSaysSo) {
-    // A capture keeps every line that came before the adapter went away.
+TEST_F(Cli, ACaptureWaitsForAVanishedAdapterAndASendEndsWithStatus1AndSaysSo) {
+    // A capture keeps every line that came before the adapter went away,
+    // waits for it, and adds what comes once it is back.
+    linesim::Options options;
+    options.linkA = (root / "caliper").string();
+    line = std::make_unique<linesim::LineSim>(options);
+    ASSERT_TRUE(line->IsRunning()) << line->Error();
     const std::string text = "Tall;23.5;\r\nGran;17.0;\r\n";
     CaptureOnRunningLine("trees.txt", text);
     line->CloseEnd(0);
-    EXPECT_EQ(Finish(5000), 1) << err;
-    EXPECT_EQ(err, "corvix-cli: The connection to the caliper was lost.\n");
-    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text);
+    const std::string waiting =
+        "corvix-cli: The connection to the caliper was lost: waiting for the caliper to be "
+        "plugged in again (" +
+        line->Path(0) + ")\n";
+    ASSERT_TRUE(line->ReplugEnd(0)) << line->Error();
+    WaitUntilPortReady();
+    WriteToLine("Bok;31.0;\r\n");
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    while (CaptureSoFar("trees.txt").size() < text.size() + 11 && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    Signal(SIGINT);
+    EXPECT_EQ(Finish(5000), 0) << err;
+    EXPECT_EQ(err, waiting + "corvix-cli: the caliper is back on " + line->Path(0) + "\n");
+    EXPECT_EQ(ReadWholeFile(root / "trees.txt"), text + "Bok;31.0;\r\n");
 
-    // A send waiting for the caliper's answer ends the same way.
+    // A send waiting for the caliper's answer does not wait for the adapter.
     line = std::make_unique<linesim::LineSim>();
     ASSERT_TRUE(line->IsRunning()) << line->Error();
     WriteWholeFile(root / "plots.dat", "data");
@@ -276,7 +292,9 @@ TEST_F(Cli, AVanishingLineEndsTheRunWithStatus1AndSaysSo) {
     line->CloseEnd(0);
     EXPECT_EQ(Finish(5000), 1) << err;
     EXPECT_EQ(err, "corvix-cli: The connection to the caliper was lost while " +
-                       (root / "plots.dat").string() + " was being transferred.\n");
+                       (root / "plots.dat").string() +
+                       " was being sent. The caliper has lost its half of the transfer: send the "
+                       "file again once the caliper is plugged in again.\n");
 }
 
 TEST_F(Cli, ExitStatusesForUsagePortAndFileFailures) {
@@ -480,14 +498,12 @@ TEST_F(Cli, AFileThatDoesNotArriveWholeLeavesTheOldFileAndKeepsWhatCame) {
                   std::string::npos)
             << err;
     }
-    {  // the line goes away
+    {  // the line goes away: the run waits for the adapter until --max-time
         ScriptedSender sender(line->Path(1), FileStart("plot.dat", {"lost"}),
                               [this] { line->CloseEnd(0); });
-        EXPECT_EQ(Run(receive()), 1) << err;
+        EXPECT_EQ(Run(receive() + QStringList{"--max-time", "3"}), 124) << err;
         expectKept("plot.dat.3.part", "lost");
-        EXPECT_NE(err.find("The connection to the caliper was lost while " + target.string() +
-                           " was being transferred."),
-                  std::string::npos)
+        EXPECT_NE(err.find("waiting for the caliper to be plugged in again"), std::string::npos)
             << err;
         line = std::make_unique<linesim::LineSim>();
         ASSERT_TRUE(line->IsRunning()) << line->Error();

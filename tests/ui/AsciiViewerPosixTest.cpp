@@ -377,54 +377,45 @@ TEST_F(AsciiViewerTest, CapturedTextIsKeptWholeAndOnlyDiscardedWhenConfirmed) {
     EXPECT_TRUE(dialogs.discardQuestions.isEmpty());
 }
 
-// The adapter unplugged during a capture: the job ends with its message,
-// and what came before stays in the viewer, to be printed or saved; a
-// viewer with nothing in it closes as cancelled.
-TEST_F(AsciiViewerTest, ALostLineKeepsWhatCameInTheViewer) {
-    for (const bool withText : {true, false}) {
-        linesim::LineSim line;
-        ASSERT_TRUE(line.IsRunning()) << line.Error();
-        const int far = ::open(line.Path(linesim::LineSim::kSideB).c_str(), O_RDWR | O_NOCTTY);
-        ASSERT_GE(far, 0);
-        dialogs.messages.clear();
-        auto viewer = ViewerOnLine(line);
-        ASSERT_NE(viewer->worker, nullptr);
-        if (withText) {
-            // The job purges the line once it has opened it: repeat a first
-            // line until one comes through.
-            ASSERT_TRUE(EventuallyTrue([&] {
-                if (::write(far, "ready\r\n", 7) != 7) return false;
-                QTest::qWait(50);
-                return viewer->pieceList()->count() > 0;
-            }));
-        } else {
-            // The job holds the port's lock once it has opened it.
-            ASSERT_TRUE(EventuallyTrue([&] {
-                const int probe = ::open(line.DevicePath(linesim::LineSim::kSideA).c_str(),
-                                         O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-                const bool held = probe >= 0 && ::flock(probe, LOCK_EX | LOCK_NB) != 0;
-                if (probe >= 0) ::close(probe);
-                return held;
-            }));
-        }
-        QTest::qWait(500);  // past the settling and the purge
-        const QByteArray before = viewer->captureText;
-
-        line.CloseEnd(linesim::LineSim::kSideA);
-        ASSERT_TRUE(EventuallyTrue([&] { return viewer->worker->isFinished(); }));
-        ASSERT_EQ(dialogs.messages.size(), 1);
-        EXPECT_EQ(dialogs.messages[0].text, "The connection to the caliper was lost.");
+// The adapter unplugged during a capture: the viewer keeps its text and its
+// title says it waits for the caliper; plugged in again under the same
+// link, what the caliper prints next is added, byte for byte, and Done
+// keeps the whole.
+TEST_F(AsciiViewerTest, AnUnpluggedAdapterKeepsTheTextAndTheCaptureGoesOnWhenItIsBack) {
+    QTemporaryDir links;
+    linesim::Options options;
+    options.linkA = links.filePath(QStringLiteral("caliper")).toStdString();
+    linesim::LineSim line(options);
+    ASSERT_TRUE(line.IsRunning()) << line.Error();
+    const int far = ::open(line.Path(linesim::LineSim::kSideB).c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(far, 0);
+    auto viewer = ViewerOnLine(line);
+    ASSERT_NE(viewer->worker, nullptr);
+    // The job purges the line once it has opened it: repeat a first line
+    // until one comes through.
+    ASSERT_TRUE(EventuallyTrue([&] {
+        if (::write(far, "ready\r\n", 7) != 7) return false;
         QTest::qWait(50);
-        EXPECT_EQ(viewer->isVisible(), withText);
-        if (withText) {
-            QTest::mouseClick(Button(*viewer, "doneButton"), Qt::LeftButton);
-            EXPECT_EQ(viewer->result(), QDialog::Accepted);
-            EXPECT_EQ(viewer->captureText, before);
-        } else {
-            EXPECT_EQ(viewer->result(), QDialog::Rejected);
-        }
-        ::close(far);
-    }
+        return viewer->pieceList()->count() > 0;
+    }));
+    QTest::qWait(200);
+    const QByteArray before = viewer->captureText;
+    const QString title = viewer->windowTitle();
+
+    line.CloseEnd(linesim::LineSim::kSideA);
+    const QString waiting = TextAt(app.TextTable, TextId::WaitingForPort);
+    ASSERT_TRUE(EventuallyTrue([&] { return viewer->windowTitle().endsWith(waiting); }));
+    EXPECT_EQ(viewer->captureText, before);
+    EXPECT_TRUE(viewer->isVisible());
+    ASSERT_TRUE(line.ReplugEnd(linesim::LineSim::kSideA)) << line.Error();
+    ASSERT_TRUE(EventuallyTrue([&] { return viewer->windowTitle() == title; }));
+    ASSERT_EQ(::write(far, "Gran;17.0;\r\n", 12), 12);
+    ASSERT_TRUE(EventuallyTrue([&] { return viewer->captureText.size() == before.size() + 12; }));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    QTest::mouseClick(Button(*viewer, "doneButton"), Qt::LeftButton);
+    EXPECT_EQ(viewer->result(), QDialog::Accepted);
+    EXPECT_EQ(viewer->captureText, before + "Gran;17.0;\r\n");
+    ::close(far);
 }
 
 }  // namespace

@@ -84,17 +84,33 @@ TEST_F(CaptureJob, DataToPrinterOpensAt4800WhateverTheSettingsSay) {
     }
 }
 
-TEST_F(CaptureJob, AVanishingLineEndsTheJobWithAMessage) {
-    OpenLine();
+// The adapter goes away and comes back under the same name: the capture
+// waits for it without ending, keeps what came before and adds what follows;
+// a stop while it waits ends it.
+TEST_F(CaptureJob, WaitsForAVanishedAdapterAndGoesOnWhenItIsBack) {
+    OpenLineWithLink();
     auto worker = StartJob(JobKind::Capture, QString());
     WaitUntilPortReady();
+    WriteToLine("Tall;23.5;\r\nGran;");
+    ASSERT_TRUE(PiecesCount(window, 2));
     line->CloseEnd(linesim::LineSim::kSideA);
-    ASSERT_TRUE(Finished(*worker, 5000));
-    EXPECT_EQ(worker->outcome(), JobOutcome::LineLost);
-    const auto boxes = window.Boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "The connection to the caliper was lost.");
-    EXPECT_EQ(window.Events().back().message, 667);
+    ASSERT_TRUE(window.WaitFor(Saw("waiting"), 5000));
+    EXPECT_FALSE(HoldsDevice(DeviceA()));
+    ASSERT_TRUE(line->ReplugEnd(linesim::LineSim::kSideA)) << line->Error();
+    ASSERT_TRUE(window.WaitFor(Saw("back"), 5000));
+    WriteToLine("17.0;\r\n");
+    ASSERT_TRUE(PiecesCount(window, 3));
+    QByteArray text;
+    for (const QByteArray& piece : window.Pieces())
+        text += piece;
+    EXPECT_EQ(text, "Tall;23.5;\r\nGran;17.0;\r\n");
+
+    line->CloseEnd(linesim::LineSim::kSideA);
+    ASSERT_TRUE(window.WaitFor(Saw("waiting", 2), 5000));
+    worker->Stop();
+    EXPECT_EQ(worker->outcome(), JobOutcome::Stopped);
+    EXPECT_TRUE(window.Boxes().empty());
+    EXPECT_EQ(window.JobOverCount(), 0);
 }
 
 }  // namespace

@@ -38,7 +38,9 @@ protected:
         EXPECT_EQ(boxes.back().text.toStdString(),
                   file.empty() ? std::string("The connection to the caliper was lost.")
                                : "The connection to the caliper was lost while " + file.string() +
-                                     " was being transferred.");
+                                     " was being sent. The caliper has lost its half of the "
+                                     "transfer: send the file again once the caliper is "
+                                     "plugged in again.");
         EXPECT_EQ(boxes.back().icon, MessageIcon::Warning);
         EXPECT_FALSE(heldAtJobOver_);
         EXPECT_EQ(window.Events().back().message, 667);
@@ -140,12 +142,20 @@ linesim::Options SlowLine() {
     return options;
 }
 
-TEST_F(JobFailure, AReceiveOnAVanishingLineEndsWithAMessageInsteadOfWaitingForever) {
-    OpenLine();
-    WatchPortAtJobOver();
+// A receive whose adapter goes away does not end: it closes the port, says
+// it waits, and stays until it is stopped.
+TEST_F(JobFailure, AReceiveOnAVanishingLineWaitsForTheAdapterUntilStopped) {
+    OpenLineWithLink();
     auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     WaitUntilPortReady();
-    CutLineAndExpectLostLineEnd(*worker);
+    line->CloseEnd(linesim::LineSim::kSideA);
+    ASSERT_TRUE(window.WaitFor(Saw("waiting"), 5000));
+    EXPECT_FALSE(HoldsDevice(DeviceA()));
+    EXPECT_FALSE(Finished(*worker, 300));
+    EXPECT_TRUE(window.Boxes().empty());
+    worker->Stop();
+    EXPECT_EQ(worker->outcome(), JobOutcome::Stopped);
+    EXPECT_EQ(window.JobOverCount(), 1);
 }
 
 TEST_F(JobFailure, ASendWhoseLineVanishesMidFileEndsByItselfAfterClosingThePort) {
@@ -160,17 +170,22 @@ TEST_F(JobFailure, ASendWhoseLineVanishesMidFileEndsByItselfAfterClosingThePort)
     CutLineAndExpectLostLineEnd(*worker, 0, file);
 }
 
-TEST_F(JobFailure, AReceiveCutOffMidFileKeepsWhatCameInAMarkedFileAndSaysSo) {
+// A receive cut off mid-file keeps what came in as not whole and says so;
+// when the adapter is back the next file arrives whole, and a file that did
+// not arrive makes the job end as failed.
+TEST_F(JobFailure, AReceiveCutOffMidFileKeepsWhatCameInAMarkedFileAndGoesOnWhenTheAdapterIsBack) {
     REQUIRE_CKERMIT();
-    OpenLine(SlowLine());
+    OpenLineWithLink(SlowLine());
     const std::string content = RandomBytes(100000, 12);
     WriteWholeFile(peerDir / "trees.dat", content);
-    WatchPortAtJobOver();
+    WriteWholeFile(peerDir / "plots.dat", RandomBytes(3000, 13));
     auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     WaitUntilPortReady();
     StartCKermit({"send trees.dat"}, peerDir);
     ASSERT_TRUE(window.WaitFor(ProgressPast(665, 2000), 30000)) << PeerLog();
-    CutLineAndExpectLostLineEnd(*worker, 1, rx / "trees.dat");
+    line->CloseEnd(linesim::LineSim::kSideA);
+    ASSERT_TRUE(window.WaitFor(Saw("waiting"), 5000));
+    peer.Kill();
 
     // Every byte acknowledged is in the marked file, and nothing else; the
     // file's own name stays free until it is whole.
@@ -178,6 +193,7 @@ TEST_F(JobFailure, AReceiveCutOffMidFileKeepsWhatCameInAMarkedFileAndSaysSo) {
     ASSERT_FALSE(progress.empty());
     EXPECT_FALSE(fs::exists(rx / "trees.dat"));
     const std::string kept = ReadWholeFile(rx / "trees.dat.part");
+    ASSERT_EQ(window.Boxes().size(), 1u);
     const QString note = window.Boxes().front().text;
     EXPECT_TRUE(note.endsWith(QStringLiteral(" (%1 bytes).").arg(kept.size())))
         << note.toStdString();
@@ -185,6 +201,15 @@ TEST_F(JobFailure, AReceiveCutOffMidFileKeepsWhatCameInAMarkedFileAndSaysSo) {
     EXPECT_EQ(kept.size(), progress.back().value);
     EXPECT_LT(kept.size(), content.size());
     EXPECT_TRUE(kept == content.substr(0, kept.size()));
+
+    ASSERT_TRUE(line->ReplugEnd(linesim::LineSim::kSideA)) << line->Error();
+    ASSERT_TRUE(window.WaitFor(Saw("back"), 5000));
+    StartCKermit({"send plots.dat"}, peerDir);
+    EXPECT_EQ(WaitPeer(), 0) << PeerLog();
+    EXPECT_EQ(ReadWholeFile(rx / "plots.dat"), ReadWholeFile(peerDir / "plots.dat"));
+    worker->Stop();
+    EXPECT_EQ(worker->outcome(), JobOutcome::Failed);
+    EXPECT_EQ(window.Boxes().size(), 1u);
 }
 
 TEST(AnnouncedName, IsThePartAfterTheLastSeparatorInEightBitText) {

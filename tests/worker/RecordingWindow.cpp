@@ -37,6 +37,10 @@ void RecordingWindow::OnCtsChanged(int ctsOn) {
     Add({668, "cts", static_cast<std::uint32_t>(ctsOn), {}, {}, {}});
 }
 
+void RecordingWindow::OnWaitingForPort(bool waiting, const QString& portName) {
+    Add({0, waiting ? "waiting" : "back", 0, {}, portName, {}});
+}
+
 void RecordingWindow::OnTransactionDone(const QString& folder, const QByteArray& name) {
     Add({0, "done", 0, name, folder, {}});
 }

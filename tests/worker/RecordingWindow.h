@@ -33,6 +33,8 @@ public:
     void OnSendProgress(std::uint32_t bytes) override;
     void OnJobOver() override;
     void OnCtsChanged(int ctsOn) override;
+    // "waiting" or "back" with the port.
+    void OnWaitingForPort(bool waiting, const QString& portName) override;
     void OnTransactionDone(const QString& folder, const QByteArray& name) override;
     // "announced" with the length; "file" with the fate and the path.
     void OnReceiveFileAnnounced(std::uint64_t length) override;

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <random>
@@ -56,6 +57,18 @@ void WorkerTest::TearDown() {
 void WorkerTest::OpenLine(const linesim::Options& options) {
     line = std::make_unique<linesim::LineSim>(options);
     ASSERT_TRUE(line->IsRunning()) << line->Error();
+}
+
+void WorkerTest::OpenLineWithLink(linesim::Options options) {
+    options.linkA = (root / "caliper").string();
+    OpenLine(options);
+}
+
+std::function<bool(const std::vector<Event>&)> Saw(const std::string& what, int count) {
+    return [what, count](const std::vector<Event>& events) {
+        return std::count_if(events.begin(), events.end(),
+                             [&](const Event& e) { return e.what == what; }) >= count;
+    };
 }
 
 QString WorkerTest::PortA() const {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +29,9 @@ bool HoldsDevice(const std::string& device);
 
 #define REQUIRE_CKERMIT() REQUIRE_PEER("kermit")
 
+// True once `count` events `what` ("waiting", "back") were recorded.
+std::function<bool(const std::vector<Event>&)> Saw(const std::string& what, int count = 1);
+
 // A linesim line: the worker on end A, the peer (C-Kermit or the test
 // itself) on end B.
 class WorkerTest : public ::testing::Test {
@@ -37,6 +41,9 @@ protected:
     void TearDown() override;
 
     void OpenLine(const linesim::Options& options = {});
+    // A line whose end A the job knows by a link, which stays when the end
+    // is unplugged and plugged in again (ReplugEnd) as a new device.
+    void OpenLineWithLink(linesim::Options options = {});
     QString PortA() const;
     std::string DeviceA() const;
 

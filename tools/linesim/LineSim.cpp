@@ -147,6 +147,19 @@ void LineSim::CloseEnd(int side) {
     closed_.wait(lock, [this] { return closeRequests_ == 0; });
 }
 
+bool LineSim::ReplugEnd(int side) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    End& end = ends_[side == kSideB];
+    if (end.master >= 0) return true;
+    if (!OpenEnd(end, side == kSideB ? options_.linkB : options_.linkA)) {
+        CloseFd(end.slave);
+        CloseFd(end.master);
+        return false;
+    }
+    Wake();  // the relay takes the new end into its poll
+    return true;
+}
+
 void LineSim::ServeCloseRequests() {
     if (closeRequests_ & 1) CloseEndLocked(kSideA);
     if (closeRequests_ & 2) CloseEndLocked(kSideB);

@@ -67,6 +67,11 @@ public:
     // towards a closed end are discarded.
     void CloseEnd(int side);
 
+    // Plugs a closed end in again: a new pseudo-terminal, under the same
+    // symlink when the end has one (its device path may differ). False,
+    // with Error() saying why, when it cannot be made.
+    bool ReplugEnd(int side);
+
     // Ends the relay thread promptly; also done by the destructor.
     void Stop();
 

@@ -3,6 +3,9 @@
 // With --report-flushes it also prints "flush A" (or B) each time the program
 // on that end discards its unread input, as a port does once it is set up, so
 // that a script can tell when a program listens without opening its device.
+// SIGUSR1 unplugs end A (its program sees a hang-up and the device goes
+// away), SIGUSR2 plugs it in again as a new device under the same --link-a;
+// each prints "unplugged A" or "plugged A <device>".
 
 #include <cerrno>
 #include <csignal>
@@ -78,6 +81,8 @@ int main(int argc, char** argv) {
     sigemptyset(&signals);
     sigaddset(&signals, SIGINT);
     sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGUSR1);
+    sigaddset(&signals, SIGUSR2);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     linesim::LineSim line(options);
@@ -89,8 +94,21 @@ int main(int argc, char** argv) {
                 line.DevicePath(linesim::LineSim::kSideB).c_str());
     std::fflush(stdout);
 
-    int received = 0;
-    sigwait(&signals, &received);
+    for (;;) {
+        int received = 0;
+        sigwait(&signals, &received);
+        if (received == SIGUSR1) {
+            line.CloseEnd(linesim::LineSim::kSideA);
+            std::printf("unplugged A\n");
+        } else if (received == SIGUSR2 && line.ReplugEnd(linesim::LineSim::kSideA)) {
+            std::printf("plugged A %s\n", line.DevicePath(linesim::LineSim::kSideA).c_str());
+        } else if (received == SIGUSR2) {
+            std::fprintf(stderr, "linesim: %s\n", line.Error().c_str());
+        } else {
+            break;
+        }
+        std::fflush(stdout);
+    }
     line.Stop();
     return 0;
 }
