@@ -23,6 +23,19 @@ void KermitEngine::SetFileName(std::string_view name) {
     const std::size_t n = std::min(name.size(), sizeof fileName_ - 1);
     std::memcpy(fileName_, name.data(), n);
     fileName_[n] = '\0';
+    named_ = Named::File;
+}
+
+const char* KermitEngine::FileName() const {
+    switch (named_) {
+        case Named::Request:
+            return request_;
+        case Named::Answer:
+            return answer_;
+        case Named::File:
+            break;
+    }
+    return fileName_;
 }
 
 void KermitEngine::ResetEngine() {

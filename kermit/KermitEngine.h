@@ -106,8 +106,10 @@ public:
     // Which file-name rules received and requested names are held to: those
     // of the files unless set.
     void SetWindowsNameRules(bool windows) { windowsNameRules_ = windows; }
-    // The file being received, or the argument of an R or G request.
-    const char* FileName() const { return fileName_; }
+    // What the last receive call names: the file being received or served,
+    // the argument of a G request, or the text a generic command was
+    // answered with; empty after a refused request.
+    const char* FileName() const;
     // How long the peer had been silent when that ended the transfer; 0 =
     // silence did not end it.
     int SilentSeconds() const { return state_.silentSeconds; }
@@ -281,7 +283,12 @@ private:
     Transaction lastTransaction_ = Transaction::None;  // see LastTransaction()
     std::filesystem::path receiveFolder_;              // see ReceiveFolder()
     bool windowsNameRules_;                            // see SetWindowsNameRules()
-    char fileName_[kNameSize] = {};                    // see FileName()
+    // One field a meaning; FileName() gives the one `named_` says.
+    enum class Named { File, Request, Answer };
+    char fileName_[kNameSize] = {};  // the file received, or asked for and served
+    char request_[kNameSize] = {};   // the argument of the peer's R or G
+    char answer_[kNameSize] = {};    // the text a generic command was answered with
+    Named named_ = Named::File;
     // Decoded data of a long packet: a repeat group of three characters may
     // stand for 94 bytes, far more than the caller's buffer may hold.
     std::unique_ptr<std::uint8_t[]> longDecode_;

@@ -61,7 +61,7 @@ void KermitEngine::PeerError(int len) {
 
 Received KermitEngine::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
     const Received result = ServeOnce(nameBuffer, dataBuffer, dataLength);
-    if (fileName_[0] != '\0') CopyText(nameBuffer, kNameBufferSize, fileName_);
+    if (FileName()[0] != '\0') CopyText(nameBuffer, kNameBufferSize, FileName());
     return result;
 }
 
@@ -78,6 +78,7 @@ Received KermitEngine::ServeFailed(std::string_view text) {
 // goes on with the next call.
 Received KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
     CopyText(fileName_, sizeof fileName_, nameBuffer);
+    named_ = Named::File;
     lastTransaction_ = Transaction::None;
     if (state_.nextHeaderLen >= 0) return ReceiveBatchFile(dataBuffer, dataLength);
     switch (WaitForCommand()) {
@@ -171,23 +172,24 @@ Command KermitEngine::WaitForCommand() {
     }
 }
 
-// The R or G just read, its data field `len` long: its argument into the file
-// name. Nothing when the field does not decode whole (answered with N).
+// The R or G just read, its data field `len` long: its argument taken as the
+// request. Nothing when the field does not decode whole (answered with N).
 std::optional<Command> KermitEngine::TakeRequest(int type, int len) {
-    const int n = link_.DecodeData(reinterpret_cast<std::uint8_t*>(fileName_), kNameSize - 1, len);
+    named_ = Named::Request;
+    const int n = link_.DecodeData(reinterpret_cast<std::uint8_t*>(request_), kNameSize - 1, len);
     if (n == PacketLink::kMalformed) {
         link_.SetStatus("CHKSUM");
         link_.PutPacket(0, 0, 'N', nullptr);
         return std::nullopt;
     }
     if (n < 0) {
-        fileName_[0] = '\0';
+        request_[0] = '\0';
         SendError("NAME TOO LONG");
         link_.SetStatus("NAME TOO LONG");
         return Command::Refused;
     }
-    fileName_[n] = '\0';
-    link_.SetStatusPlain(fileName_);
+    request_[n] = '\0';
+    link_.SetStatusPlain(request_);
     return type == 'R' ? Command::FileRequest : Command::Generic;
 }
 
@@ -197,14 +199,16 @@ std::optional<Command> KermitEngine::TakeRequest(int type, int len) {
 // report.
 Received KermitEngine::ServeFileRequest() {
     std::unique_ptr<SendSource> source;
-    if (IsPlainFileName(fileName_, windowsNameRules_))
-        source = files_.OpenToServe(receiveFolder_ / files_.PathFromName(fileName_));
+    if (IsPlainFileName(request_, windowsNameRules_))
+        source = files_.OpenToServe(receiveFolder_ / files_.PathFromName(request_));
     if (source == nullptr) {
         SendError("FILE NOT FOUND");
         link_.SetStatus("ERR: NOFILE");
-        fileName_[0] = '\0';
+        request_[0] = '\0';
         return {Outcome::RequestRefused};
     }
+    CopyText(fileName_, sizeof fileName_, request_);
+    named_ = Named::File;
     ResetEngine();
     if (!SendInit()) return ServeFailed("ERR: SNDINIT");
     if (!SendHeader('F', fileName_)) return ServeFailed("ERR: FILEHDR");
@@ -221,14 +225,15 @@ Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
     const int agreed = link_.InForce().checkType;
     ResetEngine();
     link_.UseCheck(agreed);
-    const char command = fileName_[0];
+    const char command = request_[0];
     if (command == '\0' || command == 'D') {
         if (!SendInit()) return ServeFailed("ERR: SNDINIT");
         if (!SendHeader('X', "")) return ServeFailed("ERR: FILEHDR");
-        CopyText(fileName_, sizeof fileName_ - 2, nameBuffer);
-        std::strcat(fileName_, "\r\n");
-        const auto* text = reinterpret_cast<const std::uint8_t*>(fileName_);
-        if (!SendFileData(text, std::strlen(fileName_))) return ServeFailed("ERR: SNDDATA");
+        CopyText(answer_, sizeof answer_ - 2, nameBuffer);
+        std::strcat(answer_, "\r\n");
+        named_ = Named::Answer;
+        const auto* text = reinterpret_cast<const std::uint8_t*>(answer_);
+        if (!SendFileData(text, std::strlen(answer_))) return ServeFailed("ERR: SNDDATA");
         if (!SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
         lastTransaction_ = Transaction::TextAnswered;
         return {Outcome::Done};
@@ -237,7 +242,8 @@ Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
     // A logout leaves the server to wait for the next session; a finish
     // asks it to stop serving, as Kermit servers do.
     if (command == 'B' || command == 'L' || command == 'F') {
-        CopyText(fileName_, sizeof fileName_, kLogout.data());
+        CopyText(answer_, sizeof answer_, kLogout.data());
+        named_ = Named::Answer;
         link_.PutPacket(0, state_.seq, 'Y', nullptr);
         lastTransaction_ = command == 'F' ? Transaction::Finished : Transaction::LoggedOut;
         return {Outcome::Done};
@@ -245,7 +251,7 @@ Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
     // Refused, and the server goes on; the command is no name to report.
     SendError(kUnknownCommand);
     link_.SetStatus("ERR: UNKNOWN");
-    fileName_[0] = '\0';
+    request_[0] = '\0';
     return {Outcome::RequestRefused};
 }
 
