@@ -13,6 +13,26 @@
 
 namespace kermit {
 
+// The packet types, each by the letter it has on the line. A packet's type
+// travels as an int (PutPacket, GetPacket), as these compare and convert.
+namespace packet {
+enum Type : int {
+    SendInit = 'S',    // opens a transfer with the sender's parameters
+    Init = 'I',        // the parameters alone, before a request
+    FileHeader = 'F',  // a file's name
+    Text = 'X',        // a text to show follows in place of a file
+    Attributes = 'A',  // a file's type, date and length
+    Data = 'D',
+    Eof = 'Z',    // the file's end; a D in its data field discards the file
+    Break = 'B',  // the transfer's end
+    Ack = 'Y',
+    Nak = 'N',
+    Error = 'E',
+    Request = 'R',  // the peer asks for a file
+    Generic = 'G',  // a generic server command
+};
+}  // namespace packet
+
 // The parameters the link reads and sends packets with: the defaults until a
 // Send-Init exchange puts others in force.
 struct Agreed {

@@ -6,7 +6,7 @@ namespace kermit {
 // attributes that made this side refuse the file.
 void KermitEngine::SendAttributeAnswer() {
     const int n = link_.PutText(BuildAttributeAnswer(incoming_.refusedBy), 94);
-    link_.PutPacket(n, state_.seq, 'Y', link_.SendBuffer());
+    link_.PutPacket(n, state_.seq, packet::Ack, link_.SendBuffer());
 }
 
 // An A packet of the file now arriving (its data field `len` long). What it
@@ -41,21 +41,21 @@ void KermitEngine::AnswerAttributes(IncomingFile& file, int len) {
 Received KermitEngine::FileEnded(IncomingFile& file, bool discard, std::int64_t bytes) {
     const FileAttributes& attributes = incoming_.attributes;
     if (!incoming_.refusedBy.empty()) {
-        link_.PutPacket(0, state_.seq, 'Y', nullptr);
+        link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
         file.Abandon();
         return {Outcome::FileRefused};
     }
     if (discard) {
-        link_.PutPacket(0, state_.seq, 'Y', nullptr);
+        link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
         return NotReceived(file, KermitObserver::NotWhole::Discarded);
     }
     const bool text = attributes.type == FileAttributes::Type::Text;
     if (attributes.length && !text && *attributes.length != static_cast<std::uint64_t>(bytes)) {
-        link_.PutPacket(0, state_.seq, 'Y', nullptr);
+        link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
         return NotReceived(file, KermitObserver::NotWhole::LengthDiffers);
     }
     if (!file.Finish()) return WriteFailed(file);
-    link_.PutPacket(0, state_.seq, 'Y', nullptr);
+    link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
     if (observer_ != nullptr)
         observer_->OnFileReceived(files_.NameFromPath(file.Target()),
                                   static_cast<std::uint64_t>(bytes));

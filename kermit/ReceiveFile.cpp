@@ -64,7 +64,7 @@ KermitEngine::Heard KermitEngine::TakeHeader(int& len, int& rseq, int& type) {
     if (state_.nextHeaderLen < 0) return HearSender(len, rseq, type);
     len = state_.nextHeaderLen;
     rseq = state_.nextHeaderSeq;
-    type = 'F';
+    type = packet::FileHeader;
     link_.SetReceivedField(state_.nextHeader, state_.nextHeaderLen);
     state_.nextHeaderLen = -1;
     return Heard::Packet;
@@ -85,7 +85,7 @@ KermitEngine::Header KermitEngine::ReceiveHeader() {
             RepeatUnlessLast(attempt);
             continue;
         }
-        if (type == 'F' && rseq == ((state_.seq + 1) & 63)) {
+        if (type == packet::FileHeader && rseq == ((state_.seq + 1) & 63)) {
             const int n =
                 link_.DecodeData(reinterpret_cast<std::uint8_t*>(fileName_), kNameSize - 1, len);
             if (n == PacketLink::kMalformed) {
@@ -95,12 +95,12 @@ KermitEngine::Header KermitEngine::ReceiveHeader() {
             state_.seq = rseq;
             return TakeFileName(n);
         }
-        if (type == 'E') {
+        if (type == packet::Error) {
             PeerError(len);
             return Header::Failed;
         }
-        if (type == 'B') {
-            link_.PutPacket(0, state_.seq, 'Y', nullptr);
+        if (type == packet::Break) {
+            link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
             state_.underWay = false;
             return Header::Break;
         }
@@ -212,12 +212,12 @@ Received KermitEngine::NotReceived(IncomingFile& file, KermitObserver::NotWhole 
 // before: the failed file's result, or nothing when the packet is none of
 // these.
 std::optional<Received> KermitEngine::EndedBySenderOrStop(IncomingFile& file, int type, int len) {
-    if (type == 'E') {
+    if (type == packet::Error) {
         PeerError(len);
         return NotReceived(file);
     }
-    if (type == 'B') {
-        link_.PutPacket(0, state_.seq, 'Y', nullptr);
+    if (type == packet::Break) {
+        link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
         return NotReceived(file);
     }
     // The peer hears of a stop from whoever stopped (TellPeerEnded), in
@@ -281,7 +281,7 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
             continue;
         }
         const bool next = rseq == ((state_.seq + 1) & 63);
-        if (type == 'D' && next && !link_.RunFlagCleared()) {
+        if (type == packet::Data && next && !link_.RunFlagCleared()) {
             const int n = link_.DecodeData(buffer, capacity, len);
             if (n == PacketLink::kMalformed) {
                 RepeatUnlessLast(attempt);
@@ -289,17 +289,17 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
             }
             state_.seq = rseq;
             if (auto failed = WriteDecoded(file, buffer, n, bytesWritten)) return *failed;
-            link_.PutPacket(0, state_.seq, 'Y', nullptr);
+            link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
             attempt = -1;
             continue;
         }
-        if (type == 'A' && next) {
+        if (type == packet::Attributes && next) {
             state_.seq = rseq;
             AnswerAttributes(file, len);
             attempt = -1;
             continue;
         }
-        if (type == 'Z' && next) {
+        if (type == packet::Eof && next) {
             state_.seq = rseq;
             return FileEnded(file, len > 0 && link_.ReceivedField()[0] == 'D', bytesWritten);
         }
@@ -334,7 +334,7 @@ bool KermitEngine::AwaitNextHeader(bool keepNextFile) {
             RepeatUnlessLast(attempt);
             continue;
         }
-        if (keepNextFile && type == 'F' && rseq == ((state_.seq + 1) & 63)) {
+        if (keepNextFile && type == packet::FileHeader && rseq == ((state_.seq + 1) & 63)) {
             state_.nextHeaderLen = len;
             state_.nextHeaderSeq = rseq;
             std::memcpy(state_.nextHeader, link_.ReceivedField(), sizeof state_.nextHeader);
@@ -342,11 +342,12 @@ bool KermitEngine::AwaitNextHeader(bool keepNextFile) {
         }
         if (rseq == ((state_.seq + 1) & 63)) {
             state_.seq = rseq;
-            link_.PutPacket(0, state_.seq, type == 'B' ? 'Y' : 'B', nullptr);
+            link_.PutPacket(0, state_.seq, type == packet::Break ? packet::Ack : packet::Break,
+                            nullptr);
             state_.underWay = false;
             return true;
         }
-        if (type == 'E') {
+        if (type == packet::Error) {
             PeerError(len);
             return false;
         }

@@ -54,7 +54,7 @@ namespace kermit {
 // answered last, whose answer went astray).
 bool KermitEngine::AttributesInWindow(ReceiveSlidingWindow& slidingWindow, IncomingFile& file,
                                       int len, int rseq, int type) {
-    if (type != 'A' || incoming_.dataBegun) return false;
+    if (type != packet::Attributes || incoming_.dataBegun) return false;
     if (rseq == slidingWindow.OldestSeq()) {
         state_.seq = rseq;
         AnswerAttributes(file, len);
@@ -89,7 +89,8 @@ Received KermitEngine::ReceiveSlidingWindowData(IncomingFile& file, std::uint8_t
         if (heard == Heard::Silent) return SenderSilent(&file);
         if (heard == Heard::Unread) {
             if (link_.RunFlagCleared()) break;
-            if (attempt + 1 < attempts) link_.PutPacket(0, slidingWindow.OldestSeq(), 'N', nullptr);
+            if (attempt + 1 < attempts)
+                link_.PutPacket(0, slidingWindow.OldestSeq(), packet::Nak, nullptr);
             continue;
         }
         if (auto ended = EndedBySenderOrStop(file, type, len)) return *ended;
@@ -114,26 +115,26 @@ std::optional<Received> KermitEngine::AnswerInSlidingWindow(
     ReceiveSlidingWindow& slidingWindow, IncomingFile& file, int len, int rseq, int type,
     std::uint8_t* buffer, int capacity, std::int64_t& bytesWritten, bool& moved) {
     const int offset = slidingWindow.Offset(rseq);
-    if (offset < 0 || (type != 'D' && type != 'Z')) {
+    if (offset < 0 || (type != packet::Data && type != packet::Eof)) {
         // A packet already taken (a data packet, or the header before the
         // window) whose acknowledgement was lost is acknowledged again;
         // anything else is passed over.
-        if (slidingWindow.Taken(rseq)) link_.PutPacket(0, rseq, 'Y', nullptr);
+        if (slidingWindow.Taken(rseq)) link_.PutPacket(0, rseq, packet::Ack, nullptr);
         return std::nullopt;
     }
-    if (type == 'D' &&
+    if (type == packet::Data &&
         link_.DecodeFrom(link_.ReceivedField(), len, nullptr, capacity) == PacketLink::kMalformed) {
-        link_.PutPacket(0, rseq, 'N', nullptr);
+        link_.PutPacket(0, rseq, packet::Nak, nullptr);
         return std::nullopt;
     }
     if (!slidingWindow.At(offset).filled)
         slidingWindow.Store(rseq, type, link_.ReceivedField(), len);
-    if (type == 'D') link_.PutPacket(0, rseq, 'Y', nullptr);
+    if (type == packet::Data) link_.PutPacket(0, rseq, packet::Ack, nullptr);
     for (int missing = 0; missing < offset; ++missing) {
         ReceiveSlidingWindow::Packet& gap = slidingWindow.At(missing);
         if (gap.filled || gap.nakSent) continue;
         gap.nakSent = true;
-        link_.PutPacket(0, (slidingWindow.OldestSeq() + missing) & 63, 'N', nullptr);
+        link_.PutPacket(0, (slidingWindow.OldestSeq() + missing) & 63, packet::Nak, nullptr);
     }
     moved = true;
     return TakeInOrder(slidingWindow, file, buffer, capacity, bytesWritten);
@@ -148,7 +149,7 @@ std::optional<Received> KermitEngine::TakeInOrder(ReceiveSlidingWindow& slidingW
     while (slidingWindow.Oldest().filled) {
         ReceiveSlidingWindow::Packet& packet = slidingWindow.Oldest();
         state_.seq = slidingWindow.OldestSeq();
-        if (packet.type == 'Z') {
+        if (packet.type == packet::Eof) {
             slidingWindow.Slide();
             return FileEnded(file, packet.len > 0 && packet.data[0] == 'D', bytesWritten);
         }

@@ -25,7 +25,7 @@ void KermitEngine::SendError(std::string_view text) {
     // Cut to what a short packet of the peer's length holds.
     const Agreed& agreed = link_.InForce();
     const int n = link_.PutText(text, agreed.maxLen - 2 - CheckLength(agreed.checkType));
-    link_.PutPacket(n, state_.seq, 'E', link_.SendBuffer());
+    link_.PutPacket(n, state_.seq, packet::Error, link_.SendBuffer());
     state_.underWay = false;
 }
 
@@ -113,7 +113,7 @@ Received KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
     // Its status says why: refused, not made, or stopped.
     if (file == nullptr) return {link_.Ended(false)};
     if (observer_ != nullptr) observer_->OnReceiveFileOpened(fileName_);
-    link_.PutPacket(0, state_.seq, 'Y', nullptr);
+    link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
     const Received received = ReceiveData(*file, buffer, capacity);
     file.reset();
     if (received.outcome == Outcome::Failed) return ServeFailed("ERR: GETDATA");
@@ -131,7 +131,7 @@ void KermitEngine::AnswerInit(int len) {
     link_.ApplyPeerParams(len);
     link_.AgreeOnCapabilities(true);
     link_.UseCheck(1);
-    link_.PutPacket(link_.BuildAckParams(), 0, 'Y', link_.SendBuffer());
+    link_.PutPacket(link_.BuildAckParams(), 0, packet::Ack, link_.SendBuffer());
 }
 
 // The server's idle loop: waits for S, R or G for as long as it takes. A
@@ -140,7 +140,7 @@ void KermitEngine::AnswerInit(int len) {
 // has no transaction to end and is passed over. Only a stop ends the wait.
 Command KermitEngine::WaitForCommand() {
     ResetEngine();
-    link_.PutPacket(0, 0, 'N', nullptr);
+    link_.PutPacket(0, 0, packet::Nak, nullptr);
     for (;;) {
         // A line that streams packets may never leave the reader waiting.
         if (link_.RunFlagCleared()) {
@@ -150,19 +150,19 @@ Command KermitEngine::WaitForCommand() {
         int len = 0, rseq = 0, type = 0;
         if (!link_.GetPacket(len, rseq, type)) {
             if (link_.Stopped()) return Command::None;
-            link_.PutPacket(0, 0, 'N', nullptr);
+            link_.PutPacket(0, 0, packet::Nak, nullptr);
             continue;
         }
-        if (type == 'E') continue;
-        if (rseq == 0 && (type == 'S' || type == 'I')) {
+        if (type == packet::Error) continue;
+        if (rseq == 0 && (type == packet::SendInit || type == packet::Init)) {
             AnswerInit(len);
             // An I changes no block check: C-Kermit sends the R or G that
             // follows it with type 1, and the answer agrees on its own.
-            if (type == 'I') continue;
+            if (type == packet::Init) continue;
             link_.AgreeOnCheck(true);
             return Command::SendInit;
         }
-        if (rseq == 0 && (type == 'R' || type == 'G')) {
+        if (rseq == 0 && (type == packet::Request || type == packet::Generic)) {
             const std::optional<Command> request = TakeRequest(type, len);
             if (request) return *request;
             continue;
@@ -179,7 +179,7 @@ std::optional<Command> KermitEngine::TakeRequest(int type, int len) {
     const int n = link_.DecodeData(reinterpret_cast<std::uint8_t*>(request_), kNameSize - 1, len);
     if (n == PacketLink::kMalformed) {
         link_.SetStatus("CHKSUM");
-        link_.PutPacket(0, 0, 'N', nullptr);
+        link_.PutPacket(0, 0, packet::Nak, nullptr);
         return std::nullopt;
     }
     if (n < 0) {
@@ -190,7 +190,7 @@ std::optional<Command> KermitEngine::TakeRequest(int type, int len) {
     }
     request_[n] = '\0';
     link_.SetStatusPlain(request_);
-    return type == 'R' ? Command::FileRequest : Command::Generic;
+    return type == packet::Request ? Command::FileRequest : Command::Generic;
 }
 
 // R: the peer asks for a file. It is served from the receive folder, by plain
@@ -211,7 +211,7 @@ Received KermitEngine::ServeFileRequest() {
     named_ = Named::File;
     ResetEngine();
     if (!SendInit()) return ServeFailed("ERR: SNDINIT");
-    if (!SendHeader('F', fileName_)) return ServeFailed("ERR: FILEHDR");
+    if (!SendHeader(packet::FileHeader, fileName_)) return ServeFailed("ERR: FILEHDR");
     if (!SendFileData(*source)) return ServeFailed("ERR: SNDDATA");
     if (!SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
     lastTransaction_ = Transaction::FileServed;
@@ -228,7 +228,7 @@ Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
     const char command = request_[0];
     if (command == '\0' || command == 'D') {
         if (!SendInit()) return ServeFailed("ERR: SNDINIT");
-        if (!SendHeader('X', "")) return ServeFailed("ERR: FILEHDR");
+        if (!SendHeader(packet::Text, "")) return ServeFailed("ERR: FILEHDR");
         CopyText(answer_, sizeof answer_ - 2, nameBuffer);
         std::strcat(answer_, "\r\n");
         named_ = Named::Answer;
@@ -244,7 +244,7 @@ Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
     if (command == 'B' || command == 'L' || command == 'F') {
         CopyText(answer_, sizeof answer_, kLogout.data());
         named_ = Named::Answer;
-        link_.PutPacket(0, state_.seq, 'Y', nullptr);
+        link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
         lastTransaction_ = command == 'F' ? Transaction::Finished : Transaction::LoggedOut;
         return {Outcome::Done};
     }

@@ -67,7 +67,8 @@ KermitEngine::Ack KermitEngine::SendSlidingWindowData(SourceReader& reader) {
             if (consumed <= 0) return Ack::Failed;
             SendSlidingWindow::Packet& packet =
                 slidingWindow.Add(link_.SendBuffer(), link_.EncodedLen());
-            link_.WritePacket(packet.len, packet.seq, 'D', packet.data, link_.InForce().checkType);
+            link_.WritePacket(packet.len, packet.seq, packet::Data, packet.data,
+                              link_.InForce().checkType);
             packet.sentAt = link_.Sent();
             state_.seq = slidingWindow.NextSeq();
             reader.Consume(static_cast<std::size_t>(consumed));
@@ -105,7 +106,8 @@ KermitEngine::Ack KermitEngine::Resend(SendSlidingWindow& slidingWindow, int rse
     if (counted && packet->retries + 1 >= state_.retryLimit * link_.InForce().slidingWindowSize)
         return Ack::NoAnswer;
     if (counted) ++packet->retries;
-    link_.WritePacket(packet->len, packet->seq, 'D', packet->data, link_.InForce().checkType);
+    link_.WritePacket(packet->len, packet->seq, packet::Data, packet->data,
+                      link_.InForce().checkType);
     packet->sentAt = link_.Sent();
     return Ack::Taken;
 }
@@ -118,7 +120,7 @@ KermitEngine::Ack KermitEngine::Resend(SendSlidingWindow& slidingWindow, int rse
 // transfer goes on.
 KermitEngine::Ack KermitEngine::TakeSlidingWindowAnswer(SendSlidingWindow& slidingWindow, int len,
                                                         int rseq, int type, int& idle) {
-    if (type == 'E') {
+    if (type == packet::Error) {
         link_.SetStatusPlain(
             std::string_view(reinterpret_cast<const char*>(link_.ReceivedField()), len));
         PeerError(len);
@@ -129,18 +131,18 @@ KermitEngine::Ack KermitEngine::TakeSlidingWindowAnswer(SendSlidingWindow& slidi
         return Ack::Failed;
     }
     SendSlidingWindow::Packet* packet = slidingWindow.Find(rseq);
-    if (type == 'Y' && packet != nullptr && !packet->acked) {
+    if (type == packet::Ack && packet != nullptr && !packet->acked) {
         packet->acked = true;
         slidingWindow.Slide();
         idle = 0;
         return Ack::Taken;
     }
-    if (type == 'N' && packet != nullptr && !packet->acked) {
+    if (type == packet::Nak && packet != nullptr && !packet->acked) {
         const bool stale = link_.ReadBefore(packet->sentAt);
         idle = 0;
         return stale ? Ack::Taken : Resend(slidingWindow, rseq);
     }
-    if (type == 'N' && rseq == slidingWindow.NextSeq()) {
+    if (type == packet::Nak && rseq == slidingWindow.NextSeq()) {
         // The packet after the window: the peer waits, and says nothing of
         // what it has (C-Kermit sends it while a packet is still missing).
         // The oldest goes again; a peer that has it answers it again.

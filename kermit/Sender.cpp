@@ -45,7 +45,8 @@ bool KermitEngine::SilentTooLong(std::int64_t heardAt) {
 // them would make it answer every following packet as often; they are
 // passed over, as many as copies went.
 bool KermitEngine::SpareAnswer(int type, int rseq) {
-    if (state_.spareAnswers <= 0 || type != 'Y' || rseq != ((state_.seq + 63) & 63)) return false;
+    if (state_.spareAnswers <= 0 || type != packet::Ack || rseq != ((state_.seq + 63) & 63))
+        return false;
     --state_.spareAnswers;
     return true;
 }
@@ -90,8 +91,9 @@ KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
             if (++attempt < state_.retryLimit) link_.RepeatLastPacket();
             continue;
         }
-        const bool initReply = kind == AckKind::Init && (type == 'I' || type == 'S');
-        if ((type == 'Y' || initReply) && rseq == state_.seq) {
+        const bool initReply =
+            kind == AckKind::Init && (type == packet::Init || type == packet::SendInit);
+        if ((type == packet::Ack || initReply) && rseq == state_.seq) {
             state_.answerLen = len;
             if (kind == AckKind::Init) {
                 link_.ApplyPeerParams(len);
@@ -102,7 +104,7 @@ KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
             state_.seq = (state_.seq + 1) & 63;
             return Ack::Taken;
         }
-        if (type == 'E') {
+        if (type == packet::Error) {
             link_.SetStatusPlain(
                 std::string_view(reinterpret_cast<const char*>(link_.ReceivedField()), len));
             PeerError(len);
@@ -124,7 +126,7 @@ KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
 // the wait fail: a NAK, one of the packets of the exchange out of its
 // sequence, or anything else.
 void KermitEngine::SawUnusable(int rseq, int type, int expected) {
-    if (type == 'N') {
+    if (type == packet::Nak) {
         state_.seen = Failure::OnlyNaks;
         return;
     }
@@ -138,7 +140,7 @@ bool KermitEngine::SendInit() {
     link_.UseCheck(1);
     state_.underWay = true;
     state_.sending = true;
-    link_.PutPacket(link_.BuildInitParams(), state_.seq, 'S', link_.SendBuffer());
+    link_.PutPacket(link_.BuildInitParams(), state_.seq, packet::SendInit, link_.SendBuffer());
     link_.ArmNoAnswerHint(kNoAnswerHintMs);
     const Ack ack = AwaitAck(AckKind::Init);
     link_.DisarmNoAnswerHint();
@@ -168,13 +170,13 @@ bool KermitEngine::SendFileData(SendSource& source) {
             const int offer = static_cast<int>(std::min(DataOffer(), reader.Available()));
             const int consumed = link_.EncodeData(reader.Data(), offer);
             if (consumed <= 0) return false;
-            link_.PutPacket(link_.EncodedLen(), state_.seq, 'D', link_.SendBuffer());
+            link_.PutPacket(link_.EncodedLen(), state_.seq, packet::Data, link_.SendBuffer());
             if (AwaitAck(AckKind::Data) != Ack::Taken) return false;
             reader.Consume(static_cast<std::size_t>(consumed));
         }
     }
     if (!reader.Whole()) return EndOnSourceFailure(reader);
-    link_.PutPacket(0, state_.seq, 'Z', nullptr);
+    link_.PutPacket(0, state_.seq, packet::Eof, nullptr);
     return AwaitAck(AckKind::Plain) == Ack::Taken;
 }
 
@@ -195,7 +197,7 @@ bool KermitEngine::EndOnSourceFailure(SourceReader& reader) {
 // The B after a failed transfer: a peer that gave up has usually left, or
 // its E was lost, so each attempt waits at most the peer's time-out.
 bool KermitEngine::SendBreak() {
-    link_.PutPacket(0, state_.seq, 'B', nullptr);
+    link_.PutPacket(0, state_.seq, packet::Break, nullptr);
     return AwaitAck(AckKind::Break) == Ack::Taken;
 }
 
@@ -206,7 +208,7 @@ bool KermitEngine::SendBreak() {
 // done. An E or a stop still fails it.
 bool KermitEngine::SendClosingBreak() {
     const PacketLink::SavedStatus status = link_.SaveStatus();
-    link_.PutPacket(0, state_.seq, 'B', nullptr);
+    link_.PutPacket(0, state_.seq, packet::Break, nullptr);
     const Ack ack = AwaitAck(AckKind::Break);
     if (ack != Ack::NoAnswer || link_.RunFlagCleared()) return ack == Ack::Taken;
     link_.RestoreStatus(status);
@@ -228,7 +230,7 @@ KermitEngine::Announce KermitEngine::SendAttributes(std::uint64_t length,
     const int room = link_.InForce().maxLen - 2 - link_.InForce().checkType;
     const std::string field = BuildAttributes(attributes, room);
     const int n = link_.PutText(field, room);
-    link_.PutPacket(n, state_.seq, 'A', link_.SendBuffer());
+    link_.PutPacket(n, state_.seq, packet::Attributes, link_.SendBuffer());
     if (AwaitAck(AckKind::Plain) != Ack::Taken) return Announce::Failed;
     const AttributeAnswer answer = ParseAttributeAnswer(link_.ReceivedField(), state_.answerLen);
     if (answer.accepted) return Announce::Taken;
@@ -239,7 +241,7 @@ KermitEngine::Announce KermitEngine::SendAttributes(std::uint64_t length,
 // A file the receiver refused: its Z says discard.
 bool KermitEngine::SendDiscard() {
     static const std::uint8_t kDiscard[] = {'D'};
-    link_.PutPacket(1, state_.seq, 'Z', kDiscard);
+    link_.PutPacket(1, state_.seq, packet::Eof, kDiscard);
     return AwaitAck(AckKind::Plain) == Ack::Taken;
 }
 
@@ -262,7 +264,7 @@ bool KermitEngine::BeginBatch() {
 Outcome KermitEngine::SendBatchFile(const char* name, SendSource& source,
                                     const SendDetails& details) {
     link_.SetStatus(name);
-    if (!SendHeader('F', name)) return Outcome::Failed;
+    if (!SendHeader(packet::FileHeader, name)) return Outcome::Failed;
     const Announce announce = SendAttributes(source.Length(), details);
     if (announce == Announce::Failed) return Outcome::Failed;
     if (announce == Announce::Refused)
@@ -296,7 +298,7 @@ Outcome KermitEngine::AbortSend() {
     if (state_.sourceFailed) return Outcome::Failed;
     const PacketLink::SavedStatus reason = link_.SaveStatus();
     if (state_.silentSeconds > 0)
-        link_.PutPacket(0, state_.seq, 'B', nullptr);
+        link_.PutPacket(0, state_.seq, packet::Break, nullptr);
     else
         SendBreak();
     state_.underWay = false;
