@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "kermit/Characters.h"
 #include "kermit/KermitObserver.h"
 #include "kermit/KermitPort.h"
 #include "kermit/Offer.h"
@@ -286,15 +287,5 @@ private:
     // the input, so that it can be told whether it came after a packet went.
     std::uint64_t inputReads_ = 0;
 };
-
-inline constexpr int tochar(int x) {
-    return x + 32;
-}
-inline constexpr int unchar(int x) {
-    return x - 32;
-}
-inline constexpr int ctl(int x) {
-    return x ^ 64;
-}
 
 }  // namespace kermit
