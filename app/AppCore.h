@@ -97,6 +97,8 @@ public:
     // A Language menu command: sets Language (even when loading fails) and
     // loads it. Returns LoadLanguage's result; on 1 the window relabels itself.
     int OnLanguageCommand(int commandId);
+    // The same for the language at `index` of the table (English when none is).
+    int ChooseLanguage(int index);
 
     // Reads the twelve settings from `settings` (already in group "Settings").
     // Values that are missing, of the wrong kind or out of range give the

@@ -22,6 +22,10 @@ LanguageScanResult AppCore::ScanLanguageFiles() {
 }
 
 int AppCore::OnLanguageCommand(int commandId) {
-    Language = LanguageForCommand(commandId);
+    return ChooseLanguage(LanguageForCommand(commandId));
+}
+
+int AppCore::ChooseLanguage(int index) {
+    Language = ValidLanguage(index);
     return LoadLanguage();
 }

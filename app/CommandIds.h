@@ -16,11 +16,14 @@ enum : int {
     ReceiveAsciiButton = 1005,
 
     // Menu items. The Language menu has one item a language, in the order of
-    // Languages(), from FirstLanguageItem on.
+    // Languages(); the first thirteen are also commands FirstLanguageItem to
+    // LastLanguageItem. A language after them has no command id: its item
+    // carries the language as the action's data, as every language item does.
     SendFileItem = 32789,
     LoadProgramItem = 32791,
     ExitItem = 32793,
     FirstLanguageItem = 32798,
+    LastLanguageItem = 32810,
     AsciiItem = 32811,  // Data to printer
     HelpItem = 32814,
     AboutItem = 32815,
@@ -28,4 +31,5 @@ enum : int {
     SettingsItem = 32819,
     ReceiveAsciiItem = 32820,
 };
+static_assert(LastLanguageItem < AsciiItem, "the language commands end before the next item");
 }  // namespace CommandId

@@ -1,27 +1,21 @@
 #include "app/Languages.h"
 
 const std::array<LanguageInfo, kLanguageCount>& Languages() {
-    static const std::array<LanguageInfo, kLanguageCount> kLanguages = {{
-        {"DEU", "Corvix-DEU.xml", "&Deutsch", "de"},
-        {"ENG", "Corvix-ENG.xml", "&English", "en"},
-        {"ESP", "Corvix-ESP.xml", "E&spa\u00f1ol", "es"},
-        {"FRA", "Corvix-FRA.xml", "&Fran\u00e7ais", "fr"},
-        {"MAG", "Corvix-MAG.xml", "&Magyar", "hu"},
-        {"SVE", "Corvix-SVE.xml", "&Svenska", "sv"},
-        {"ROM", "Corvix-ROM.xml", "&Romana", "ro"},
-        {"CZH", "Corvix-CZH.xml", "&Cesky", "cs"},
-        {"POL", "Corvix-POL.xml", "&Polski", "pl"},
-        {"GRC", "Corvix-GRC.xml", "\u03b5\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac", "el"},
-        {"SVK", "Corvix-SVK.xml", "Sloven\u010dina", "sk"},
-        {"RUS", "Corvix-RUS.xml", "\u0420\u0443\u0441\u0441\u043a\u0438\u0439", "ru"},
-        {"SRP", "Corvix-SRP.xml", "\u0421\u0440\u043f\u0441\u043a\u0438", "sr"},
-    }};
+    static const std::array<LanguageInfo, kLanguageCount> kLanguages =
+        std::to_array(language_table::kRows);
     return kLanguages;
 }
 
 int LanguageForCommand(int commandId) {
     if (commandId < kFirstLanguageCommand || commandId > kLastLanguageCommand) return 0;
-    return commandId - kFirstLanguageCommand;
+    const int index = commandId - kFirstLanguageCommand;
+    return index < kLanguageCount ? index : 0;
+}
+
+int LanguageCommand(int index) {
+    if (index < 0 || index >= kLanguageCount) return 0;
+    const int command = kFirstLanguageCommand + index;
+    return command <= kLastLanguageCommand ? command : 0;
 }
 
 int ValidLanguage(int index) {

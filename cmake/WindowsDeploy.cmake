@@ -32,7 +32,10 @@ endforeach()
 install(FILES ${CORVIX_QT_CATALOGUES} DESTINATION ${CORVIX_PROGRAM_DIR}/translations)
 set(CORVIX_QT_TRANSLATIONS_DIR /usr/share/qt6/translations CACHE PATH
     "Qt's translation catalogues shipped with the Windows folder")
-foreach(language de es fr hu sv ro cs pl el sk ru sr)
+foreach(language IN LISTS CORVIX_LANGUAGE_LOCALES)
+    if(language STREQUAL "en")
+        continue()  # Qt's own texts are English
+    endif()
     set(file ${CORVIX_QT_TRANSLATIONS_DIR}/qtbase_${language}.qm)
     if(EXISTS ${file})
         install(FILES ${file} DESTINATION ${CORVIX_PROGRAM_DIR}/translations)

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "kermit/PacketLink.h"
+#include "kermit/Characters.h"
 
 namespace kermit {
 namespace {

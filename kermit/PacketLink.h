@@ -6,12 +6,33 @@
 #include <string>
 #include <string_view>
 
+#include "kermit/Characters.h"
 #include "kermit/KermitObserver.h"
 #include "kermit/KermitPort.h"
 #include "kermit/Offer.h"
 #include "kermit/Outcome.h"
 
 namespace kermit {
+
+// The packet types, each by the letter it has on the line. A packet's type
+// travels as an int (PutPacket, GetPacket), as these compare and convert.
+namespace packet {
+enum Type : int {
+    SendInit = 'S',    // opens a transfer with the sender's parameters
+    Init = 'I',        // the parameters alone, before a request
+    FileHeader = 'F',  // a file's name
+    Text = 'X',        // a text to show follows in place of a file
+    Attributes = 'A',  // a file's type, date and length
+    Data = 'D',
+    Eof = 'Z',    // the file's end; a D in its data field discards the file
+    Break = 'B',  // the transfer's end
+    Ack = 'Y',
+    Nak = 'N',
+    Error = 'E',
+    Request = 'R',  // the peer asks for a file
+    Generic = 'G',  // a generic server command
+};
+}  // namespace packet
 
 // The parameters the link reads and sends packets with: the defaults until a
 // Send-Init exchange puts others in force.
@@ -266,15 +287,5 @@ private:
     // the input, so that it can be told whether it came after a packet went.
     std::uint64_t inputReads_ = 0;
 };
-
-inline constexpr int tochar(int x) {
-    return x + 32;
-}
-inline constexpr int unchar(int x) {
-    return x - 32;
-}
-inline constexpr int ctl(int x) {
-    return x ^ 64;
-}
 
 }  // namespace kermit

@@ -10,7 +10,7 @@ namespace {
 // Send-Init packets and their acknowledgements always carry a type-1 check,
 // whatever was agreed before; so are S and I read.
 bool IsInitType(int type) {
-    return type == 'S' || type == 'I';
+    return type == packet::SendInit || type == packet::Init;
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
+#include "kermit/Receiver.h"
+
+#include <algorithm>
 #include <cstring>
 #include <optional>
-#include <vector>
 
-#include "kermit/BlockCheck.h"
 #include "kermit/FileNames.h"
-#include "kermit/KermitEngine.h"
+#include "kermit/ReceiveSlidingWindow.h"
 
 namespace kermit {
 namespace {
@@ -21,53 +22,45 @@ void CopyText(char* dst, std::size_t size, const char* src) {
 
 }  // namespace
 
-void KermitEngine::SendError(std::string_view text) {
-    // Cut to what a short packet of the peer's length holds.
-    const Agreed& agreed = link_.InForce();
-    const int n = link_.PutText(text, agreed.maxLen - 2 - CheckLength(agreed.checkType));
-    link_.PutPacket(n, state_.seq, 'E', link_.SendBuffer());
-    state_.underWay = false;
+Receiver::Receiver(Exchange& exchange, Sender& sender)
+    : ex_(exchange),
+      sender_(sender),
+      link_(exchange.link),
+      state_(exchange.state),
+      observer_(exchange.observer),
+      files_(exchange.files),
+      windowsNameRules_(exchange.files.WindowsNameRules()) {}
+
+Receiver::~Receiver() = default;
+
+void Receiver::SetFileName(std::string_view name) {
+    const std::size_t n = std::min(name.size(), sizeof fileName_ - 1);
+    std::memcpy(fileName_, name.data(), n);
+    fileName_[n] = '\0';
+    named_ = Named::File;
 }
 
-// A receiving peer may already have taken the packet this side sent last
-// and wait for the next: it passes over an E of the old sequence number as
-// a repeat. A sender's E goes with both.
-void KermitEngine::TellPeerEnded(std::string_view reason) {
-    if (!state_.underWay) return;
-    const bool sending = state_.sending;
-    const PacketLink::SavedStatus status = link_.SaveStatus();
-    SendError(reason);
-    if (sending) {
-        state_.seq = (state_.seq + 1) & 63;
-        SendError(reason);
+const char* Receiver::FileName() const {
+    switch (named_) {
+        case Named::Request:
+            return request_;
+        case Named::Answer:
+            return answer_;
+        case Named::File:
+            break;
     }
-    link_.RestoreStatus(status);
+    return fileName_;
 }
 
-// The E packet just read (its data field `len` long, the link's received
-// field) ended the transfer: the observer hears the peer's message.
-void KermitEngine::PeerError(int len) {
-    state_.underWay = false;
-    Fail(Failure::PeerEnded);
-    if (observer_ == nullptr) return;
-    std::uint8_t text[kMaxPacketData];
-    const int n = link_.DecodeFrom(link_.ReceivedField(), len, text, sizeof text);
-    if (n >= 0)
-        observer_->OnPeerError(std::string(reinterpret_cast<const char*>(text), n));
-    else
-        observer_->OnPeerError(
-            std::string(reinterpret_cast<const char*>(link_.ReceivedField()), len));
-}
-
-Received KermitEngine::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
+Received Receiver::KermitReceive(char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
     const Received result = ServeOnce(nameBuffer, dataBuffer, dataLength);
-    if (fileName_[0] != '\0') CopyText(nameBuffer, kNameBufferSize, fileName_);
+    if (FileName()[0] != '\0') CopyText(nameBuffer, kNameBufferSize, FileName());
     return result;
 }
 
 // A failed step of a transaction: a stop and a silent sender keep the
 // status that says so; anything else takes `text`.
-Received KermitEngine::ServeFailed(std::string_view text) {
+Received Receiver::ServeFailed(std::string_view text) {
     if (link_.Stopped()) return {Outcome::Stopped};
     if (state_.silentSeconds == 0) link_.SetStatus(text);
     return {Outcome::Failed};
@@ -76,8 +69,9 @@ Received KermitEngine::ServeFailed(std::string_view text) {
 // One file of a transaction received, or one request of the peer answered.
 // A transaction that goes on after its file (the sender's next F has come)
 // goes on with the next call.
-Received KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
+Received Receiver::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffer, int dataLength) {
     CopyText(fileName_, sizeof fileName_, nameBuffer);
+    named_ = Named::File;
     lastTransaction_ = Transaction::None;
     if (state_.nextHeaderLen >= 0) return ReceiveBatchFile(dataBuffer, dataLength);
     switch (WaitForCommand()) {
@@ -99,7 +93,7 @@ Received KermitEngine::ServeOnce(const char* nameBuffer, std::uint8_t* dataBuffe
 // that follows it: the next F, kept for the next call, or the B. A file that
 // this side refused, or that did not come whole, lets the transaction go on. A B in place
 // of the first header ends the transaction with no file.
-Received KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
+Received Receiver::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
     // The sender was heard just now: its S, or the F kept from the last file.
     state_.heardAt = link_.NowMs();
     state_.underWay = true;
@@ -112,7 +106,7 @@ Received KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
     // Its status says why: refused, not made, or stopped.
     if (file == nullptr) return {link_.Ended(false)};
     if (observer_ != nullptr) observer_->OnReceiveFileOpened(fileName_);
-    link_.PutPacket(0, state_.seq, 'Y', nullptr);
+    link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
     const Received received = ReceiveData(*file, buffer, capacity);
     file.reset();
     if (received.outcome == Outcome::Failed) return ServeFailed("ERR: GETDATA");
@@ -126,20 +120,20 @@ Received KermitEngine::ReceiveBatchFile(std::uint8_t* buffer, int capacity) {
 
 // Takes the parameters of the peer's S or I (its data field `len` long) and
 // acknowledges it with this side's.
-void KermitEngine::AnswerInit(int len) {
+void Receiver::AnswerInit(int len) {
     link_.ApplyPeerParams(len);
     link_.AgreeOnCapabilities(true);
     link_.UseCheck(1);
-    link_.PutPacket(link_.BuildAckParams(), 0, 'Y', link_.SendBuffer());
+    link_.PutPacket(link_.BuildAckParams(), 0, packet::Ack, link_.SendBuffer());
 }
 
 // The server's idle loop: waits for S, R or G for as long as it takes. A
 // packet that does not come whole (noise, a bad check) is answered with N, an
 // I with this side's parameters, any other packet with E; an E of the peer's
 // has no transaction to end and is passed over. Only a stop ends the wait.
-Command KermitEngine::WaitForCommand() {
-    ResetEngine();
-    link_.PutPacket(0, 0, 'N', nullptr);
+Command Receiver::WaitForCommand() {
+    ex_.Reset();
+    link_.PutPacket(0, 0, packet::Nak, nullptr);
     for (;;) {
         // A line that streams packets may never leave the reader waiting.
         if (link_.RunFlagCleared()) {
@@ -149,67 +143,70 @@ Command KermitEngine::WaitForCommand() {
         int len = 0, rseq = 0, type = 0;
         if (!link_.GetPacket(len, rseq, type)) {
             if (link_.Stopped()) return Command::None;
-            link_.PutPacket(0, 0, 'N', nullptr);
+            link_.PutPacket(0, 0, packet::Nak, nullptr);
             continue;
         }
-        if (type == 'E') continue;
-        if (rseq == 0 && (type == 'S' || type == 'I')) {
+        if (type == packet::Error) continue;
+        if (rseq == 0 && (type == packet::SendInit || type == packet::Init)) {
             AnswerInit(len);
             // An I changes no block check: C-Kermit sends the R or G that
             // follows it with type 1, and the answer agrees on its own.
-            if (type == 'I') continue;
+            if (type == packet::Init) continue;
             link_.AgreeOnCheck(true);
             return Command::SendInit;
         }
-        if (rseq == 0 && (type == 'R' || type == 'G')) {
+        if (rseq == 0 && (type == packet::Request || type == packet::Generic)) {
             const std::optional<Command> request = TakeRequest(type, len);
             if (request) return *request;
             continue;
         }
-        SendError(kUnknownCommand);
-        ResetEngine();
+        ex_.SendError(kUnknownCommand);
+        ex_.Reset();
     }
 }
 
-// The R or G just read, its data field `len` long: its argument into the file
-// name. Nothing when the field does not decode whole (answered with N).
-std::optional<Command> KermitEngine::TakeRequest(int type, int len) {
-    const int n = link_.DecodeData(reinterpret_cast<std::uint8_t*>(fileName_), kNameSize - 1, len);
+// The R or G just read, its data field `len` long: its argument taken as the
+// request. Nothing when the field does not decode whole (answered with N).
+std::optional<Command> Receiver::TakeRequest(int type, int len) {
+    named_ = Named::Request;
+    const int n = link_.DecodeData(reinterpret_cast<std::uint8_t*>(request_), kNameSize - 1, len);
     if (n == PacketLink::kMalformed) {
         link_.SetStatus("CHKSUM");
-        link_.PutPacket(0, 0, 'N', nullptr);
+        link_.PutPacket(0, 0, packet::Nak, nullptr);
         return std::nullopt;
     }
     if (n < 0) {
-        fileName_[0] = '\0';
-        SendError("NAME TOO LONG");
+        request_[0] = '\0';
+        ex_.SendError("NAME TOO LONG");
         link_.SetStatus("NAME TOO LONG");
         return Command::Refused;
     }
-    fileName_[n] = '\0';
-    link_.SetStatusPlain(fileName_);
-    return type == 'R' ? Command::FileRequest : Command::Generic;
+    request_[n] = '\0';
+    link_.SetStatusPlain(request_);
+    return type == packet::Request ? Command::FileRequest : Command::Generic;
 }
 
 // R: the peer asks for a file. It is served from the receive folder, by plain
 // name only (a file that did not arrive whole never); anything else is refused with an E packet,
 // and the server goes on: the caller takes RequestRefused as an answered request with nothing to
 // report.
-Received KermitEngine::ServeFileRequest() {
+Received Receiver::ServeFileRequest() {
     std::unique_ptr<SendSource> source;
-    if (IsPlainFileName(fileName_, windowsNameRules_))
-        source = files_.OpenToServe(receiveFolder_ / files_.PathFromName(fileName_));
+    if (IsPlainFileName(request_, windowsNameRules_))
+        source = files_.OpenToServe(receiveFolder_ / files_.PathFromName(request_));
     if (source == nullptr) {
-        SendError("FILE NOT FOUND");
+        ex_.SendError("FILE NOT FOUND");
         link_.SetStatus("ERR: NOFILE");
-        fileName_[0] = '\0';
+        request_[0] = '\0';
         return {Outcome::RequestRefused};
     }
-    ResetEngine();
-    if (!SendInit()) return ServeFailed("ERR: SNDINIT");
-    if (!SendHeader('F', fileName_)) return ServeFailed("ERR: FILEHDR");
-    if (!SendFileData(*source)) return ServeFailed("ERR: SNDDATA");
-    if (!SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
+    CopyText(fileName_, sizeof fileName_, request_);
+    named_ = Named::File;
+    ex_.Reset();
+    if (!sender_.SendInit()) return ServeFailed("ERR: SNDINIT");
+    if (!sender_.SendHeader(packet::FileHeader, fileName_)) return ServeFailed("ERR: FILEHDR");
+    if (!sender_.SendFileData(*source)) return ServeFailed("ERR: SNDDATA");
+    if (!sender_.SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
     lastTransaction_ = Transaction::FileServed;
     return {Outcome::Done};
 }
@@ -217,19 +214,20 @@ Received KermitEngine::ServeFileRequest() {
 // G: a generic command. D sends back the name buffer's text; B, L and F log
 // out; any other is refused with an E packet.
 // The answer keeps the block check that an I exchange agreed on.
-Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
+Received Receiver::ServeGenericCommand(const char* nameBuffer) {
     const int agreed = link_.InForce().checkType;
-    ResetEngine();
+    ex_.Reset();
     link_.UseCheck(agreed);
-    const char command = fileName_[0];
+    const char command = request_[0];
     if (command == '\0' || command == 'D') {
-        if (!SendInit()) return ServeFailed("ERR: SNDINIT");
-        if (!SendHeader('X', "")) return ServeFailed("ERR: FILEHDR");
-        CopyText(fileName_, sizeof fileName_ - 2, nameBuffer);
-        std::strcat(fileName_, "\r\n");
-        const auto* text = reinterpret_cast<const std::uint8_t*>(fileName_);
-        if (!SendFileData(text, std::strlen(fileName_))) return ServeFailed("ERR: SNDDATA");
-        if (!SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
+        if (!sender_.SendInit()) return ServeFailed("ERR: SNDINIT");
+        if (!sender_.SendHeader(packet::Text, "")) return ServeFailed("ERR: FILEHDR");
+        CopyText(answer_, sizeof answer_ - 2, nameBuffer);
+        std::strcat(answer_, "\r\n");
+        named_ = Named::Answer;
+        const auto* text = reinterpret_cast<const std::uint8_t*>(answer_);
+        if (!sender_.SendFileData(text, std::strlen(answer_))) return ServeFailed("ERR: SNDDATA");
+        if (!sender_.SendClosingBreak()) return ServeFailed("ERR: SNDBRK!");
         lastTransaction_ = Transaction::TextAnswered;
         return {Outcome::Done};
     }
@@ -237,15 +235,16 @@ Received KermitEngine::ServeGenericCommand(const char* nameBuffer) {
     // A logout leaves the server to wait for the next session; a finish
     // asks it to stop serving, as Kermit servers do.
     if (command == 'B' || command == 'L' || command == 'F') {
-        CopyText(fileName_, sizeof fileName_, kLogout.data());
-        link_.PutPacket(0, state_.seq, 'Y', nullptr);
+        CopyText(answer_, sizeof answer_, kLogout.data());
+        named_ = Named::Answer;
+        link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
         lastTransaction_ = command == 'F' ? Transaction::Finished : Transaction::LoggedOut;
         return {Outcome::Done};
     }
     // Refused, and the server goes on; the command is no name to report.
-    SendError(kUnknownCommand);
+    ex_.SendError(kUnknownCommand);
     link_.SetStatus("ERR: UNKNOWN");
-    fileName_[0] = '\0';
+    request_[0] = '\0';
     return {Outcome::RequestRefused};
 }
 

@@ -1,7 +1,9 @@
+#include "kermit/Sender.h"
+
 #include <algorithm>
 #include <cstring>
 
-#include "kermit/KermitEngine.h"
+#include "kermit/SendSlidingWindow.h"
 
 namespace kermit {
 namespace {
@@ -12,40 +14,18 @@ constexpr char kFileChanged[] = "FILE CHANGED";
 
 }  // namespace
 
-// How long one answer is waited for before the packet goes again: the
-// peer's own time-out, never less than kDefaultPeerTimeout.
-int KermitEngine::AnswerWaitMs() const {
-    return std::max(link_.PeerTimeout(), kDefaultPeerTimeout) * 1000;
-}
+Sender::Sender(Exchange& exchange)
+    : ex_(exchange), link_(exchange.link), state_(exchange.state), observer_(exchange.observer) {}
 
-// How long the peer may say nothing before the send gives up: retryLimit of
-// its time-outs, and never less than kSilenceFloorMs, so that a caliper
-// busy writing its memory is given time; never more than kSilenceCapMs,
-// whatever time-out the peer asked for.
-std::int64_t KermitEngine::SilenceLimitMs() const {
-    if (silenceLimitMs_ > 0) return silenceLimitMs_;
-    const std::int64_t limit =
-        std::max<std::int64_t>(std::int64_t{state_.retryLimit} * AnswerWaitMs(), kSilenceFloorMs);
-    return std::min<std::int64_t>(limit, kSilenceCapMs);
-}
-
-// True, with the status and silentSeconds set, when the peer has said
-// nothing since `heardAt` for the whole silence limit.
-bool KermitEngine::SilentTooLong(std::int64_t heardAt) {
-    const std::int64_t silent = link_.NowMs() - heardAt;
-    if (silent < SilenceLimitMs()) return false;
-    state_.silentSeconds = static_cast<std::int32_t>(silent / 1000);
-    link_.SetStatus("NO ANSWER");
-    Fail(Failure::Silent);
-    return true;
-}
+Sender::~Sender() = default;
 
 // An answer to an extra copy of the packet acknowledged last: a peer that
 // paused got every copy that went meanwhile and answers each. Resending on
 // them would make it answer every following packet as often; they are
 // passed over, as many as copies went.
-bool KermitEngine::SpareAnswer(int type, int rseq) {
-    if (state_.spareAnswers <= 0 || type != 'Y' || rseq != ((state_.seq + 63) & 63)) return false;
+bool Sender::SpareAnswer(int type, int rseq) {
+    if (state_.spareAnswers <= 0 || type != packet::Ack || rseq != ((state_.seq + 63) & 63))
+        return false;
     --state_.spareAnswers;
     return true;
 }
@@ -56,12 +36,12 @@ bool KermitEngine::SpareAnswer(int type, int rseq) {
 // closing B after the peer's own, or kDefaultPeerTimeout when it named none,
 // the rest after AnswerWaitMs; none beyond the silence limit counted from
 // `heardAt`. The link's TimedOut() tells a wait that ran out.
-bool KermitEngine::GetAnswer(AckKind kind, std::int64_t heardAt, int& len, int& rseq, int& type) {
+bool Sender::GetAnswer(AckKind kind, std::int64_t heardAt, int& len, int& rseq, int& type) {
     if (kind != AckKind::Break && !link_.PeerAnswered()) return link_.GetPacket(len, rseq, type);
     const int peerTimeout = link_.PeerTimeout() > 0 ? link_.PeerTimeout() : kDefaultPeerTimeout;
-    const std::int64_t left = SilenceLimitMs() - (link_.NowMs() - heardAt);
+    const std::int64_t left = ex_.SilenceLimitMs() - (link_.NowMs() - heardAt);
     const int waitMs = static_cast<int>(std::clamp<std::int64_t>(
-        left, 1, kind == AckKind::Break ? peerTimeout * 1000 : AnswerWaitMs()));
+        left, 1, kind == AckKind::Break ? peerTimeout * 1000 : ex_.AnswerWaitMs()));
     return link_.GetPacketWithin(waitMs, len, rseq, type);
 }
 
@@ -72,17 +52,17 @@ bool KermitEngine::GetAnswer(AckKind kind, std::int64_t heardAt, int& len, int& 
 // whole silence limit, the exchange fails with NoAnswer too. An E or a stop
 // between answers fails it. The B's waits count as attempts: each ends after
 // the peer's time-out, and all of them within the silence limit.
-KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
+Sender::Ack Sender::AwaitAck(AckKind kind) {
     std::int64_t heardAt = link_.NowMs();
     for (int attempt = 0; attempt < state_.retryLimit;) {
         int len = 0, rseq = 0, type = 0;
         const bool got = GetAnswer(kind, heardAt, len, rseq, type);
         if (link_.TimedOut() && kind != AckKind::Break) {
-            if (SilentTooLong(heardAt)) return Ack::NoAnswer;
+            if (ex_.SilentTooLong(heardAt)) return Ack::NoAnswer;
             link_.RepeatLastPacket();
             continue;
         }
-        if (link_.TimedOut() && SilentTooLong(heardAt)) return Ack::NoAnswer;
+        if (link_.TimedOut() && ex_.SilentTooLong(heardAt)) return Ack::NoAnswer;
         if (!link_.TimedOut()) heardAt = link_.NowMs();
         if (!got && link_.Stopped()) return Ack::Failed;
         if (!got) {
@@ -90,8 +70,9 @@ KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
             if (++attempt < state_.retryLimit) link_.RepeatLastPacket();
             continue;
         }
-        const bool initReply = kind == AckKind::Init && (type == 'I' || type == 'S');
-        if ((type == 'Y' || initReply) && rseq == state_.seq) {
+        const bool initReply =
+            kind == AckKind::Init && (type == packet::Init || type == packet::SendInit);
+        if ((type == packet::Ack || initReply) && rseq == state_.seq) {
             state_.answerLen = len;
             if (kind == AckKind::Init) {
                 link_.ApplyPeerParams(len);
@@ -102,13 +83,13 @@ KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
             state_.seq = (state_.seq + 1) & 63;
             return Ack::Taken;
         }
-        if (type == 'E') {
+        if (type == packet::Error) {
             link_.SetStatusPlain(
                 std::string_view(reinterpret_cast<const char*>(link_.ReceivedField()), len));
-            PeerError(len);
+            ex_.PeerError(len);
             return Ack::Failed;
         }
-        SawUnusable(rseq, type, state_.seq);
+        ex_.SawUnusable(rseq, type, state_.seq);
         if (kind == AckKind::Data && link_.RunFlagCleared()) {
             link_.StopPlain();
             return Ack::Failed;
@@ -116,36 +97,24 @@ KermitEngine::Ack KermitEngine::AwaitAck(AckKind kind) {
         if (SpareAnswer(type, rseq)) continue;
         if (++attempt < state_.retryLimit) link_.RepeatLastPacket();
     }
-    Fail(state_.seen);
+    ex_.Fail(state_.seen);
     return Ack::NoAnswer;
-}
-
-// A packet the wait under way cannot use, remembered for the sentence should
-// the wait fail: a NAK, one of the packets of the exchange out of its
-// sequence, or anything else.
-void KermitEngine::SawUnusable(int rseq, int type, int expected) {
-    if (type == 'N') {
-        state_.seen = Failure::OnlyNaks;
-        return;
-    }
-    const bool ofExchange = type != 0 && std::strchr("YSFADZB", type) != nullptr;
-    state_.seen = ofExchange && rseq != expected ? Failure::OutOfSequence : Failure::NothingUsable;
 }
 
 // The S and its acknowledgement carry a type-1 check whatever an earlier
 // exchange agreed on (an I before a G command); the answer sets the check anew.
-bool KermitEngine::SendInit() {
+bool Sender::SendInit() {
     link_.UseCheck(1);
     state_.underWay = true;
     state_.sending = true;
-    link_.PutPacket(link_.BuildInitParams(), state_.seq, 'S', link_.SendBuffer());
+    link_.PutPacket(link_.BuildInitParams(), state_.seq, packet::SendInit, link_.SendBuffer());
     link_.ArmNoAnswerHint(kNoAnswerHintMs);
     const Ack ack = AwaitAck(AckKind::Init);
     link_.DisarmNoAnswerHint();
     return ack == Ack::Taken;
 }
 
-bool KermitEngine::SendHeader(int type, const char* name) {
+bool Sender::SendHeader(int type, const char* name) {
     const int length = static_cast<int>(std::strlen(name));
     if (link_.EncodeData(reinterpret_cast<const std::uint8_t*>(name), length) < length)
         return false;
@@ -157,7 +126,7 @@ bool KermitEngine::SendHeader(int type, const char* name) {
 // the Z. The bytes are read from `source` as the packets go; a file that
 // could not be read whole, or that changed meanwhile, ends the send with an
 // E before its Z, so that the receiver never takes it for whole.
-bool KermitEngine::SendFileData(SendSource& source) {
+bool Sender::SendFileData(SendSource& source) {
     SourceReader reader(source, DataOffer());
     if (link_.InForce().slidingWindowSize > 1) {
         if (SendSlidingWindowData(reader) != Ack::Taken) return EndOnSourceFailure(reader);
@@ -168,34 +137,34 @@ bool KermitEngine::SendFileData(SendSource& source) {
             const int offer = static_cast<int>(std::min(DataOffer(), reader.Available()));
             const int consumed = link_.EncodeData(reader.Data(), offer);
             if (consumed <= 0) return false;
-            link_.PutPacket(link_.EncodedLen(), state_.seq, 'D', link_.SendBuffer());
+            link_.PutPacket(link_.EncodedLen(), state_.seq, packet::Data, link_.SendBuffer());
             if (AwaitAck(AckKind::Data) != Ack::Taken) return false;
             reader.Consume(static_cast<std::size_t>(consumed));
         }
     }
     if (!reader.Whole()) return EndOnSourceFailure(reader);
-    link_.PutPacket(0, state_.seq, 'Z', nullptr);
+    link_.PutPacket(0, state_.seq, packet::Eof, nullptr);
     return AwaitAck(AckKind::Plain) == Ack::Taken;
 }
 
-bool KermitEngine::SendFileData(const std::uint8_t* data, std::size_t length) {
+bool Sender::SendFileData(const std::uint8_t* data, std::size_t length) {
     MemorySource source(data, length);
     return SendFileData(source);
 }
 
 // False, after telling the receiver with an E, when the source failed.
-bool KermitEngine::EndOnSourceFailure(SourceReader& reader) {
+bool Sender::EndOnSourceFailure(SourceReader& reader) {
     if (!reader.Failed()) return false;
     state_.sourceFailed = true;
-    SendError(kFileChanged);
+    ex_.SendError(kFileChanged);
     link_.SetStatus(kFileChanged);
     return false;
 }
 
 // The B after a failed transfer: a peer that gave up has usually left, or
 // its E was lost, so each attempt waits at most the peer's time-out.
-bool KermitEngine::SendBreak() {
-    link_.PutPacket(0, state_.seq, 'B', nullptr);
+bool Sender::SendBreak() {
+    link_.PutPacket(0, state_.seq, packet::Break, nullptr);
     return AwaitAck(AckKind::Break) == Ack::Taken;
 }
 
@@ -204,9 +173,9 @@ bool KermitEngine::SendBreak() {
 // must not keep the transaction open, so each attempt waits at most the
 // peer's time-out, and when none brings the answer the transaction counts as
 // done. An E or a stop still fails it.
-bool KermitEngine::SendClosingBreak() {
+bool Sender::SendClosingBreak() {
     const PacketLink::SavedStatus status = link_.SaveStatus();
-    link_.PutPacket(0, state_.seq, 'B', nullptr);
+    link_.PutPacket(0, state_.seq, packet::Break, nullptr);
     const Ack ack = AwaitAck(AckKind::Break);
     if (ack != Ack::NoAnswer || link_.RunFlagCleared()) return ack == Ack::Taken;
     link_.RestoreStatus(status);
@@ -217,8 +186,7 @@ bool KermitEngine::SendClosingBreak() {
 // force: the file's type (binary: its bytes go as they are), its date when
 // the caller knows it, and its length. Taken when the receiver took the file
 // (or nothing was announced), Refused when its answer refused it.
-KermitEngine::Announce KermitEngine::SendAttributes(std::uint64_t length,
-                                                    const SendDetails& details) {
+Sender::Announce Sender::SendAttributes(std::uint64_t length, const SendDetails& details) {
     if (!link_.InForce().attributes) return Announce::Taken;
     FileAttributes attributes;
     attributes.type = FileAttributes::Type::Binary;
@@ -228,7 +196,7 @@ KermitEngine::Announce KermitEngine::SendAttributes(std::uint64_t length,
     const int room = link_.InForce().maxLen - 2 - link_.InForce().checkType;
     const std::string field = BuildAttributes(attributes, room);
     const int n = link_.PutText(field, room);
-    link_.PutPacket(n, state_.seq, 'A', link_.SendBuffer());
+    link_.PutPacket(n, state_.seq, packet::Attributes, link_.SendBuffer());
     if (AwaitAck(AckKind::Plain) != Ack::Taken) return Announce::Failed;
     const AttributeAnswer answer = ParseAttributeAnswer(link_.ReceivedField(), state_.answerLen);
     if (answer.accepted) return Announce::Taken;
@@ -237,14 +205,14 @@ KermitEngine::Announce KermitEngine::SendAttributes(std::uint64_t length,
 }
 
 // A file the receiver refused: its Z says discard.
-bool KermitEngine::SendDiscard() {
+bool Sender::SendDiscard() {
     static const std::uint8_t kDiscard[] = {'D'};
-    link_.PutPacket(1, state_.seq, 'Z', kDiscard);
+    link_.PutPacket(1, state_.seq, packet::Eof, kDiscard);
     return AwaitAck(AckKind::Plain) == Ack::Taken;
 }
 
-Outcome KermitEngine::SendFile(const char* name, SendSource& source, const SendDetails& details) {
-    ResetEngine();
+Outcome Sender::SendFile(const char* name, SendSource& source, const SendDetails& details) {
+    ex_.Reset();
     link_.SetStatus(name);
     if (!SendInit()) return Outcome::Failed;
     const Outcome sent = SendBatchFile(name, source, details);
@@ -253,16 +221,15 @@ Outcome KermitEngine::SendFile(const char* name, SendSource& source, const SendD
     return sent;
 }
 
-bool KermitEngine::BeginBatch() {
-    ResetEngine();
+bool Sender::BeginBatch() {
+    ex_.Reset();
     return SendInit();
 }
 
 // One file of a transaction whose Send-Init went through.
-Outcome KermitEngine::SendBatchFile(const char* name, SendSource& source,
-                                    const SendDetails& details) {
+Outcome Sender::SendBatchFile(const char* name, SendSource& source, const SendDetails& details) {
     link_.SetStatus(name);
-    if (!SendHeader('F', name)) return Outcome::Failed;
+    if (!SendHeader(packet::FileHeader, name)) return Outcome::Failed;
     const Announce announce = SendAttributes(source.Length(), details);
     if (announce == Announce::Failed) return Outcome::Failed;
     if (announce == Announce::Refused)
@@ -270,7 +237,7 @@ Outcome KermitEngine::SendBatchFile(const char* name, SendSource& source,
     return SendFileData(source) ? Outcome::Done : Outcome::Failed;
 }
 
-Outcome KermitEngine::EndBatch() {
+Outcome Sender::EndBatch() {
     if (!SendClosingBreak()) return AbortSend();
     state_.underWay = false;
     return Outcome::Done;
@@ -282,21 +249,21 @@ Outcome KermitEngine::EndBatch() {
 // goes after this side's own E. The reason of the failure is kept: neither
 // a stop during that wait nor the B's own failure may hide that the
 // transfer had already failed.
-Outcome KermitEngine::KermitSend(const char* name, SendSource& source, const SendDetails& details) {
+Outcome Sender::KermitSend(const char* name, SendSource& source, const SendDetails& details) {
     const Outcome sent = SendFile(name, source, details);
     if (sent == Outcome::Failed) return AbortSend();
     state_.underWay = false;
     return sent;
 }
 
-Outcome KermitEngine::AbortSend() {
+Outcome Sender::AbortSend() {
     // After a stop no B: whoever stopped tells the peer why (TellPeerEnded);
     // after this side's own E none either.
     if (link_.RunFlagCleared()) return link_.Ended(false);
     if (state_.sourceFailed) return Outcome::Failed;
     const PacketLink::SavedStatus reason = link_.SaveStatus();
     if (state_.silentSeconds > 0)
-        link_.PutPacket(0, state_.seq, 'B', nullptr);
+        link_.PutPacket(0, state_.seq, packet::Break, nullptr);
     else
         SendBreak();
     state_.underWay = false;
@@ -304,8 +271,8 @@ Outcome KermitEngine::AbortSend() {
     return link_.Ended(false);
 }
 
-Outcome KermitEngine::KermitSend(const char* name, const std::uint8_t* data, std::size_t length,
-                                 const SendDetails& details) {
+Outcome Sender::KermitSend(const char* name, const std::uint8_t* data, std::size_t length,
+                           const SendDetails& details) {
     MemorySource source(data, length);
     return KermitSend(name, source, details);
 }

@@ -56,6 +56,7 @@ CStemraDlg::CStemraDlg(AppCore& app, MainWindowServices services, QWidget* paren
                    Qt::WindowCloseButtonHint);
     setWindowIcon(ProgramIcon());
     ConnectCommands();
+    AddLanguageItems();
     LayOut();
 }
 
@@ -132,50 +133,7 @@ void CStemraDlg::OnInitDialog() {
     CheckLanguageItem(app_.Language, true);
     setWindowIcon(ProgramIcon());
     ScanLanguageFiles();
-    OnLanguageCommand(kFirstLanguageCommand + app_.Language);
-}
-
-void CStemraDlg::ScanLanguageFiles() {
-    const int chosen = app_.Language;
-    const LanguageScanResult scan = app_.ScanLanguageFiles();
-    for (int position = 0; position < kLanguageCount; ++position) {
-        LanguageItem(position)->setEnabled(scan.present[size_t(position)]);
-    }
-    if (scan.language != chosen) {
-        CheckLanguageItem(chosen, false);
-        CheckLanguageItem(kEnglish, true);
-    }
-}
-
-void CStemraDlg::OnLanguageCommand(int commandId) {
-    CheckLanguageItem(app_.Language, false);
-    if (commandId >= kFirstLanguageCommand && commandId <= kLastLanguageCommand) {
-        CheckLanguageItem(commandId - kFirstLanguageCommand, true);
-    }
-    if (app_.OnLanguageCommand(commandId) != 1) return;
-    ApplyLanguageTexts();
-    textsLanguage_ = LanguageLocaleName(app_.Language);
-    qtTexts_.Switch(textsLanguage_, QtTranslationFolders(app_.ProgramFolder));
-}
-
-// Items are relabelled in place, so each keeps its command; a popup's title
-// is its menu action's text, so its submenu stays as it is.
-void CStemraDlg::ApplyLanguageTexts() {
-    for (const MenuLabel& label : kMenuLabels) {
-        QMenu* popup = Popup(label.barPosition);
-        QAction* target = popup->menuAction();
-        if (label.itemPosition >= 0) target = popup->actions().value(label.itemPosition);
-        if (target && label.subItemPosition >= 0) {
-            target =
-                target->menu() ? target->menu()->actions().value(label.subItemPosition) : nullptr;
-        }
-        if (target) target->setText(Text(label.textId));
-    }
-    for (const ButtonLabel& label : kButtonLabels) {
-        if (QPushButton* button = Button(label.buttonId)) button->setText(Text(label.textId));
-    }
-    LayOut();
-    ShowPortHint();
+    ChooseLanguage(app_.Language, true);
 }
 
 // Without a caliper adapter among the ports, below the buttons: the port a
@@ -213,10 +171,6 @@ void CStemraDlg::RunStartupRequest() {
         case StartupAction::None:
             return;
     }
-}
-
-void CStemraDlg::CheckLanguageItem(int position, bool checked) {
-    if (QAction* item = LanguageItem(position)) item->setChecked(checked);
 }
 
 // ---- Commands
@@ -376,11 +330,6 @@ QMenuBar* CStemraDlg::MenuBar() const {
 QMenu* CStemraDlg::Popup(int barPosition) const {
     const QAction* entry = ui_->menuBar->actions().value(barPosition);
     return entry ? entry->menu() : nullptr;
-}
-
-QAction* CStemraDlg::LanguageItem(int position) const {
-    if (position < 0 || position >= kLanguageCount) return nullptr;
-    return ui_->languageMenu->actions().value(position);
 }
 
 QPushButton* CStemraDlg::Button(int controlId) const {

@@ -39,6 +39,8 @@ public:
     void OnInitDialog();
     void ScanLanguageFiles();
     void OnLanguageCommand(int commandId);
+    // Checks the item of language `index` when `checkItem`, then loads it.
+    void ChooseLanguage(int index, bool checkItem);
     void ApplyLanguageTexts();
     void RunStartupRequest();
     void ShowPortHint();
@@ -65,6 +67,7 @@ public:
 
 private:
     void ConnectCommands();
+    void AddLanguageItems();
     void CheckLanguageItem(int position, bool checked);
     void LayOut();
     QString Text(int id) const;

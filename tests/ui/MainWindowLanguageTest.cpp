@@ -79,6 +79,7 @@ TEST_F(MainWindowLanguage, TheTemplateShowsTheSwedishTextsAndTheMenuLayout) {
     ASSERT_EQ(Window().Popup(1)->actions().size(), kLanguageCount);
     for (int i = 0; i < kLanguageCount; ++i) {
         EXPECT_EQ(Window().LanguageItem(i)->text(), LanguageMenuText(i));
+        EXPECT_EQ(Window().LanguageItem(i)->data().toInt(), i);
         EXPECT_EQ(Window().LanguageItem(i)->property("commandId").toInt(),
                   CommandId::FirstLanguageItem + i);
     }

@@ -1,15 +1,16 @@
+#include "kermit/Receiver.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
 
 #include "kermit/FileNames.h"
-#include "kermit/KermitEngine.h"
 
 namespace kermit {
 
 // The receiver counts as the sender does: its last packet goes retryLimit
 // times in all, so the last failed attempt of a wait sends nothing more.
-void KermitEngine::RepeatUnlessLast(int attempt) {
+void Receiver::RepeatUnlessLast(int attempt) {
     if (attempt + 1 < state_.retryLimit) link_.RepeatLastPacket();
 }
 
@@ -19,7 +20,7 @@ void KermitEngine::RepeatUnlessLast(int attempt) {
 // the screen), so it asks for nothing: answering it again would make the peer
 // send every following packet twice, and counting it would spend the
 // attempts of the wait on packets already answered. It is passed over.
-bool KermitEngine::StaleRepeat(int rseq) const {
+bool Receiver::StaleRepeat(int rseq) const {
     return rseq == state_.seq && link_.ReadBeforeLastWrite();
 }
 
@@ -29,18 +30,18 @@ bool KermitEngine::StaleRepeat(int rseq) const {
 // once the sender has said nothing for the whole silence limit the wait
 // ends as Silent, with the status and SilentSeconds() set. A stop ends it
 // as Unread at once.
-KermitEngine::Heard KermitEngine::HearSender(int& len, int& rseq, int& type) {
+Receiver::Heard Receiver::HearSender(int& len, int& rseq, int& type) {
     for (;;) {
         // The last wait ends with the limit, not at the next time-out after it.
-        const std::int64_t left = SilenceLimitMs() - (link_.NowMs() - state_.heardAt);
-        const int waitMs = static_cast<int>(std::clamp<std::int64_t>(left, 1, AnswerWaitMs()));
+        const std::int64_t left = ex_.SilenceLimitMs() - (link_.NowMs() - state_.heardAt);
+        const int waitMs = static_cast<int>(std::clamp<std::int64_t>(left, 1, ex_.AnswerWaitMs()));
         const bool got = link_.GetPacketWhileHeard(waitMs, len, rseq, type);
         if (!link_.TimedOut()) {
             if (!link_.RunFlagCleared()) state_.heardAt = link_.NowMs();
             if (!got) state_.seen = Failure::Damaged;
             return got ? Heard::Packet : Heard::Unread;
         }
-        if (SilentTooLong(state_.heardAt)) {
+        if (ex_.SilentTooLong(state_.heardAt)) {
             link_.SetStatus("NO DATA");
             return Heard::Silent;
         }
@@ -50,9 +51,9 @@ KermitEngine::Heard KermitEngine::HearSender(int& len, int& rseq, int& type) {
 
 // The sender fell silent for the whole silence limit: it hears so, should it
 // wake, and what arrived of the file is kept as not whole.
-Received KermitEngine::SenderSilent(IncomingFile* file) {
+Received Receiver::SenderSilent(IncomingFile* file) {
     const PacketLink::SavedStatus status = link_.SaveStatus();
-    SendError(kTimedOut);
+    ex_.SendError(kTimedOut);
     link_.RestoreStatus(status);
     if (file != nullptr) return NotReceived(*file);
     return {Outcome::Failed};
@@ -60,11 +61,11 @@ Received KermitEngine::SenderSilent(IncomingFile* file) {
 
 // The next packet of the header wait: the sender's F that was read after the
 // last file's Z, when there is one, else one from the line.
-KermitEngine::Heard KermitEngine::TakeHeader(int& len, int& rseq, int& type) {
+Receiver::Heard Receiver::TakeHeader(int& len, int& rseq, int& type) {
     if (state_.nextHeaderLen < 0) return HearSender(len, rseq, type);
     len = state_.nextHeaderLen;
     rseq = state_.nextHeaderSeq;
-    type = 'F';
+    type = packet::FileHeader;
     link_.SetReceivedField(state_.nextHeader, state_.nextHeaderLen);
     state_.nextHeaderLen = -1;
     return Heard::Packet;
@@ -72,7 +73,7 @@ KermitEngine::Heard KermitEngine::TakeHeader(int& len, int& rseq, int& type) {
 
 // Phase 1: waits for the file header. Taken with the header taken, Break when
 // the peer ended the transaction with B instead, Failed on failure.
-KermitEngine::Header KermitEngine::ReceiveHeader() {
+Receiver::Header Receiver::ReceiveHeader() {
     for (int attempt = 0; attempt < state_.retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         const Heard heard = TakeHeader(len, rseq, type);
@@ -85,7 +86,7 @@ KermitEngine::Header KermitEngine::ReceiveHeader() {
             RepeatUnlessLast(attempt);
             continue;
         }
-        if (type == 'F' && rseq == ((state_.seq + 1) & 63)) {
+        if (type == packet::FileHeader && rseq == ((state_.seq + 1) & 63)) {
             const int n =
                 link_.DecodeData(reinterpret_cast<std::uint8_t*>(fileName_), kNameSize - 1, len);
             if (n == PacketLink::kMalformed) {
@@ -95,12 +96,12 @@ KermitEngine::Header KermitEngine::ReceiveHeader() {
             state_.seq = rseq;
             return TakeFileName(n);
         }
-        if (type == 'E') {
-            PeerError(len);
+        if (type == packet::Error) {
+            ex_.PeerError(len);
             return Header::Failed;
         }
-        if (type == 'B') {
-            link_.PutPacket(0, state_.seq, 'Y', nullptr);
+        if (type == packet::Break) {
+            link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
             state_.underWay = false;
             return Header::Break;
         }
@@ -109,20 +110,20 @@ KermitEngine::Header KermitEngine::ReceiveHeader() {
             --attempt;
             continue;
         }
-        SawUnusable(rseq, type, (state_.seq + 1) & 63);
+        ex_.SawUnusable(rseq, type, (state_.seq + 1) & 63);
         RepeatUnlessLast(attempt);
     }
-    Fail(state_.seen);
+    ex_.Fail(state_.seen);
     return Header::Failed;
 }
 
 // The name of the header just decoded, `n` bytes long, or negative when it
 // did not fit: then the peer and the observer hear that it was refused.
-KermitEngine::Header KermitEngine::TakeFileName(int n) {
+Receiver::Header Receiver::TakeFileName(int n) {
     if (n < 0) {
         fileName_[0] = '\0';
         if (observer_ != nullptr) observer_->ShowNameRefused(kNameSize - 1);
-        SendError("NAME TOO LONG");
+        ex_.SendError("NAME TOO LONG");
         return Header::Failed;
     }
     fileName_[n] = '\0';
@@ -136,7 +137,7 @@ KermitEngine::Header KermitEngine::TakeFileName(int n) {
 // Starts the file named by the header in the receive folder, asking before an
 // existing file is replaced. A Save As may change the folder and the name.
 // Nothing at the target changes before the file has arrived whole.
-std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
+std::unique_ptr<IncomingFile> Receiver::OpenReceivedFile() {
     std::filesystem::path path = receiveFolder_ / files_.PathFromName(fileName_);
     if (files_.Exists(path)) {
         const auto answer = observer_ ? observer_->AskOverwrite(files_.NameFromPath(path))
@@ -160,29 +161,29 @@ std::unique_ptr<IncomingFile> KermitEngine::OpenReceivedFile() {
     std::unique_ptr<IncomingFile> file = files_.Create(path, error);
     if (file != nullptr) return file;
     if (observer_ != nullptr) observer_->ShowCouldNotOpenFile(files_.NameFromPath(path), error);
-    SendError(kCannotCreateFile);
+    ex_.SendError(kCannotCreateFile);
     link_.SetStatus("CANNOT CREATE");
-    Fail(Failure::CannotCreate);
+    ex_.Fail(Failure::CannotCreate);
     return nullptr;
 }
 
 // The user would not have the file: a stop meanwhile is told as one (by whoever
 // ends the job), anything else as the user's refusal, with `status` as the
 // status. Nothing then.
-std::unique_ptr<IncomingFile> KermitEngine::RefuseFile(std::string_view status) {
+std::unique_ptr<IncomingFile> Receiver::RefuseFile(std::string_view status) {
     if (link_.RunFlagCleared()) {
         link_.Stop();
         return nullptr;
     }
-    SendError(kRefusedByUser);
+    ex_.SendError(kRefusedByUser);
     link_.SetStatus(status);
-    Fail(Failure::Refused);
+    ex_.Fail(Failure::Refused);
     return nullptr;
 }
 
 // Where a data field is decoded: the caller's buffer, or under long packets
 // the engine's own, which holds the most any long field decodes to.
-std::uint8_t* KermitEngine::DecodeRoom(std::uint8_t* buffer, int& capacity) {
+std::uint8_t* Receiver::DecodeRoom(std::uint8_t* buffer, int& capacity) {
     if (link_.InForce().longLen == 0) return buffer;
     constexpr int kLongDecodeSize = (kMaxPacketData / 3 + 1) * 94;
     if (longDecode_ == nullptr) longDecode_ = std::make_unique<std::uint8_t[]>(kLongDecodeSize);
@@ -194,7 +195,7 @@ std::uint8_t* KermitEngine::DecodeRoom(std::uint8_t* buffer, int& capacity) {
 // is kept beside it, and the observer hears where and `why`. Failed,
 // FileDiscarded when the sender gave the file up, or FileNotWhole when it
 // came to another length than announced.
-Received KermitEngine::NotReceived(IncomingFile& file, KermitObserver::NotWhole why) {
+Received Receiver::NotReceived(IncomingFile& file, KermitObserver::NotWhole why) {
     using NotWhole = KermitObserver::NotWhole;
     const IncomingFile::Kept kept = file.Abandon();
     // A file refused in the answer to its attributes was reported so then.
@@ -211,13 +212,13 @@ Received KermitEngine::NotReceived(IncomingFile& file, KermitObserver::NotWhole 
 // The sender's E or B, or the user's stop, ends a file whatever arrived
 // before: the failed file's result, or nothing when the packet is none of
 // these.
-std::optional<Received> KermitEngine::EndedBySenderOrStop(IncomingFile& file, int type, int len) {
-    if (type == 'E') {
-        PeerError(len);
+std::optional<Received> Receiver::EndedBySenderOrStop(IncomingFile& file, int type, int len) {
+    if (type == packet::Error) {
+        ex_.PeerError(len);
         return NotReceived(file);
     }
-    if (type == 'B') {
-        link_.PutPacket(0, state_.seq, 'Y', nullptr);
+    if (type == packet::Break) {
+        link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
         return NotReceived(file);
     }
     // The peer hears of a stop from whoever stopped (TellPeerEnded), in
@@ -233,15 +234,15 @@ std::optional<Received> KermitEngine::EndedBySenderOrStop(IncomingFile& file, in
 // to the file and are reported: nothing, or the failed file's result. Data
 // of a file this side refused is not taken: the sender did not heed the
 // refusal.
-std::optional<Received> KermitEngine::WriteDecoded(IncomingFile& file, const std::uint8_t* buffer,
-                                                   int n, std::int64_t& bytesWritten) {
+std::optional<Received> Receiver::WriteDecoded(IncomingFile& file, const std::uint8_t* buffer,
+                                               int n, std::int64_t& bytesWritten) {
     if (!incoming_.refusedBy.empty()) {
-        SendError("FILE REFUSED");
+        ex_.SendError("FILE REFUSED");
         file.Abandon();
         return Received{Outcome::Failed};
     }
     if (n < 0) {
-        SendError("MEMORY FULL");
+        ex_.SendError("MEMORY FULL");
         return NotReceived(file);
     }
     if (n > 0 && !file.Write(buffer, static_cast<std::size_t>(n))) return WriteFailed(file);
@@ -253,9 +254,9 @@ std::optional<Received> KermitEngine::WriteDecoded(IncomingFile& file, const std
 }
 
 // The peer hears of it with an E packet; the user with the file and why.
-Received KermitEngine::WriteFailed(IncomingFile& file) {
-    SendError("WRITE ERROR");
-    Fail(Failure::WriteFailed);
+Received Receiver::WriteFailed(IncomingFile& file) {
+    ex_.SendError("WRITE ERROR");
+    ex_.Fail(Failure::WriteFailed);
     if (observer_ != nullptr)
         observer_->ShowCouldNotWriteFile(files_.NameFromPath(file.Target()), file.Error());
     return NotReceived(file);
@@ -266,7 +267,7 @@ Received KermitEngine::WriteFailed(IncomingFile& file) {
 // that arrives after a stop is not taken: a peer that streams packets back to
 // back never lets the byte wait see the stop. A Z that carries D (discard)
 // ends the file as not received.
-Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
+Received Receiver::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int capacity) {
     if (link_.InForce().slidingWindowSize > 1)
         return ReceiveSlidingWindowData(file, buffer, capacity);
     buffer = DecodeRoom(buffer, capacity);
@@ -281,7 +282,7 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
             continue;
         }
         const bool next = rseq == ((state_.seq + 1) & 63);
-        if (type == 'D' && next && !link_.RunFlagCleared()) {
+        if (type == packet::Data && next && !link_.RunFlagCleared()) {
             const int n = link_.DecodeData(buffer, capacity, len);
             if (n == PacketLink::kMalformed) {
                 RepeatUnlessLast(attempt);
@@ -289,17 +290,17 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
             }
             state_.seq = rseq;
             if (auto failed = WriteDecoded(file, buffer, n, bytesWritten)) return *failed;
-            link_.PutPacket(0, state_.seq, 'Y', nullptr);
+            link_.PutPacket(0, state_.seq, packet::Ack, nullptr);
             attempt = -1;
             continue;
         }
-        if (type == 'A' && next) {
+        if (type == packet::Attributes && next) {
             state_.seq = rseq;
             AnswerAttributes(file, len);
             attempt = -1;
             continue;
         }
-        if (type == 'Z' && next) {
+        if (type == packet::Eof && next) {
             state_.seq = rseq;
             return FileEnded(file, len > 0 && link_.ReceivedField()[0] == 'D', bytesWritten);
         }
@@ -308,10 +309,10 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
             --attempt;
             continue;
         }
-        SawUnusable(rseq, type, (state_.seq + 1) & 63);
+        ex_.SawUnusable(rseq, type, (state_.seq + 1) & 63);
         RepeatUnlessLast(attempt);
     }
-    Fail(state_.seen);
+    ex_.Fail(state_.seen);
     return NotReceived(file);
 }
 
@@ -321,7 +322,7 @@ Received KermitEngine::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int
 // `keepNextFile`): the answer to whatever packet follows it. A B is answered
 // with Y; anything else that comes next with B, as a peer that knows no more
 // files.
-bool KermitEngine::AwaitNextHeader(bool keepNextFile) {
+bool Receiver::AwaitNextHeader(bool keepNextFile) {
     for (int attempt = 0; attempt < state_.retryLimit; ++attempt) {
         int len = 0, rseq = 0, type = 0;
         const Heard heard = HearSender(len, rseq, type);
@@ -334,7 +335,7 @@ bool KermitEngine::AwaitNextHeader(bool keepNextFile) {
             RepeatUnlessLast(attempt);
             continue;
         }
-        if (keepNextFile && type == 'F' && rseq == ((state_.seq + 1) & 63)) {
+        if (keepNextFile && type == packet::FileHeader && rseq == ((state_.seq + 1) & 63)) {
             state_.nextHeaderLen = len;
             state_.nextHeaderSeq = rseq;
             std::memcpy(state_.nextHeader, link_.ReceivedField(), sizeof state_.nextHeader);
@@ -342,22 +343,23 @@ bool KermitEngine::AwaitNextHeader(bool keepNextFile) {
         }
         if (rseq == ((state_.seq + 1) & 63)) {
             state_.seq = rseq;
-            link_.PutPacket(0, state_.seq, type == 'B' ? 'Y' : 'B', nullptr);
+            link_.PutPacket(0, state_.seq, type == packet::Break ? packet::Ack : packet::Break,
+                            nullptr);
             state_.underWay = false;
             return true;
         }
-        if (type == 'E') {
-            PeerError(len);
+        if (type == packet::Error) {
+            ex_.PeerError(len);
             return false;
         }
         if (StaleRepeat(rseq)) {
             --attempt;
             continue;
         }
-        SawUnusable(rseq, type, (state_.seq + 1) & 63);
+        ex_.SawUnusable(rseq, type, (state_.seq + 1) & 63);
         RepeatUnlessLast(attempt);
     }
-    Fail(state_.seen);
+    ex_.Fail(state_.seen);
     return false;
 }
 
