@@ -2,6 +2,7 @@
 #include "app/AppCore.h"
 #include "app/CStemraApp.h"
 #include "app/ComportSetting.h"
+#include "app/Languages.h"
 #include "app/TextTable.h"
 
 #include <gtest/gtest.h>
@@ -220,7 +221,7 @@ TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
         auto stored = settings.Open();
         stored->setValue("Baud", 9);
         stored->setValue("Margin", "wide");
-        stored->setValue("Language", 13);
+        stored->setValue("Language", kLanguageCount);  // one past the last
         stored->setValue("FontHeight", 5000000);
         stored->setValue("FontItalic", 7);
         stored->setValue("FontUnderline", "yes");
