@@ -7,7 +7,7 @@
 #include "app/MainWindowLabels.h"
 #include "app/PacketLogSetting.h"
 #include "app/TextTable.h"
-#include "ui/AppJobWindows.h"
+#include "ui/AppJobWindowFactory.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CSettingsDlg.h"
 #include "ui/CaptureFile.h"
@@ -47,7 +47,7 @@ CStemraDlg::CStemraDlg(AppCore& app, MainWindowServices services, QWidget* paren
       services_(std::move(services)),
       ui_(std::make_unique<Ui::CStemraDlg>()) {
     // The real job windows, unless whoever made the window brought its own.
-    const JobWindowFactory real = AppJobWindows(app_);
+    const JobWindowFactory real = AppJobWindowFactory(app_);
     if (!services_.jobWindows.runTransfer) services_.jobWindows.runTransfer = real.runTransfer;
     if (!services_.jobWindows.runCapture) services_.jobWindows.runCapture = real.runCapture;
     ui_->setupUi(this);

@@ -27,7 +27,7 @@ struct MainWindowServices {
     // Runs a dialog (Settings, About) modally and returns its result.
     std::function<int(QDialog& dialog)> runDialog = [](QDialog& dialog) { return dialog.exec(); };
     // The transfer window and the ASCII viewer; a function left empty is
-    // filled by the main window with the program's own (AppJobWindows).
+    // filled by the main window with the program's own (AppJobWindowFactory).
     JobWindowFactory jobWindows;
     EditorLauncher startEditor = StartEditor;
     // The help file, the interface language's code ("de") and the message for

@@ -25,7 +25,7 @@
 #include "app/CommandIds.h"
 #include "app/TextTable.h"
 #include "tools/corvix-caliper/Printer.h"
-#include "ui/AppJobWindows.h"
+#include "ui/AppJobWindowFactory.h"
 #include "ui/CAsciiDlg.h"
 #include "ui/CStemraDlg.h"
 #include "ui/CTransferDlg.h"
@@ -129,7 +129,7 @@ TEST(MainWindowWithCaliper, LoadReceiveOverwriteAndCapturePrinted) {
         *output = Q(in);
         return 1;
     };
-    services.jobWindows = AppJobWindows(app, dialogs);
+    services.jobWindows = AppJobWindowFactory(app, dialogs);
     CStemraDlg window(app, std::move(services));
     window.OnInitDialog();
     window.show();

@@ -20,7 +20,7 @@
 #include "TestFiles.h"
 #include "UiTestSupport.h"
 #include "tools/linesim/LineSim.h"
-#include "ui/AppJobWindows.h"
+#include "ui/AppJobWindowFactory.h"
 #include "ui/CStemraDlg.h"
 #include "ui/CTransferDlg.h"
 
@@ -137,7 +137,7 @@ TEST(WindowEndsToldToCKermit, CancelSendsAnEAndNoRoomAnswersTheAttributesAndCKer
             *folder = QString::fromStdString(rx.string());
             return 1;
         };
-        services.jobWindows = AppJobWindows(app, dialogs.Dialogs());
+        services.jobWindows = AppJobWindowFactory(app, dialogs.Dialogs());
         CStemraDlg window(app, std::move(services));
 
         // Cancel once part of the file has arrived, or, refused, once

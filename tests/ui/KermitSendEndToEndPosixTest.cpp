@@ -17,7 +17,7 @@
 #include "UiTestSupport.h"
 #include "app/Languages.h"
 #include "tools/linesim/LineSim.h"
-#include "ui/AppJobWindows.h"
+#include "ui/AppJobWindowFactory.h"
 #include "ui/CStemraDlg.h"
 #include "ui/CTransferDlg.h"
 #include "ui/MainWindowServices.h"
@@ -108,7 +108,7 @@ TEST(KermitSendEndToEnd, AFinishedAndACancelledSendEachSayHowTheyEnded) {
             DialogRecorder dialogs;
             MainWindowServices services;
             services.chooseFile = [&](QWidget*, const FileChooserRequest&) { return file; };
-            services.jobWindows = AppJobWindows(app, dialogs.Dialogs());
+            services.jobWindows = AppJobWindowFactory(app, dialogs.Dialogs());
             int transferResult = -1;
             auto runTransfer = services.jobWindows.runTransfer;
             services.jobWindows.runTransfer = [&](QWidget* owner, const TransferRequest& request) {
@@ -188,7 +188,7 @@ TEST(KermitSendEndToEnd, SeveralFilesChosenAtOnceGoInOneBatch) {
         if (request.alsoChosen != nullptr) *request.alsoChosen = more;
         return receiver.file;
     };
-    services.jobWindows = AppJobWindows(app, dialogs.Dialogs());
+    services.jobWindows = AppJobWindowFactory(app, dialogs.Dialogs());
     CStemraDlg window(app, std::move(services));
     QString endStatus;
     QTimer look;
@@ -242,7 +242,7 @@ TEST(KermitSendEndToEnd, ACommandLineSendShowsOnlyTheTransferWindow) {
     int mainWindowResult = -1;
     app.runMainWindow = [&](const CommandLineRequest& request) {
         MainWindowServices services;
-        services.jobWindows = AppJobWindows(app, dialogs.Dialogs());
+        services.jobWindows = AppJobWindowFactory(app, dialogs.Dialogs());
         CStemraDlg window(app, std::move(services));
         window.commandLineRequest = request;
         QTimer look;

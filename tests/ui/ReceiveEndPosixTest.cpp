@@ -18,7 +18,7 @@
 #include "PeerProcess.h"
 #include "UiTestSupport.h"
 #include "tools/linesim/LineSim.h"
-#include "ui/AppJobWindows.h"
+#include "ui/AppJobWindowFactory.h"
 #include "ui/CStemraDlg.h"
 #include "ui/CTransferDlg.h"
 
@@ -142,7 +142,7 @@ TEST(ReceiveEnd, AOneShotReceiveOfTwoFilesEndsTheProgramByItself) {
     bool leftWaiting = false;
     app.runMainWindow = [&](const CommandLineRequest& request) {
         MainWindowServices services;
-        services.jobWindows = AppJobWindows(app, dialogs.Dialogs());
+        services.jobWindows = AppJobWindowFactory(app, dialogs.Dialogs());
         CStemraDlg window(app, std::move(services));
         window.commandLineRequest = request;
         // Should the run wait for a click, close its windows so the test ends.

@@ -9,4 +9,4 @@ class AppCore;
 // (CTransferDlg), a capture command the ASCII viewer (CAsciiDlg), each
 // modally over `owner`, with the texts and settings of `app`. The windows
 // open `dialogs` (tests give their own).
-JobWindowFactory AppJobWindows(AppCore& app, JobDialogs dialogs = JobDialogs::System());
+JobWindowFactory AppJobWindowFactory(AppCore& app, JobDialogs dialogs = JobDialogs::System());

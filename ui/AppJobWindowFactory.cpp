@@ -1,9 +1,9 @@
-#include "ui/AppJobWindows.h"
+#include "ui/AppJobWindowFactory.h"
 
 #include "ui/CAsciiDlg.h"
 #include "ui/CTransferDlg.h"
 
-JobWindowFactory AppJobWindows(AppCore& app, JobDialogs dialogs) {
+JobWindowFactory AppJobWindowFactory(AppCore& app, JobDialogs dialogs) {
     JobWindowFactory factory;
     factory.runTransfer = [&app, dialogs](QWidget* owner, const TransferRequest& request) {
         CTransferDlg window(app, owner);
