@@ -3,14 +3,16 @@
 #include "app/ComportSetting.h"
 #include "app/SettingsFile.h"
 #include "app/TextTable.h"
+#include "serial/BaudRates.h"
 
 #include <QDir>
 #include <QSettings>
 
 QStringList DefaultBaudRateList() {
-    return {QStringLiteral("1200"),  QStringLiteral("2400"),  QStringLiteral("4800"),
-            QStringLiteral("9600"),  QStringLiteral("19200"), QStringLiteral("38400"),
-            QStringLiteral("57600"), QStringLiteral("115200")};
+    QStringList list;
+    for (int index = 0; index < serial::kOfferedBaudCount; ++index)
+        list.append(QString::number(serial::kBaudTable[index]));
+    return list;
 }
 
 QString ProgramFolderOf(const QString& executableFolder) {

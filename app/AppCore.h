@@ -123,7 +123,8 @@ private:
     LogMessageSink logSink_;
 };
 
-// The baud-rate texts offered by the settings, index 0 to 7.
+// The baud-rate texts offered by the settings, index 0 to 7: the first
+// serial::kOfferedBaudCount rates of serial::kBaudTable.
 QStringList DefaultBaudRateList();
 
 // The folder of `executableFolder` in native form with a trailing separator.

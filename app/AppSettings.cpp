@@ -3,7 +3,7 @@
 #include "app/ComportSetting.h"
 #include "app/Languages.h"
 #include "app/StoredNumber.h"
-#include "serial/SerialPort.h"
+#include "serial/BaudRates.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -20,7 +20,7 @@ namespace bench {
 
 namespace {
 
-constexpr int kBaudIndex115200 = 7;
+constexpr int kBaud115200 = 115200;
 constexpr int kDataCapacity = 8191;
 
 double Percentile(std::vector<double> values, double share) {
@@ -38,8 +38,7 @@ std::vector<double> EngineRun(const LineChoice& choice, const fs::path& dir,
     BenchLine line(choice.kind, choice.baud);
     std::atomic<int> run{1};
     serial::SerialPort port(run);
-    if (!line.ok() || port.Open(QString::fromStdString(line.Path(0)), kBaudIndex115200) != 1)
-        return {};
+    if (!line.ok() || port.Open(QString::fromStdString(line.Path(0)), kBaud115200) != 1) return {};
     LineWatchPort watched(port, run, run);  // one flag: a lost line stops the run
     TimingPort timed(watched);
     disk::DiskFiles files;

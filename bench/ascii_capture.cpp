@@ -29,7 +29,7 @@
 
 namespace {
 
-constexpr int kBaudIndex115200 = 7;
+constexpr int kBaud115200 = 115200;
 constexpr int kTickMs = 10;
 
 QByteArray Printout(int lines) {
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
         out << "message: " << text << "\n";
     };
     viewer.job.portName = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
-    viewer.job.baudIndex = kBaudIndex115200;
+    viewer.job.baud = kBaud115200;
     viewer.show();
 
     const QByteArray printout = Printout(lines);

@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 
 #include "cli/CliOptionTable.h"
-#include "serial/SerialPort.h"
+#include "serial/BaudRates.h"
 
 namespace {
 
@@ -21,12 +21,11 @@ JobKind JobKindOf(CliOptions::Command command) {
     return JobKind::Receive;
 }
 
-int BaudIndexOf(const QString& text) {
+// The rate `text` names, 0 when it is none the port opens at.
+int BaudRateOf(const QString& text) {
     bool ok = false;
     const int rate = text.toInt(&ok);
-    for (int i = 0; ok && i < serial::kBaudCount; ++i)
-        if (serial::kBaudTable[i] == rate) return i;
-    return -1;
+    return ok && serial::IsBaudRate(rate) ? rate : 0;
 }
 
 // A whole number from `low` to `high` for `option`; a bad one is refused
@@ -48,8 +47,8 @@ bool TakeValue(CliOptions& o, const QString& option, const QString& value, QStri
         o.job.portName = value;
         ok = !value.isEmpty();
     } else if (option == QLatin1String("--baud")) {
-        o.job.baudIndex = BaudIndexOf(value);
-        ok = o.job.baudIndex >= 0;
+        o.job.baud = BaudRateOf(value);
+        ok = o.job.baud != 0;
     } else if (option == QLatin1String("--dir")) {
         o.dir = value;
         ok = !value.isEmpty();

@@ -170,10 +170,8 @@ void ConsoleWindow::OnFileSent(const SentFile& file) {
 // that waits in silence leaves its user guessing.
 void ConsoleWindow::OnNoAnswerYet() {
     if (hinted_.exchange(true)) return;
-    const int index = options_.job.baudIndex;
-    const QString baud = serial::IsBaudIndex(index) ? QString::number(serial::kBaudTable[index])
-                                                    : QString::number(index);
-    ShowMessage(TextAt(EnglishTexts(), TextId::NoAnswerYet).arg(baud), MessageIcon::Information);
+    ShowMessage(TextAt(EnglishTexts(), TextId::NoAnswerYet).arg(options_.job.baud),
+                MessageIcon::Information);
 }
 
 void ConsoleWindow::OnJobOver() {

@@ -13,7 +13,7 @@ enum class PortProblem {
     NoPermission,  // the user may not open the device
     InUse,         // another program holds it (a lock file, an exclusive hold)
     NotSerial,     // not a terminal device, or it refused the line settings
-    BadBaud,       // the baud index names no rate
+    BadBaud,       // the rate is none of kBaudTable
     Other,         // any other refusal of the system; see systemText
 };
 

@@ -57,16 +57,16 @@ QString SerialPort::ShownName(const QString& portName) {
     return SerialDevice::ShownName(portName);
 }
 
-int SerialPort::Open(const QString& portName, int baudIndex) {
+int SerialPort::Open(const QString& portName, int baud) {
     if (isOpen_) return 1;
     failure_ = {};
     if (portName.isEmpty()) return Refuse(PortProblem::NotPresent);
-    if (!IsBaudIndex(baudIndex)) return Refuse(PortProblem::BadBaud);
+    if (!IsBaudRate(baud)) return Refuse(PortProblem::BadBaud);
     const QString path = SerialDevice::PathOf(portName);
     claimedPath_ = DeviceKey(path);
     // Another job of this program holds it.
     if (!ClaimDevice()) return Refuse(PortProblem::InUse);
-    if (!device_->Open(path, kBaudTable[baudIndex], failure_)) {
+    if (!device_->Open(path, baud, failure_)) {
         ReleaseDevice();
         return 0;
     }
@@ -76,7 +76,7 @@ int SerialPort::Open(const QString& portName, int baudIndex) {
     lineLost_ = 0;
     lastModemLookMs_ = -1;
     noModemLines_ = false;
-    charMicros_ = 10 * 1000000LL / kBaudTable[baudIndex];  // start, 8 data, stop
+    charMicros_ = 10 * 1000000LL / baud;  // start, 8 data, stop
     pacedPieces_ = 0;
     return 1;
 }

@@ -6,25 +6,15 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
-#include <iterator>
 #include <memory>
 
 #include "kermit/KermitPort.h"
+#include "serial/BaudRates.h"
 #include "serial/PortFailure.h"
 
 namespace serial {
 
 class SerialDevice;
-
-// Baud index -> rate. The settings offer all but the last; it is accepted all
-// the same.
-inline constexpr int kBaudTable[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, 230400};
-inline constexpr int kBaudCount = static_cast<int>(std::size(kBaudTable));
-
-// Whether `baudIndex` names a rate of kBaudTable.
-constexpr bool IsBaudIndex(int baudIndex) {
-    return baudIndex >= 0 && baudIndex < kBaudCount;
-}
 
 // Told when the modem status lines change while the port is being read.
 class SerialPortObserver {
@@ -48,10 +38,11 @@ public:
     SerialPort& operator=(const SerialPort&) = delete;
 
     // Opens "COM5", "ttyUSB0" (meaning /dev/ttyUSB0 on POSIX systems) or a full
-    // device path at kBaudTable[baudIndex]. Returns 1 when open, 0 otherwise.
+    // device path at `baud` bits per second, one of kBaudTable (any other rate
+    // is refused with PortProblem::BadBaud). Returns 1 when open, 0 otherwise.
     // Already open: returns 1 and changes nothing. The run flag is left alone:
     // a stop requested while the port opens must not be lost.
-    int Open(const QString& portName, int baudIndex);
+    int Open(const QString& portName, int baud);
 
     // Why the last Open returned 0; PortProblem::None after one that opened.
     const PortFailure& failure() const { return failure_; }

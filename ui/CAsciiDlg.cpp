@@ -135,8 +135,7 @@ void CAsciiDlg::OnInitDialog() {
     ui_->nationalCheck->setChecked(nationalChars != 0);
     ui_->pieceList->setFont(screenFont);
     setWindowTitle(
-        QStringLiteral("%1 (%2 %3)")
-            .arg(ascii, PortLabel(job.portName), BaudLabel(app_.BaudRateList, job.baudIndex)));
+        QStringLiteral("%1 (%2 %3)").arg(ascii, PortLabel(job.portName), BaudLabel(job.baud)));
     FitTexts();
 }
 

@@ -7,6 +7,7 @@
 #include "app/MainWindowLabels.h"
 #include "app/PacketLogSetting.h"
 #include "app/TextTable.h"
+#include "serial/BaudRates.h"
 #include "ui/AppJobWindowFactory.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CSettingsDlg.h"
@@ -30,7 +31,7 @@ const QString kCaption = QStringLiteral("Corvix");
 // The receive folder's buffer, in characters.
 constexpr int kFolderCapacity = 2048;
 // Data to printer stands in for a printer at 4800 baud.
-constexpr int kPrinterBaudIndex = 2;
+constexpr int kPrinterBaud = 4800;
 
 // The stored prefixing: 1 cautious, 2 all, anything else automatic.
 kermit::Prefixing PrefixingOf(int stored) {
@@ -216,7 +217,7 @@ void CStemraDlg::OnProgramLoad() {
 WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
     return WorkerJob{.kind = kind,
                      .portName = app_.Comport,
-                     .baudIndex = app_.Baud,
+                     .baud = serial::BaudRateAt(app_.Baud),
                      .path = path,
                      .packetLog = kind == JobKind::Capture ? QString() : PacketLogFileOf(app_),
                      .offer = {.blockCheck = app_.BlockCheck,
@@ -252,7 +253,7 @@ void CStemraDlg::OnDataToPrinter() {
     QString path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
     WorkerJob job = Job(JobKind::Capture);
-    job.baudIndex = kPrinterBaudIndex;
+    job.baud = kPrinterBaud;
     const CaptureOutcome outcome = services_.jobWindows.runCapture(this, {job, app_.Margin});
     if (outcome.result != QDialog::Accepted) return;
     app_.Margin = outcome.marginChars;

@@ -75,8 +75,7 @@ QString CTransferDlg::FileName() const {
 }
 
 QString CTransferDlg::PortAndBaud() const {
-    return QStringLiteral("%1 %2").arg(PortLabel(job.portName),
-                                       BaudLabel(app_.BaudRateList, job.baudIndex));
+    return QStringLiteral("%1 %2").arg(PortLabel(job.portName), BaudLabel(job.baud));
 }
 
 QString CTransferDlg::WithPort(const QString& status) const {
@@ -309,8 +308,7 @@ void CTransferDlg::OnSendProgress(std::uint32_t bytes) {
 // user can do about it. The window grows by the hint's height.
 void CTransferDlg::OnNoAnswerYet() {
     if (job.kind != JobKind::Send || sending_ || closing_) return;
-    ShowHint(TextAt(app_.TextTable, TextId::NoAnswerYet)
-                 .arg(BaudLabel(app_.BaudRateList, job.baudIndex)));
+    ShowHint(TextAt(app_.TextTable, TextId::NoAnswerYet).arg(BaudLabel(job.baud)));
 }
 
 // Shows `hint` below the template's controls, or takes it away when empty.

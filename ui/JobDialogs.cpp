@@ -12,7 +12,7 @@
 
 #include <iterator>
 
-#include "serial/SerialPort.h"
+#include "serial/BaudRates.h"
 #include "ui/FontChoice.h"
 #include "ui/PortChoice.h"
 #include "ui/QtMessageSink.h"
@@ -136,11 +136,8 @@ QString PortLabel(const QString& portName) {
     return PortEntryName(portName);
 }
 
-QString BaudLabel(const QStringList& baudRateList, int baudIndex) {
-    if (baudIndex >= 0 && baudIndex < baudRateList.size()) return baudRateList[baudIndex];
-    // A rate the port knows but the list does not offer (230400) shows its number.
-    if (serial::IsBaudIndex(baudIndex)) return QString::number(serial::kBaudTable[baudIndex]);
-    return {};
+QString BaudLabel(int baud) {
+    return serial::IsBaudRate(baud) ? QString::number(baud) : QString();
 }
 
 void ShowLineStatus(QWidget* onDot, QWidget* offDot, int ctsOn) {

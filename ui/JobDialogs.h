@@ -49,9 +49,8 @@ WorkerFactory SystemWorkers();
 
 // "COM3:" for the port "COM3", "ttyUSB0:" for "ttyUSB0"; a device path as it is.
 QString PortLabel(const QString& portName);
-// The text of rate `baudIndex` in `baudRateList`; the port's own number for
-// a rate it accepts beyond the list; empty for any other index.
-QString BaudLabel(const QStringList& baudRateList, int baudIndex);
+// The number of `baud` for a rate the port opens at; empty for any other.
+QString BaudLabel(int baud);
 
 // The line-status dot: the red dot shown for CTS on, the black one for off.
 void ShowLineStatus(QWidget* onDot, QWidget* offDot, int ctsOn);

@@ -23,8 +23,8 @@ public:
     JobLink(const JobLink&) = delete;
     JobLink& operator=(const JobLink&) = delete;
 
-    // 1 when the port is open at kBaudTable[baudIndex], 0 otherwise.
-    int Open(const QString& portName, int baudIndex) { return port.Open(portName, baudIndex); }
+    // 1 when the port is open at `baud` bits per second, 0 otherwise.
+    int Open(const QString& portName, int baud) { return port.Open(portName, baud); }
     bool lineLost() const { return line.lineLost(); }
 
     std::atomic<int> engineFlag{1};  // the run flag as the engine sees it

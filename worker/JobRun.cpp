@@ -13,10 +13,10 @@ namespace {
 
 // The byte after a packet's check is waited for five character times at the
 // line's rate, and never less than 50 ms.
-int PacketEndWaitMs(int baudIndex) {
+int PacketEndWaitMs(int baud) {
     constexpr int kFloorMs = 50;
-    if (!serial::IsBaudIndex(baudIndex)) return kFloorMs;
-    return std::max(kFloorMs, 5 * 10 * 1000 / serial::kBaudTable[baudIndex]);
+    if (!serial::IsBaudRate(baud)) return kFloorMs;
+    return std::max(kFloorMs, 5 * 10 * 1000 / baud);
 }
 
 // The E packet's text for a stop, in the words Kermit programs show.
@@ -56,7 +56,7 @@ std::unique_ptr<JobLink> JobRun::CreateLink() {
     auto owned = std::make_unique<JobLink>(runFlag, window, texts);
     owned->engine.SetOffer(job.offer);
     owned->engine.SetSilenceLimit(job.silenceLimitMs);
-    owned->engine.Link().SetPacketEndWait(PacketEndWaitMs(job.baudIndex));
+    owned->engine.Link().SetPacketEndWait(PacketEndWaitMs(job.baud));
     if (!job.packetLog.isEmpty()) OpenPacketLog(*owned);
     link = owned.get();
     return owned;
@@ -81,7 +81,7 @@ void JobRun::EndJob(std::unique_ptr<JobLink>& owned) {
 }
 
 bool JobRun::OpenPort(JobLink& owned) {
-    if (owned.Open(job.portName, job.baudIndex) == 1) {
+    if (owned.Open(job.portName, job.baud) == 1) {
         portName = job.portName;
         if (job.kind != JobKind::Send) adapter = serial::IdentityOf(portName);
         return true;
@@ -97,7 +97,7 @@ bool JobRun::AwaitPortReturn(std::unique_ptr<JobLink>& owned) {
     std::unique_ptr<JobLink> fresh;
     const auto tryOpen = [&](const QString& name) {
         fresh = CreateLink();
-        if (fresh->Open(name, job.baudIndex) == 1) {
+        if (fresh->Open(name, job.baud) == 1) {
             portName = name;
             return true;
         }

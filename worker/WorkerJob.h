@@ -20,7 +20,7 @@ enum class JobKind {
 struct WorkerJob {
     JobKind kind = JobKind::Receive;
     QString portName = {};     // "COM5", "ttyUSB0" or a device path; empty for none
-    int baudIndex = 3;         // index into serial::kBaudTable
+    int baud = 9600;           // bits per second, one of serial::kBaudTable
     QString path = {};         // send: the file; receive: the folder; capture: unused
     QStringList batch = {};    // send: the files after `path` that go in the same batch
     QString packetLog = {};    // a Kermit job: the file every packet is logged in; empty for none

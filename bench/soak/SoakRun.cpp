@@ -52,7 +52,7 @@ const char* OutcomeName(Outcome outcome) {
 
 namespace {
 
-constexpr int kBaudIndex115200 = 7;
+constexpr int kBaud115200 = 115200;
 constexpr int kStopLimitSeconds = 10;
 
 double SecondsSince(Clock::time_point start) {
@@ -267,7 +267,7 @@ RunResult RunOne(const RunSpec& spec, const fs::path& workDir) {
     serial::SerialPort port(run);
     const auto device = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
     interop::PeerProcess peer;
-    if (!line.IsRunning() || port.Open(device, kBaudIndex115200) != 1 ||
+    if (!line.IsRunning() || port.Open(device, kBaud115200) != 1 ||
         !StartCKermit(peer, line, spec, workDir, name)) {
         result.corvixStatus = "cannot set up the line or start kermit " + line.Error();
         return result;

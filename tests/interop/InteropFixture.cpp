@@ -69,7 +69,7 @@ void InteropTest::OpenLine(const linesim::Options& options) {
     line = std::make_unique<linesim::LineSim>(options);
     ASSERT_TRUE(line->IsRunning()) << line->Error();
     port = std::make_unique<serial::SerialPort>(run);
-    ASSERT_EQ(port->Open(QString::fromStdString(line->Path(linesim::LineSim::kSideA)), 7), 1);
+    ASSERT_EQ(port->Open(QString::fromStdString(line->Path(linesim::LineSim::kSideA)), 115200), 1);
     engine = std::make_unique<kermit::KermitEngine>(*port, files, run);
     engine->SetObserver(&observer);
     engine->SetReceiveFolder(rx);

@@ -97,7 +97,7 @@ void OpenWithDriver(const SetUp& setUp) {
     PtyPeer peer(line.Path(LineSim::kSideB));
     std::atomic<int> run{1};
     SerialPort port(run);
-    EXPECT_EQ(port.Open(QString::fromStdString(line.Path(LineSim::kSideA)), 7), 1);
+    EXPECT_EQ(port.Open(QString::fromStdString(line.Path(LineSim::kSideA)), 115200), 1);
     const std::uint8_t byte = 'k';
     EXPECT_EQ(port.Write(&byte, 1), 1);
     EXPECT_EQ(peer.Read(1, 2000), std::vector<std::uint8_t>{byte});

@@ -57,7 +57,7 @@ int OpenAsChildIfAsked() {
     QCoreApplication app(argc, argv);
     std::atomic<int> run{0};
     SerialPort port(run);
-    const int opened = port.Open(QString::fromLocal8Bit(device), 7);
+    const int opened = port.Open(QString::fromLocal8Bit(device), 115200);
     port.Close();
     std::fflush(nullptr);
     ::_exit(opened == 1 ? 10 : 20);
@@ -86,7 +86,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(line.IsRunning()) << line.Error();
         ASSERT_TRUE(peer.ok());
-        ASSERT_EQ(port.Open(PathA(), 7), 1);
+        ASSERT_EQ(port.Open(PathA(), 115200), 1);
         port.SetObserver(&observer);
     }
 
@@ -114,7 +114,7 @@ protected:
 
 }  // namespace
 
-TEST(SerialPort, RefusesMissingDevicesAndBadBaudIndices) {
+TEST(SerialPort, RefusesMissingDevicesAndBadBaudRates) {
     LineSim line;
     ASSERT_TRUE(line.IsRunning()) << line.Error();
     const QString good = QString::fromStdString(line.Path(LineSim::kSideA));
@@ -123,18 +123,18 @@ TEST(SerialPort, RefusesMissingDevicesAndBadBaudIndices) {
     const std::uint8_t byte = 'x';
     std::uint8_t buf[4];
 
-    EXPECT_EQ(port.Open("/dev/corvix-no-such-port", 3), 0);
-    EXPECT_EQ(port.Open("corvix-no-such-port", 3), 0);
+    EXPECT_EQ(port.Open("/dev/corvix-no-such-port", 9600), 0);
+    EXPECT_EQ(port.Open("corvix-no-such-port", 9600), 0);
     EXPECT_EQ(port.Open(good, -1), 0);
-    EXPECT_EQ(port.Open(good, 9), 0);
+    EXPECT_EQ(port.Open(good, 460800), 0);
     EXPECT_EQ(port.isOpen(), 0);
     EXPECT_EQ(run.load(), 0);
     EXPECT_EQ(port.Write(&byte, 1), 0);
     EXPECT_EQ(port.ReadAvailable(buf, 4), 0);
     EXPECT_EQ(port.Close(), 1);
 
-    // A refused index left nothing claimed: the device opens right after.
-    EXPECT_EQ(port.Open(good, 8), 1);
+    // A refused rate left nothing claimed: the device opens right after.
+    EXPECT_EQ(port.Open(good, 230400), 1);
     EXPECT_EQ(run.load(), 0);  // Open leaves the run flag alone: a stop is never lost
 }
 
@@ -144,14 +144,14 @@ TEST(SerialPort, BareNameMeansADeviceUnderDev) {
     const std::string device = line.DevicePath(LineSim::kSideA);  // "/dev/pts/N"
     std::atomic<int> run{0};
     SerialPort port(run);
-    EXPECT_EQ(port.Open(QString::fromStdString(device.substr(5)), 3), 1);
+    EXPECT_EQ(port.Open(QString::fromStdString(device.substr(5)), 9600), 1);
 }
 
 TEST_F(SerialPortOnLine, OpenAgainChangesNothingAndCloseTwiceIsHarmless) {
     ASSERT_TRUE(peer.WriteAll({1, 2, 3}));
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     const auto start = Clock::now();
-    EXPECT_EQ(port.Open(PathA(), 0), 1);
+    EXPECT_EQ(port.Open(PathA(), 1200), 1);
     EXPECT_LT(MsSince(start), 200);  // no new settle time
     EXPECT_EQ(ReceiveVia(port, 3, 1000), (std::vector<std::uint8_t>{1, 2, 3}));  // no purge
     EXPECT_EQ(port.Close(), 1);
@@ -162,8 +162,8 @@ TEST_F(SerialPortOnLine, OpenAgainChangesNothingAndCloseTwiceIsHarmless) {
 TEST_F(SerialPortOnLine, SecondOpenerOfTheDeviceIsRefusedUntilClosed) {
     std::atomic<int> otherRun{0};
     SerialPort other(otherRun);
-    EXPECT_EQ(other.Open(PathA(), 7), 0);
-    EXPECT_EQ(other.Open(QString::fromStdString(line.DevicePath(LineSim::kSideA)), 7), 0);
+    EXPECT_EQ(other.Open(PathA(), 115200), 0);
+    EXPECT_EQ(other.Open(QString::fromStdString(line.DevicePath(LineSim::kSideA)), 115200), 0);
     EXPECT_EQ(otherRun.load(), 0);
 
     // The refused opener must not have disturbed the open port.
@@ -171,7 +171,7 @@ TEST_F(SerialPortOnLine, SecondOpenerOfTheDeviceIsRefusedUntilClosed) {
     EXPECT_EQ(ReceiveVia(port, 2, 1000), (std::vector<std::uint8_t>{'o', 'k'}));
 
     port.Close();
-    EXPECT_EQ(other.Open(PathA(), 7), 1);
+    EXPECT_EQ(other.Open(PathA(), 115200), 1);
 }
 
 // Runs this binary again as a child that only tries to open `device`; returns
@@ -215,7 +215,7 @@ TEST(SerialPort, BytesThatArriveWhileOpenSettlesAreDiscarded) {
     });
     std::atomic<int> run{0};
     SerialPort port(run);
-    ASSERT_EQ(port.Open(QString::fromStdString(line.Path(LineSim::kSideA)), 7), 1);
+    ASSERT_EQ(port.Open(QString::fromStdString(line.Path(LineSim::kSideA)), 115200), 1);
     during.join();
     std::uint8_t buf[16];
     EXPECT_EQ(port.ReadAvailable(buf, sizeof buf), 0);

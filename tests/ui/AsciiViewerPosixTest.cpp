@@ -32,7 +32,7 @@ protected:
         auto viewer = std::make_unique<CAsciiDlg>(app);
         viewer->dialogs = dialogs.Dialogs();
         viewer->makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
-        viewer->job.baudIndex = 2;
+        viewer->job.baud = 4800;
         viewer->job.portName = QStringLiteral("COM3");
         viewer->marginChars = 1;
         return viewer;
@@ -43,7 +43,7 @@ protected:
         auto viewer = Viewer();
         viewer->makeWorker = SystemWorkers();
         viewer->job.portName = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
-        viewer->job.baudIndex = 7;
+        viewer->job.baud = 115200;
         viewer->show();
         return viewer;
     }

@@ -28,10 +28,10 @@ inline bool EventuallyTrue(const std::function<bool()>& condition, int milliseco
 
 // A job window (transfer or viewer) that starts no worker, on `port`.
 template <typename Window>
-void WithoutWorker(Window& window, const QString& port, int baudIndex = 7) {
+void WithoutWorker(Window& window, const QString& port, int baud = 115200) {
     window.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
     window.job.portName = port;
-    window.job.baudIndex = baudIndex;
+    window.job.baud = baud;
 }
 
 // A receive window with a file of each fate listed under `folder` (names and

@@ -57,7 +57,7 @@ TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndR
     ASSERT_EQ(recorder.transfers.size(), 1);
     const TransferRequest& request = recorder.transfers[0];
     EXPECT_EQ(request.job.kind, JobKind::Send);
-    EXPECT_EQ(request.job.baudIndex, 3);
+    EXPECT_EQ(request.job.baud, 9600);
     EXPECT_EQ(request.job.portName, "COM4");
     EXPECT_EQ(request.job.path, file);
     EXPECT_EQ(request.job.offer.blockCheck, 3);
@@ -129,7 +129,7 @@ TEST_F(MainWindowCommands, DataToPrinterCapturesAt4800AndWritesTheBytesUnchanged
     EXPECT_EQ(chooser.defaultExtension, "txt");
     EXPECT_EQ(chooser.filters[0].description, "Filer (*.*)");
     ASSERT_EQ(recorder.captures.size(), 1);
-    EXPECT_EQ(recorder.captures[0].job.baudIndex, 2);
+    EXPECT_EQ(recorder.captures[0].job.baud, 4800);
     EXPECT_EQ(recorder.captures[0].job.kind, JobKind::Capture);
     EXPECT_EQ(recorder.captures[0].job.portName, "COM4");
     EXPECT_EQ(recorder.captures[0].marginChars, 5);
@@ -165,7 +165,7 @@ TEST_F(MainWindowCommands, AnEmptyCaptureReplacesNoFileButMakesAnEmptyNewOneForA
     EXPECT_EQ(recorder.editorFiles, QStringList{ascii});
     ASSERT_EQ(recorder.fileChoosers.size(), 3);
     EXPECT_EQ(recorder.fileChoosers[1].filters[0].description, "Text (*.txt)");
-    EXPECT_EQ(recorder.captures[1].job.baudIndex, 3);
+    EXPECT_EQ(recorder.captures[1].job.baud, 9600);
     EXPECT_EQ(recorder.captures[1].job.kind, JobKind::Capture);
 }
 

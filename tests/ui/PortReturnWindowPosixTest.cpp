@@ -62,7 +62,7 @@ TEST(PortReturnWindow, AServedSessionWaitsForTheCaliperAndGoesOnWhenItIsBack) {
     window.job.kind = JobKind::Receive;
     window.job.path = rx.path();
     window.job.portName = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
-    window.job.baudIndex = 7;
+    window.job.baud = 115200;
     window.show();
     interop::PeerProcess peer;
     ASSERT_TRUE(SendWithCKermit(peer, line, root, QStringLiteral("PLOT0001.DAT")));

@@ -101,7 +101,7 @@ TEST(ReceiveEnd, ABatchListsEachFilesFateAndRealPath) {
     window.job.kind = JobKind::Receive;
     window.job.path = rx.path();
     window.job.portName = sender.Port();
-    window.job.baudIndex = 7;
+    window.job.baud = 115200;
     window.show();
     auto* button = window.findChild<QPushButton*>(QStringLiteral("cancelButton"));
     ASSERT_TRUE(EventuallyTrue([&] { return button->text() == QStringLiteral("Done"); }, 60000))

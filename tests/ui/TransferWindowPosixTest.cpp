@@ -46,7 +46,7 @@ protected:
         window->job.kind = kind;
         window->job.path = path;
         window->fileSize = size;
-        window->job.baudIndex = 3;
+        window->job.baud = 9600;
         window->job.portName = QStringLiteral("COM3");
         return window;
     }
@@ -92,7 +92,7 @@ TEST_F(TransferWindowTest, SendingWaitsThenSendsAndMovesTheBar) {
 // offer shows its number.
 TEST_F(TransferWindowTest, UnreadableSizeShowsMinusOneAndRate8ItsNumber) {
     auto window = Window(JobKind::Send, QStringLiteral("/gone/plot7.dat"), 0xFFFFFFFFu);
-    window->job.baudIndex = 8;
+    window->job.baud = 230400;
     window->OnInitDialog();
     EXPECT_EQ(Status(*window)->text(),
               QStringLiteral("Waiting on caliper... (COM3: 230400)\nplot7.dat (-1 Bytes)"));
@@ -264,7 +264,7 @@ TEST_F(TransferWindowTest, CancelDuringAJobEndsTheWorker) {
     auto window = Window(JobKind::Receive, folder.path());
     window->makeWorker = SystemWorkers();
     window->job.portName = line.port;
-    window->job.baudIndex = 7;
+    window->job.baud = 115200;
     window->show();
     ASSERT_NE(window->worker, nullptr);
     ASSERT_TRUE(EventuallyTrue([&] { return window->worker->link.load() != nullptr; }));

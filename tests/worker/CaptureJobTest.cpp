@@ -69,17 +69,17 @@ TEST_F(CaptureJob, AnUnfinishedLineIsDeliveredWhenTheLineFallsQuiet) {
 
 TEST_F(CaptureJob, DataToPrinterOpensAt4800WhateverTheSettingsSay) {
     OpenLine();
-    // The settings say 9600 (index 3); the printer stand-in asks for index 2.
-    for (const auto& [index, speed] : {std::pair{2, B4800}, std::pair{3, B9600}}) {
-        auto worker = StartJob(JobKind::Capture, QString(), index);
+    // The settings say 9600; the printer stand-in asks for 4800.
+    for (const auto& [baud, speed] : {std::pair{4800, B4800}, std::pair{9600, B9600}}) {
+        auto worker = StartJob(JobKind::Capture, QString(), baud);
         WaitUntilPortReady();
         const int fd = ::open(DeviceA().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         ASSERT_GE(fd, 0);
         termios t{};
         ASSERT_EQ(::tcgetattr(fd, &t), 0);
         ::close(fd);
-        EXPECT_EQ(cfgetispeed(&t), speed) << "baud index " << index;
-        EXPECT_EQ(cfgetospeed(&t), speed) << "baud index " << index;
+        EXPECT_EQ(cfgetispeed(&t), speed) << "baud " << baud;
+        EXPECT_EQ(cfgetospeed(&t), speed) << "baud " << baud;
         worker->Stop();
     }
 }

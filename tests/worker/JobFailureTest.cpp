@@ -103,7 +103,7 @@ TEST_F(JobFailure, AFileThatCannotBeReadIsReportedBeforeThePortIsTouched) {
     }
     for (const fs::path& path : paths) {
         RecordingWindow target;
-        auto worker = StartJob(JobKind::Send, QString::fromStdString(path.string()), 7, &target);
+        auto worker = StartJob(JobKind::Send, QString::fromStdString(path.string()), 115200, &target);
         ASSERT_TRUE(Finished(*worker, 5000)) << path;
         EXPECT_EQ(worker->outcome(), JobOutcome::FileFailed) << path;
         const auto events = target.Events();
@@ -231,7 +231,7 @@ TEST_F(JobFailure, AReceiveWhoseSenderFallsSilentEndsByItselfAndSaysSo) {
     CComThread worker(JobTexts::From(EnglishTexts()));
     worker.PostJob({.kind = JobKind::Receive,
                     .portName = PortA(),
-                    .baudIndex = 7,
+                    .baud = 115200,
                     .path = QString::fromStdString(rx.string()),
                     .silenceLimitMs = 3000},
                    &window);

@@ -67,7 +67,7 @@ public:
     void ExpectReopenable() {
         std::atomic<int> run{1};
         serial::SerialPort port(run);
-        EXPECT_EQ(port.Open(QString::fromStdString(line_.Path(0)), 7), 1) << Name();
+        EXPECT_EQ(port.Open(QString::fromStdString(line_.Path(0)), 115200), 1) << Name();
     }
 
 private:
@@ -127,7 +127,7 @@ private:
         const WorkerJob job{
             .kind = kind_,
             .portName = QString::fromStdString(line_.Path(0)),
-            .baudIndex = 7,
+            .baud = 115200,
             .path = QString::fromStdString(
                 (kind_ == Kind::Send ? root_ / "send.bin" : root_ / "rx").string())};
         worker.editor = [](const QString&, const QString&) { return true; };

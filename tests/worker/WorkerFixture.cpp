@@ -79,14 +79,14 @@ std::string WorkerTest::DeviceA() const {
     return line->DevicePath(linesim::LineSim::kSideA);
 }
 
-std::unique_ptr<CComThread> WorkerTest::StartJob(JobKind kind, const QString& path, int baudIndex,
+std::unique_ptr<CComThread> WorkerTest::StartJob(JobKind kind, const QString& path, int baud,
                                                  RecordingWindow* target) {
     auto worker = std::make_unique<CComThread>(JobTexts::From(EnglishTexts()));
     worker->editor = [this](const QString& file, const QString&) {
         editorCalls.push_back(file);
         return editorWorks;
     };
-    worker->PostJob({.kind = kind, .portName = PortA(), .baudIndex = baudIndex, .path = path},
+    worker->PostJob({.kind = kind, .portName = PortA(), .baud = baud, .path = path},
                     target != nullptr ? target : &window);
     return worker;
 }

@@ -48,7 +48,7 @@ protected:
     std::string DeviceA() const;
 
     // A new worker with the job filled in and posted.
-    std::unique_ptr<CComThread> StartJob(JobKind kind, const QString& path, int baudIndex = 7,
+    std::unique_ptr<CComThread> StartJob(JobKind kind, const QString& path, int baud = 115200,
                                          RecordingWindow* target = nullptr);
     // Waits for the worker's thread to end; false when it did not in time.
     static bool Finished(CComThread& worker, int timeoutMs);

@@ -131,7 +131,7 @@ QByteArray LongerCapture() {
 bool ShootViewer(AppCore& app, const QString& folder) {
     CAsciiDlg viewer(app);
     viewer.makeWorker = [](const QStringList&) { return std::unique_ptr<CComThread>(); };
-    viewer.job.baudIndex = 3;
+    viewer.job.baud = 9600;
     viewer.job.portName = QStringLiteral("ttyUSB0");
     viewer.move(20, 20);
     viewer.show();
