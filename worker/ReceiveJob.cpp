@@ -67,9 +67,11 @@ int NotReceivedStatus(kermit::Outcome outcome) {
 
 // At the end of the job: what became of the file, then why the receive
 // failed, naming the file; only the first after a stop, a lost line or a
-// file the user refused (the user knows why).
+// file the user refused (the user knows why). A stop may reach the engine
+// while it takes a packet, which then fails its step without the engine
+// having stopped: the job's own flag says it was a stop.
 void ShowFailure(JobRun& run, JobLink& link) {
-    const bool failed = !link.lineLost() && !link.engine.Stopped() &&
+    const bool failed = run.runFlag != 0 && !link.lineLost() && !link.engine.Stopped() &&
                         link.engine.LastFailure() != kermit::KermitEngine::Failure::Refused;
     QStringList lines;
     const QString note = link.reports.TakeNote(!failed);
