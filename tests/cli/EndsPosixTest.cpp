@@ -1,29 +1,11 @@
 // Every end on corvix-cli's side is told to the peer with an E packet before
 // the port closes, so that C-Kermit ends its side at once, and each end is
 // an exit status of its own with one line saying why.
+#include "CKermitScript.h"
 #include "CliFixture.h"
 
 namespace cli_test {
 namespace {
-
-// C-Kermit's packet log, "log packets", is what it read and sent: an E that
-// reached it stands there with its text.
-bool LogHasError(const fs::path& log, const std::string& text) {
-    const std::string packets = ReadWholeFile(log);
-    for (std::size_t at = packets.find(text); at != std::string::npos;
-         at = packets.find(text, at + 1)) {
-        // The type follows the mark, LEN and SEQ: "^A" + two characters.
-        const std::size_t start = packets.rfind("^A", at);
-        if (start != std::string::npos && start + 4 < at && packets[start + 4] == 'E') return true;
-    }
-    return false;
-}
-
-std::size_t SizeOf(const fs::path& path) {
-    std::error_code error;
-    const auto size = fs::file_size(path, error);
-    return error ? 0 : static_cast<std::size_t>(size);
-}
 
 TEST_F(Cli, EveryEndOnThisSideIsToldToCKermitAndHasItsOwnExitStatus) {
     REQUIRE_CKERMIT();
@@ -103,9 +85,9 @@ TEST_F(Cli, EveryEndOnThisSideIsToldToCKermitAndHasItsOwnExitStatus) {
             const fs::path arriving =
                 c.send ? root / "peer" / "plot.dat" : root / "rx" / "plot.dat.part";
             const auto deadline = Clock::now() + std::chrono::seconds(30);
-            while (SizeOf(arriving) < 4096 && Clock::now() < deadline)
+            while (test_support::FileSizeOrZero(arriving) < 4096 && Clock::now() < deadline)
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            ASSERT_GE(SizeOf(arriving), 4096u);
+            ASSERT_GE(test_support::FileSizeOrZero(arriving), 4096u);
             Signal(c.signal);
         }
         EXPECT_EQ(Finish(30000), c.status) << err;
@@ -114,11 +96,11 @@ TEST_F(Cli, EveryEndOnThisSideIsToldToCKermitAndHasItsOwnExitStatus) {
         // C-Kermit ends its side within a few seconds, not after its retries.
         EXPECT_NE(peer.Wait(10000), -1) << "C-Kermit still waits";
         EXPECT_LT(Clock::now() - ended, std::chrono::seconds(10));
-        EXPECT_TRUE(LogHasError(root / "packets.log", c.errorText))
+        EXPECT_TRUE(interop::CKermitLogHasError(ReadWholeFile(root / "packets.log"), c.errorText))
             << ReadWholeFile(root / "packets.log").substr(0, 2000);
         if (!c.send && c.status != 1) {
             // What arrived is kept as not whole, and the message says where.
-            EXPECT_GT(SizeOf(root / "rx" / "plot.dat.part"), 0u);
+            EXPECT_GT(test_support::FileSizeOrZero(root / "rx" / "plot.dat.part"), 0u);
             EXPECT_NE(err.find((root / "rx" / "plot.dat").string()), std::string::npos) << err;
         }
         peer.Kill();

@@ -2,6 +2,7 @@
 // it: the file's date, its length held against the room on the disk.
 #include <fstream>
 
+#include "CKermitScript.h"
 #include "FileDates.h"
 #include "InteropFixture.h"
 
@@ -32,22 +33,6 @@ public:
 private:
     std::atomic<int>& run_;
 };
-
-// The types of the packets C-Kermit sent, in order, from its packet log
-// ("s-SEQ-RETRY-^A" then LEN, SEQ, TYPE).
-std::string SentTypes(std::string log) {
-    log.insert(0, "\n");
-    std::string types;
-    std::size_t at = 0;
-    while ((at = log.find("\ns-", at)) != std::string::npos) {
-        const std::size_t mark = log.find("^A", at);
-        const std::size_t end = log.find('\n', at + 1);
-        if (mark != std::string::npos && mark < end && mark + 4 < log.size())
-            types += log[mark + 4];
-        at = end;
-    }
-    return types;
-}
 
 class FileAttributes : public InteropTest {
 protected:
@@ -110,7 +95,7 @@ TEST_F(FileAttributes, AFileLargerThanTheRoomIsRefusedAndTheBatchGoesOn) {
               (std::vector<std::string>{(rx / "huge.bin").string() + " " +
                                         std::to_string(fs::file_size(peerDir / "huge.bin"))}));
     // S, F and A of the huge file, its Z, then the next file: no data between.
-    const std::string types = SentTypes(ReadWholeFile(root / "packets.log"));
+    const std::string types = interop::CKermitSentTypes(ReadWholeFile(root / "packets.log"));
     EXPECT_EQ(types.substr(0, 5), "SFAZF") << types;
     fs::remove(peerDir / "huge.bin");
 }

@@ -36,6 +36,12 @@ std::string RandomBytes(std::size_t size, unsigned seed) {
     return bytes;
 }
 
+std::uintmax_t FileSizeOrZero(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return error ? 0 : size;
+}
+
 bool HugeSparseFile(const std::filesystem::path& path, const std::filesystem::path& folder) {
     constexpr std::uintmax_t kHuge = std::uintmax_t{15} << 40;
     { std::ofstream(path, std::ios::binary); }

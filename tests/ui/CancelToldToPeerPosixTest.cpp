@@ -30,30 +30,6 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 using test_support::ReadWholeFile;
 
-std::uintmax_t SizeOf(const fs::path& path) {
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(path, error);
-    return error ? 0 : size;
-}
-
-// In C-Kermit's packet log a packet reads "^A", LEN, SEQ, TYPE, data: the
-// types it sent ("s-" lines), and whether it read an E with `text`.
-std::string CKermitSent(const std::string& log) {
-    std::string types;
-    for (std::size_t at = log.find("s-"); at != std::string::npos; at = log.find("\ns-", at + 1)) {
-        const std::size_t mark = log.find("^A", at);
-        if (mark != std::string::npos && mark + 4 < log.size()) types += log[mark + 4];
-    }
-    return types;
-}
-bool CKermitReadError(const std::string& log, const std::string& text) {
-    for (std::size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) {
-        const std::size_t mark = log.rfind("^A", at);
-        if (mark != std::string::npos && mark + 4 < at && log[mark + 4] == 'E') return true;
-    }
-    return false;
-}
-
 // Corvix's packet log: "direction type" of each line, and the lines that do
 // not read as a packet (time, direction, type, sequence, length, data).
 std::set<QString> CorvixPackets(const QString& path, QStringList* unreadable) {
@@ -153,7 +129,7 @@ TEST(WindowEndsToldToCKermit, CancelSendsAnEAndNoRoomAnswersTheAttributesAndCKer
             if (cancelled) return button->click();
             const bool now = c.noRoom
                                  ? peerEnded || Clock::now() - started > std::chrono::seconds(30)
-                                 : SizeOf(arriving) >= 4096;
+                                 : test_support::FileSizeOrZero(arriving) >= 4096;
             if (!now) return;
             cancelled = Clock::now();
             button->click();
@@ -172,14 +148,14 @@ TEST(WindowEndsToldToCKermit, CancelSendsAnEAndNoRoomAnswersTheAttributesAndCKer
             // data, discards the file with Z "D", ends with B and exits.
             ASSERT_TRUE(peerEnded) << "C-Kermit still waits";
             EXPECT_LT(*peerEnded - started, std::chrono::seconds(10));
-            EXPECT_EQ(CKermitSent(said), "SFAZB") << said;
+            EXPECT_EQ(interop::CKermitSentTypes(said), "SFAZB") << said;
             EXPECT_TRUE(fs::is_empty(rx));
             fs::remove(peerDir / "huge.bin");
         } else {
             EXPECT_NE(peer.Wait(10000), -1) << "C-Kermit still waits";
             EXPECT_LT(Clock::now() - *cancelled, std::chrono::seconds(10));
             const std::string said = ReadWholeFile(peerLog);
-            EXPECT_TRUE(CKermitReadError(said, "User cancelled"))
+            EXPECT_TRUE(interop::CKermitLogHasError(said, "User cancelled"))
                 << said.substr(said.size() - std::min<std::size_t>(said.size(), 1500));
         }
         QStringList unreadable;
