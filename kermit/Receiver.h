@@ -70,6 +70,7 @@ private:
 
     void RepeatUnlessLast(int attempt);
     bool StaleRepeat(int rseq) const;
+    void PassOver(int rseq, int type, int& attempt);
     Received ServeFileRequest();
     Received ServeGenericCommand(const char* nameBuffer);
     Received ServeFailed(std::string_view text);

@@ -24,6 +24,17 @@ bool Receiver::StaleRepeat(int rseq) const {
     return rseq == state_.seq && link_.ReadBeforeLastWrite();
 }
 
+// A packet a wait could not use: a stale repeat costs no attempt; anything
+// else is noted and answered with this side's last answer again.
+void Receiver::PassOver(int rseq, int type, int& attempt) {
+    if (StaleRepeat(rseq)) {
+        --attempt;
+        return;
+    }
+    ex_.SawUnusable(rseq, type, (state_.seq + 1) & 63);
+    RepeatUnlessLast(attempt);
+}
+
 // The sender's next packet. The sender has spoken (its S came), so a wait
 // that hears nothing for its time-out is answered with this side's last
 // answer again, as the protocol has a receiver do, and counts no attempt;
@@ -106,12 +117,7 @@ Receiver::Header Receiver::ReceiveHeader() {
             return Header::Break;
         }
         if (link_.RunFlagCleared()) return Header::Failed;
-        if (StaleRepeat(rseq)) {
-            --attempt;
-            continue;
-        }
-        ex_.SawUnusable(rseq, type, (state_.seq + 1) & 63);
-        RepeatUnlessLast(attempt);
+        PassOver(rseq, type, attempt);
     }
     ex_.Fail(state_.seen);
     return Header::Failed;
@@ -305,12 +311,7 @@ Received Receiver::ReceiveData(IncomingFile& file, std::uint8_t* buffer, int cap
             return FileEnded(file, len > 0 && link_.ReceivedField()[0] == 'D', bytesWritten);
         }
         if (auto ended = EndedBySenderOrStop(file, type, len)) return *ended;
-        if (StaleRepeat(rseq)) {
-            --attempt;
-            continue;
-        }
-        ex_.SawUnusable(rseq, type, (state_.seq + 1) & 63);
-        RepeatUnlessLast(attempt);
+        PassOver(rseq, type, attempt);
     }
     ex_.Fail(state_.seen);
     return NotReceived(file);
@@ -352,12 +353,7 @@ bool Receiver::AwaitNextHeader(bool keepNextFile) {
             ex_.PeerError(len);
             return false;
         }
-        if (StaleRepeat(rseq)) {
-            --attempt;
-            continue;
-        }
-        ex_.SawUnusable(rseq, type, (state_.seq + 1) & 63);
-        RepeatUnlessLast(attempt);
+        PassOver(rseq, type, attempt);
     }
     ex_.Fail(state_.seen);
     return false;
