@@ -11,7 +11,7 @@
 #include "app/TextTable.h"
 #include "cli/CaptureTarget.h"
 #include "cli/CliOptions.h"
-#include "cli/ConsoleWindow.h"
+#include "cli/ConsoleReports.h"
 #include "cli/SignalStop.h"
 #include "serial/PortDiscovery.h"
 #include "worker/CComThread.h"
@@ -100,8 +100,8 @@ StopCause CauseOfSignal(int number) {
     }
 }
 
-int ExitStatus(const CliOptions& options, const CComThread& worker, const ConsoleWindow& window) {
-    if (window.outputFailed()) return kExitFile;
+int ExitStatus(const CliOptions& options, const CComThread& worker, const ConsoleReports& console) {
+    if (console.outputFailed()) return kExitFile;
     const bool send = options.command == CliOptions::Command::Send;
     const bool signalled = worker.stopCause() != StopCause::User;
     const bool transfer = options.command != CliOptions::Command::Capture;
@@ -133,14 +133,14 @@ int ExitStatus(const CliOptions& options, const CComThread& worker, const Consol
 int RunJob(const CliOptions& options, const WorkerJob& job, std::FILE* captureOut,
            QString* outputError = nullptr) {
     const JobTexts texts = JobTexts::From(EnglishTexts());
-    ConsoleWindow window(options, captureOut);
+    ConsoleReports console(options, captureOut);
     CComThread worker(texts);
     // A terminal tool opens no editor windows on received text files.
     worker.editor = [](const QString&, const QString&) { return true; };
-    window.requestStop = [&worker] { worker.RequestStop(); };
+    console.requestStop = [&worker] { worker.RequestStop(); };
 
     const auto stop = [&](StopCause cause) {
-        window.stopping = true;
+        console.stopping = true;
         worker.RequestStop(cause);
         worker.EndThread();
     };
@@ -160,12 +160,12 @@ int RunJob(const CliOptions& options, const WorkerJob& job, std::FILE* captureOu
     QObject::connect(worker.thread(), &QThread::finished, QCoreApplication::instance(),
                      &QCoreApplication::quit);
 
-    worker.PostJob(job, &window);
+    worker.PostJob(job, &console);
     if (!worker.isFinished()) QCoreApplication::exec();
     worker.WaitUntilFinished();
-    window.EndProgressLine();
-    if (outputError != nullptr) *outputError = window.outputError();
-    return ExitStatus(options, worker, window);
+    console.EndProgressLine();
+    if (outputError != nullptr) *outputError = console.outputError();
+    return ExitStatus(options, worker, console);
 }
 
 // A capture into a file replaces the file only once it has captured: a port

@@ -22,7 +22,7 @@
 #include "ui/TextRoom.h"
 #include "ui_CAsciiDlg.h"
 #include "worker/CComThread.h"
-#include "worker/QtJobWindow.h"
+#include "worker/QtReportRelay.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ CAsciiDlg::CAsciiDlg(AppCore& app, QWidget* parent)
     MakeResizable();
     ui_->ctsOnDot->setPixmap(QPixmap(QStringLiteral(":/icons/LineStatusRed.png")));
     ui_->ctsOffDot->setPixmap(QPixmap(QStringLiteral(":/icons/LineStatusBlack.png")));
-    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, 0);
+    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, false);
     ui_->nationalCheck->hide();
     ui_->marginEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
@@ -98,7 +98,7 @@ CAsciiDlg::CAsciiDlg(AppCore& app, QWidget* parent)
     logFont = SettingsFont(app_);
     screenFontHeight = logFont.height;
     screenFont = ScreenFont(logFont);
-    marshal_ = std::make_unique<QtJobWindow>(this, *this);
+    relay_ = std::make_unique<QtReportRelay>(this, *this);
     connect(ui_->fontButton, &QPushButton::clicked, this, &CAsciiDlg::OnFont);
     connect(ui_->printButton, &QPushButton::clicked, this, &CAsciiDlg::OnPrint);
     connect(ui_->notepadButton, &QPushButton::clicked, this, &CAsciiDlg::OnNotepad);
@@ -151,7 +151,7 @@ void CAsciiDlg::StartJob() {
     if (!makeWorker) return;
     worker = makeWorker(app_.TextTable);
     if (worker == nullptr) return;
-    worker->PostJob(job, marshal_.get());
+    worker->PostJob(job, relay_.get());
 }
 
 void CAsciiDlg::StopAndClose(int result) {
@@ -303,7 +303,8 @@ void CAsciiDlg::OnPrint() {
     }
 }
 
-void CAsciiDlg::OnCapturedText(const QByteArray& piece) {
+void CAsciiDlg::On(const report::CapturedText& captured) {
+    const QByteArray& piece = captured.piece;
     captureText.append(piece);
     QListWidget* list = ui_->pieceList;
     // A piece handed over when the line fell quiet before its line end is
@@ -324,7 +325,7 @@ void CAsciiDlg::OnCapturedText(const QByteArray& piece) {
     list->scrollToItem(list->item(row));
 }
 
-void CAsciiDlg::OnJobOver() {
+void CAsciiDlg::On(const report::JobOver&) {
     if (closing_) return;
     closing_ = true;
     if (worker != nullptr) worker->WaitUntilFinished();
@@ -338,20 +339,20 @@ void CAsciiDlg::OnJobOver() {
     done(QDialog::Rejected);
 }
 
-void CAsciiDlg::OnCtsChanged(int ctsOn) {
-    if (ctsOn == ctsShown) return;
-    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, ctsOn);
-    ctsShown = ctsOn;
+void CAsciiDlg::On(const report::CtsChanged& cts) {
+    if (cts.on == ctsShown) return;
+    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, cts.on);
+    ctsShown = cts.on;
 }
 
 // The adapter went away: the title says the capture waits for it to be
 // plugged in again; the text so far stays, and what follows is added to it.
-void CAsciiDlg::OnWaitingForPort(bool waiting, const QString&) {
+void CAsciiDlg::On(const report::WaitingForPort& wait) {
     const QString waitingText = TextAt(app_.TextTable, TextId::WaitingForPort);
     const QString suffix = QStringLiteral(" \u2013 ") + waitingText;
     QString title = windowTitle();
     if (title.endsWith(suffix)) title.chop(suffix.size());
-    setWindowTitle(waiting ? title + suffix : title);
+    setWindowTitle(wait.waiting ? title + suffix : title);
 }
 
 void CAsciiDlg::ShowMessage(const QString& text, MessageIcon icon) {

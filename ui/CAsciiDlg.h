@@ -12,13 +12,13 @@
 #include "ui/DialogKeys.h"
 #include "ui/JobDialogs.h"
 #include "ui/LogFont.h"
-#include "worker/JobWindow.h"
+#include "worker/JobReportSink.h"
 #include "worker/WorkerJob.h"
 
 class AppCore;
 class CComThread;
 class QListWidget;
-class QtJobWindow;
+class QtReportRelay;
 
 namespace Ui {
 class CAsciiDlg;
@@ -35,7 +35,7 @@ class CAsciiDlg;
 //
 // The font is taken from the settings when the window is made and written
 // back to them when it is destroyed.
-class CAsciiDlg : public KeyedDialog, public JobWindowBase {
+class CAsciiDlg : public KeyedDialog, public HandlesReports<CAsciiDlg> {
     Q_OBJECT
 public:
     explicit CAsciiDlg(AppCore& app, QWidget* parent = nullptr);
@@ -48,7 +48,7 @@ public:
     LogFont logFont;
     QFont screenFont;
     int screenFontHeight = 0;
-    int ctsShown = 0;
+    bool ctsShown = false;
     QByteArray captureText;  // every byte received, in order
     int marginChars = 0;     // print margin in the printer font's widest characters
     int nationalChars = 1;   // the hidden "ÅÄÖ" check box; drives nothing
@@ -74,12 +74,16 @@ public:
 
     QListWidget* pieceList() const;
 
-    // The reports of a capture; it asks no questions.
-    void OnCapturedText(const QByteArray& piece) override;
-    void OnJobOver() override;
-    void OnCtsChanged(int ctsOn) override;
-    void OnWaitingForPort(bool waiting, const QString& portName) override;
+    // The reports of a capture.
+    using HandlesReports::On;
+    void On(const report::CapturedText& captured);
+    void On(const report::JobOver&);
+    void On(const report::CtsChanged& cts);
+    void On(const report::WaitingForPort& wait);
     void ShowMessage(const QString& text, MessageIcon icon) override;
+    // A capture asks no questions: these keep what exists.
+    Overwrite AskOverwrite(const QString&, const QString&) override { return Overwrite::Cancel; }
+    std::optional<QString> AskSaveAs(const QString&) override { return std::nullopt; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -100,7 +104,7 @@ private:
 
     AppCore& app_;
     std::unique_ptr<Ui::CAsciiDlg> ui_;
-    std::unique_ptr<QtJobWindow> marshal_;
+    std::unique_ptr<QtReportRelay> relay_;
     bool initialised_ = false;
     bool started_ = false;
     bool closing_ = false;

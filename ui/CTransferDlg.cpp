@@ -23,22 +23,22 @@
 #include "ui_CTransferDlg.h"
 #include "worker/CComThread.h"
 #include "worker/LineText.h"
-#include "worker/QtJobWindow.h"
+#include "worker/QtReportRelay.h"
 #include "worker/ReceivedFile.h"
 
 namespace {
 
 const QString kProgramFileMark = QStringLiteral(".b$n");
-// The window widens for a received file's name as long as this one; a
-// longer name wraps or is shortened in its middle.
-const QString kTypicalReceivedName = QStringLiteral("PLOT0000.DAT");
 // The window grows to at most this many times its template's width.
 constexpr int kMostWidening = 2;
 
 }  // namespace
 
 CTransferDlg::CTransferDlg(AppCore& app, QWidget* parent)
-    : KeyedDialog(parent), app_(app), ui_(std::make_unique<Ui::CTransferDlg>()) {
+    : KeyedDialog(parent),
+      app_(app),
+      ui_(std::make_unique<Ui::CTransferDlg>()),
+      lines_(app.TextTable, job) {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -48,12 +48,12 @@ CTransferDlg::CTransferDlg(AppCore& app, QWidget* parent)
     setFixedSize(DialogUnitsToPixels(TemplateDialogUnits(this), base));
     ui_->ctsOnDot->setPixmap(QPixmap(QStringLiteral(":/icons/LineStatusRed.png")));
     ui_->ctsOffDot->setPixmap(QPixmap(QStringLiteral(":/icons/LineStatusBlack.png")));
-    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, 0);
+    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, false);
     ui_->byteCountLabel->hide();
     ui_->hintLabel->hide();
     ui_->fileCountLabel->hide();
     ui_->fileList->hide();
-    marshal_ = std::make_unique<QtJobWindow>(this, *this);
+    relay_ = std::make_unique<QtReportRelay>(this, *this);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &CTransferDlg::OnOK);
 }
 
@@ -74,31 +74,12 @@ QString CTransferDlg::FileName() const {
     return path.mid(LastSeparator(path) + 1);
 }
 
-QString CTransferDlg::PortAndBaud() const {
-    return QStringLiteral("%1 %2").arg(PortLabel(job.portName), BaudLabel(job.baud));
-}
-
-QString CTransferDlg::WithPort(const QString& status) const {
-    return QStringLiteral("%1 (%2)").arg(status, PortAndBaud());
-}
-
 QString CTransferDlg::SendFileLine() const {
-    const QString size =
-        TextAt(app_.TextTable, TextId::SendSizeBytes).arg(static_cast<std::int32_t>(fileSize));
-    return QStringLiteral("%1 (%2)").arg(FileName(), size);
-}
-
-QString CTransferDlg::ReceivedFileLine(const QString& name) const {
-    return QStringLiteral("%1 (%2)").arg(name, PortAndBaud());
-}
-
-// A file just received, marked done.
-QString CTransferDlg::FileInLine(const QString& name) {
-    return QStringLiteral("\u2713 ") + name;
+    return lines_.SendFileLine(FileName(), fileSize);
 }
 
 void CTransferDlg::ShowStatus(const QString& status) {
-    statusLine = WithPort(status);
+    statusLine = lines_.WithPort(status);
     if (job.kind == JobKind::Send) statusLine += QLatin1Char('\n') + SendFileLine();
     ShowStatusLine();
 }
@@ -129,33 +110,13 @@ void CTransferDlg::SetProgressRange() {
     ui_->progressBar->setValue(0);
 }
 
-// Every line the status can show, each on a line of its own, with a typical
-// name for a file still to come.
-QStringList CTransferDlg::LinesToFit() const {
-    const QStringList& texts = app_.TextTable;
-    QStringList lines{WithPort(TextAt(texts, TextId::WaitingOnCaliper))};
-    if (job.kind == JobKind::Send) {
-        lines << WithPort(TextAt(texts, TextId::Sending)) << SendFileLine()
-              << TextAt(texts, TextId::TransmissionFinished) << TextAt(texts, TextId::SendCancelled)
-              << TextAt(texts, TextId::ReceiveShareMinutes).arg(100).arg(UINT32_MAX).arg(999);
-    } else {
-        lines << TextAt(texts, TextId::Receiving) << ReceivedFileLine(kTypicalReceivedName)
-              << FileInLine(kTypicalReceivedName)
-              << TextAt(texts, TextId::ReceivedBytes).arg(UINT32_MAX)
-              << TextAt(texts, TextId::ReceiveShareMinutes).arg(100).arg(UINT32_MAX).arg(999)
-              << TextAt(texts, TextId::ReceiveEnded)
-              << TextAt(texts, TextId::ReceiveEndCount).arg(999).arg(999);
-    }
-    return lines;
-}
-
 // The window widens, up to twice its template's width, until its title and
 // each status line show whole; the status and the bar widen with it, the dot
 // keeps to the right and the button to the middle.
 void CTransferDlg::FitTexts() {
     const QFontMetrics metrics(ui_->statusLabel->font());
     int widest = 0;
-    for (const QString& line : LinesToFit())
+    for (const QString& line : lines_.LinesToFit(SendFileLine()))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     int extra = widest + StatusReserve() + 1 - ui_->statusLabel->width();
     if (files_ != nullptr) extra = std::max(extra, files_->ExtraWidthWanted());
@@ -206,74 +167,16 @@ void CTransferDlg::StartJob() {
     if (!makeWorker) return;
     worker = makeWorker(app_.TextTable);
     if (worker == nullptr) return;
-    worker->PostJob(job, marshal_.get());
+    worker->PostJob(job, relay_.get());
 }
 
 void CTransferDlg::OnOK() {
     if (!cancelLocked) reject();
 }
 
-void CTransferDlg::reject() {
-    if (ended_) {
-        ended_ = false;
-        done(wasCancelled_ ? QDialog::Rejected : QDialog::Accepted);
-        return;
-    }
-    if (cancelLocked || closing_) return;
-    closing_ = true;
-    if (worker != nullptr) worker->Stop();
-    // A send tells that it was cancelled before the window goes.
-    if (job.kind == JobKind::Send && !oneShot) {
-        closing_ = false;
-        wasCancelled_ = true;
-        ShowSendEnded(TextAt(app_.TextTable, TextId::SendCancelled));
-        return;
-    }
-    QDialog::reject();
-}
-
-void CTransferDlg::OnJobOver() {
-    if (closing_ || ended_) return;
-    closing_ = true;
-    if (worker != nullptr) worker->WaitUntilFinished();
-    const bool sent = job.kind == JobKind::Send && worker != nullptr &&
-                      worker->outcome() == JobOutcome::Succeeded;
-    if (!oneShot && sent) {
-        closing_ = false;
-        sendShare_.Progress(fileSize, clock());
-        ShowSendEnded(TextAt(app_.TextTable, TextId::TransmissionFinished));
-        return;
-    }
-    if (!oneShot && KeepsOpenAtEnd()) {
-        closing_ = false;
-        ShowEnded();
-        return;
-    }
-    done(QDialog::Accepted);
-}
-
-// The end of a send: what became of it over the file's name and size, the
-// bar and its share as they were left, and Done.
-void CTransferDlg::ShowSendEnded(const QString& status) {
-    ended_ = true;
-    cancelLocked = false;
-    statusLine = status + QLatin1Char('\n') + SendFileLine();
-    ShowStatusLine();
-    if (sendShare_.announced()) {
-        if (sendShare_.Percent() == 100) ui_->progressBar->setValue(ui_->progressBar->maximum());
-        byteCountText = TextAt(app_.TextTable, TextId::ReceiveShare)
-                            .arg(sendShare_.Percent())
-                            .arg(sendShare_.length());
-        ui_->byteCountLabel->setText(byteCountText);
-    }
-    ui_->cancelButton->setText(TextAt(app_.TextTable, TextId::Done));
-    FitCancelButton();
-    ui_->cancelButton->setEnabled(true);
-}
-
 // A batch: the next file's name and size take the place of the one whose
 // fate has come, and only a program file locks Cancel while it flows.
-void CTransferDlg::OnFileSent(const SentFile&) {
+void CTransferDlg::On(const report::FileSent&) {
     ++filesSent_;
     if (filesSent_ > job.batch.size() || closing_ || ended_) return;
     fileSize = ReadFileSize(SendPath());
@@ -284,7 +187,8 @@ void CTransferDlg::OnFileSent(const SentFile&) {
     SetProgressRange();
 }
 
-void CTransferDlg::OnSendProgress(std::uint32_t bytes) {
+void CTransferDlg::On(const report::SendProgress& progress) {
+    const std::uint32_t bytes = progress.bytes;
     if (bytes <= 1) {
         sending_ = true;
         if (hintShown_) ShowHint(QString());
@@ -306,7 +210,7 @@ void CTransferDlg::OnSendProgress(std::uint32_t bytes) {
 
 // The caliper has not answered for ten seconds: below the status, what the
 // user can do about it. The window grows by the hint's height.
-void CTransferDlg::OnNoAnswerYet() {
+void CTransferDlg::On(const report::NoAnswerYet&) {
     if (job.kind != JobKind::Send || sending_ || closing_) return;
     ShowHint(TextAt(app_.TextTable, TextId::NoAnswerYet).arg(BaudLabel(job.baud)));
 }
@@ -326,28 +230,28 @@ void CTransferDlg::ShowHint(const QString& hint) {
 
 // The length may be announced before the file is opened or after it: the
 // bar shows whenever it is known.
-void CTransferDlg::OnReceiveFileOpened(const QByteArray& name) {
-    receivedName_ = name;
+void CTransferDlg::On(const report::ReceiveFileOpened& opened) {
+    receivedName_ = opened.name;
     statusLine = TextAt(app_.TextTable, TextId::Receiving) + QLatin1Char('\n') +
-                 ReceivedFileLine(LineText(name));
+                 lines_.ReceivedFileLine(LineText(opened.name));
     ShowStatusLine();
     ui_->progressBar->setVisible(share_.announced());
     ui_->byteCountLabel->show();
-    OnReceiveProgress(0);
+    On(report::ReceiveProgress{0});
 }
 
-void CTransferDlg::OnReceiveProgress(std::uint32_t bytes) {
+void CTransferDlg::On(const report::ReceiveProgress& progress) {
     if (share_.announced()) {
-        share_.Progress(bytes, clock());
+        share_.Progress(progress.bytes, clock());
         ShowShare();
         return;
     }
-    byteCountText = TextAt(app_.TextTable, TextId::ReceivedBytes).arg(bytes);
+    byteCountText = TextAt(app_.TextTable, TextId::ReceivedBytes).arg(progress.bytes);
     ui_->byteCountLabel->setText(byteCountText);
 }
 
-void CTransferDlg::OnReceiveFileAnnounced(std::uint64_t length) {
-    share_.Announce(length);
+void CTransferDlg::On(const report::ReceiveFileAnnounced& announced) {
+    share_.Announce(announced.length);
     if (!share_.announced()) return;
     ui_->progressBar->setRange(0, 100);
     ui_->progressBar->show();
@@ -362,9 +266,9 @@ void CTransferDlg::ShowShare() {
     ui_->byteCountLabel->setText(byteCountText);
 }
 
-void CTransferDlg::OnFileEnded(const JobFile& file) {
+void CTransferDlg::On(const report::FileEnded& ended) {
     share_.Reset();
-    if (files_ != nullptr) files_->Add(file);
+    if (files_ != nullptr) files_->Add(ended.file);
 }
 
 // Receiving: the count and the list below the bar, the button below them;
@@ -382,53 +286,21 @@ void CTransferDlg::ShowFileList() {
     setFixedSize(DialogUnitsToPixels(units, base));
 }
 
-// A job that ended by itself with several files, or with one that did not
-// arrive whole, stays until the user has seen what became of them.
-bool CTransferDlg::KeepsOpenAtEnd() const {
-    return files_ != nullptr && (files_->files().size() > 1 || files_->AnyNotWhole());
-}
-
-void CTransferDlg::ShowEnded() {
-    ended_ = true;
-    statusLine = TextAt(app_.TextTable, TextId::ReceiveEnded);
-    ShowStatusLine();
-    ShowReceiveEndBar();
-    ui_->cancelButton->setText(TextAt(app_.TextTable, TextId::Done));
-    FitCancelButton();
-    ui_->cancelButton->setEnabled(true);
-}
-
-// At the end the bar and its text tell how many of the files came whole,
-// not how far the last one had come.
-void CTransferDlg::ShowReceiveEndBar() {
-    share_.Reset();
-    const QList<JobFile>& files = files_->files();
-    const auto whole = std::count_if(files.begin(), files.end(), [](const JobFile& file) {
-        return file.fate == JobFile::Fate::Received;
-    });
-    ui_->progressBar->setRange(0, std::max<int>(1, static_cast<int>(files.size())));
-    ui_->progressBar->setValue(static_cast<int>(whole));
-    ui_->progressBar->show();
-    byteCountText = TextAt(app_.TextTable, TextId::ReceiveEndCount).arg(whole).arg(files.size());
-    ui_->byteCountLabel->setText(byteCountText);
-    ui_->byteCountLabel->show();
-}
-
-void CTransferDlg::OnCtsChanged(int ctsOn) {
-    if (ctsOn == ctsShown) return;
-    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, ctsOn);
-    ctsShown = ctsOn;
+void CTransferDlg::On(const report::CtsChanged& cts) {
+    if (cts.on == ctsShown) return;
+    ShowLineStatus(ui_->ctsOnDot, ui_->ctsOffDot, cts.on);
+    ctsShown = cts.on;
 }
 
 // The adapter went away under a receive: the window says it waits for it,
 // with Cancel, until it is back and the receive waits for the next file.
-void CTransferDlg::OnWaitingForPort(bool waiting, const QString&) {
+void CTransferDlg::On(const report::WaitingForPort& wait) {
     if (closing_ || ended_) return;
     share_.Reset();
     receivedName_.clear();
     ui_->progressBar->hide();
     ui_->byteCountLabel->hide();
-    if (!waiting) {
+    if (!wait.waiting) {
         ShowStatus(TextAt(app_.TextTable, TextId::WaitingOnCaliper));
         return;
     }
@@ -436,10 +308,10 @@ void CTransferDlg::OnWaitingForPort(bool waiting, const QString&) {
     ShowStatusLine();
 }
 
-void CTransferDlg::OnTransactionDone(const QString& folder, const QByteArray& name) {
+void CTransferDlg::On(const report::TransactionDone& done) {
     share_.Reset();
-    app_.LastFile = LastFileText(folder, name);
-    app_.LastDir = LastDirText(folder);
+    app_.LastFile = LastFileText(done.folder, done.name);
+    app_.LastDir = LastDirText(done.folder);
     if (!receivedName_.isEmpty()) ShowFileIn(receivedName_);
     receivedName_.clear();
 }
@@ -451,9 +323,13 @@ void CTransferDlg::ShowStatusLine() {
 // A file is in and the job waits for the next one: the waiting text again,
 // with the file just received below it and its count left standing.
 void CTransferDlg::ShowFileIn(const QByteArray& name) {
-    statusLine = WithPort(TextAt(app_.TextTable, TextId::WaitingOnCaliper)) + QLatin1Char('\n') +
-                 FileInLine(LineText(name));
+    statusLine = lines_.WithPort(TextAt(app_.TextTable, TextId::WaitingOnCaliper)) +
+                 QLatin1Char('\n') + TransferLines::FileInLine(LineText(name));
     ShowStatusLine();
+}
+
+void CTransferDlg::On(const report::FileNotReceived& note) {
+    ShowMessage(note.message, MessageIcon::Warning);
 }
 
 void CTransferDlg::ShowMessage(const QString& text, MessageIcon icon) {
@@ -461,7 +337,7 @@ void CTransferDlg::ShowMessage(const QString& text, MessageIcon icon) {
 }
 
 // The question keeps its text; the file it is about goes on the second line.
-JobWindow::Overwrite CTransferDlg::AskOverwrite(const QString& text, const QString& path) {
+JobReportSink::Overwrite CTransferDlg::AskOverwrite(const QString& text, const QString& path) {
     const QString question = QStringLiteral("%1\n%2").arg(text, QDir::toNativeSeparators(path));
     return dialogs.askOverwrite ? dialogs.askOverwrite(this, question) : Overwrite::Cancel;
 }

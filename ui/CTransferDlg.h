@@ -9,13 +9,14 @@
 
 #include "ui/DialogKeys.h"
 #include "ui/JobDialogs.h"
-#include "worker/JobWindow.h"
+#include "ui/TransferLines.h"
+#include "worker/JobReportSink.h"
 #include "worker/ReceiveShare.h"
 #include "worker/WorkerJob.h"
 
 class AppCore;
 class CComThread;
-class QtJobWindow;
+class QtReportRelay;
 class TransferFileList;
 
 namespace Ui {
@@ -36,9 +37,9 @@ class CTransferDlg;
 // program's command line) closes when its job ends, whatever it has to show.
 // Either way the worker thread has ended when it closes.
 //
-// Its job window side runs on the user-interface thread; the worker reaches it
-// through a QtJobWindow.
-class CTransferDlg : public KeyedDialog, public JobWindowBase {
+// It takes the job's reports on the user-interface thread; the worker reaches
+// it through a QtReportRelay.
+class CTransferDlg : public KeyedDialog, public HandlesReports<CTransferDlg> {
     Q_OBJECT
 public:
     explicit CTransferDlg(AppCore& app, QWidget* parent = nullptr);
@@ -55,7 +56,7 @@ public:
     bool isProgramFile = false;          // the path being sent contains ".b$n"
     bool cancelLocked = false;           // a program file flows: no cancelling
     QString statusLine;                  // the two-line status text
-    int ctsShown = 0;                    // the CTS state the dot shows
+    bool ctsShown = false;               // the CTS state the dot shows
     QString byteCountText;               // "%d bytes" while receiving, or the share
 
     // Seams: the dialogs it opens and how it makes its worker.
@@ -78,17 +79,20 @@ public:
     void setVisible(bool visible) override;
 
     // The job's reports and questions (a transfer captures no text).
-    void OnReceiveFileOpened(const QByteArray& name) override;
-    void OnReceiveProgress(std::uint32_t bytes) override;
-    void OnSendProgress(std::uint32_t bytes) override;
-    void OnNoAnswerYet() override;
-    void OnJobOver() override;
-    void OnCtsChanged(int ctsOn) override;
-    void OnWaitingForPort(bool waiting, const QString& portName) override;
-    void OnTransactionDone(const QString& folder, const QByteArray& name) override;
-    void OnReceiveFileAnnounced(std::uint64_t length) override;
-    void OnFileEnded(const JobFile& file) override;
-    void OnFileSent(const SentFile& file) override;
+    using HandlesReports::On;
+    void On(const report::ReceiveFileOpened& opened);
+    void On(const report::ReceiveProgress& progress);
+    void On(const report::SendProgress& progress);
+    void On(const report::NoAnswerYet&);
+    void On(const report::JobOver&);
+    void On(const report::CtsChanged& cts);
+    void On(const report::WaitingForPort& wait);
+    void On(const report::TransactionDone& done);
+    // A warning box, which the job does not wait for.
+    void On(const report::FileNotReceived& note);
+    void On(const report::ReceiveFileAnnounced& announced);
+    void On(const report::FileEnded& ended);
+    void On(const report::FileSent& sent);
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
@@ -104,16 +108,11 @@ private:
     void FitTexts();
     void FitCancelButton();
     int StatusReserve() const;
-    QStringList LinesToFit() const;
-    QString WithPort(const QString& status) const;
     QString SendFileLine() const;
-    QString ReceivedFileLine(const QString& name) const;
-    static QString FileInLine(const QString& name);
     void ShowHint(const QString& hint);
     QString SendPath() const;
     QString FileName() const;
     void SetProgressRange();
-    QString PortAndBaud() const;
     int ProgressUnits(std::uint32_t bytes) const;
     void ShowFileList();
     void ShowShare();
@@ -124,7 +123,8 @@ private:
 
     AppCore& app_;
     std::unique_ptr<Ui::CTransferDlg> ui_;
-    std::unique_ptr<QtJobWindow> marshal_;
+    TransferLines lines_;
+    std::unique_ptr<QtReportRelay> relay_;
     bool initialised_ = false;
     bool started_ = false;
     bool closing_ = false;

@@ -44,15 +44,15 @@ void SystemMessage(QWidget* owner, const QString& text, std::optional<MessageIco
     box.exec();
 }
 
-JobWindow::Overwrite SystemOverwrite(QWidget* owner, const QString& text) {
+JobReportSink::Overwrite SystemOverwrite(QWidget* owner, const QString& text) {
     switch (QMessageBox::question(owner, kCaption, text,
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
         case QMessageBox::Yes:
-            return JobWindow::Overwrite::Yes;
+            return JobReportSink::Overwrite::Yes;
         case QMessageBox::No:
-            return JobWindow::Overwrite::No;
+            return JobReportSink::Overwrite::No;
         default:
-            return JobWindow::Overwrite::Cancel;
+            return JobReportSink::Overwrite::Cancel;
     }
 }
 
@@ -140,7 +140,7 @@ QString BaudLabel(int baud) {
     return serial::IsBaudRate(baud) ? QString::number(baud) : QString();
 }
 
-void ShowLineStatus(QWidget* onDot, QWidget* offDot, int ctsOn) {
-    onDot->setVisible(ctsOn != 0);
-    offDot->setVisible(ctsOn == 0);
+void ShowLineStatus(QWidget* onDot, QWidget* offDot, bool ctsOn) {
+    onDot->setVisible(ctsOn);
+    offDot->setVisible(!ctsOn);
 }

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "app/MessageSink.h"
-#include "worker/JobWindow.h"
+#include "worker/JobReportSink.h"
 
 class CComThread;
 class QPrinter;
@@ -24,7 +24,7 @@ struct JobDialogs {
     std::function<void(QWidget* owner, const QString& text, std::optional<MessageIcon> icon)>
         message;
     // "File exists, overwrite?" with Yes, No and Cancel.
-    std::function<JobWindow::Overwrite(QWidget* owner, const QString& text)> askOverwrite;
+    std::function<JobReportSink::Overwrite(QWidget* owner, const QString& text)> askOverwrite;
     // Save As preset with `path`; the chosen path, or nothing.
     std::function<std::optional<QString>(QWidget* owner, const QString& path)> askSaveAs;
     // The print dialog for `printer`, with printing to a PDF file among its
@@ -53,4 +53,4 @@ QString PortLabel(const QString& portName);
 QString BaudLabel(int baud);
 
 // The line-status dot: the red dot shown for CTS on, the black one for off.
-void ShowLineStatus(QWidget* onDot, QWidget* offDot, int ctsOn);
+void ShowLineStatus(QWidget* onDot, QWidget* offDot, bool ctsOn);

@@ -69,8 +69,8 @@ CComThread::~CComThread() {
     thread_.wait();
 }
 
-void CComThread::PostJob(const WorkerJob& job, JobWindow* window) {
-    auto* message = new JobEvent(PostedJob{job, window, editor});
+void CComThread::PostJob(const WorkerJob& job, JobReportSink* sink) {
+    auto* message = new JobEvent(PostedJob{job, sink, editor});
     ReleaseTo(message);
     QCoreApplication::postEvent(receiver_.get(), message);
 }
@@ -88,9 +88,9 @@ QString CComThread::failedFile() const {
 void CComThread::RunJob(const PostedJob& posted) {
     endEvent.Reset();
     // The engine reports once a packet; the window gets a few a second.
-    ProgressThrottle throttle(posted.window);
+    ProgressThrottle throttle(posted.sink);
     JobRun run{.job = posted.job,
-               .window = posted.window != nullptr ? &throttle : nullptr,
+               .sink = posted.sink != nullptr ? &throttle : nullptr,
                .texts = texts_,
                .runFlag = runFlag_,
                .stopCause = stopCause_,

@@ -10,8 +10,8 @@
 #include "app/EditorLauncher.h"
 #include "worker/AutoResetEvent.h"
 #include "worker/JobLink.h"
+#include "worker/JobReportSink.h"
 #include "worker/JobTexts.h"
-#include "worker/JobWindow.h"
 #include "worker/Jobs.h"
 #include "worker/WorkerJob.h"
 
@@ -42,11 +42,11 @@ public:
     // Starts the editor on received text files; tests put their own here.
     EditorLauncher editor = StartEditor;
 
-    // Posts a copy of `job` to the worker's thread, where it runs. `window`
-    // receives every report of the job; it may be none (nothing is shown
-    // then). The thread runs the first job posted and then ends; a job posted
+    // Posts a copy of `job` to the worker's thread, where it runs. `sink`
+    // receives every report and question of the job; it may be none (nothing
+    // is shown then). The thread runs the first job posted and then ends; a job posted
     // after it is never run.
-    void PostJob(const WorkerJob& job, JobWindow* window);
+    void PostJob(const WorkerJob& job, JobReportSink* sink);
 
     // Clears the run flag (whether or not the job has opened its port yet)
     // and signals endEvent. Safe from any thread at any time, also while the
@@ -80,7 +80,7 @@ private:
     // What PostJob hands to the worker's thread.
     struct PostedJob {
         WorkerJob job;
-        JobWindow* window = nullptr;
+        JobReportSink* sink = nullptr;
         EditorLauncher editor;
     };
     class JobEvent;     // carries a PostedJob across the threads

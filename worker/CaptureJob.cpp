@@ -22,11 +22,11 @@ void CaptureText(JobRun& run, kermit::PacketLink& line) {
         if (count == kPieceCapacity || b == '\n' ||
             (b == kermit::PacketLink::kTimedOut && count > 0)) {
             piece[count] = '\0';
-            if (run.window != nullptr) run.window->OnCapturedText(QByteArray(piece, count));
+            run.Report(report::CapturedText{QByteArray(piece, count)});
             count = 0;
         }
     } while (b != kermit::PacketLink::kFailed);
-    if (count > 0 && run.window != nullptr) run.window->OnCapturedText(QByteArray(piece, count));
+    if (count > 0) run.Report(report::CapturedText{QByteArray(piece, count)});
 }
 
 }  // namespace

@@ -29,27 +29,31 @@ QString ShownText(const std::string& text) {
 
 }  // namespace
 
+void EngineReports::Pass(const JobReport& report) {
+    if (sink_ != nullptr) sink_->Report(report);
+}
+
 void EngineReports::OnReceiveFileOpened(const char* name) {
-    if (window_ != nullptr) window_->OnReceiveFileOpened(QByteArray(name));
+    Pass(report::ReceiveFileOpened{QByteArray(name)});
 }
 
 void EngineReports::OnReceiveProgress(std::uint32_t bytes) {
-    if (window_ != nullptr) window_->OnReceiveProgress(bytes);
+    Pass(report::ReceiveProgress{bytes});
 }
 
 void EngineReports::OnSendProgress(std::uint32_t bytes) {
-    if (window_ != nullptr) window_->OnSendProgress(bytes);
+    Pass(report::SendProgress{bytes});
 }
 
 void EngineReports::OnNoAnswerYet() {
-    if (window_ != nullptr) window_->OnNoAnswerYet();
+    Pass(report::NoAnswerYet{});
 }
 
 // The engine names an existing file in 8-bit text.
 kermit::KermitObserver::Overwrite EngineReports::AskOverwrite(const std::string& path) {
-    if (window_ == nullptr) return Overwrite::Cancel;
+    if (sink_ == nullptr) return Overwrite::Cancel;
     const Overwrite answer =
-        window_->AskOverwrite(texts_.At(TextId::FileExistsOverwrite), PathText(path));
+        sink_->AskOverwrite(texts_.At(TextId::FileExistsOverwrite), PathText(path));
     if (answer == Overwrite::Cancel)
         ListFile({JobFile::Fate::Cancelled, PathText(path), 0, {}, 0, {}});
     return answer;
@@ -57,9 +61,9 @@ kermit::KermitObserver::Overwrite EngineReports::AskOverwrite(const std::string&
 
 // Save As works in UTF-8 both ways.
 std::optional<std::string> EngineReports::AskSaveAs(const std::string& path) {
-    if (window_ == nullptr) return std::nullopt;
+    if (sink_ == nullptr) return std::nullopt;
     const QString asked = QString::fromStdString(path);
-    const std::optional<QString> chosen = window_->AskSaveAs(asked);
+    const std::optional<QString> chosen = sink_->AskSaveAs(asked);
     if (!chosen || chosen->isEmpty()) {
         ListFile({JobFile::Fate::Cancelled, QDir::toNativeSeparators(asked), 0, {}, 0, {}});
         return std::nullopt;
@@ -72,9 +76,9 @@ void EngineReports::ShowCouldNotOpenFile(const std::string& path, std::error_cod
     fileFailed_ = true;
     savedAsFrom_.clear();
     failedFile_ = PathText(path);
-    if (window_ == nullptr) return;
-    window_->ShowMessage(FileMessage(texts_, texts_.At(TextId::CouldNotOpenFile), path, reason),
-                         MessageIcon::Error);
+    if (sink_ == nullptr) return;
+    sink_->ShowMessage(FileMessage(texts_, texts_.At(TextId::CouldNotOpenFile), path, reason),
+                       MessageIcon::Error);
 }
 
 // Shown with what became of the file, once the transfer has ended.
@@ -85,8 +89,8 @@ void EngineReports::ShowCouldNotWriteFile(const std::string& path, std::error_co
 }
 
 void EngineReports::ShowNameRefused(std::size_t longest) {
-    if (window_ == nullptr) return;
-    window_->ShowMessage(texts_.At(TextId::NameTooLong).arg(longest), MessageIcon::Error);
+    if (sink_ == nullptr) return;
+    sink_->ShowMessage(texts_.At(TextId::NameTooLong).arg(longest), MessageIcon::Error);
 }
 
 void EngineReports::OnFileNotReceived(const std::string& target, const std::string& kept,
@@ -139,11 +143,11 @@ QString EngineReports::TakeNote(bool withPeer) {
 }
 
 void EngineReports::OnModemStatusChanged(int ctsOn) {
-    if (window_ != nullptr) window_->OnCtsChanged(ctsOn);
+    Pass(report::CtsChanged{ctsOn != 0});
 }
 
 void EngineReports::OnReceiveFileAnnounced(std::uint64_t length) {
-    if (window_ != nullptr) window_->OnReceiveFileAnnounced(length);
+    Pass(report::ReceiveFileAnnounced{length});
 }
 
 void EngineReports::OnFileReceived(const std::string& target, std::uint64_t bytes) {
@@ -153,5 +157,5 @@ void EngineReports::OnFileReceived(const std::string& target, std::uint64_t byte
 void EngineReports::ListFile(JobFile file) {
     // The file a Save As was answered for is the next one to end.
     if (file.fate != JobFile::Fate::Cancelled) file.asked = std::exchange(savedAsFrom_, QString());
-    if (window_ != nullptr) window_->OnFileEnded(file);
+    Pass(report::FileEnded{std::move(file)});
 }

@@ -2,15 +2,16 @@
 
 #include "kermit/KermitObserver.h"
 #include "serial/SerialPort.h"
+#include "worker/JobReportSink.h"
 #include "worker/JobTexts.h"
-#include "worker/JobWindow.h"
 
-// Passes what the engine and the port report on to the job's window: the
-// progress messages, the receiver's questions and its "Could not open file!",
-// what became of a file that did not arrive whole, and the CTS line.
+// Turns what the engine and the port report into the job's reports for its
+// window: the progress messages, the receiver's questions and its "Could not
+// open file!", what became of a file that did not arrive whole, and the CTS
+// line.
 class EngineReports : public kermit::KermitObserver, public serial::SerialPortObserver {
 public:
-    EngineReports(JobWindow* window, const JobTexts& texts) : window_(window), texts_(texts) {}
+    EngineReports(JobReportSink* sink, const JobTexts& texts) : sink_(sink), texts_(texts) {}
 
     void OnReceiveFileOpened(const char* name) override;
     void OnReceiveProgress(std::uint32_t bytes) override;
@@ -56,8 +57,10 @@ public:
 
 private:
     void ListFile(JobFile file);
+    // Passes `report` on, when there is a sink.
+    void Pass(const JobReport& report);
 
-    JobWindow* window_;
+    JobReportSink* sink_;
     const JobTexts& texts_;
     bool fileFailed_ = false;
     QString failedFile_;

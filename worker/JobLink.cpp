@@ -1,7 +1,7 @@
 #include "worker/JobLink.h"
 
-JobLink::JobLink(std::atomic<int>& runFlag, JobWindow* window, const JobTexts& texts)
-    : reports(window, texts),
+JobLink::JobLink(std::atomic<int>& runFlag, JobReportSink* sink, const JobTexts& texts)
+    : reports(sink, texts),
       port(runFlag),
       line(port, runFlag, engineFlag),
       logged(line),

@@ -18,7 +18,7 @@
 // the adapter to come back goes on with a new link, its run flag untouched.
 class JobLink {
 public:
-    JobLink(std::atomic<int>& runFlag, JobWindow* window, const JobTexts& texts);
+    JobLink(std::atomic<int>& runFlag, JobReportSink* sink, const JobTexts& texts);
 
     JobLink(const JobLink&) = delete;
     JobLink& operator=(const JobLink&) = delete;

@@ -53,7 +53,7 @@ void JobRun::OpenPacketLog(JobLink& owned) const {
 }
 
 std::unique_ptr<JobLink> JobRun::CreateLink() {
-    auto owned = std::make_unique<JobLink>(runFlag, window, texts);
+    auto owned = std::make_unique<JobLink>(runFlag, sink, texts);
     owned->engine.SetOffer(job.offer);
     owned->engine.SetSilenceLimit(job.silenceLimitMs);
     owned->engine.Link().SetPacketEndWait(PacketEndWaitMs(job.baud));
@@ -77,7 +77,7 @@ void JobRun::DestroyLink(std::unique_ptr<JobLink>& owned) {
 void JobRun::EndJob(std::unique_ptr<JobLink>& owned) {
     DestroyLink(owned);
     endEvent.Set();
-    if (window != nullptr) window->OnJobOver();
+    Report(report::JobOver{});
 }
 
 bool JobRun::OpenPort(JobLink& owned) {
@@ -93,7 +93,7 @@ bool JobRun::OpenPort(JobLink& owned) {
 
 bool JobRun::AwaitPortReturn(std::unique_ptr<JobLink>& owned) {
     DestroyLink(owned);
-    if (window != nullptr) window->OnWaitingForPort(true, portName);
+    Report(report::WaitingForPort{true, portName});
     std::unique_ptr<JobLink> fresh;
     const auto tryOpen = [&](const QString& name) {
         fresh = CreateLink();
@@ -109,12 +109,16 @@ bool JobRun::AwaitPortReturn(std::unique_ptr<JobLink>& owned) {
     owned = std::move(fresh);
     // What the lost line broke off has been told; the job starts afresh.
     failedFile.clear();
-    if (window != nullptr) window->OnWaitingForPort(false, portName);
+    Report(report::WaitingForPort{false, portName});
     return true;
 }
 
+void JobRun::Report(const JobReport& report) const {
+    if (sink != nullptr) sink->Report(report);
+}
+
 void JobRun::Show(const QString& text, MessageIcon icon) const {
-    if (window != nullptr) window->ShowMessage(text, icon);
+    if (sink != nullptr) sink->ShowMessage(text, icon);
 }
 
 void JobRun::SetFailureOutcome(const JobLink& owned) {

@@ -9,8 +9,8 @@
 #include "serial/PortReturn.h"
 #include "worker/AutoResetEvent.h"
 #include "worker/JobLink.h"
+#include "worker/JobReportSink.h"
 #include "worker/JobTexts.h"
-#include "worker/JobWindow.h"
 #include "worker/WorkerJob.h"
 
 // How a job ended.
@@ -26,8 +26,8 @@ enum class JobOutcome {
 
 // Everything one job works with, taken from its worker when the job starts.
 struct JobRun {
-    const WorkerJob& job;  // as it was posted; job.path is the start path
-    JobWindow* window = nullptr;
+    const WorkerJob& job;           // as it was posted; job.path is the start path
+    JobReportSink* sink = nullptr;  // where the reports go; none: nowhere
     const JobTexts& texts;
     std::atomic<int>& runFlag;
     const std::atomic<StopCause>& stopCause;
@@ -49,7 +49,7 @@ struct JobRun {
     // clears `link`.
     void DestroyLink(std::unique_ptr<JobLink>& owned);
     // The common end: link destroyed, endEvent signalled, the window told
-    // with OnJobOver.
+    // with report::JobOver.
     void EndJob(std::unique_ptr<JobLink>& owned);
     // Opens the port; on failure shows "ERROR: Comport!" with the port and
     // why, and returns false.
@@ -59,7 +59,8 @@ struct JobRun {
     // until the same adapter is back and opens with the job's settings
     // (true, a new link in `owned`) or the job is stopped (false, no link).
     bool AwaitPortReturn(std::unique_ptr<JobLink>& owned);
-    // A message box, when there is a window to show it.
+    // A report, and a message box, when there is a window to show them.
+    void Report(const JobReport& report) const;
     void Show(const QString& text, MessageIcon icon) const;
     // Sorts out how a Kermit call that returned failure ended.
     void SetFailureOutcome(const JobLink& link);

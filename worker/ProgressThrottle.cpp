@@ -1,110 +1,42 @@
 #include "worker/ProgressThrottle.h"
 
-ProgressThrottle::ProgressThrottle(JobWindow* target, std::chrono::milliseconds interval,
+ProgressThrottle::ProgressThrottle(JobReportSink* target, std::chrono::milliseconds interval,
                                    Clock clock)
     : target_(target), interval_(interval), clock_(std::move(clock)) {}
 
-void ProgressThrottle::Report(Kind kind, std::uint32_t bytes) {
+void ProgressThrottle::Report(const JobReport& report) {
+    if (const auto* received = std::get_if<report::ReceiveProgress>(&report)) {
+        Count(report, received->bytes);
+        return;
+    }
+    if (const auto* sent = std::get_if<report::SendProgress>(&report)) {
+        Count(report, sent->bytes);
+        return;
+    }
+    Flush();
+    if (target_ != nullptr) target_->Report(report);
+}
+
+void ProgressThrottle::Count(const JobReport& progress, std::uint32_t bytes) {
     const auto now = clock_();
     // 0 and 1 start a file: its first report is never held back.
     const bool first = bytes <= 1;
     if (!first && lastDelivered_ && now - *lastDelivered_ < interval_) {
-        held_ = std::make_pair(kind, bytes);
+        held_ = progress;
         return;
     }
     // A later count of the same kind makes the held one needless.
-    if (held_ && held_->first != kind) Flush();
+    if (held_ && held_->index() != progress.index()) Flush();
     held_.reset();
     lastDelivered_ = now;
-    Deliver(kind, bytes);
-}
-
-void ProgressThrottle::Deliver(Kind kind, std::uint32_t bytes) {
-    if (target_ == nullptr) return;
-    if (kind == Kind::Receive)
-        target_->OnReceiveProgress(bytes);
-    else
-        target_->OnSendProgress(bytes);
+    if (target_ != nullptr) target_->Report(progress);
 }
 
 void ProgressThrottle::Flush() {
     if (!held_) return;
-    const auto [kind, bytes] = *held_;
+    const JobReport held = *held_;
     held_.reset();
-    Deliver(kind, bytes);
-}
-
-void ProgressThrottle::OnReceiveProgress(std::uint32_t bytes) {
-    Report(Kind::Receive, bytes);
-}
-
-void ProgressThrottle::OnSendProgress(std::uint32_t bytes) {
-    Report(Kind::Send, bytes);
-}
-
-void ProgressThrottle::OnCapturedText(const QByteArray& piece) {
-    Flush();
-    if (target_ != nullptr) target_->OnCapturedText(piece);
-}
-
-void ProgressThrottle::OnReceiveFileOpened(const QByteArray& name) {
-    Flush();
-    if (target_ != nullptr) target_->OnReceiveFileOpened(name);
-}
-
-void ProgressThrottle::OnNoAnswerYet() {
-    Flush();
-    if (target_ != nullptr) target_->OnNoAnswerYet();
-}
-
-void ProgressThrottle::OnJobOver() {
-    Flush();
-    if (target_ != nullptr) target_->OnJobOver();
-}
-
-void ProgressThrottle::OnCtsChanged(int ctsOn) {
-    Flush();
-    if (target_ != nullptr) target_->OnCtsChanged(ctsOn);
-}
-
-void ProgressThrottle::OnWaitingForPort(bool waiting, const QString& portName) {
-    Flush();
-    if (target_ != nullptr) target_->OnWaitingForPort(waiting, portName);
-}
-
-void ProgressThrottle::OnSessionStarted(const QString& folder) {
-    Flush();
-    if (target_ != nullptr) target_->OnSessionStarted(folder);
-}
-
-void ProgressThrottle::OnTransactionDone(const QString& folder, const QByteArray& name) {
-    Flush();
-    if (target_ != nullptr) target_->OnTransactionDone(folder, name);
-}
-
-void ProgressThrottle::OnTextAnswered(const QByteArray& text) {
-    Flush();
-    if (target_ != nullptr) target_->OnTextAnswered(text);
-}
-
-void ProgressThrottle::OnFileNotReceived(const QString& message) {
-    Flush();
-    if (target_ != nullptr) target_->OnFileNotReceived(message);
-}
-
-void ProgressThrottle::OnReceiveFileAnnounced(std::uint64_t length) {
-    Flush();
-    if (target_ != nullptr) target_->OnReceiveFileAnnounced(length);
-}
-
-void ProgressThrottle::OnFileEnded(const JobFile& file) {
-    Flush();
-    if (target_ != nullptr) target_->OnFileEnded(file);
-}
-
-void ProgressThrottle::OnFileSent(const SentFile& file) {
-    Flush();
-    if (target_ != nullptr) target_->OnFileSent(file);
+    if (target_ != nullptr) target_->Report(held);
 }
 
 void ProgressThrottle::ShowMessage(const QString& text, MessageIcon icon) {
@@ -112,7 +44,7 @@ void ProgressThrottle::ShowMessage(const QString& text, MessageIcon icon) {
     if (target_ != nullptr) target_->ShowMessage(text, icon);
 }
 
-JobWindow::Overwrite ProgressThrottle::AskOverwrite(const QString& text, const QString& path) {
+JobReportSink::Overwrite ProgressThrottle::AskOverwrite(const QString& text, const QString& path) {
     Flush();
     return target_ != nullptr ? target_->AskOverwrite(text, path) : Overwrite::Cancel;
 }

@@ -43,10 +43,8 @@ void FinishTransaction(JobRun& run, JobLink& link, char* nameBuffer, bool& edito
     const QString folder = FolderText(link.engine.ReceiveFolder());
     const bool textAnswer =
         link.engine.LastTransaction() == kermit::KermitEngine::Transaction::TextAnswered;
-    if (run.window != nullptr) {
-        if (textAnswer) run.window->OnTextAnswered(name);
-        run.window->OnTransactionDone(folder, name);
-    }
+    if (textAnswer) run.Report(report::TextAnswered{name});
+    run.Report(report::TransactionDone{folder, name});
     if (!textAnswer) OpenInEditor(run, name, folder, editorNoted);
 }
 
@@ -114,7 +112,7 @@ void StartSession(JobRun& run, ReceiveState& state) {
             name = QStringLiteral("%1-%2").arg(stamp).arg(n);
         if (QDir(run.job.path).mkdir(name)) state.folder = QDir(run.job.path).filePath(name);
     }
-    if (run.window != nullptr) run.window->OnSessionStarted(QDir::toNativeSeparators(state.folder));
+    run.Report(report::SessionStarted{QDir::toNativeSeparators(state.folder)});
 }
 
 // A session folder that nothing came into goes again.
@@ -136,7 +134,7 @@ void ServeSession(JobRun& run, JobLink& link, ReceiveState& state) {
         if (result == kermit::Outcome::RequestRefused) continue;
         if (NotReceivedStatus(result) != 0) {
             state.notReceived = NotReceivedStatus(result);
-            if (run.window != nullptr) run.window->OnFileNotReceived(link.reports.TakeNote());
+            if (run.sink != nullptr) run.Report(report::FileNotReceived{link.reports.TakeNote()});
             continue;
         }
         if (result != kermit::Outcome::Done) return;
@@ -151,7 +149,7 @@ void ReportBrokenFile(JobRun& run, JobLink& link, ReceiveState& state) {
     const QString note = link.reports.TakeNote();
     if (note.isEmpty()) return;
     state.notReceived = TextId::NotWholeStatus;
-    if (run.window != nullptr) run.window->OnFileNotReceived(note);
+    run.Report(report::FileNotReceived{note});
 }
 
 // Whether the receive goes on with a new session after this one: when the

@@ -92,8 +92,8 @@ void ShowRefused(JobRun& run, const JobLink& link, qint64 length) {
 
 // The window learns what became of `path`.
 void ReportSent(const JobRun& run, const QString& path, qint64 length, SentFile::Fate fate) {
-    if (run.window == nullptr) return;
-    run.window->OnFileSent({fate, QDir::toNativeSeparators(path), static_cast<quint64>(length)});
+    run.Report(
+        report::FileSent{{fate, QDir::toNativeSeparators(path), static_cast<quint64>(length)}});
 }
 
 // A send that did not go through: stopped, the line lost, or failed with the
@@ -142,7 +142,7 @@ kermit::Outcome SendBatchMember(JobRun& run, JobLink& link) {
 bool SendMember(JobRun& run, JobLink& link, const QString& path, JobOutcome& worst) {
     WorkerJob one = run.job;
     one.path = path;
-    JobRun member{one,      run.window,   run.texts,  run.runFlag,      run.stopCause,
+    JobRun member{one,      run.sink,     run.texts,  run.runFlag,      run.stopCause,
                   run.link, run.endEvent, run.editor, JobOutcome::None, {},
                   {},       {},           {}};
     const bool failed = SendBatchMember(member, link) == kermit::Outcome::Failed;

@@ -89,8 +89,8 @@ TEST_F(AsciiViewerTest, OpensWithItsTextsCaptionAndMargin) {
 TEST_F(AsciiViewerTest, EachPieceBecomesAnItemAndEveryByteIsKept) {
     auto viewer = Viewer();
     viewer->show();
-    viewer->OnCapturedText("Tree 0001\r\n");
-    viewer->OnCapturedText("Tree 0002\r\n");
+    viewer->Report(report::CapturedText{"Tree 0001\r\n"});
+    viewer->Report(report::CapturedText{"Tree 0002\r\n"});
     QListWidget* list = viewer->pieceList();
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("Tree 0001\r\n"));
@@ -98,12 +98,12 @@ TEST_F(AsciiViewerTest, EachPieceBecomesAnItemAndEveryByteIsKept) {
     EXPECT_EQ(viewer->captureText.size(), 22);
     EXPECT_EQ(viewer->captureText, QByteArray("Tree 0001\r\nTree 0002\r\n"));
 
-    viewer->OnCapturedText("Gran \xC5lder 45\r\n");
+    viewer->Report(report::CapturedText{"Gran \xC5lder 45\r\n"});
     EXPECT_EQ(list->item(2)->text(), QStringLiteral("Gran \u00C5lder 45\r\n"));
     EXPECT_EQ(list->currentRow(), 2);
 
     // A zero byte ends the piece on screen; the capture keeps every byte.
-    viewer->OnCapturedText(QByteArray("ab\0cd\r\n", 7));
+    viewer->Report(report::CapturedText{QByteArray("ab\0cd\r\n", 7)});
     EXPECT_EQ(list->item(3)->text(), QStringLiteral("ab"));
     EXPECT_TRUE(viewer->captureText.endsWith(QByteArray("ab\0cd\r\n", 7)));
 }
@@ -112,7 +112,7 @@ TEST_F(AsciiViewerTest, ManyPiecesKeepTheNewestInView) {
     auto viewer = Viewer();
     viewer->show();
     for (int n = 0; n < 300; ++n)
-        viewer->OnCapturedText(QByteArray::number(n) + "\r\n");
+        viewer->Report(report::CapturedText{QByteArray::number(n) + "\r\n"});
     QListWidget* list = viewer->pieceList();
     QTest::qWait(20);
     const QRect shown = list->visualItemRect(list->item(299));
@@ -137,7 +137,7 @@ TEST_F(AsciiViewerTest, CancelAndCloseBoxLeaveNotepadUnrequested) {
 
     auto closed = Viewer();
     closed->show();
-    closed->OnCapturedText("x\r\n");
+    closed->Report(report::CapturedText{"x\r\n"});
     closed->close();
     EXPECT_FALSE(closed->isVisible());
     EXPECT_EQ(closed->result(), QDialog::Rejected);
@@ -151,7 +151,7 @@ TEST_F(AsciiViewerTest, CancelAndCloseBoxLeaveNotepadUnrequested) {
 
     auto ended = Viewer();
     ended->show();
-    ended->OnJobOver();
+    ended->Report(report::JobOver{});
     EXPECT_FALSE(ended->isVisible());
     EXPECT_EQ(ended->result(), QDialog::Rejected);
 }
@@ -178,10 +178,10 @@ TEST_F(AsciiViewerTest, LineStatusDotFollowsCts) {
     QWidget* black = viewer->findChild<QWidget*>(QStringLiteral("ctsOffDot"));
     EXPECT_TRUE(black->isVisible());
     EXPECT_FALSE(red->isVisible());
-    viewer->OnCtsChanged(1);
+    viewer->Report(report::CtsChanged{true});
     EXPECT_TRUE(red->isVisible());
     EXPECT_FALSE(black->isVisible());
-    viewer->OnCtsChanged(0);
+    viewer->Report(report::CtsChanged{false});
     EXPECT_TRUE(black->isVisible());
     EXPECT_FALSE(red->isVisible());
 }
@@ -283,7 +283,7 @@ TEST_F(AsciiViewerTest, TheWindowResizesAndTheListGrowsWithIt) {
 TEST_F(AsciiViewerTest, PrintAsksForAnIntegerAndForAPrinter) {
     auto viewer = Viewer();
     viewer->show();
-    viewer->OnCapturedText("Tree 0001\r\n");
+    viewer->Report(report::CapturedText{"Tree 0001\r\n"});
     MarginEdit(*viewer)->clear();
     viewer->OnPrint();
     ASSERT_EQ(dialogs.messages.size(), 1);

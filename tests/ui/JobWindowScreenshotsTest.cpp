@@ -59,17 +59,17 @@ TEST(JobWindowScreenshots, TransferAndViewer) {
     sending.fileSize = 48213;
     sending.show();
     EXPECT_TRUE(Save(sending, QStringLiteral("transfer-waiting.png")));
-    sending.OnSendProgress(0);
-    sending.OnSendProgress(20160);
-    sending.OnCtsChanged(1);
+    sending.Report(report::SendProgress{0});
+    sending.Report(report::SendProgress{20160});
+    sending.Report(report::CtsChanged{true});
     EXPECT_TRUE(Save(sending, QStringLiteral("transfer-sending.png")));
 
     CTransferDlg receiving(app);
     WithoutWorker(receiving, QStringLiteral("ttyUSB0"));
     receiving.job.path = QDir::tempPath();
     receiving.show();
-    receiving.OnReceiveFileOpened("TREES.TXT");
-    receiving.OnReceiveProgress(1536);
+    receiving.Report(report::ReceiveFileOpened{"TREES.TXT"});
+    receiving.Report(report::ReceiveProgress{1536});
     EXPECT_TRUE(Save(receiving, QStringLiteral("transfer-receiving.png")));
 
     app.FontFace = QStringLiteral("DejaVu Sans Mono");
@@ -78,16 +78,16 @@ TEST(JobWindowScreenshots, TransferAndViewer) {
     WithoutWorker(viewer, QStringLiteral("ttyUSB0"));
     viewer.marginChars = 1;
     viewer.show();
-    viewer.OnCapturedText("Stand 12   Plot 4   2024-05-14\r\n");
-    viewer.OnCapturedText("No  Species   Dbh  Height\r\n");
+    viewer.Report(report::CapturedText{"Stand 12   Plot 4   2024-05-14\r\n"});
+    viewer.Report(report::CapturedText{"No  Species   Dbh  Height\r\n"});
     const char* species[] = {"Gran", "Tall", "Bj\xF6rk", "Gran", "\xC5lm", "Tall"};
     for (int n = 0; n < 14; ++n) {
-        viewer.OnCapturedText(QStringLiteral("%1  %2 %3  %4\r\n")
-                                  .arg(n + 1, 2)
-                                  .arg(QString::fromLatin1(species[n % 6]), -8)
-                                  .arg(180 + n * 17 % 230, 4)
-                                  .arg(14.0 + (n * 7 % 15) / 2.0, 6, 'f', 1)
-                                  .toLatin1());
+        viewer.Report(report::CapturedText{QStringLiteral("%1  %2 %3  %4\r\n")
+                                               .arg(n + 1, 2)
+                                               .arg(QString::fromLatin1(species[n % 6]), -8)
+                                               .arg(180 + n * 17 % 230, 4)
+                                               .arg(14.0 + (n * 7 % 15) / 2.0, 6, 'f', 1)
+                                               .toLatin1()});
     }
     EXPECT_TRUE(Save(viewer, QStringLiteral("ascii-viewer.png")));
     viewer.reject();

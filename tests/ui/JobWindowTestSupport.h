@@ -40,21 +40,23 @@ void WithoutWorker(Window& window, const QString& port, int baud = 115200) {
 inline void ListEveryFate(CTransferDlg& window, const QString& folder) {
     auto now = std::chrono::steady_clock::time_point{};
     window.clock = [&now] { return now; };
-    window.OnFileEnded({JobFile::Fate::Received, folder + "PLOT0417.DAT", 1234567, {}, 0, {}});
-    window.OnFileEnded({JobFile::Fate::KeptAsPart,
-                        folder + "PLOT0418.DAT",
-                        1234567,
-                        folder + "PLOT0418.DAT.part",
-                        0,
-                        {}});
-    window.OnFileEnded({JobFile::Fate::NotReceived, folder + "PLOT0419.DAT", 0, {}, 0, {}});
-    window.OnFileEnded(
-        {JobFile::Fate::Refused, folder + "PLOT0420.DAT", 4821300, {}, 123456789, {}});
-    window.OnReceiveFileOpened("PLOT0421.DAT");
-    window.OnReceiveFileAnnounced(48213000);
-    window.OnReceiveProgress(1000);
+    window.Report(
+        report::FileEnded{{JobFile::Fate::Received, folder + "PLOT0417.DAT", 1234567, {}, 0, {}}});
+    window.Report(report::FileEnded{{JobFile::Fate::KeptAsPart,
+                                     folder + "PLOT0418.DAT",
+                                     1234567,
+                                     folder + "PLOT0418.DAT.part",
+                                     0,
+                                     {}}});
+    window.Report(
+        report::FileEnded{{JobFile::Fate::NotReceived, folder + "PLOT0419.DAT", 0, {}, 0, {}}});
+    window.Report(report::FileEnded{
+        {JobFile::Fate::Refused, folder + "PLOT0420.DAT", 4821300, {}, 123456789, {}}});
+    window.Report(report::ReceiveFileOpened{"PLOT0421.DAT"});
+    window.Report(report::ReceiveFileAnnounced{48213000});
+    window.Report(report::ReceiveProgress{1000});
     now += std::chrono::seconds(2);
-    window.OnReceiveProgress(11000);
+    window.Report(report::ReceiveProgress{11000});
     window.clock = std::chrono::steady_clock::now;
 }
 
@@ -84,7 +86,9 @@ struct DialogRecorder {
         dialogs.message = [this](QWidget*, const QString& text, std::optional<MessageIcon> icon) {
             messages.append({text, icon});
         };
-        dialogs.askOverwrite = [](QWidget*, const QString&) { return JobWindow::Overwrite::Yes; };
+        dialogs.askOverwrite = [](QWidget*, const QString&) {
+            return JobReportSink::Overwrite::Yes;
+        };
         dialogs.askSaveAs = [](QWidget*, const QString&) { return std::optional<QString>(); };
         dialogs.choosePrinter = [this](QWidget*, QPrinter& printer, const QString& pdfFolder) {
             ++printDialogs;

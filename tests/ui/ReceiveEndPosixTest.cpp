@@ -93,7 +93,7 @@ TEST(ReceiveEnd, ABatchListsEachFilesFateAndRealPath) {
     QStringList asked;
     window.dialogs.askOverwrite = [&](QWidget*, const QString& text) {
         asked << text;
-        return asked.size() == 1 ? JobWindow::Overwrite::No : JobWindow::Overwrite::Cancel;
+        return asked.size() == 1 ? JobReportSink::Overwrite::No : JobReportSink::Overwrite::Cancel;
     };
     window.dialogs.askSaveAs = [](QWidget*, const QString&) {
         return std::optional<QString>(QStringLiteral("old/PLOT0002.DAT"));

@@ -55,7 +55,7 @@ protected:
         reports->OnReceiveFileOpened(name);
         reports->OnReceiveProgress(static_cast<std::uint32_t>(bytes));
         reports->OnFileReceived(std::string("/rx/") + name, bytes);
-        window->OnTransactionDone(QStringLiteral("/rx"), name);
+        window->Report(report::TransactionDone{QStringLiteral("/rx"), name});
     }
 
     AppCore app;
@@ -90,7 +90,7 @@ TEST_F(ReceiveFileListTest, TheShareTimeLeftAndEveryFileOfTheJobShow) {
     EXPECT_EQ(Share(), QStringLiteral("30% of 10000 bytes, about 6 s left"));
     EXPECT_EQ(window->byteCountText, Share());
     reports->OnFileReceived("/rx/STAND1.DAT", 10000);
-    window->OnTransactionDone(QStringLiteral("/rx"), "STAND1.DAT");
+    window->Report(report::TransactionDone{QStringLiteral("/rx"), "STAND1.DAT"});
     EXPECT_EQ(Rows(), QStringList{"STAND1.DAT: 10000 bytes, received"});
     EXPECT_EQ(Count(), QStringLiteral("Files: 1"));
 
@@ -119,7 +119,7 @@ TEST_F(ReceiveFileListTest, TheShareTimeLeftAndEveryFileOfTheJobShow) {
                   QDir::toNativeSeparators(QStringLiteral("/rx/TREES.TXT.part")));
     EXPECT_EQ(Count(), QStringLiteral("Files: 3"));
 
-    window->OnJobOver();
+    window->Report(report::JobOver{});
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Find<QLabel>("statusLabel")->text(), QStringLiteral("The receive has ended."));
     QPushButton* button = Find<QPushButton>("cancelButton");
@@ -135,7 +135,7 @@ TEST_F(ReceiveFileListTest, TheShareTimeLeftAndEveryFileOfTheJobShow) {
 // does the user's Cancel while a file is listed.
 TEST_F(ReceiveFileListTest, OneWholeFileOrTheUsersCancelClosesTheWindowAsBefore) {
     ReceiveWhole("STAND1.DAT", 4000);
-    window->OnJobOver();
+    window->Report(report::JobOver{});
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Accepted);
 

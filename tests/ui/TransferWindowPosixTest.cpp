@@ -77,12 +77,12 @@ TEST_F(TransferWindowTest, SendingWaitsThenSendsAndMovesTheBar) {
     EXPECT_EQ(Bar(*window)->maximum(), 3000);
     EXPECT_EQ(Bar(*window)->value(), 0);
 
-    window->OnSendProgress(0);
+    window->Report(report::SendProgress{0});
     EXPECT_EQ(Status(*window)->text(),
               QStringLiteral("Sending (COM3: 9600)\nplot7.dat (3000 Bytes)"));
-    window->OnSendProgress(1500);
+    window->Report(report::SendProgress{1500});
     EXPECT_EQ(Bar(*window)->value(), 1500);
-    window->OnSendProgress(2940);
+    window->Report(report::SendProgress{2940});
     EXPECT_EQ(Bar(*window)->value(), 2940);
     EXPECT_TRUE(Button(*window)->isEnabled());
     EXPECT_FALSE(window->cancelLocked);
@@ -112,7 +112,7 @@ TEST_F(TransferWindowTest, ProgramFileLocksCancelOnceItFlows) {
 
     auto flowing = Window(JobKind::Send, QStringLiteral("C:\\caliper\\MAIN.b$n"), 500);
     flowing->show();
-    flowing->OnSendProgress(0);
+    flowing->Report(report::SendProgress{0});
     EXPECT_EQ(Status(*flowing)->text(),
               QStringLiteral("Sending (COM3: 9600)\nMAIN.b$n (500 Bytes)"));
     EXPECT_TRUE(flowing->cancelLocked);
@@ -121,7 +121,7 @@ TEST_F(TransferWindowTest, ProgramFileLocksCancelOnceItFlows) {
     flowing->close();
     flowing->OnOK();
     EXPECT_TRUE(flowing->isVisible()) << "Esc, the close box and button 1 are ignored";
-    flowing->OnJobOver();
+    flowing->Report(report::JobOver{});
     EXPECT_FALSE(flowing->isVisible());
     EXPECT_EQ(flowing->result(), QDialog::Accepted);
 }
@@ -129,8 +129,8 @@ TEST_F(TransferWindowTest, ProgramFileLocksCancelOnceItFlows) {
 TEST_F(TransferWindowTest, ControlProgramIsNeverLocked) {
     auto window = Window(JobKind::Send, QStringLiteral("/caliper/SETUP.m$x"), 800);
     window->show();
-    window->OnSendProgress(0);
-    window->OnSendProgress(400);
+    window->Report(report::SendProgress{0});
+    window->Report(report::SendProgress{400});
     EXPECT_FALSE(window->isProgramFile);
     EXPECT_TRUE(Button(*window)->isEnabled());
     EXPECT_EQ(Count(*window)->text(), QStringLiteral("50% of 800 bytes"));
@@ -150,30 +150,30 @@ TEST_F(TransferWindowTest, ReceivingSeveralFilesShowsEachNameAndItsCount) {
     EXPECT_EQ(Status(*window)->text(), QStringLiteral("Waiting on caliper... (COM3: 9600)"));
     EXPECT_TRUE(Bar(*window)->isVisible());
 
-    window->OnReceiveFileOpened("STAND1.DAT");
+    window->Report(report::ReceiveFileOpened{"STAND1.DAT"});
     EXPECT_EQ(Status(*window)->text(), QStringLiteral("Receiving\nSTAND1.DAT (COM3: 9600)"));
     EXPECT_FALSE(Bar(*window)->isVisible());
     EXPECT_TRUE(Count(*window)->isVisible());
     EXPECT_EQ(Count(*window)->text(), QStringLiteral("0 bytes"));
-    window->OnReceiveProgress(1536);
+    window->Report(report::ReceiveProgress{1536});
     EXPECT_EQ(Count(*window)->text(), QStringLiteral("1536 bytes"));
     EXPECT_EQ(window->byteCountText, QStringLiteral("1536 bytes"));
-    window->OnTransactionDone(folder.path(), "STAND1.DAT");
+    window->Report(report::TransactionDone{folder.path(), "STAND1.DAT"});
     EXPECT_EQ(app.LastFile, folder.path() + QStringLiteral("/STAND1.DAT"));
     EXPECT_EQ(app.LastDir, folder.path() + QStringLiteral("/"));
 
-    window->OnReceiveFileOpened(
-        "TR\xC5"
-        "D.TXT");
+    window->Report(
+        report::ReceiveFileOpened{"TR\xC5"
+                                  "D.TXT"});
     EXPECT_EQ(Status(*window)->text(), QStringLiteral("Receiving\nTR\u00C5D.TXT (COM3: 9600)"));
     EXPECT_EQ(Count(*window)->text(), QStringLiteral("0 bytes"));
-    window->OnReceiveProgress(1);
+    window->Report(report::ReceiveProgress{1});
     EXPECT_EQ(Status(*window)->text(), QStringLiteral("Receiving\nTR\u00C5D.TXT (COM3: 9600)"))
         << "a count of one byte keeps the file's name";
     EXPECT_EQ(Count(*window)->text(), QStringLiteral("1 bytes"));
-    window->OnTransactionDone(folder.path(),
-                              "TR\xC5"
-                              "D.TXT");
+    window->Report(report::TransactionDone{folder.path(),
+                                           "TR\xC5"
+                                           "D.TXT"});
     EXPECT_EQ(app.LastFile, folder.path() + QStringLiteral("/TR\u00C5D.TXT"));
 }
 
@@ -184,15 +184,15 @@ TEST_F(TransferWindowTest, AFileInShowsWaitingForTheNextAndLongStatusesStayInSig
     QTemporaryDir folder;
     auto window = Window(JobKind::Receive, folder.path());
     window->show();
-    window->OnReceiveFileOpened("STAND1.DAT");
-    window->OnReceiveProgress(2193);
-    window->OnTransactionDone(folder.path(), "STAND1.DAT");
+    window->Report(report::ReceiveFileOpened{"STAND1.DAT"});
+    window->Report(report::ReceiveProgress{2193});
+    window->Report(report::TransactionDone{folder.path(), "STAND1.DAT"});
     const QString fileIn = QStringLiteral("Waiting on caliper... (COM3: 9600)\n\u2713 STAND1.DAT");
     EXPECT_EQ(window->statusLine, fileIn);
     EXPECT_EQ(Status(*window)->text(), fileIn);
     EXPECT_EQ(Count(*window)->text(), QStringLiteral("2193 bytes"));
     EXPECT_TRUE(Button(*window)->isEnabled()) << "the job still ends only by Cancel";
-    window->OnTransactionDone(folder.path(), "LOGOUT");
+    window->Report(report::TransactionDone{folder.path(), "LOGOUT"});
     EXPECT_EQ(window->statusLine, fileIn);
 
     app.TextTable[int(TextId::Receiving)] =
@@ -201,13 +201,13 @@ TEST_F(TransferWindowTest, AFileInShowsWaitingForTheNextAndLongStatusesStayInSig
     const QRect room = status->contentsRect();
     EXPECT_LT(status->x() + room.right(), Dot(*window, "ctsOffDot")->x()) << "the dot stays clear";
     // Wrapped where that fits, shortened line by line where it does not.
-    window->OnReceiveFileOpened("INVENTAIRE_NORD.DAT");
+    window->Report(report::ReceiveFileOpened{"INVENTAIRE_NORD.DAT"});
     EXPECT_TRUE(status->wordWrap());
     const QRect wrapped = status->fontMetrics().boundingRect(QRect(0, 0, room.width(), 10000),
                                                              Qt::TextWordWrap, status->text());
     EXPECT_LE(wrapped.width(), room.width());
     EXPECT_LE(wrapped.height(), room.height());
-    window->OnReceiveFileOpened(QByteArray(150, 'N') + ".DAT");
+    window->Report(report::ReceiveFileOpened{QByteArray(150, 'N') + ".DAT"});
     EXPECT_FALSE(status->wordWrap());
     EXPECT_EQ(status->toolTip(), window->statusLine);
     for (const QString& line : status->text().split(QLatin1Char('\n')))
@@ -240,16 +240,16 @@ TEST_F(TransferWindowTest, LineStatusDotChangesOnlyWhenTheStateDoes) {
     EXPECT_TRUE(black->isVisible());
     VisibilityCounter redChanges(red), blackChanges(black);
 
-    window->OnCtsChanged(0);
+    window->Report(report::CtsChanged{false});
     EXPECT_EQ(redChanges.changes + blackChanges.changes, 0);
-    window->OnCtsChanged(1);
+    window->Report(report::CtsChanged{true});
     EXPECT_TRUE(red->isVisible());
     EXPECT_FALSE(black->isVisible());
     EXPECT_EQ(window->ctsShown, 1);
     const int afterOn = redChanges.changes + blackChanges.changes;
-    window->OnCtsChanged(1);
+    window->Report(report::CtsChanged{true});
     EXPECT_EQ(redChanges.changes + blackChanges.changes, afterOn);
-    window->OnCtsChanged(0);
+    window->Report(report::CtsChanged{false});
     EXPECT_FALSE(red->isVisible());
     EXPECT_TRUE(black->isVisible());
 }

@@ -109,20 +109,20 @@ TEST(WordsFit, EveryWindowInEveryLanguage) {
         sending.job.path = QStringLiteral("/home/forester/stands/STAND12.DAT");
         sending.fileSize = 4821300;
         ExpectWhole(sending, language + " send-waiting");
-        sending.OnSendProgress(0);
+        sending.Report(report::SendProgress{0});
         ExpectWhole(sending, language + " sending");
         CTransferDlg receiving(test.app);
         WithoutWorker(receiving, QStringLiteral("COM12"));
         receiving.job.path = QDir::tempPath();
         ExpectWhole(receiving, language + " receive-waiting");
-        receiving.OnReceiveFileOpened("PLOT0417.DAT");
-        receiving.OnReceiveProgress(1234567);
+        receiving.Report(report::ReceiveFileOpened{"PLOT0417.DAT"});
+        receiving.Report(report::ReceiveProgress{1234567});
         ExpectWhole(receiving, language + " receiving");
-        receiving.OnTransactionDone(QDir::tempPath(), "PLOT0417.DAT");
+        receiving.Report(report::TransactionDone{QDir::tempPath(), "PLOT0417.DAT"});
         ExpectWhole(receiving, language + " received");
         ListEveryFate(receiving, QDir::tempPath() + QStringLiteral("/"));
         ExpectWhole(receiving, language + " listed");
-        receiving.OnJobOver();
+        receiving.Report(report::JobOver{});
         ExpectWhole(receiving, language + " ended");
     }
 }

@@ -12,8 +12,8 @@ namespace {
 
 using CaptureJob = WorkerTest;
 
-bool PiecesCount(RecordingWindow& window, std::size_t count) {
-    return window.WaitFor(
+bool PiecesCount(RecordingReports& recorded, std::size_t count) {
+    return recorded.WaitFor(
         [count](const std::vector<Event>& e) {
             return static_cast<std::size_t>(std::count_if(e.begin(), e.end(), [](const Event& x) {
                        return x.message == 664;
@@ -30,10 +30,10 @@ TEST_F(CaptureJob, DeliversLinesAndLongLinesInPiecesOfAtMost511Bytes) {
     WriteToLine("abc\r\n");
     WriteToLine(longLine);
     WriteToLine(std::string("ab\0c\n", 5));
-    ASSERT_TRUE(PiecesCount(window, 5));
+    ASSERT_TRUE(PiecesCount(recorded, 5));
     worker->Stop();
 
-    const auto pieces = window.Pieces();
+    const auto pieces = recorded.Pieces();
     ASSERT_EQ(pieces.size(), 5u);
     EXPECT_EQ(pieces[0], "abc\r\n");
     EXPECT_EQ(pieces[1].size(), 511);
@@ -43,8 +43,8 @@ TEST_F(CaptureJob, DeliversLinesAndLongLinesInPiecesOfAtMost511Bytes) {
     EXPECT_EQ(pieces[1] + pieces[2] + pieces[3], QByteArray::fromStdString(longLine));
     EXPECT_EQ(pieces[4], QByteArray("ab\0c\n", 5));  // the zero byte is kept
     // A capture ends only by its window's stop, which reports no job end.
-    EXPECT_EQ(window.JobOverCount(), 0);
-    EXPECT_TRUE(window.Boxes().empty());
+    EXPECT_EQ(recorded.JobOverCount(), 0);
+    EXPECT_TRUE(recorded.Boxes().empty());
     EXPECT_EQ(worker->outcome(), JobOutcome::Stopped);
     EXPECT_FALSE(DeviceLocked(DeviceA()));
 }
@@ -57,13 +57,13 @@ TEST_F(CaptureJob, AnUnfinishedLineIsDeliveredWhenTheLineFallsQuiet) {
     auto worker = StartJob(JobKind::Capture, QString());
     WaitUntilPortReady();
     WriteToLine("one\n");
-    ASSERT_TRUE(PiecesCount(window, 1));
+    ASSERT_TRUE(PiecesCount(recorded, 1));
     WriteToLine("LAST LINE WITHOUT NEWLINE");
-    ASSERT_TRUE(PiecesCount(window, 2));
+    ASSERT_TRUE(PiecesCount(recorded, 2));
     WriteToLine("more\n");
-    ASSERT_TRUE(PiecesCount(window, 3));
+    ASSERT_TRUE(PiecesCount(recorded, 3));
     worker->Stop();
-    EXPECT_EQ(window.Pieces(),
+    EXPECT_EQ(recorded.Pieces(),
               (std::vector<QByteArray>{"one\n", "LAST LINE WITHOUT NEWLINE", "more\n"}));
 }
 
@@ -92,25 +92,25 @@ TEST_F(CaptureJob, WaitsForAVanishedAdapterAndGoesOnWhenItIsBack) {
     auto worker = StartJob(JobKind::Capture, QString());
     WaitUntilPortReady();
     WriteToLine("Tall;23.5;\r\nGran;");
-    ASSERT_TRUE(PiecesCount(window, 2));
+    ASSERT_TRUE(PiecesCount(recorded, 2));
     line->CloseEnd(linesim::LineSim::kSideA);
-    ASSERT_TRUE(window.WaitFor(Saw("waiting"), 5000));
+    ASSERT_TRUE(recorded.WaitFor(Saw("waiting"), 5000));
     EXPECT_FALSE(HoldsDevice(DeviceA()));
     ASSERT_TRUE(line->ReplugEnd(linesim::LineSim::kSideA)) << line->Error();
-    ASSERT_TRUE(window.WaitFor(Saw("back"), 5000));
+    ASSERT_TRUE(recorded.WaitFor(Saw("back"), 5000));
     WriteToLine("17.0;\r\n");
-    ASSERT_TRUE(PiecesCount(window, 3));
+    ASSERT_TRUE(PiecesCount(recorded, 3));
     QByteArray text;
-    for (const QByteArray& piece : window.Pieces())
+    for (const QByteArray& piece : recorded.Pieces())
         text += piece;
     EXPECT_EQ(text, "Tall;23.5;\r\nGran;17.0;\r\n");
 
     line->CloseEnd(linesim::LineSim::kSideA);
-    ASSERT_TRUE(window.WaitFor(Saw("waiting", 2), 5000));
+    ASSERT_TRUE(recorded.WaitFor(Saw("waiting", 2), 5000));
     worker->Stop();
     EXPECT_EQ(worker->outcome(), JobOutcome::Stopped);
-    EXPECT_TRUE(window.Boxes().empty());
-    EXPECT_EQ(window.JobOverCount(), 0);
+    EXPECT_TRUE(recorded.Boxes().empty());
+    EXPECT_EQ(recorded.JobOverCount(), 0);
 }
 
 }  // namespace

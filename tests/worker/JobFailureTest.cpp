@@ -20,7 +20,7 @@ protected:
     // From now on notes, when the job-over message comes, whether the port
     // is still held.
     void WatchPortAtJobOver() {
-        window.onJobOver = [this] { heldAtJobOver_ = HoldsDevice(DeviceA()); };
+        recorded.onJobOver = [this] { heldAtJobOver_ = HoldsDevice(DeviceA()); };
     }
 
     // Takes the line away under a job that holds the port, and checks how the
@@ -32,7 +32,7 @@ protected:
         line->CloseEnd(linesim::LineSim::kSideA);
         ASSERT_TRUE(Finished(worker, 5000));
         EXPECT_EQ(worker.outcome(), JobOutcome::LineLost);
-        const auto boxes = window.Boxes();
+        const auto boxes = recorded.Boxes();
         ASSERT_EQ(boxes.size(), before + 1);
         // The file under way, when there was one, is named.
         EXPECT_EQ(boxes.back().text.toStdString(),
@@ -43,8 +43,8 @@ protected:
                                      "plugged in again.");
         EXPECT_EQ(boxes.back().icon, MessageIcon::Warning);
         EXPECT_FALSE(heldAtJobOver_);
-        EXPECT_EQ(window.Events().back().message, 667);
-        EXPECT_EQ(window.JobOverCount(), 1);
+        EXPECT_EQ(recorded.Events().back().message, 667);
+        EXPECT_EQ(recorded.JobOverCount(), 1);
     }
 
 private:
@@ -71,7 +71,7 @@ TEST_F(JobFailure, APortInUseEndsEveryJobWithComportErrorAndJobOver) {
         ASSERT_TRUE(Finished(*worker, 5000));
         EXPECT_EQ(worker->outcome(), JobOutcome::PortFailed);
     }
-    const auto events = window.Events();
+    const auto events = recorded.Events();
     ASSERT_EQ(events.size(), 6u);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(events[2 * i].what, "box");
@@ -102,8 +102,9 @@ TEST_F(JobFailure, AFileThatCannotBeReadIsReportedBeforeThePortIsTouched) {
         paths.push_back(root / "locked.dat");
     }
     for (const fs::path& path : paths) {
-        RecordingWindow target;
-        auto worker = StartJob(JobKind::Send, QString::fromStdString(path.string()), 115200, &target);
+        RecordingReports target;
+        auto worker =
+            StartJob(JobKind::Send, QString::fromStdString(path.string()), 115200, &target);
         ASSERT_TRUE(Finished(*worker, 5000)) << path;
         EXPECT_EQ(worker->outcome(), JobOutcome::FileFailed) << path;
         const auto events = target.Events();
@@ -149,13 +150,13 @@ TEST_F(JobFailure, AReceiveOnAVanishingLineWaitsForTheAdapterUntilStopped) {
     auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     WaitUntilPortReady();
     line->CloseEnd(linesim::LineSim::kSideA);
-    ASSERT_TRUE(window.WaitFor(Saw("waiting"), 5000));
+    ASSERT_TRUE(recorded.WaitFor(Saw("waiting"), 5000));
     EXPECT_FALSE(HoldsDevice(DeviceA()));
     EXPECT_FALSE(Finished(*worker, 300));
-    EXPECT_TRUE(window.Boxes().empty());
+    EXPECT_TRUE(recorded.Boxes().empty());
     worker->Stop();
     EXPECT_EQ(worker->outcome(), JobOutcome::Stopped);
-    EXPECT_EQ(window.JobOverCount(), 1);
+    EXPECT_EQ(recorded.JobOverCount(), 1);
 }
 
 TEST_F(JobFailure, ASendWhoseLineVanishesMidFileEndsByItselfAfterClosingThePort) {
@@ -166,7 +167,7 @@ TEST_F(JobFailure, ASendWhoseLineVanishesMidFileEndsByItselfAfterClosingThePort)
     WatchPortAtJobOver();
     StartCKermit({"receive"}, peerDir);
     auto worker = StartJob(JobKind::Send, QString::fromStdString(file.string()));
-    ASSERT_TRUE(window.WaitFor(ProgressPast(666, 2000), 30000)) << PeerLog();
+    ASSERT_TRUE(recorded.WaitFor(ProgressPast(666, 2000), 30000)) << PeerLog();
     CutLineAndExpectLostLineEnd(*worker, 0, file);
 }
 
@@ -182,19 +183,19 @@ TEST_F(JobFailure, AReceiveCutOffMidFileKeepsWhatCameInAMarkedFileAndGoesOnWhenT
     auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     WaitUntilPortReady();
     StartCKermit({"send trees.dat"}, peerDir);
-    ASSERT_TRUE(window.WaitFor(ProgressPast(665, 2000), 30000)) << PeerLog();
+    ASSERT_TRUE(recorded.WaitFor(ProgressPast(665, 2000), 30000)) << PeerLog();
     line->CloseEnd(linesim::LineSim::kSideA);
-    ASSERT_TRUE(window.WaitFor(Saw("waiting"), 5000));
+    ASSERT_TRUE(recorded.WaitFor(Saw("waiting"), 5000));
     peer.Kill();
 
     // Every byte acknowledged is in the marked file, and nothing else; the
     // file's own name stays free until it is whole.
-    const auto progress = window.EventsOf(665);
+    const auto progress = recorded.EventsOf(665);
     ASSERT_FALSE(progress.empty());
     EXPECT_FALSE(fs::exists(rx / "trees.dat"));
     const std::string kept = ReadWholeFile(rx / "trees.dat.part");
-    ASSERT_EQ(window.Boxes().size(), 1u);
-    const QString note = window.Boxes().front().text;
+    ASSERT_EQ(recorded.Boxes().size(), 1u);
+    const QString note = recorded.Boxes().front().text;
     EXPECT_TRUE(note.endsWith(QStringLiteral(" (%1 bytes).").arg(kept.size())))
         << note.toStdString();
     EXPECT_TRUE(note.contains(QString::fromStdString((rx / "trees.dat.part").string())));
@@ -203,13 +204,13 @@ TEST_F(JobFailure, AReceiveCutOffMidFileKeepsWhatCameInAMarkedFileAndGoesOnWhenT
     EXPECT_TRUE(kept == content.substr(0, kept.size()));
 
     ASSERT_TRUE(line->ReplugEnd(linesim::LineSim::kSideA)) << line->Error();
-    ASSERT_TRUE(window.WaitFor(Saw("back"), 5000));
+    ASSERT_TRUE(recorded.WaitFor(Saw("back"), 5000));
     StartCKermit({"send plots.dat"}, peerDir);
     EXPECT_EQ(WaitPeer(), 0) << PeerLog();
     EXPECT_EQ(ReadWholeFile(rx / "plots.dat"), ReadWholeFile(peerDir / "plots.dat"));
     worker->Stop();
     EXPECT_EQ(worker->outcome(), JobOutcome::Failed);
-    EXPECT_EQ(window.Boxes().size(), 1u);
+    EXPECT_EQ(recorded.Boxes().size(), 1u);
 }
 
 TEST(AnnouncedName, IsThePartAfterTheLastSeparatorInEightBitText) {
@@ -234,14 +235,14 @@ TEST_F(JobFailure, AReceiveWhoseSenderFallsSilentEndsByItselfAndSaysSo) {
                     .baud = 115200,
                     .path = QString::fromStdString(rx.string()),
                     .silenceLimitMs = 3000},
-                   &window);
+                   &recorded);
     WaitUntilPortReady();
     StartCKermit({"set window 1", "send trees.dat"}, peerDir);
-    ASSERT_TRUE(window.WaitFor(ProgressPast(665, 2000), 30000)) << PeerLog();
+    ASSERT_TRUE(recorded.WaitFor(ProgressPast(665, 2000), 30000)) << PeerLog();
     peer.Signal(SIGSTOP);
     ASSERT_TRUE(Finished(worker, 15000));
     EXPECT_EQ(worker.outcome(), JobOutcome::Failed);
-    const auto boxes = window.Boxes();
+    const auto boxes = recorded.Boxes();
     ASSERT_FALSE(boxes.empty());
     const std::string target = (rx / "trees.dat").string();
     EXPECT_TRUE(boxes.back().text.endsWith(

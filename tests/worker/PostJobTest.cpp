@@ -10,17 +10,17 @@ using PostJob = WorkerTest;
 // Each job travels with its own window: the first one posted runs and
 // reports to its window only; the one posted right after it never runs.
 TEST_F(PostJob, OfTwoJobsPostedBackToBackTheFirstRunsWithItsOwnWindow) {
-    RecordingWindow second;
+    RecordingReports second;
     CComThread worker(JobTexts::From(EnglishTexts()));
     const QString firstPort = QString::fromStdString((root / "first-port").string());
-    worker.PostJob({.kind = JobKind::Capture, .portName = firstPort}, &window);
+    worker.PostJob({.kind = JobKind::Capture, .portName = firstPort}, &recorded);
     worker.PostJob({.kind = JobKind::Receive, .portName = "second-port", .path = "rx"}, &second);
     ASSERT_TRUE(Finished(worker, 5000));
-    const auto boxes = window.Boxes();
+    const auto boxes = recorded.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("ERROR: Comport!\n")));
     EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("first-port")));
-    EXPECT_EQ(window.JobOverCount(), 1);
+    EXPECT_EQ(recorded.JobOverCount(), 1);
     EXPECT_TRUE(second.Events().empty());
 }
 

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "RecordingWindow.h"
+#include "RecordingReports.h"
 #include "app/TextTable.h"
 #include "worker/EngineReports.h"
 #include "worker/ProgressThrottle.h"
 
 using namespace std::chrono_literals;
 using worker_test::Event;
-using worker_test::RecordingWindow;
+using worker_test::RecordingReports;
 
 namespace {
 
@@ -22,39 +22,39 @@ std::vector<std::uint32_t> Counts(const std::vector<Event>& events) {
 // moves: the window gets the first, then one every 50 ms, and the last one
 // held back before the next message of any kind.
 TEST(ProgressThrottle, ThinsReportsButDeliversEachFilesFirstAndLastBeforeAnythingElse) {
-    RecordingWindow window;
+    RecordingReports recorded;
     auto now = std::chrono::steady_clock::time_point{};
-    ProgressThrottle throttle(&window, 50ms, [&] { return now; });
+    ProgressThrottle throttle(&recorded, 50ms, [&] { return now; });
 
-    throttle.OnReceiveFileOpened("A.DAT");
+    throttle.Report(report::ReceiveFileOpened{"A.DAT"});
     for (std::uint32_t bytes = 0; bytes <= 900; bytes += 100) {
-        throttle.OnReceiveProgress(bytes);
+        throttle.Report(report::ReceiveProgress{bytes});
         now += 10ms;
     }
-    EXPECT_EQ(Counts(window.Events()), (std::vector<std::uint32_t>{0, 500}));
-    throttle.OnTransactionDone(QStringLiteral("/rx"), "A.DAT");
-    EXPECT_EQ(Counts(window.Events()), (std::vector<std::uint32_t>{0, 500, 900}));
-    EXPECT_EQ(window.Events().back().what, "done");
+    EXPECT_EQ(Counts(recorded.Events()), (std::vector<std::uint32_t>{0, 500}));
+    throttle.Report(report::TransactionDone{QStringLiteral("/rx"), "A.DAT"});
+    EXPECT_EQ(Counts(recorded.Events()), (std::vector<std::uint32_t>{0, 500, 900}));
+    EXPECT_EQ(recorded.Events().back().what, "done");
 
     // A new file's first report goes through at once, even within 50 ms.
-    throttle.OnReceiveFileOpened("B.DAT");
-    throttle.OnReceiveProgress(0);
-    throttle.OnReceiveProgress(94);
+    throttle.Report(report::ReceiveFileOpened{"B.DAT"});
+    throttle.Report(report::ReceiveProgress{0});
+    throttle.Report(report::ReceiveProgress{94});
     now += 1ms;
-    throttle.OnReceiveProgress(188);
+    throttle.Report(report::ReceiveProgress{188});
     throttle.ShowMessage(QStringLiteral("Could not open file!"), MessageIcon::Error);
-    const std::vector<Event> events = window.Events();
+    const std::vector<Event> events = recorded.Events();
     EXPECT_EQ(Counts(events), (std::vector<std::uint32_t>{0, 500, 900, 0, 188}));
     EXPECT_EQ(events.back().what, "box");
 
     // Sending: the same for 666, and the job's end delivers what was held.
-    throttle.OnSendProgress(0);
-    throttle.OnSendProgress(90);
-    throttle.OnJobOver();
-    const std::vector<Event> sent = window.EventsOf(666);
+    throttle.Report(report::SendProgress{0});
+    throttle.Report(report::SendProgress{90});
+    throttle.Report(report::JobOver{});
+    const std::vector<Event> sent = recorded.EventsOf(666);
     ASSERT_EQ(sent.size(), 2u);
     EXPECT_EQ(sent[1].value, 90u);
-    EXPECT_EQ(window.Events().back().message, 667);
+    EXPECT_EQ(recorded.Events().back().message, 667);
 }
 
 // What the engine says of each file reaches the window through the reports
@@ -62,9 +62,9 @@ TEST(ProgressThrottle, ThinsReportsButDeliversEachFilesFirstAndLastBeforeAnythin
 // held back: the length announced, a file in place, one kept as .part, one
 // of which nothing was kept, and one refused (the fates 0 to 3).
 TEST(ProgressThrottle, AnnouncedLengthsAndEachFilesEndPassAtOnceAfterTheHeldCount) {
-    RecordingWindow window;
+    RecordingReports recorded;
     auto now = std::chrono::steady_clock::time_point{};
-    ProgressThrottle throttle(&window, 50ms, [&] { return now; });
+    ProgressThrottle throttle(&recorded, 50ms, [&] { return now; });
     const JobTexts texts = JobTexts::From(EnglishTexts());
     EngineReports reports(&throttle, texts);
 
@@ -84,7 +84,7 @@ TEST(ProgressThrottle, AnnouncedLengthsAndEachFilesEndPassAtOnceAfterTheHeldCoun
     reports.OnFileRefused("/rx/D.DAT", 3000000, 1000);
 
     std::vector<std::string> seen;
-    for (const Event& e : window.Events())
+    for (const Event& e : recorded.Events())
         seen.push_back(e.what + " " + std::to_string(e.value));
     EXPECT_EQ(seen,
               (std::vector<std::string>{"open 0", "announced 5000", "progress 0", "progress 4000",

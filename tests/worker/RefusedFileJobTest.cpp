@@ -28,7 +28,7 @@ TEST_F(RefusedFileJob, AJobWhoseOnlyFileWasRefusedEndsAsFailed) {
     EXPECT_EQ(worker->outcome(), JobOutcome::Failed);
     EXPECT_EQ(worker->statusText(), "a file was refused: the disk had no room for it");
     EXPECT_TRUE(fs::is_empty(rx));
-    EXPECT_EQ(window.Events().back().message, 667);
+    EXPECT_EQ(recorded.Events().back().message, 667);
 }
 
 }  // namespace

@@ -122,7 +122,7 @@ private:
     void Round(int delayMs, int round) {
         std::ostringstream where;
         where << Name() << " round " << round << ", stopped after " << delayMs << " ms";
-        RecordingWindow window;
+        RecordingReports recorded;
         CComThread worker(JobTexts::From(EnglishTexts()));
         const WorkerJob job{
             .kind = kind_,
@@ -131,7 +131,7 @@ private:
             .path = QString::fromStdString(
                 (kind_ == Kind::Send ? root_ / "send.bin" : root_ / "rx").string())};
         worker.editor = [](const QString&, const QString&) { return true; };
-        worker.PostJob(job, &window);
+        worker.PostJob(job, &recorded);
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
 
         const auto stopAt = std::chrono::steady_clock::now();
@@ -142,24 +142,24 @@ private:
             std::chrono::steady_clock::now() - stopAt);
         EXPECT_LT(took.count(), kPromptMs) << where.str();
         // A stop is silent, but for where a file cut off by it was kept.
-        const auto boxes = window.Boxes();
+        const auto boxes = recorded.Boxes();
         const bool quiet =
             boxes.empty() || (kind_ == Kind::Receive && boxes.size() == 1 &&
                               boxes[0].text.contains(QStringLiteral(" did not arrive whole. ")));
         EXPECT_TRUE(quiet) << where.str() << ": " << boxes[0].text.toStdString();
         EXPECT_TRUE(PortFree()) << where.str();
-        const int over = window.JobOverCount();
+        const int over = recorded.JobOverCount();
         if (kind_ == Kind::Capture) {
             EXPECT_EQ(over, 0) << where.str();
         } else {
             // A job stopped before its message was handled never ran at all.
             EXPECT_LE(over, 1) << where.str();
             if (over == 1) {
-                EXPECT_EQ(window.Events().back().message, 667) << where.str();
+                EXPECT_EQ(recorded.Events().back().message, 667) << where.str();
             }
         }
         // Whole lines, but for the piece the stop cut off, which is kept.
-        const auto pieces = window.Pieces();
+        const auto pieces = recorded.Pieces();
         for (std::size_t i = 0; i + 1 < pieces.size(); ++i)
             EXPECT_TRUE(pieces[i].endsWith('\n') || pieces[i].size() == 511) << where.str();
     }

@@ -14,8 +14,8 @@ namespace {
 using TransferJob = WorkerTest;
 
 // Waits until the window has been told of `count` finished transactions.
-bool WaitForDone(RecordingWindow& window, long count) {
-    return window.WaitFor(
+bool WaitForDone(RecordingReports& recorded, long count) {
+    return recorded.WaitFor(
         [count](const std::vector<Event>& e) {
             return std::count_if(e.begin(), e.end(),
                                  [](const Event& x) { return x.what == "done"; }) == count;
@@ -45,7 +45,7 @@ TEST_F(TransferJob, SendDeliversTheFileByteExactAndEndsWithJobOverAfterThePortCl
     const fs::path file = root / "Stand 7.dat";
     WriteWholeFile(file, content);
     bool portFreeAtJobOver = false;
-    window.onJobOver = [&] { portFreeAtJobOver = !DeviceLocked(DeviceA()); };
+    recorded.onJobOver = [&] { portFreeAtJobOver = !DeviceLocked(DeviceA()); };
     StartCKermit({"receive"}, peerDir);
 
     auto worker = StartJob(JobKind::Send, QString::fromStdString(file.string()));
@@ -54,13 +54,13 @@ TEST_F(TransferJob, SendDeliversTheFileByteExactAndEndsWithJobOverAfterThePortCl
 
     EXPECT_TRUE(ReadWholeFile(peerDir / "Stand 7.dat") == content) << PeerLog();
     EXPECT_EQ(worker->outcome(), JobOutcome::Succeeded);
-    EXPECT_TRUE(window.Boxes().empty());
+    EXPECT_TRUE(recorded.Boxes().empty());
     EXPECT_TRUE(portFreeAtJobOver);
-    const auto events = window.Events();
+    const auto events = recorded.Events();
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.back().message, 667);
-    EXPECT_EQ(window.JobOverCount(), 1);
-    const auto progress = window.EventsOf(666);
+    EXPECT_EQ(recorded.JobOverCount(), 1);
+    const auto progress = recorded.EventsOf(666);
     // A few reports a second reach the window, the first and the last always:
     // the last is the count before the file's last data packet.
     ASSERT_GE(progress.size(), 2u);
@@ -107,13 +107,13 @@ TEST_F(TransferJob, ASendThePeerRefusesShowsTheTransmissionError) {
         ASSERT_TRUE(Finished(*worker, 10000));
         EXPECT_EQ(worker->statusText(), shown);
         EXPECT_EQ(worker->outcome(), JobOutcome::Failed);
-        const auto boxes = window.Boxes();
+        const auto boxes = recorded.Boxes();
         ASSERT_EQ(boxes.size(), ++shownBoxes);
         EXPECT_EQ(boxes.back().text, "There was en error in the transmission!\n" +
                                          QString::fromStdString(file.string()) +
                                          "\nThe caliper says: " + shown);
         EXPECT_EQ(boxes.back().icon, MessageIcon::Warning);
-        EXPECT_EQ(window.Events().back().message, 667);
+        EXPECT_EQ(recorded.Events().back().message, 667);
     }
 }
 
@@ -129,7 +129,7 @@ TEST_F(TransferJob, AFileThatChangesWhileItIsSentEndsTheSendWithItsOwnMessage) {
     WriteToLine(Packet(0, 'Y', "") + Packet(1, 'Y', ""));
     ASSERT_TRUE(Finished(*worker, 10000));
     EXPECT_EQ(worker->outcome(), JobOutcome::FileFailed);
-    const auto boxes = window.Boxes();
+    const auto boxes = recorded.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(
         boxes[0].text,
@@ -151,7 +151,7 @@ TEST_F(TransferJob, ReceiveServesFilesAGetADirectoryAndAByeAndGoesOnUntilStopped
 
     auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     EXPECT_EQ(WaitPeer(60000), 0) << PeerLog();
-    ASSERT_TRUE(WaitForDone(window, 5));
+    ASSERT_TRUE(WaitForDone(recorded, 5));
     // Logged out, the caliper may come back: the job still runs.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_FALSE(worker->isFinished());
@@ -161,11 +161,11 @@ TEST_F(TransferJob, ReceiveServesFilesAGetADirectoryAndAByeAndGoesOnUntilStopped
     EXPECT_EQ(ReadWholeFile(rx / "LIST.PRN"), second);
     EXPECT_EQ(ReadWholeFile(peerDir / "trees.dat"), trees);
     EXPECT_EQ(worker->outcome(), JobOutcome::Stopped);
-    EXPECT_TRUE(window.Boxes().empty());
+    EXPECT_TRUE(recorded.Boxes().empty());
 
     const QString folder = QDir::toNativeSeparators(QString::fromStdString(rx.string()));
     std::vector<QByteArray> names;
-    for (const Event& e : window.Events()) {
+    for (const Event& e : recorded.Events()) {
         if (e.what != "done") continue;
         names.push_back(e.bytes);
         EXPECT_EQ(e.text, folder);
@@ -175,13 +175,13 @@ TEST_F(TransferJob, ReceiveServesFilesAGetADirectoryAndAByeAndGoesOnUntilStopped
                                               "LOGOUT      "}));
     EXPECT_EQ(LastFileText(folder, names[1]), folder + "/LIST.PRN");
 
-    const auto events = window.EventsOf(665);
+    const auto events = recorded.EventsOf(665);
     std::size_t i = 0;
     ExpectReceiveProgress(events, i, "first.bin", first.size());
     ExpectReceiveProgress(events, i, "LIST.PRN", second.size());
     EXPECT_EQ(i, events.size());
-    EXPECT_EQ(window.Events().back().message, 667);
-    EXPECT_EQ(window.JobOverCount(), 1);
+    EXPECT_EQ(recorded.Events().back().message, 667);
+    EXPECT_EQ(recorded.JobOverCount(), 1);
 }
 
 TEST_F(TransferJob, TextAndPrintFilesOpenInTheEditorAndAFailingEditorDoesNotEndTheJob) {
@@ -196,11 +196,11 @@ TEST_F(TransferJob, TextAndPrintFilesOpenInTheEditorAndAFailingEditorDoesNotEndT
     editorWorks = false;
     auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     EXPECT_EQ(WaitPeer(60000), 0) << PeerLog();
-    ASSERT_TRUE(WaitForDone(window, 6));
+    ASSERT_TRUE(WaitForDone(recorded, 6));
     worker->Stop();
 
     EXPECT_EQ(editorCalls, (std::vector<QString>{"LIST.PRN", "data.txt", "last.txt"}));
-    const auto boxes = window.Boxes();
+    const auto boxes = recorded.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.startsWith("Error opening notepad.exe!\n" +
                                          QString::fromStdString((rx / "LIST.PRN").string())))
@@ -215,17 +215,17 @@ TEST_F(TransferJob, ReceiveAsksBeforeReplacingAndEndsWhenTheUserCancels) {
     WriteWholeFile(rx / "plot.dat", "old");
     WriteWholeFile(peerDir / "plot.dat", "new");
     StartCKermit({"send plot.dat"}, peerDir);
-    window.overwriteAnswer = JobWindow::Overwrite::Cancel;
+    recorded.overwriteAnswer = JobReportSink::Overwrite::Cancel;
     auto worker = StartJob(JobKind::Receive, QString::fromStdString(rx.string()));
     ASSERT_TRUE(Finished(*worker, 30000));
     EXPECT_EQ(ReadWholeFile(rx / "plot.dat"), "old");
     EXPECT_EQ(worker->outcome(), JobOutcome::Failed);
-    const auto events = window.Events();
+    const auto events = recorded.Events();
     ASSERT_GE(events.size(), 2u);
     EXPECT_EQ(events.front().what, "overwrite?");
     EXPECT_EQ(events.front().text, "File exists, overwrite?");
     EXPECT_EQ(events.back().message, 667);
-    EXPECT_TRUE(window.Boxes().empty());
+    EXPECT_TRUE(recorded.Boxes().empty());
 }
 
 }  // namespace

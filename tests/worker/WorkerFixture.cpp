@@ -80,14 +80,14 @@ std::string WorkerTest::DeviceA() const {
 }
 
 std::unique_ptr<CComThread> WorkerTest::StartJob(JobKind kind, const QString& path, int baud,
-                                                 RecordingWindow* target) {
+                                                 RecordingReports* target) {
     auto worker = std::make_unique<CComThread>(JobTexts::From(EnglishTexts()));
     worker->editor = [this](const QString& file, const QString&) {
         editorCalls.push_back(file);
         return editorWorks;
     };
     worker->PostJob({.kind = kind, .portName = PortA(), .baud = baud, .path = path},
-                    target != nullptr ? target : &window);
+                    target != nullptr ? target : &recorded);
     return worker;
 }
 

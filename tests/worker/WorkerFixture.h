@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "PeerProcess.h"
-#include "RecordingWindow.h"
+#include "RecordingReports.h"
 #include "TestFiles.h"
 #include "tools/linesim/LineSim.h"
 #include "worker/CComThread.h"
@@ -49,7 +49,7 @@ protected:
 
     // A new worker with the job filled in and posted.
     std::unique_ptr<CComThread> StartJob(JobKind kind, const QString& path, int baud = 115200,
-                                         RecordingWindow* target = nullptr);
+                                         RecordingReports* target = nullptr);
     // Waits for the worker's thread to end; false when it did not in time.
     static bool Finished(CComThread& worker, int timeoutMs);
 
@@ -67,7 +67,7 @@ protected:
     fs::path peerDir;
     std::unique_ptr<linesim::LineSim> line;
     interop::PeerProcess peer;
-    RecordingWindow window;
+    RecordingReports recorded;
     std::vector<QString> editorCalls;
     bool editorWorks = true;
     int peerFd = -1;

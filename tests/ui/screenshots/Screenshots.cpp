@@ -137,7 +137,7 @@ bool ShootViewer(AppCore& app, const QString& folder) {
     viewer.show();
     const QByteArray text = LongerCapture();
     for (const QByteArray& line : text.split('\n')) {
-        if (!line.isEmpty()) viewer.OnCapturedText(line + '\n');
+        if (!line.isEmpty()) viewer.Report(report::CapturedText{line + '\n'});
     }
     bool ok = SaveScreen(folder, QStringLiteral("ascii-viewer-real-size.png"));
     viewer.resize(viewer.size() * 3 / 2);

@@ -11,7 +11,7 @@
 
 #include "WorkerFixture.h"
 #include "app/TextTable.h"
-#include "worker/QtJobWindow.h"
+#include "worker/QtReportRelay.h"
 
 namespace worker_test {
 namespace {
@@ -19,19 +19,15 @@ namespace {
 using HandOver = WorkerTest;
 
 // Records on which thread each call ran.
-class ThreadCheckingWindow : public RecordingWindow {
+class ThreadCheckingReports : public RecordingReports {
 public:
-    void OnCapturedText(const QByteArray& piece) override {
+    void Report(const JobReport& report) override {
         onWindowThread = onWindowThread && QThread::currentThread() == home;
-        RecordingWindow::OnCapturedText(piece);
+        RecordingReports::Report(report);
     }
     void ShowMessage(const QString& text, MessageIcon icon) override {
         onWindowThread = onWindowThread && QThread::currentThread() == home;
-        RecordingWindow::ShowMessage(text, icon);
-    }
-    void OnJobOver() override {
-        onWindowThread = onWindowThread && QThread::currentThread() == home;
-        RecordingWindow::OnJobOver();
+        RecordingReports::ShowMessage(text, icon);
     }
     QThread* home = QThread::currentThread();
     bool onWindowThread = true;
@@ -40,8 +36,8 @@ public:
 TEST_F(HandOver, TextReachesTheWindowThreadAndAStopDuringAPendingPieceDoesNotDeadlock) {
     OpenLine();
     QObject windowObject;
-    ThreadCheckingWindow target;
-    QtJobWindow bridge(&windowObject, target);
+    ThreadCheckingReports target;
+    QtReportRelay bridge(&windowObject, target);
     auto worker = std::make_unique<CComThread>(JobTexts::From(EnglishTexts()));
     worker->PostJob({.kind = JobKind::Capture, .portName = PortA()}, &bridge);
     WaitUntilPortReady();
@@ -62,8 +58,8 @@ TEST_F(HandOver, AMessageBoxIsAnsweredOnTheWindowThreadWhileItWaitsForTheWorker)
     ASSERT_GE(holder, 0);
     ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
     QObject windowObject;
-    ThreadCheckingWindow target;
-    QtJobWindow bridge(&windowObject, target);
+    ThreadCheckingReports target;
+    QtReportRelay bridge(&windowObject, target);
     auto worker = std::make_unique<CComThread>(JobTexts::From(EnglishTexts()));
     worker->PostJob({.kind = JobKind::Capture, .portName = PortA()}, &bridge);
     worker->WaitUntilFinished();
@@ -80,10 +76,11 @@ TEST_F(HandOver, AMessageBoxIsAnsweredOnTheWindowThreadWhileItWaitsForTheWorker)
 // worker while the sender's next file comes.
 TEST_F(HandOver, TheNoteOnAFileNotReceivedDoesNotHoldTheWorker) {
     QObject windowObject;
-    ThreadCheckingWindow target;
-    QtJobWindow bridge(&windowObject, target);
-    std::thread worker(
-        [&bridge] { bridge.OnFileNotReceived(QStringLiteral("plot.dat was discarded")); });
+    ThreadCheckingReports target;
+    QtReportRelay bridge(&windowObject, target);
+    std::thread worker([&bridge] {
+        bridge.Report(report::FileNotReceived{QStringLiteral("plot.dat was discarded")});
+    });
     worker.join();  // returns although this thread has served no event
     EXPECT_TRUE(target.Boxes().empty());
     QCoreApplication::processEvents();

@@ -1,4 +1,4 @@
-#include "cli/ConsoleWindow.h"
+#include "cli/ConsoleReports.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,7 +50,7 @@ QString SentFileLine(const SentFile& file) {
     return QStringLiteral("%1: not sent").arg(file.path);
 }
 
-ConsoleWindow::ConsoleWindow(const CliOptions& options, std::FILE* captureOut)
+ConsoleReports::ConsoleReports(const CliOptions& options, std::FILE* captureOut)
     : options_(options),
       captureOut_(captureOut),
       showProgress_(!options.quiet && StandardErrorIsTerminal()) {
@@ -59,7 +59,8 @@ ConsoleWindow::ConsoleWindow(const CliOptions& options, std::FILE* captureOut)
         sendSizes_.append(QFileInfo(file).size());
 }
 
-void ConsoleWindow::OnCapturedText(const QByteArray& piece) {
+void ConsoleReports::On(const report::CapturedText& captured) {
+    const QByteArray& piece = captured.piece;
     if (captureOut_ == nullptr || outputFailed_) return;
     errno = 0;
     const bool written = std::fwrite(piece.constData(), 1, piece.size(), captureOut_) ==
@@ -71,39 +72,39 @@ void ConsoleWindow::OnCapturedText(const QByteArray& piece) {
     if (requestStop) requestStop();
 }
 
-void ConsoleWindow::OnReceiveFileOpened(const QByteArray& name) {
+void ConsoleReports::On(const report::ReceiveFileOpened& opened) {
     std::lock_guard<std::mutex> lock(mutex_);
-    receiving_ = FromEightBit(name);
+    receiving_ = FromEightBit(opened.name);
     fileOpened_ = true;
 }
 
 // The progress texts are made only when they are shown: they come once a packet.
-void ConsoleWindow::OnReceiveProgress(std::uint32_t bytes) {
+void ConsoleReports::On(const report::ReceiveProgress& progress) {
     if (!showProgress_) return;
     std::lock_guard<std::mutex> lock(mutex_);
     if (!share_.announced()) {
-        Progress(QStringLiteral("%1: %2 bytes").arg(receiving_).arg(bytes));
+        Progress(QStringLiteral("%1: %2 bytes").arg(receiving_).arg(progress.bytes));
         return;
     }
-    share_.Progress(bytes, ReceiveShare::Clock::now());
+    share_.Progress(progress.bytes, ReceiveShare::Clock::now());
     Progress(QStringLiteral("%1: %2").arg(receiving_, share_.Text(EnglishTexts())));
 }
 
-void ConsoleWindow::OnReceiveFileAnnounced(std::uint64_t length) {
+void ConsoleReports::On(const report::ReceiveFileAnnounced& announced) {
     std::lock_guard<std::mutex> lock(mutex_);
-    share_.Announce(length);
+    share_.Announce(announced.length);
 }
 
-void ConsoleWindow::OnFileEnded(const JobFile& file) {
+void ConsoleReports::On(const report::FileEnded& ended) {
     std::lock_guard<std::mutex> lock(mutex_);
     share_.Reset();
-    files_.append(file);
+    files_.append(ended.file);
 }
 
 // The lines of the files of a receive; where there was more than one
 // session, or each had its folder, under a line for each session that
 // brought files.
-QStringList ConsoleWindow::FileLines() const {
+QStringList ConsoleReports::FileLines() const {
     const QStringList texts = EnglishTexts();
     QStringList lines;
     const bool bySession = sessions_.size() > 1 || options_.job.sessionFolders;
@@ -124,7 +125,7 @@ QStringList ConsoleWindow::FileLines() const {
 }
 
 // On standard output, one line for each file of a send or receive, then their count.
-void ConsoleWindow::PrintFileList() {
+void ConsoleReports::PrintFileList() {
     if ((files_.isEmpty() && sent_.isEmpty()) || options_.quiet) return;
     const QStringList texts = EnglishTexts();
     QStringList lines = FileLines();
@@ -136,14 +137,14 @@ void ConsoleWindow::PrintFileList() {
     std::fflush(stdout);
 }
 
-void ConsoleWindow::OnSendProgress(std::uint32_t bytes) {
+void ConsoleReports::On(const report::SendProgress& progress) {
     if (!showProgress_) return;
     std::lock_guard<std::mutex> lock(mutex_);
     const qsizetype index = sent_.size();
-    SendProgress(bytes, index < sendSizes_.size() ? sendSizes_[index] : 0);
+    SendProgress(progress.bytes, index < sendSizes_.size() ? sendSizes_[index] : 0);
 }
 
-void ConsoleWindow::SendProgress(std::uint32_t bytes, qint64 size) {
+void ConsoleReports::SendProgress(std::uint32_t bytes, qint64 size) {
     const int percent = size > 0 ? static_cast<int>(qint64{bytes} * 100 / size) : 100;
     const int filled = percent * kBarWidth / 100;
     const QString name = QFileInfo(options_.files.value(sent_.size())).fileName();
@@ -156,7 +157,8 @@ void ConsoleWindow::SendProgress(std::uint32_t bytes, qint64 size) {
 }
 
 // A file sent whole ends its progress at 100 % and says it is done.
-void ConsoleWindow::OnFileSent(const SentFile& file) {
+void ConsoleReports::On(const report::FileSent& sent) {
+    const SentFile& file = sent.file;
     std::lock_guard<std::mutex> lock(mutex_);
     if (file.fate == SentFile::Fate::Sent && progressOpen_)
         SendProgress(static_cast<std::uint32_t>(file.bytes), static_cast<qint64>(file.bytes));
@@ -168,13 +170,13 @@ void ConsoleWindow::OnFileSent(const SentFile& file) {
 
 // The hint goes out once, also with --quiet: it is no progress, and a run
 // that waits in silence leaves its user guessing.
-void ConsoleWindow::OnNoAnswerYet() {
+void ConsoleReports::On(const report::NoAnswerYet&) {
     if (hinted_.exchange(true)) return;
     ShowMessage(TextAt(EnglishTexts(), TextId::NoAnswerYet).arg(options_.job.baud),
                 MessageIcon::Information);
 }
 
-void ConsoleWindow::OnJobOver() {
+void ConsoleReports::On(const report::JobOver&) {
     std::lock_guard<std::mutex> lock(mutex_);
     EndProgressLine();
     PrintFileList();
@@ -182,17 +184,17 @@ void ConsoleWindow::OnJobOver() {
 
 // The line said while the job waits for the adapter, and when it is back;
 // also with --quiet: a run that waits in silence leaves its user guessing.
-void ConsoleWindow::OnWaitingForPort(bool waiting, const QString& portName) {
-    const QString port = serial::SerialPort::ShownName(portName);
-    ShowMessage(
-        waiting ? TextAt(EnglishTexts(), TextId::WaitingForPort) + QStringLiteral(" (%1)").arg(port)
-                : QStringLiteral("the caliper is back on %1").arg(port),
-        MessageIcon::Information);
+void ConsoleReports::On(const report::WaitingForPort& wait) {
+    const QString port = serial::SerialPort::ShownName(wait.portName);
+    ShowMessage(wait.waiting ? TextAt(EnglishTexts(), TextId::WaitingForPort) +
+                                   QStringLiteral(" (%1)").arg(port)
+                             : QStringLiteral("the caliper is back on %1").arg(port),
+                MessageIcon::Information);
 }
 
-void ConsoleWindow::OnSessionStarted(const QString& folder) {
+void ConsoleReports::On(const report::SessionStarted& session) {
     std::lock_guard<std::mutex> lock(mutex_);
-    sessions_.append({folder, files_.size()});
+    sessions_.append({session.folder, files_.size()});
 }
 
 // A transaction without a file of its own is a request the caliper made: a
@@ -204,17 +206,17 @@ QString TransactionLine(const QString& folder, const QByteArray& name, bool file
     return QStringLiteral("served: ") + file;
 }
 
-void ConsoleWindow::OnTextAnswered(const QByteArray& text) {
+void ConsoleReports::On(const report::TextAnswered& answered) {
     std::lock_guard<std::mutex> lock(mutex_);
-    answered_ = TextAt(EnglishTexts(), TextId::DirectoryAnswered).arg(FromEightBit(text));
+    answered_ = TextAt(EnglishTexts(), TextId::DirectoryAnswered).arg(FromEightBit(answered.text));
 }
 
-void ConsoleWindow::OnTransactionDone(const QString& folder, const QByteArray& name) {
+void ConsoleReports::On(const report::TransactionDone& done) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         EndProgressLine();
         const QString line =
-            answered_.isEmpty() ? TransactionLine(folder, name, fileOpened_) : answered_;
+            answered_.isEmpty() ? TransactionLine(done.folder, done.name, fileOpened_) : answered_;
         if (!options_.quiet) PrintMessage(line);
         fileOpened_ = false;
         answered_.clear();
@@ -223,27 +225,27 @@ void ConsoleWindow::OnTransactionDone(const QString& folder, const QByteArray& n
 }
 
 // A file the sender discarded counts as one of --count: the sender handed it over.
-void ConsoleWindow::OnFileNotReceived(const QString& message) {
+void ConsoleReports::On(const report::FileNotReceived& note) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         fileOpened_ = false;
     }
-    ShowMessage(message, MessageIcon::Warning);
+    ShowMessage(note.message, MessageIcon::Warning);
     CountFile();
 }
 
-void ConsoleWindow::CountFile() {
+void ConsoleReports::CountFile() {
     const int done = ++transactions_;
     if (options_.count > 0 && done >= options_.count && requestStop) requestStop();
 }
 
-void ConsoleWindow::ShowMessage(const QString& text, MessageIcon) {
+void ConsoleReports::ShowMessage(const QString& text, MessageIcon) {
     std::lock_guard<std::mutex> lock(mutex_);
     EndProgressLine();
     PrintMessage(text);
 }
 
-JobWindow::Overwrite ConsoleWindow::AskOverwrite(const QString& text, const QString& path) {
+JobReportSink::Overwrite ConsoleReports::AskOverwrite(const QString& text, const QString& path) {
     switch (options_.onExists) {
         case CliOptions::OnExists::Replace:
             return Overwrite::Yes;
@@ -273,7 +275,7 @@ JobWindow::Overwrite ConsoleWindow::AskOverwrite(const QString& text, const QStr
 // A name given that exists is no answer yet: it is asked about as the first
 // name was, and "no" asks for another. A name without a folder, or with a
 // relative one, is taken in the folder of `path`, as the receiver takes it.
-std::optional<QString> ConsoleWindow::AskSaveAs(const QString& path) {
+std::optional<QString> ConsoleReports::AskSaveAs(const QString& path) {
     const QDir folder = QFileInfo(path).absoluteDir();
     for (QString offered = path;;) {
         const QString answer =
@@ -294,7 +296,7 @@ std::optional<QString> ConsoleWindow::AskSaveAs(const QString& path) {
 }
 
 // One line from the terminal; empty when the program stops meanwhile.
-QString ConsoleWindow::ReadAnswer(const QString& prompt) {
+QString ConsoleReports::ReadAnswer(const QString& prompt) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         EndProgressLine();
@@ -312,14 +314,14 @@ QString ConsoleWindow::ReadAnswer(const QString& prompt) {
     return stopping ? QString() : QString::fromLocal8Bit(line).trimmed();
 }
 
-void ConsoleWindow::Progress(const QString& line) {
+void ConsoleReports::Progress(const QString& line) {
     if (!showProgress_) return;
     std::fprintf(stderr, "\rcorvix-cli: %s", TerminalText(line).constData());
     std::fflush(stderr);
     progressOpen_ = true;
 }
 
-void ConsoleWindow::EndProgressLine() {
+void ConsoleReports::EndProgressLine() {
     if (!progressOpen_) return;
     std::fputc('\n', stderr);
     std::fflush(stderr);

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "worker/JobWindow.h"
+#include "worker/JobReportSink.h"
 
 namespace worker_test {
 
-// One message of a job as the window got it.
+// One message of a job as the sink got it.
 struct Event {
     // What the report means, by number: 664 captured text, 665 a file
     // received (opened or progress), 666 send progress, 667 the job is over,
@@ -23,22 +23,25 @@ struct Event {
     MessageIcon icon = MessageIcon::Information;
 };
 
-// A job window that records everything, on the worker thread, and answers
-// the questions as told.
-class RecordingWindow : public JobWindowBase {
+// A sink that records the reports a window shows, on the worker thread,
+// and answers the questions as told.
+class RecordingReports : public HandlesReports<RecordingReports> {
 public:
-    void OnCapturedText(const QByteArray& piece) override;
-    void OnReceiveFileOpened(const QByteArray& name) override;
-    void OnReceiveProgress(std::uint32_t bytes) override;
-    void OnSendProgress(std::uint32_t bytes) override;
-    void OnJobOver() override;
-    void OnCtsChanged(int ctsOn) override;
+    using HandlesReports::On;
+    void On(const report::CapturedText& captured);
+    void On(const report::ReceiveFileOpened& opened);
+    void On(const report::ReceiveProgress& progress);
+    void On(const report::SendProgress& progress);
+    void On(const report::JobOver&);
+    void On(const report::CtsChanged& cts);
     // "waiting" or "back" with the port.
-    void OnWaitingForPort(bool waiting, const QString& portName) override;
-    void OnTransactionDone(const QString& folder, const QByteArray& name) override;
+    void On(const report::WaitingForPort& wait);
+    void On(const report::TransactionDone& done);
+    // A "box" with a warning, as a window shows it.
+    void On(const report::FileNotReceived& note);
     // "announced" with the length; "file" with the fate and the path.
-    void OnReceiveFileAnnounced(std::uint64_t length) override;
-    void OnFileEnded(const JobFile& file) override;
+    void On(const report::ReceiveFileAnnounced& announced);
+    void On(const report::FileEnded& ended);
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
@@ -52,7 +55,7 @@ public:
     bool WaitFor(const std::function<bool(const std::vector<Event>&)>& done, int timeoutMs);
 
     Overwrite overwriteAnswer = Overwrite::Yes;
-    std::function<void()> onJobOver;  // runs inside OnJobOver, on the worker thread
+    std::function<void()> onJobOver;  // runs as the job's end is recorded, on the worker thread
 
 private:
     void Add(Event e);

@@ -8,37 +8,40 @@
 #include <mutex>
 
 #include "cli/CliOptions.h"
-#include "worker/JobWindow.h"
+#include "worker/JobReportSink.h"
 #include "worker/ReceiveShare.h"
 
-// The job window of corvix-cli: progress on standard error when it is a
-// terminal, message boxes as "corvix-cli: <text>" lines there too, captured
-// text to a file, the overwrite question on the terminal, and at the end of
-// a send or receive, on standard output, what became of each file with their
-// count. Called on the worker thread.
-class ConsoleWindow : public JobWindowBase {
+// Where the jobs of corvix-cli report, in place of a window: progress on
+// standard error when it is a terminal, message boxes as "corvix-cli: <text>"
+// lines there too, captured text to a file, the overwrite question on the
+// terminal, and at the end of a send or receive, on standard output, what
+// became of each file with their count. Called on the worker thread.
+class ConsoleReports : public HandlesReports<ConsoleReports> {
 public:
-    ConsoleWindow(const CliOptions& options, std::FILE* captureOut);
+    ConsoleReports(const CliOptions& options, std::FILE* captureOut);
 
     // Asks the job to stop; set before the job starts.
     std::function<void()> requestStop;
     // Set when the program is stopping: a pending question gives up.
     std::atomic<bool> stopping{false};
 
-    void OnCapturedText(const QByteArray& piece) override;
-    void OnReceiveFileOpened(const QByteArray& name) override;
-    void OnReceiveProgress(std::uint32_t bytes) override;
-    void OnSendProgress(std::uint32_t bytes) override;
-    void OnNoAnswerYet() override;
-    void OnJobOver() override;
-    void OnWaitingForPort(bool waiting, const QString& portName) override;
-    void OnSessionStarted(const QString& folder) override;
-    void OnTransactionDone(const QString& folder, const QByteArray& name) override;
-    void OnTextAnswered(const QByteArray& text) override;
-    void OnFileNotReceived(const QString& message) override;
-    void OnReceiveFileAnnounced(std::uint64_t length) override;
-    void OnFileEnded(const JobFile& file) override;
-    void OnFileSent(const SentFile& file) override;
+    // The reports it shows; the CTS line it does not.
+    using HandlesReports::On;
+    void On(const report::CapturedText& captured);
+    void On(const report::ReceiveFileOpened& opened);
+    void On(const report::ReceiveProgress& progress);
+    void On(const report::SendProgress& progress);
+    void On(const report::NoAnswerYet&);
+    void On(const report::JobOver&);
+    void On(const report::WaitingForPort& wait);
+    void On(const report::SessionStarted& session);
+    void On(const report::TransactionDone& done);
+    void On(const report::TextAnswered& answered);
+    void On(const report::FileNotReceived& note);
+    void On(const report::ReceiveFileAnnounced& announced);
+    void On(const report::FileEnded& ended);
+    void On(const report::FileSent& sent);
+
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
