@@ -25,23 +25,6 @@ public:
     // Set when the program is stopping: a pending question gives up.
     std::atomic<bool> stopping{false};
 
-    // The reports it shows; the CTS line it does not.
-    using HandlesReports::On;
-    void On(const report::CapturedText& captured);
-    void On(const report::ReceiveFileOpened& opened);
-    void On(const report::ReceiveProgress& progress);
-    void On(const report::SendProgress& progress);
-    void On(const report::NoAnswerYet&);
-    void On(const report::JobOver&);
-    void On(const report::WaitingForPort& wait);
-    void On(const report::SessionStarted& session);
-    void On(const report::TransactionDone& done);
-    void On(const report::TextAnswered& answered);
-    void On(const report::FileNotReceived& note);
-    void On(const report::ReceiveFileAnnounced& announced);
-    void On(const report::FileEnded& ended);
-    void On(const report::FileSent& sent);
-
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
@@ -53,12 +36,38 @@ public:
     void EndProgressLine();
 
 private:
+    // HandlesReports hands each report to the On for its kind.
+    friend class HandlesReports<ConsoleReports>;
+    using HandlesReports::On;
+
+    // A question on the terminal.
+    QString ReadAnswer(const QString& prompt);
+
+    // The reports it shows, each beside what it uses; the CTS line it does
+    // not show.
+    void On(const report::CapturedText& captured);
+    // Progress, on one line that each report writes over.
+    void On(const report::ReceiveFileOpened& opened);
+    void On(const report::ReceiveFileAnnounced& announced);
+    void On(const report::ReceiveProgress& progress);
+    void On(const report::SendProgress& progress);
     void Progress(const QString& line);
     void SendProgress(std::uint32_t bytes, qint64 size);
+    // Messages, also with --quiet.
+    void On(const report::NoAnswerYet&);
+    void On(const report::WaitingForPort& wait);
+    // What became of the files: a line for each as it ends, --count, and
+    // the list at the end.
+    void On(const report::SessionStarted& session);
+    void On(const report::TextAnswered& answered);
+    void On(const report::TransactionDone& done);
+    void On(const report::FileNotReceived& note);
     void CountFile();
+    void On(const report::FileEnded& ended);
+    void On(const report::FileSent& sent);
+    void On(const report::JobOver&);
     void PrintFileList();
     QStringList FileLines() const;
-    QString ReadAnswer(const QString& prompt);
 
     const CliOptions& options_;
     std::FILE* captureOut_;

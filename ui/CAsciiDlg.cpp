@@ -144,14 +144,7 @@ void CAsciiDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous() || started_) return;
     started_ = true;
-    StartJob();
-}
-
-void CAsciiDlg::StartJob() {
-    if (!makeWorker) return;
-    worker = makeWorker(app_.TextTable);
-    if (worker == nullptr) return;
-    worker->PostJob(job, relay_.get());
+    worker = StartWorker(makeWorker, app_.TextTable, job, relay_.get());
 }
 
 void CAsciiDlg::StopAndClose(int result) {

@@ -74,12 +74,7 @@ public:
 
     QListWidget* pieceList() const;
 
-    // The reports of a capture.
-    using HandlesReports::On;
-    void On(const report::CapturedText& captured);
-    void On(const report::JobOver&);
-    void On(const report::CtsChanged& cts);
-    void On(const report::WaitingForPort& wait);
+    // A message box of the capture; its reports come through Report.
     void ShowMessage(const QString& text, MessageIcon icon) override;
     // A capture asks no questions: these keep what exists.
     Overwrite AskOverwrite(const QString&, const QString&) override { return Overwrite::Cancel; }
@@ -90,12 +85,20 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The reports of a capture; HandlesReports hands each to the On for its
+    // kind.
+    friend class HandlesReports<CAsciiDlg>;
+    using HandlesReports::On;
+    void On(const report::CapturedText& captured);
+    void On(const report::JobOver&);
+    void On(const report::CtsChanged& cts);
+    void On(const report::WaitingForPort& wait);
+
     QFont ScreenFont(const LogFont& font) const;
     void MakeResizable();
     void FitTexts();
     void PlaceControlsForSize();
 
-    void StartJob();
     void StopAndClose(int result);
     // Takes the margin edit into marginChars; false (and marginChars kept)
     // when it is empty or too large.

@@ -160,14 +160,7 @@ void CTransferDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous() || started_) return;
     started_ = true;
-    StartJob();
-}
-
-void CTransferDlg::StartJob() {
-    if (!makeWorker) return;
-    worker = makeWorker(app_.TextTable);
-    if (worker == nullptr) return;
-    worker->PostJob(job, relay_.get());
+    worker = StartWorker(makeWorker, app_.TextTable, job, relay_.get());
 }
 
 void CTransferDlg::OnOK() {

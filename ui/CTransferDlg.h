@@ -78,21 +78,7 @@ public:
     // its file list, and centres with its full size.
     void setVisible(bool visible) override;
 
-    // The job's reports and questions (a transfer captures no text).
-    using HandlesReports::On;
-    void On(const report::ReceiveFileOpened& opened);
-    void On(const report::ReceiveProgress& progress);
-    void On(const report::SendProgress& progress);
-    void On(const report::NoAnswerYet&);
-    void On(const report::JobOver&);
-    void On(const report::CtsChanged& cts);
-    void On(const report::WaitingForPort& wait);
-    void On(const report::TransactionDone& done);
-    // A warning box, which the job does not wait for.
-    void On(const report::FileNotReceived& note);
-    void On(const report::ReceiveFileAnnounced& announced);
-    void On(const report::FileEnded& ended);
-    void On(const report::FileSent& sent);
+    // The questions of the job; its reports come through Report.
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
@@ -101,21 +87,48 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void StartJob();
+    // HandlesReports hands each report to the On for its kind.
+    friend class HandlesReports<CTransferDlg>;
+    using HandlesReports::On;
+
     void ShowStatus(const QString& status);
-    void ShowFileIn(const QByteArray& name);
     void ShowStatusLine();
     void FitTexts();
     void FitCancelButton();
     int StatusReserve() const;
-    QString SendFileLine() const;
-    void ShowHint(const QString& hint);
-    QString SendPath() const;
-    QString FileName() const;
     void SetProgressRange();
     int ProgressUnits(std::uint32_t bytes) const;
-    void ShowFileList();
+
+    // The reports it shows, each beside what it uses (a transfer captures no
+    // text).
+    void On(const report::CtsChanged& cts);
+    void On(const report::WaitingForPort& wait);
+    // A warning box, which the job does not wait for.
+    void On(const report::FileNotReceived& note);
+
+    // Sending: the bar, the hint while the caliper is silent, a batch's next
+    // file.
+    void On(const report::SendProgress& progress);
+    void On(const report::NoAnswerYet&);
+    void ShowHint(const QString& hint);
+    void On(const report::FileSent& sent);
+    QString SendPath() const;
+    QString FileName() const;
+    QString SendFileLine() const;
+
+    // Receiving: the file under way, its share, the list of the files.
+    void On(const report::ReceiveFileOpened& opened);
+    void On(const report::ReceiveFileAnnounced& announced);
+    void On(const report::ReceiveProgress& progress);
     void ShowShare();
+    void On(const report::FileEnded& ended);
+    void ShowFileList();
+    void On(const report::TransactionDone& done);
+    void ShowFileIn(const QByteArray& name);
+
+    // The end (CTransferDlgEnd.cpp): the window closes, or stays to show how
+    // the job ended.
+    void On(const report::JobOver&);
     bool KeepsOpenAtEnd() const;
     void ShowEnded();
     void ShowReceiveEndBar();

@@ -132,6 +132,15 @@ WorkerFactory SystemWorkers() {
     };
 }
 
+std::unique_ptr<CComThread> StartWorker(const WorkerFactory& makeWorker,
+                                        const QStringList& textTable, const WorkerJob& job,
+                                        JobReportSink* sink) {
+    if (!makeWorker) return nullptr;
+    std::unique_ptr<CComThread> worker = makeWorker(textTable);
+    if (worker != nullptr) worker->PostJob(job, sink);
+    return worker;
+}
+
 QString PortLabel(const QString& portName) {
     return PortEntryName(portName);
 }

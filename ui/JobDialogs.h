@@ -10,6 +10,7 @@
 
 #include "app/MessageSink.h"
 #include "worker/JobReportSink.h"
+#include "worker/WorkerJob.h"
 
 class CComThread;
 class QPrinter;
@@ -46,6 +47,12 @@ struct JobDialogs {
 // a serial line.
 using WorkerFactory = std::function<std::unique_ptr<CComThread>(const QStringList& textTable)>;
 WorkerFactory SystemWorkers();
+// The worker `makeWorker` makes with the texts of `textTable`, `job` posted to
+// it with `sink` for its reports; none when there is no factory or it made
+// none.
+std::unique_ptr<CComThread> StartWorker(const WorkerFactory& makeWorker,
+                                        const QStringList& textTable, const WorkerJob& job,
+                                        JobReportSink* sink);
 
 // "COM3:" for the port "COM3", "ttyUSB0:" for "ttyUSB0"; a device path as it is.
 QString PortLabel(const QString& portName);

@@ -41,7 +41,9 @@ public:
 // A sink that hands each report to `Shower::On`, overloaded for the kinds of
 // report it shows; the other kinds pass it by. A class derives from
 // HandlesReports<itself>, brings in the overload that passes by with
-// `using HandlesReports::On;` and writes a public `On` for each kind it shows.
+// `using HandlesReports::On;` and writes an `On` for each kind it shows
+// (private ones with `friend class HandlesReports<itself>;`). A kind it
+// neither shows nor passes by does not compile.
 template <typename Shower>
 class HandlesReports : public JobReportSink {
 public:

@@ -12,50 +12,66 @@ void RecordingReports::Add(Event e) {
     added_.notify_all();
 }
 
-void RecordingReports::On(const report::CapturedText& captured) {
-    Add({664, "piece", 0, captured.piece, {}, {}});
+namespace {
+
+// What is recorded of a report; nothing for the kinds a window does not show.
+template <typename Kind>
+std::optional<Event> Recorded(const Kind&) {
+    return std::nullopt;
 }
 
-void RecordingReports::On(const report::ReceiveFileOpened& opened) {
-    Add({665, "open", 0, opened.name, {}, {}});
+std::optional<Event> Recorded(const report::CapturedText& captured) {
+    return Event{664, "piece", 0, captured.piece, {}, {}};
 }
 
-void RecordingReports::On(const report::ReceiveProgress& progress) {
-    Add({665, "progress", progress.bytes, {}, {}, {}});
+std::optional<Event> Recorded(const report::ReceiveFileOpened& opened) {
+    return Event{665, "open", 0, opened.name, {}, {}};
 }
 
-void RecordingReports::On(const report::SendProgress& progress) {
-    Add({666, "progress", progress.bytes, {}, {}, {}});
+std::optional<Event> Recorded(const report::ReceiveProgress& progress) {
+    return Event{665, "progress", progress.bytes, {}, {}, {}};
 }
 
-void RecordingReports::On(const report::JobOver&) {
-    if (onJobOver) onJobOver();
-    Add({667, "over", 0, {}, {}, {}});
+std::optional<Event> Recorded(const report::SendProgress& progress) {
+    return Event{666, "progress", progress.bytes, {}, {}, {}};
 }
 
-void RecordingReports::On(const report::CtsChanged& cts) {
-    Add({668, "cts", cts.on ? 1u : 0u, {}, {}, {}});
+std::optional<Event> Recorded(const report::JobOver&) {
+    return Event{667, "over", 0, {}, {}, {}};
 }
 
-void RecordingReports::On(const report::WaitingForPort& wait) {
-    Add({0, wait.waiting ? "waiting" : "back", 0, {}, wait.portName, {}});
+std::optional<Event> Recorded(const report::CtsChanged& cts) {
+    return Event{668, "cts", cts.on ? 1u : 0u, {}, {}, {}};
 }
 
-void RecordingReports::On(const report::TransactionDone& done) {
-    Add({0, "done", 0, done.name, done.folder, {}});
+std::optional<Event> Recorded(const report::WaitingForPort& wait) {
+    return Event{0, wait.waiting ? "waiting" : "back", 0, {}, wait.portName, {}};
 }
 
-void RecordingReports::On(const report::FileNotReceived& note) {
-    ShowMessage(note.message, MessageIcon::Warning);
+std::optional<Event> Recorded(const report::TransactionDone& done) {
+    return Event{0, "done", 0, done.name, done.folder, {}};
 }
 
-void RecordingReports::On(const report::ReceiveFileAnnounced& announced) {
-    Add({0, "announced", static_cast<std::uint32_t>(announced.length), {}, {}, {}});
+std::optional<Event> Recorded(const report::ReceiveFileAnnounced& announced) {
+    return Event{0, "announced", static_cast<std::uint32_t>(announced.length), {}, {}, {}};
 }
 
-void RecordingReports::On(const report::FileEnded& ended) {
+std::optional<Event> Recorded(const report::FileEnded& ended) {
     const JobFile& file = ended.file;
-    Add({0, "file", static_cast<std::uint32_t>(file.fate), file.path.toUtf8(), {}, {}});
+    return Event{0, "file", static_cast<std::uint32_t>(file.fate), file.path.toUtf8(), {}, {}};
+}
+
+}  // namespace
+
+void RecordingReports::Report(const JobReport& report) {
+    if (const auto* note = std::get_if<report::FileNotReceived>(&report)) {
+        ShowMessage(note->message, MessageIcon::Warning);
+        return;
+    }
+    if (std::holds_alternative<report::JobOver>(report) && onJobOver) onJobOver();
+    const std::optional<Event> event =
+        std::visit([](const auto& kind) { return Recorded(kind); }, report);
+    if (event) Add(*event);
 }
 
 void RecordingReports::ShowMessage(const QString& text, MessageIcon icon) {

@@ -24,24 +24,15 @@ struct Event {
 };
 
 // A sink that records the reports a window shows, on the worker thread,
-// and answers the questions as told.
-class RecordingReports : public HandlesReports<RecordingReports> {
+// and answers the questions as told. Recorded are the captured pieces, the
+// progress ("open", "progress"), the job's end ("over"), the CTS line
+// ("cts"), a port's wait ("waiting" or "back" with the port), a transaction
+// ("done"), an announced length ("announced"), a file's end ("file" with the
+// fate and the path), and a file not received as a "box" with a warning, as
+// a window shows it.
+class RecordingReports : public JobReportSink {
 public:
-    using HandlesReports::On;
-    void On(const report::CapturedText& captured);
-    void On(const report::ReceiveFileOpened& opened);
-    void On(const report::ReceiveProgress& progress);
-    void On(const report::SendProgress& progress);
-    void On(const report::JobOver&);
-    void On(const report::CtsChanged& cts);
-    // "waiting" or "back" with the port.
-    void On(const report::WaitingForPort& wait);
-    void On(const report::TransactionDone& done);
-    // A "box" with a warning, as a window shows it.
-    void On(const report::FileNotReceived& note);
-    // "announced" with the length; "file" with the fate and the path.
-    void On(const report::ReceiveFileAnnounced& announced);
-    void On(const report::FileEnded& ended);
+    void Report(const JobReport& report) override;
     void ShowMessage(const QString& text, MessageIcon icon) override;
     Overwrite AskOverwrite(const QString& text, const QString& path) override;
     std::optional<QString> AskSaveAs(const QString& path) override;
