@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDeadlineTimer>
 #include <QList>
 #include <QString>
 #include <QTest>
@@ -10,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "UiTestSupport.h"
 #include "app/AppCore.h"
 #include "app/TextTable.h"
 #include "ui/CTransferDlg.h"
@@ -18,12 +18,7 @@
 
 // Runs events until `condition` holds or `milliseconds` have passed.
 inline bool EventuallyTrue(const std::function<bool()>& condition, int milliseconds = 5000) {
-    QDeadlineTimer deadline(milliseconds);
-    while (!condition()) {
-        if (deadline.hasExpired()) return false;
-        QTest::qWait(5);
-    }
-    return true;
+    return WaitFor(condition, milliseconds);
 }
 
 // A job window (transfer or viewer) that starts no worker, on `port`.
