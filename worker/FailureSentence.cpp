@@ -2,33 +2,31 @@
 
 #include <QDir>
 
+#include <utility>
+
 #include "app/TextTable.h"
 
 namespace {
 
 using Failure = kermit::KermitEngine::Failure;
 
+// The sentence of each failure that names only the file; any other says
+// that the transfer failed.
+constexpr std::pair<Failure, int> kSentences[] = {
+    {Failure::OnlyNaks, TextId::FailedOnlyNaks},
+    {Failure::OutOfSequence, TextId::FailedOutOfSequence},
+    {Failure::Damaged, TextId::FailedDamaged},
+    {Failure::NothingUsable, TextId::FailedNothingUsable},
+    {Failure::Refused, TextId::FailedRefusedHere},
+    {Failure::CannotCreate, TextId::FailedCannotCreate},
+    {Failure::WriteFailed, TextId::FailedCannotWrite},
+    {Failure::NoAnswer, TextId::FailedNoAnswer},
+};
+
 int SentenceId(Failure failure) {
-    switch (failure) {
-        case Failure::OnlyNaks:
-            return TextId::FailedOnlyNaks;
-        case Failure::OutOfSequence:
-            return TextId::FailedOutOfSequence;
-        case Failure::Damaged:
-            return TextId::FailedDamaged;
-        case Failure::NothingUsable:
-            return TextId::FailedNothingUsable;
-        case Failure::Refused:
-            return TextId::FailedRefusedHere;
-        case Failure::CannotCreate:
-            return TextId::FailedCannotCreate;
-        case Failure::WriteFailed:
-            return TextId::FailedCannotWrite;
-        case Failure::NoAnswer:
-            return TextId::FailedNoAnswer;
-        default:
-            return TextId::FailedOther;
-    }
+    for (const auto& [known, id] : kSentences)
+        if (known == failure) return id;
+    return TextId::FailedOther;
 }
 
 QString Sentence(const JobTexts& texts, const kermit::KermitEngine& engine, const QString& file,
