@@ -10,20 +10,16 @@ namespace {
 
 using Failure = kermit::KermitEngine::Failure;
 
-// The sentence of each failure that names only the file; any other says
-// that the transfer failed.
-constexpr std::pair<Failure, int> kSentences[] = {
-    {Failure::OnlyNaks, TextId::FailedOnlyNaks},
-    {Failure::OutOfSequence, TextId::FailedOutOfSequence},
-    {Failure::Damaged, TextId::FailedDamaged},
-    {Failure::NothingUsable, TextId::FailedNothingUsable},
-    {Failure::Refused, TextId::FailedRefusedHere},
-    {Failure::CannotCreate, TextId::FailedCannotCreate},
-    {Failure::WriteFailed, TextId::FailedCannotWrite},
-    {Failure::NoAnswer, TextId::FailedNoAnswer},
-};
-
+// The sentence of a failure that names only the file; any other says that
+// the transfer failed.
 int SentenceId(Failure failure) {
+    using enum Failure;
+    static constexpr std::pair<Failure, int> kSentences[] = {
+        {OnlyNaks, TextId::FailedOnlyNaks},       {OutOfSequence, TextId::FailedOutOfSequence},
+        {Damaged, TextId::FailedDamaged},         {NothingUsable, TextId::FailedNothingUsable},
+        {Refused, TextId::FailedRefusedHere},     {CannotCreate, TextId::FailedCannotCreate},
+        {WriteFailed, TextId::FailedCannotWrite}, {NoAnswer, TextId::FailedNoAnswer},
+    };
     for (const auto& [known, id] : kSentences)
         if (known == failure) return id;
     return TextId::FailedOther;
