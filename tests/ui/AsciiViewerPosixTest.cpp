@@ -187,14 +187,14 @@ TEST_F(AsciiViewerTest, LineStatusDotFollowsCts) {
 }
 
 TEST_F(AsciiViewerTest, FontComesFromTheSettingsAndGoesBackToThem) {
-    app.FontHeight = -80;
-    app.FontFace = QStringLiteral("DejaVu Sans Mono");
-    app.FontWeight = 700;
+    app.settings.FontHeight = -80;
+    app.settings.FontFace = QStringLiteral("DejaVu Sans Mono");
+    app.settings.FontWeight = 700;
     {
         auto viewer = Viewer();
         // The settings keep points; the screen draws them at its resolution.
         const auto pixels = [&](int points) { return points * viewer->logicalDpiY() / 72; };
-        EXPECT_EQ(app.FontHeight, -13) << "a stored height below -66 is replaced";
+        EXPECT_EQ(app.settings.FontHeight, -13) << "a stored height below -66 is replaced";
         EXPECT_EQ(viewer->logFont.height, -13);
         EXPECT_EQ(viewer->screenFontHeight, -13);
         EXPECT_EQ(viewer->logFont.weight, 700);
@@ -216,20 +216,20 @@ TEST_F(AsciiViewerTest, FontComesFromTheSettingsAndGoesBackToThem) {
         viewer->OnFont();
         EXPECT_EQ(viewer->screenFontHeight, -15);
         EXPECT_EQ(viewer->pieceList()->font().pixelSize(), pixels(15));
-        EXPECT_EQ(app.FontHeight, -13) << "written back only when the viewer goes";
+        EXPECT_EQ(app.settings.FontHeight, -13) << "written back only when the viewer goes";
         viewer->reject();
     }
-    EXPECT_EQ(app.FontHeight, -15);
-    EXPECT_EQ(app.FontItalic, 1);
-    EXPECT_EQ(app.FontWeight, 400);
-    EXPECT_EQ(app.FontFace, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(app.settings.FontHeight, -15);
+    EXPECT_EQ(app.settings.FontItalic, 1);
+    EXPECT_EQ(app.settings.FontWeight, 400);
+    EXPECT_EQ(app.settings.FontFace, QStringLiteral("DejaVu Serif"));
 }
 
 // The chooser opens on the font the list shows, in a family that exists and
 // that family's upright style; picking another family keeps the style.
 TEST_F(AsciiViewerTest, TheFontChooserOpensOnTheShownFontAndKeepsItsStyle) {
-    app.FontHeight = 10;
-    app.FontFace = QStringLiteral("DejaVu Sans Mono");
+    app.settings.FontHeight = 10;
+    app.settings.FontFace = QStringLiteral("DejaVu Sans Mono");
     auto viewer = Viewer();
     QFont offered;
     viewer->dialogs.chooseFont = [&](QWidget*, const QFont& initial) {
