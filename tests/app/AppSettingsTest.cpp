@@ -26,7 +26,8 @@ TEST(SettingsTable, EveryRowReadsBackWhatItWroteAndTheDefaultForWhatItCannotUse)
     const AppSettings changed = Changed();
     {
         QSettings stored(path, QSettings::IniFormat);
-        changed.Write([&](const QString& key, const QVariant& value) { stored.setValue(key, value); });
+        changed.Write(
+            [&](const QString& key, const QVariant& value) { stored.setValue(key, value); });
     }
     QSettings stored(path, QSettings::IniFormat);
     EXPECT_EQ(stored.value("PacketLog").toString(), "1");  // a number, as it always was
