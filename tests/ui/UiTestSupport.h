@@ -34,12 +34,14 @@ inline PortRecord SystemPort(const QString& name, bool caliper = false) {
     return record;
 }
 
-// Waits, handling events, until `condition` holds or `milliseconds` passed.
-inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 3000) {
+// Waits, handling events for `pollMs` at a time, until `condition` holds or
+// `milliseconds` passed.
+inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 3000,
+                    int pollMs = 10) {
     QDeadlineTimer deadline(milliseconds);
     while (!condition()) {
         if (deadline.hasExpired()) return false;
-        QTest::qWait(10);
+        QTest::qWait(pollMs);
     }
     return true;
 }
