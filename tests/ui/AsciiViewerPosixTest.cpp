@@ -48,6 +48,18 @@ protected:
         return viewer;
     }
 
+    // The job purges the line once it has opened it: repeats a first line
+    // on `far` until `viewer` shows it, then lets the line settle.
+    static bool FirstLineComesThrough(int far, CAsciiDlg& viewer) {
+        const bool shown = EventuallyTrue([&] {
+            if (::write(far, "ready\r\n", 7) != 7) return false;
+            QTest::qWait(50);
+            return viewer.pieceList()->count() > 0;
+        });
+        if (shown) QTest::qWait(200);
+        return shown;
+    }
+
     QPushButton* Button(CAsciiDlg& v, const char* name) {
         return v.findChild<QPushButton*>(QString::fromLatin1(name));
     }
@@ -329,12 +341,7 @@ TEST_F(AsciiViewerTest, CapturedTextIsKeptWholeAndOnlyDiscardedWhenConfirmed) {
         dialogs.discardQuestions.clear();
         auto viewer = ViewerOnLine(line);
         ASSERT_NE(viewer->worker, nullptr);
-        ASSERT_TRUE(EventuallyTrue([&] {
-            if (::write(far, "ready\r\n", 7) != 7) return false;
-            QTest::qWait(50);
-            return viewer->pieceList()->count() > 0;
-        }));
-        QTest::qWait(200);
+        ASSERT_TRUE(FirstLineComesThrough(far, *viewer));
         const int before = viewer->pieceList()->count();
         const QByteArray readyBytes = viewer->captureText;
         const QByteArray report = "Tree 0001\r\nTree 0002\r\nLAST LINE WITHOUT NEWLINE";
@@ -391,14 +398,7 @@ TEST_F(AsciiViewerTest, AnUnpluggedAdapterKeepsTheTextAndTheCaptureGoesOnWhenItI
     ASSERT_GE(far, 0);
     auto viewer = ViewerOnLine(line);
     ASSERT_NE(viewer->worker, nullptr);
-    // The job purges the line once it has opened it: repeat a first line
-    // until one comes through.
-    ASSERT_TRUE(EventuallyTrue([&] {
-        if (::write(far, "ready\r\n", 7) != 7) return false;
-        QTest::qWait(50);
-        return viewer->pieceList()->count() > 0;
-    }));
-    QTest::qWait(200);
+    ASSERT_TRUE(FirstLineComesThrough(far, *viewer));
     const QByteArray before = viewer->captureText;
     const QString title = viewer->windowTitle();
 

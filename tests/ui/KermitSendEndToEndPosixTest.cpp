@@ -242,11 +242,7 @@ TEST(KermitSendEndToEnd, ACommandLineSendShowsOnlyTheTransferWindow) {
     QStringList shownDuringSend;
     bool mainWindowShown = false;
     int mainWindowResult = -1;
-    app.runMainWindow = [&](const CommandLineRequest& request) {
-        MainWindowServices services;
-        services.jobWindows = AppJobWindowFactory(app, dialogs.Dialogs());
-        CStemraDlg window(app, std::move(services));
-        window.commandLineRequest = request;
+    RunMainWindowWith(app, WithJobWindows(app, dialogs.Dialogs()), [&](CStemraDlg& window) {
         QTimer look;
         QObject::connect(&look, &QTimer::timeout, [&] {
             mainWindowShown = mainWindowShown || window.isVisible();
@@ -261,7 +257,7 @@ TEST(KermitSendEndToEnd, ACommandLineSendShowsOnlyTheTransferWindow) {
         });
         look.start(20);
         mainWindowResult = window.exec();
-    };
+    });
     const QString port = QString::fromStdString(receiver.line.DevicePath(linesim::LineSim::kSideA));
     EXPECT_FALSE(app.InitInstance({port, QStringLiteral("BAUD115200"), receiver.file},
                                   machine.programFolder.path()));

@@ -33,6 +33,11 @@ protected:
     QComboBox* BaudList(CSettingsDlg& dialog) {
         return dialog.findChild<QComboBox*>(QStringLiteral("baudList"));
     }
+    // Picks entry `port` of the port list and entry `baud` of the rates.
+    void Choose(CSettingsDlg& dialog, int port, int baud) {
+        PortList(dialog)->setCurrentIndex(port);
+        BaudList(dialog)->setCurrentIndex(baud);
+    }
 
     // Runs Settings from the main window; `inDialog` works the open dialog
     // and returns how it ends.
@@ -168,8 +173,7 @@ TEST_F(SettingsDialog, OkTakesTheChosenPortAndRate) {
     test.ports = {SystemPort("COM1"), SystemPort("COM12", true)};
     test.app.settings.Comport = QStringLiteral("COM1");
     RunSettings([&](CSettingsDlg& dialog) {
-        PortList(dialog)->setCurrentIndex(1);
-        BaudList(dialog)->setCurrentIndex(7);
+        Choose(dialog, 1, 7);
         EXPECT_EQ(BaudList(dialog)->currentText(), "115200");
         return Ok(dialog);
     });
@@ -182,8 +186,7 @@ TEST_F(SettingsDialog, CancelAfterChangingBothListsChangesNothing) {
     test.ports = {SystemPort("COM1"), SystemPort("COM5", true)};
     test.app.settings.Comport = QStringLiteral("COM5");
     RunSettings([&](CSettingsDlg& dialog) {
-        PortList(dialog)->setCurrentIndex(0);
-        BaudList(dialog)->setCurrentIndex(0);
+        Choose(dialog, 0, 0);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         return dialog.result();
     });
