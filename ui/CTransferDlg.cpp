@@ -438,8 +438,8 @@ void CTransferDlg::OnWaitingForPort(bool waiting, const QString&) {
 
 void CTransferDlg::OnTransactionDone(const QString& folder, const QByteArray& name) {
     share_.Reset();
-    app_.LastFile = LastFileText(folder, name);
-    app_.LastDir = LastDirText(folder);
+    app_.settings.LastFile = LastFileText(folder, name);
+    app_.settings.LastDir = LastDirText(folder);
     if (!receivedName_.isEmpty()) ShowFileIn(receivedName_);
     receivedName_.clear();
 }
