@@ -1,11 +1,12 @@
 #include "app/AppCore.h"
 
-#include "app/ComportSetting.h"
+#include "app/Languages.h"
 #include "app/SettingsFile.h"
 #include "app/TextTable.h"
 #include "serial/BaudRates.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 QStringList DefaultBaudRateList() {
@@ -26,19 +27,20 @@ AppCore::AppCore() = default;
 bool AppCore::InitInstance(const QStringList& arguments, const QString& executableFolder) {
     const std::unique_ptr<QSettings> opened =
         OpenSettings(QStringLiteral("Brenvald"), QStringLiteral("Corvix"), Messages());
-    QSettings& settings = *opened;
-    settings.beginGroup(QStringLiteral("Settings"));
-    ReadFontLineSettings(settings);
-    if (Comport.isEmpty()) ChoosePort();
+    QSettings& stored = *opened;
+    stored.beginGroup(QStringLiteral("Settings"));
+    settings.Read(stored);
+    if (settings.Comport.isEmpty()) ChoosePort();
     ProgramFolder = ProgramFolderOf(executableFolder);
     BaudRateList = DefaultBaudRateList();
-    ReadFileLanguageSettings(settings);
+    if (!stored.contains(QStringLiteral("Language"))) SpeakSystemLanguage();
     TextTable = EnglishTexts();
 
-    const ParsedCommandLine parsed = ReadCommandLine(arguments, Comport, Baud, BaudRateList);
+    const ParsedCommandLine parsed =
+        ReadCommandLine(arguments, settings.Comport, settings.Baud, BaudRateList);
     if (parsed.request.fromCommandLine) {
-        Comport = parsed.portName;
-        Baud = parsed.baud;
+        settings.Comport = parsed.portName;
+        settings.Baud = parsed.baud;
     }
     // A settings file passed over at the start is never written either.
     savesSettings_ =
@@ -51,12 +53,12 @@ bool AppCore::InitInstance(const QStringList& arguments, const QString& executab
 
 void AppCore::SaveSettings() const {
     if (!savesSettings_) return;
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brenvald"),
-                       QStringLiteral("Corvix"));
-    settings.beginGroup(QStringLiteral("Settings"));
-    WriteSettings(
-        [&settings](const QString& key, const QVariant& value) { settings.setValue(key, value); });
-    settings.sync();
+    QSettings stored(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brenvald"),
+                     QStringLiteral("Corvix"));
+    stored.beginGroup(QStringLiteral("Settings"));
+    settings.Write(
+        [&stored](const QString& key, const QVariant& value) { stored.setValue(key, value); });
+    stored.sync();
 }
 
 int AppCore::EnumeratePorts() {
@@ -67,5 +69,14 @@ int AppCore::EnumeratePorts() {
 // With no caliper port found, no port is chosen.
 void AppCore::ChoosePort() {
     EnumeratePorts();
-    Comport = CaliperPortName(PortList);
+    settings.Comport = CaliperPortName(PortList);
+}
+
+// A first start with no stored language speaks the system's, when its
+// language file is there.
+void AppCore::SpeakSystemLanguage() {
+    if (!systemLocale) return;
+    const int spoken = LanguageOfLocale(systemLocale());
+    if (spoken >= 0 && QFileInfo(ProgramFolder + LanguageFileName(spoken)).isFile())
+        settings.Language = spoken;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppSettings.h"
 #include "app/CommandLine.h"
 #include "app/LanguageScan.h"
 #include "app/MessageSink.h"
@@ -9,49 +10,23 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
-#include <QVariant>
 
 #include <functional>
-
-class QSettings;
 
 // The application's data and its start-up, without any window. CStemraApp
 // adds the QApplication; tests drive this part on its own.
 //
-// `Comport` holds the chosen port by name ("COM5", "ttyUSB0", "/dev/pts/3");
-// the empty name means no port is chosen. See ComportSetting.h for how it is
-// stored.
+// `settings` is what persists between runs; the lists, the program folder
+// and the texts beside it are found or filled afresh by every start.
 class AppCore {
 public:
     AppCore();
     virtual ~AppCore() = default;
 
-    int Baud = 3;
-    QString Comport;
-    int Language = 1;
-    int Margin = 1;
-    int BlockCheck = 1;     // block check a send proposes: 1, or 3 for peers that speak it
-    int PacketLength = 94;  // long packets a send proposes: 94 for none, up to 4096
-    int Window = 1;         // window a send proposes: 1 for none, up to 31
-    // Control characters prefixed in data: 0 the cautious set once long
-    // packets or a window are agreed, else all; 1 the cautious set; 2 all.
-    int Prefixing = 0;
-    // The packet log of the window's Kermit jobs: 1 on, 0 off, and its file
-    // ("" for DefaultPacketLogFile()).
-    int PacketLog = 0;
-    QString PacketLogFile;
+    AppSettings settings;
     QStringList BaudRateList;
     QList<_tagPORTS> PortList;
     QString ProgramFolder;
-    QString LastFile;
-    QString LastDir;
-    QString CaptureDir;  // where the last capture was saved or printed to a file
-    int FontHeight = 10;
-    int FontItalic = 0;
-    int FontUnderline = 0;
-    int FontStrike = 0;
-    int FontWeight = 400;
-    QString FontFace = QStringLiteral("Courier");
     QStringList TextTable;
 
     // Runs the main window modally with the command line's request; the user
@@ -90,33 +65,27 @@ public:
     int ReadLanguageFile(const QString& path);
 
     // The folder scan of the main window's initialisation: which languages
-    // are present, the English template written when missing, and Language
-    // moved to English when its file is missing.
+    // are present, the English template written when missing, and the
+    // language setting moved to English when its file is missing.
     LanguageScanResult ScanLanguageFiles();
 
-    // A Language menu command: sets Language (even when loading fails) and
-    // loads it. Returns LoadLanguage's result; on 1 the window relabels itself.
+    // A Language menu command: sets the language setting (even when loading
+    // fails) and loads it. Returns LoadLanguage's result; on 1 the window
+    // relabels itself.
     int OnLanguageCommand(int commandId);
-    // The same for the language at `index` of the table (English when none is).
-    int ChooseLanguage(int index);
-
-    // Reads the twelve settings from `settings` (already in group "Settings").
-    // Values that are missing, of the wrong kind or out of range give the
-    // default. Split as start-up reads them.
-    void ReadFontLineSettings(const QSettings& settings);
-    void ReadFileLanguageSettings(const QSettings& settings);
+    // The same for the language at `index` of the table (English when none
+    // is); true when its file was read.
+    bool ChooseLanguage(int index);
 
     // Writes the settings to the stored ones at once, whole (each write
     // replaces the file in one step), so that no way the program ends loses
     // a change: the main window calls it after every command. Nothing in a
     // run with arguments, nor before start-up has read them.
     void SaveSettings() const;
-    // Writes the twelve settings in their fixed order through `write`.
-    using SettingWriter = std::function<void(const QString& key, const QVariant& value)>;
-    void WriteSettings(const SettingWriter& write) const;
 
 private:
     void ChoosePort();
+    void SpeakSystemLanguage();
     bool savesSettings_ = false;  // a run without arguments, past reading the settings
     MessageSink& Messages();
 

@@ -8,7 +8,7 @@ MessageSink& AppCore::Messages() {
 }
 
 int AppCore::LoadLanguage() {
-    return ReadLanguageFile(ProgramFolder + LanguageFileName(Language));
+    return ReadLanguageFile(ProgramFolder + LanguageFileName(settings.Language));
 }
 
 int AppCore::ReadLanguageFile(const QString& path) {
@@ -16,16 +16,17 @@ int AppCore::ReadLanguageFile(const QString& path) {
 }
 
 LanguageScanResult AppCore::ScanLanguageFiles() {
-    const LanguageScanResult result = ::ScanLanguageFiles(ProgramFolder, Language, TextTable);
-    Language = result.language;
+    const LanguageScanResult result =
+        ::ScanLanguageFiles(ProgramFolder, settings.Language, TextTable);
+    settings.Language = result.language;
     return result;
 }
 
 int AppCore::OnLanguageCommand(int commandId) {
-    return ChooseLanguage(LanguageForCommand(commandId));
+    return ChooseLanguage(LanguageForCommand(commandId)) ? 1 : 0;
 }
 
-int AppCore::ChooseLanguage(int index) {
-    Language = ValidLanguage(index);
-    return LoadLanguage();
+bool AppCore::ChooseLanguage(int index) {
+    settings.Language = ValidLanguage(index);
+    return LoadLanguage() == 1;
 }

@@ -1,94 +1,125 @@
-#include "app/AppCore.h"
+#include "app/AppSettings.h"
 
 #include "app/ComportSetting.h"
 #include "app/Languages.h"
 #include "app/StoredNumber.h"
 #include "serial/BaudRates.h"
 
-#include <QFileInfo>
 #include <QSettings>
 
-#include <climits>
-#include <iterator>
+#include <variant>
 
 namespace {
 
-// A stored number, or `fallback` when it is missing, not a whole number, or
-// outside [low, high].
-int ReadNumber(const QSettings& settings, const QString& key, int fallback, int low, int high) {
-    const std::optional<int> value = StoredNumber(settings.value(key));
-    return value && *value >= low && *value <= high ? *value : fallback;
-}
+// A whole number from `low` to `high`, `step` apart from `low`.
+struct Number {
+    int AppSettings::*member;
+    int fallback;
+    int low;
+    int high;
+    int step = 1;
 
-// A stored flag: 0 stays 0, any other number is 1.
-int ReadFlag(const QSettings& settings, const QString& key) {
-    return ReadNumber(settings, key, 0, INT_MIN, INT_MAX) != 0 ? 1 : 0;
-}
+    void Read(AppSettings& settings, const QVariant& stored) const {
+        const std::optional<int> value = StoredNumber(stored);
+        const bool fits = value && *value >= low && *value <= high && (*value - low) % step == 0;
+        settings.*member = fits ? *value : fallback;
+    }
+    QVariant Stored(const AppSettings& settings) const { return settings.*member; }
+};
 
-// A stored text. A value that the settings file split at commas is joined again.
-QString ReadText(const QSettings& settings, const QString& key, const QString& fallback) {
-    const QVariant stored = settings.value(key);
-    if (!stored.isValid()) return fallback;
-    if (stored.typeId() == QMetaType::QStringList) return stored.toStringList().join(u", ");
-    return stored.canConvert<QString>() ? stored.toString() : fallback;
-}
+// Yes or no, stored as 1 or 0, and no when missing; any other number is yes.
+template <typename Member>
+struct Flag {
+    Member AppSettings::*member;
 
-// Every rate the port accepts, 230400 (index 8) included, though the list
-// offers it nowhere.
+    void Read(AppSettings& settings, const QVariant& stored) const {
+        settings.*member = StoredNumber(stored).value_or(0) != 0;
+    }
+    QVariant Stored(const AppSettings& settings) const { return int(settings.*member); }
+};
+
+// A text. A value that the settings file split at commas is joined again.
+// A text whose default is not empty is never blank: a blank one gives the
+// default.
+struct Text {
+    QString AppSettings::*member;
+    const char* fallback = "";
+
+    void Read(AppSettings& settings, const QVariant& stored) const {
+        QString text = QString::fromUtf8(fallback);
+        if (stored.typeId() == QMetaType::QStringList)
+            text = stored.toStringList().join(u", ");
+        else if (stored.isValid() && stored.canConvert<QString>())
+            text = stored.toString();
+        if (*fallback && text.trimmed().isEmpty()) text = QString::fromUtf8(fallback);
+        settings.*member = text;
+    }
+    QVariant Stored(const AppSettings& settings) const { return settings.*member; }
+};
+
+// A port name, stored as ComportSetting.h says.
+struct PortName {
+    QString AppSettings::*member;
+
+    void Read(AppSettings& settings, const QVariant& stored) const {
+        settings.*member = ComportFromSetting(stored);
+    }
+    QVariant Stored(const AppSettings& settings) const {
+        return ComportToSetting(settings.*member);
+    }
+};
+
+struct Row {
+    const char* key;
+    std::variant<Number, Flag<int>, Flag<bool>, Text, PortName> kind;
+};
+
+// Every rate the port accepts, 230400 included, though the list offers it nowhere.
 constexpr int kMaxBaudIndex = serial::kBaudCount - 1;
 constexpr int kFontLimit = 1000;  // font heights and weights beyond this are not fonts
 constexpr int kMaxMargin = 999;
 
+// The settings, in the order they are written. Stored files rely on these
+// keys: the sliding window is stored as "Window".
+constexpr Row kRows[] = {
+    {"Comport", PortName{&AppSettings::Comport}},
+    {"Baud", Number{&AppSettings::Baud, 3, 0, kMaxBaudIndex}},
+    {"Language", Number{&AppSettings::Language, kEnglish, 0, kLanguageCount - 1}},
+    {"LastFile", Text{&AppSettings::LastFile}},
+    {"LastDir", Text{&AppSettings::LastDir}},
+    {"FontHeight", Number{&AppSettings::FontHeight, 10, -kFontLimit, kFontLimit}},
+    {"FontItalic", Flag<int>{&AppSettings::FontItalic}},
+    {"FontUnderline", Flag<int>{&AppSettings::FontUnderline}},
+    {"FontStrike", Flag<int>{&AppSettings::FontStrike}},
+    {"FontWeight", Number{&AppSettings::FontWeight, 400, 0, kFontLimit}},
+    {"FontFace", Text{&AppSettings::FontFace, "Courier"}},
+    {"Margin", Number{&AppSettings::Margin, 1, 0, kMaxMargin}},
+    {"BlockCheck", Number{&AppSettings::BlockCheck, 1, 1, 3, 2}},  // 1 or 3
+    {"PacketLength", Number{&AppSettings::PacketLength, 94, 94, 4096}},
+    {"Window", Number{&AppSettings::SlidingWindow, 1, 1, 31}},
+    {"Prefixing", Number{&AppSettings::Prefixing, 0, 0, 2}},
+    {"CaptureDir", Text{&AppSettings::CaptureDir}},
+    {"PacketLog", Flag<bool>{&AppSettings::PacketLog}},
+    {"PacketLogFile", Text{&AppSettings::PacketLogFile}},
+};
+
 }  // namespace
 
-void AppCore::ReadFontLineSettings(const QSettings& settings) {
-    FontHeight = ReadNumber(settings, QStringLiteral("FontHeight"), 10, -kFontLimit, kFontLimit);
-    FontItalic = ReadFlag(settings, QStringLiteral("FontItalic"));
-    FontUnderline = ReadFlag(settings, QStringLiteral("FontUnderline"));
-    FontStrike = ReadFlag(settings, QStringLiteral("FontStrike"));
-    FontWeight = ReadNumber(settings, QStringLiteral("FontWeight"), 400, 0, kFontLimit);
-    FontFace = ReadText(settings, QStringLiteral("FontFace"), QStringLiteral("Courier"));
-    if (FontFace.trimmed().isEmpty()) FontFace = QStringLiteral("Courier");
-    Margin = ReadNumber(settings, QStringLiteral("Margin"), 1, 0, kMaxMargin);
-    Baud = ReadNumber(settings, QStringLiteral("Baud"), 3, 0, kMaxBaudIndex);
-    Comport = ComportFromSetting(settings.value(QStringLiteral("Comport")));
-    BlockCheck = ReadNumber(settings, QStringLiteral("BlockCheck"), 1, 1, 3) == 3 ? 3 : 1;
-    PacketLength = ReadNumber(settings, QStringLiteral("PacketLength"), 94, 94, 4096);
-    Window = ReadNumber(settings, QStringLiteral("Window"), 1, 1, 31);
-    Prefixing = ReadNumber(settings, QStringLiteral("Prefixing"), 0, 0, 2);
+// Nothing read gives every default.
+AppSettings::AppSettings() {
+    for (const Row& row : kRows)
+        std::visit([this](const auto& kind) { kind.Read(*this, QVariant()); }, row.kind);
 }
 
-void AppCore::ReadFileLanguageSettings(const QSettings& settings) {
-    LastFile = ReadText(settings, QStringLiteral("LastFile"), QString());
-    LastDir = ReadText(settings, QStringLiteral("LastDir"), QString());
-    CaptureDir = ReadText(settings, QStringLiteral("CaptureDir"), QString());
-    PacketLog = ReadFlag(settings, QStringLiteral("PacketLog"));
-    PacketLogFile = ReadText(settings, QStringLiteral("PacketLogFile"), QString());
-    Language = ReadNumber(settings, QStringLiteral("Language"), kEnglish, 0, kLanguageCount - 1);
-    if (settings.contains(QStringLiteral("Language")) || !systemLocale) return;
-    const int spoken = LanguageOfLocale(systemLocale());
-    if (spoken >= 0 && QFileInfo(ProgramFolder + LanguageFileName(spoken)).isFile())
-        Language = spoken;
+void AppSettings::Read(const QSettings& stored) {
+    for (const Row& row : kRows) {
+        const QVariant value = stored.value(QLatin1String(row.key));
+        std::visit([&](const auto& kind) { kind.Read(*this, value); }, row.kind);
+    }
 }
 
-void AppCore::WriteSettings(const SettingWriter& write) const {
-    write(QStringLiteral("Comport"), ComportToSetting(Comport));
-    write(QStringLiteral("Baud"), Baud);
-    write(QStringLiteral("Language"), Language);
-    write(QStringLiteral("LastFile"), LastFile);
-    write(QStringLiteral("LastDir"), LastDir);
-    write(QStringLiteral("FontHeight"), FontHeight);
-    write(QStringLiteral("FontItalic"), FontItalic);
-    write(QStringLiteral("FontUnderline"), FontUnderline);
-    write(QStringLiteral("FontStrike"), FontStrike);
-    write(QStringLiteral("FontWeight"), FontWeight);
-    write(QStringLiteral("FontFace"), FontFace);
-    write(QStringLiteral("Margin"), Margin);
-    write(QStringLiteral("BlockCheck"), BlockCheck);
-    write(QStringLiteral("PacketLength"), PacketLength);
-    write(QStringLiteral("Window"), Window);
-    write(QStringLiteral("Prefixing"), Prefixing);
-    write(QStringLiteral("CaptureDir"), CaptureDir);
-    write(QStringLiteral("PacketLog"), PacketLog);
-    write(QStringLiteral("PacketLogFile"), PacketLogFile);
+void AppSettings::Write(const Writer& write) const {
+    for (const Row& row : kRows)
+        std::visit([&](const auto& kind) { write(QLatin1String(row.key), kind.Stored(*this)); },
+                   row.kind);
 }

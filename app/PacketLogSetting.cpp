@@ -1,6 +1,6 @@
 #include "app/PacketLogSetting.h"
 
-#include "app/AppCore.h"
+#include "app/AppSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,9 +21,9 @@ QString DefaultPacketLogFile() {
 
 // A name typed without a folder goes into the default folder, not wherever
 // the program happened to start.
-QString PacketLogFileOf(const AppCore& app) {
-    if (app.PacketLog == 0) return {};
-    const QString stored = QDir::fromNativeSeparators(app.PacketLogFile.trimmed());
+QString PacketLogFileOf(const AppSettings& settings) {
+    if (!settings.PacketLog) return {};
+    const QString stored = QDir::fromNativeSeparators(settings.PacketLogFile.trimmed());
     if (stored.isEmpty()) return DefaultPacketLogFile();
     return QDir::toNativeSeparators(QDir::cleanPath(QDir(DefaultFolder()).filePath(stored)));
 }

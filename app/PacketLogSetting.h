@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class AppCore;
+struct AppSettings;
 
 // The file name of the window's packet log in its default folder.
 inline constexpr char kPacketLogName[] = "corvix-packets.log";
@@ -15,4 +15,4 @@ QString DefaultPacketLogFile();
 // The packet log a window's Kermit job writes, in native form: "" while the
 // log is off, the stored file (a bare name in the default folder), or the
 // default one when none is stored.
-QString PacketLogFileOf(const AppCore& app);
+QString PacketLogFileOf(const AppSettings& settings);

@@ -56,34 +56,49 @@ void StartPeer(const LineChoice& choice, Process& process, const std::string& de
     StartCKermit(process, device, dir, all, {BaudOf(choice), choice.ckermitDefaults});
 }
 
-Transfer CorvixSends(const LineChoice& choice, const std::string& cli, const fs::path& dir,
-                     const std::string& data) {
-    Transfer t;
-    BenchLine line(choice.kind, choice.baud, choice.latencyMs);
-    if (!line.ok()) return t;
+// C-Kermit receiving into `dir`/ck-rx, emptied first, given time to start.
+void StartReceiver(const LineChoice& choice, Process& receiver, const BenchLine& line,
+                   const fs::path& dir) {
     fs::remove_all(dir / "ck-rx");
-    Process receiver, corvix;
     StartPeer(choice, receiver, line.Path(1), dir / "ck-rx", {"receive"});
     Settle(0.5);
+}
+
+// Waits for both ends, the sender as long as a transfer may take, then the
+// figures of the run: the time on the line, each end's processor time, the
+// bytes carried, and whether `received` holds the data whole.
+Transfer Finish(Process& sender, Process& receiver, LineClock& clock, const BenchLine& line,
+                const fs::path& received, const std::string& data) {
+    Transfer t;
+    const bool sent = sender.Wait(kLimitSeconds) == 0;
+    const bool whole = receiver.Wait(30) == 0;
+    t.seconds = clock.Stop();
+    t.senderCpu = sender.cpuSeconds();
+    t.receiverCpu = receiver.cpuSeconds();
+    t.lineBytes = line.BytesCarried();
+    t.ok = sent && whole && ReadWholeFile(received) == data;
+    return t;
+}
+
+Transfer CorvixSends(const LineChoice& choice, const std::string& cli, const fs::path& dir,
+                     const std::string& data) {
+    BenchLine line(choice.kind, choice.baud, choice.latencyMs);
+    if (!line.ok()) return {};
+    Process receiver, corvix;
+    StartReceiver(choice, receiver, line, dir);
     std::vector<std::string> args = CorvixArgs(choice, cli, "send", line.Path(0));
     args.push_back((dir / "bench.bin").string());
     LineClock clock(line);
     corvix.Start(args, dir, dir / "corvix.out");
-    const bool sent = corvix.Wait(kLimitSeconds) == 0;
-    const bool received = receiver.Wait(30) == 0;
-    t.seconds = clock.Stop();
-    t.corvixCpu = corvix.cpuSeconds();
-    t.receiverCpu = receiver.cpuSeconds();
-    t.lineBytes = line.BytesCarried();
-    t.ok = sent && received && ReadWholeFile(dir / "ck-rx" / "bench.bin") == data;
+    Transfer t = Finish(corvix, receiver, clock, line, dir / "ck-rx" / "bench.bin", data);
+    t.corvixCpu = t.senderCpu;
     return t;
 }
 
 Transfer CorvixReceives(const LineChoice& choice, const std::string& cli, const fs::path& dir,
                         const std::string& data) {
-    Transfer t;
     BenchLine line(choice.kind, choice.baud, choice.latencyMs);
-    if (!line.ok()) return t;
+    if (!line.ok()) return {};
     fs::remove_all(dir / "corvix-rx");
     fs::create_directories(dir / "corvix-rx");
     Process sender, corvix;
@@ -95,36 +110,21 @@ Transfer CorvixReceives(const LineChoice& choice, const std::string& cli, const 
     Settle(0.8);  // start-up and the port's settling time
     LineClock clock(line);
     StartPeer(choice, sender, line.Path(1), dir, {"send bench.bin"});
-    const bool sent = sender.Wait(kLimitSeconds) == 0;
-    const bool received = corvix.Wait(30) == 0;
-    t.seconds = clock.Stop();
-    t.corvixCpu = corvix.cpuSeconds();
-    t.senderCpu = sender.cpuSeconds();
-    t.lineBytes = line.BytesCarried();
-    t.ok = sent && received && ReadWholeFile(dir / "corvix-rx" / "bench.bin") == data;
+    Transfer t = Finish(sender, corvix, clock, line, dir / "corvix-rx" / "bench.bin", data);
+    t.corvixCpu = t.receiverCpu;
     return t;
 }
 
 // C-Kermit to C-Kermit: the receiver's figure is the yardstick for Corvix
 // sending, the sender's for Corvix receiving.
 Transfer CKermitToCKermit(const LineChoice& choice, const fs::path& dir, const std::string& data) {
-    Transfer t;
     BenchLine line(choice.kind, choice.baud, choice.latencyMs);
-    if (!line.ok()) return t;
-    fs::remove_all(dir / "ck-rx");
+    if (!line.ok()) return {};
     Process receiver, sender;
-    StartPeer(choice, receiver, line.Path(1), dir / "ck-rx", {"receive"});
-    Settle(0.5);
+    StartReceiver(choice, receiver, line, dir);
     LineClock clock(line);
     StartPeer(choice, sender, line.Path(0), dir, {"send bench.bin"});
-    const bool sent = sender.Wait(kLimitSeconds) == 0;
-    const bool received = receiver.Wait(30) == 0;
-    t.seconds = clock.Stop();
-    t.senderCpu = sender.cpuSeconds();
-    t.receiverCpu = receiver.cpuSeconds();
-    t.lineBytes = line.BytesCarried();
-    t.ok = sent && received && ReadWholeFile(dir / "ck-rx" / "bench.bin") == data;
-    return t;
+    return Finish(sender, receiver, clock, line, dir / "ck-rx" / "bench.bin", data);
 }
 
 }  // namespace

@@ -24,9 +24,9 @@ struct LineChoice {
 // processor time of each side, and the bytes the line carried.
 struct Transfer {
     double seconds = 0;
-    double corvixCpu = 0;  // corvix-cli, the whole process
-    double senderCpu = 0;  // C-Kermit sending (yardstick runs)
-    double receiverCpu = 0;
+    double corvixCpu = 0;    // corvix-cli, the whole process
+    double senderCpu = 0;    // the sending end (C-Kermit's in the yardstick runs)
+    double receiverCpu = 0;  // the receiving end
     double lineBytes = -1;
     bool ok = false;
 };

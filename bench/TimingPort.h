@@ -13,15 +13,14 @@ namespace bench {
 // line empty (an empty read or a wait for input); the answer is written
 // when Write returns. Writes not preceded by input (the first packet) are
 // not counted.
-class TimingPort : public kermit::KermitPort {
+class TimingPort : public kermit::ForwardingPort {
 public:
-    explicit TimingPort(kermit::KermitPort& port) : port_(port) {}
+    explicit TimingPort(kermit::KermitPort& port) : ForwardingPort(port) {}
 
     int ReadAvailable(std::uint8_t* buffer, int maxLength) override;
     int Write(const std::uint8_t* buffer, int length) override;
     void WaitForInput(int milliseconds) override;
     void WaitForRest(int milliseconds, int bytes) override;
-    void PumpMessages() override { port_.PumpMessages(); }
 
     // Turnarounds in microseconds, in the order they happened.
     const std::vector<double>& turnarounds() const { return turnarounds_; }
@@ -29,7 +28,6 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
-    kermit::KermitPort& port_;
     bool lineWasEmpty_ = true;
     bool inputSinceWrite_ = false;
     Clock::time_point lastPieceAt_{};

@@ -11,7 +11,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -21,6 +20,7 @@
 #include "disk/FileSource.h"
 #include "kermit/BlockCheck.h"
 #include "kermit/KermitEngine.h"
+#include "tests/support/QueuedPeer.h"
 
 namespace {
 
@@ -36,20 +36,13 @@ long PeakKiB() {
 // The receiving end: answers the S with long packets of 4096, a window of
 // 31 and repeat counts, every other packet with a Y, and decodes each new
 // data packet's field to count the bytes.
-class AckingLine : public kermit::KermitPort {
+class AckingLine : public test_support::QueuedPeer {
 public:
-    explicit AckingLine(std::atomic<int>& run) : run_(run), decoded_(new std::uint8_t[kDecode]) {}
+    explicit AckingLine(std::atomic<int>& run)
+        : QueuedPeer(run), decoded_(new std::uint8_t[kDecode]) {}
     std::uint64_t bytes = 0;
     std::uint64_t packets = 0;
 
-    int ReadAvailable(std::uint8_t* buffer, int maxLength) override {
-        int n = 0;
-        for (; n < maxLength && !input_.empty(); ++n) {
-            buffer[n] = input_.front();
-            input_.pop_front();
-        }
-        return n;
-    }
     int Write(const std::uint8_t* p, int length) override {
         ++packets;
         const int seq = unchar(p[2]);
@@ -70,12 +63,6 @@ public:
         (void)length;
         return length;
     }
-    void WaitForInput(int milliseconds) override {
-        now_ += milliseconds;
-        if (input_.empty()) run_ = 0;
-    }
-    void PumpMessages() override {}
-    std::int64_t NowMs() override { return now_; }
 
 private:
     static constexpr int kDecode = (kermit::kMaxPacketData / 3 + 1) * 94;
@@ -106,13 +93,10 @@ private:
             sum += packet[i];
         packet.push_back(static_cast<std::uint8_t>(tochar((sum + ((sum & 192) >> 6)) & 63)));
         packet.push_back('\r');
-        input_.insert(input_.end(), packet.begin(), packet.end());
+        Queue(packet);
     }
 
-    std::atomic<int>& run_;
     std::unique_ptr<std::uint8_t[]> decoded_;
-    std::deque<std::uint8_t> input_;
-    std::int64_t now_ = 0;
     int lastDataSeq_ = -1;
     int checkType_ = 1;
 };

@@ -3,40 +3,8 @@
 
 namespace {
 
-using C = CliOptions::Command;
-constexpr C kCommands[] = {C::Ports, C::Send, C::Receive, C::Capture};
 constexpr int kNameColumn = 30;
 constexpr int kLineWidth = 79;
-
-QString UsageLine(C command) {
-    switch (command) {
-        case C::Ports:
-            return QStringLiteral("corvix-cli ports");
-        case C::Send:
-            return QStringLiteral("corvix-cli send [OPTION...] FILE...");
-        case C::Receive:
-            return QStringLiteral("corvix-cli receive [OPTION...]");
-        case C::Capture:
-            return QStringLiteral("corvix-cli capture [OPTION...]");
-    }
-    return {};
-}
-
-QString CommandSummary(C command) {
-    switch (command) {
-        case C::Ports:
-            return QStringLiteral(
-                "list the serial ports --port takes; (caliper) marks the "
-                "caliper's adapter");
-        case C::Send:
-            return QStringLiteral("send FILE... to the caliper in one Kermit batch");
-        case C::Receive:
-            return QStringLiteral("receive files from the caliper and serve its requests");
-        case C::Capture:
-            return QStringLiteral("capture the text the caliper prints");
-    }
-    return {};
-}
 
 // "  --name VALUE    what it does", the text starting in one column and
 // wrapped to fit 79 columns.
@@ -64,8 +32,8 @@ QString OptionLine(const QString& names, const QString& help) {
 
 QString CommandsOf(unsigned bits) {
     QStringList names;
-    for (const C command : kCommands)
-        if (bits & CommandBit(command)) names << CliCommandName(command);
+    for (const CliCommandEntry& entry : CliCommandTable())
+        if (bits & CommandBit(entry.command)) names << QLatin1String(entry.name);
     return names.join(QLatin1Char(' '));
 }
 
@@ -87,21 +55,23 @@ QString OptionLines(unsigned commands, bool which) {
 }  // namespace
 
 QString CliHelp() {
-    QString text = QStringLiteral("usage: ");
-    for (const C command : kCommands)
-        text += (command == C::Ports ? QString() : QStringLiteral("       ")) + UsageLine(command) +
-                QLatin1Char('\n');
-    text += QStringLiteral("       corvix-cli [COMMAND] --help | --version\n\nCommands:\n");
-    for (const C command : kCommands)
-        text += OptionLine(CliCommandName(command), CommandSummary(command));
-    text += QStringLiteral("\nOptions:\n") + OptionLines(~0u, true);
+    QString text;
+    QString commands;
+    for (const CliCommandEntry& entry : CliCommandTable()) {
+        text += (text.isEmpty() ? QStringLiteral("usage: ") : QStringLiteral("       ")) +
+                QLatin1String(entry.usage) + QLatin1Char('\n');
+        commands += OptionLine(QLatin1String(entry.name), QLatin1String(entry.summary));
+    }
+    text += QStringLiteral("       corvix-cli [COMMAND] --help | --version\n\nCommands:\n") +
+            commands + QStringLiteral("\nOptions:\n") + OptionLines(~0u, true);
     return text + QStringLiteral(
                       "\nResults go to standard output, progress and messages to "
                       "standard error.\nSee man corvix-cli for the exit statuses.\n");
 }
 
 QString CliHelp(CliOptions::Command command) {
+    const CliCommandEntry& entry = CliCommandEntryOf(command);
     return QStringLiteral("usage: %1\n%2\n\nOptions:\n")
-               .arg(UsageLine(command), CommandSummary(command)) +
+               .arg(QLatin1String(entry.usage), QLatin1String(entry.summary)) +
            OptionLines(CommandBit(command), false);
 }

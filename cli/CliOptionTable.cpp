@@ -47,28 +47,40 @@ constexpr std::array kOptions = {
     CliOptionEntry{"quiet", "", "no progress and no lists, only messages", kJobs},
 };
 
+constexpr std::array kCommands = {
+    CliCommandEntry{C::Ports, "ports", "corvix-cli ports",
+                    "list the serial ports --port takes; (caliper) marks the caliper's adapter",
+                    JobKind::Receive},
+    CliCommandEntry{C::Send, "send", "corvix-cli send [OPTION...] FILE...",
+                    "send FILE... to the caliper in one Kermit batch", JobKind::Send},
+    CliCommandEntry{C::Receive, "receive", "corvix-cli receive [OPTION...]",
+                    "receive files from the caliper and serve its requests", JobKind::Receive},
+    CliCommandEntry{C::Capture, "capture", "corvix-cli capture [OPTION...]",
+                    "capture the text the caliper prints", JobKind::Capture},
+};
+
 }  // namespace
 
 std::span<const CliOptionEntry> CliOptionTable() {
     return kOptions;
 }
 
+std::span<const CliCommandEntry> CliCommandTable() {
+    return kCommands;
+}
+
+const CliCommandEntry& CliCommandEntryOf(CliOptions::Command command) {
+    for (const CliCommandEntry& entry : kCommands)
+        if (entry.command == command) return entry;
+    return kCommands.front();  // every command has its row
+}
+
 std::optional<CliOptions::Command> CliCommandOf(const QString& word) {
-    for (const C command : {C::Ports, C::Send, C::Receive, C::Capture})
-        if (word == CliCommandName(command)) return command;
+    for (const CliCommandEntry& entry : kCommands)
+        if (word == QLatin1String(entry.name)) return entry.command;
     return std::nullopt;
 }
 
 QString CliCommandName(CliOptions::Command command) {
-    switch (command) {
-        case C::Ports:
-            return QStringLiteral("ports");
-        case C::Send:
-            return QStringLiteral("send");
-        case C::Receive:
-            return QStringLiteral("receive");
-        case C::Capture:
-            return QStringLiteral("capture");
-    }
-    return {};
+    return QLatin1String(CliCommandEntryOf(command).name);
 }

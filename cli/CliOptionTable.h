@@ -22,6 +22,20 @@ constexpr unsigned CommandBit(CliOptions::Command command) {
 
 std::span<const CliOptionEntry> CliOptionTable();
 
+// One command of corvix-cli: its name, its usage line, what it does and the
+// job it runs (`ports` runs none, and its kind is never read). The parser
+// and the help are both made from this table, in its order.
+struct CliCommandEntry {
+    CliOptions::Command command;
+    const char* name;
+    const char* usage;
+    const char* summary;
+    JobKind job;
+};
+
+std::span<const CliCommandEntry> CliCommandTable();
+const CliCommandEntry& CliCommandEntryOf(CliOptions::Command command);
+
 // The command named `word`; nothing when there is none of that name.
 std::optional<CliOptions::Command> CliCommandOf(const QString& word);
 QString CliCommandName(CliOptions::Command command);

@@ -7,20 +7,6 @@
 
 namespace {
 
-// The job a command runs; `ports` runs none, and its kind is never read.
-JobKind JobKindOf(CliOptions::Command command) {
-    switch (command) {
-        case CliOptions::Command::Send:
-            return JobKind::Send;
-        case CliOptions::Command::Capture:
-            return JobKind::Capture;
-        case CliOptions::Command::Receive:
-        case CliOptions::Command::Ports:
-            break;
-    }
-    return JobKind::Receive;
-}
-
 // The rate `text` names, 0 when it is none the port opens at.
 int BaudRateOf(const QString& text) {
     bool ok = false;
@@ -177,7 +163,7 @@ std::optional<CliOptions> ParseCliOptions(const QStringList& arguments, QString&
     CliOptions o;
     o.command = *command;
     o.commandGiven = true;
-    o.job.kind = JobKindOf(o.command);
+    o.job.kind = CliCommandEntryOf(o.command).job;
     QCommandLineParser parser;
     AddOptions(parser, o.command);
     // The parser takes its first argument for the program's name.

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <utility>
 
 #include "disk/FileBeside.h"
 #include "disk/SystemFiles.h"
@@ -13,29 +14,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The system's error as the C library's code where there is one, so that
-// callers tell the common causes alike on every system.
+// The system's errors that have a code of the C library: callers tell these
+// common causes alike on every system.
+constexpr std::pair<DWORD, std::errc> kCommonErrors[] = {
+    {ERROR_FILE_EXISTS, std::errc::file_exists},
+    {ERROR_ALREADY_EXISTS, std::errc::file_exists},
+    {ERROR_FILE_NOT_FOUND, std::errc::no_such_file_or_directory},
+    {ERROR_PATH_NOT_FOUND, std::errc::no_such_file_or_directory},
+    {ERROR_ACCESS_DENIED, std::errc::permission_denied},
+    {ERROR_SHARING_VIOLATION, std::errc::permission_denied},
+    {ERROR_DISK_FULL, std::errc::no_space_on_device},
+    {ERROR_HANDLE_DISK_FULL, std::errc::no_space_on_device},
+    {ERROR_FILENAME_EXCED_RANGE, std::errc::filename_too_long},
+    {ERROR_WRITE_PROTECT, std::errc::read_only_file_system},
+};
+
+// The system's error as the C library's code where there is one.
 std::error_code SystemError(DWORD code) {
-    switch (code) {
-        case ERROR_FILE_EXISTS:
-        case ERROR_ALREADY_EXISTS:
-            return std::make_error_code(std::errc::file_exists);
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-            return std::make_error_code(std::errc::no_such_file_or_directory);
-        case ERROR_ACCESS_DENIED:
-        case ERROR_SHARING_VIOLATION:
-            return std::make_error_code(std::errc::permission_denied);
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            return std::make_error_code(std::errc::no_space_on_device);
-        case ERROR_FILENAME_EXCED_RANGE:
-            return std::make_error_code(std::errc::filename_too_long);
-        case ERROR_WRITE_PROTECT:
-            return std::make_error_code(std::errc::read_only_file_system);
-        default:
-            return {static_cast<int>(code), std::system_category()};
-    }
+    for (const auto& [system, common] : kCommonErrors)
+        if (system == code) return std::make_error_code(common);
+    return {static_cast<int>(code), std::system_category()};
 }
 
 std::error_code LastError() {

@@ -10,13 +10,13 @@
 // at most.
 #include <algorithm>
 #include <cstdlib>
-#include <deque>
 #include <vector>
 
 #include "FuzzLine.h"
 #include "disk/DiskFiles.h"
 #include "kermit/BlockCheck.h"
 #include "kermit/KermitEngine.h"
+#include "tests/support/QueuedPeer.h"
 
 namespace {
 
@@ -41,20 +41,12 @@ std::vector<std::uint8_t> FileFor(std::uint8_t choice) {
 
 // The receiving end: answers the S with the fuzz input, every other packet
 // with an empty Y, each in the check the link has in force.
-class AnsweringLine : public kermit::KermitPort {
+class AnsweringLine : public test_support::QueuedPeer {
 public:
     AnsweringLine(const std::uint8_t* answer, std::size_t size, std::atomic<int>& run)
-        : answer_(answer, answer + std::min<std::size_t>(size, 91)), run_(run) {}
+        : QueuedPeer(run), answer_(answer, answer + std::min<std::size_t>(size, 91)) {}
     void Watch(const PacketLink* link) { link_ = link; }
 
-    int ReadAvailable(std::uint8_t* buffer, int maxLength) override {
-        int n = 0;
-        for (; n < maxLength && !input_.empty(); ++n) {
-            buffer[n] = input_.front();
-            input_.pop_front();
-        }
-        return n;
-    }
     int Write(const std::uint8_t* buffer, int length) override {
         if (length > PacketLink::kLineBufferSize) std::abort();
         const kermit::Agreed& a = link_->InForce();
@@ -78,12 +70,6 @@ public:
         Answer(unchar(p[2]), p[3]);
         return length;
     }
-    void WaitForInput(int milliseconds) override {
-        now_ += std::max(milliseconds, 1);
-        if (input_.empty()) run_ = 0;
-    }
-    void PumpMessages() override {}
-    std::int64_t NowMs() override { return now_; }
 
 private:
     void Answer(int seq, int type) {
@@ -99,14 +85,11 @@ private:
                                  sum);
         packet.insert(packet.end(), sum, sum + check);
         packet.push_back('\r');
-        input_.insert(input_.end(), packet.begin(), packet.end());
+        Queue(packet);
     }
 
     std::vector<std::uint8_t> answer_;
-    std::atomic<int>& run_;
     const PacketLink* link_ = nullptr;
-    std::deque<std::uint8_t> input_;
-    std::int64_t now_ = 0;
 };
 
 }  // namespace

@@ -60,15 +60,8 @@ void MarkPrefixed(std::uint8_t* table, int x) {
 }  // namespace
 
 bool PacketLink::PrefixesCautiously() const {
+    if (offer_.prefixing != Prefixing::Automatic) return offer_.prefixing == Prefixing::Cautious;
     const Agreed& a = state_.agreed;
-    switch (offer_.prefixing) {
-        case Prefixing::Cautious:
-            return true;
-        case Prefixing::All:
-            return false;
-        case Prefixing::Automatic:
-            break;
-    }
     return a.longLen > 0 || a.slidingWindowSize > 1;
 }
 

@@ -41,4 +41,27 @@ public:
     }
 };
 
+// Passes everything to another port. A port that watches or records the line
+// on its way derives from it and overrides only what it watches.
+class ForwardingPort : public KermitPort {
+public:
+    explicit ForwardingPort(KermitPort& port) : port_(port) {}
+
+    int ReadAvailable(std::uint8_t* buffer, int maxLength) override {
+        return port_.ReadAvailable(buffer, maxLength);
+    }
+    int Write(const std::uint8_t* buffer, int length) override {
+        return port_.Write(buffer, length);
+    }
+    void WaitForInput(int milliseconds) override { port_.WaitForInput(milliseconds); }
+    void WaitForRest(int milliseconds, int bytes) override {
+        port_.WaitForRest(milliseconds, bytes);
+    }
+    void PumpMessages() override { port_.PumpMessages(); }
+    std::int64_t NowMs() override { return port_.NowMs(); }
+
+protected:
+    KermitPort& port_;  // the port everything is passed to
+};
+
 }  // namespace kermit

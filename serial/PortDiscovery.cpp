@@ -20,13 +20,11 @@ bool IsAcceptedPortName(const QString& portName, PortNaming naming) {
     return portName.size() > 3 && portName.startsWith(u"tty") && !portName.contains(u'/');
 }
 
-int IsCaliperPort(const PortRecord& record) {
-    if (record.hasHardwareId) return record.hardwareId == QStringView(kCaliperHardwareId) ? 1 : 0;
+bool IsCaliperPort(const PortRecord& record) {
+    if (record.hasHardwareId) return record.hardwareId == QStringView(kCaliperHardwareId);
     return record.hasVendorIdentifier && record.hasProductIdentifier &&
-                   record.vendorIdentifier == kCaliperVendorId &&
-                   record.productIdentifier == kCaliperProductId
-               ? 1
-               : 0;
+           record.vendorIdentifier == kCaliperVendorId &&
+           record.productIdentifier == kCaliperProductId;
 }
 
 QList<_tagPORTS> EnumeratePorts(const PortSource& source, PortNaming naming) {
@@ -35,7 +33,7 @@ QList<_tagPORTS> EnumeratePorts(const PortSource& source, PortNaming naming) {
     for (const PortRecord& record : source()) {
         if (!IsAcceptedPortName(record.portName, naming)) continue;
         const QString location = record.location.isEmpty() ? record.portName : record.location;
-        ports.append(_tagPORTS{IsCaliperPort(record), record.portName + u':', location,
+        ports.append(_tagPORTS{IsCaliperPort(record) ? 1 : 0, record.portName + u':', location,
                                record.serialNumber, record.stableLink});
     }
     return ports;

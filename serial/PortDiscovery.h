@@ -49,7 +49,9 @@ inline constexpr char16_t kCaliperHardwareId[] = u"FTDIBUS\\COMPORT&VID_0403&PID
 QList<PortRecord> SystemPortRecords();
 
 bool IsAcceptedPortName(const QString& portName, PortNaming naming);
-int IsCaliperPort(const PortRecord& record);
+// True for a port of the caliper's own adapter: by its first hardware
+// identifier where the system gives one, else by vendor and product id.
+bool IsCaliperPort(const PortRecord& record);
 
 // The accepted ports of `source`, in the order the system listed them: not
 // sorted, duplicates kept. An empty list is the only sign of failure.

@@ -63,4 +63,13 @@ private:
     std::unique_ptr<State> state_;
 };
 
+// The driver's own bits of the four input lines.
+struct ModemLineBits {
+    unsigned long cts, dsr, ring, carrier;
+};
+
+// The lines set in the driver's `bits`, as the status word of SerialPort
+// (kCtsOn...).
+quint32 ModemStatusOf(unsigned long bits, const ModemLineBits& driver);
+
 }  // namespace serial

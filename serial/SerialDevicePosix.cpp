@@ -272,11 +272,8 @@ SerialDevice::ModemLook SerialDevice::ReadModemLines(quint32& status) {
         // ENOTTY is the terminal layer saying the driver has no such request.
         return errno == ENOTTY ? ModemLook::NoLines : ModemLook::Failed;
     }
-    status = 0;
-    if (bits & TIOCM_CTS) status |= SerialPort::kCtsOn;
-    if (bits & TIOCM_DSR) status |= SerialPort::kDsrOn;
-    if (bits & TIOCM_RI) status |= SerialPort::kRingOn;
-    if (bits & TIOCM_CD) status |= SerialPort::kCarrierOn;
+    status =
+        ModemStatusOf(static_cast<unsigned long>(bits), {TIOCM_CTS, TIOCM_DSR, TIOCM_RI, TIOCM_CD});
     return ModemLook::Read;
 }
 

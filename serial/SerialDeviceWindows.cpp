@@ -239,11 +239,7 @@ SerialDevice::ModemLook SerialDevice::ReadModemLines(quint32& status) {
         return error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION ? ModemLook::NoLines
                                                                                : ModemLook::Failed;
     }
-    status = 0;
-    if (bits & MS_CTS_ON) status |= SerialPort::kCtsOn;
-    if (bits & MS_DSR_ON) status |= SerialPort::kDsrOn;
-    if (bits & MS_RING_ON) status |= SerialPort::kRingOn;
-    if (bits & MS_RLSD_ON) status |= SerialPort::kCarrierOn;
+    status = ModemStatusOf(bits, {MS_CTS_ON, MS_DSR_ON, MS_RING_ON, MS_RLSD_ON});
     return ModemLook::Read;
 }
 

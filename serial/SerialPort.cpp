@@ -227,6 +227,13 @@ void SerialPort::CheckModemStatus() {
     if (observer_ != nullptr) observer_->OnModemStatusChanged((status & kCtsOn) ? 1 : 0);
 }
 
+quint32 ModemStatusOf(unsigned long bits, const ModemLineBits& driver) {
+    return ((bits & driver.cts) ? SerialPort::kCtsOn : 0) |
+           ((bits & driver.dsr) ? SerialPort::kDsrOn : 0) |
+           ((bits & driver.ring) ? SerialPort::kRingOn : 0) |
+           ((bits & driver.carrier) ? SerialPort::kCarrierOn : 0);
+}
+
 bool SerialPort::ReadModemLines(quint32& status) {
     if (modemLineReader_) return modemLineReader_(status);
     const SerialDevice::ModemLook look = device_->ReadModemLines(status);

@@ -67,14 +67,14 @@ bool HasPrinter(const QPrinter& printer) {
 }
 
 LogFont SettingsFont(AppCore& app) {
-    if (app.FontHeight < kLargestFontHeight) app.FontHeight = kFallbackFontHeight;
+    if (app.settings.FontHeight < kLargestFontHeight) app.settings.FontHeight = kFallbackFontHeight;
     LogFont font;
-    font.height = app.FontHeight;
-    font.italic = app.FontItalic;
-    font.underline = app.FontUnderline;
-    font.strikeOut = app.FontStrike;
-    font.weight = app.FontWeight;
-    font.faceName = app.FontFace.left(kLogFontFaceCapacity);
+    font.height = app.settings.FontHeight;
+    font.italic = app.settings.FontItalic;
+    font.underline = app.settings.FontUnderline;
+    font.strikeOut = app.settings.FontStrike;
+    font.weight = app.settings.FontWeight;
+    font.faceName = app.settings.FontFace.left(kLogFontFaceCapacity);
     return font;
 }
 
@@ -108,12 +108,12 @@ CAsciiDlg::CAsciiDlg(AppCore& app, QWidget* parent)
 CAsciiDlg::~CAsciiDlg() {
     if (worker != nullptr) worker->Stop();
     worker.reset();
-    if (screenFontHeight >= kLargestFontHeight) app_.FontHeight = screenFontHeight;
-    app_.FontItalic = logFont.italic;
-    app_.FontUnderline = logFont.underline;
-    app_.FontStrike = logFont.strikeOut;
-    app_.FontWeight = logFont.weight;
-    app_.FontFace = logFont.faceName;
+    if (screenFontHeight >= kLargestFontHeight) app_.settings.FontHeight = screenFontHeight;
+    app_.settings.FontItalic = logFont.italic;
+    app_.settings.FontUnderline = logFont.underline;
+    app_.settings.FontStrike = logFont.strikeOut;
+    app_.settings.FontWeight = logFont.weight;
+    app_.settings.FontFace = logFont.faceName;
 }
 
 QListWidget* CAsciiDlg::pieceList() const {
@@ -275,7 +275,7 @@ void CAsciiDlg::OnPrint() {
     if (!ReadMargin()) Message(QString::fromLatin1(kMarginEntryText));
     if (!dialogs.choosePrinter) return;
     QPrinter printer(QPrinter::HighResolution);
-    if (!dialogs.choosePrinter(this, printer, app_.CaptureDir)) return;
+    if (!dialogs.choosePrinter(this, printer, app_.settings.CaptureDir)) return;
     if (!HasPrinter(printer)) {
         Message(QString::fromLatin1(kNoPrinterText));
         return;
@@ -292,7 +292,7 @@ void CAsciiDlg::OnPrint() {
     } else if (result != PrintResult::Printed) {
         Message(PrintResultText(result, app_.TextTable));
     } else if (printer.outputFormat() == QPrinter::PdfFormat) {
-        app_.CaptureDir = QFileInfo(printer.outputFileName()).absolutePath();
+        app_.settings.CaptureDir = QFileInfo(printer.outputFileName()).absolutePath();
     }
 }
 

@@ -76,16 +76,16 @@ void CSettingsDlg::InitPacketLog() {
     const QStringList& texts = app_.TextTable;
     ui_->packetLogCheck->setText(TextAt(texts, TextId::PacketLogCheck));
     ui_->packetLogBrowse->setText(TextAt(texts, TextId::PacketLogBrowse));
-    const QString stored = app_.PacketLogFile.trimmed();
+    const QString stored = app_.settings.PacketLogFile.trimmed();
     ui_->packetLogPath->setText(stored.isEmpty() ? DefaultPacketLogFile()
                                                  : QDir::toNativeSeparators(stored));
     ui_->packetLogPath->setCursorPosition(0);
     for (QWidget* follower :
          {static_cast<QWidget*>(ui_->packetLogPath), static_cast<QWidget*>(ui_->packetLogBrowse)}) {
         connect(ui_->packetLogCheck, &QCheckBox::toggled, follower, &QWidget::setEnabled);
-        follower->setEnabled(app_.PacketLog != 0);
+        follower->setEnabled(app_.settings.PacketLog);
     }
-    ui_->packetLogCheck->setChecked(app_.PacketLog != 0);
+    ui_->packetLogCheck->setChecked(app_.settings.PacketLog);
     connect(ui_->packetLogBrowse, &QPushButton::clicked, this, &CSettingsDlg::BrowsePacketLog);
 }
 

@@ -131,10 +131,10 @@ int CStemraDlg::exec() {
 
 void CStemraDlg::OnInitDialog() {
     app_.EnumeratePorts();
-    CheckLanguageItem(app_.Language, true);
+    CheckLanguageItem(app_.settings.Language, true);
     setWindowIcon(ProgramIcon());
     ScanLanguageFiles();
-    ChooseLanguage(app_.Language, true);
+    ChooseLanguage(app_.settings.Language, true);
 }
 
 // Without a caliper adapter among the ports, below the buttons: the port a
@@ -143,18 +143,18 @@ void CStemraDlg::ShowPortHint() {
     const bool adapter = std::any_of(app_.PortList.begin(), app_.PortList.end(),
                                      [](const _tagPORTS& port) { return port.isCaliper == 1; });
     QString hint;
-    if (app_.Comport.isEmpty()) {
+    if (app_.settings.Comport.isEmpty()) {
         hint = Text(TextId::NoPortSet)
                    .arg(Text(TextId::CommunicationMenu), Text(TextId::SettingsItem));
     } else if (!adapter) {
-        hint = Text(TextId::NoAdapterPortUsed).arg(PortEntryName(app_.Comport));
+        hint = Text(TextId::NoAdapterPortUsed).arg(PortEntryName(app_.settings.Comport));
     }
     ui_->portHint->setText(hint);
     ui_->portHint->setVisible(!hint.isEmpty());
 }
 
 void CStemraDlg::RunStartupRequest() {
-    switch (ChooseStartupAction(commandLineRequest, app_.Comport)) {
+    switch (ChooseStartupAction(commandLineRequest, app_.settings.Comport)) {
         case StartupAction::LoadProgram:
             return OnProgramLoad();
         case StartupAction::KermitReceive:
@@ -165,7 +165,7 @@ void CStemraDlg::RunStartupRequest() {
                             MessageIcon::Error);
                 return OnOK();
             }
-            app_.LastDir = commandLineRequest.path;
+            app_.settings.LastDir = commandLineRequest.path;
             return OnKermitReceive();
         case StartupAction::ReceiveAscii:
             return OnReceiveAscii();
@@ -177,7 +177,7 @@ void CStemraDlg::RunStartupRequest() {
 // ---- Commands
 
 void CStemraDlg::OnSettings() {
-    CSettingsDlg dialog(app_, app_.Baud, app_.Comport, this);
+    CSettingsDlg dialog(app_, app_.settings.Baud, app_.settings.Comport, this);
     dialog.chooseFile = services_.chooseFile;
     if (services_.runDialog(dialog) != QDialog::Accepted) return;
     // The port chosen from the list, kept from before or typed in.
@@ -185,18 +185,19 @@ void CStemraDlg::OnSettings() {
         ShowMessage(Text(TextId::EmptyPortRefused), MessageIcon::Warning);
         return;
     }
-    app_.Comport = dialog.portName;
+    app_.settings.Comport = dialog.portName;
     // A list left without a selection keeps the rate there was.
-    if (dialog.baudIndex >= 0) app_.Baud = dialog.baudIndex;
-    app_.PacketLog = dialog.packetLog ? 1 : 0;
-    app_.PacketLogFile = dialog.packetLogFile;
+    if (dialog.baudIndex >= 0) app_.settings.Baud = dialog.baudIndex;
+    app_.settings.PacketLog = dialog.packetLog;
+    app_.settings.PacketLogFile = dialog.packetLogFile;
     ShowPortHint();
 }
 
 // Several files chosen at once go in one batch.
 void CStemraDlg::OnKermitSend() {
     QStringList more;
-    FileChooserRequest chooser = KermitSendChooser(Text(TextId::ChooseFile), app_.LastFile);
+    FileChooserRequest chooser =
+        KermitSendChooser(Text(TextId::ChooseFile), app_.settings.LastFile);
     chooser.alsoChosen = &more;
     const QString path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
@@ -206,8 +207,8 @@ void CStemraDlg::OnKermitSend() {
 void CStemraDlg::OnProgramLoad() {
     QString path = commandLineRequest.path;
     if (!commandLineRequest.fromCommandLine) {
-        path =
-            services_.chooseFile(this, LoadProgramChooser(Text(TextId::ChooseFile), app_.LastFile));
+        path = services_.chooseFile(
+            this, LoadProgramChooser(Text(TextId::ChooseFile), app_.settings.LastFile));
         if (path.isEmpty()) return;
     }
     RunSend(path);
@@ -215,20 +216,21 @@ void CStemraDlg::OnProgramLoad() {
 }
 
 WorkerJob CStemraDlg::Job(JobKind kind, const QString& path) const {
+    const AppSettings& settings = app_.settings;
     return WorkerJob{.kind = kind,
-                     .portName = app_.Comport,
-                     .baud = serial::BaudRateAt(app_.Baud),
+                     .portName = settings.Comport,
+                     .baud = serial::BaudRateAt(settings.Baud),
                      .path = path,
-                     .packetLog = kind == JobKind::Capture ? QString() : PacketLogFileOf(app_),
-                     .offer = {.blockCheck = app_.BlockCheck,
-                               .packetLength = app_.PacketLength,
-                               .slidingWindow = app_.Window,
-                               .prefixing = PrefixingOf(app_.Prefixing)}};
+                     .packetLog = kind == JobKind::Capture ? QString() : PacketLogFileOf(settings),
+                     .offer = {.blockCheck = settings.BlockCheck,
+                               .packetLength = settings.PacketLength,
+                               .slidingWindow = settings.SlidingWindow,
+                               .prefixing = PrefixingOf(settings.Prefixing)}};
 }
 
 void CStemraDlg::RunSend(const QString& path, const QStringList& batch) {
     const std::uint32_t fileSize = ReadFileSize(path);
-    app_.LastFile = path;
+    app_.settings.LastFile = path;
     WorkerJob job = Job(JobKind::Send, path);
     job.batch = batch;
     services_.jobWindows.runTransfer(this, {job, fileSize, commandLineRequest.fromCommandLine});
@@ -237,26 +239,28 @@ void CStemraDlg::RunSend(const QString& path, const QStringList& batch) {
 void CStemraDlg::OnKermitReceive() {
     if (commandLineRequest.path.isEmpty()) {
         QString folder;
-        if (services_.chooseFolder(this, app_.LastDir, &folder, kFolderCapacity) == 0) return;
-        app_.LastDir = folder;
+        if (services_.chooseFolder(this, app_.settings.LastDir, &folder, kFolderCapacity) == 0)
+            return;
+        app_.settings.LastDir = folder;
     } else {
-        app_.LastDir = commandLineRequest.path;
+        app_.settings.LastDir = commandLineRequest.path;
     }
-    services_.jobWindows.runTransfer(
-        this, {Job(JobKind::Receive, app_.LastDir), 0, commandLineRequest.fromCommandLine});
+    services_.jobWindows.runTransfer(this, {Job(JobKind::Receive, app_.settings.LastDir), 0,
+                                            commandLineRequest.fromCommandLine});
     if (commandLineRequest.fromCommandLine) OnOK();
 }
 
 void CStemraDlg::OnDataToPrinter() {
     const FileChooserRequest chooser =
-        DataToPrinterChooser(Text(TextId::ChooseFile), app_.CaptureDir);
+        DataToPrinterChooser(Text(TextId::ChooseFile), app_.settings.CaptureDir);
     QString path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
     WorkerJob job = Job(JobKind::Capture);
     job.baud = kPrinterBaud;
-    const CaptureOutcome outcome = services_.jobWindows.runCapture(this, {job, app_.Margin});
+    const CaptureOutcome outcome =
+        services_.jobWindows.runCapture(this, {job, app_.settings.Margin});
     if (outcome.result != QDialog::Accepted) return;
-    app_.Margin = outcome.marginChars;
+    app_.settings.Margin = outcome.marginChars;
     if (outcome.captureText.isEmpty()) return;
     path = SaveCapture(path, outcome.captureText, chooser);
     if (path.isEmpty()) return;
@@ -265,14 +269,14 @@ void CStemraDlg::OnDataToPrinter() {
 
 void CStemraDlg::OnReceiveAscii() {
     const FileChooserRequest chooser =
-        ReceiveAsciiChooser(Text(TextId::ChooseFile), app_.CaptureDir);
+        ReceiveAsciiChooser(Text(TextId::ChooseFile), app_.settings.CaptureDir);
     QString path = commandLineRequest.path;
     if (!commandLineRequest.fromCommandLine) path = services_.chooseFile(this, chooser);
     if (path.isEmpty()) return;
     const CaptureOutcome outcome =
-        services_.jobWindows.runCapture(this, {Job(JobKind::Capture), app_.Margin});
+        services_.jobWindows.runCapture(this, {Job(JobKind::Capture), app_.settings.Margin});
     if (outcome.result != QDialog::Accepted) return;
-    app_.Margin = outcome.marginChars;
+    app_.settings.Margin = outcome.marginChars;
     // Nothing captured replaces no file that is there.
     if (!outcome.captureText.isEmpty() || !QFileInfo::exists(path)) {
         path = SaveCapture(path, outcome.captureText, chooser);
@@ -289,7 +293,7 @@ QString CStemraDlg::SaveCapture(QString path, const QByteArray& bytes, FileChoos
     for (;;) {
         QString error;
         if (WriteCaptureFile(path, bytes, &error, Text(TextId::CaptureNotWritten))) {
-            app_.CaptureDir = QFileInfo(path).absolutePath();
+            app_.settings.CaptureDir = QFileInfo(path).absolutePath();
             return path;
         }
         ShowMessage(error, MessageIcon::Error);

@@ -27,7 +27,7 @@ void CStemraDlg::AddLanguageItems() {
 }
 
 void CStemraDlg::ScanLanguageFiles() {
-    const int chosen = app_.Language;
+    const int chosen = app_.settings.Language;
     const LanguageScanResult scan = app_.ScanLanguageFiles();
     for (int position = 0; position < kLanguageCount; ++position) {
         LanguageItem(position)->setEnabled(scan.present[size_t(position)]);
@@ -44,11 +44,11 @@ void CStemraDlg::OnLanguageCommand(int commandId) {
 }
 
 void CStemraDlg::ChooseLanguage(int index, bool checkItem) {
-    CheckLanguageItem(app_.Language, false);
+    CheckLanguageItem(app_.settings.Language, false);
     if (checkItem) CheckLanguageItem(index, true);
-    if (app_.ChooseLanguage(index) != 1) return;
+    if (!app_.ChooseLanguage(index)) return;
     ApplyLanguageTexts();
-    textsLanguage_ = LanguageLocaleName(app_.Language);
+    textsLanguage_ = LanguageLocaleName(app_.settings.Language);
     qtTexts_.Switch(textsLanguage_, QtTranslationFolders(app_.ProgramFolder));
 }
 

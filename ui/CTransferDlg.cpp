@@ -303,8 +303,8 @@ void CTransferDlg::On(const report::WaitingForPort& wait) {
 
 void CTransferDlg::On(const report::TransactionDone& done) {
     share_.Reset();
-    app_.LastFile = LastFileText(done.folder, done.name);
-    app_.LastDir = LastDirText(done.folder);
+    app_.settings.LastFile = LastFileText(done.folder, done.name);
+    app_.settings.LastDir = LastDirText(done.folder);
     if (!receivedName_.isEmpty()) ShowFileIn(receivedName_);
     receivedName_.clear();
 }

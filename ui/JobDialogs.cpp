@@ -23,25 +23,8 @@ namespace {
 
 const QString kCaption = QStringLiteral("Corvix");
 
-QMessageBox::Icon BoxIcon(std::optional<MessageIcon> icon) {
-    if (!icon) return QMessageBox::NoIcon;
-    switch (*icon) {
-        case MessageIcon::Error:
-            return QMessageBox::Critical;
-        case MessageIcon::Warning:
-            return QMessageBox::Warning;
-        case MessageIcon::Information:
-            return QMessageBox::Information;
-        case MessageIcon::Question:
-            return QMessageBox::Question;
-    }
-    return QMessageBox::NoIcon;
-}
-
 void SystemMessage(QWidget* owner, const QString& text, std::optional<MessageIcon> icon) {
-    QMessageBox box(BoxIcon(icon), kCaption, text, QMessageBox::Ok, owner);
-    KeepCaptionReadable(box);
-    box.exec();
+    ShowMessageBox(owner, kCaption, text, icon);
 }
 
 JobReportSink::Overwrite SystemOverwrite(QWidget* owner, const QString& text) {

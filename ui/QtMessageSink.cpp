@@ -6,8 +6,9 @@
 
 namespace {
 
-QMessageBox::Icon BoxIcon(MessageIcon icon) {
-    switch (icon) {
+QMessageBox::Icon BoxIcon(std::optional<MessageIcon> icon) {
+    if (!icon) return QMessageBox::NoIcon;
+    switch (*icon) {
         case MessageIcon::Error:
             return QMessageBox::Critical;
         case MessageIcon::Warning:
@@ -33,10 +34,15 @@ void KeepCaptionReadable(QMessageBox& box) {
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-void QtMessageSink::ShowMessage(const QString& text, const QString& caption, MessageIcon icon) {
-    QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Ok, owner_);
+void ShowMessageBox(QWidget* owner, const QString& caption, const QString& text,
+                    std::optional<MessageIcon> icon) {
+    QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Ok, owner);
     KeepCaptionReadable(box);
     box.exec();
+}
+
+void QtMessageSink::ShowMessage(const QString& text, const QString& caption, MessageIcon icon) {
+    ShowMessageBox(owner_, caption, text, icon);
 }
 
 bool AskYesNo(QWidget* owner, const QString& text) {

@@ -2,33 +2,27 @@
 
 #include <QDir>
 
+#include <utility>
+
 #include "app/TextTable.h"
 
 namespace {
 
 using Failure = kermit::KermitEngine::Failure;
 
+// The sentence of a failure that names only the file; any other says that
+// the transfer failed.
 int SentenceId(Failure failure) {
-    switch (failure) {
-        case Failure::OnlyNaks:
-            return TextId::FailedOnlyNaks;
-        case Failure::OutOfSequence:
-            return TextId::FailedOutOfSequence;
-        case Failure::Damaged:
-            return TextId::FailedDamaged;
-        case Failure::NothingUsable:
-            return TextId::FailedNothingUsable;
-        case Failure::Refused:
-            return TextId::FailedRefusedHere;
-        case Failure::CannotCreate:
-            return TextId::FailedCannotCreate;
-        case Failure::WriteFailed:
-            return TextId::FailedCannotWrite;
-        case Failure::NoAnswer:
-            return TextId::FailedNoAnswer;
-        default:
-            return TextId::FailedOther;
-    }
+    using enum Failure;
+    static constexpr std::pair<Failure, int> kSentences[] = {
+        {OnlyNaks, TextId::FailedOnlyNaks},       {OutOfSequence, TextId::FailedOutOfSequence},
+        {Damaged, TextId::FailedDamaged},         {NothingUsable, TextId::FailedNothingUsable},
+        {Refused, TextId::FailedRefusedHere},     {CannotCreate, TextId::FailedCannotCreate},
+        {WriteFailed, TextId::FailedCannotWrite}, {NoAnswer, TextId::FailedNoAnswer},
+    };
+    for (const auto& [known, id] : kSentences)
+        if (known == failure) return id;
+    return TextId::FailedOther;
 }
 
 QString Sentence(const JobTexts& texts, const kermit::KermitEngine& engine, const QString& file,

@@ -53,22 +53,15 @@ private:
 
 // A port that hands every byte it writes and reads to a PacketLog as well;
 // without a log, it is the port it wraps.
-class PacketLogPort : public kermit::KermitPort {
+class PacketLogPort : public kermit::ForwardingPort {
 public:
-    explicit PacketLogPort(kermit::KermitPort& port) : port_(port) {}
+    explicit PacketLogPort(kermit::KermitPort& port) : ForwardingPort(port) {}
 
     void SetLog(PacketLog* log) { log_ = log; }
 
     int ReadAvailable(std::uint8_t* buffer, int maxLength) override;
     int Write(const std::uint8_t* buffer, int length) override;
-    void WaitForInput(int milliseconds) override { port_.WaitForInput(milliseconds); }
-    void WaitForRest(int milliseconds, int bytes) override {
-        port_.WaitForRest(milliseconds, bytes);
-    }
-    void PumpMessages() override { port_.PumpMessages(); }
-    std::int64_t NowMs() override { return port_.NowMs(); }
 
 private:
-    kermit::KermitPort& port_;
     PacketLog* log_ = nullptr;
 };

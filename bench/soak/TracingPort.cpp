@@ -4,8 +4,6 @@
 
 namespace soak {
 
-TracingPort::TracingPort(kermit::KermitPort& port) : port_(port) {}
-
 int TracingPort::ReadAvailable(std::uint8_t* buffer, int maxLength) {
     const int n = port_.ReadAvailable(buffer, maxLength);
     Note('<', buffer, n);

@@ -12,17 +12,12 @@ namespace soak {
 // Passes everything through to a real port and keeps a readable record of
 // the bytes Corvix wrote and read, so that a run that went wrong can be
 // traced packet by packet afterwards.
-class TracingPort : public kermit::KermitPort {
+class TracingPort : public kermit::ForwardingPort {
 public:
-    explicit TracingPort(kermit::KermitPort& port);
+    explicit TracingPort(kermit::KermitPort& port) : ForwardingPort(port) {}
 
     int ReadAvailable(std::uint8_t* buffer, int maxLength) override;
     int Write(const std::uint8_t* buffer, int length) override;
-    void WaitForInput(int milliseconds) override { port_.WaitForInput(milliseconds); }
-    void WaitForRest(int milliseconds, int bytes) override {
-        port_.WaitForRest(milliseconds, bytes);
-    }
-    void PumpMessages() override { port_.PumpMessages(); }
 
     // One line per stretch of one direction: milliseconds since the start,
     // "PC>" or "PC<", then the bytes (printable ones as they are, others as
@@ -36,7 +31,6 @@ public:
 private:
     void Note(char direction, const std::uint8_t* bytes, int count);
 
-    kermit::KermitPort& port_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     char direction_ = 0;
     std::string trace_;

@@ -21,7 +21,7 @@ TEST(LanguageFileKinds, AFifoIsAFileThatCannotBeLoaded) {
     AppCore app;
     app.ProgramFolder = folder.path() + '/';
     app.messageSink = &sink;
-    app.Language = 0;
+    app.settings.Language = 0;
     auto load = std::async(std::launch::async, [&app] { return app.LoadLanguage(); });
     if (load.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
         ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));  // lets the reader go

@@ -196,22 +196,22 @@ TEST(LanguageSwitch, MissingIdentifiersKeepThePreviousLanguagesText) {
 
     EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand), 1);
     EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand + 3), 1);
-    EXPECT_EQ(app.Language, 3);
+    EXPECT_EQ(app.settings.Language, 3);
     EXPECT_EQ(app.TextTable[16], "Langue");
     EXPECT_EQ(app.TextTable[17], "Hilfe");
     EXPECT_EQ(app.TextTable[TextId::LineLost], EnglishTexts()[TextId::LineLost]) << "not German";
 
     // A failed load keeps the texts but the language still changes.
     EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand + 5), 0);
-    EXPECT_EQ(app.Language, 5);
+    EXPECT_EQ(app.settings.Language, 5);
     EXPECT_EQ(app.TextTable[16], "Langue");
     EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand + 12), 0);
-    EXPECT_EQ(app.Language, 12);
+    EXPECT_EQ(app.settings.Language, 12);
     EXPECT_EQ(sink.shown.size(), 2);
 
     // Commands outside the menu choose the first language.
     EXPECT_EQ(app.OnLanguageCommand(1), 1);
-    EXPECT_EQ(app.Language, 0);
+    EXPECT_EQ(app.settings.Language, 0);
 }
 
 }  // namespace

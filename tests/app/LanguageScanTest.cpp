@@ -118,10 +118,10 @@ TEST(LanguageStart, TheWindowsScanMovesTheChoiceAndLoadsEnglish) {
     app.messageSink = &sink;
     app.ProgramFolder = folder.path() + QDir::separator();
     app.TextTable = EnglishTexts();
-    app.Language = 5;
+    app.settings.Language = 5;
     app.ScanLanguageFiles();
-    EXPECT_EQ(app.Language, 1);
-    EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand + app.Language), 1);
+    EXPECT_EQ(app.settings.Language, 1);
+    EXPECT_EQ(app.OnLanguageCommand(kFirstLanguageCommand + app.settings.Language), 1);
     EXPECT_EQ(app.TextTable, EnglishTexts());
     EXPECT_TRUE(sink.shown.isEmpty());
 }

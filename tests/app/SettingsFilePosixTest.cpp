@@ -40,7 +40,7 @@ TEST(SettingsFileKinds, OneThatIsNoRegularFileIsPassedOverAndTheProgramStarts) {
         int runs = 0;
         app.runMainWindow = [&](const CommandLineRequest&) {
             ++runs;
-            app.Margin = 7;
+            app.settings.Margin = 7;
         };
         auto start = std::async(std::launch::async,
                                 [&] { return app.InitInstance({}, programFolder.path()); });
@@ -50,7 +50,7 @@ TEST(SettingsFileKinds, OneThatIsNoRegularFileIsPassedOverAndTheProgramStarts) {
         }
         EXPECT_FALSE(start.get());
         EXPECT_EQ(runs, 1);
-        EXPECT_EQ(app.Baud, 3);
+        EXPECT_EQ(app.settings.Baud, 3);
         ASSERT_EQ(sink.shown.size(), 1);
         EXPECT_EQ(sink.shown[0].text, "The settings file " + path +
                                           " is not a regular file. It is passed over: the "

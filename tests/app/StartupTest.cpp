@@ -53,16 +53,16 @@ protected:
 
 TEST_F(Startup, FirstStartTakesTheDefaultsAndWritesThemBack) {
     Run({});
-    EXPECT_EQ(app.Baud, 3);
-    EXPECT_EQ(app.Margin, 1);
-    EXPECT_EQ(app.Language, 1);
-    EXPECT_EQ(app.FontFace, "Courier");
-    EXPECT_EQ(app.FontWeight, 400);
-    EXPECT_EQ(app.FontHeight, 10);
-    EXPECT_EQ(app.FontItalic + app.FontUnderline + app.FontStrike, 0);
-    EXPECT_TRUE(app.LastFile.isEmpty());
-    EXPECT_TRUE(app.LastDir.isEmpty());
-    EXPECT_TRUE(app.Comport.isEmpty());
+    EXPECT_EQ(app.settings.Baud, 3);
+    EXPECT_EQ(app.settings.Margin, 1);
+    EXPECT_EQ(app.settings.Language, 1);
+    EXPECT_EQ(app.settings.FontFace, "Courier");
+    EXPECT_EQ(app.settings.FontWeight, 400);
+    EXPECT_EQ(app.settings.FontHeight, 10);
+    EXPECT_EQ(app.settings.FontItalic + app.settings.FontUnderline + app.settings.FontStrike, 0);
+    EXPECT_TRUE(app.settings.LastFile.isEmpty());
+    EXPECT_TRUE(app.settings.LastDir.isEmpty());
+    EXPECT_TRUE(app.settings.Comport.isEmpty());
     EXPECT_EQ(discoveries, 1);
     EXPECT_EQ(windowRuns, 1);
     EXPECT_FALSE(shownRequest.fromCommandLine);
@@ -88,7 +88,7 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndWritesThemBack) {
 TEST_F(Startup, TheLastCaliperPortIsChosenWhenNoneIsStored) {
     Run({}, {Port("COM1"), CaliperPort("COM3"), Port("COM4", 0x0403, 0x6001), CaliperPort("COM7"),
              Port("COM8")});
-    EXPECT_EQ(app.Comport, "COM7");
+    EXPECT_EQ(app.settings.Comport, "COM7");
     ASSERT_EQ(app.PortList.size(), 5);
     EXPECT_EQ(app.PortList[1].name, "COM3:");
     EXPECT_EQ(settings.Open()->value("Comport").toInt(), 7);
@@ -96,12 +96,12 @@ TEST_F(Startup, TheLastCaliperPortIsChosenWhenNoneIsStored) {
 
 TEST_F(Startup, NoCaliperLeavesNoPortAndTheNextStartLooksAgain) {
     Run({}, {Port("COM1")});
-    EXPECT_TRUE(app.Comport.isEmpty());
+    EXPECT_TRUE(app.settings.Comport.isEmpty());
     AppCore again;
     again.portNaming = PortNaming::Windows;
     again.portSource = [] { return QList<PortRecord>{CaliperPort("com9")}; };
     again.InitInstance({}, programFolder.path());
-    EXPECT_EQ(again.Comport, "com9");
+    EXPECT_EQ(again.settings.Comport, "com9");
     EXPECT_EQ(settings.Open()->value("Comport").toInt(), 9);
 }
 
@@ -109,14 +109,14 @@ TEST_F(Startup, AStoredPortSkipsDiscovery) {
     settings.Open()->setValue("Comport", 4);
     Run({}, {CaliperPort("COM7")});
     EXPECT_EQ(discoveries, 0);
-    EXPECT_EQ(app.Comport, "COM4");
+    EXPECT_EQ(app.settings.Comport, "COM4");
 }
 
 TEST_F(Startup, PortNamesThatAreNotComNumbersAreStoredAsNames) {
     settings.Open()->setValue("Comport", "ttyUSB0");
     duringWindow = [this] {
-        EXPECT_EQ(app.Comport, "ttyUSB0");
-        app.Comport = "/dev/pts/3";
+        EXPECT_EQ(app.settings.Comport, "ttyUSB0");
+        app.settings.Comport = "/dev/pts/3";
     };
     Run({});
     EXPECT_EQ(settings.Open()->value("Comport").toString(), "/dev/pts/3");
@@ -144,12 +144,12 @@ TEST_F(Startup, ARunWithArgumentsWritesNothing) {
         stored->setValue("LastDir", "/old");
     }
     duringWindow = [this] {
-        app.LastDir = "/changed";
-        app.Language = 4;
+        app.settings.LastDir = "/changed";
+        app.settings.Language = 4;
     };
     Run({"COM5", "BAUD38400", "C:\\out\\prog.m$x"});
-    EXPECT_EQ(app.Comport, "COM5");
-    EXPECT_EQ(app.Baud, 5);
+    EXPECT_EQ(app.settings.Comport, "COM5");
+    EXPECT_EQ(app.settings.Baud, 5);
     EXPECT_TRUE(shownRequest.fromCommandLine);
     EXPECT_TRUE(shownRequest.isFile);
     EXPECT_EQ(shownRequest.path, "C:\\out\\prog.m$x");
@@ -165,51 +165,51 @@ TEST_F(Startup, ARunWithArgumentsWritesNothing) {
 TEST_F(Startup, StoredBaud8ReadsBackAs8) {
     settings.Open()->setValue("Baud", 8);
     Run({});
-    EXPECT_EQ(app.Baud, 8);
+    EXPECT_EQ(app.settings.Baud, 8);
     EXPECT_EQ(settings.Open()->value("Baud").toInt(), 8);
 }
 
 TEST_F(Startup, ChangesMadeWhileTheWindowRunsAreSaved) {
     duringWindow = [this] {
-        app.Comport = "COM12";
-        app.Baud = 7;
-        app.Language = 0;
-        app.LastFile = QString::fromUtf8("/home/ana/Mätning 3.m$x");
-        app.LastDir = "/home/ana, data";
-        app.FontHeight = -13;
-        app.FontItalic = 1;
-        app.FontWeight = 700;
-        app.FontFace = "DejaVu Sans Mono";
-        app.Margin = 4;
-        app.BlockCheck = 3;
-        app.PacketLength = 4000;
-        app.Window = 8;
-        app.Prefixing = 1;
+        app.settings.Comport = "COM12";
+        app.settings.Baud = 7;
+        app.settings.Language = 0;
+        app.settings.LastFile = QString::fromUtf8("/home/ana/Mätning 3.m$x");
+        app.settings.LastDir = "/home/ana, data";
+        app.settings.FontHeight = -13;
+        app.settings.FontItalic = 1;
+        app.settings.FontWeight = 700;
+        app.settings.FontFace = "DejaVu Sans Mono";
+        app.settings.Margin = 4;
+        app.settings.BlockCheck = 3;
+        app.settings.PacketLength = 4000;
+        app.settings.SlidingWindow = 8;
+        app.settings.Prefixing = 1;
     };
     Run({});
     AppCore next;
     next.portSource = [] { return QList<PortRecord>{CaliperPort("COM3")}; };
     next.InitInstance({}, programFolder.path());
-    EXPECT_EQ(next.Comport, "COM12");
-    EXPECT_EQ(next.Baud, 7);
-    EXPECT_EQ(next.Language, 0);
-    EXPECT_EQ(next.LastFile, QString::fromUtf8("/home/ana/Mätning 3.m$x"));
-    EXPECT_EQ(next.LastDir, "/home/ana, data");
-    EXPECT_EQ(next.FontHeight, -13);
-    EXPECT_EQ(next.FontItalic, 1);
-    EXPECT_EQ(next.FontWeight, 700);
-    EXPECT_EQ(next.FontFace, "DejaVu Sans Mono");
-    EXPECT_EQ(next.Margin, 4);
-    EXPECT_EQ(next.BlockCheck, 3);
-    EXPECT_EQ(next.PacketLength, 4000);
-    EXPECT_EQ(next.Window, 8);
-    EXPECT_EQ(next.Prefixing, 1);
+    EXPECT_EQ(next.settings.Comport, "COM12");
+    EXPECT_EQ(next.settings.Baud, 7);
+    EXPECT_EQ(next.settings.Language, 0);
+    EXPECT_EQ(next.settings.LastFile, QString::fromUtf8("/home/ana/Mätning 3.m$x"));
+    EXPECT_EQ(next.settings.LastDir, "/home/ana, data");
+    EXPECT_EQ(next.settings.FontHeight, -13);
+    EXPECT_EQ(next.settings.FontItalic, 1);
+    EXPECT_EQ(next.settings.FontWeight, 700);
+    EXPECT_EQ(next.settings.FontFace, "DejaVu Sans Mono");
+    EXPECT_EQ(next.settings.Margin, 4);
+    EXPECT_EQ(next.settings.BlockCheck, 3);
+    EXPECT_EQ(next.settings.PacketLength, 4000);
+    EXPECT_EQ(next.settings.SlidingWindow, 8);
+    EXPECT_EQ(next.settings.Prefixing, 1);
 }
 
 TEST(Settings, AreWrittenInTheirFixedOrder) {
     AppCore app;
     QStringList keys;
-    app.WriteSettings([&keys](const QString& key, const QVariant&) { keys.append(key); });
+    app.settings.Write([&keys](const QString& key, const QVariant&) { keys.append(key); });
     EXPECT_EQ(keys, QStringList({"Comport", "Baud", "Language", "LastFile", "LastDir", "FontHeight",
                                  "FontItalic", "FontUnderline", "FontStrike", "FontWeight",
                                  "FontFace", "Margin", "BlockCheck", "PacketLength", "Window",
@@ -235,21 +235,21 @@ TEST_F(Startup, BadStoredValuesReadBackAsSafeOnes) {
         stored->setValue("Prefixing", 3);
     }
     Run({});
-    EXPECT_EQ(app.Baud, 3);
-    EXPECT_EQ(app.Margin, 1);
-    EXPECT_EQ(app.Language, 1);
-    EXPECT_EQ(app.FontHeight, 10);
-    EXPECT_EQ(app.FontItalic, 1);
-    EXPECT_EQ(app.FontUnderline, 0);
-    EXPECT_EQ(app.FontWeight, 400);
-    EXPECT_EQ(app.FontFace, "Courier");
-    EXPECT_TRUE(app.Comport.isEmpty());
+    EXPECT_EQ(app.settings.Baud, 3);
+    EXPECT_EQ(app.settings.Margin, 1);
+    EXPECT_EQ(app.settings.Language, 1);
+    EXPECT_EQ(app.settings.FontHeight, 10);
+    EXPECT_EQ(app.settings.FontItalic, 1);
+    EXPECT_EQ(app.settings.FontUnderline, 0);
+    EXPECT_EQ(app.settings.FontWeight, 400);
+    EXPECT_EQ(app.settings.FontFace, "Courier");
+    EXPECT_TRUE(app.settings.Comport.isEmpty());
     EXPECT_EQ(discoveries, 1);
-    EXPECT_EQ(app.LastDir, "a, b");
-    EXPECT_EQ(app.BlockCheck, 1);
-    EXPECT_EQ(app.PacketLength, 94);
-    EXPECT_EQ(app.Window, 1);
-    EXPECT_EQ(app.Prefixing, 0);
+    EXPECT_EQ(app.settings.LastDir, "a, b");
+    EXPECT_EQ(app.settings.BlockCheck, 1);
+    EXPECT_EQ(app.settings.PacketLength, 94);
+    EXPECT_EQ(app.settings.SlidingWindow, 1);
+    EXPECT_EQ(app.settings.Prefixing, 0);
 }
 
 // A settings file edited by hand or damaged: each bad value gives its
@@ -278,17 +278,17 @@ TEST_F(Startup, AHandEditedSettingsFileKeepsItsGoodValuesAndMendsTheRest) {
                            "[Other]\n"
                            "Key=also kept\n"));
     Run({}, {CaliperPort("COM7")});
-    EXPECT_EQ(app.Baud, 3);
-    EXPECT_EQ(app.Comport, "COM7");  // no usable port stored: discovery chose
-    EXPECT_EQ(app.Language, 2);
-    EXPECT_EQ(app.LastFile, "/data/stand 7.dat");
-    EXPECT_EQ(app.LastDir, "/data, old");
-    EXPECT_EQ(app.FontHeight, 10);
-    EXPECT_EQ(app.FontItalic, 1);
-    EXPECT_EQ(app.FontUnderline + app.FontStrike, 0);
-    EXPECT_EQ(app.FontWeight, 400);
-    EXPECT_EQ(app.FontFace, "Lucida Console");
-    EXPECT_EQ(app.Margin, 1);
+    EXPECT_EQ(app.settings.Baud, 3);
+    EXPECT_EQ(app.settings.Comport, "COM7");  // no usable port stored: discovery chose
+    EXPECT_EQ(app.settings.Language, 2);
+    EXPECT_EQ(app.settings.LastFile, "/data/stand 7.dat");
+    EXPECT_EQ(app.settings.LastDir, "/data, old");
+    EXPECT_EQ(app.settings.FontHeight, 10);
+    EXPECT_EQ(app.settings.FontItalic, 1);
+    EXPECT_EQ(app.settings.FontUnderline + app.settings.FontStrike, 0);
+    EXPECT_EQ(app.settings.FontWeight, 400);
+    EXPECT_EQ(app.settings.FontFace, "Lucida Console");
+    EXPECT_EQ(app.settings.Margin, 1);
 
     auto stored = settings.Open();
     EXPECT_EQ(stored->value("Language").toInt(), 2);
@@ -307,9 +307,9 @@ TEST_F(Startup, AHandEditedSettingsFileKeepsItsGoodValuesAndMendsTheRest) {
     AppCore again;
     again.portSource = [] { return QList<PortRecord>{}; };
     again.InitInstance({}, programFolder.path());
-    EXPECT_EQ(again.Baud, 3);
-    EXPECT_EQ(again.Margin, 1);
-    EXPECT_EQ(again.FontFace, "Courier");
+    EXPECT_EQ(again.settings.Baud, 3);
+    EXPECT_EQ(again.settings.Margin, 1);
+    EXPECT_EQ(again.settings.FontFace, "Courier");
     EXPECT_EQ(settings.Open()->value("Margin").toInt(), 1);
 }
 
@@ -354,7 +354,7 @@ TEST(StartupLanguage, AFirstStartSpeaksTheSystemsLanguageWhenItsFileIsThere) {
         app.portSource = [] { return QList<PortRecord>{}; };
         app.systemLocale = [&c] { return QLocale(QString::fromLatin1(c.locale)); };
         app.InitInstance({}, programFolder.path());
-        EXPECT_EQ(app.Language, c.chosen);
+        EXPECT_EQ(app.settings.Language, c.chosen);
         EXPECT_EQ(settings.Open()->value("Language").toInt(), c.chosen);
     }
 }

@@ -1,14 +1,6 @@
 #include "app/CStemraApp.h"
+#include "tests/support/QtTestMain.h"
 
-#include <gtest/gtest.h>
-#include <QStandardPaths>
-
-// The suites run inside a real application object, without a display and
-// with Qt's own locations moved away from the user's.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    testing::InitGoogleTest(&argc, argv);
-    CStemraApp app(argc, argv);
-    return RUN_ALL_TESTS();
+    return RunTestsInside<CStemraApp>(argc, argv);
 }

@@ -5,13 +5,13 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
-
 #include <chrono>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <thread>
+
+#include "SuiteSetup.h"
 
 namespace caliper_test {
 
@@ -33,13 +33,6 @@ std::string MixedBytes(size_t size, unsigned seed) {
 
 namespace {
 
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "caliper_tests";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
-}
-
 // A process that has already ended (seen by an event loop) is not waited for.
 int Finish(QProcess& process, int timeoutMs) {
     if (process.state() != QProcess::NotRunning && !process.waitForFinished(timeoutMs)) {
@@ -50,10 +43,24 @@ int Finish(QProcess& process, int timeoutMs) {
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
 }
 
+// Finish, keeping what the process wrote on `channel` in `output`.
+int Finish(QProcess& process, int timeoutMs, QProcess::ProcessChannel channel,
+           std::string& output) {
+    const int status = Finish(process, timeoutMs);
+    process.setReadChannel(channel);
+    output = process.readAll().toStdString();
+    return status;
+}
+
+void Launch(QProcess& process, const char* program, const QStringList& arguments) {
+    process.start(QString::fromLocal8Bit(program), arguments);
+    process.waitForStarted(5000);
+}
+
 }  // namespace
 
 CaliperRig::CaliperRig(const std::string& name, const linesim::Options& line) {
-    EnsureApplication();
+    test_support::EnsureCoreApplication("caliper_tests");
     root = fs::temp_directory_path() / ("corvix-caliper-" + name + "-" + std::to_string(getpid()));
     fs::remove_all(root);
     pc = root / "pc";
@@ -78,27 +85,21 @@ void CaliperRig::StartCaliper(const QString& script, QStringList options) {
     options << "--line" << QString::fromStdString(line_->Path(linesim::LineSim::kSideB))
             << "--store" << QString::fromStdString(store.string()) << script;
     caliper_.setProcessChannelMode(QProcess::MergedChannels);
-    caliper_.start(QStringLiteral(CORVIX_CALIPER_PATH), options);
-    caliper_.waitForStarted(5000);
+    Launch(caliper_, CORVIX_CALIPER_PATH, options);
 }
 
 int CaliperRig::FinishCaliper(int timeoutMs) {
-    const int status = Finish(caliper_, timeoutMs);
-    caliperOutput = caliper_.readAll().toStdString();
-    return status;
+    return Finish(caliper_, timeoutMs, QProcess::StandardOutput, caliperOutput);
 }
 
 void CaliperRig::StartCli(QStringList arguments) {
     arguments << "--port" << QString::fromStdString(PortA()) << "--quiet";
     cli_.setWorkingDirectory(QString::fromStdString(pc.string()));
-    cli_.start(QStringLiteral(CORVIX_CLI_PATH), arguments);
-    cli_.waitForStarted(5000);
+    Launch(cli_, CORVIX_CLI_PATH, arguments);
 }
 
 int CaliperRig::FinishCli(int timeoutMs) {
-    const int status = Finish(cli_, timeoutMs);
-    cliError = cli_.readAllStandardError().toStdString();
-    return status;
+    return Finish(cli_, timeoutMs, QProcess::StandardError, cliError);
 }
 
 bool CaliperRig::LineHeldAtA() const {

@@ -112,8 +112,8 @@ TEST(MainWindowWithCaliper, LoadReceiveOverwriteAndCapturePrinted) {
     app.TextTable = EnglishTexts();
     app.BaudRateList = DefaultBaudRateList();
     app.ProgramFolder = Q(rig.pc / "program") + "/";
-    app.Comport = QString::fromStdString(rig.PortA());
-    app.Baud = 5;  // 38400: the caliper prints at that rate
+    app.settings.Comport = QString::fromStdString(rig.PortA());
+    app.settings.Baud = 5;  // 38400: the caliper prints at that rate
     JobDialogs dialogs = JobDialogs::System();
     int printDialogs = 0;
     dialogs.choosePrinter = [&](QWidget*, QPrinter& printer, const QString&) {
@@ -191,7 +191,7 @@ TEST(MainWindowWithCaliper, LoadReceiveOverwriteAndCapturePrinted) {
     EXPECT_EQ(questions, 1);
     EXPECT_EQ(rig.FinishCaliper(), 0) << rig.caliperOutput;
     EXPECT_EQ(ReadWholeFile(in / "stand14.512"), ReadWholeFile(kSamples / "trees.txt"));
-    EXPECT_EQ(app.LastDir, QDir::toNativeSeparators(Q(in)) + QDir::separator());
+    EXPECT_EQ(app.settings.LastDir, QDir::toNativeSeparators(Q(in)) + QDir::separator());
 
     // Receive data (ASCII): the caliper prints two pages once the viewer
     // holds the line; Print goes to PDF, Done saves the capture.

@@ -8,7 +8,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -22,6 +21,7 @@
 
 #include "CKermitScript.h"
 #include "PeerProcess.h"
+#include "SuiteSetup.h"
 #include "TestFiles.h"
 #include "tools/linesim/LineSim.h"
 
@@ -38,20 +38,12 @@ using test_support::WriteWholeFile;
 
 class Cli : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "cli_tests";
-        static char* argv[] = {name, nullptr};
-        if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { test_support::EnsureCoreApplication("cli_tests"); }
 
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root = fs::temp_directory_path() /
-               (std::string("corvix-cli-") + info->name() + "-" + std::to_string(getpid()));
-        fs::remove_all(root);
-        fs::create_directories(root / "rx");
-        fs::create_directories(root / "peer");
+        test_support::TestFolders folders;
+        folders.MakeFresh("corvix-cli-");
+        root = folders.root;
         line = std::make_unique<linesim::LineSim>();
         ASSERT_TRUE(line->IsRunning()) << line->Error();
     }

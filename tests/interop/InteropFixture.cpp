@@ -1,7 +1,5 @@
 #include "InteropFixture.h"
 
-#include <QCoreApplication>
-
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -37,22 +35,31 @@ std::vector<TestFile> StandardFileSet() {
     return files;
 }
 
+linesim::Options FlippingLine(int oneIn, std::uint64_t seed) {
+    linesim::Options options;
+    options.flipOneIn = oneIn;
+    options.seed = seed;
+    return options;
+}
+
+linesim::Options DroppingLine(int oneIn, std::uint64_t seed) {
+    linesim::Options options;
+    options.dropOneIn = oneIn;
+    options.seed = seed;
+    return options;
+}
+
+std::uint64_t InteropTest::FaultsOnLine() const {
+    const linesim::Counters counters = line->GetCounters();
+    return counters.flipped[0] + counters.flipped[1] + counters.dropped[0] + counters.dropped[1];
+}
+
 void InteropTest::SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "interop_tests";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
+    test_support::EnsureCoreApplication("interop_tests");
 }
 
 void InteropTest::SetUp() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    root = fs::temp_directory_path() /
-           (std::string("corvix-interop-") + info->name() + "-" + std::to_string(getpid()));
-    fs::remove_all(root);
-    rx = root / "rx";
-    peerDir = root / "peer";
-    fs::create_directories(rx);
-    fs::create_directories(peerDir);
+    MakeFresh("corvix-interop-");
 }
 
 void InteropTest::TearDown() {

@@ -10,6 +10,7 @@
 
 #include "PeerProcess.h"
 #include "ReceivedNumber.h"
+#include "SuiteSetup.h"
 #include "TestFiles.h"
 #include "disk/DiskFiles.h"
 #include "kermit/KermitEngine.h"
@@ -37,6 +38,20 @@ struct TestFile {
 };
 std::vector<TestFile> StandardFileSet();
 
+// `size` bytes, byte `i` being `byteAt(i)` cut to a char.
+template <class ByteAt>
+std::string PatternBytes(int size, ByteAt byteAt) {
+    std::string bytes;
+    for (int i = 0; i < size; ++i)
+        bytes += static_cast<char>(byteAt(i));
+    return bytes;
+}
+
+// A line that flips a bit in 1 byte of `oneIn`, or drops 1 byte of `oneIn`,
+// the same bytes again for the same `seed`.
+linesim::Options FlippingLine(int oneIn, std::uint64_t seed);
+linesim::Options DroppingLine(int oneIn, std::uint64_t seed);
+
 // Answers the receiver's questions as a user who always replaces.
 class ReplacingObserver : public kermit::KermitObserver {
 public:
@@ -50,7 +65,7 @@ public:
 
 // Corvix's engine on end A of a linesim line, a real Kermit program on end B.
 // A watchdog stops the engine, as a user would, when a test runs too long.
-class InteropTest : public ::testing::Test {
+class InteropTest : public ::testing::Test, protected test_support::TestFolders {
 protected:
     static void SetUpTestSuite();
     void SetUp() override;
@@ -65,6 +80,8 @@ protected:
     // line to a caliper never echoes, so the peer's end is made raw again.
     void MakePeerEndRaw();
     std::string PeerLog() const;
+    // The bytes the line flipped or dropped so far, both ways.
+    std::uint64_t FaultsOnLine() const;
 
     // 0 when the file went through, -1 when the send failed or was stopped.
     int CorvixSend(const fs::path& file, const std::string& announcedName);
@@ -74,9 +91,6 @@ protected:
     kermit::Received received;
     void ArmWatchdog(int seconds);
 
-    fs::path root;  // private temp folder of this test
-    fs::path rx;    // Corvix's receive folder
-    fs::path peerDir;
     std::atomic<int> run{1};
     std::unique_ptr<linesim::LineSim> line;
     std::unique_ptr<serial::SerialPort> port;

@@ -58,10 +58,7 @@ protected:
             << PeerLog();
         EXPECT_TRUE(ReadWholeFile(rx / name) == bytes);
         WaitPeer();
-        const auto counters = line->GetCounters();
-        EXPECT_GT(
-            counters.flipped[0] + counters.flipped[1] + counters.dropped[0] + counters.dropped[1],
-            0u);
+        EXPECT_GT(FaultsOnLine(), 0u);
     }
 };
 
@@ -99,13 +96,8 @@ TEST_F(ReceiveFromCKermit, WithoutRepeatCounts) {
 
 TEST_F(ReceiveFromCKermit, BitFlipsOnTheLineStillDeliverTheFileByteExact) {
     REQUIRE_PEER("kermit");
-    std::string bytes;
-    for (int i = 0; i < 30000; ++i)
-        bytes += static_cast<char>((i * 131) ^ (i >> 5));
-    linesim::Options options;
-    options.flipOneIn = 3000;
-    options.seed = 11;
-    ReceiveOverFaultyLine("noisy.bin", bytes, options);
+    const std::string bytes = PatternBytes(30000, [](int i) { return (i * 131) ^ (i >> 5); });
+    ReceiveOverFaultyLine("noisy.bin", bytes, FlippingLine(3000, 11));
 }
 
 // A lost byte leaves a packet short: its check, or its end, gives it away,
@@ -115,13 +107,8 @@ TEST_F(ReceiveFromCKermit, BitFlipsOnTheLineStillDeliverTheFileByteExact) {
 // a time.
 TEST_F(ReceiveFromCKermit, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
     REQUIRE_PEER("kermit");
-    std::string bytes;
-    for (int i = 0; i < 30000; ++i)
-        bytes += static_cast<char>((i * 37) ^ (i >> 7));
-    linesim::Options options;
-    options.dropOneIn = 1000;
-    options.seed = 5;
-    ReceiveOverFaultyLine("lossy.bin", bytes, options,
+    const std::string bytes = PatternBytes(30000, [](int i) { return (i * 37) ^ (i >> 7); });
+    ReceiveOverFaultyLine("lossy.bin", bytes, DroppingLine(1000, 5),
                           {"set send packet-length 94", "set window 1"});
 }
 
@@ -129,13 +116,9 @@ TEST_F(ReceiveFromCKermit, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
 // are kept; the file is written in order, every packet once.
 TEST_F(ReceiveFromCKermit, LostPacketsUnderASlidingWindowOfLongPacketsAreAskedForAgain) {
     REQUIRE_PEER("kermit");
-    std::string bytes;
-    for (int i = 0; i < 120000; ++i)
-        bytes += static_cast<char>((i * 7) ^ (i >> 9) ^ (static_cast<long long>(i) * i >> 3));
-    linesim::Options options;
-    options.dropOneIn = 20000;
-    options.seed = 3;
-    ReceiveOverFaultyLine("window.bin", bytes, options,
+    const std::string bytes = PatternBytes(
+        120000, [](int i) { return (i * 7) ^ (i >> 9) ^ (static_cast<long long>(i) * i >> 3); });
+    ReceiveOverFaultyLine("window.bin", bytes, DroppingLine(20000, 3),
                           {"set window 8", "set send packet-length 1000"});
     EXPECT_EQ(engine->Link().InForce().slidingWindowSize, 8);
     EXPECT_GT(engine->Link().InForce().longLen, 94);

@@ -22,10 +22,7 @@ protected:
                                                            << PeerLog();
         EXPECT_EQ(WaitPeer(), 0) << PeerLog();
         EXPECT_TRUE(ReadWholeFile(peerDir / name) == bytes);
-        const auto counters = line->GetCounters();
-        EXPECT_GT(
-            counters.flipped[0] + counters.flipped[1] + counters.dropped[0] + counters.dropped[1],
-            0u);
+        EXPECT_GT(FaultsOnLine(), 0u);
     }
 
     // Writes the file set into the test folder so that it can be sent.
@@ -181,37 +178,22 @@ TEST_F(SendToPeers, GKermitReceivesEveryFileByteExact) {
 
 TEST_F(SendToPeers, BitFlipsOnTheLineStillDeliverTheFileByteExact) {
     REQUIRE_PEER("kermit");
-    std::string bytes;
-    for (int i = 0; i < 30000; ++i)
-        bytes += static_cast<char>((i * 7919) >> 3);
-    linesim::Options options;
-    options.flipOneIn = 3000;
-    options.seed = 7;
-    SendOverFaultyLine("noisy.bin", bytes, options);
+    const std::string bytes = PatternBytes(30000, [](int i) { return (i * 7919) >> 3; });
+    SendOverFaultyLine("noisy.bin", bytes, FlippingLine(3000, 7));
 }
 
 TEST_F(SendToPeers, DroppedBytesOnTheLineStillDeliverTheFileByteExact) {
     REQUIRE_PEER("kermit");
-    std::string bytes;
-    for (int i = 0; i < 30000; ++i)
-        bytes += static_cast<char>((i * 7907) >> 5);
-    linesim::Options options;
-    options.dropOneIn = 1000;
-    options.seed = 2;
-    SendOverFaultyLine("lossy.bin", bytes, options);
+    const std::string bytes = PatternBytes(30000, [](int i) { return (i * 7907) >> 5; });
+    SendOverFaultyLine("lossy.bin", bytes, DroppingLine(1000, 2));
 }
 
 // A window of long packets: a packet lost on the line, or its answer, is
 // sent again, and no more are in flight than C-Kermit allowed.
 TEST_F(SendToPeers, LostPacketsUnderASlidingWindowOfLongPacketsAreSentAgain) {
     REQUIRE_PEER("kermit");
-    std::string bytes;
-    for (int i = 0; i < 120000; ++i)
-        bytes += static_cast<char>((i * 7919) ^ (i >> 4));
-    linesim::Options options;
-    options.dropOneIn = 20000;
-    options.seed = 4;
-    SendOverFaultyLine("window.bin", bytes, options, {1000, 8},
+    const std::string bytes = PatternBytes(120000, [](int i) { return (i * 7919) ^ (i >> 4); });
+    SendOverFaultyLine("window.bin", bytes, DroppingLine(20000, 4), {1000, 8},
                        {"set window 8", "set receive packet-length 1000"});
     EXPECT_EQ(engine->Link().InForce().slidingWindowSize, 8);
     EXPECT_GT(engine->Link().InForce().longLen, 94);

@@ -10,15 +10,10 @@
 #include "kermit/PacketLink.h"
 
 using kermit::PacketLink;
-using kermit_test::ScriptedPort;
 
 namespace {
 
-struct DataCoding : ::testing::Test {
-    std::atomic<int> run{1};
-    ScriptedPort port{run};
-    PacketLink link{port, run};
-
+struct DataCoding : ::testing::Test, kermit_test::ScriptedLink {
     // Sets what the tests vary of the parameters in force.
     void Prefixes(int repeat, int bin) {
         kermit::Agreed agreed = link.InForce();

@@ -36,11 +36,7 @@ std::string Capabilities(int bits, int slidingWindow, int length) {
             static_cast<char>(length / 95 + 32), static_cast<char>(length % 95 + 32)};
 }
 
-struct Line {
-    std::atomic<int> run{1};
-    ScriptedPort port{run};
-    PacketLink link{port, run};
-
+struct Line : kermit_test::ScriptedLink {
     // Long packets of `longLen` and the CRC in force on both ends.
     void UseLong(int longLen) {
         kermit::Agreed agreed = link.InForce();

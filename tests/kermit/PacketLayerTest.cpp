@@ -13,14 +13,10 @@
 using kermit::KermitEngine;
 using kermit::PacketLink;
 using kermit_test::MakePacket;
-using kermit_test::ScriptedPort;
 
 namespace {
 
-struct PacketLayer : ::testing::Test {
-    std::atomic<int> run{1};
-    ScriptedPort port{run};
-    PacketLink link{port, run};
+struct PacketLayer : ::testing::Test, kermit_test::ScriptedLink {
     int len = -1, seq = -1, type = -1;
 
     bool Get() { return link.GetPacket(len, seq, type); }

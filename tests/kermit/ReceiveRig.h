@@ -11,11 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "EngineRig.h"
 #include "ReceivedNumber.h"
-#include "RecordingObserver.h"
-#include "ScriptedPort.h"
-#include "disk/DiskFiles.h"
-#include "kermit/KermitEngine.h"
 
 namespace kermit_test {
 
@@ -63,20 +60,13 @@ inline std::vector<std::string> Listing(const fs::path& folder) {
 // engine writes, the next scripted packet is fed (a packet of type 0 stands
 // for a stop: the run flag is cleared and nothing is fed). `interpose` sees
 // the engine's packets first and returns true when it has answered itself.
-struct ReceiveRig {
-    std::atomic<int> run{1};
-    ScriptedPort port{run};
-    disk::DiskFiles files;
-    kermit::KermitEngine engine{port, files, run};
-    RecordingObserver observer;
+struct ReceiveRig : EngineRig {
     std::deque<Packet> script;
-    std::function<bool(const Packet&)> interpose;
     char nameBuffer[kermit::KermitEngine::kNameBufferSize] = {};
     std::vector<std::uint8_t> dataBuffer = std::vector<std::uint8_t>(8192);
 
     explicit ReceiveRig(const fs::path& folder) {
         engine.SetReceiveFolder(folder);
-        engine.SetObserver(&observer);
         port.onPacket = [this](const Packet& p) {
             if (interpose && interpose(p)) return;
             if (script.empty()) return;
@@ -88,9 +78,6 @@ struct ReceiveRig {
                 port.FeedPacket(next.seq, next.type, next.data);
         };
     }
-    ReceiveRig(const ReceiveRig&) = delete;
-    ReceiveRig& operator=(const ReceiveRig&) = delete;
-
     void Script(const std::vector<Packet>& packets) {
         script.insert(script.end(), packets.begin(), packets.end());
     }
@@ -102,7 +89,6 @@ struct ReceiveRig {
         outcome = r.outcome;
         return test_support::ReceivedNumber(r);
     }
-    std::string Status() const { return engine.StatusText(); }
     std::vector<int> SeqsOf(char type) const {
         std::vector<int> seqs;
         for (const Packet& p : port.sent)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kermit/KermitPort.h"
+#include "kermit/PacketLink.h"
 
 namespace kermit_test {
 
@@ -63,6 +64,17 @@ private:
 
     std::atomic<int>& runFlag_;
     std::deque<std::uint8_t> input_;
+};
+
+// A run flag and a scripted line on it, as every rig of these tests holds.
+struct ScriptedLine {
+    std::atomic<int> run{1};
+    ScriptedPort port{run};
+};
+
+// The packet layer alone over a scripted line.
+struct ScriptedLink : ScriptedLine {
+    kermit::PacketLink link{port, run};
 };
 
 }  // namespace kermit_test

@@ -6,28 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "EngineRig.h"
 #include "KermitPeer.h"
-#include "RecordingObserver.h"
-#include "ScriptedPort.h"
-#include "disk/DiskFiles.h"
-#include "kermit/KermitEngine.h"
 
 namespace kermit_test {
 
-// The engine sending to a scripted receiver. `interpose` sees every packet
-// first and returns true when it has answered (or chosen silence) itself.
-struct SendRig {
-    std::atomic<int> run{1};
-    ScriptedPort port{run};
-    disk::DiskFiles files;
-    kermit::KermitEngine engine{port, files, run};
-    RecordingObserver observer;
+// The engine sending to a scripted receiver.
+struct SendRig : EngineRig {
     ReceivingPeer peer;
-    std::function<bool(const Packet&)> interpose;
     kermit::SendDetails details;  // what a send tells besides the bytes
 
     SendRig() {
-        engine.SetObserver(&observer);
         port.onPacket = [this](const Packet& p) {
             if (!interpose || !interpose(p)) peer.Answer(port, p);
         };
@@ -40,7 +29,6 @@ struct SendRig {
                                     content.size(), details);
         return outcome == kermit::Outcome::Done ? 0 : -1;
     }
-    std::string Status() const { return engine.StatusText(); }
     std::vector<std::string> DataFields() const {
         std::vector<std::string> fields;
         for (const Packet& p : port.sent)

@@ -48,6 +48,18 @@ protected:
         return viewer;
     }
 
+    // The job purges the line once it has opened it: repeats a first line
+    // on `far` until `viewer` shows it, then lets the line settle.
+    static bool FirstLineComesThrough(int far, CAsciiDlg& viewer) {
+        const bool shown = EventuallyTrue([&] {
+            if (::write(far, "ready\r\n", 7) != 7) return false;
+            QTest::qWait(50);
+            return viewer.pieceList()->count() > 0;
+        });
+        if (shown) QTest::qWait(200);
+        return shown;
+    }
+
     QPushButton* Button(CAsciiDlg& v, const char* name) {
         return v.findChild<QPushButton*>(QString::fromLatin1(name));
     }
@@ -187,14 +199,14 @@ TEST_F(AsciiViewerTest, LineStatusDotFollowsCts) {
 }
 
 TEST_F(AsciiViewerTest, FontComesFromTheSettingsAndGoesBackToThem) {
-    app.FontHeight = -80;
-    app.FontFace = QStringLiteral("DejaVu Sans Mono");
-    app.FontWeight = 700;
+    app.settings.FontHeight = -80;
+    app.settings.FontFace = QStringLiteral("DejaVu Sans Mono");
+    app.settings.FontWeight = 700;
     {
         auto viewer = Viewer();
         // The settings keep points; the screen draws them at its resolution.
         const auto pixels = [&](int points) { return points * viewer->logicalDpiY() / 72; };
-        EXPECT_EQ(app.FontHeight, -13) << "a stored height below -66 is replaced";
+        EXPECT_EQ(app.settings.FontHeight, -13) << "a stored height below -66 is replaced";
         EXPECT_EQ(viewer->logFont.height, -13);
         EXPECT_EQ(viewer->screenFontHeight, -13);
         EXPECT_EQ(viewer->logFont.weight, 700);
@@ -216,20 +228,20 @@ TEST_F(AsciiViewerTest, FontComesFromTheSettingsAndGoesBackToThem) {
         viewer->OnFont();
         EXPECT_EQ(viewer->screenFontHeight, -15);
         EXPECT_EQ(viewer->pieceList()->font().pixelSize(), pixels(15));
-        EXPECT_EQ(app.FontHeight, -13) << "written back only when the viewer goes";
+        EXPECT_EQ(app.settings.FontHeight, -13) << "written back only when the viewer goes";
         viewer->reject();
     }
-    EXPECT_EQ(app.FontHeight, -15);
-    EXPECT_EQ(app.FontItalic, 1);
-    EXPECT_EQ(app.FontWeight, 400);
-    EXPECT_EQ(app.FontFace, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(app.settings.FontHeight, -15);
+    EXPECT_EQ(app.settings.FontItalic, 1);
+    EXPECT_EQ(app.settings.FontWeight, 400);
+    EXPECT_EQ(app.settings.FontFace, QStringLiteral("DejaVu Serif"));
 }
 
 // The chooser opens on the font the list shows, in a family that exists and
 // that family's upright style; picking another family keeps the style.
 TEST_F(AsciiViewerTest, TheFontChooserOpensOnTheShownFontAndKeepsItsStyle) {
-    app.FontHeight = 10;
-    app.FontFace = QStringLiteral("DejaVu Sans Mono");
+    app.settings.FontHeight = 10;
+    app.settings.FontFace = QStringLiteral("DejaVu Sans Mono");
     auto viewer = Viewer();
     QFont offered;
     viewer->dialogs.chooseFont = [&](QWidget*, const QFont& initial) {
@@ -329,12 +341,7 @@ TEST_F(AsciiViewerTest, CapturedTextIsKeptWholeAndOnlyDiscardedWhenConfirmed) {
         dialogs.discardQuestions.clear();
         auto viewer = ViewerOnLine(line);
         ASSERT_NE(viewer->worker, nullptr);
-        ASSERT_TRUE(EventuallyTrue([&] {
-            if (::write(far, "ready\r\n", 7) != 7) return false;
-            QTest::qWait(50);
-            return viewer->pieceList()->count() > 0;
-        }));
-        QTest::qWait(200);
+        ASSERT_TRUE(FirstLineComesThrough(far, *viewer));
         const int before = viewer->pieceList()->count();
         const QByteArray readyBytes = viewer->captureText;
         const QByteArray report = "Tree 0001\r\nTree 0002\r\nLAST LINE WITHOUT NEWLINE";
@@ -391,14 +398,7 @@ TEST_F(AsciiViewerTest, AnUnpluggedAdapterKeepsTheTextAndTheCaptureGoesOnWhenItI
     ASSERT_GE(far, 0);
     auto viewer = ViewerOnLine(line);
     ASSERT_NE(viewer->worker, nullptr);
-    // The job purges the line once it has opened it: repeat a first line
-    // until one comes through.
-    ASSERT_TRUE(EventuallyTrue([&] {
-        if (::write(far, "ready\r\n", 7) != 7) return false;
-        QTest::qWait(50);
-        return viewer->pieceList()->count() > 0;
-    }));
-    QTest::qWait(200);
+    ASSERT_TRUE(FirstLineComesThrough(far, *viewer));
     const QByteArray before = viewer->captureText;
     const QString title = viewer->windowTitle();
 

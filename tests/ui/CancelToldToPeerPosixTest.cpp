@@ -100,10 +100,10 @@ TEST(WindowEndsToldToCKermit, CancelSendsAnEAndNoRoomAnswersTheAttributesAndCKer
 
         TestApp test;
         AppCore& app = test.app;
-        app.Comport = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
-        app.Baud = 5;
-        app.PacketLog = 1;
-        app.PacketLogFile = root.filePath(QStringLiteral("corvix.log"));
+        app.settings.Comport = QString::fromStdString(line.Path(linesim::LineSim::kSideA));
+        app.settings.Baud = 5;
+        app.settings.PacketLog = 1;
+        app.settings.PacketLogFile = root.filePath(QStringLiteral("corvix.log"));
         DialogRecorder dialogs;
         MainWindowServices services;
         services.chooseFile = [&](QWidget*, const FileChooserRequest&) {
@@ -159,7 +159,7 @@ TEST(WindowEndsToldToCKermit, CancelSendsAnEAndNoRoomAnswersTheAttributesAndCKer
                 << said.substr(said.size() - std::min<std::size_t>(said.size(), 1500));
         }
         QStringList unreadable;
-        const std::set<QString> logged = CorvixPackets(app.PacketLogFile, &unreadable);
+        const std::set<QString> logged = CorvixPackets(app.settings.PacketLogFile, &unreadable);
         for (const QString& packet : c.logged)
             EXPECT_TRUE(logged.count(packet)) << packet.toStdString();
         EXPECT_TRUE(unreadable.isEmpty()) << unreadable.join(u'\n').toStdString();

@@ -1,6 +1,8 @@
 // The program's own --help and --version, run as a script would run them:
 // the answer on standard output, nothing else touched.
 
+#include "UiTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -25,11 +27,7 @@ TEST(CommandLineInfo, HelpVersionAndUnknownOptionsAnswerAndTouchNothing) {
     for (const Case& c : cases) {
         QTemporaryDir machine;
         QProcess corvix;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), machine.filePath("config"));
-        environment.insert(QStringLiteral("HOME"), machine.filePath("home"));
-        corvix.setProcessEnvironment(environment);
+        corvix.setProcessEnvironment(ProgramEnvironmentIn(machine));
         corvix.setWorkingDirectory(machine.path());
         corvix.start(QStringLiteral(CORVIX_EXECUTABLE), c.arguments);
         ASSERT_TRUE(corvix.waitForFinished(15000)) << c.arguments.join(' ').toStdString();

@@ -44,8 +44,8 @@ TEST(DialogKeys, EnterPressesTheFocusedButtonEscCancelsAndTheFirstControlHasTheF
     // second time another port is picked, then Tab to Cancel and Enter.
     TestApp test;
     test.ports = {SystemPort(QStringLiteral("COM3")), SystemPort(QStringLiteral("COM7"), true)};
-    test.app.Comport = QStringLiteral("COM3");
-    test.app.Baud = 3;
+    test.app.settings.Comport = QStringLiteral("COM3");
+    test.app.settings.Baud = 3;
     QStringList focus;
     MainWindowServices services;
     services.runDialog = [&](QDialog& settings) {
@@ -67,8 +67,8 @@ TEST(DialogKeys, EnterPressesTheFocusedButtonEscCancelsAndTheFirstControlHasTheF
     Press(&window, Qt::Key_Return);
     Press(&window, Qt::Key_Return);
     EXPECT_EQ(focus.join(u','), QStringLiteral("settingsButton,portList,portList"));
-    EXPECT_EQ(test.app.Comport, QStringLiteral("COM3"));
-    EXPECT_EQ(test.app.Baud, 3);
+    EXPECT_EQ(test.app.settings.Comport, QStringLiteral("COM3"));
+    EXPECT_EQ(test.app.settings.Baud, 3);
     EXPECT_TRUE(window.isVisible()) << "the program goes on";
     Press(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());

@@ -79,7 +79,7 @@ TEST(CaptureFolder, TheCaptureChooserOpensWhereTheLastCaptureWent) {
         app.messageSink = &machine.messages;
         app.portSource = [] { return QList<PortRecord>{}; };
         app.runMainWindow = [&](const CommandLineRequest&) {
-            app.Comport = QStringLiteral("COM4");
+            app.settings.Comport = QStringLiteral("COM4");
             CStemraDlg(app, recorder.Services()).OnDataToPrinter();
         };
         app.InitInstance({}, machine.programFolder.path());

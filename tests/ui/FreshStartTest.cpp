@@ -18,9 +18,7 @@ TEST(FreshStart, WritesTheEnglishTemplateAndShowsEnglish) {
     AppCore& app = machine.app;
     QStringList shown;
     ServiceRecorder recorder;
-    app.runMainWindow = [&](const CommandLineRequest& request) {
-        CStemraDlg window(app, recorder.Services());
-        window.commandLineRequest = request;
+    RunMainWindowWith(app, recorder.Services(), [&](CStemraDlg& window) {
         QTimer::singleShot(0, &window, [&] {
             for (const ButtonLabel& label : kButtonLabels) {
                 shown.append(window.Button(label.buttonId)->text());
@@ -28,7 +26,7 @@ TEST(FreshStart, WritesTheEnglishTemplateAndShowsEnglish) {
             window.Button(1)->click();
         });
         EXPECT_EQ(window.exec(), QDialog::Accepted);
-    };
+    });
     EXPECT_FALSE(app.InitInstance({}, machine.programFolder.path()));
 
     EXPECT_EQ(ReadBytes(machine.programFolder.filePath("Corvix-ENG.xml")),
@@ -60,15 +58,13 @@ TEST(FreshStart, SpeaksTheSystemsLanguageWhenCorvixHasIt) {
         }
         QStringList shown;
         ServiceRecorder recorder;
-        app.runMainWindow = [&](const CommandLineRequest& request) {
-            CStemraDlg window(app, recorder.Services());
-            window.commandLineRequest = request;
+        RunMainWindowWith(app, recorder.Services(), [&](CStemraDlg& window) {
             QTimer::singleShot(0, &window, [&] {
                 shown.append(window.Button(kButtonLabels[0].buttonId)->text());
                 window.Button(1)->click();
             });
             window.exec();
-        };
+        });
         EXPECT_FALSE(app.InitInstance({}, machine.programFolder.path()));
         EXPECT_EQ(shown, QStringList{TextAt(expected, kButtonLabels[0].textId)});
         EXPECT_EQ(machine.settings.Open()->value("Language").toInt(), speaksGerman ? 0 : 1);
@@ -86,11 +82,7 @@ TEST(FreshStart, TheProgramWritesTheTemplateIntoItsOwnFolder) {
     QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
 
     QProcess corvix;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), machine.filePath("config"));
-    environment.insert(QStringLiteral("HOME"), machine.filePath("home"));
-    corvix.setProcessEnvironment(environment);
+    corvix.setProcessEnvironment(ProgramEnvironmentIn(machine));
     corvix.start(program, {});
     ASSERT_TRUE(corvix.waitForStarted(10000));
 

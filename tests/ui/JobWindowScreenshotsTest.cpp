@@ -41,7 +41,8 @@ TEST(JobWindowScreenshots, ReceiveWithFileListInEnglishAndGerman) {
     ReceiveWithList(test.app, QStringLiteral("transfer-receiving-list.png"));
     ASSERT_TRUE(test.AddLanguage(QStringLiteral("DEU")));
     for (int index = 0; index < kLanguageCount; ++index)
-        if (Languages()[size_t(index)].code == std::string("DEU")) test.app.Language = index;
+        if (Languages()[size_t(index)].code == std::string("DEU"))
+            test.app.settings.Language = index;
     ASSERT_EQ(test.app.LoadLanguage(), 1);
     ReceiveWithList(test.app, QStringLiteral("transfer-receiving-list-DEU.png"));
 }
@@ -72,8 +73,8 @@ TEST(JobWindowScreenshots, TransferAndViewer) {
     receiving.Report(report::ReceiveProgress{1536});
     EXPECT_TRUE(Save(receiving, QStringLiteral("transfer-receiving.png")));
 
-    app.FontFace = QStringLiteral("DejaVu Sans Mono");
-    app.FontHeight = -12;
+    app.settings.FontFace = QStringLiteral("DejaVu Sans Mono");
+    app.settings.FontHeight = -12;
     CAsciiDlg viewer(app);
     WithoutWorker(viewer, QStringLiteral("ttyUSB0"));
     viewer.marginChars = 1;

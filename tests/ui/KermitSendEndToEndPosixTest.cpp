@@ -72,7 +72,8 @@ void Speak(TestApp& test, const QString& code) {
     if (code == u"ENG") return;
     ASSERT_TRUE(test.AddLanguage(code));
     for (int index = 0; index < kLanguageCount; ++index)
-        if (QString::fromLatin1(Languages()[size_t(index)].code) == code) test.app.Language = index;
+        if (QString::fromLatin1(Languages()[size_t(index)].code) == code)
+            test.app.settings.Language = index;
     ASSERT_EQ(test.app.LoadLanguage(), 1);
 }
 
@@ -103,8 +104,9 @@ TEST(KermitSendEndToEnd, AFinishedAndACancelledSendEachSayHowTheyEnded) {
             ASSERT_TRUE(receiver.Start()) << receiver.line.Error();
             if (cancel) receiver.peer.Kill();  // nobody answers: the user gives up
             const QString& file = receiver.file;
-            app.Comport = QString::fromStdString(receiver.line.Path(linesim::LineSim::kSideA));
-            app.Baud = 7;
+            app.settings.Comport =
+                QString::fromStdString(receiver.line.Path(linesim::LineSim::kSideA));
+            app.settings.Baud = 7;
             DialogRecorder dialogs;
             MainWindowServices services;
             services.chooseFile = [&](QWidget*, const FileChooserRequest&) { return file; };
@@ -156,7 +158,7 @@ TEST(KermitSendEndToEnd, AFinishedAndACancelledSendEachSayHowTheyEnded) {
                 EXPECT_TRUE(endShare.startsWith(QStringLiteral("100"))) << endShare.toStdString();
                 EXPECT_EQ(receiver.peer.Wait(20000), 0);
                 EXPECT_EQ(receiver.Received(), receiver.bytes);
-                EXPECT_EQ(app.LastFile, file);
+                EXPECT_EQ(app.settings.LastFile, file);
             }
         }
     }
@@ -179,8 +181,8 @@ TEST(KermitSendEndToEnd, SeveralFilesChosenAtOnceGoInOneBatch) {
     }
     TestApp test;
     AppCore& app = test.app;
-    app.Comport = QString::fromStdString(receiver.line.Path(linesim::LineSim::kSideA));
-    app.Baud = 7;
+    app.settings.Comport = QString::fromStdString(receiver.line.Path(linesim::LineSim::kSideA));
+    app.settings.Baud = 7;
     DialogRecorder dialogs;
     MainWindowServices services;
     services.chooseFile = [&](QWidget*, const FileChooserRequest& request) {
@@ -240,11 +242,7 @@ TEST(KermitSendEndToEnd, ACommandLineSendShowsOnlyTheTransferWindow) {
     QStringList shownDuringSend;
     bool mainWindowShown = false;
     int mainWindowResult = -1;
-    app.runMainWindow = [&](const CommandLineRequest& request) {
-        MainWindowServices services;
-        services.jobWindows = AppJobWindowFactory(app, dialogs.Dialogs());
-        CStemraDlg window(app, std::move(services));
-        window.commandLineRequest = request;
+    RunMainWindowWith(app, WithJobWindows(app, dialogs.Dialogs()), [&](CStemraDlg& window) {
         QTimer look;
         QObject::connect(&look, &QTimer::timeout, [&] {
             mainWindowShown = mainWindowShown || window.isVisible();
@@ -259,7 +257,7 @@ TEST(KermitSendEndToEnd, ACommandLineSendShowsOnlyTheTransferWindow) {
         });
         look.start(20);
         mainWindowResult = window.exec();
-    };
+    });
     const QString port = QString::fromStdString(receiver.line.DevicePath(linesim::LineSim::kSideA));
     EXPECT_FALSE(app.InitInstance({port, QStringLiteral("BAUD115200"), receiver.file},
                                   machine.programFolder.path()));

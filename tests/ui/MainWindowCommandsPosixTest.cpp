@@ -16,9 +16,9 @@ namespace {
 class MainWindowCommands : public ::testing::Test {
 protected:
     MainWindowCommands() {
-        test.app.Comport = QStringLiteral("COM4");
-        test.app.Baud = 3;
-        test.app.Margin = 5;
+        test.app.settings.Comport = QStringLiteral("COM4");
+        test.app.settings.Baud = 3;
+        test.app.settings.Margin = 5;
         window = std::make_unique<CStemraDlg>(test.app, recorder.Services());
         window->show();
     }
@@ -38,9 +38,9 @@ protected:
 TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndRate) {
     const QString file = test.FolderFile("data.512");
     ASSERT_TRUE(WriteBytes(file, QByteArray(1234, 'x')));
-    test.app.LastFile = test.FolderFile("old.m$x");
-    test.app.BlockCheck = 3;
-    test.app.Prefixing = 1;
+    test.app.settings.LastFile = test.FolderFile("old.m$x");
+    test.app.settings.BlockCheck = 3;
+    test.app.settings.Prefixing = 1;
     recorder.fileAnswer = file;
 
     window->Button(CommandId::KermitSendButton)->click();
@@ -63,7 +63,7 @@ TEST_F(MainWindowCommands, KermitSendAsksForAFileAndSendsItWithTheStoredPortAndR
     EXPECT_EQ(request.job.offer.blockCheck, 3);
     EXPECT_EQ(request.job.offer.prefixing, kermit::Prefixing::Cautious);
     EXPECT_EQ(request.fileSize, 1234u);
-    EXPECT_EQ(test.app.LastFile, file);
+    EXPECT_EQ(test.app.settings.LastFile, file);
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -72,14 +72,14 @@ TEST_F(MainWindowCommands, ANameThatDoesNotExistIsSentWithUnknownSizeAndCancelCh
     window->OnCommand(CommandId::SendFileItem);
     ASSERT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(recorder.transfers[0].fileSize, 0xFFFFFFFFu);
-    EXPECT_EQ(test.app.LastFile, test.FolderFile("missing.512"));
+    EXPECT_EQ(test.app.settings.LastFile, test.FolderFile("missing.512"));
 
     recorder.fileAnswer.clear();
     window->OnCommand(CommandId::SendFileItem);
     window->OnCommand(CommandId::LoadProgramItem);
     EXPECT_EQ(recorder.fileChoosers.size(), 3);
     EXPECT_EQ(recorder.transfers.size(), 1);
-    EXPECT_EQ(test.app.LastFile, test.FolderFile("missing.512"));
+    EXPECT_EQ(test.app.settings.LastFile, test.FolderFile("missing.512"));
 }
 
 TEST_F(MainWindowCommands, LoadProgramOffersProgramFilesAndLeavesTheWindowOpen) {
@@ -97,12 +97,12 @@ TEST_F(MainWindowCommands, LoadProgramOffersProgramFilesAndLeavesTheWindowOpen) 
 }
 
 TEST_F(MainWindowCommands, KermitReceiveTakesTheChosenFolderIntoLastDir) {
-    test.app.LastDir = QStringLiteral("/srv/in");
+    test.app.settings.LastDir = QStringLiteral("/srv/in");
     recorder.folderAnswer = test.folder.path();
     window->Button(CommandId::KermitReceiveButton)->click();
     EXPECT_EQ(recorder.folderStarts, QStringList{"/srv/in"});
     EXPECT_EQ(recorder.folderCapacity, 2048);
-    EXPECT_EQ(test.app.LastDir, test.folder.path());
+    EXPECT_EQ(test.app.settings.LastDir, test.folder.path());
     ASSERT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(recorder.transfers[0].job.kind, JobKind::Receive);
     EXPECT_EQ(recorder.transfers[0].job.path, test.folder.path());
@@ -111,7 +111,7 @@ TEST_F(MainWindowCommands, KermitReceiveTakesTheChosenFolderIntoLastDir) {
     recorder.folderAnswer.clear();
     window->OnCommand(CommandId::ReceiveFileItem);
     EXPECT_EQ(recorder.transfers.size(), 1);
-    EXPECT_EQ(test.app.LastDir, test.folder.path());
+    EXPECT_EQ(test.app.settings.LastDir, test.folder.path());
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -133,8 +133,8 @@ TEST_F(MainWindowCommands, DataToPrinterCapturesAt4800AndWritesTheBytesUnchanged
     EXPECT_EQ(recorder.captures[0].job.kind, JobKind::Capture);
     EXPECT_EQ(recorder.captures[0].job.portName, "COM4");
     EXPECT_EQ(recorder.captures[0].marginChars, 5);
-    EXPECT_EQ(test.app.Baud, 3);
-    EXPECT_EQ(test.app.Margin, 9);
+    EXPECT_EQ(test.app.settings.Baud, 3);
+    EXPECT_EQ(test.app.settings.Margin, 9);
     EXPECT_EQ(ReadBytes(file), bytes);
     EXPECT_EQ(recorder.editorFiles, QStringList{file});
     EXPECT_TRUE(window->isVisible());
@@ -176,12 +176,12 @@ TEST_F(MainWindowCommands, ACancelledViewerWritesNothingAndKeepsTheMargin) {
     window->OnDataToPrinter();
     window->OnReceiveAscii();
     EXPECT_FALSE(QFile::exists(file));
-    EXPECT_EQ(test.app.Margin, 5);
+    EXPECT_EQ(test.app.settings.Margin, 5);
     EXPECT_TRUE(recorder.editorFiles.isEmpty());
 }
 
 TEST_F(MainWindowCommands, AFileThatCannotBeWrittenIsReportedAndNothingFollows) {
-    test.app.Comport = QStringLiteral("COM4");
+    test.app.settings.Comport = QStringLiteral("COM4");
     window->commandLineRequest = {true, false, RequestMode::Capture,
                                   test.FolderFile("no-such-folder/list.txt")};
     recorder.captureAnswer = Captured("data\r\n", true, 7);
@@ -192,7 +192,7 @@ TEST_F(MainWindowCommands, AFileThatCannotBeWrittenIsReportedAndNothingFollows) 
     EXPECT_TRUE(test.messages.shown[0].text.contains("list.txt"));
     EXPECT_TRUE(recorder.editorFiles.isEmpty());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(test.app.Margin, 7);
+    EXPECT_EQ(test.app.settings.Margin, 7);
 }
 
 // The captured text exists nowhere else: a place that cannot be written is
@@ -314,18 +314,18 @@ TEST_F(MainWindowCommands, ACommandLineProgramLoadSendsWithoutAChooserAndCloses)
     EXPECT_TRUE(recorder.fileChoosers.isEmpty());
     ASSERT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(recorder.transfers[0].job.path, "/data/prog.m$x");
-    EXPECT_EQ(test.app.LastFile, "/data/prog.m$x");
+    EXPECT_EQ(test.app.settings.LastFile, "/data/prog.m$x");
     EXPECT_TRUE(Closed());
 }
 
 // A folder that is not there is reported before any port is opened.
 TEST_F(MainWindowCommands, ACommandLineReceiveSetsLastDirAndCloses) {
     QTemporaryDir in;
-    test.app.LastDir = QStringLiteral("/old");
+    test.app.settings.LastDir = QStringLiteral("/old");
     window->commandLineRequest = {true, false, RequestMode::Kermit, in.path()};
     window->RunStartupRequest();
     EXPECT_TRUE(recorder.folderStarts.isEmpty());
-    EXPECT_EQ(test.app.LastDir, in.path());
+    EXPECT_EQ(test.app.settings.LastDir, in.path());
     ASSERT_EQ(recorder.transfers.size(), 1);
     EXPECT_EQ(recorder.transfers[0].job.path, in.path());
     EXPECT_TRUE(recorder.transfers[0].oneShot);
@@ -340,7 +340,7 @@ TEST_F(MainWindowCommands, ACommandLineReceiveSetsLastDirAndCloses) {
     EXPECT_EQ(test.messages.shown[0].text,
               QStringLiteral("The folder %1 does not exist: nothing was received.")
                   .arg(QDir::toNativeSeparators(in.filePath(QStringLiteral("gone")))));
-    EXPECT_EQ(test.app.LastDir, in.path());
+    EXPECT_EQ(test.app.settings.LastDir, in.path());
     EXPECT_TRUE(Closed());
 }
 
@@ -364,10 +364,10 @@ TEST_F(MainWindowCommands, ACommandLineCaptureClosesOnDoneAndStaysOpenWhenCancel
 TEST_F(MainWindowCommands, NoPortOrNoArgumentsStartNothing) {
     window->commandLineRequest = {true, true, RequestMode::Kermit,
                                   QStringLiteral("/data/prog.m$x")};
-    test.app.Comport.clear();
+    test.app.settings.Comport.clear();
     window->RunStartupRequest();
     window->commandLineRequest = {false, false, RequestMode::Kermit, {}};
-    test.app.Comport = QStringLiteral("COM4");
+    test.app.settings.Comport = QStringLiteral("COM4");
     window->RunStartupRequest();
     EXPECT_TRUE(recorder.transfers.isEmpty());
     EXPECT_TRUE(recorder.captures.isEmpty());

@@ -91,8 +91,8 @@ TEST_F(MainWindowLanguage, TheTemplateShowsTheSwedishTextsAndTheMenuLayout) {
 TEST_F(MainWindowLanguage, InitialisationLoadsTheChosenLanguageBeforeTheCommandLineRuns) {
     ASSERT_TRUE(test.AddLanguage("ENG"));
     ASSERT_TRUE(test.AddLanguage("RUS"));
-    test.app.Language = 11;
-    test.app.Comport = QStringLiteral("COM3");
+    test.app.settings.Language = 11;
+    test.app.settings.Comport = QStringLiteral("COM3");
     Window().commandLineRequest = {true, true, RequestMode::Kermit, test.FolderFile("prog.m$x")};
     QString buttonTextDuringJob;
     bool shownDuringJob = true;
@@ -117,7 +117,7 @@ TEST_F(MainWindowLanguage, InitialisationLoadsTheChosenLanguageBeforeTheCommandL
 
 TEST_F(MainWindowLanguage, OnlyGermanPresentWithSwedishChosenFallsBackToEnglish) {
     ASSERT_TRUE(test.AddLanguage("DEU"));
-    test.app.Language = 5;
+    test.app.settings.Language = 5;
     Window().OnInitDialog();
 
     EXPECT_EQ(ReadBytes(test.FolderFile("Corvix-ENG.xml")), EnglishTemplate(EnglishTexts()));
@@ -125,7 +125,7 @@ TEST_F(MainWindowLanguage, OnlyGermanPresentWithSwedishChosenFallsBackToEnglish)
         EXPECT_EQ(Window().LanguageItem(i)->isEnabled(), i <= 1) << "language " << i;
     }
     EXPECT_EQ(CheckedLanguages(), QList<int>{1});
-    EXPECT_EQ(test.app.Language, 1);
+    EXPECT_EQ(test.app.settings.Language, 1);
     ExpectTexts(EnglishTexts());
     EXPECT_TRUE(test.messages.shown.isEmpty());
 }
@@ -140,7 +140,7 @@ TEST_F(MainWindowLanguage, SwitchingRelabelsInPlaceAndKeepsSubmenusChecksAndStat
     Window().LanguageItem(12)->trigger();
     ExpectTexts(ShippedTexts(QStringLiteral("SRP")));
     EXPECT_EQ(CheckedLanguages(), QList<int>{12});
-    EXPECT_EQ(test.app.Language, 12);
+    EXPECT_EQ(test.app.settings.Language, 12);
     EXPECT_EQ(Window().Popup(0)->actions()[1]->menu(), kermit);
     EXPECT_EQ(kermit->actions()[0]->property("commandId").toInt(), CommandId::SendFileItem);
     EXPECT_EQ(kermit->actions()[1]->property("commandId").toInt(), CommandId::ReceiveFileItem);
@@ -162,16 +162,16 @@ TEST_F(MainWindowLanguage, ALanguageWhoseFileVanishedReportsMovesTheCheckAndKeep
     ASSERT_EQ(test.messages.shown.size(), 1);
     EXPECT_EQ(test.messages.shown[0].text, "Cannot load XML file");
     EXPECT_EQ(CheckedLanguages(), QList<int>{0});
-    EXPECT_EQ(test.app.Language, 0);
+    EXPECT_EQ(test.app.settings.Language, 0);
     ExpectTexts(EnglishTexts());
 }
 
 TEST_F(MainWindowLanguage, AStoredLanguageOutOfRangeStartsInEnglish) {
     ASSERT_TRUE(test.AddLanguage("ENG"));
-    test.app.Language = 40;
+    test.app.settings.Language = 40;
     Window().OnInitDialog();
     EXPECT_EQ(CheckedLanguages(), QList<int>{1});
-    EXPECT_EQ(test.app.Language, 1);
+    EXPECT_EQ(test.app.settings.Language, 1);
     ExpectTexts(EnglishTexts());
 }
 

@@ -140,11 +140,7 @@ TEST(ReceiveEnd, AOneShotReceiveOfTwoFilesEndsTheProgramByItself) {
     AppCore& app = machine.app;
     DialogRecorder dialogs;
     bool leftWaiting = false;
-    app.runMainWindow = [&](const CommandLineRequest& request) {
-        MainWindowServices services;
-        services.jobWindows = AppJobWindowFactory(app, dialogs.Dialogs());
-        CStemraDlg window(app, std::move(services));
-        window.commandLineRequest = request;
+    RunMainWindowWith(app, WithJobWindows(app, dialogs.Dialogs()), [&](CStemraDlg& window) {
         // Should the run wait for a click, close its windows so the test ends.
         QTimer watchdog;
         watchdog.setSingleShot(true);
@@ -155,7 +151,7 @@ TEST(ReceiveEnd, AOneShotReceiveOfTwoFilesEndsTheProgramByItself) {
         });
         watchdog.start(60000);
         window.exec();
-    };
+    });
     EXPECT_FALSE(app.InitInstance({sender.Port(), QStringLiteral("BAUD115200"), rx.path()},
                                   machine.programFolder.path()));
     EXPECT_FALSE(leftWaiting);

@@ -33,6 +33,11 @@ protected:
     QComboBox* BaudList(CSettingsDlg& dialog) {
         return dialog.findChild<QComboBox*>(QStringLiteral("baudList"));
     }
+    // Picks entry `port` of the port list and entry `baud` of the rates.
+    void Choose(CSettingsDlg& dialog, int port, int baud) {
+        PortList(dialog)->setCurrentIndex(port);
+        BaudList(dialog)->setCurrentIndex(baud);
+    }
 
     // Runs Settings from the main window; `inDialog` works the open dialog
     // and returns how it ends.
@@ -56,7 +61,7 @@ protected:
 
 TEST_F(SettingsDialog, TheStoredCaliperPortIsSelectedAndKept) {
     test.ports = {SystemPort("COM1"), SystemPort("COM5", true)};
-    test.app.Comport = QStringLiteral("COM5");
+    test.app.settings.Comport = QStringLiteral("COM5");
     RunSettings([&](CSettingsDlg& dialog) {
         EXPECT_EQ(Entries(dialog, "portList"), (QStringList{"COM1:", "COM5: (FV)"}));
         EXPECT_EQ(PortList(dialog)->currentIndex(), 1);
@@ -65,9 +70,9 @@ TEST_F(SettingsDialog, TheStoredCaliperPortIsSelectedAndKept) {
         EXPECT_EQ(Ok(dialog), QDialog::Accepted);
         return dialog.result();
     });
-    EXPECT_EQ(test.app.Comport, "COM5");
-    EXPECT_EQ(ComportToSetting(test.app.Comport).toInt(), 5);
-    EXPECT_EQ(test.app.Baud, 3);
+    EXPECT_EQ(test.app.settings.Comport, "COM5");
+    EXPECT_EQ(ComportToSetting(test.app.settings.Comport).toInt(), 5);
+    EXPECT_EQ(test.app.settings.Baud, 3);
     EXPECT_EQ(recorder.dialogs, QStringList{"CSettingsDlg"});
 }
 
@@ -77,30 +82,31 @@ TEST_F(SettingsDialog, WithNoPortStoredTheFirstCaliperPortIsPreselected) {
         EXPECT_EQ(PortList(dialog)->currentIndex(), 1);
         return Ok(dialog);
     });
-    EXPECT_EQ(test.app.Comport, "COM5");
+    EXPECT_EQ(test.app.settings.Comport, "COM5");
 }
 
 TEST_F(SettingsDialog, AStoredPortThatWasNotDiscoveredIsListedAndKeptAndAPathCanBeTyped) {
     test.ports = {SystemPort("COM1"), SystemPort("COM5", true)};
-    test.app.Comport = QStringLiteral("/dev/serial/by-id/usb-caliper-if00");
+    test.app.settings.Comport = QStringLiteral("/dev/serial/by-id/usb-caliper-if00");
     RunSettings([&](CSettingsDlg& dialog) {
-        EXPECT_EQ(Entries(dialog, "portList"),
-                  (QStringList{"COM1:", "COM5: (FV)", test.app.Comport + " (not plugged in)"}));
+        EXPECT_EQ(
+            Entries(dialog, "portList"),
+            (QStringList{"COM1:", "COM5: (FV)", test.app.settings.Comport + " (not plugged in)"}));
         EXPECT_EQ(PortList(dialog)->currentIndex(), 2);
         return Ok(dialog);
     });
-    EXPECT_EQ(test.app.Comport, "/dev/serial/by-id/usb-caliper-if00");
+    EXPECT_EQ(test.app.settings.Comport, "/dev/serial/by-id/usb-caliper-if00");
 
     RunSettings([&](CSettingsDlg& dialog) {
         PortList(dialog)->setEditText(QStringLiteral("/dev/ttyS4"));
         return Ok(dialog);
     });
-    EXPECT_EQ(test.app.Comport, "/dev/ttyS4");
+    EXPECT_EQ(test.app.settings.Comport, "/dev/ttyS4");
     RunSettings([&](CSettingsDlg& dialog) {
         PortList(dialog)->setEditText(QStringLiteral(" COM5: (FV) "));
         return Ok(dialog);
     });
-    EXPECT_EQ(test.app.Comport, "COM5") << "a typed entry text names its port";
+    EXPECT_EQ(test.app.settings.Comport, "COM5") << "a typed entry text names its port";
 }
 
 // A stable link to a port that is there is that port plugged in: listed as
@@ -119,7 +125,7 @@ TEST_F(SettingsDialog, ALinkToAPresentPortIsNotCalledAbsentAndTheFieldFitsIt) {
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/") + devices.first(), link));
     test.ports = {SystemPort(devices.first(), true)};
     test.app.portNaming = PortNaming::Posix;
-    test.app.Comport = link;
+    test.app.settings.Comport = link;
     RunSettings([&](CSettingsDlg& dialog) {
         const QStringList entries = Entries(dialog, "portList");
         EXPECT_EQ(entries.last(), link) << entries.join(u',').toStdString();
@@ -131,7 +137,7 @@ TEST_F(SettingsDialog, ALinkToAPresentPortIsNotCalledAbsentAndTheFieldFitsIt) {
         EXPECT_LE(PortList(dialog)->geometry().right(), dialog.width());
         return Ok(dialog);
     });
-    EXPECT_EQ(test.app.Comport, link);
+    EXPECT_EQ(test.app.settings.Comport, link);
 #endif
 }
 
@@ -153,7 +159,7 @@ TEST_F(SettingsDialog, WithoutAnAdapterTheMainWindowNamesThePortAJobUses) {
     };
     for (const auto& c : cases) {
         test.ports = c.ports;
-        test.app.Comport = c.stored;
+        test.app.settings.Comport = c.stored;
         CStemraDlg window(test.app, recorder.Services());
         window.OnInitDialog();
         auto* hint = window.findChild<QLabel*>(QStringLiteral("portHint"));
@@ -165,33 +171,31 @@ TEST_F(SettingsDialog, WithoutAnAdapterTheMainWindowNamesThePortAJobUses) {
 
 TEST_F(SettingsDialog, OkTakesTheChosenPortAndRate) {
     test.ports = {SystemPort("COM1"), SystemPort("COM12", true)};
-    test.app.Comport = QStringLiteral("COM1");
+    test.app.settings.Comport = QStringLiteral("COM1");
     RunSettings([&](CSettingsDlg& dialog) {
-        PortList(dialog)->setCurrentIndex(1);
-        BaudList(dialog)->setCurrentIndex(7);
+        Choose(dialog, 1, 7);
         EXPECT_EQ(BaudList(dialog)->currentText(), "115200");
         return Ok(dialog);
     });
-    EXPECT_EQ(test.app.Comport, "COM12");
-    EXPECT_EQ(ComportToSetting(test.app.Comport).toInt(), 12);
-    EXPECT_EQ(test.app.Baud, 7);
+    EXPECT_EQ(test.app.settings.Comport, "COM12");
+    EXPECT_EQ(ComportToSetting(test.app.settings.Comport).toInt(), 12);
+    EXPECT_EQ(test.app.settings.Baud, 7);
 }
 
 TEST_F(SettingsDialog, CancelAfterChangingBothListsChangesNothing) {
     test.ports = {SystemPort("COM1"), SystemPort("COM5", true)};
-    test.app.Comport = QStringLiteral("COM5");
+    test.app.settings.Comport = QStringLiteral("COM5");
     RunSettings([&](CSettingsDlg& dialog) {
-        PortList(dialog)->setCurrentIndex(0);
-        BaudList(dialog)->setCurrentIndex(0);
+        Choose(dialog, 0, 0);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         return dialog.result();
     });
-    EXPECT_EQ(test.app.Comport, "COM5");
-    EXPECT_EQ(test.app.Baud, 3);
+    EXPECT_EQ(test.app.settings.Comport, "COM5");
+    EXPECT_EQ(test.app.settings.Baud, 3);
 }
 
 TEST_F(SettingsDialog, OkWithoutAnyPortIsRefusedInTheUsersWordsAndChangesNothing) {
-    test.app.Comport.clear();
+    test.app.settings.Comport.clear();
     test.app.TextTable[TextId::EmptyPortRefused] = QStringLiteral("Geben Sie einen Anschluss an.");
     RunSettings([&](CSettingsDlg& dialog) {
         EXPECT_EQ(PortList(dialog)->count(), 0);
@@ -201,19 +205,19 @@ TEST_F(SettingsDialog, OkWithoutAnyPortIsRefusedInTheUsersWordsAndChangesNothing
     ASSERT_EQ(test.messages.shown.size(), 1);
     EXPECT_EQ(test.messages.shown[0].text, "Geben Sie einen Anschluss an.");
     EXPECT_EQ(test.messages.shown[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(test.app.Comport, "");
-    EXPECT_EQ(test.app.Baud, 3);
+    EXPECT_EQ(test.app.settings.Comport, "");
+    EXPECT_EQ(test.app.settings.Baud, 3);
 }
 
 TEST_F(SettingsDialog, ARateOutsideTheListShowsNoneAndOkKeepsIt) {
     test.ports = {SystemPort("COM1")};
-    test.app.Baud = 38400;
+    test.app.settings.Baud = 38400;
     RunSettings([&](CSettingsDlg& dialog) {
         EXPECT_EQ(BaudList(dialog)->currentIndex(), -1);
         return Ok(dialog);
     });
-    EXPECT_EQ(test.app.Baud, 38400);
-    EXPECT_EQ(test.app.Comport, "COM1");
+    EXPECT_EQ(test.app.settings.Baud, 38400);
+    EXPECT_EQ(test.app.settings.Comport, "COM1");
 }
 
 TEST_F(SettingsDialog, TextsComeFromTheTableAndDiscoveryRunsAtEveryOpening) {
@@ -266,7 +270,7 @@ TEST_F(SettingsDialog, APortPluggedInOrPulledOutShowsWhileTheDialogIsOpen) {
 // stored, so that it follows the documents folder.
 TEST_F(SettingsDialog, ThePacketLogIsShownStoredAndWrittenByKermitJobs) {
     test.ports = {SystemPort("COM1")};
-    test.app.Comport = QStringLiteral("COM1");
+    test.app.settings.Comport = QStringLiteral("COM1");
     const QString chosen = QDir::toNativeSeparators(test.FolderFile(QStringLiteral("support.log")));
     recorder.fileAnswer = chosen;
     const auto row = [](CSettingsDlg& dialog) {
@@ -289,15 +293,15 @@ TEST_F(SettingsDialog, ThePacketLogIsShownStoredAndWrittenByKermitJobs) {
     });
     ASSERT_EQ(recorder.fileChoosers.size(), 1);
     EXPECT_EQ(recorder.fileChoosers[0].startName, DefaultPacketLogFile());
-    EXPECT_EQ(test.app.PacketLog, 1);
-    EXPECT_EQ(PacketLogFileOf(test.app), chosen);
+    EXPECT_EQ(test.app.settings.PacketLog, 1);
+    EXPECT_EQ(PacketLogFileOf(test.app.settings), chosen);
 
     QSettings stored(test.FolderFile(QStringLiteral("stored.ini")), QSettings::IniFormat);
-    test.app.WriteSettings(
+    test.app.settings.Write(
         [&](const QString& key, const QVariant& value) { stored.setValue(key, value); });
     AppCore next;
-    next.ReadFileLanguageSettings(stored);
-    EXPECT_EQ(PacketLogFileOf(next), chosen);
+    next.settings.Read(stored);
+    EXPECT_EQ(PacketLogFileOf(next.settings), chosen);
 
     CStemraDlg window(test.app, recorder.Services());
     window.OnReceiveAscii();
@@ -315,13 +319,13 @@ TEST_F(SettingsDialog, ThePacketLogIsShownStoredAndWrittenByKermitJobs) {
         path->setText(DefaultPacketLogFile());
         return Ok(dialog);
     });
-    EXPECT_EQ(test.app.PacketLogFile, QString());
-    EXPECT_EQ(PacketLogFileOf(test.app), DefaultPacketLogFile());
+    EXPECT_EQ(test.app.settings.PacketLogFile, QString());
+    EXPECT_EQ(PacketLogFileOf(test.app.settings), DefaultPacketLogFile());
     RunSettings([&](CSettingsDlg& dialog) {
         std::get<0>(row(dialog))->click();
         return Ok(dialog);
     });
-    EXPECT_EQ(PacketLogFileOf(test.app), QString());
+    EXPECT_EQ(PacketLogFileOf(test.app.settings), QString());
 }
 
 }  // namespace

@@ -60,9 +60,10 @@ TEST(SettingsKept, AChangeSurvivesARunEndedBySigterm) {
         AppCore next;
         next.portSource = [] { return QList<PortRecord>{}; };
         next.InitInstance({}, machine.programFolder.path());
-        EXPECT_EQ(next.Language, oneShot ? kEnglish : german) << oneShot;
-        EXPECT_EQ(next.Comport, oneShot ? QString() : QStringLiteral("/dev/ttyUSB7")) << oneShot;
-        EXPECT_EQ(next.Baud, oneShot ? 3 : 5) << oneShot;
+        EXPECT_EQ(next.settings.Language, oneShot ? kEnglish : german) << oneShot;
+        EXPECT_EQ(next.settings.Comport, oneShot ? QString() : QStringLiteral("/dev/ttyUSB7"))
+            << oneShot;
+        EXPECT_EQ(next.settings.Baud, oneShot ? 3 : 5) << oneShot;
     }
 }
 

@@ -159,8 +159,8 @@ TEST_F(TransferWindowTest, ReceivingSeveralFilesShowsEachNameAndItsCount) {
     EXPECT_EQ(Count(*window)->text(), QStringLiteral("1536 bytes"));
     EXPECT_EQ(window->byteCountText, QStringLiteral("1536 bytes"));
     window->Report(report::TransactionDone{folder.path(), "STAND1.DAT"});
-    EXPECT_EQ(app.LastFile, folder.path() + QStringLiteral("/STAND1.DAT"));
-    EXPECT_EQ(app.LastDir, folder.path() + QStringLiteral("/"));
+    EXPECT_EQ(app.settings.LastFile, folder.path() + QStringLiteral("/STAND1.DAT"));
+    EXPECT_EQ(app.settings.LastDir, folder.path() + QStringLiteral("/"));
 
     window->Report(
         report::ReceiveFileOpened{"TR\xC5"
@@ -174,7 +174,7 @@ TEST_F(TransferWindowTest, ReceivingSeveralFilesShowsEachNameAndItsCount) {
     window->Report(report::TransactionDone{folder.path(),
                                            "TR\xC5"
                                            "D.TXT"});
-    EXPECT_EQ(app.LastFile, folder.path() + QStringLiteral("/TR\u00C5D.TXT"));
+    EXPECT_EQ(app.settings.LastFile, folder.path() + QStringLiteral("/TR\u00C5D.TXT"));
 }
 
 // Once a file is in, the window says so and that it waits for the next; a

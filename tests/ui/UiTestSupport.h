@@ -4,12 +4,15 @@
 #include "app/AppTestSupport.h"
 #include "app/LanguageFile.h"
 #include "app/TextTable.h"
+#include "ui/AppJobWindowFactory.h"
+#include "ui/CStemraDlg.h"
 #include "ui/MainWindowServices.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,14 +34,45 @@ inline PortRecord SystemPort(const QString& name, bool caliper = false) {
     return record;
 }
 
-// Waits, handling events, until `condition` holds or `milliseconds` passed.
-inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 3000) {
+// Waits, handling events for `pollMs` at a time, until `condition` holds or
+// `milliseconds` passed.
+inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 3000,
+                    int pollMs = 10) {
     QDeadlineTimer deadline(milliseconds);
     while (!condition()) {
         if (deadline.hasExpired()) return false;
-        QTest::qWait(10);
+        QTest::qWait(pollMs);
     }
     return true;
+}
+
+// The environment a test starts the built program in: no display, and its
+// settings and home inside `machine`.
+inline QProcessEnvironment ProgramEnvironmentIn(const QTemporaryDir& machine) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), machine.filePath("config"));
+    environment.insert(QStringLiteral("HOME"), machine.filePath("home"));
+    return environment;
+}
+
+// Has the start-up run its main window with `services`, as the program
+// does: `run` gets the window with the command line's request in it.
+inline void RunMainWindowWith(AppCore& app, const MainWindowServices& services,
+                              std::function<void(CStemraDlg&)> run) {
+    app.runMainWindow = [&app, services, run](const CommandLineRequest& request) {
+        CStemraDlg window(app, services);
+        window.commandLineRequest = request;
+        run(window);
+    };
+}
+
+// Main window services whose job windows are the program's own, over
+// `dialogs`.
+inline MainWindowServices WithJobWindows(AppCore& app, const JobDialogs& dialogs) {
+    MainWindowServices services;
+    services.jobWindows = AppJobWindowFactory(app, dialogs);
+    return services;
 }
 
 // The texts of a shipped language file, merged over the English ones.

@@ -83,11 +83,11 @@ TEST(WordsFit, EveryWindowInEveryLanguage) {
     for (int index = 0; index < kLanguageCount; ++index)
         ASSERT_TRUE(test.AddLanguage(Languages()[size_t(index)].code));
     test.ports = {SystemPort(QStringLiteral("COM1")), SystemPort(QStringLiteral("COM12"), true)};
-    test.app.Comport = QStringLiteral("COM12");
+    test.app.settings.Comport = QStringLiteral("COM12");
     QtTranslations qtTexts;
     for (int index = 0; index < kLanguageCount; ++index) {
         const std::string language = Languages()[size_t(index)].code;
-        test.app.Language = index;
+        test.app.settings.Language = index;
         ASSERT_EQ(test.app.LoadLanguage(), 1) << language;
         qtTexts.Switch(LanguageLocaleName(index), QtTranslationFolders(test.app.ProgramFolder));
 

@@ -10,7 +10,15 @@
 namespace worker_test {
 namespace {
 
-using CaptureJob = WorkerTest;
+class CaptureJob : public WorkerTest {
+protected:
+    // A capture job on end A of the line, started and holding its port.
+    std::unique_ptr<CComThread> StartCapture(int baud = 115200) {
+        auto worker = StartJob(JobKind::Capture, QString(), baud);
+        WaitUntilPortReady();
+        return worker;
+    }
+};
 
 bool PiecesCount(RecordingReports& recorded, std::size_t count) {
     return recorded.WaitFor(
@@ -24,8 +32,7 @@ bool PiecesCount(RecordingReports& recorded, std::size_t count) {
 
 TEST_F(CaptureJob, DeliversLinesAndLongLinesInPiecesOfAtMost511Bytes) {
     OpenLine();
-    auto worker = StartJob(JobKind::Capture, QString());
-    WaitUntilPortReady();
+    auto worker = StartCapture();
     const std::string longLine = std::string(1200, 'x') + "\n";
     WriteToLine("abc\r\n");
     WriteToLine(longLine);
@@ -54,8 +61,7 @@ TEST_F(CaptureJob, DeliversLinesAndLongLinesInPiecesOfAtMost511Bytes) {
 // line comes as a piece of its own.
 TEST_F(CaptureJob, AnUnfinishedLineIsDeliveredWhenTheLineFallsQuiet) {
     OpenLine();
-    auto worker = StartJob(JobKind::Capture, QString());
-    WaitUntilPortReady();
+    auto worker = StartCapture();
     WriteToLine("one\n");
     ASSERT_TRUE(PiecesCount(recorded, 1));
     WriteToLine("LAST LINE WITHOUT NEWLINE");
@@ -71,8 +77,7 @@ TEST_F(CaptureJob, DataToPrinterOpensAt4800WhateverTheSettingsSay) {
     OpenLine();
     // The settings say 9600; the printer stand-in asks for 4800.
     for (const auto& [baud, speed] : {std::pair{4800, B4800}, std::pair{9600, B9600}}) {
-        auto worker = StartJob(JobKind::Capture, QString(), baud);
-        WaitUntilPortReady();
+        auto worker = StartCapture(baud);
         const int fd = ::open(DeviceA().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         ASSERT_GE(fd, 0);
         termios t{};
@@ -89,8 +94,7 @@ TEST_F(CaptureJob, DataToPrinterOpensAt4800WhateverTheSettingsSay) {
 // a stop while it waits ends it.
 TEST_F(CaptureJob, WaitsForAVanishedAdapterAndGoesOnWhenItIsBack) {
     OpenLineWithLink();
-    auto worker = StartJob(JobKind::Capture, QString());
-    WaitUntilPortReady();
+    auto worker = StartCapture();
     WriteToLine("Tall;23.5;\r\nGran;");
     ASSERT_TRUE(PiecesCount(recorded, 2));
     line->CloseEnd(linesim::LineSim::kSideA);

@@ -4,7 +4,6 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 
 #include <algorithm>
@@ -30,21 +29,11 @@ bool HoldsDevice(const std::string& device) {
 }
 
 void WorkerTest::SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "worker_tests";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
+    test_support::EnsureCoreApplication("worker_tests");
 }
 
 void WorkerTest::SetUp() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    root = fs::temp_directory_path() /
-           (std::string("corvix-worker-") + info->name() + "-" + std::to_string(getpid()));
-    fs::remove_all(root);
-    rx = root / "rx";
-    peerDir = root / "peer";
-    fs::create_directories(rx);
-    fs::create_directories(peerDir);
+    MakeFresh("corvix-worker-");
 }
 
 void WorkerTest::TearDown() {

@@ -10,6 +10,7 @@
 
 #include "PeerProcess.h"
 #include "RecordingReports.h"
+#include "SuiteSetup.h"
 #include "TestFiles.h"
 #include "tools/linesim/LineSim.h"
 #include "worker/CComThread.h"
@@ -34,7 +35,7 @@ std::function<bool(const std::vector<Event>&)> Saw(const std::string& what, int 
 
 // A linesim line: the worker on end A, the peer (C-Kermit or the test
 // itself) on end B.
-class WorkerTest : public ::testing::Test {
+class WorkerTest : public ::testing::Test, protected test_support::TestFolders {
 protected:
     static void SetUpTestSuite();
     void SetUp() override;
@@ -62,9 +63,6 @@ protected:
     // Waits until the job holds the port and has purged it after settling.
     void WaitUntilPortReady();
 
-    fs::path root;
-    fs::path rx;
-    fs::path peerDir;
     std::unique_ptr<linesim::LineSim> line;
     interop::PeerProcess peer;
     RecordingReports recorded;

@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
     app.ProgramFolder = programFolder.path() + QLatin1Char('/');
     app.BaudRateList = DefaultBaudRateList();
     app.TextTable = EnglishTexts();
-    app.Language = 1;
+    app.settings.Language = 1;
     app.portNaming = PortNaming::Posix;
     app.portSource = [] {
         return QList<PortRecord>{Port(QStringLiteral("ttyS0"), false),
@@ -208,8 +208,8 @@ int main(int argc, char** argv) {
     ok &= ShootLanguage(app, window, 11, out, QStringLiteral("russian"));
     window.OnLanguageCommand(kFirstLanguageCommand + kEnglish);
 
-    app.FontFace = QStringLiteral("Courier");
-    app.FontHeight = 10;
+    app.settings.FontFace = QStringLiteral("Courier");
+    app.settings.FontHeight = 10;
     ok &= ShootViewer(app, out);
 
     CSettingsDlg kept(app, 3, QStringLiteral("/dev/serial/by-id/usb-FTDI_Caliper-if00-port0"));
