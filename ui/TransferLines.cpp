@@ -1,6 +1,6 @@
 #include "ui/TransferLines.h"
 
-#include <climits>
+#include <cstdint>
 
 #include "app/TextTable.h"
 #include "ui/JobDialogs.h"
