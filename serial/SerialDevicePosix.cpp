@@ -176,8 +176,8 @@ bool SerialDevice::Open(const QString& path, int baud, PortFailure& failure) {
         return false;
     }
     if (!HoldExclusively(fd, failure)) {
-        ::close(fd);
         s.lock.Release();
+        ::close(fd);
         return false;
     }
     s.fd = fd;
@@ -191,15 +191,18 @@ bool SerialDevice::Open(const QString& path, int baud, PortFailure& failure) {
 }
 
 // Exclusive mode outlives the descriptor where the device stays set up (the
-// far end of a pseudo-terminal open): it is given up before closing.
+// far end of a pseudo-terminal open): it is given up before closing. The lock
+// file goes first, while the device is still held: once closed, the system
+// may hand a pseudo-terminal's number to the next one at once, and its opener
+// must not find this process's lock on it.
 void SerialDevice::Close() {
     State& s = *state_;
+    s.lock.Release();
     if (s.fd >= 0) {
         ::ioctl(s.fd, TIOCNXCL);
         ::close(s.fd);
     }
     s.fd = -1;
-    s.lock.Release();
 }
 
 void SerialDevice::Purge() {
