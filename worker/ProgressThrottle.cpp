@@ -14,7 +14,7 @@ void ProgressThrottle::Report(const JobReport& report) {
         return;
     }
     Flush();
-    if (target_ != nullptr) target_->Report(report);
+    Pass(report);
 }
 
 void ProgressThrottle::Count(const JobReport& progress, std::uint32_t bytes) {
@@ -29,14 +29,18 @@ void ProgressThrottle::Count(const JobReport& progress, std::uint32_t bytes) {
     if (held_ && held_->index() != progress.index()) Flush();
     held_.reset();
     lastDelivered_ = now;
-    if (target_ != nullptr) target_->Report(progress);
+    Pass(progress);
 }
 
 void ProgressThrottle::Flush() {
     if (!held_) return;
     const JobReport held = *held_;
     held_.reset();
-    if (target_ != nullptr) target_->Report(held);
+    Pass(held);
+}
+
+void ProgressThrottle::Pass(const JobReport& report) {
+    if (target_ != nullptr) target_->Report(report);
 }
 
 void ProgressThrottle::ShowMessage(const QString& text, MessageIcon icon) {

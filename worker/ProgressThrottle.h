@@ -33,6 +33,8 @@ private:
     void Count(const JobReport& progress, std::uint32_t bytes);
     // Delivers the report held back, if any.
     void Flush();
+    // Hands a report on to the window, if there is one.
+    void Pass(const JobReport& report);
 
     JobReportSink* target_;
     std::chrono::milliseconds interval_;
