@@ -20,6 +20,13 @@ bool PeerProcess::Start(const std::vector<std::string>& argv, const std::string&
                         const std::string& logPath, const std::string& stdioDevice) {
     // Closed by the exec: when Start returns, the child no longer holds
     // copies of this process's descriptors (and the locks on them).
+    // Everything the child needs is made before the fork: another thread
+    // may hold the allocator's lock at that moment, and a child that calls
+    // malloc then never reaches its exec (nor lets Start return).
+    std::vector<char*> args;
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
     int execDone[2];
     if (pipe2(execDone, O_CLOEXEC) != 0) return false;
     const pid_t pid = fork();
@@ -39,10 +46,6 @@ bool PeerProcess::Start(const std::vector<std::string>& argv, const std::string&
         dup2(out, 1);
         dup2(log, 2);
         if (chdir(workDir.c_str()) != 0) _exit(126);
-        std::vector<char*> args;
-        for (const std::string& a : argv)
-            args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
         execvp(args[0], args.data());
         const char failed = 1;
         (void)!write(execDone[1], &failed, 1);

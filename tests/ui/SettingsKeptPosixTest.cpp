@@ -33,6 +33,7 @@ TEST(SettingsKept, AChangeSurvivesARunEndedBySigterm) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            ::alarm(60);  // a child stuck on a lock some other thread held fails, never hangs
             AppCore& app = machine.app;
             app.runMainWindow = [&app, german](const CommandLineRequest& request) {
                 MainWindowServices services;
