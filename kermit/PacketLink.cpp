@@ -136,12 +136,17 @@ int PacketLink::ReadByte() {
 }
 
 // Waits at most `milliseconds` for the next byte: the byte, kTimedOut when
-// none came in time, or kFailed when the run flag was cleared.
+// none came in time, or kFailed when the run flag was cleared. As in
+// ReadByte, a port that the read after a wait emptied is asked again only
+// after the next wait, unless there is no time left to wait.
 int PacketLink::ReadByteWithin(int milliseconds) {
-    const std::int64_t deadline = port_.NowMs() + milliseconds;
-    for (;;) {
+    if (inputNext_ < inputEnd_) return input_[inputNext_++];
+    if (!inputAfterWait_ || milliseconds <= 0) {
         const int c = TakeByte();
         if (c >= 0) return c;
+    }
+    const std::int64_t deadline = port_.NowMs() + milliseconds;
+    for (;;) {
         port_.PumpMessages();
         if (RunFlagCleared()) {
             Stop();
@@ -150,6 +155,11 @@ int PacketLink::ReadByteWithin(int milliseconds) {
         const std::int64_t left = deadline - port_.NowMs();
         if (left <= 0) return kTimedOut;
         WaitForLine(static_cast<int>(std::min<std::int64_t>(left, kWaitSliceMs)));
+        const int c = TakeByte();
+        if (c >= 0) {
+            inputAfterWait_ = true;
+            return c;
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -174,7 +175,9 @@ struct TricklingPort : kermit::KermitPort {
     std::string bytes;
     std::size_t next = 0, piece = 0;
     std::vector<int> dueAtWaits;
+    int reads = 0;
     int ReadAvailable(std::uint8_t* buffer, int maxLength) override {
+        ++reads;
         int n = 0;
         while (n < maxLength && next < piece)
             buffer[n++] = static_cast<std::uint8_t>(bytes[next++]);
@@ -193,18 +196,31 @@ struct TricklingPort : kermit::KermitPort {
 
 // A port may sleep through what the engine says is still due, so the engine
 // must never say more than the packet has left: from LEN on, the count is
-// exactly the bytes not yet read, the end of the packet included.
+// exactly the bytes not yet read, the end of the packet included. Timed or
+// not, a packet trickling in costs one wait and one read a piece.
 TEST(PacketWaits, WhatIsStillDueIsExactlyTheRestOfThePacket) {
-    std::atomic<int> run{1};
-    TricklingPort port;
-    PacketLink link{port, run};
-    link.SetPacketEndWait(1000);
-    port.bytes = MakePacket(5, 'D', "0123456789abcdefghij");  // mark, 24 counted, CR
-    int len = 0, seq = 0, type = 0;
-    ASSERT_TRUE(link.GetPacket(len, seq, type));
-    EXPECT_EQ(len, 20);
-    // Nothing is due before the mark. Pieces of 4: the first brings mark,
-    // LEN, SEQ and TYPE, leaving 22 (20 data, the check, the CR), then 4
-    // fewer at every wait.
-    EXPECT_EQ(port.dueAtWaits, (std::vector<int>{1, 22, 18, 14, 10, 6, 2}));
+    using Reader = std::function<bool(PacketLink&, int&, int&, int&)>;
+    const std::pair<const char*, Reader> readers[] = {
+        {"untimed", [](PacketLink& l, int& n, int& s, int& t) { return l.GetPacket(n, s, t); }},
+        {"within",
+         [](PacketLink& l, int& n, int& s, int& t) { return l.GetPacketWithin(60000, n, s, t); }},
+        {"while heard", [](PacketLink& l, int& n, int& s, int& t) {
+             return l.GetPacketWhileHeard(60000, n, s, t);
+         }}};
+    for (const auto& [name, read] : readers) {
+        SCOPED_TRACE(name);
+        std::atomic<int> run{1};
+        TricklingPort port;
+        PacketLink link{port, run};
+        link.SetPacketEndWait(1000);
+        port.bytes = MakePacket(5, 'D', "0123456789abcdefghij");  // mark, 24 counted, CR
+        int len = 0, seq = 0, type = 0;
+        ASSERT_TRUE(read(link, len, seq, type));
+        EXPECT_EQ(len, 20);
+        // Nothing is due before the mark. Pieces of 4: the first brings mark,
+        // LEN, SEQ and TYPE, leaving 22 (20 data, the check, the CR), then 4
+        // fewer at every wait.
+        EXPECT_EQ(port.dueAtWaits, (std::vector<int>{1, 22, 18, 14, 10, 6, 2}));
+        EXPECT_EQ(port.reads, 8);  // the first look, then one after each wait
+    }
 }
