@@ -107,38 +107,24 @@ void PacketLink::WaitForLine(int milliseconds) {
         port_.WaitForInput(milliseconds);
 }
 
-// Waits for the next byte without a time limit; between short blocking waits
-// it serves the thread's own messages, looks at the run flag and, in the
-// first wait of a send, tells the observer when no answer has come in time. A port that
-// the read after a wait emptied is not asked again before the next wait: a
-// byte that came since ends that wait at once, and a packet trickling in
-// costs one wait and one read a piece.
+// Waits for the next byte without a time limit, in short timed waits; in
+// the first wait of a send it tells the observer when no answer has come in
+// time.
 int PacketLink::ReadByte() {
-    if (inputNext_ < inputEnd_) return input_[inputNext_++];
-    if (!inputAfterWait_) {
-        const int c = TakeByte();
-        if (c >= 0) return c;
-    }
     for (;;) {
-        port_.PumpMessages();
-        if (RunFlagCleared()) {
-            Stop();
-            return kFailed;
-        }
         HintIfLate();
-        WaitForLine(kWaitSliceMs);
-        const int c = TakeByte();
-        if (c >= 0) {
-            inputAfterWait_ = true;
-            return c;
-        }
+        const int c = ReadByteWithin(kWaitSliceMs);
+        if (c != kTimedOut) return c;
     }
 }
 
 // Waits at most `milliseconds` for the next byte: the byte, kTimedOut when
-// none came in time, or kFailed when the run flag was cleared. As in
-// ReadByte, a port that the read after a wait emptied is asked again only
-// after the next wait, unless there is no time left to wait.
+// none came in time, or kFailed when the run flag was cleared. Between
+// blocking waits of at most kWaitSliceMs it serves the thread's own messages
+// and looks at the run flag. A port read right after a wait is not asked
+// again before the next wait (unless no time is left to wait): a byte that
+// came since ends that wait at once, and a packet trickling in costs one
+// wait and one read a piece.
 int PacketLink::ReadByteWithin(int milliseconds) {
     if (inputNext_ < inputEnd_) return input_[inputNext_++];
     if (!inputAfterWait_ || milliseconds <= 0) {
@@ -156,10 +142,8 @@ int PacketLink::ReadByteWithin(int milliseconds) {
         if (left <= 0) return kTimedOut;
         WaitForLine(static_cast<int>(std::min<std::int64_t>(left, kWaitSliceMs)));
         const int c = TakeByte();
-        if (c >= 0) {
-            inputAfterWait_ = true;
-            return c;
-        }
+        inputAfterWait_ = true;
+        if (c >= 0) return c;
     }
 }
 

@@ -277,8 +277,8 @@ private:
     std::uint8_t input_[kInputSize] = {};
     int inputNext_ = 0;  // index of the next byte to hand out
     int inputEnd_ = 0;   // one past the last byte taken from the port
-    // input_ came with the read right after a wait, which emptied the port:
-    // once it is handed out, ReadByte waits again without asking first.
+    // The port was last read right after a wait, and that read emptied it:
+    // once input_ is handed out, a read waits again without asking first.
     bool inputAfterWait_ = false;
     // input_[0, staleEnd_) had arrived when this side last wrote a packet:
     // whatever the peer sent there, it sent before it could see that packet.

@@ -226,7 +226,7 @@ void CTransferDlg::ShowHint(const QString& hint) {
 void CTransferDlg::On(const report::ReceiveFileOpened& opened) {
     receivedName_ = opened.name;
     statusLine = TextAt(app_.TextTable, TextId::Receiving) + QLatin1Char('\n') +
-                 lines_.ReceivedFileLine(LineText(opened.name));
+                 lines_.WithPort(LineText(opened.name));
     ShowStatusLine();
     ui_->progressBar->setVisible(share_.announced());
     ui_->byteCountLabel->show();

@@ -133,6 +133,7 @@ private:
     void ShowEnded();
     void ShowReceiveEndBar();
     void ShowSendEnded(const QString& status);
+    void OfferDone();
 
     AppCore& app_;
     std::unique_ptr<Ui::CTransferDlg> ui_;

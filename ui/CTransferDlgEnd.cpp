@@ -54,7 +54,6 @@ void CTransferDlg::On(const report::JobOver&) {
 // The end of a send: what became of it over the file's name and size, the
 // bar and its share as they were left, and Done.
 void CTransferDlg::ShowSendEnded(const QString& status) {
-    ended_ = true;
     cancelLocked = false;
     statusLine = status + QLatin1Char('\n') + SendFileLine();
     ShowStatusLine();
@@ -65,9 +64,7 @@ void CTransferDlg::ShowSendEnded(const QString& status) {
                             .arg(sendShare_.length());
         ui_->byteCountLabel->setText(byteCountText);
     }
-    ui_->cancelButton->setText(TextAt(app_.TextTable, TextId::Done));
-    FitCancelButton();
-    ui_->cancelButton->setEnabled(true);
+    OfferDone();
 }
 
 // A job that ended by itself with several files, or with one that did not
@@ -77,10 +74,15 @@ bool CTransferDlg::KeepsOpenAtEnd() const {
 }
 
 void CTransferDlg::ShowEnded() {
-    ended_ = true;
     statusLine = TextAt(app_.TextTable, TextId::ReceiveEnded);
     ShowStatusLine();
     ShowReceiveEndBar();
+    OfferDone();
+}
+
+// The window stays after its job: its button reads Done and closes it.
+void CTransferDlg::OfferDone() {
+    ended_ = true;
     ui_->cancelButton->setText(TextAt(app_.TextTable, TextId::Done));
     FitCancelButton();
     ui_->cancelButton->setEnabled(true);

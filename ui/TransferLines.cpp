@@ -17,8 +17,8 @@ QString TransferLines::PortAndBaud() const {
     return QStringLiteral("%1 %2").arg(PortLabel(job_.portName), BaudLabel(job_.baud));
 }
 
-QString TransferLines::WithPort(const QString& status) const {
-    return QStringLiteral("%1 (%2)").arg(status, PortAndBaud());
+QString TransferLines::WithPort(const QString& text) const {
+    return QStringLiteral("%1 (%2)").arg(text, PortAndBaud());
 }
 
 QString TransferLines::SendFileLine(const QString& fileName, std::uint32_t fileSize) const {
@@ -27,26 +27,22 @@ QString TransferLines::SendFileLine(const QString& fileName, std::uint32_t fileS
     return QStringLiteral("%1 (%2)").arg(fileName, size);
 }
 
-QString TransferLines::ReceivedFileLine(const QString& name) const {
-    return QStringLiteral("%1 (%2)").arg(name, PortAndBaud());
-}
-
 QString TransferLines::FileInLine(const QString& name) {
     return QStringLiteral("\u2713 ") + name;
 }
 
 QStringList TransferLines::LinesToFit(const QString& sendFileLine) const {
-    QStringList lines{WithPort(TextAt(texts_, TextId::WaitingOnCaliper))};
+    QStringList lines{
+        WithPort(TextAt(texts_, TextId::WaitingOnCaliper)),
+        TextAt(texts_, TextId::ReceiveShareMinutes).arg(100).arg(UINT32_MAX).arg(999)};
     if (job_.kind == JobKind::Send) {
         lines << WithPort(TextAt(texts_, TextId::Sending)) << sendFileLine
               << TextAt(texts_, TextId::TransmissionFinished)
-              << TextAt(texts_, TextId::SendCancelled)
-              << TextAt(texts_, TextId::ReceiveShareMinutes).arg(100).arg(UINT32_MAX).arg(999);
+              << TextAt(texts_, TextId::SendCancelled);
     } else {
-        lines << TextAt(texts_, TextId::Receiving) << ReceivedFileLine(kTypicalReceivedName)
+        lines << TextAt(texts_, TextId::Receiving) << WithPort(kTypicalReceivedName)
               << FileInLine(kTypicalReceivedName)
               << TextAt(texts_, TextId::ReceivedBytes).arg(UINT32_MAX)
-              << TextAt(texts_, TextId::ReceiveShareMinutes).arg(100).arg(UINT32_MAX).arg(999)
               << TextAt(texts_, TextId::ReceiveEnded)
               << TextAt(texts_, TextId::ReceiveEndCount).arg(999).arg(999);
     }

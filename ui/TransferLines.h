@@ -17,12 +17,11 @@ public:
 
     // "COM3: 115200".
     QString PortAndBaud() const;
-    // `status` with the port and rate after it.
-    QString WithPort(const QString& status) const;
+    // A status, or the name of the file being received, with the port and
+    // rate after it.
+    QString WithPort(const QString& text) const;
     // Sending: the file's name with its size.
     QString SendFileLine(const QString& fileName, std::uint32_t fileSize) const;
-    // Receiving: the file's name with the port and rate.
-    QString ReceivedFileLine(const QString& name) const;
     // A file just received, marked done.
     static QString FileInLine(const QString& name);
     // Every line the status can show, each on a line of its own, with a
